@@ -1,0 +1,80 @@
+#include "model/CardTable.h"
+
+#include <algorithm>
+
+#include "model/Pile.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr const char* kSuitNames[4] = {"CUORI", "QUADR", "FIORI", "PICCH"};
+
+std::string RankSuffix(int rank) {
+    switch (rank) {
+        case 1: return "A";
+        case 11: return "J";
+        case 12: return "Q";
+        case 13: return "K";
+        default: return rank < 10 ? "0" + std::to_string(rank) : std::to_string(rank);
+    }
+}
+
+std::string MakeEntry(int n) {
+    std::string name;
+    char suitDigit = '4';
+    if (n >= 105) {
+        name = "JOKER";
+    } else {
+        int m = n > 52 ? n - 52 : n;
+        int suit = (m - 1) / 13;
+        int rank = (m - 1) % 13 + 1;
+        name = std::string(kSuitNames[suit]) + "_" + RankSuffix(rank);
+        suitDigit = static_cast<char>('1' + suit);
+    }
+    name.resize(15, ' ');
+    return name + suitDigit + CardText(n) + kFaceUp;
+}
+
+}  // namespace
+
+CardTable::CardTable() {
+    for (int n = 1; n <= kCards; ++n) entries_[static_cast<size_t>(n - 1)] = MakeEntry(n);
+}
+
+std::string_view CardTable::Entry(int n) const {
+    if (n < 1 || n > kCards) return {};
+    return entries_[static_cast<size_t>(n - 1)];
+}
+
+bool CardTable::CardIsFaceDown(int n) const {
+    if (n < 1 || n > kCards) return false;
+    return entries_[static_cast<size_t>(n - 1)][kEntryChars - 1] == kFaceDown;
+}
+
+void CardTable::SetCardFace(int n, char flag) {
+    if (n < 1 || n > kCards) return;
+    entries_[static_cast<size_t>(n - 1)][kEntryChars - 1] = flag;
+}
+
+void CardTable::SetAllFaceUp() {
+    for (auto& e : entries_) e[kEntryChars - 1] = kFaceUp;
+}
+
+void CardTable::SetPileFaces(std::string_view pile, int mode, char flag) {
+    int count = PileCount(pile);
+    if (mode >= 1) {
+        for (int i = std::max(0, count - mode); i < count; ++i) SetCardFace(PileCardAt(pile, i), flag);
+    } else if (mode == -1 || mode == -2) {
+        // -1: 1st, 3rd, .. card up; -2: 1st, 3rd, .. card down.
+        for (int i = 0; i < count; ++i) {
+            bool odd = i % 2 == 0;  // position 0 is the 1st card
+            bool up = (mode == -1) ? odd : !odd;
+            SetCardFace(PileCardAt(pile, i), up ? kFaceUp : kFaceDown);
+        }
+    } else if (mode == -3) {
+        for (int i = 0; i < count; ++i) SetCardFace(PileCardAt(pile, i), i == 0 ? kFaceUp : kFaceDown);
+    }
+}
+
+}  // namespace tindle

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/CardTable.h"
+#include "model/GameDef.h"
+#include "model/History.h"
+#include "model/Piles.h"
+
+// Everything of the game in play, in one object: the card table with its face flags, the
+// four pile lists, the game definition and its saved deal fields, both histories, the run
+// flags and the per-game counters. Text values of the game (GameId, GameNumber, score, name)
+// live in the settings record.
+
+namespace tindle {
+
+struct RunFlags {
+    bool gameInProgress = false;    // a deal is being played
+    bool clockRunning = false;      // the clock was started for this deal
+    bool startupPending = false;    // from start-up to the first activation of the application
+    bool doubleClickMark = false;   // a double click has just acted; the next press is ignored
+    bool animationRunning = false;  // an interruptible animation is running
+    bool gameWon = false;
+    bool stopRequest = false;       // autoplay loops end at once
+};
+
+// Counters of the deal in play, all reset by every new game.
+struct GameCounters {
+    int passCounter = 1;     // passes through the stock so far (redeals + 1)
+    int firstMoveMark = 0;   // 0 at a new game, raised by every executor call up to 2
+    int dealCounter = 0;     // per-deal counter of stock clicks (reserve deal code 4, code 28, scores)
+    int runningCounter = 0;  // the counter of rule code 40
+};
+
+class Game {
+public:
+    CardTable cards;
+    Piles piles;
+    GameDef def;
+    DealFieldsCopy savedDealFields;
+    History undo;
+    History redo;
+    RunFlags flags;
+    GameCounters counters;
+
+    int Locate(int card) const { return LocateCard(piles, def, card); }
+    int FoundationCount() const { return def[gd::FoundationCount]; }
+    int TableauCount() const { return def[gd::TableauCount]; }
+    int ReserveCount() const { return def[gd::ReserveCount]; }
+};
+
+}  // namespace tindle
