@@ -30,6 +30,20 @@ struct GameCounters {
     int runningCounter = 0;  // the counter of rule code 40
 };
 
+// Where the pointer is and what it holds (pick-up, drag and drop).
+struct PointerState {
+    int dragCard = 0;     // lowest card of the block being dragged; 0 when no drag
+    int dragTopCard = 0;  // top card of the dragged block (set by the lift checks)
+    bool dragMoved = false;
+    int pressX = 0;
+    int pressY = 0;
+    bool stockPressed = false;  // the empty stock (or waste) is held down like a push button
+    int hoverX = 0;
+    int hoverY = 0;
+    int lastDrawX = 0;
+    int lastDrawY = 0;
+};
+
 class Game {
 public:
     CardTable cards;
@@ -40,6 +54,7 @@ public:
     History redo;
     RunFlags flags;
     GameCounters counters;
+    PointerState pointer;
 
     int Locate(int card) const { return LocateCard(piles, def, card); }
     int FoundationCount() const { return def[gd::FoundationCount]; }
