@@ -14,7 +14,7 @@ bool Locate(int position, int& block, int& index) {
     } else if (position >= 251 && position <= 499) {
         block = 1;
         index = position - 251;
-    } else if (position >= 501 && position <= 999) {
+    } else if (position >= 501 && position <= 500 + SettingsRecord::kBlockChars) {
         block = 2;
         index = position - 501;
     } else {
@@ -26,7 +26,22 @@ bool Locate(int position, int& block, int& index) {
 }  // namespace
 
 void SettingsRecord::Reset() {
-    for (auto& b : blocks_) b.assign(kBlockChars, ' ');
+    for (auto& b : blocks_)
+        b.assign(kBlockChars, ' ');
+    programDir_.clear();
+    programDirField_.clear();
+}
+
+void SettingsRecord::SetProgramDir(std::string_view dir) {
+    Put(field::ProgramDir, dir);
+    programDir_.assign(dir);
+    programDirField_ = Get(field::ProgramDir);
+}
+
+std::string SettingsRecord::ProgramDir() const {
+    std::string stored = Get(field::ProgramDir);
+    // Another writer may have replaced the field; then the field wins.
+    return !programDir_.empty() && stored == programDirField_ ? programDir_ : stored;
 }
 
 void SettingsRecord::SettingPut(int position, int width, std::string_view text) {
@@ -61,10 +76,15 @@ long long SettingsRecord::GetInt(SettingField f, long long fallback) const {
 
 std::string ZeroPad(long long number, int width) {
     if (width <= 0) return {};
-    std::string digits = std::to_string(number < 0 ? -number : number);
+    // The magnitude as unsigned so that the most negative number does not overflow.
+    unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number)
+                                              : static_cast<unsigned long long>(number);
+    std::string digits = std::to_string(magnitude);
     std::string sign = number < 0 ? "-" : "";
-    if (static_cast<int>(sign.size() + digits.size()) > width) return std::string(static_cast<size_t>(width), '*');
-    return sign + std::string(static_cast<size_t>(width) - sign.size() - digits.size(), '0') + digits;
+    if (static_cast<int>(sign.size() + digits.size()) > width)
+        return std::string(static_cast<size_t>(width), '*');
+    return sign + std::string(static_cast<size_t>(width) - sign.size() - digits.size(), '0') +
+           digits;
 }
 
 bool ParseInteger(std::string_view text, long long& value) {

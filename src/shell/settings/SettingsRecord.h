@@ -6,7 +6,8 @@
 
 // The settings record: three text blocks of 250 characters in which every setting has a
 // fixed position (1-based) and width. Positions 1..249 lie in block 1, 251..499 in block 2,
-// 501.. in block 3. Yes/no settings hold "Y" or "N".
+// 501..750 in block 3; positions 250 and 500 and anything outside the blocks hold nothing
+// (a put there changes nothing, a get reads empty). Yes/no settings hold "Y" or "N".
 
 namespace tindle {
 
@@ -16,11 +17,11 @@ struct SettingField {
 };
 
 class SettingsRecord {
-public:
+  public:
     static constexpr int kBlockChars = 250;
 
     SettingsRecord() { Reset(); }
-    // All blocks blank.
+    // All blocks blank, no program directory.
     void Reset();
 
     // Leading blanks of the text are removed, then it is padded with blanks or cut to width.
@@ -38,8 +39,17 @@ public:
     // The field read as a decimal integer (leading blanks and a sign allowed), or fallback.
     long long GetInt(SettingField f, long long fallback = 0) const;
 
-private:
+    // The program directory with its trailing separator. It goes into field::ProgramDir as
+    // well, but that field holds 200 characters; paths are built from the full copy kept
+    // here so that a deep install directory never yields a cut, wrong path.
+    void SetProgramDir(std::string_view dir);
+    // The full directory when the field still holds it, otherwise the field's text.
+    std::string ProgramDir() const;
+
+  private:
     std::array<std::string, 3> blocks_;
+    std::string programDir_;
+    std::string programDirField_;  // the field's text when programDir_ was set
 };
 
 // Decimal digits padded with leading zeros to the width, a minus sign first for negative
