@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Whole-file reads and crash-safe whole-file replacement for the small text files the
+// program writes (the preferences file). A replacement writes a temporary file beside the
+// target, forces it to disk and renames it over the target: a crash, a full disk or a
+// read-only folder leaves either the old file or the new one, never a mix, and no temporary
+// file is left behind by a failure the program sees.
+
+namespace tindle {
+
+// The few system calls of a replacement. Tests substitute one that fails at a chosen step.
+class FileOps {
+  public:
+    virtual ~FileOps() = default;
+    // Writes every byte of data to the open descriptor.
+    virtual bool WriteAll(int fd, std::string_view data) const;
+    // Forces the descriptor's data to disk.
+    virtual bool Sync(int fd) const;
+    virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) const;
+};
+
+// The real system calls.
+const FileOps& DefaultFileOps();
+
+// Replaces target by a file holding exactly contents. On failure the old file (if any) is
+// untouched, the temporary file is removed and false comes back.
+bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view contents,
+                           const FileOps& ops = DefaultFileOps());
+
+enum class FileReadStatus {
+    Ok,          // the whole file is in the text
+    Missing,     // no such file; the text is empty
+    Unreadable,  // it exists but cannot be read (a folder, no permission); the text is empty
+    TooLarge,    // longer than the limit; the text holds its first maxBytes bytes
+};
+
+FileReadStatus ReadFileLimited(const std::filesystem::path& path, std::size_t maxBytes,
+                               std::string& text);
+
+}  // namespace tindle

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "shell/settings/AtomicFile.h"
+#include "shell/settings/PreferencesFile.h"
+#include "support/TestPaths.h"
+
+namespace tindle {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+enum class FailAt { Write, Sync, Rename };
+
+// Real system calls, except that one step fails; a failing write first writes half of its
+// data, as a full disk does.
+class FailingOps : public FileOps {
+  public:
+    explicit FailingOps(FailAt step) : step_(step) {}
+    bool WriteAll(int fd, std::string_view data) const override {
+        if (step_ != FailAt::Write) return FileOps::WriteAll(fd, data);
+        FileOps::WriteAll(fd, data.substr(0, data.size() / 2));
+        return false;
+    }
+    bool Sync(int fd) const override { return step_ != FailAt::Sync && FileOps::Sync(fd); }
+    bool Rename(const fs::path& from, const fs::path& to) const override {
+        return step_ != FailAt::Rename && FileOps::Rename(from, to);
+    }
+
+  private:
+    FailAt step_;
+};
+
+std::vector<std::string> Names(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+const std::string kOld = "[Preference]\nGame=3\nCard_Size=M\n";
+
+TEST(AtomicWrite, AnInterruptedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    for (FailAt step : {FailAt::Write, FailAt::Sync, FailAt::Rename}) {
+        TempDir dir;
+        fs::path file = dir.Path() / "CFG.DAT";
+        WriteFile(file, kOld);
+        FailingOps ops(step);
+        PreferencesFile prefs(file, ops);
+        EXPECT_FALSE(prefs.WriteString("Preference", "Game", "12345678901234567890"));
+        EXPECT_EQ(ReadFile(file), kOld);
+        EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"CFG.DAT"});
+        // What the object reports is what the disk holds.
+        EXPECT_EQ(prefs.ReadString("Preference", "Game", ""), "3");
+    }
+}
+
+TEST(AtomicWrite, AFailedFirstWriteCreatesNoFile) {
+    TempDir dir;
+    fs::path file = dir.Path() / "CFG.DAT";
+    FailingOps ops(FailAt::Rename);
+    PreferencesFile prefs(file, ops);
+    EXPECT_FALSE(prefs.WriteString("Preference", "Game", "1"));
+    EXPECT_TRUE(Names(dir.Path()).empty());
+}
+
+TEST(AtomicWrite, ReplacementKeepsTheFileModeAndLeavesOnlyTheFile) {
+    TempDir dir;
+    fs::path file = dir.Path() / "CFG.DAT";
+    WriteFile(file, kOld);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(ReplaceFileAtomically(file, "new"));
+    EXPECT_EQ(ReadFile(file), "new");
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"CFG.DAT"});
+}
+
+TEST(AtomicWrite, ReadOnlyFolderRefusesTheWriteAndKeepsTheOldFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the super-user";
+    TempDir dir;
+    fs::path file = dir.Path() / "CFG.DAT";
+    WriteFile(file, kOld);
+    fs::permissions(dir.Path(), fs::perms::owner_write, fs::perm_options::remove);
+    PreferencesFile prefs(file);
+    EXPECT_FALSE(prefs.WriteString("Preference", "Game", "5"));
+    fs::permissions(dir.Path(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(ReadFile(file), kOld);
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"CFG.DAT"});
+}
+
+TEST(ReadFileLimited, TellsMissingUnreadableTooLargeAndWhole) {
+    TempDir dir;
+    std::string text = "stale";
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "none", 10, text), FileReadStatus::Missing);
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(ReadFileLimited(dir.Path(), 10, text), FileReadStatus::Unreadable);
+    WriteFile(dir.Path() / "f", "0123456789");
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "f", 10, text), FileReadStatus::Ok);
+    EXPECT_EQ(text, "0123456789");
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "f", 4, text), FileReadStatus::TooLarge);
+    EXPECT_EQ(text, "0123");
+}
+
+}  // namespace
+}  // namespace tindle
