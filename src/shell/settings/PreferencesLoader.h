@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/settings/PreferencesFile.h"
+#include "shell/settings/SettingsRecord.h"
+
+// Reading every preference into the settings record at start, and what is written back at
+// close. Nothing here shows anything; the front end applies the values that are not record
+// fields (LoadedPreferences) and shows the panels, toolbar and advice boxes.
+
+namespace tindle {
+
+// The card-shadow offset in pixels when shadows are on.
+inline constexpr int kShadowMarginOn = 9;
+
+// What the start-up load yields besides the record's fields.
+struct LoadedPreferences {
+    bool toolBarLarge = false;           // ToolBar_Large = "Y": large toolbar, else small
+    bool toolBarFlat = true;             // ToolBar_Flat = "Y": flat buttons
+    int gamesFastSearchType = 0;         // Settings/Games_Fast_Search_Type
+    int cursor = 10;                     // Cursor: 10 system pointer, else cursor number
+    int highLightsFoundationsMark = 0;   // HighLights_Foundations_Mark
+    int randomGameType = 2;              // Settings/Random_Game_Type
+    int autoPlayAllGames = 1;            // 1 one setting for all games, 2 per game
+    bool autoPlay = true;                // autoplay on at start (menu check, buttons down)
+    bool showTime = true;                // clock panel shown (field::ShowTime is "Y")
+    bool showScore = true;               // score panel shown (field::ShowScore is "Y")
+    bool statusBarVisible = false;       // hidden when field::StatusBar is "N"
+    int shadowMargin = kShadowMarginOn;  // 0 when field::CardsShadowed is "N"
+    bool playersCreated = false;         // first start: the three players were written
+};
+
+// Reads every preference of section Preference (and the two of section Settings) with its
+// default into the record, then: right-click moves forced off, scoring system "01", the
+// repairs of a card back of 0, a background colour of 0 and an empty background picture, the
+// two counters "0000", the first players on a first start (written to the file), and the
+// start state of autoplay (for AutoPlay_All_Games = 2, the stored value of the record's
+// GameId). lowColourDisplay (256 colours or fewer) makes card set 3 the default.
+LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs,
+                                  bool lowColourDisplay);
+
+// Written at close: AutoPlay ("Y"/"N") when autoplay is one setting for all games, and
+// Settings/Random_Game_Type always. False when a write failed (not reported further).
+bool StoreClosingPreferences(PreferencesFile& prefs, int autoPlayAllGames, bool autoPlayOn,
+                             int randomGameType);
+
+}  // namespace tindle
