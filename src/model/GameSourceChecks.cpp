@@ -1,0 +1,161 @@
+#include "model/GameSourceChecks.h"
+
+namespace tindle {
+
+namespace {
+
+// Foundation starting-card codes that place no card.
+constexpr int kStartNoCardSameBase = 92;
+constexpr int kStartNoCard = 96;
+// Special games whose tableau clicks pair cards instead of lifting them.
+constexpr int kPairingGames[] = {3, 4, 33};
+// Tableau deal counts above this are single-card deals.
+constexpr int kSingleCardDeal = 1000;
+constexpr int kTwoDecks = 104;
+constexpr int kOneDeck = 52;
+
+class Checker {
+  public:
+    Checker(const GameSource& game, std::vector<std::string>& errors)
+        : g_(game), def_(game.def), errors_(errors) {}
+
+    void Run() {
+        ColumnLimit();
+        Foundations();
+        StockTurns();
+        GroupSize();
+        DeckSize();
+        DealTargets();
+        DealTotal();
+    }
+
+  private:
+    void Error(int line, const std::string& message) {
+        errors_.push_back(g_.file + ":" + std::to_string(line) + ": " + message);
+    }
+    int LineOf(gd::Field f) const { return g_.LineOf(f, g_.idLine > 0 ? g_.idLine : 1); }
+
+    void ColumnLimit() {
+        if (def_[gd::TableauCount] <= 0 || def_[gd::ColumnMaxCards] != 0) return;
+        Error(g_.IsSet(gd::ColumnMaxCards) ? LineOf(gd::ColumnMaxCards) : LineOf(gd::TableauCount),
+              "ColumnMaxCards must be -1 (no limit) or positive in a game with tableau columns; "
+              "0 makes every column refuse every card");
+    }
+
+    void Foundations() {
+        const int used = def_[gd::FoundationCount];
+        if (used <= 0) return;
+        if (def_[gd::FoundationCapacity] <= 0) {
+            Error(g_.IsSet(gd::FoundationCapacity) ? LineOf(gd::FoundationCapacity)
+                                                   : LineOf(gd::FoundationCount),
+                  "FoundationCapacity must be set to the most cards a foundation takes (the game "
+                  "uses " +
+                      std::to_string(used) + " foundations)");
+        }
+        for (int j = 0; j < used; ++j) {
+            const int index = gd::FoundationComplete + j;
+            if (!g_.IsSet(index)) {
+                Error(LineOf(gd::FoundationCount),
+                      "FoundationComplete[" + std::to_string(j) +
+                          "] is not set for a used foundation (-1: complete at "
+                          "FoundationCapacity)");
+            } else if (def_[index] == 0) {
+                Error(g_.line[static_cast<size_t>(index)],
+                      "FoundationComplete[" + std::to_string(j) +
+                          "] must be -1 or a card count, not 0");
+            }
+        }
+    }
+
+    void StockTurns() {
+        const bool turns = def_[gd::WasteUsed] == 1 || def_[gd::SecondWasteArrangement] != 0;
+        if (!turns || def_[gd::StockTurnCount] >= 1) return;
+        Error(g_.IsSet(gd::StockTurnCount) ? LineOf(gd::StockTurnCount)
+              : g_.IsSet(gd::WasteUsed)    ? LineOf(gd::WasteUsed)
+                                           : LineOf(gd::SecondWasteArrangement),
+              "StockTurnCount must be at least 1 when stock clicks turn cards");
+    }
+
+    void GroupSize() {
+        if (def_[gd::TableauCount] <= 0 || def_[gd::SelectionGame] != 0 ||
+            def_[gd::ClickPlay] != 0 || def_[gd::GroupSizeRule] != 0) {
+            return;
+        }
+        for (int code : kPairingGames) {
+            if (def_[gd::SpecialGame] == code) return;
+        }
+        Error(g_.IsSet(gd::GroupSizeRule) ? LineOf(gd::GroupSizeRule) : LineOf(gd::TableauCount),
+              "GroupSizeRule must not be 0 in a game whose tableau cards are lifted (-1: any run, "
+              "1: single cards)");
+    }
+
+    void DeckSize() {
+        const int cards = def_[gd::DeckCards];
+        if ((cards >= 1 && cards <= kOneDeck) || cards == kTwoDecks) return;
+        Error(LineOf(gd::DeckCards), "DeckCards must be 1..52 (one deck) or 104 (two decks), not " +
+                                         std::to_string(cards));
+    }
+
+    void DealTargets() {
+        for (int k = def_[gd::TableauCount]; k < 28; ++k) {
+            if (def_.At(gd::TableauDealCount, k) == 0) continue;
+            Error(g_.line[static_cast<size_t>(gd::TableauDealCount + k)],
+                  "TableauDealCount[" + std::to_string(k) +
+                      "] deals to a column the game does not use (TableauCount is " +
+                      std::to_string(def_[gd::TableauCount]) + ")");
+        }
+        for (int i = def_[gd::ReserveCount]; i < 10; ++i) {
+            if (def_.At(gd::ReserveDealCount, i) == 0) continue;
+            Error(g_.line[static_cast<size_t>(gd::ReserveDealCount + i)],
+                  "ReserveDealCount[" + std::to_string(i) +
+                      "] deals to a reserve the game does not use (ReserveCount is " +
+                      std::to_string(def_[gd::ReserveCount]) + ")");
+        }
+    }
+
+    void DealTotal() {
+        if (def_[gd::DealArrangement] != 0) return;
+        int placed =
+            def_[gd::StockDealCount] + def_[gd::WasteDealCount] + def_[gd::SecondWasteDealCount];
+        for (int k = 0; k < def_[gd::TableauCount]; ++k) {
+            const int n = def_.At(gd::TableauDealCount, k);
+            placed += n > kSingleCardDeal ? 1 : n;
+        }
+        for (int i = 0; i < def_[gd::ReserveCount]; ++i)
+            placed += def_.At(gd::ReserveDealCount, i);
+        for (int j = 0; j < def_[gd::FoundationCount]; ++j) {
+            const int code = def_.At(gd::FoundationStartCard, j);
+            if (code != 0 && code != kStartNoCardSameBase && code != kStartNoCard) ++placed;
+        }
+        if (def_[gd::SecondWasteStartCard] != 0) ++placed;
+        switch (def_[gd::FoundationBaseSet]) {
+            case 1:
+            case 4:
+                ++placed;
+                break;
+            case 2:
+                placed += def_[gd::FoundationCount];
+                break;
+            default:
+                break;
+        }
+        if (def_[gd::FoundationExtraCard] == 1) ++placed;
+        const int deck =
+            def_[gd::DeckCards] + (def_[gd::UsesJokers] == 1 ? def_[gd::JokerCount] : 0);
+        if (placed == deck) return;
+        Error(LineOf(gd::DeckCards), "the deal places " + std::to_string(placed) +
+                                         " cards but the deck holds " + std::to_string(deck));
+    }
+
+    const GameSource& g_;
+    const GameDef& def_;
+    std::vector<std::string>& errors_;
+};
+
+}  // namespace
+
+void CheckGameSource(const GameSource& game, std::vector<std::string>& errors) {
+    Checker(game, errors).Run();
+}
+
+}  // namespace tindle
