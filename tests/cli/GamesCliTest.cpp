@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+#include "support/TestPaths.h"
+
+namespace tindle {
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs a built program with arguments (each quoted for the shell), capturing its output.
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args) {
+    test::TempDir dir;
+    std::string command = "'" + program.string() + "'";
+    for (const auto& a : args)
+        command += " '" + a + "'";
+    command +=
+        " >'" + (dir.Path() / "out").string() + "' 2>'" + (dir.Path() / "err").string() + "'";
+    ProgramRun run;
+    const int status = std::system(command.c_str());
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = test::ReadFile(dir.Path() / "out");
+    run.err = test::ReadFile(dir.Path() / "err");
+    return run;
+}
+
+ProgramRun Cli(const std::vector<std::string>& args) {
+    return RunProgram(test::ProgramDir() / "tindle-cli", args);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(CliGames, ListsTheCatalogueOfTheGamesDatBesideTheProgram) {
+    const ProgramRun run = Cli({"games"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto lines = SplitLines(run.out);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "1 4 Freecell"), lines.end()) << run.out;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "2 5 Klondike"), lines.end()) << run.out;
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(CliFields, PrintsEveryFieldOfTheLoadedGame) {
+    const ProgramRun run = Cli({"fields", "1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto lines = SplitLines(run.out);
+    ASSERT_EQ(lines.size(), 402u);
+    EXPECT_EQ(lines[0], "0=0");
+    EXPECT_EQ(lines[12], "12=-5");
+    EXPECT_EQ(lines[304], "304=8");
+    EXPECT_EQ(lines[401], "401=0");
+    // An explicit file gives the same.
+    EXPECT_EQ(Cli({"fields", "1", (test::ProgramDir() / "GAMES.DAT").string()}).out, run.out);
+}
+
+TEST(CliErrors, ExitNonZeroWithAMessage) {
+    test::TempDir dir;
+    const std::string missing = (dir.Path() / "GAMES.DAT").string();
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"fields", "999"}, "game 999 is not in the catalogue"},
+        {{"fields", "abc"}, "'abc' is not a game id"},
+        {{"fields", "1", missing}, "cannot read " + missing},
+        {{"games", missing}, "cannot read " + missing},
+        {{"fields"}, "usage: tindle-cli fields"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = Cli(c.args);
+        EXPECT_NE(run.exitCode, 0) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << c.message;
+    }
+}
+
+TEST(Gamec, ABadSourceLeavesTheOutputUntouched) {
+    test::TempDir dir;
+    const auto out = dir.Path() / "GAMES.DAT";
+    test::WriteFile(out, "old");
+    const auto bad = dir.Path() / "bad.game";
+    test::WriteFile(bad, "Id = 1\nType = 4\nClass = 0\nName = X\nNoSuchField = 3\n");
+    const ProgramRun run = RunProgram(test::ProgramDir() / "tools" / "tindle-gamec",
+                                      {"-o", out.string(), bad.string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(bad.string() + ":5: unknown field name 'NoSuchField'"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(test::ReadFile(out), "old");
+
+    const ProgramRun unreadable =
+        RunProgram(test::ProgramDir() / "tools" / "tindle-gamec",
+                   {"-o", out.string(), (dir.Path() / "none.game").string()});
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_NE(unreadable.err.find("none.game: cannot read"), std::string::npos) << unreadable.err;
+    EXPECT_EQ(test::ReadFile(out), "old");
+}
+
+TEST(Gamec, CompilesTheGamesIntoAFileTheCliReads) {
+    test::TempDir dir;
+    const auto out = dir.Path() / "GAMES.DAT";
+    const auto games = test::SourceDir() / "games";
+    const ProgramRun run = RunProgram(test::ProgramDir() / "tools" / "tindle-gamec",
+                                      {"-o", out.string(), (games / "klondike.game").string(),
+                                       (games / "freecell.game").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    // The same bytes as the build's file, whatever the order of the sources.
+    EXPECT_EQ(test::ReadFile(out), test::ReadFile(test::ProgramDir() / "GAMES.DAT"));
+    const ProgramRun fields = Cli({"fields", "2", out.string()});
+    ASSERT_EQ(fields.exitCode, 0) << fields.err;
+    const auto lines = SplitLines(fields.out);
+    ASSERT_EQ(lines.size(), 402u);
+    EXPECT_EQ(lines[308], "308=24");
+}
+
+}  // namespace
+}  // namespace tindle
