@@ -4,12 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <map>
 
-#include <unistd.h>
-
 #include "model/GameSourceChecks.h"
+#include "shell/settings/AtomicFile.h"
 
 namespace tindle {
 
@@ -96,29 +94,11 @@ std::string GamesDatBytes(const std::vector<GameSource>& games) {
 }
 
 GamesDatStatus WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path temp =
-        path.string() + ".tmp" + std::to_string(static_cast<long>(getpid()));
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return {"cannot write " + temp.string() + ": " + std::strerror(errno)};
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return {"cannot write " + temp.string() + ": write error"};
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return {"cannot replace " + path.string() + ": " + ec.message()};
-    }
-    return {};
+    errno = 0;
+    if (ReplaceFileAtomically(path, bytes)) return {};
+    const int reason = errno;
+    return {"cannot write " + path.string() + ": " +
+            (reason != 0 ? std::strerror(reason) : "write error")};
 }
 
 }  // namespace tindle

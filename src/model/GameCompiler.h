@@ -37,8 +37,8 @@ std::string CatalogueLineText(const GameSource& game);
 // CR LF. The same games always give the same bytes.
 std::string GamesDatBytes(const std::vector<GameSource>& games);
 
-// Writes a file so that it is either wholly replaced or left as it was: the bytes go to a
-// temporary file beside it, which is then renamed over it.
+// Writes a file so that it is either wholly replaced or left as it was (ReplaceFileAtomically);
+// the status names the file and the system's reason on failure.
 GamesDatStatus WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace tindle
