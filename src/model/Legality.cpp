@@ -1,67 +1,104 @@
 #include "model/Legality.h"
 
-#include "model/Card.h"
-#include "model/Game.h"
+#include <algorithm>
 
-// First cut: the standard building rule (empty-pile base rank, suit filter, rank step with
-// wrap-around) for every rule code. The special rule codes build on this.
+#include "model/LegalityRules.h"
+
+// CanPlace in the order of its checks, the context the rules read, and the pile-level
+// questions of pointer input and autoplay.
 
 namespace tindle {
 
+namespace legality {
+
 namespace {
 
-bool StandardRule(const PlaceQuery& q) {
-    int t = CardRank(q.topCard);
-    int s = CardRank(q.card);
-    if (t < 1) return s == q.base || q.base == -1 || q.firstBase == -1;
+const Pile kNoPile;
 
-    switch (q.ruleCode) {
-        case 0:
-        case 11:
-            if (CardSuit(q.card) != CardSuit(q.topCard)) return false;
-            break;
-        case 1:
-            if (CardIsRed(q.card) != CardIsRed(q.topCard)) return false;
-            break;
-        case 3:
-            if (CardIsRed(q.card) == CardIsRed(q.topCard)) return false;
-            break;
-        case 6: return false;
-        default: break;
-    }
-
-    const int d = q.directionType;
-    bool result = false;
-    if (d == 1 || d == 2) {
-        if (!q.foundationMode) {
-            if (t == q.firstBase && !q.wrapFlag) return false;
-            if (t == kKing) return s == kAce;
-        } else if (t == kKing) {
-            result = s == kAce && q.base != 1;
-            if (d == 1) return result;
-        }
-        if (s == t + 1) result = true;
-    }
-    if ((d != 0 && d != 2) || (d == 2 && result)) return result;
-    if (q.foundationMode) {
-        if (t == kAce) return s == kKing && q.base != 13;
-    } else {
-        if (t == q.firstBase && !q.wrapFlag) return false;
-        if (t == kAce) return s == kKing;
-    }
-    return t == s + 1;
+template <size_t N>
+const Pile& PileAt(const std::array<Pile, N>& list, int i) {
+    if (i < 0 || i >= static_cast<int>(N)) return kNoPile;
+    return list[static_cast<size_t>(i)];
 }
 
 }  // namespace
 
-bool CanPlace(const Game&, const PlaceQuery& q) {
+const Pile& Foundation(const Game& game, int j) {
+    return PileAt(game.piles.dest, j);
+}
+const Pile& Column(const Game& game, int k) {
+    return PileAt(game.piles.fila, k);
+}
+const Pile& Reserve(const Game& game, int i) {
+    return PileAt(game.piles.appogg, i);
+}
+
+int UsedFoundations(const Game& game) {
+    return std::clamp(game.FoundationCount(), 0, kDestPiles);
+}
+int UsedColumns(const Game& game) {
+    return std::clamp(game.TableauCount(), 0, kFilaPiles);
+}
+int UsedReserves(const Game& game) {
+    return std::clamp(game.ReserveCount(), 0, kAppoggPiles);
+}
+
+int CardBelow(const Pile& pile, int card) {
+    int at = PileFind(pile, card);
+    return at > 0 ? PileCardAt(pile, at - 1) : 0;
+}
+
+int PlaceContext::Source() const {
+    if (source_ == kNotLookedUp) source_ = game.Locate(q.card);
+    return source_;
+}
+
+PileKind PlaceContext::DestinationKind() const {
+    if (!q.foundationMode) return PileKind::Fila;
+    return q.topCard == -1 ? PileKind::Appogg : PileKind::Dest;
+}
+
+const Pile& PlaceContext::Destination() const {
+    switch (DestinationKind()) {
+        case PileKind::Fila:
+            return Column(game, q.destIndex);
+        case PileKind::Appogg:
+            return Reserve(game, q.destIndex);
+        default:
+            return Foundation(game, q.destIndex);
+    }
+}
+
+}  // namespace legality
+
+namespace {
+
+// Field StockRestriction: 1 keeps tableau cards off the foundations (and reserves) while the
+// stock or the waste holds cards; 2 and 3 keep them from going anywhere.
+bool StockRestrictionRefuses(const Game& game, const PlaceQuery& q) {
+    const int restriction = game.def[gd::StockRestriction];
+    const bool applies =
+        (restriction == 1 && q.foundationMode) || restriction == 2 || restriction == 3;
+    if (!applies) return false;
+    if (legality::StockEmpty(game) && legality::WasteEmpty(game)) return false;
+    return LocIsTableau(game.Locate(q.card));
+}
+
+}  // namespace
+
+bool CanPlace(const Game& game, const PlaceQuery& q) {
+    if (q.jumpedCell) *q.jumpedCell = -1;
     if (q.card == q.topCard) return false;
-    return StandardRule(q);
+    if (StockRestrictionRefuses(game, q)) return false;
+
+    const legality::PlaceContext c(game, q);
+    if (legality::RuleFn rule = legality::SpecialRule(q.ruleCode)) return rule(c);
+    return legality::StandardRule(c);
 }
 
 bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
     PlaceQuery q;
-    q.topCard = PileTop(game.piles.dest.at(static_cast<size_t>(j)));
+    q.topCard = PileTop(legality::Foundation(game, j));
     q.card = card;
     q.base = game.def.At(gd::FoundationBase, j);
     q.playerMove = playerMove;
@@ -76,7 +113,7 @@ bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
 
 bool CanPlaceOnColumn(const Game& game, int k, int card, bool playerMove, int* jumpedCell) {
     PlaceQuery q;
-    q.topCard = PileTop(game.piles.fila.at(static_cast<size_t>(k)));
+    q.topCard = PileTop(legality::Column(game, k));
     q.card = card;
     q.base = game.def.At(gd::TableauBase, k);
     q.playerMove = playerMove;
@@ -94,7 +131,7 @@ bool CanPlaceOnReserve(const Game& game, int i, int card, bool playerMove) {
     PlaceQuery q;
     q.topCard = -1;
     q.card = card;
-    q.base = -1;
+    q.base = kBaseAnyCard;
     q.playerMove = playerMove;
     q.destIndex = i;
     q.wrapFlag = true;

@@ -2,26 +2,50 @@
 
 // Move legality: whether a card may be put on a pile (CanPlace), and whether a run of
 // cards may be lifted from a tableau column as one unit (CanMoveGroup, GroupSizeAllowed).
+//
+// The rules live in the Legality*.cpp files: Legality.cpp the order of the checks,
+// LegalityBase.cpp the rule for an empty pile (ranks and letter codes), LegalityStandard.cpp
+// the standard building rule, LegalityRuleTable.cpp the table from every special rule code
+// to the function that holds it (LegalityRules*.cpp), LegalityGroups.cpp the lifting checks.
 
 namespace tindle {
 
 class Game;
+class MessagePort;
+
+// Base values of an empty pile besides a rank 1..13 and the letter codes ('Q' .. '`').
+constexpr int kBaseAnyCard = -1;
+constexpr int kBaseOfFirstStartedFoundation = -2;  // joker games (rules 72, 75)
+
+// Direction types of a pile.
+constexpr int kDescending = 0;
+constexpr int kAscending = 1;
+constexpr int kEitherDirection = 2;
+
+// The WrapFlag value that selects pairing on the tableau (an Ace takes a 2, a King a Queen).
+constexpr int kWrapPairing = 2;
 
 // One question to CanPlace: may `card` go onto a destination whose top card is `topCard`
-// (0 or less when it is empty; -1 for a reserve)?
+// (0 or less when it is empty)? A reserve is always asked with topCard -1, base -1, wrapFlag
+// true, directionType -1 and foundationMode true; that is how the rules that look at the
+// destination pile itself tell a reserve from an (empty) foundation, which is asked with
+// topCard 0.
 struct PlaceQuery {
     int topCard = 0;
     int card = 0;
-    int base = 0;              // the destination's base field (-1 for a reserve)
-    bool playerMove = false;   // the player drags or clicks (false: deal or autoplay checks)
-    int destIndex = 0;         // 0-based index of the destination among the piles of its kind
-    bool wrapFlag = false;     // field WrapFlag + index > 0 (reserve checks pass true)
+    int base = 0;                 // the destination's base field (-1 for a reserve)
+    bool playerMove = false;      // the player drags or clicks (false: deal or autoplay checks)
+    int destIndex = 0;            // 0-based index of the destination among the piles of its kind
+    bool wrapFlag = false;        // field WrapFlag + index > 0 (reserve checks pass true)
     bool foundationMode = false;  // foundations and reserves; false for columns and groups
     int ruleCode = 0;
-    int directionType = 0;     // reserve checks pass -1
-    int firstBase = 0;         // the base of foundation 1
+    int directionType = 0;  // reserve checks pass -1
+    int firstBase = 0;      // the base of foundation 1
     // Rule 71 (grid jump) names the cell jumped over here (0-based column), else -1.
     int* jumpedCell = nullptr;
+    // Where "Error suit - 1" is shown when a balanced base meets a card outside the decks;
+    // without a port the card is only left out of the count.
+    MessagePort* messages = nullptr;
 };
 
 bool CanPlace(const Game& game, const PlaceQuery& q);
@@ -44,7 +68,8 @@ bool GroupSizeAllowed(Game& game, int firstCard, bool toEmptyColumn);
 bool CardUncovered(const Game& game, int card);
 
 // The balanced-base letters 'Q', 'T', 'U', 'Z' of empty foundations.
-bool FoundationBaseBalanced(const Game& game, int letter, int card);
+bool FoundationBaseBalanced(const Game& game, int letter, int card,
+                            MessagePort* messages = nullptr);
 
 // Counting the suits of the top cards of the four named foundations, with the card's suit in
 // the given slot (0..3), no suit occurs twice.

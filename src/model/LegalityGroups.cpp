@@ -1,0 +1,118 @@
+#include <algorithm>
+
+#include "model/LegalityRules.h"
+
+// Lifting several cards at once: whether a run is built by its column's rule, how many cards
+// may be lifted together, and which cards of a pyramid are free to be clicked.
+
+namespace tindle {
+
+namespace {
+
+// GroupRule values that make a lifted run follow its column's own building rule.
+constexpr int kGroupByColumnRule = 1;
+constexpr int kGroupInSuit = 10;  // the same, with the suit rule of code 0
+
+// GroupSizeRule values.
+constexpr int kAnySize = -1;
+constexpr int kNoSizeRule = 0;
+constexpr int kKingOrSingle = -12;
+constexpr int kWholeColumnOrSingle = -13;
+constexpr int kByFreeCells = -5;
+constexpr int kByFreeCellsSameOnEmpty = -6;
+
+// The pile a PileLocator names; nullptr for a card that lies in none.
+const Pile* PileAtLocator(const Game& game, int loc) {
+    if (loc == kLocStock) return &game.piles.Stock();
+    if (loc == kLocWaste) return &game.piles.Waste();
+    if (LocIsTableau(loc)) return &legality::Column(game, loc - 1);
+    if (LocIsFoundation(loc)) return &legality::Foundation(game, -loc - 1);
+    if (LocIsReserve(loc)) return &legality::Reserve(game, -loc - 21);
+    return nullptr;
+}
+
+int EmptyUsedColumns(const Game& game) {
+    int n = 0;
+    for (int k = 0; k < legality::UsedColumns(game); ++k) {
+        if (!legality::HoldsCards(legality::Column(game, k))) ++n;
+    }
+    return n;
+}
+
+int EmptyUsedReserves(const Game& game) {
+    int n = 0;
+    for (int i = 0; i < legality::UsedReserves(game); ++i) {
+        if (!legality::HoldsCards(legality::Reserve(game, i))) ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+bool CanMoveGroup(const Game& game, int firstCard, int column) {
+    const int groupRule = game.def[gd::GroupRule];
+    if (groupRule != kGroupByColumnRule && groupRule != kGroupInSuit) return true;
+    if (column < 0 || column >= kFilaPiles) return false;
+
+    const Pile& pile = legality::Column(game, column);
+    const int first = PileFind(pile, firstCard);
+    if (first < 0) return false;
+
+    PlaceQuery q;
+    q.base = game.def.At(gd::TableauBase, column);
+    q.playerMove = false;
+    q.destIndex = column;
+    q.wrapFlag = game.def.At(gd::WrapFlag, column) > 0;
+    q.foundationMode = false;
+    q.ruleCode = groupRule == kGroupInSuit ? 0 : game.def.At(gd::TableauRule, column);
+    q.directionType = game.def.At(gd::TableauDirection, column);
+    q.firstBase = game.def[gd::FoundationBase];
+    for (int i = first; i + 1 < PileCount(pile); ++i) {
+        q.topCard = PileCardAt(pile, i);
+        q.card = PileCardAt(pile, i + 1);
+        if (!CanPlace(game, q)) return false;
+    }
+    return true;
+}
+
+bool GroupSizeAllowed(Game& game, int firstCard, bool toEmptyColumn) {
+    const int loc = game.Locate(firstCard);
+    const Pile* pile = PileAtLocator(game, loc);
+    const int at = pile ? PileFind(*pile, firstCard) : -1;
+    const int n = at >= 0 ? PileCount(*pile) - at : 1;
+    game.pointer.dragTopCard = at >= 0 ? PileTop(*pile) : firstCard;
+
+    const int rule = game.def[gd::GroupSizeRule];
+    if (rule == kAnySize || rule == kNoSizeRule) return true;
+    if (rule > 0) return n <= rule;
+    if (rule == kKingOrSingle) return n == 1 || CardRank(firstCard) == kKing;
+    if (rule == kWholeColumnOrSingle) return LocIsTableau(loc) && (n == 1 || at == 0);
+
+    const int e = EmptyUsedColumns(game);
+    const int f = EmptyUsedReserves(game);
+    if (rule == kByFreeCells) {
+        const int limit = e == 0 ? f + 1 : (toEmptyColumn ? f + e : f + e + 1);
+        return n <= limit;
+    }
+    if (rule == kByFreeCellsSameOnEmpty) return n <= (e == 0 ? f + 1 : f + e);
+    return n <= std::max(e, 1);
+}
+
+bool CardUncovered(const Game& game, int card) {
+    if (card < 1) return false;
+    const int rows = legality::UsedColumns(game);
+    for (int r = rows - 1; r >= 0; --r) {
+        const int p = PileFind(legality::Column(game, r), card);
+        if (p < 0) continue;
+        bool rowsBelowCleared = true;
+        for (int below = r + 1; below < rows; ++below) {
+            if (!PileOnlyGaps(legality::Column(game, below))) rowsBelowCleared = false;
+        }
+        if (rowsBelowCleared) return true;
+        const Pile& next = legality::Column(game, r + 1);
+        return PileCardAt(next, p) == 0 && PileCardAt(next, p + 1) == 0;
+    }
+    return false;
+}
+
+}  // namespace tindle
