@@ -1,0 +1,81 @@
+#include <benchmark/benchmark.h>
+
+#include <initializer_list>
+
+#include "model/Card.h"
+#include "model/Game.h"
+#include "model/Legality.h"
+#include "model/Pile.h"
+
+// CanPlace as pointer input and autoplay ask it on a FreeCell-like table: eight columns built
+// down in alternating colours, four foundations up in suit from the Ace, four free cells.
+
+namespace tindle {
+namespace {
+
+Pile Cards(std::initializer_list<int> cards) {
+    Pile pile;
+    for (int card : cards)
+        PileAppend(pile, card);
+    return pile;
+}
+
+Game FreeCellTable() {
+    Game g;
+    g.def[gd::FoundationCount] = 4;
+    g.def[gd::TableauCount] = 8;
+    g.def[gd::ReserveCount] = 4;
+    g.def[gd::GroupRule] = 1;
+    g.def[gd::GroupSizeRule] = -5;
+    for (int j = 0; j < 4; ++j) {
+        g.def.At(gd::FoundationBase, j) = kAce;
+        g.def.At(gd::FoundationDirection, j) = kAscending;
+        g.def.At(gd::FoundationRule, j) = 0;
+    }
+    for (int k = 0; k < 8; ++k) {
+        g.def.At(gd::TableauBase, k) = kBaseAnyCard;
+        g.def.At(gd::TableauDirection, k) = kDescending;
+        g.def.At(gd::TableauRule, k) = 3;
+    }
+    // Deal the deck round the columns in a scrambled order (7 is prime to 52).
+    for (int i = 0; i < 52; ++i)
+        PileAppend(g.piles.fila[i % 8], (i * 7) % 52 + 1);
+    g.piles.dest[0] = Cards({MakeCard(kHearts, kAce), MakeCard(kHearts, 2), MakeCard(kHearts, 3)});
+    return g;
+}
+
+void BM_CanPlaceColumnDrop(benchmark::State& state) {
+    const Game g = FreeCellTable();
+    const int card = PileTop(g.piles.fila[3]);
+    int column = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CanPlaceOnColumn(g, column, card, true));
+        column = (column + 1) % 8;
+    }
+}
+BENCHMARK(BM_CanPlaceColumnDrop);
+
+void BM_CanPlaceFoundationDrop(benchmark::State& state) {
+    const Game g = FreeCellTable();
+    const int card = MakeCard(kHearts, 4);
+    int foundation = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CanPlaceOnFoundation(g, foundation, card, true));
+        foundation = (foundation + 1) % 4;
+    }
+}
+BENCHMARK(BM_CanPlaceFoundationDrop);
+
+void BM_CanMoveGroupOfSix(benchmark::State& state) {
+    Game g = FreeCellTable();
+    g.piles.fila[0] =
+        Cards({MakeCard(kSpades, kKing), MakeCard(kHearts, kQueen), MakeCard(kSpades, kJack),
+               MakeCard(kHearts, 10), MakeCard(kSpades, 9), MakeCard(kHearts, 8)});
+    const int king = MakeCard(kSpades, kKing);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CanMoveGroup(g, king, 0));
+}
+BENCHMARK(BM_CanMoveGroupOfSix);
+
+}  // namespace
+}  // namespace tindle
