@@ -1,0 +1,147 @@
+#include "table/layout/PileHitTest.h"
+
+#include "model/Game.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle {
+
+namespace {
+
+bool FansDown(int style) {
+    return style == 1 || style == 3 || style == 5 || style == 7;
+}
+bool FansRight(int style) {
+    return style == 2 || style == 4 || style == 6;
+}
+
+TableRect CardRect(const TMainGame& tm, int x, int y) {
+    return {x, y, x + tm.cardWidth, y + tm.cardHeight};
+}
+
+bool IsStockFamily(PileKind kind) {
+    return kind == PileKind::Mazzo || kind == PileKind::MazzoVis || kind == PileKind::MazzoWaste;
+}
+
+// The band of card i (not the top card) of a pile of this style, along its fan.
+int BandOf(const TMainGame& tm, const Game& game, int style, int position, int card) {
+    const bool faceDown = game.cards.CardIsFaceDown(card);
+    switch (style) {
+        case 1:
+        case 3:
+            return faceDown ? tm.faceDownStepY : tm.faceUpStepY;
+        case 7:
+            return position == 0 ? tm.faceUpStepY : 0;
+        case 5:
+            return tm.stackStep[1];
+        case 2:
+            return faceDown ? tm.faceDownStepX : tm.faceUpStepX;
+        case 6:
+            return tm.diagonalStep[0];
+        case 4:
+            return tm.cardWidth;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+std::optional<TableRect> PileExtent(const TMainGame& tm, const Game& game, PileRef ref) {
+    if (!tm.OnTable(ref)) return std::nullopt;
+    const int x = tm.PileX(ref);
+    const int y = tm.PileY(ref);
+    const Pile& pile = game.piles.Get(ref);
+    const int style = FanStyleOf(ref.kind, game.def);
+    if (IsStockFamily(ref.kind) || ref.kind == PileKind::Dest) {
+        return CardRect(tm, tm.CardLeftX(game, ref, 0, false, false),
+                        tm.CardTopY(game, ref, 0, false));
+    }
+    TableRect r = CardRect(tm, x, y);
+    if (PileEmpty(pile)) return r;
+    if (FansDown(style)) r.bottom = tm.CardTopY(game, ref, 0, false) + tm.cardHeight;
+    if (FansRight(style)) r.right = tm.CardLeftX(game, ref, 0, false, false) + tm.cardWidth;
+    return r;
+}
+
+std::optional<CardHit> FanSearch(const TMainGame& tm, const Game& game, PileRef ref, int x, int y) {
+    if (!tm.OnTable(ref)) return std::nullopt;
+    const Pile& pile = game.piles.Get(ref);
+    const int count = PileCount(pile);
+    if (count == 0) return std::nullopt;
+    const int style = FanStyleOf(ref.kind, game.def);
+    const int px = tm.PileX(ref);
+    const int py = tm.PileY(ref);
+    const int top = count - 1;
+
+    if (FansDown(style)) {
+        if (x < px || x >= px + tm.cardWidth) return std::nullopt;
+        int t = py;
+        for (int i = 0; i < count; ++i) {
+            const int card = PileCardAt(pile, i);
+            const int band = i == top ? tm.cardHeight : BandOf(tm, game, style, i, card);
+            if (y >= t && y < t + band) {
+                if (style == 3) return CardHit{top, PileCardAt(pile, top), CardRect(tm, px, py)};
+                return CardHit{i, card, CardRect(tm, px, t)};
+            }
+            t += band;
+        }
+        return std::nullopt;
+    }
+    if (FansRight(style)) {
+        if (y < py || y >= py + tm.cardHeight) return std::nullopt;
+        int l = px;
+        for (int i = 0; i < count; ++i) {
+            const int card = PileCardAt(pile, i);
+            const int band = i == top ? tm.cardWidth : BandOf(tm, game, style, i, card);
+            if (x >= l && x < l + band) return CardHit{i, card, CardRect(tm, l, py)};
+            l += band + (style == 4 ? tm.spreadGap : 0);
+        }
+        return std::nullopt;
+    }
+    // No spread: every card lies at the pile's place, the top one visible.
+    const TableRect r = CardRect(tm, px, py);
+    if (!r.Contains(x, y)) return std::nullopt;
+    return CardHit{top, PileCardAt(pile, top), r};
+}
+
+std::optional<PileHit> HitTestTable(const TMainGame& tm, const Game& game, int x, int y) {
+    for (PileKind kind : {PileKind::Mazzo, PileKind::MazzoVis, PileKind::MazzoWaste}) {
+        const PileRef ref{kind, 0};
+        const auto r = PileExtent(tm, game, ref);
+        if (r && r->Contains(x, y)) return PileHit{ref, PileTop(game.piles.Get(ref)), *r};
+    }
+
+    const int columns = game.TableauCount();
+    const int style = game.def[gd::TableauFanStyle];
+    const bool tryOn = style == 4 || style == 8;
+    for (int n = 0; n < columns; ++n) {
+        const int i = style == 4 ? columns - 1 - n : n;
+        const PileRef ref{PileKind::Fila, i};
+        const auto r = PileExtent(tm, game, ref);
+        if (!r) continue;
+        if (style != 8 && !r->Contains(x, y)) continue;
+        if (const auto hit = FanSearch(tm, game, ref, x, y)) {
+            return PileHit{ref, hit->card, hit->rect};
+        }
+        if (!tryOn) break;
+    }
+
+    for (int i = 0; i < kDestPiles; ++i) {
+        const PileRef ref{PileKind::Dest, i};
+        const auto r = PileExtent(tm, game, ref);
+        if (r && r->Contains(x, y)) return PileHit{ref, PileTop(game.piles.Get(ref)), *r};
+    }
+
+    for (int i = 0; i < kAppoggPiles; ++i) {
+        const PileRef ref{PileKind::Appogg, i};
+        if (PileEmpty(game.piles.Get(ref))) continue;
+        const auto r = PileExtent(tm, game, ref);
+        if (!r || !r->Contains(x, y)) continue;
+        if (const auto hit = FanSearch(tm, game, ref, x, y)) {
+            return PileHit{ref, hit->card, hit->rect};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tindle
