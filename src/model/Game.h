@@ -4,6 +4,7 @@
 #include "model/GameDef.h"
 #include "model/History.h"
 #include "model/Piles.h"
+#include "model/TableRect.h"
 
 // Everything of the game in play, in one object: the card table with its face flags, the
 // four pile lists, the game definition and its saved deal fields, both histories, the run
@@ -42,6 +43,14 @@ struct PointerState {
     int hoverY = 0;
     int lastDrawX = 0;
     int lastDrawY = 0;
+    // The picture of the lifted block and where it stands on the window (shared with the
+    // drawing code, which moves it).
+    int grabX = 0;  // pointer minus the block's top-left corner
+    int grabY = 0;
+    TableRect dragRect;
+    int dragImageHeight = 0;  // one card height for a single card, more for a fanned run
+    int peekX = 0;            // corner of a card shown whole by the right-button peek
+    int peekY = 0;
 };
 
 class Game {

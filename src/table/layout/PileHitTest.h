@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/Piles.h"
+#include "model/TableRect.h"
 
 // What lies under a point of the table: the extent of a pile's cards, the card of a pile
 // that owns a point (the fan search), and the search over all piles in the order in which
@@ -14,16 +15,6 @@ namespace tindle {
 
 class Game;
 class TMainGame;
-
-struct TableRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool operator==(const TableRect&) const = default;
-};
 
 // The rectangle the cards of a pile cover: for a pile fanned downwards (styles 1, 3, 5, 7)
 // from its top to the bottom of its last card, one card wide; fanned to the right (2, 4, 6)

@@ -1,0 +1,21 @@
+#pragma once
+
+// A rectangle of the table in pixels. It holds its left and top edges but not its right and
+// bottom ones (a card at x, y is {x, y, x + CardWidth, y + CardHeight}).
+
+namespace tindle {
+
+struct TableRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool Empty() const { return right <= left || bottom <= top; }
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool operator==(const TableRect&) const = default;
+};
+
+}  // namespace tindle
