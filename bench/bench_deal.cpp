@@ -4,31 +4,14 @@
 #include "model/Deal.h"
 #include "model/DeckOrder.h"
 #include "model/Game.h"
+#include "model/GamesDat.h"
 
 namespace {
 
 using namespace tindle;
 
-// FreeCell's deal: 52 cards face up in eight columns of 7, 7, 7, 7, 6, 6, 6, 6; four free
-// cells and four foundations from the Ace.
-GameDef FreeCellDeal() {
-    GameDef def;
-    def[gd::DeckCards] = 52;
-    def[gd::FoundationCount] = 4;
-    def[gd::TableauCount] = 8;
-    def[gd::ReserveCount] = 4;
-    for (int j = 0; j < 4; ++j) {
-        def.At(gd::FoundationBase, j) = 1;
-        def.At(gd::FoundationDirection, j) = 1;
-    }
-    for (int k = 0; k < 8; ++k) {
-        def.At(gd::TableauDealCount, k) = static_cast<int16_t>(k < 4 ? 7 : 6);
-        def.At(gd::TableauFaceMode, k) = 52;
-        def.At(gd::TableauBase, k) = -1;
-        def.At(gd::TableauRule, k) = 3;
-    }
-    return def;
-}
+constexpr const char* kGamesDat = TINDLE_PROGRAM_DIR "/GAMES.DAT";
+constexpr int kFreeCell = 1;
 
 GameNumber NumberOf(uint64_t n) {
     GameNumber g;
@@ -39,8 +22,10 @@ GameNumber NumberOf(uint64_t n) {
 
 void BM_FreeCellDeal(benchmark::State& state) {
     Game game;
-    game.def = FreeCellDeal();
-    game.savedDealFields.Take(game.def);
+    if (auto status = LoadGame(kGamesDat, kFreeCell, game); !status.Ok()) {
+        state.SkipWithError(status.error.c_str());
+        return;
+    }
     DealContext context;
     uint64_t n = 1234567;
     for (auto _ : state) {
@@ -54,7 +39,12 @@ void BM_FreeCellDeal(benchmark::State& state) {
 BENCHMARK(BM_FreeCellDeal);
 
 void BM_DeckOrderOnly(benchmark::State& state) {
-    const GameDef def = FreeCellDeal();
+    Game game;
+    if (auto status = LoadGame(kGamesDat, kFreeCell, game); !status.Ok()) {
+        state.SkipWithError(status.error.c_str());
+        return;
+    }
+    const GameDef def = game.def;
     uint64_t n = 1234567;
     for (auto _ : state) {
         DeckOrder order = fnGameNumberCardsArray(def, NumberOf(n), nullptr);
