@@ -82,17 +82,6 @@ TEST(DealLayout, FaceModesOfStockColumnsAndReserves) {
     EXPECT_EQ(Faces(game.cards, game.piles.Stock()), std::string(12, '1'));
 }
 
-TEST(DealLayout, EveryCardOnceForManyNumbers) {
-    for (const GameDef& def : {test::KlondikeLike(), test::FreeCellLike()}) {
-        Game game = GameWith(def);
-        for (long long i = 0; i < 300; ++i) {
-            std::string n = std::to_string(i * 33333333331LL % 10000000000000LL);
-            ASSERT_TRUE(Deal(game, n).Clean()) << n;
-            ASSERT_EQ(CardsOnTable(game.piles), CardRange(1, 52)) << n;
-        }
-    }
-}
-
 // The same number deals the same table whatever the card table and piles held before: a
 // card dealt without a face flag of its own (reserve face mode 0) is face up, as on a fresh
 // table.
