@@ -1,0 +1,625 @@
+// Card faces: corner indices, pip layouts, court figures and the joker, for every size and
+// both card sets, laid out into the face sheets of the library.
+
+#include <QPainterPathStroker>
+#include <QTransform>
+
+#include <cmath>
+
+#include "Cards.h"
+#include "Output.h"
+#include "Paint.h"
+#include "Shapes.h"
+
+namespace gen {
+
+namespace {
+
+using tindle::CardSizeSpec;
+
+const QColor kFaceWhite(255, 255, 255);
+const QColor kOutline(58, 58, 62);
+const QColor kGold(232, 180, 36);
+const QColor kGoldDark(150, 100, 10);
+const QColor kSkin(250, 218, 186);
+const QColor kInk(40, 30, 30);
+const QColor kBlue(40, 86, 170);
+const QColor kSilver(214, 220, 228);
+
+bool IsRed(int suit) {
+    return suit == kHeart || suit == kDiamond;
+}
+
+// Where things go on a card of one size and set.
+struct Geometry {
+    double w, h;
+    double rankHeight, rankStroke, rankTop, indexCentre, rankSqueezeTen;
+    double indexSuitSize, indexSuitTop;
+    double pipSize;
+    double pipLeft, pipRight, pipTop, pipBottom;  // centres of the outer pips
+    QRectF frame;                                 // court card panel
+    bool little;
+};
+
+Geometry GeometryFor(const CardSizeSpec& size, int cardSet) {
+    const bool plain = cardSet == 3;
+    Geometry g{};
+    g.w = size.width;
+    g.h = size.height;
+    g.little = size.letter == 'L';
+    if (size.letter == 'B') {
+        g.rankHeight = plain ? 13 : 11;
+        g.rankStroke = plain ? 2.5 : 1.9;
+        g.rankTop = plain ? 3 : 4;
+        g.indexCentre = plain ? 8 : 7.5;
+        g.indexSuitSize = plain ? 9.5 : 8;
+        g.indexSuitTop = g.rankTop + g.rankHeight + 2.5;
+        g.pipSize = plain ? 14 : 13.5;
+        g.pipLeft = 22.5;
+        g.pipRight = 48.5;
+        g.pipTop = 19;
+        g.pipBottom = 77;
+        g.frame = QRectF(14.5, 7.5, 42, 81);
+    } else if (size.letter == 'M') {
+        g.rankHeight = plain ? 11 : 9.5;
+        g.rankStroke = plain ? 2.2 : 1.7;
+        g.rankTop = 3;
+        g.indexCentre = plain ? 7 : 6.5;
+        g.indexSuitSize = plain ? 8 : 7;
+        g.indexSuitTop = g.rankTop + g.rankHeight + 2;
+        g.pipSize = plain ? 11.5 : 11;
+        g.pipLeft = 18.5;
+        g.pipRight = 40.5;
+        g.pipTop = 16;
+        g.pipBottom = 64;
+        g.frame = QRectF(12.5, 6.5, 34, 67);
+    } else {
+        g.rankHeight = 12;
+        g.rankStroke = 2.3;
+        g.rankTop = 2;
+        g.indexCentre = 6.5;
+        g.indexSuitSize = 8;
+        g.indexSuitTop = 3;
+        g.pipSize = 14;
+    }
+    g.rankSqueezeTen = 0.92;
+    return g;
+}
+
+QPainterPath RankOutline(int rank, double centreX, double top, double height, double stroke,
+                         double tenSqueeze) {
+    const char glyph = RankGlyph(rank);
+    const double squeeze = glyph == 'T' ? tenSqueeze : 1.0;
+    const double width = IndexGlyphWidth(glyph, height, stroke, squeeze);
+    return IndexGlyph(glyph, QPointF(centreX - width / 2, top), height, stroke, squeeze);
+}
+
+void FillPath(QPainter& p, const QPainterPath& path, const QColor& color) {
+    p.fillPath(path, color);
+}
+
+// A suit symbol centred at c, the given width, turned upside down when asked.
+QPainterPath Pip(int suit, QPointF c, double size, bool inverted) {
+    const double h = size * 1.06;
+    QRectF box(c.x() - size / 2, c.y() - h / 2, size, h);
+    QPainterPath path = SuitIn(suit, box);
+    return inverted ? RotateHalf(path, box) : path;
+}
+
+// The two corner indices (the lower one turned half a turn).
+void DrawIndices(QPainter& p, const Geometry& g, int suit, int rank, const QColor& color) {
+    QPainterPath index =
+        RankOutline(rank, g.indexCentre, g.rankTop, g.rankHeight, g.rankStroke, g.rankSqueezeTen);
+    const double s = g.indexSuitSize;
+    index.addPath(Pip(suit, QPointF(g.indexCentre, g.indexSuitTop + s * 0.53), s, false));
+    const QRectF card(0, 0, g.w, g.h);
+    index.addPath(RotateHalf(index, card));
+    index.setFillRule(Qt::WindingFill);
+    FillPath(p, index, color);
+}
+
+struct PipSpot {
+    int column;  // 0 left, 1 middle, 2 right
+    double row;  // 0 top .. 1 bottom
+};
+
+std::vector<PipSpot> PipLayout(int rank) {
+    const double third = 1.0 / 3, sixth = 1.0 / 6;
+    switch (rank) {
+        case 2:
+            return {{1, 0}, {1, 1}};
+        case 3:
+            return {{1, 0}, {1, 0.5}, {1, 1}};
+        case 4:
+            return {{0, 0}, {2, 0}, {0, 1}, {2, 1}};
+        case 5:
+            return {{0, 0}, {2, 0}, {1, 0.5}, {0, 1}, {2, 1}};
+        case 6:
+            return {{0, 0}, {2, 0}, {0, 0.5}, {2, 0.5}, {0, 1}, {2, 1}};
+        case 7:
+            return {{0, 0}, {2, 0}, {1, 0.25}, {0, 0.5}, {2, 0.5}, {0, 1}, {2, 1}};
+        case 8:
+            return {{0, 0}, {2, 0}, {1, 0.25}, {0, 0.5}, {2, 0.5}, {1, 0.75}, {0, 1}, {2, 1}};
+        case 9:
+            return {{0, 0},         {2, 0},         {0, third}, {2, third}, {1, 0.5},
+                    {0, 2 * third}, {2, 2 * third}, {0, 1},     {2, 1}};
+        case 10:
+            return {{0, 0},         {2, 0},         {1, sixth},     {0, third}, {2, third},
+                    {0, 2 * third}, {2, 2 * third}, {1, 1 - sixth}, {0, 1},     {2, 1}};
+        default:
+            return {};
+    }
+}
+
+void DrawPips(QPainter& p, const Geometry& g, int suit, int rank, const QColor& color) {
+    QPainterPath pips;
+    for (const PipSpot& spot : PipLayout(rank)) {
+        const double x = spot.column == 0 ? g.pipLeft : spot.column == 2 ? g.pipRight : g.w / 2;
+        const double y = g.pipTop + spot.row * (g.pipBottom - g.pipTop);
+        pips.addPath(Pip(suit, QPointF(x, y), g.pipSize, spot.row > 0.5));
+    }
+    pips.setFillRule(Qt::WindingFill);
+    FillPath(p, pips, color);
+}
+
+void DrawAce(QPainter& p, const Geometry& g, int suit, int cardSet, const QColor& color) {
+    const bool grand = suit == kSpade && cardSet == 1;
+    const double size = g.w * (grand ? 0.56 : 0.44);
+    const QPointF c(g.w / 2, g.h / 2);
+    QPainterPath pip = Pip(suit, c, size, false);
+    FillPath(p, pip, color);
+    if (grand) {
+        // The ace of spades carries an inner white line and a small golden heart of the
+        // design, as on printed decks.
+        QPainterPathStroker inner;
+        inner.setWidth(size * 0.035);
+        QPainterPath shrunk = Pip(suit, c + QPointF(0, -size * 0.02), size * 0.82, false);
+        p.fillPath(inner.createStroke(shrunk), QColor(255, 255, 255));
+        QRectF gem(c.x() - size * 0.09, c.y() - size * 0.06, size * 0.18, size * 0.18);
+        p.fillPath(SuitIn(kDiamond, gem), kGold);
+    }
+}
+
+// --- Court figures -------------------------------------------------------------------
+// Drawn in a box 100 wide and 90 high (the upper half of the panel, the figure's centre
+// line at y = 90) and turned for the lower half, as on double-headed printed cards.
+
+struct CourtColors {
+    QColor main, accent, hair;
+};
+
+CourtColors CourtColorsFor(int suit, int rank) {
+    CourtColors c;
+    c.main = IsRed(suit) ? QColor(196, 24, 44) : QColor(30, 30, 40);
+    c.accent = kBlue;
+    c.hair =
+        rank == 12 ? QColor(214, 160, 40) : (rank == 13 ? QColor(120, 74, 36) : QColor(92, 56, 28));
+    return c;
+}
+
+void Outlined(QPainter& p, const QPainterPath& path, const QColor& fill, double pen = 1.6) {
+    p.fillPath(path, fill);
+    p.strokePath(path, QPen(kInk, pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+QPainterPath Ellipse(double cx, double cy, double rx, double ry) {
+    QPainterPath e;
+    e.addEllipse(QPointF(cx, cy), rx, ry);
+    return e;
+}
+
+void DrawCourtHalf(QPainter& p, int suit, int rank) {
+    const CourtColors c = CourtColorsFor(suit, rank);
+
+    // Item held at the right: sword (King), flower (Queen), halberd (Jack).
+    if (rank == 13) {
+        QPainterPath blade;
+        blade.addRect(QRectF(84, 12, 6, 66));
+        blade.moveTo(84, 12);
+        blade.lineTo(87, 4);
+        blade.lineTo(90, 12);
+        Outlined(p, blade.simplified(), kSilver, 1.3);
+        QPainterPath guard;
+        guard.addRoundedRect(QRectF(77, 70, 20, 5), 2, 2);
+        Outlined(p, guard, kGold, 1.3);
+        QPainterPath grip;
+        grip.addRect(QRectF(85, 75, 4, 15));
+        Outlined(p, grip, c.hair, 1.2);
+    } else if (rank == 12) {
+        QPainterPath stem;
+        stem.moveTo(80, 90);
+        stem.cubicTo(82, 76, 86, 66, 86, 52);
+        p.strokePath(stem, QPen(QColor(40, 120, 50), 2.6, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath leaf;
+        leaf.moveTo(83, 74);
+        leaf.cubicTo(90, 70, 95, 72, 97, 76);
+        leaf.cubicTo(91, 80, 86, 79, 83, 74);
+        Outlined(p, leaf, QColor(60, 150, 70), 1.0);
+        QPainterPath petals;
+        for (int i = 0; i < 5; ++i) {
+            const double a = i * 2 * M_PI / 5 - M_PI / 2;
+            petals.addEllipse(QPointF(86 + 6.5 * std::cos(a), 46 + 6.5 * std::sin(a)), 5, 5);
+        }
+        petals.setFillRule(Qt::WindingFill);
+        Outlined(p, petals.simplified(), c.main, 1.2);
+        Outlined(p, Ellipse(86, 46, 3.6, 3.6), kGold, 1.0);
+    } else {
+        QPainterPath staff;
+        staff.addRect(QRectF(85, 24, 4, 66));
+        Outlined(p, staff, QColor(150, 100, 50), 1.2);
+        QPainterPath blade;
+        blade.moveTo(87, 2);
+        blade.cubicTo(94, 10, 96, 20, 87, 28);
+        blade.cubicTo(78, 20, 80, 10, 87, 2);
+        Outlined(p, blade, kSilver, 1.3);
+        Outlined(p, Ellipse(87, 28, 3.5, 2.5), kGold, 1.0);
+    }
+
+    // Robe and shoulders.
+    QPainterPath robe;
+    robe.moveTo(12, 90);
+    robe.cubicTo(12, 74, 18, 66, 36, 62);
+    robe.lineTo(64, 62);
+    robe.cubicTo(80, 66, 82, 74, 82, 90);
+    robe.closeSubpath();
+    Outlined(p, robe, c.main);
+    // Front band with golden studs.
+    QPainterPath band;
+    band.addRect(QRectF(42, 64, 12, 26));
+    Outlined(p, band, c.accent, 1.2);
+    for (int i = 0; i < 3; ++i)
+        Outlined(p, Ellipse(48, 70 + i * 8, 2.2, 2.2), kGold, 0.8);
+    // Sleeve trims.
+    QPainterPath trims;
+    trims.addRect(QRectF(16, 80, 14, 4));
+    trims.addRect(QRectF(66, 80, 14, 4));
+    Outlined(p, trims, kGold, 1.0);
+
+    // Long hair of the Queen falls over the shoulders, behind the face.
+    if (rank == 12) {
+        QPainterPath hair;
+        hair.moveTo(34, 36);
+        hair.cubicTo(32, 20, 64, 18, 64, 36);
+        hair.cubicTo(68, 50, 70, 58, 66, 66);
+        hair.lineTo(32, 66);
+        hair.cubicTo(28, 58, 30, 48, 34, 36);
+        Outlined(p, hair, c.hair, 1.3);
+    }
+    // Collar.
+    QPainterPath collar;
+    collar.moveTo(30, 62);
+    collar.cubicTo(40, 56, 58, 56, 68, 62);
+    collar.lineTo(62, 70);
+    collar.cubicTo(54, 66, 44, 66, 36, 70);
+    collar.closeSubpath();
+    Outlined(p, collar, rank == 11 ? QColor(255, 255, 255) : kGold, 1.3);
+
+    // Head.
+    Outlined(p, Ellipse(49, 42, 11, 13), kSkin, 1.5);
+    if (rank == 13) {
+        QPainterPath beard;
+        beard.moveTo(38, 44);
+        beard.cubicTo(40, 58, 46, 62, 49, 63);
+        beard.cubicTo(52, 62, 58, 58, 60, 44);
+        beard.cubicTo(56, 50, 42, 50, 38, 44);
+        Outlined(p, beard, c.hair, 1.2);
+    }
+    if (rank == 11) {
+        QPainterPath curls;
+        curls.addEllipse(QPointF(38.5, 40), 4, 6);
+        curls.addEllipse(QPointF(59.5, 40), 4, 6);
+        Outlined(p, curls, c.hair, 1.2);
+    }
+    // Eyes, nose, mouth.
+    p.fillPath(Ellipse(45, 41, 1.5, 1.7), kInk);
+    p.fillPath(Ellipse(53.5, 41, 1.5, 1.7), kInk);
+    QPainterPath nose;
+    nose.moveTo(49.5, 42);
+    nose.lineTo(48, 47);
+    nose.lineTo(50.5, 47.5);
+    p.strokePath(nose, QPen(QColor(170, 110, 80), 1.0));
+    if (rank != 13) {
+        QPainterPath mouth;
+        mouth.moveTo(46, 51);
+        mouth.cubicTo(48, 52.5, 51, 52.5, 53, 51);
+        p.strokePath(mouth, QPen(QColor(190, 40, 40), 1.4, Qt::SolidLine, Qt::RoundCap));
+    }
+
+    // Headwear: crown (King), tiara (Queen), feathered cap (Jack).
+    if (rank == 13) {
+        QPainterPath crown;
+        crown.moveTo(35, 30);
+        crown.lineTo(34, 12);
+        crown.lineTo(42, 21);
+        crown.lineTo(49, 8);
+        crown.lineTo(56, 21);
+        crown.lineTo(64, 12);
+        crown.lineTo(63, 30);
+        crown.closeSubpath();
+        Outlined(p, crown, kGold, 1.4);
+        for (double x : {34.0, 49.0, 64.0})
+            Outlined(p, Ellipse(x, x == 49 ? 7 : 11, 2.4, 2.4), kGold, 1.0);
+        Outlined(p, Ellipse(49, 25, 2.6, 2.6), c.main, 0.9);
+    } else if (rank == 12) {
+        QPainterPath tiara;
+        tiara.moveTo(37, 31);
+        tiara.cubicTo(37, 22, 42, 20, 43, 26);
+        tiara.cubicTo(44, 14, 54, 14, 55, 26);
+        tiara.cubicTo(56, 20, 61, 22, 61, 31);
+        tiara.closeSubpath();
+        Outlined(p, tiara, kGold, 1.3);
+        Outlined(p, Ellipse(49, 14, 2.6, 2.6), c.main, 0.9);
+    } else {
+        QPainterPath feather;
+        feather.moveTo(58, 24);
+        feather.cubicTo(66, 10, 76, 6, 82, 6);
+        feather.cubicTo(76, 12, 70, 20, 62, 27);
+        feather.closeSubpath();
+        Outlined(p, feather, QColor(255, 255, 255), 1.1);
+        QPainterPath cap;
+        cap.moveTo(33, 33);
+        cap.cubicTo(30, 20, 48, 14, 66, 24);
+        cap.cubicTo(68, 28, 66, 31, 64, 32);
+        cap.cubicTo(54, 28, 42, 29, 33, 33);
+        Outlined(p, cap, c.main, 1.4);
+        QPainterPath brim;
+        brim.addRect(QRectF(35, 29, 28, 4));
+        Outlined(p, brim, kGold, 1.0);
+    }
+}
+
+void DrawCourt(QPainter& p, const Geometry& g, int suit, int rank, const QColor& color) {
+    const QRectF frame = g.frame;
+    p.fillRect(frame, QColor(255, 251, 238));
+    const double unit = frame.width() / 100.0;
+    for (int half = 0; half < 2; ++half) {
+        p.save();
+        p.setClipRect(
+            half == 0
+                ? QRectF(frame.left(), frame.top(), frame.width(), frame.height() / 2)
+                : QRectF(frame.left(), frame.center().y(), frame.width(), frame.height() / 2));
+        if (half == 1) {
+            p.translate(frame.center());
+            p.rotate(180);
+            p.translate(-frame.center());
+        }
+        p.translate(frame.left(), frame.center().y() - 90 * unit);
+        p.scale(unit, unit);
+        DrawCourtHalf(p, suit, rank);
+        // The suit beside the head.
+        p.fillPath(SuitIn(suit, QRectF(5, 5 + 90 - frame.height() / 2 / unit, 17, 18)), color);
+        p.restore();
+    }
+    p.setPen(QPen(color, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame);
+    p.drawLine(QPointF(frame.left(), frame.center().y()),
+               QPointF(frame.right(), frame.center().y()));
+}
+
+// The plain set shows an emblem on its court cards: a headwear over a big suit symbol.
+void DrawCourtEmblem(QPainter& p, const Geometry& g, int suit, int rank, const QColor& color) {
+    const QRectF frame = g.frame;
+    p.setPen(QPen(color, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame.adjusted(0.5, 0.5, -0.5, -0.5));
+    const double unit = frame.width() / 100.0;
+    p.save();
+    p.translate(frame.left(), frame.top() + (frame.height() - 190 * unit) / 2);
+    p.scale(unit, unit);
+    QPainterPath head;
+    if (rank == 13) {
+        head.moveTo(14, 70);
+        head.lineTo(10, 18);
+        head.lineTo(30, 44);
+        head.lineTo(50, 8);
+        head.lineTo(70, 44);
+        head.lineTo(90, 18);
+        head.lineTo(86, 70);
+        head.closeSubpath();
+        for (QPointF tip : {QPointF(10, 14), QPointF(50, 5), QPointF(90, 14)})
+            head.addEllipse(tip, 7, 7);
+    } else if (rank == 12) {
+        head.moveTo(16, 70);
+        head.cubicTo(12, 40, 28, 34, 32, 48);
+        head.cubicTo(34, 16, 66, 16, 68, 48);
+        head.cubicTo(72, 34, 88, 40, 84, 70);
+        head.closeSubpath();
+        head.addEllipse(QPointF(50, 18), 8, 8);
+    } else {
+        head.moveTo(12, 70);
+        head.cubicTo(6, 36, 50, 22, 92, 50);
+        head.cubicTo(94, 60, 90, 68, 88, 70);
+        head.closeSubpath();
+        QPainterPath plume;
+        plume.moveTo(62, 38);
+        plume.cubicTo(72, 14, 88, 6, 98, 6);
+        plume.cubicTo(90, 18, 82, 32, 72, 44);
+        plume.closeSubpath();
+        head.addPath(plume);
+    }
+    head.setFillRule(Qt::WindingFill);
+    head = head.simplified();
+    p.fillPath(head, color);
+    // A band of white dots across the headwear.
+    for (int i = 0; i < 5; ++i)
+        p.fillPath(Ellipse(22 + i * 14, 60, 4, 4), QColor(255, 255, 255));
+    p.fillPath(SuitIn(suit, QRectF(18, 90, 64, 68)), color);
+    p.restore();
+    // The rank letter in the panel's corners.
+    const double lh = frame.width() * 0.22;
+    QPainterPath letters =
+        RankOutline(rank, frame.right() - lh * 0.55, frame.top() + 3, lh, lh * 0.17, 1.0);
+    letters.addPath(RotateHalf(letters, frame));
+    p.fillPath(letters, color);
+}
+
+void DrawLittleFace(QPainter& p, const Geometry& g, int suit, int rank, const QColor& color) {
+    QPainterPath marks =
+        RankOutline(rank, g.indexCentre, g.rankTop, g.rankHeight, g.rankStroke, 0.86);
+    // Small suit top right, a big one below.
+    marks.addPath(Pip(suit, QPointF(g.w - 6.5, g.indexSuitTop + 3.9), 7.5, false));
+    marks.addPath(Pip(suit, QPointF(g.w / 2, 22.5), 14, false));
+    marks.setFillRule(Qt::WindingFill);
+    p.fillPath(marks, color);
+    if (rank >= 11) {
+        // Court cards of the little size get a golden bar under the index.
+        p.fillRect(QRectF(2, 14.5, g.w - 4, 1.5), kGold);
+    }
+}
+
+}  // namespace
+
+QColor SuitColor(int suit, int cardSet) {
+    if (cardSet == 3) return IsRed(suit) ? QColor(222, 0, 0) : QColor(0, 0, 0);
+    return IsRed(suit) ? QColor(204, 16, 40) : QColor(22, 22, 26);
+}
+
+QImage DrawFace(const CardSizeSpec& size, int cardSet, int suit, int rank) {
+    QImage image = NewImage(size.width, size.height, kFaceWhite);
+    const Geometry g = GeometryFor(size, cardSet);
+    const QColor color = SuitColor(suit, cardSet);
+    {
+        Painter p(&image);
+        if (g.little) {
+            DrawLittleFace(p, g, suit, rank, color);
+        } else {
+            DrawIndices(p, g, suit, rank, color);
+            if (rank == 1)
+                DrawAce(p, g, suit, cardSet, color);
+            else if (rank <= 10)
+                DrawPips(p, g, suit, rank, color);
+            else if (cardSet == 3)
+                DrawCourtEmblem(p, g, suit, rank, color);
+            else
+                DrawCourt(p, g, suit, rank, color);
+        }
+    }
+    CardOutline(image, kOutline);
+    return image;
+}
+
+QImage DrawJoker(const CardSizeSpec& size) {
+    QImage image = NewImage(size.width, size.height, kFaceWhite);
+    const double w = size.width, h = size.height;
+    const bool little = size.letter == 'L';
+    {
+        Painter p(&image);
+        // The jester: a three-pointed cap with bells over a grinning face and a ruff.
+        const double unit = little ? w / 100.0 * 1.05 : w / 100.0 * 0.72;
+        p.save();
+        p.translate(w / 2 - 50 * unit, little ? 1 : h * 0.2);
+        p.scale(unit, unit);
+        const QColor colors[3] = {QColor(204, 16, 40), QColor(40, 86, 170), QColor(36, 140, 60)};
+        const QPointF tips[3] = {QPointF(8, 30), QPointF(50, 2), QPointF(92, 30)};
+        for (int i = 0; i < 3; ++i) {
+            QPainterPath lobe;
+            lobe.moveTo(28, 58);
+            lobe.cubicTo(tips[i].x() * 0.6 + 10, 40, tips[i].x(), tips[i].y() + 16, tips[i].x(),
+                         tips[i].y());
+            lobe.cubicTo(tips[i].x() + (50 - tips[i].x()) * 0.4, tips[i].y() + 28, 72, 40, 72, 58);
+            lobe.closeSubpath();
+            Outlined(p, lobe, colors[i], 1.6);
+        }
+        for (const QPointF& tip : tips)
+            Outlined(p, Ellipse(tip.x(), tip.y(), 6, 6), kGold, 1.4);
+        QPainterPath band;
+        band.addRoundedRect(QRectF(24, 54, 52, 9), 3, 3);
+        Outlined(p, band, kGold, 1.4);
+        Outlined(p, Ellipse(50, 78, 19, 17), kSkin, 1.6);
+        p.fillPath(Ellipse(43, 74, 2.2, 2.6), kInk);
+        p.fillPath(Ellipse(57, 74, 2.2, 2.6), kInk);
+        p.fillPath(Ellipse(36, 83, 4, 3), QColor(240, 120, 120, 160));
+        p.fillPath(Ellipse(64, 83, 4, 3), QColor(240, 120, 120, 160));
+        QPainterPath grin;
+        grin.moveTo(41, 84);
+        grin.cubicTo(45, 91, 55, 91, 59, 84);
+        p.strokePath(grin, QPen(QColor(170, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+        if (!little) {
+            QPainterPath ruff;
+            for (int i = 0; i < 9; ++i) {
+                const double x = 14 + i * 9;
+                ruff.addEllipse(QPointF(x, 100), 6.5, 6);
+            }
+            ruff.setFillRule(Qt::WindingFill);
+            Outlined(p, ruff.simplified(), QColor(255, 255, 255), 1.3);
+            // Harlequin body.
+            QPainterPath body;
+            body.moveTo(16, 106);
+            body.lineTo(84, 106);
+            body.lineTo(92, 150);
+            body.lineTo(8, 150);
+            body.closeSubpath();
+            Outlined(p, body, colors[1], 1.5);
+            p.save();
+            p.setClipPath(body);
+            for (int i = 0; i < 6; ++i) {
+                QPainterPath diamond;
+                const double x = 10 + i * 16;
+                diamond.moveTo(x, 106);
+                diamond.lineTo(x + 8, 128);
+                diamond.lineTo(x, 150);
+                diamond.lineTo(x - 8, 128);
+                diamond.closeSubpath();
+                p.fillPath(diamond, i % 2 ? colors[0] : kGold);
+            }
+            p.restore();
+            p.strokePath(body, QPen(kInk, 1.5));
+            Outlined(p, ruff.simplified(), QColor(255, 255, 255), 1.3);
+        }
+        p.restore();
+        if (!little) {
+            // "JOKER" down the upper left corner and up the lower right.
+            const double lh = size.letter == 'B' ? 7 : 6;
+            const double stroke = size.letter == 'B' ? 1.35 : 1.2;
+            QPainterPath letters;
+            double y = 3;
+            for (char c : std::string("JOKER")) {
+                const double lw = IndexGlyphWidth(c, lh, stroke);
+                letters.addPath(IndexGlyph(c, QPointF(6.5 - lw / 2, y), lh, stroke));
+                y += lh + 1.6;
+            }
+            letters.addPath(RotateHalf(letters, QRectF(0, 0, w, h)));
+            letters.setFillRule(Qt::WindingFill);
+            p.fillPath(letters, QColor(30, 30, 40));
+        } else {
+            QPainterPath j = IndexGlyph('J', QPointF(2, 19), 11, 2.2);
+            p.fillPath(j, QColor(30, 30, 40));
+        }
+    }
+    CardOutline(image, kOutline);
+    return image;
+}
+
+void AddCardFaces(Output& out) {
+    for (const CardSizeSpec& size : tindle::kCardSizes) {
+        for (int cardSet : tindle::kCardSets) {
+            for (int suit = 0; suit < 4; ++suit) {
+                QImage sheet = NewImage(6 * size.width, 4 * size.height);
+                {
+                    QPainter p(&sheet);
+                    p.setCompositionMode(QPainter::CompositionMode_Source);
+                    for (int rank = 1; rank <= 13; ++rank) {
+                        const int row = (rank - 1) / 5, column = (rank - 1) % 5;
+                        p.drawImage(column * size.width, row * size.height,
+                                    DrawFace(size, cardSet, suit, rank));
+                    }
+                }
+                out.AddBitmap(
+                    tindle::FaceSheetName(size.letter, cardSet, tindle::kSuitLetters[suit]), sheet);
+            }
+        }
+        out.AddBitmap(tindle::JokerName(size.letter), DrawJoker(size));
+    }
+    for (int suit = 0; suit < 4; ++suit) {
+        const int side = tindle::kSuitPictureSize;
+        QImage image = NewImage(side, side, QColor(255, 255, 255));
+        {
+            Painter p(&image);
+            p.fillPath(SuitIn(suit, QRectF(0.5, 0.3, side - 1, side - 0.6)), SuitColor(suit, 1));
+        }
+        out.AddBitmap(std::string(tindle::kSuitPictures[suit]), image);
+    }
+}
+
+}  // namespace gen

@@ -1,0 +1,77 @@
+#include "Output.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "table/ResourceNames.h"
+
+namespace gen {
+
+QByteArray PngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+Output::Output(QString folder) : folder_(std::move(folder)) {
+    QDir dir(folder_);
+    for (const char* sub : {"bmp", "cur", "wav"})
+        dir.mkpath(sub);
+}
+
+void Output::WriteFile(const QString& relative, const QByteArray& bytes) {
+    QFile file(folder_ + "/" + relative);
+    // Unchanged files are left alone, so that their times stay as they were.
+    if (file.open(QIODevice::ReadOnly) && file.readAll() == bytes) return;
+    file.close();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "resource generator: cannot write %s\n", qPrintable(file.fileName()));
+        ok_ = false;
+    }
+}
+
+void Output::AddBitmap(const std::string& name, const QImage& image) {
+    const std::string key = tindle::CanonicalResourceName(name);
+    const QString alias = "bmp/" + QString::fromStdString(key);
+    WriteFile(alias + ".png", PngBytes(image));
+    entries_.emplace_back(alias, alias + ".png");
+    bitmaps_[key] = image;
+}
+
+void Output::AddCursor(const std::string& name, const QImage& image, QPoint hotSpot) {
+    const std::string key = tindle::CanonicalResourceName(name);
+    QImage withHotSpot = image;
+    withHotSpot.setText("HotSpotX", QString::number(hotSpot.x()));
+    withHotSpot.setText("HotSpotY", QString::number(hotSpot.y()));
+    const QString alias = "cur/" + QString::fromStdString(key);
+    WriteFile(alias + ".png", PngBytes(withHotSpot));
+    entries_.emplace_back(alias, alias + ".png");
+    cursors_[key] = withHotSpot;
+}
+
+void Output::AddSound(const std::string& name, const QByteArray& wave) {
+    const std::string key = tindle::CanonicalResourceName(name);
+    const QString alias = "wav/" + QString::fromStdString(key);
+    WriteFile(alias + ".wav", wave);
+    entries_.emplace_back(alias, alias + ".wav");
+    sounds_[key] = wave;
+}
+
+bool Output::Finish() {
+    std::sort(entries_.begin(), entries_.end());
+    QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+    for (const auto& [alias, file] : entries_)
+        qrc += "  <file alias=\"" + alias.toUtf8() + "\">" + file.toUtf8() + "</file>\n";
+    qrc += "</qresource>\n</RCC>\n";
+    WriteFile("zuv.qrc", qrc);
+    return ok_;
+}
+
+}  // namespace gen

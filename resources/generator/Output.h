@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Collects everything the generator makes, writes each item as a file under the output
+// folder and the resource list (zuv.qrc) that rcc packs into ZUV.RGF.
+//
+// Layout inside the library: "bmp/NAME" (PNG), "cur/NAME" (PNG whose text keys "HotSpotX"
+// and "HotSpotY" hold the hot spot), "wav/NAME" (WAVE). NAME is upper case.
+
+namespace gen {
+
+class Output {
+  public:
+    explicit Output(QString folder);
+
+    void AddBitmap(const std::string& name, const QImage& image);
+    void AddCursor(const std::string& name, const QImage& image, QPoint hotSpot);
+    void AddSound(const std::string& name, const QByteArray& wave);
+
+    // Writes zuv.qrc; false (with a message on stderr) when a file could not be written.
+    bool Finish();
+    bool Ok() const { return ok_; }
+
+    // What was made, by canonical name, for the completeness check and the preview.
+    const std::map<std::string, QImage>& Bitmaps() const { return bitmaps_; }
+    const std::map<std::string, QImage>& Cursors() const { return cursors_; }
+    const std::map<std::string, QByteArray>& Sounds() const { return sounds_; }
+
+  private:
+    void WriteFile(const QString& relative, const QByteArray& bytes);
+
+    QString folder_;
+    bool ok_ = true;
+    std::vector<std::pair<QString, QString>> entries_;  // alias, file
+    std::map<std::string, QImage> bitmaps_;
+    std::map<std::string, QImage> cursors_;
+    std::map<std::string, QByteArray> sounds_;
+};
+
+QByteArray PngBytes(const QImage& image);
+
+}  // namespace gen

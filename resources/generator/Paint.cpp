@@ -1,0 +1,114 @@
+#include "Paint.h"
+
+#include <QPainterPathStroker>
+#include <QTransform>
+
+namespace gen {
+
+QImage NewImage(int width, int height, QColor fill) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    return image;
+}
+
+Painter::Painter(QImage* image) : QPainter(image) {
+    setRenderHint(QPainter::Antialiasing, true);
+    setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QColor Mix(const QColor& a, const QColor& b, double t) {
+    auto lerp = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
+    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
+                  lerp(a.alpha(), b.alpha()));
+}
+
+QColor WithAlpha(QColor c, int alpha) {
+    c.setAlpha(alpha);
+    return c;
+}
+
+QPainterPath MapBox(const QPainterPath& path, double unitWidth, double unitHeight,
+                    const QRectF& target) {
+    QTransform t;
+    t.translate(target.left(), target.top());
+    t.scale(target.width() / unitWidth, target.height() / unitHeight);
+    return t.map(path);
+}
+
+QPainterPath FitPath(const QPainterPath& path, const QRectF& target) {
+    const QRectF box = path.boundingRect();
+    QTransform t;
+    t.translate(target.left(), target.top());
+    t.scale(target.width() / box.width(), target.height() / box.height());
+    t.translate(-box.left(), -box.top());
+    return t.map(path);
+}
+
+QPainterPath RotateHalf(const QPainterPath& path, const QRectF& around) {
+    const QPointF c = around.center();
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(180);
+    t.translate(-c.x(), -c.y());
+    return t.map(path);
+}
+
+QPainterPath StrokeOutline(const QPainterPath& centreLine, double width) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    QPainterPath outline = stroker.createStroke(centreLine);
+    outline.setFillRule(Qt::WindingFill);
+    return outline;
+}
+
+void Plot(QImage& image, int x, int y, const QColor& color) {
+    if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
+        image.setPixelColor(x, y, color);
+}
+
+namespace {
+
+template <typename F>
+void ForCornerPixels(const QImage& image, F f) {
+    const int w = image.width(), h = image.height();
+    const bool single = w <= 25;
+    const int corners[4][2] = {{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
+    for (const auto& c : corners) {
+        const int dx = c[0] == 0 ? 1 : -1, dy = c[1] == 0 ? 1 : -1;
+        f(c[0], c[1]);
+        if (!single) {
+            f(c[0] + dx, c[1]);
+            f(c[0], c[1] + dy);
+        }
+    }
+}
+
+}  // namespace
+
+void ClearCardCorners(QImage& image) {
+    ForCornerPixels(image, [&image](int x, int y) { Plot(image, x, y, QColor(0, 0, 0, 0)); });
+}
+
+void CardOutline(QImage& image, const QColor& line) {
+    const int w = image.width(), h = image.height();
+    const int inset = w <= 25 ? 1 : 2;
+    for (int x = inset; x < w - inset; ++x) {
+        Plot(image, x, 0, line);
+        Plot(image, x, h - 1, line);
+    }
+    for (int y = inset; y < h - inset; ++y) {
+        Plot(image, 0, y, line);
+        Plot(image, w - 1, y, line);
+    }
+    if (inset == 2) {
+        Plot(image, 1, 1, line);
+        Plot(image, w - 2, 1, line);
+        Plot(image, 1, h - 2, line);
+        Plot(image, w - 2, h - 2, line);
+    }
+    ClearCardCorners(image);
+}
+
+}  // namespace gen

@@ -1,0 +1,171 @@
+#include "table/CardPictures.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+#include "model/Card.h"
+#include "model/Ports.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr QRgb kShadowKey = qRgb(255, 255, 255);
+constexpr QRgb kBorderKey = qRgb(0, 0, 255);
+constexpr int kSuitBases[4] = {0, 13, 26, 39};
+
+// A three-digit number setting ("001", "11" -> "011"); other text as it stands.
+std::string ThreeDigits(const std::string& text) {
+    long long value = 0;
+    if (ParseInteger(text, value) && value >= 0 && value <= 999) return ZeroPad(value, 3);
+    return text;
+}
+
+// A picture of exactly width x height: the source copied into its top-left corner, the
+// rest transparent (so a missing or short picture draws nothing there).
+QImage Sized(const QImage& source, int width, int height) {
+    if (!source.isNull() && source.width() == width && source.height() == height)
+        return source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (!source.isNull()) {
+        QPainter p(&image);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, source);
+    }
+    return image;
+}
+
+}  // namespace
+
+CardPictures::CardPictures(const ResourceLibrary& library) : library_(library) {}
+
+bool CardPictures::SetCardSize(std::string_view letter) {
+    const auto size = CardSizeByLetter(letter);
+    if (!size) return false;
+    letter_ = size->letter;
+    width_ = size->width;
+    height_ = size->height;
+    return true;
+}
+
+void CardPictures::ApplyShadowSetting(const SettingsRecord& settings) {
+    shadowMargin_ = settings.IsNotNo(field::CardsShadowed) ? kShadowMarginOn : 0;
+}
+
+void CardPictures::ApplyCardSize(const SettingsRecord& settings) {
+    SetCardSize(settings.Get(field::CardSize));
+    LoadCardPictures(settings);
+    spare_ = faces_[0].copy();
+}
+
+QImage CardPictures::LoadResourcePicture(std::string_view name) const {
+    return library_.Bitmap(name);
+}
+
+QImage CardPictures::Keyed(std::string_view name, QRgb key) const {
+    QImage image = library_.Bitmap(name).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & 0x00ffffff) == (key & 0x00ffffff)) line[x] = 0;
+    }
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void CardPictures::LoadCardPictures(const SettingsRecord& settings) {
+    const char s = letter_;
+    for (int i = 0; i < kMarkCount; ++i)
+        marks_[i] = Sized(LoadResourcePicture(MarkName(s, kMarkLoadOrder[i])), width_, height_);
+    LoadCardBack(settings);
+    for (int form : {1, 2}) {
+        shadows_[form - 1] = Keyed(ShadowName(s, form), kShadowKey);
+        borders_[form - 1] = Keyed(BorderName(s, form), kBorderKey);
+    }
+    const std::string cardSet = ThreeDigits(settings.Get(field::CardSet));
+    for (int suit = 0; suit < 4; ++suit) {
+        const std::string name =
+            std::string("C") + s + cardSet + kSuitLetters[static_cast<size_t>(suit)];
+        const QImage sheet = Sized(LoadResourcePicture(name), 6 * width_, 4 * height_);
+        // Five cards a row: ranks 1..5, 6..10, then Jack, Queen and King.
+        for (int rank = 1; rank <= 13; ++rank) {
+            const int row = (rank - 1) / 5, column = (rank - 1) % 5;
+            faces_[kSuitBases[suit] + rank - 1] =
+                sheet.copy(column * width_, row * height_, width_, height_);
+        }
+    }
+    faces_[kJokerIndex] = Sized(LoadResourcePicture(JokerName(s)), width_, height_);
+}
+
+void CardPictures::LoadCardBack(const SettingsRecord& settings) {
+    const std::string back = ThreeDigits(settings.Get(field::BackCard));
+    long long number = -1;
+    ParseInteger(back, number);
+    if (letter_ == 'M' && number != kOwnMediumBack) {
+        // The big back, the whole picture squeezed into the medium card.
+        const QImage big = LoadResourcePicture(std::string("DB") + back)
+                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        back_ = big.isNull()
+                    ? Sized(big, width_, height_)
+                    : big.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return;
+    }
+    back_ = Sized(LoadResourcePicture(std::string("D") + letter_ + back), width_, height_);
+}
+
+const QImage& CardPictures::Face(int index) const {
+    if (index < 0 || index >= kFaceCount) return none_;
+    return faces_[static_cast<size_t>(index)];
+}
+
+const QImage& CardPictures::FaceOfCard(int cardNumber) const {
+    if (cardNumber < 1 || cardNumber > kLastCard) return none_;
+    if (cardNumber >= kFirstJoker) return faces_[kJokerIndex];
+    return faces_[static_cast<size_t>((cardNumber - 1) % 52)];
+}
+
+const QImage& CardPictures::RankMark(int rank) const {
+    if (rank < 1 || rank > 13) return none_;
+    if (rank <= 10) return marks_[static_cast<int>(MarkSlot::RankA) + rank - 1];
+    return marks_[static_cast<int>(MarkSlot::ReserveJ) + rank - 11];
+}
+
+QImage CardPictures::SpecialStockMark() const {
+    return Sized(LoadResourcePicture(MarkName(letter_, kSpecialStockMark)), width_, height_);
+}
+
+std::string ImagesFileMissingText(const std::string& path) {
+    return "Cannot find images file:\n" + path +
+           "\nSome program components cannot be shown correctly.\n"
+           "Copy the file into the directory that above is specified\n"
+           "or reinstall the program.";
+}
+
+bool LoadPictureFile(QImage& bitmap, const std::string& name, const std::string& programFolder,
+                     MessagePort& messages) {
+    std::string path = name;
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    if (path.find('/') == std::string::npos) {
+        std::string folder = programFolder;
+        for (char& c : folder)
+            if (c == '\\') c = '/';
+        if (!folder.empty() && folder.back() != '/') folder += '/';
+        path = folder + path + ".bmp";
+    }
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo(file).isFile()) {
+        messages.FatalError(ImagesFileMissingText(path));
+        return false;
+    }
+    QImage loaded(file);
+    if (loaded.isNull()) {
+        // The file is there but is no picture: the same box, so the player knows which file.
+        messages.FatalError(ImagesFileMissingText(path));
+        return false;
+    }
+    bitmap = loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return true;
+}
+
+}  // namespace tindle

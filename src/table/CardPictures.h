@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "shell/settings/SettingsRecord.h"
+#include "table/ResourceLibrary.h"
+
+// The card pictures in memory: the 53 faces, the back, the marks of empty piles, the shadow
+// and stock-thickness strips, in the size the player chose. Created once at start-up and
+// passed by reference; reloaded when the size, the card set or the back changes.
+
+namespace tindle {
+
+class MessagePort;
+
+// The marks in the order they are loaded (and held).
+enum class MarkSlot {
+    EmptyFoundation = 0,    // "004"
+    Waste,                  // "_WASTE"
+    StockRedeal,            // "022"
+    StockHighlight,         // "005"
+    StockNoRedeal,          // "008"
+    EmptyTableauBase,       // "004", a second copy
+    RankA,                  // "010", then 2..10 ("012".."020")
+    ReserveJ = RankA + 10,  // "006", also the rank mark of Jacks
+    ReserveQ,               // "003", also the rank mark of Queens
+    ReserveK,               // "011", also the rank mark of Kings
+    TableauFree,            // "_TABLEAU"
+    Reserve,                // "001"
+    Reserve9,               // "009"
+};
+inline constexpr int kMarkCount = 22;
+
+class CardPictures {
+  public:
+    static constexpr int kFaceCount = 53;  // 52 cards and the joker
+    static constexpr int kJokerIndex = 52;
+    static constexpr int kShadowMarginOn = 9;
+
+    explicit CardPictures(const ResourceLibrary& library);
+
+    int CardWidth() const { return width_; }
+    int CardHeight() const { return height_; }
+    QRect CardRect() const { return QRect(0, 0, width_, height_); }
+    char SizeLetter() const { return letter_; }
+    int ShadowMargin() const { return shadowMargin_; }
+
+    // Dimensions from a size letter "B", "M" or "L"; any other text leaves the previous
+    // dimensions and gives false.
+    bool SetCardSize(std::string_view letter);
+    // 9 unless the Cards_Shadowed setting is "N", then 0.
+    void ApplyShadowSetting(const SettingsRecord& settings);
+
+    // Dimensions from the Card_Size setting, then every picture, then the spare card.
+    void ApplyCardSize(const SettingsRecord& settings);
+    // Marks, back, shadows, borders, the four face sheets of the Card setting, the joker.
+    void LoadCardPictures(const SettingsRecord& settings);
+    // The back alone (Back_Card setting). Medium backs other than 011 are the big back
+    // scaled to the medium size.
+    void LoadCardBack(const SettingsRecord& settings);
+
+    // Face picture 0..52 (suit base + rank - 1, 52 the joker); an empty image otherwise.
+    const QImage& Face(int index) const;
+    // The face of a card number: 1..52 and 53..104 (second deck) and the jokers 105..108;
+    // an empty image for anything else.
+    const QImage& FaceOfCard(int cardNumber) const;
+    const QImage& Back() const { return back_; }
+    const QImage& Mark(MarkSlot slot) const { return marks_[static_cast<int>(slot)]; }
+    // The rank mark of rank 1..13 (J, Q, K share the reserve variants); empty otherwise.
+    const QImage& RankMark(int rank) const;
+    // The mark of a special stock type, loaded from the library each time.
+    QImage SpecialStockMark() const;
+    // Shadow strips (1 vertical, 2 horizontal) and stock edges (1 horizontal, 2 vertical),
+    // with their key colour already made transparent.
+    const QImage& Shadow(int form) const { return shadows_[form == 2 ? 1 : 0]; }
+    const QImage& Border(int form) const { return borders_[form == 2 ? 1 : 0]; }
+    // The spare card picture of the drawing code (a copy of face 0 after ApplyCardSize).
+    QImage& SpareCard() { return spare_; }
+
+    // A bitmap of the library; an empty picture when the name is not held.
+    QImage LoadResourcePicture(std::string_view name) const;
+
+  private:
+    QImage Keyed(std::string_view name, QRgb key) const;
+
+    const ResourceLibrary& library_;
+    int width_ = 71;
+    int height_ = 96;
+    char letter_ = 'B';
+    int shadowMargin_ = kShadowMarginOn;
+    std::array<QImage, kFaceCount> faces_;
+    std::array<QImage, kMarkCount> marks_;
+    std::array<QImage, 2> shadows_;
+    std::array<QImage, 2> borders_;
+    QImage back_;
+    QImage spare_;
+    QImage none_;
+};
+
+// Loads a picture file of the player's (a customised background) into bitmap. A name
+// without a folder part is programFolder + name + ".bmp"; a name with one is taken as it
+// is (backslashes read as folder separators). A missing file shows the fatal "images file"
+// box through the message port and gives false, as does a file that is not a picture; the
+// caller ends the program. The bitmap is left alone on failure.
+bool LoadPictureFile(QImage& bitmap, const std::string& name, const std::string& programFolder,
+                     MessagePort& messages);
+
+// The text of the missing-images-file box.
+std::string ImagesFileMissingText(const std::string& path);
+
+}  // namespace tindle

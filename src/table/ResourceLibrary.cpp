@@ -1,0 +1,103 @@
+#include "table/ResourceLibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QResource>
+
+#include <atomic>
+
+namespace tindle {
+
+namespace {
+
+const char* Folder(ResourceKind kind) {
+    switch (kind) {
+        case ResourceKind::Bitmap:
+            return "bmp";
+        case ResourceKind::Cursor:
+            return "cur";
+        case ResourceKind::Sound:
+            return "wav";
+    }
+    return "bmp";
+}
+
+}  // namespace
+
+ResourceLibrary::ResourceLibrary() {
+    // Each library object maps its file under its own root, so that objects never see each
+    // other's files or unregister each other's.
+    static std::atomic<int> counter{0};
+    root_ = QStringLiteral("/tindle-zuv-%1").arg(++counter);
+}
+
+ResourceLibrary::~ResourceLibrary() {
+    Unload();
+}
+
+bool ResourceLibrary::Load(const QString& file) {
+    Unload();
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable()) return false;
+    const QString absolute = info.absoluteFilePath();
+    if (!QResource::registerResource(absolute, root_)) return false;
+    file_ = absolute;
+    loaded_ = true;
+    return true;
+}
+
+void ResourceLibrary::Unload() {
+    if (!loaded_) return;
+    QResource::unregisterResource(file_, root_);
+    loaded_ = false;
+    file_.clear();
+}
+
+QString ResourceLibrary::LoadFailureMessage(const QString& file) {
+    return QStringLiteral("Can't find/load ") + QDir::toNativeSeparators(file).toLower();
+}
+
+QString ResourceLibrary::PathOf(ResourceKind kind, std::string_view name) const {
+    return QStringLiteral(":") + root_ + "/" + Folder(kind) + "/" +
+           QString::fromStdString(CanonicalResourceName(name));
+}
+
+bool ResourceLibrary::Contains(ResourceKind kind, std::string_view name) const {
+    // A name is a single word: no folder part can reach another kind of resource.
+    if (!loaded_ || name.empty() || name.find_first_of("/\\") != std::string_view::npos)
+        return false;
+    return QFile::exists(PathOf(kind, name));
+}
+
+QImage ResourceLibrary::Bitmap(std::string_view name) const {
+    if (!Contains(ResourceKind::Bitmap, name)) return {};
+    return QImage(PathOf(ResourceKind::Bitmap, name), "PNG");
+}
+
+CursorPicture ResourceLibrary::Cursor(std::string_view name) const {
+    if (!Contains(ResourceKind::Cursor, name)) return {};
+    CursorPicture cursor;
+    cursor.image = QImage(PathOf(ResourceKind::Cursor, name), "PNG");
+    bool okX = false, okY = false;
+    const int x = cursor.image.text("HotSpotX").toInt(&okX);
+    const int y = cursor.image.text("HotSpotY").toInt(&okY);
+    // A cursor without a readable hot spot points with its top-left corner.
+    if (okX && okY && x >= 0 && y >= 0 && x < cursor.image.width() && y < cursor.image.height())
+        cursor.hotSpot = QPoint(x, y);
+    return cursor;
+}
+
+QByteArray ResourceLibrary::Sound(std::string_view name) const {
+    if (!Contains(ResourceKind::Sound, name)) return {};
+    QFile file(PathOf(ResourceKind::Sound, name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+QUrl ResourceLibrary::SoundUrl(std::string_view name) const {
+    if (!Contains(ResourceKind::Sound, name)) return {};
+    return QUrl(QStringLiteral("qrc") + PathOf(ResourceKind::Sound, name));
+}
+
+}  // namespace tindle

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QUrl>
+
+#include <string_view>
+
+#include "table/ResourceNames.h"
+
+// The resource library ZUV.RGF: a Qt binary resource file registered at start. It holds
+// bitmaps ("bmp/NAME", PNG), cursors ("cur/NAME", PNG whose text keys "HotSpotX" and
+// "HotSpotY" give the hot spot) and sounds ("wav/NAME", WAVE), NAME in upper case.
+// Names are looked up without regard to case; a name the library does not hold gives an
+// empty result, silently.
+
+namespace tindle {
+
+struct CursorPicture {
+    QImage image;
+    QPoint hotSpot;
+    bool IsNull() const { return image.isNull(); }
+};
+
+class ResourceLibrary {
+  public:
+    ResourceLibrary();
+    ~ResourceLibrary();
+    ResourceLibrary(const ResourceLibrary&) = delete;
+    ResourceLibrary& operator=(const ResourceLibrary&) = delete;
+
+    // Registers the library file (unloading one loaded before). False when the file is
+    // missing or is not a resource library; the library then holds nothing.
+    bool Load(const QString& file);
+    void Unload();
+    bool IsLoaded() const { return loaded_; }
+
+    // The message of start-up when the library cannot be loaded: "Can't find/load " and the
+    // full path in lower case.
+    static QString LoadFailureMessage(const QString& file);
+
+    bool Contains(ResourceKind kind, std::string_view name) const;
+    QImage Bitmap(std::string_view name) const;
+    CursorPicture Cursor(std::string_view name) const;
+    QByteArray Sound(std::string_view name) const;
+    // The sound as a "qrc:" address for players that take a URL; empty when not held.
+    QUrl SoundUrl(std::string_view name) const;
+
+  private:
+    QString PathOf(ResourceKind kind, std::string_view name) const;
+
+    QString root_;  // where this instance maps the file in the resource tree
+    QString file_;
+    bool loaded_ = false;
+};
+
+}  // namespace tindle
