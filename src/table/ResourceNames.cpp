@@ -38,6 +38,13 @@ std::string TypeIcon(int type) {
     return {};
 }
 
+// name + suffix, built by appending (GCC 12 warns falsely about operator+ here).
+std::string Suffixed(std::string_view name, const char* suffix) {
+    std::string result(name);
+    result.append(suffix);
+    return result;
+}
+
 std::string_view CommandStem(ToolbarCommand command) {
     switch (command) {
         case ToolbarCommand::New:
@@ -154,12 +161,11 @@ const std::vector<std::string>& TreeImageListNames() {
         n.push_back("TREE5_ORIGINAL_TYPE");
         for (int type : {18, 20, 21, 22})
             n.push_back(TypeIcon(type));
-        n.push_back(std::string(kCustomizedGamesIcon) + "_WIN");
-        n.push_back(std::string(kCustomizedGamesIcon) + "_NOWIN");
-        for (int type = 2; type <= 22; ++type)
-            n.push_back(TypeIcon(type) + "_WIN");
-        for (int type = 2; type <= 22; ++type)
-            n.push_back(TypeIcon(type) + "_NOWIN");
+        for (const char* suffix : {"_WIN", "_NOWIN"})
+            n.push_back(Suffixed(kCustomizedGamesIcon, suffix));
+        for (const char* suffix : {"_WIN", "_NOWIN"})
+            for (int type = 2; type <= 22; ++type)
+                n.push_back(Suffixed(TypeIcon(type), suffix));
         return n;
     }();
     return names;
