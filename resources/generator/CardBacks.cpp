@@ -175,7 +175,16 @@ void Plaiting2(QPainter& p, const QRectF& area, int cell) {
                     horizontal
                         ? QRectF(area.left() + bx * cell, area.top() + by * cell + k * s, cell, s)
                         : QRectF(area.left() + bx * cell + k * s, area.top() + by * cell, s, cell);
-                Strand(p, r.adjusted(0.25, 0.25, -0.25, -0.25), horizontal, horizontal ? a : b);
+                r = r.adjusted(0.25, 0.25, -0.25, -0.25);
+                Strand(p, r, horizontal, horizontal ? a : b);
+                // Darker ends where the strand dives under its neighbours.
+                QLinearGradient ends(horizontal ? QPointF(r.left(), 0) : QPointF(0, r.top()),
+                                     horizontal ? QPointF(r.right(), 0) : QPointF(0, r.bottom()));
+                ends.setColorAt(0, QColor(0, 0, 0, 110));
+                ends.setColorAt(0.3, QColor(0, 0, 0, 0));
+                ends.setColorAt(0.7, QColor(0, 0, 0, 0));
+                ends.setColorAt(1, QColor(0, 0, 0, 110));
+                p.fillRect(r, ends);
             }
         }
 }

@@ -54,11 +54,11 @@ Geometry GeometryFor(const CardSizeSpec& size, int cardSet) {
         g.indexCentre = plain ? 8 : 7.5;
         g.indexSuitSize = plain ? 9.5 : 8;
         g.indexSuitTop = g.rankTop + g.rankHeight + 2.5;
-        g.pipSize = plain ? 14 : 13.5;
-        g.pipLeft = 22.5;
-        g.pipRight = 48.5;
-        g.pipTop = 19;
-        g.pipBottom = 77;
+        g.pipSize = plain ? 13 : 12.5;
+        g.pipLeft = 23.5;
+        g.pipRight = 47.5;
+        g.pipTop = 19.5;
+        g.pipBottom = 76.5;
         g.frame = QRectF(14.5, 7.5, 42, 81);
     } else if (size.letter == 'M') {
         g.rankHeight = plain ? 11 : 9.5;
@@ -67,9 +67,9 @@ Geometry GeometryFor(const CardSizeSpec& size, int cardSet) {
         g.indexCentre = plain ? 7 : 6.5;
         g.indexSuitSize = plain ? 8 : 7;
         g.indexSuitTop = g.rankTop + g.rankHeight + 2;
-        g.pipSize = plain ? 11.5 : 11;
-        g.pipLeft = 18.5;
-        g.pipRight = 40.5;
+        g.pipSize = plain ? 10.5 : 10;
+        g.pipLeft = 19.5;
+        g.pipRight = 39.5;
         g.pipTop = 16;
         g.pipBottom = 64;
         g.frame = QRectF(12.5, 6.5, 34, 67);
@@ -82,7 +82,7 @@ Geometry GeometryFor(const CardSizeSpec& size, int cardSet) {
         g.indexSuitTop = 3;
         g.pipSize = 14;
     }
-    g.rankSqueezeTen = 0.92;
+    g.rankSqueezeTen = 0.84;
     return g;
 }
 
@@ -181,8 +181,10 @@ void DrawAce(QPainter& p, const Geometry& g, int suit, int cardSet, const QColor
 }
 
 // --- Court figures -------------------------------------------------------------------
-// Drawn in a box 100 wide and 90 high (the upper half of the panel, the figure's centre
-// line at y = 90) and turned for the lower half, as on double-headed printed cards.
+// Drawn in a box 100 wide and 96 high (the upper half of the panel, the figure's centre
+// line at y = 96) and turned for the lower half, as on double-headed printed cards.
+
+constexpr double kHalfHeight = 96;
 
 struct CourtColors {
     QColor main, accent, hair;
@@ -191,9 +193,10 @@ struct CourtColors {
 CourtColors CourtColorsFor(int suit, int rank) {
     CourtColors c;
     c.main = IsRed(suit) ? QColor(196, 24, 44) : QColor(30, 30, 40);
-    c.accent = kBlue;
+    // The second colour alternates so that neighbouring suits' figures differ.
+    c.accent = (suit == kHeart || suit == kSpade) ? kBlue : QColor(34, 128, 84);
     c.hair =
-        rank == 12 ? QColor(214, 160, 40) : (rank == 13 ? QColor(120, 74, 36) : QColor(92, 56, 28));
+        rank == 12 ? QColor(170, 96, 40) : (rank == 13 ? QColor(126, 96, 76) : QColor(92, 56, 28));
     return c;
 }
 
@@ -208,163 +211,195 @@ QPainterPath Ellipse(double cx, double cy, double rx, double ry) {
     return e;
 }
 
-void DrawCourtHalf(QPainter& p, int suit, int rank) {
-    const CourtColors c = CourtColorsFor(suit, rank);
-
-    // Item held at the right: sword (King), flower (Queen), halberd (Jack).
+// The item held at the right: sword (King), rose (Queen), halberd (Jack).
+void DrawCourtItem(QPainter& p, int rank, const CourtColors& c) {
     if (rank == 13) {
         QPainterPath blade;
-        blade.addRect(QRectF(84, 12, 6, 66));
-        blade.moveTo(84, 12);
-        blade.lineTo(87, 4);
-        blade.lineTo(90, 12);
-        Outlined(p, blade.simplified(), kSilver, 1.3);
+        blade.moveTo(80, 74);
+        blade.lineTo(80, 12);
+        blade.lineTo(84, 3);
+        blade.lineTo(88, 12);
+        blade.lineTo(88, 74);
+        blade.closeSubpath();
+        Outlined(p, blade, kSilver, 1.4);
+        p.strokePath(QPainterPath(QPointF(84, 14)), QPen(kInk, 1));
+        QPainterPath fuller;
+        fuller.moveTo(84, 14);
+        fuller.lineTo(84, 70);
+        p.strokePath(fuller, QPen(QColor(150, 160, 172), 1.2));
         QPainterPath guard;
-        guard.addRoundedRect(QRectF(77, 70, 20, 5), 2, 2);
+        guard.addRoundedRect(QRectF(73, 72, 22, 6), 2.5, 2.5);
         Outlined(p, guard, kGold, 1.3);
-        QPainterPath grip;
-        grip.addRect(QRectF(85, 75, 4, 15));
-        Outlined(p, grip, c.hair, 1.2);
     } else if (rank == 12) {
         QPainterPath stem;
-        stem.moveTo(80, 90);
-        stem.cubicTo(82, 76, 86, 66, 86, 52);
-        p.strokePath(stem, QPen(QColor(40, 120, 50), 2.6, Qt::SolidLine, Qt::RoundCap));
+        stem.moveTo(80, 84);
+        stem.cubicTo(80, 66, 86, 56, 86, 40);
+        p.strokePath(stem, QPen(QColor(40, 120, 50), 3, Qt::SolidLine, Qt::RoundCap));
         QPainterPath leaf;
-        leaf.moveTo(83, 74);
-        leaf.cubicTo(90, 70, 95, 72, 97, 76);
-        leaf.cubicTo(91, 80, 86, 79, 83, 74);
-        Outlined(p, leaf, QColor(60, 150, 70), 1.0);
+        leaf.moveTo(83, 62);
+        leaf.cubicTo(90, 56, 96, 58, 98, 62);
+        leaf.cubicTo(92, 67, 87, 67, 83, 62);
+        Outlined(p, leaf, QColor(60, 150, 70), 1.1);
         QPainterPath petals;
         for (int i = 0; i < 5; ++i) {
             const double a = i * 2 * M_PI / 5 - M_PI / 2;
-            petals.addEllipse(QPointF(86 + 6.5 * std::cos(a), 46 + 6.5 * std::sin(a)), 5, 5);
+            petals.addEllipse(QPointF(86 + 7 * std::cos(a), 32 + 7 * std::sin(a)), 5.6, 5.6);
         }
         petals.setFillRule(Qt::WindingFill);
-        Outlined(p, petals.simplified(), c.main, 1.2);
-        Outlined(p, Ellipse(86, 46, 3.6, 3.6), kGold, 1.0);
+        Outlined(p, petals.simplified(), c.main, 1.3);
+        Outlined(p, Ellipse(86, 32, 4, 4), kGold, 1.1);
     } else {
         QPainterPath staff;
-        staff.addRect(QRectF(85, 24, 4, 66));
-        Outlined(p, staff, QColor(150, 100, 50), 1.2);
+        staff.addRect(QRectF(82, 22, 5, 74));
+        Outlined(p, staff, QColor(150, 100, 50), 1.3);
         QPainterPath blade;
-        blade.moveTo(87, 2);
-        blade.cubicTo(94, 10, 96, 20, 87, 28);
-        blade.cubicTo(78, 20, 80, 10, 87, 2);
-        Outlined(p, blade, kSilver, 1.3);
-        Outlined(p, Ellipse(87, 28, 3.5, 2.5), kGold, 1.0);
+        blade.moveTo(84.5, 0);
+        blade.cubicTo(94, 8, 96, 18, 84.5, 26);
+        blade.cubicTo(73, 18, 75, 8, 84.5, 0);
+        Outlined(p, blade, kSilver, 1.4);
+        Outlined(p, Ellipse(84.5, 26, 4.5, 3), kGold, 1.1);
     }
+}
 
-    // Robe and shoulders.
+void DrawCourtHalf(QPainter& p, int suit, int rank) {
+    const CourtColors c = CourtColorsFor(suit, rank);
+    DrawCourtItem(p, rank, c);
+
+    // Robe filling the panel at the centre line, sleeves in the second colour, a golden
+    // trim along the shoulders and a front band with golden studs.
     QPainterPath robe;
-    robe.moveTo(12, 90);
-    robe.cubicTo(12, 74, 18, 66, 36, 62);
-    robe.lineTo(64, 62);
-    robe.cubicTo(80, 66, 82, 74, 82, 90);
+    robe.moveTo(0, 96);
+    robe.lineTo(0, 82);
+    robe.cubicTo(4, 70, 16, 64, 34, 61);
+    robe.lineTo(66, 61);
+    robe.cubicTo(84, 64, 96, 70, 100, 82);
+    robe.lineTo(100, 96);
     robe.closeSubpath();
     Outlined(p, robe, c.main);
-    // Front band with golden studs.
+    QPainterPath sleeves;
+    sleeves.moveTo(0, 82);
+    sleeves.cubicTo(3, 74, 9, 69, 16, 66);
+    sleeves.cubicTo(20, 76, 22, 86, 22, 96);
+    sleeves.lineTo(0, 96);
+    sleeves.closeSubpath();
+    sleeves.addPath(QTransform(-1, 0, 0, 1, 100, 0).map(sleeves));
+    Outlined(p, sleeves, c.accent, 1.2);
+    QPainterPath trim;
+    trim.moveTo(16, 66);
+    trim.cubicTo(22, 63, 28, 62, 34, 61);
+    trim.lineTo(66, 61);
+    trim.cubicTo(72, 62, 78, 63, 84, 66);
+    p.strokePath(trim, QPen(kInk, 4.4, Qt::SolidLine, Qt::RoundCap));
+    p.strokePath(trim, QPen(kGold, 2.6, Qt::SolidLine, Qt::RoundCap));
     QPainterPath band;
-    band.addRect(QRectF(42, 64, 12, 26));
-    Outlined(p, band, c.accent, 1.2);
+    band.addRect(QRectF(43, 64, 14, 32));
+    Outlined(p, band, rank == 12 ? kGold : c.accent, 1.2);
     for (int i = 0; i < 3; ++i)
-        Outlined(p, Ellipse(48, 70 + i * 8, 2.2, 2.2), kGold, 0.8);
-    // Sleeve trims.
-    QPainterPath trims;
-    trims.addRect(QRectF(16, 80, 14, 4));
-    trims.addRect(QRectF(66, 80, 14, 4));
-    Outlined(p, trims, kGold, 1.0);
+        Outlined(p, Ellipse(50, 71 + i * 9, 2.6, 2.6), rank == 12 ? c.main : kGold, 0.9);
+    // The hand holding the item.
+    Outlined(p, Ellipse(84, 80, 5.5, 5.5), kSkin, 1.2);
 
     // Long hair of the Queen falls over the shoulders, behind the face.
     if (rank == 12) {
         QPainterPath hair;
         hair.moveTo(34, 36);
-        hair.cubicTo(32, 20, 64, 18, 64, 36);
-        hair.cubicTo(68, 50, 70, 58, 66, 66);
-        hair.lineTo(32, 66);
-        hair.cubicTo(28, 58, 30, 48, 34, 36);
-        Outlined(p, hair, c.hair, 1.3);
+        hair.cubicTo(32, 16, 68, 16, 66, 36);
+        hair.cubicTo(70, 50, 72, 60, 66, 68);
+        hair.lineTo(34, 68);
+        hair.cubicTo(28, 60, 30, 50, 34, 36);
+        Outlined(p, hair, c.hair, 1.4);
     }
     // Collar.
     QPainterPath collar;
     collar.moveTo(30, 62);
-    collar.cubicTo(40, 56, 58, 56, 68, 62);
-    collar.lineTo(62, 70);
-    collar.cubicTo(54, 66, 44, 66, 36, 70);
+    collar.cubicTo(40, 55, 60, 55, 70, 62);
+    collar.lineTo(63, 70);
+    collar.cubicTo(55, 66, 45, 66, 37, 70);
     collar.closeSubpath();
-    Outlined(p, collar, rank == 11 ? QColor(255, 255, 255) : kGold, 1.3);
+    Outlined(p, collar, rank == 11 ? QColor(255, 255, 255) : kGold, 1.4);
 
     // Head.
-    Outlined(p, Ellipse(49, 42, 11, 13), kSkin, 1.5);
+    Outlined(p, Ellipse(50, 43, 13, 15), kSkin, 1.6);
     if (rank == 13) {
         QPainterPath beard;
-        beard.moveTo(38, 44);
-        beard.cubicTo(40, 58, 46, 62, 49, 63);
-        beard.cubicTo(52, 62, 58, 58, 60, 44);
-        beard.cubicTo(56, 50, 42, 50, 38, 44);
-        Outlined(p, beard, c.hair, 1.2);
-    }
-    if (rank == 11) {
+        beard.moveTo(37, 44);
+        beard.cubicTo(38, 60, 46, 64, 50, 65);
+        beard.cubicTo(54, 64, 62, 60, 63, 44);
+        beard.cubicTo(58, 52, 42, 52, 37, 44);
+        Outlined(p, beard, c.hair, 1.3);
+        QPainterPath moustache;
+        moustache.moveTo(44, 52);
+        moustache.cubicTo(47, 49, 53, 49, 56, 52);
+        p.strokePath(moustache, QPen(c.hair.darker(140), 1.8, Qt::SolidLine, Qt::RoundCap));
+    } else if (rank == 11) {
         QPainterPath curls;
-        curls.addEllipse(QPointF(38.5, 40), 4, 6);
-        curls.addEllipse(QPointF(59.5, 40), 4, 6);
-        Outlined(p, curls, c.hair, 1.2);
+        curls.addEllipse(QPointF(37.5, 42), 4.5, 7);
+        curls.addEllipse(QPointF(62.5, 42), 4.5, 7);
+        Outlined(p, curls, c.hair, 1.3);
     }
-    // Eyes, nose, mouth.
-    p.fillPath(Ellipse(45, 41, 1.5, 1.7), kInk);
-    p.fillPath(Ellipse(53.5, 41, 1.5, 1.7), kInk);
+    // Eyes, brows, nose, mouth.
+    p.fillPath(Ellipse(45, 41, 1.7, 1.9), kInk);
+    p.fillPath(Ellipse(55, 41, 1.7, 1.9), kInk);
+    QPainterPath brows;
+    brows.moveTo(42, 37);
+    brows.lineTo(47.5, 36.5);
+    brows.moveTo(52.5, 36.5);
+    brows.lineTo(58, 37);
+    p.strokePath(brows, QPen(c.hair.darker(130), 1.1, Qt::SolidLine, Qt::RoundCap));
     QPainterPath nose;
-    nose.moveTo(49.5, 42);
-    nose.lineTo(48, 47);
-    nose.lineTo(50.5, 47.5);
-    p.strokePath(nose, QPen(QColor(170, 110, 80), 1.0));
+    nose.moveTo(50.5, 42);
+    nose.lineTo(48.8, 48);
+    nose.lineTo(51.5, 48.5);
+    p.strokePath(nose, QPen(QColor(170, 110, 80), 1.1));
     if (rank != 13) {
         QPainterPath mouth;
-        mouth.moveTo(46, 51);
-        mouth.cubicTo(48, 52.5, 51, 52.5, 53, 51);
-        p.strokePath(mouth, QPen(QColor(190, 40, 40), 1.4, Qt::SolidLine, Qt::RoundCap));
+        mouth.moveTo(46.5, 53);
+        mouth.cubicTo(48.5, 54.8, 51.5, 54.8, 53.5, 53);
+        p.strokePath(mouth, QPen(QColor(190, 40, 40), 1.6, Qt::SolidLine, Qt::RoundCap));
     }
 
     // Headwear: crown (King), tiara (Queen), feathered cap (Jack).
     if (rank == 13) {
         QPainterPath crown;
-        crown.moveTo(35, 30);
-        crown.lineTo(34, 12);
+        crown.moveTo(35, 31);
+        crown.lineTo(33, 12);
         crown.lineTo(42, 21);
-        crown.lineTo(49, 8);
-        crown.lineTo(56, 21);
-        crown.lineTo(64, 12);
-        crown.lineTo(63, 30);
+        crown.lineTo(50, 7);
+        crown.lineTo(58, 21);
+        crown.lineTo(67, 12);
+        crown.lineTo(65, 31);
         crown.closeSubpath();
-        Outlined(p, crown, kGold, 1.4);
-        for (double x : {34.0, 49.0, 64.0})
-            Outlined(p, Ellipse(x, x == 49 ? 7 : 11, 2.4, 2.4), kGold, 1.0);
-        Outlined(p, Ellipse(49, 25, 2.6, 2.6), c.main, 0.9);
+        Outlined(p, crown, kGold, 1.5);
+        p.fillRect(QRectF(36, 26, 28, 2), QColor(190, 130, 20));
+        for (QPointF tip : {QPointF(33, 10.5), QPointF(50, 5.5), QPointF(67, 10.5)})
+            Outlined(p, Ellipse(tip.x(), tip.y(), 2.7, 2.7), kGold, 1.1);
+        Outlined(p, Ellipse(50, 23, 3, 3), c.main, 1.0);
     } else if (rank == 12) {
         QPainterPath tiara;
         tiara.moveTo(37, 31);
-        tiara.cubicTo(37, 22, 42, 20, 43, 26);
-        tiara.cubicTo(44, 14, 54, 14, 55, 26);
-        tiara.cubicTo(56, 20, 61, 22, 61, 31);
+        tiara.cubicTo(37, 22, 42, 19, 43.5, 25);
+        tiara.cubicTo(45, 12, 55, 12, 56.5, 25);
+        tiara.cubicTo(58, 19, 63, 22, 63, 31);
         tiara.closeSubpath();
-        Outlined(p, tiara, kGold, 1.3);
-        Outlined(p, Ellipse(49, 14, 2.6, 2.6), c.main, 0.9);
+        Outlined(p, tiara, kGold, 1.4);
+        Outlined(p, Ellipse(50, 12, 3, 3), c.main, 1.0);
+        Outlined(p, Ellipse(50, 24, 2.2, 2.2), kBlue, 0.9);
     } else {
         QPainterPath feather;
-        feather.moveTo(58, 24);
-        feather.cubicTo(66, 10, 76, 6, 82, 6);
-        feather.cubicTo(76, 12, 70, 20, 62, 27);
+        feather.moveTo(58, 23);
+        feather.cubicTo(64, 10, 72, 4, 80, 3);
+        feather.cubicTo(75, 10, 70, 18, 63, 27);
         feather.closeSubpath();
-        Outlined(p, feather, QColor(255, 255, 255), 1.1);
+        Outlined(p, feather, QColor(255, 255, 255), 1.2);
         QPainterPath cap;
-        cap.moveTo(33, 33);
-        cap.cubicTo(30, 20, 48, 14, 66, 24);
-        cap.cubicTo(68, 28, 66, 31, 64, 32);
-        cap.cubicTo(54, 28, 42, 29, 33, 33);
-        Outlined(p, cap, c.main, 1.4);
+        cap.moveTo(32, 34);
+        cap.cubicTo(28, 20, 48, 13, 68, 23);
+        cap.cubicTo(70, 28, 68, 32, 66, 33);
+        cap.cubicTo(55, 29, 42, 30, 32, 34);
+        Outlined(p, cap, c.main, 1.5);
         QPainterPath brim;
-        brim.addRect(QRectF(35, 29, 28, 4));
-        Outlined(p, brim, kGold, 1.0);
+        brim.addRect(QRectF(34, 29.5, 31, 4.5));
+        Outlined(p, brim, kGold, 1.1);
     }
 }
 
@@ -383,11 +418,12 @@ void DrawCourt(QPainter& p, const Geometry& g, int suit, int rank, const QColor&
             p.rotate(180);
             p.translate(-frame.center());
         }
-        p.translate(frame.left(), frame.center().y() - 90 * unit);
+        p.translate(frame.left(), frame.center().y() - kHalfHeight * unit);
         p.scale(unit, unit);
         DrawCourtHalf(p, suit, rank);
         // The suit beside the head.
-        p.fillPath(SuitIn(suit, QRectF(5, 5 + 90 - frame.height() / 2 / unit, 17, 18)), color);
+        p.fillPath(SuitIn(suit, QRectF(4, kHalfHeight - frame.height() / 2 / unit + 4, 15, 16)),
+                   color);
         p.restore();
     }
     p.setPen(QPen(color, 1.0));
@@ -446,12 +482,6 @@ void DrawCourtEmblem(QPainter& p, const Geometry& g, int suit, int rank, const Q
         p.fillPath(Ellipse(22 + i * 14, 60, 4, 4), QColor(255, 255, 255));
     p.fillPath(SuitIn(suit, QRectF(18, 90, 64, 68)), color);
     p.restore();
-    // The rank letter in the panel's corners.
-    const double lh = frame.width() * 0.22;
-    QPainterPath letters =
-        RankOutline(rank, frame.right() - lh * 0.55, frame.top() + 3, lh, lh * 0.17, 1.0);
-    letters.addPath(RotateHalf(letters, frame));
-    p.fillPath(letters, color);
 }
 
 void DrawLittleFace(QPainter& p, const Geometry& g, int suit, int rank, const QColor& color) {

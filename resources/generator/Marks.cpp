@@ -126,8 +126,8 @@ QImage Mark(const CardSizeSpec& size, std::string_view code) {
             p.fillPath(Star(c, 15 * unit), symbol);
         } else if (code == "004") {
             // The four suits: a foundation waits for its suit.
-            const double ps = little ? 8 : 13 * unit;
-            const double d = little ? 5 : 11 * unit;
+            const double ps = little ? 6.5 : 12 * unit;
+            const double d = little ? 5 : 13.5 * unit;
             const QPointF spots[4] = {
                 {c.x(), c.y() - d}, {c.x() + d, c.y()}, {c.x(), c.y() + d}, {c.x() - d, c.y()}};
             for (int suit = 0; suit < 4; ++suit)

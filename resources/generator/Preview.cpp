@@ -85,7 +85,7 @@ QImage Keyed(QImage image, QRgb key) {
 // A card lifted with its shadow, and a stock ten cards thick, on the table green.
 QImage InUse(const Output& out, const CardSizeSpec& size) {
     const int w = size.width, h = size.height;
-    QImage scene = NewImage(w * 4 + 60, h + 40, kTable);
+    QImage scene = NewImage(w * 4 + 60, h * 2, kTable);
     QPainter p(&scene);
     const QImage back =
         Bitmap(out, tindle::CardBackName(size.letter == 'M' ? 'B' : size.letter, 11));

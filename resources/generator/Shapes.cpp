@@ -190,9 +190,9 @@ QPainterPath Line(char c) {
             break;
         case 'T':
             p.moveTo(0, 14);
-            p.lineTo(12, 0);
-            p.lineTo(12, 100);
-            p.addEllipse(QPointF(45, 50), 18, 50);
+            p.lineTo(10, 0);
+            p.lineTo(10, 100);
+            p.addEllipse(QPointF(51, 50), 18, 50);
             break;
         default:
             break;

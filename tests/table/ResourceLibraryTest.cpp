@@ -134,15 +134,16 @@ TEST_F(ResourceLibraryTest, FaceSheetsHoldThirteenOpaqueCardsWithClearCorners) {
     }
 }
 
-// Counts strongly red and dark pixels of the upper-left quarter of a card.
+// Counts strongly red and dark pixels of a card's corner index (the left 12 pixels of its
+// upper third).
 struct InkCount {
     int red = 0, dark = 0;
 };
 
-InkCount Ink(const QImage& sheet, int x, int y, int w, int h) {
+InkCount Ink(const QImage& sheet, int x, int y, int h) {
     InkCount ink;
     for (int j = y + 1; j < y + h / 3; ++j)
-        for (int i = x + 1; i < x + w / 2; ++i) {
+        for (int i = x + 1; i < x + 12; ++i) {
             const QRgb p = sheet.pixel(i, j);
             if (qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 100) ++ink.red;
             if (qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60) ++ink.dark;
@@ -161,7 +162,7 @@ TEST_F(ResourceLibraryTest, RedSuitsAreRedAndBlackSuitsBlackInEverySizeAndSet) {
                 for (int rank = 1; rank <= 13; ++rank) {
                     const int row = (rank - 1) / 5, column = (rank - 1) % 5;
                     const InkCount ink =
-                        Ink(sheet, column * size.width, row * size.height, size.width, size.height);
+                        Ink(sheet, column * size.width, row * size.height, size.height);
                     SCOPED_TRACE(FaceSheetName(size.letter, cardSet, suit) + " rank " +
                                  std::to_string(rank));
                     if (red) {
