@@ -40,7 +40,6 @@ class CardPictures {
   public:
     static constexpr int kFaceCount = 53;  // 52 cards and the joker
     static constexpr int kJokerIndex = 52;
-    static constexpr int kShadowMarginOn = 9;
 
     explicit CardPictures(const ResourceLibrary& library);
 

@@ -68,10 +68,8 @@ std::string_view CommandStem(ToolbarCommand command) {
 }  // namespace
 
 std::optional<CardSizeSpec> CardSizeByLetter(std::string_view letter) {
-    if (letter.size() != 1) return std::nullopt;
-    for (const auto& size : kCardSizes)
-        if (size.letter == letter[0]) return size;
-    return std::nullopt;
+    if (letter.size() != 1 || !CardSizeFor(letter[0])) return std::nullopt;
+    return CardSizeSpecOf(letter[0]);
 }
 
 std::vector<std::string_view> AllMarkCodes() {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "table/layout/CardSize.h"
+
 // Every name the program asks of the resource library ZUV.RGF, in one place. The generator
 // under resources/ draws a picture, cursor or sound for each of them and refuses to finish
 // when one is missing; the program builds its look-ups from the same functions.
@@ -34,8 +36,14 @@ struct CardSizeSpec {
     int height;
 };
 
+constexpr CardSizeSpec CardSizeSpecOf(char letter) {
+    const CardDimensions d = CardSizeFor(letter).value_or(CardDimensions{});
+    return {letter, d.width, d.height};
+}
+
+// The three sizes in the order big, medium, little (dimensions from the layout's table).
 inline constexpr std::array<CardSizeSpec, 3> kCardSizes{
-    {{'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}}};
+    {CardSizeSpecOf('B'), CardSizeSpecOf('M'), CardSizeSpecOf('L')}};
 
 // The dimensions of a size letter ("B", "M", "L"); nothing for any other text.
 std::optional<CardSizeSpec> CardSizeByLetter(std::string_view letter);
