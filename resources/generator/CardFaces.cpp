@@ -441,7 +441,7 @@ void DrawCourtEmblem(QPainter& p, const Geometry& g, int suit, int rank, const Q
     p.drawRect(frame.adjusted(0.5, 0.5, -0.5, -0.5));
     const double unit = frame.width() / 100.0;
     p.save();
-    p.translate(frame.left(), frame.top() + (frame.height() - 190 * unit) / 2);
+    p.translate(frame.left(), frame.top() + (frame.height() - 166 * unit) / 2);
     p.scale(unit, unit);
     QPainterPath head;
     if (rank == 13) {
@@ -463,14 +463,13 @@ void DrawCourtEmblem(QPainter& p, const Geometry& g, int suit, int rank, const Q
         head.closeSubpath();
         head.addEllipse(QPointF(50, 18), 8, 8);
     } else {
-        head.moveTo(12, 70);
-        head.cubicTo(6, 36, 50, 22, 92, 50);
-        head.cubicTo(94, 60, 90, 68, 88, 70);
+        head.moveTo(14, 70);
+        head.cubicTo(10, 28, 90, 28, 86, 70);
         head.closeSubpath();
         QPainterPath plume;
-        plume.moveTo(62, 38);
-        plume.cubicTo(72, 14, 88, 6, 98, 6);
-        plume.cubicTo(90, 18, 82, 32, 72, 44);
+        plume.moveTo(58, 42);
+        plume.cubicTo(66, 20, 82, 6, 98, 2);
+        plume.cubicTo(90, 14, 80, 30, 68, 46);
         plume.closeSubpath();
         head.addPath(plume);
     }
@@ -536,9 +535,9 @@ QImage DrawJoker(const CardSizeSpec& size) {
     {
         Painter p(&image);
         // The jester: a three-pointed cap with bells over a grinning face and a ruff.
-        const double unit = little ? w / 100.0 * 1.05 : w / 100.0 * 0.72;
+        const double unit = little ? 0.205 : w / 100.0 * 0.72;
         p.save();
-        p.translate(w / 2 - 50 * unit, little ? 1 : h * 0.2);
+        p.translate(little ? w - 100 * unit - 0.5 : w / 2 - 50 * unit, little ? 7 : h * 0.2);
         p.scale(unit, unit);
         const QColor colors[3] = {QColor(204, 16, 40), QColor(40, 86, 170), QColor(36, 140, 60)};
         const QPointF tips[3] = {QPointF(8, 30), QPointF(50, 2), QPointF(92, 30)};
@@ -613,7 +612,7 @@ QImage DrawJoker(const CardSizeSpec& size) {
             letters.setFillRule(Qt::WindingFill);
             p.fillPath(letters, QColor(30, 30, 40));
         } else {
-            QPainterPath j = IndexGlyph('J', QPointF(2, 19), 11, 2.2);
+            QPainterPath j = IndexGlyph('J', QPointF(2, 2), 10, 2.0);
             p.fillPath(j, QColor(30, 30, 40));
         }
     }

@@ -666,7 +666,7 @@ QImage Splash() {
     Painter p(&image);
     Felt(p, QRectF(0, 0, tindle::kSplashWidth, tindle::kSplashHeight), 0);
     const tindle::CardSizeSpec big = tindle::kCardSizes[0];
-    FannedCards(p, QPointF(130, 250), 1.25,
+    FannedCards(p, QPointF(132, 236), 1.22,
                 {DrawBack(big, 11), DrawFace(big, 1, 2, 11), DrawFace(big, 1, 1, 12),
                  DrawFace(big, 1, 0, 13), DrawFace(big, 1, 3, 1)},
                 15);
