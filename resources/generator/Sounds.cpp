@@ -341,10 +341,19 @@ void AddSounds(Output& out) {
         // Fanfare: a rising arpeggio, then the chord held and fading.
         Buffer b(Samples(1.7));
         const double notes[] = {392.0, 523.25, 659.25, 783.99};
-        for (int i = 0; i < 4; ++i)
-            Mix(b, Brass(0.16, notes[i], 0.12), Samples(i * 0.11), false);
-        for (double hz : {523.25, 659.25, 783.99, 1046.5})
-            Mix(b, Brass(1.2, hz, 0.45), Samples(0.46), false);
+        // The arpeggio's notes stand out as much as the held chord of four.
+        for (int i = 0; i < 4; ++i) {
+            Buffer note = Brass(0.16, notes[i], 0.12);
+            for (double& v : note)
+                v *= 2.2;
+            Mix(b, note, Samples(i * 0.11), false);
+        }
+        for (double hz : {523.25, 659.25, 783.99, 1046.5}) {
+            Buffer note = Brass(1.2, hz, 0.45);
+            for (double& v : note)
+                v *= 0.6;
+            Mix(b, note, Samples(0.46), false);
+        }
         Buffer sparkle = Bell(1.0, 2093, 0.3);
         for (double& v : sparkle)
             v *= 0.15;
