@@ -111,15 +111,18 @@ QImage Moquette() {
 QImage Marble() {
     const int size = 256;
     TileNoise noise(size, 4, 5, 263);
+    TileNoise cloud(size, 2, 4, 2630);
     return PerPixel(size, [&](int x, int y) {
         const double turbulence = noise.Sample(x, y, 0.55);
-        // Veins: a sine across the tile (whole periods, so it wraps) bent by the noise.
-        const double v = std::sin((x + y) * 2 * M_PI * 2 / size + turbulence * 11);
-        const double vein = std::pow(1 - std::abs(v), 8);
-        const double base = 0.72 + (noise.Sample(x * 2, y * 2) - 0.5) * 0.18;
-        const double r = Clamp01(base - vein * 0.45), g = Clamp01(base + 0.04 - vein * 0.42),
-                     b = Clamp01(base - 0.02 - vein * 0.40);
-        return qRgb(int(r * 170), int(g * 190), int(b * 172));
+        // Veins: sines across the tile (whole periods, so they wrap) bent by the noise; a
+        // broad soft vein and a fine dark one in another direction.
+        const double broad = std::sin((x + y) * 2 * M_PI * 2 / size + turbulence * 6);
+        const double fine = std::sin((x - 2 * y) * 2 * M_PI / size + cloud.Sample(x, y) * 5);
+        const double soft = std::pow(1 - std::abs(broad), 3) * 0.22;
+        const double thin = std::pow(1 - std::abs(fine), 28) * 0.4;
+        const double base = 0.74 + (noise.Sample(x * 2, y * 2) - 0.5) * 0.22;
+        const double v = Clamp01(base - soft - thin);
+        return qRgb(int(v * 196 + 10), int(v * 212 + 12), int(v * 198 + 8));
     });
 }
 
