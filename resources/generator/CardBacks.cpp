@@ -536,9 +536,11 @@ QImage Back(const CardSizeSpec& size, int back) {
             }
         }
         p.restore();
+        // A faint line just inside the design keeps the white border clean.
         p.setPen(QPen(QColor(0, 0, 0, 70), 1));
         p.setBrush(Qt::NoBrush);
-        p.drawPath(clip);
+        const double r = little ? 1 : 2;
+        p.drawRoundedRect(inner.adjusted(0.5, 0.5, -0.5, -0.5), r, r);
     }
     CardOutline(image, QColor(58, 58, 62));
     return image;

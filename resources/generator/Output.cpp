@@ -64,6 +64,30 @@ void Output::AddSound(const std::string& name, const QByteArray& wave) {
     sounds_[key] = wave;
 }
 
+std::vector<std::string> Output::Problems() const {
+    std::vector<std::string> problems;
+    for (const tindle::RequiredResource& r : tindle::RequiredResources()) {
+        const std::string key = tindle::CanonicalResourceName(r.name);
+        const std::map<std::string, QImage>* pictures = nullptr;
+        if (r.kind == tindle::ResourceKind::Bitmap) pictures = &bitmaps_;
+        if (r.kind == tindle::ResourceKind::Cursor) pictures = &cursors_;
+        if (pictures == nullptr) {
+            if (!sounds_.count(key)) problems.push_back("nothing made for " + r.name);
+            continue;
+        }
+        auto it = pictures->find(key);
+        if (it == pictures->end()) {
+            problems.push_back("nothing made for " + r.name);
+        } else if (r.width > 0 &&
+                   (it->second.width() != r.width || it->second.height() != r.height)) {
+            problems.push_back(r.name + " is " + std::to_string(it->second.width()) + "x" +
+                               std::to_string(it->second.height()) + ", expected " +
+                               std::to_string(r.width) + "x" + std::to_string(r.height));
+        }
+    }
+    return problems;
+}
+
 bool Output::Finish() {
     std::sort(entries_.begin(), entries_.end());
     QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";

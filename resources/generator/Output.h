@@ -25,6 +25,10 @@ class Output {
     void AddCursor(const std::string& name, const QImage& image, QPoint hotSpot);
     void AddSound(const std::string& name, const QByteArray& wave);
 
+    // What is missing or has the wrong size against the names the program asks for, one
+    // line each; empty when everything is there.
+    std::vector<std::string> Problems() const;
+
     // Writes zuv.qrc; false (with a message on stderr) when a file could not be written.
     bool Finish();
     bool Ok() const { return ok_; }

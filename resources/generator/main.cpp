@@ -13,38 +13,6 @@
 #include "Output.h"
 #include "table/ResourceNames.h"
 
-namespace {
-
-// Every name the program asks for must have been made, with the size it expects.
-bool CheckComplete(const gen::Output& out) {
-    bool complete = true;
-    for (const tindle::RequiredResource& r : tindle::RequiredResources()) {
-        const std::string key = tindle::CanonicalResourceName(r.name);
-        QSize size;
-        bool found = false;
-        if (r.kind == tindle::ResourceKind::Bitmap && out.Bitmaps().count(key)) {
-            found = true;
-            size = out.Bitmaps().at(key).size();
-        } else if (r.kind == tindle::ResourceKind::Cursor && out.Cursors().count(key)) {
-            found = true;
-            size = out.Cursors().at(key).size();
-        } else if (r.kind == tindle::ResourceKind::Sound && out.Sounds().count(key)) {
-            found = true;
-        }
-        if (!found) {
-            std::fprintf(stderr, "resource generator: nothing made for %s\n", r.name.c_str());
-            complete = false;
-        } else if (r.width > 0 && (size.width() != r.width || size.height() != r.height)) {
-            std::fprintf(stderr, "resource generator: %s is %dx%d, expected %dx%d\n",
-                         r.name.c_str(), size.width(), size.height(), r.width, r.height);
-            complete = false;
-        }
-    }
-    return complete;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: tindle-resgen <output folder> <preview.png>\n");
@@ -65,5 +33,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "resource generator: cannot write the preview %s\n", argv[2]);
         return 1;
     }
-    return CheckComplete(out) && out.Finish() ? 0 : 1;
+    // Every name the program asks for must have been made, with the size it expects.
+    const std::vector<std::string> problems = out.Problems();
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "resource generator: %s\n", problem.c_str());
+    return problems.empty() && out.Finish() ? 0 : 1;
 }
