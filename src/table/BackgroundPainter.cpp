@@ -1,0 +1,199 @@
+#include "table/BackgroundPainter.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+#include <algorithm>
+#include <utility>
+
+#include "model/Ports.h"
+#include "shell/settings/PreferencesFile.h"
+#include "shell/settings/SettingsInit.h"
+#include "shell/settings/SettingsRecord.h"
+#include "table/PixelCopy.h"
+#include "table/ResourceNames.h"
+#include "table/TableColours.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr std::string_view kCustomizedBackgroundKey = "Customized_Background";
+constexpr std::string_view kBackgroundDefKey = "Background_Def";
+constexpr int kFadeBands = 256;
+// The fade reaches further down while the vertical scroll bar shows.
+constexpr int kFadeExtraWithScrollBar = 80;
+
+QImage AsTablePixels(const QImage& picture) {
+    if (picture.isNull() || picture.format() == QImage::Format_RGB32) return picture;
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+BackgroundPainter::BackgroundPainter(SettingsRecord& settings, MessagePort& messages,
+                                     PictureLookup pictures)
+    : settings_(settings), messages_(messages), pictures_(std::move(pictures)) {}
+
+BackgroundChoice BackgroundPainter::ChooseKind() const {
+    BackgroundChoice choice;
+    if (settings_.IsYes(field::BackgroundDef)) return choice;
+    if (settings_.IsYes(field::CustomizedBackground)) {
+        choice.kind = background::kPictureFile;
+        return choice;
+    }
+    // Only numbers from 3 on name pictures; anything else in the field is no picture.
+    const long long picture = settings_.GetInt(field::BackgroundBmp, 0);
+    if (picture >= background::kFirstPicture) {
+        choice.kind = static_cast<int>(picture);
+        choice.colourOrNumber = picture;
+        return choice;
+    }
+    choice.kind = background::kPlainColour;
+    choice.colourOrNumber = settings_.GetInt(field::BackgroundCol, 0);
+    choice.fixedColour = settings_.GetInt(field::BackgroundFixedCol, 0);
+    return choice;
+}
+
+void BackgroundPainter::PaintBackground(QImage& canvas) {
+    const BackgroundChoice c = ChooseKind();
+    PaintBackgroundKind(canvas, c.kind, c.colourOrNumber, std::string(), false, c.fixedColour);
+}
+
+void BackgroundPainter::PaintOn(QImage& canvas, bool canvasOnly, const Painter& paint) {
+    if (canvasOnly || geometry_.tableWidth <= 0 || geometry_.tableHeight <= 0) {
+        paint(canvas, canvas.width(), canvas.height());
+    } else {
+        paint(canvas, geometry_.tableWidth, geometry_.tableHeight);
+    }
+    if (canvasOnly || !backgroundImage_ || backgroundImage_ == &canvas) return;
+    QImage& background = *backgroundImage_;
+    if (background.size() == canvas.size() && background.format() == canvas.format()) {
+        CopyPixels(canvas, canvas.rect(), background, QPoint(0, 0));
+    } else {
+        const int width = geometry_.tableWidth > 0 ? geometry_.tableWidth : background.width();
+        const int height = geometry_.tableHeight > 0 ? geometry_.tableHeight : background.height();
+        paint(background, width, height);
+    }
+}
+
+void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long colourOrNumber,
+                                            const std::string& fileName, bool canvasOnly,
+                                            long long fixedColour) {
+    const long long colours = geometry_.displayColours;
+    if (kind == background::kPictureFile) {
+        if (!PaintPictureFile(canvas, fileName, canvasOnly)) {
+            if (canvasOnly) {
+                PaintBackgroundKind(canvas, background::kDefault, 0, std::string(), true, 0);
+            } else {
+                RepairCustomizedBackground();
+                PaintBackground(canvas);
+            }
+        }
+        return;
+    }
+    if (kind == background::kPlainColour) {
+        const QColor colour = ColourFromStored(fixedColour > 0 ? fixedColour : colourOrNumber);
+        const bool fade = settings_.IsYes(field::FadeBackground) && !IsLowColourDisplay(colours);
+        const int extra = geometry_.scrollBarVisible && !canvasOnly ? kFadeExtraWithScrollBar : 1;
+        PaintOn(canvas, canvasOnly, [&](QImage& image, int width, int height) {
+            image.fill(colour);
+            if (fade) FadeFill(image, QRect(0, 0, width + 1, height + extra), colour, Qt::black);
+        });
+        return;
+    }
+    if (kind >= background::kFirstPicture) {
+        const QImage picture =
+            AsTablePixels(pictures_ ? pictures_(BackgroundName(kind)) : QImage());
+        const bool tiled = kind < background::kFirstUntiled;
+        const QColor green = DefaultTableGreen(colours);
+        PaintOn(canvas, canvasOnly, [&](QImage& image, int, int) {
+            // A picture the library does not hold leaves the table as it was.
+            if (picture.isNull()) return;
+            if (tiled) {
+                TilePicture(image, image.width(), image.height(), picture);
+            } else {
+                // Drawn once at its own size; the rest of the table is the default green, so
+                // nothing of an earlier table shows around a small picture.
+                image.fill(green);
+                CopyPixels(picture, picture.rect(), image, QPoint(0, 0));
+            }
+        });
+        return;
+    }
+    const QColor green = DefaultTableGreen(colours);
+    PaintOn(canvas, canvasOnly, [&](QImage& image, int, int) { image.fill(green); });
+}
+
+bool BackgroundPainter::PaintPictureFile(QImage& canvas, const std::string& fileName,
+                                         bool canvasOnly) {
+    std::string name = fileName;
+    if (name.empty()) {
+        const PreferencesFile prefs(PreferencesPath(settings_));
+        name = prefs.ReadString(section::Preference, kCustomizedBackgroundKey, "");
+    }
+    const std::string path = PictureFilePath(name, settings_.ProgramDir());
+    const QString file = QString::fromStdString(path);
+    QImage picture;
+    if (QFileInfo(file).isFile()) picture = AsTablePixels(QImage(file));
+    if (picture.isNull()) {
+        // A file that is gone, or that holds no picture, is reported by its path.
+        messages_.Information(std::string(kNotFoundMessage) + path);
+        return false;
+    }
+    PaintOn(canvas, canvasOnly, [&](QImage& image, int, int) {
+        TilePicture(image, image.width(), image.height(), picture);
+    });
+    return true;
+}
+
+void BackgroundPainter::RepairCustomizedBackground() {
+    settings_.Put(field::CustomizedBackground, "N");
+    settings_.Put(field::BackgroundDef, "Y");
+    PreferencesFile prefs(PreferencesPath(settings_));
+    prefs.WriteString(section::Preference, kCustomizedBackgroundKey, "");
+    prefs.WriteString(section::Preference, kBackgroundDefKey, "Y");
+}
+
+void BackgroundPainter::TilePicture(QImage& canvas, int width, int height, const QImage& picture) {
+    if (picture.isNull() || canvas.isNull()) return;
+    const QImage tile = AsTablePixels(picture);
+    const int w = tile.width(), h = tile.height();
+    for (int x = 0; x <= width; x += w)
+        CopyPixels(tile, tile.rect(), canvas, QPoint(x, 0));
+    const QRect strip(0, 0, canvas.width(), h);
+    for (int y = h; y <= height; y += h)
+        CopyPixels(canvas, strip, canvas, QPoint(0, y));
+}
+
+void BackgroundPainter::FadeFill(QImage& canvas, const QRect& rect, const QColor& topColour,
+                                 const QColor& bottomColour) {
+    const int height = rect.height();
+    if (height <= 0 || rect.width() <= 0) return;
+    const int bottom = rect.top() + height;  // the first row below the rectangle
+    for (int k = 0; k < kFadeBands; ++k) {
+        const int bandTop = bottom - (k + 1) * height / kFadeBands;
+        const int bandBottom = bottom - k * height / kFadeBands;
+        if (bandBottom <= bandTop) continue;
+        auto mix = [k](int bottomValue, int topValue) {
+            return bottomValue + (topValue - bottomValue) * k / kFadeBands;
+        };
+        const QRgb colour = qRgb(mix(bottomColour.red(), topColour.red()),
+                                 mix(bottomColour.green(), topColour.green()),
+                                 mix(bottomColour.blue(), topColour.blue()));
+        FillPixels(canvas, QRect(rect.left(), bandTop, rect.width(), bandBottom - bandTop), colour);
+    }
+}
+
+std::string BackgroundPainter::PictureFilePath(const std::string& name,
+                                               const std::string& programFolder) {
+    std::string path = name;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    if (path.find('/') != std::string::npos) return path;
+    std::string folder = programFolder;
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder + path + ".bmp";
+}
+
+}  // namespace tindle

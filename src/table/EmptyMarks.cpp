@@ -1,0 +1,151 @@
+#include "table/EmptyMarks.h"
+
+#include "model/Card.h"
+#include "model/Game.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kSpecialStockGameA = 8;
+constexpr int kSpecialStockGameB = 45;
+constexpr int kUnlimitedPasses = -1;
+constexpr int kQueenFoundationRule = 10;
+constexpr int kBlankBase = 94;
+// Reserve kinds of the whole game (first reserve) and of single reserves.
+constexpr int kReservesVariant9 = 9;
+constexpr int kReservesVariantK = 8;
+constexpr int kReserveJ = 88;
+constexpr int kReserveQ = 89;
+constexpr int kReserveK = 90;
+
+EmptyMarkChoice Slot(MarkSlot slot) {
+    return {EmptyMarkChoice::Source::Slot, slot, 0};
+}
+EmptyMarkChoice Rank(int rank) {
+    return {EmptyMarkChoice::Source::Rank, MarkSlot::RankA, rank};
+}
+
+bool PassesUsedUp(const Game& game) {
+    const int passes = game.def[gd::StockPasses];
+    return game.counters.passCounter >= passes && passes != kUnlimitedPasses;
+}
+
+EmptyMarkChoice StockMark(const Game& game) {
+    const GameDef& def = game.def;
+    const int special = def[gd::SpecialGame];
+    if (special == kSpecialStockGameA || special == kSpecialStockGameB)
+        return {EmptyMarkChoice::Source::SpecialStock, MarkSlot::StockRedeal, 0};
+    const int passes = def[gd::StockPasses];
+    if (def[gd::RedealMode] < 1 || PassesUsedUp(game)) {
+        const bool nothingToTurn =
+            PileEmpty(game.piles.Stock()) && PileCount(game.piles.Waste()) <= 1;
+        if (nothingToTurn) return Slot(MarkSlot::StockNoRedeal);
+        if (game.counters.passCounter < passes || passes < 0) return Slot(MarkSlot::StockRedeal);
+        return Slot(MarkSlot::StockNoRedeal);
+    }
+    return Slot(MarkSlot::StockRedeal);
+}
+
+EmptyMarkChoice WasteMark(const Game& game) {
+    const GameDef& def = game.def;
+    if (def[gd::StockUsed] == 1) return Slot(MarkSlot::Waste);
+    if (def[gd::StockPasses] == 0) return Slot(MarkSlot::StockNoRedeal);
+    if (def[gd::RedealMode] >= 1 && def[gd::StockUsed] == 0)
+        return Slot(PassesUsedUp(game) ? MarkSlot::StockNoRedeal : MarkSlot::StockRedeal);
+    return {};
+}
+
+EmptyMarkChoice FoundationMark(const Game& game, int i) {
+    if (game.def.At(gd::FoundationRule, i) == kQueenFoundationRule) return Rank(kQueen);
+    const int rank = RankMarkOfBase(game.def.At(gd::FoundationBase, i));
+    if (rank == kRankMarkBlank) return {};
+    if (rank == kNoRankMark) return Slot(MarkSlot::EmptyFoundation);
+    return Rank(rank);
+}
+
+EmptyMarkChoice ReserveMark(const Game& game, int i) {
+    const int all = game.def.At(gd::ReserveKind, 0);
+    if (all == kReservesVariant9) return Slot(MarkSlot::Reserve9);
+    if (all == kReservesVariantK) return Slot(MarkSlot::ReserveK);
+    switch (game.def.At(gd::ReserveKind, i)) {
+        case kReserveJ:
+            return Slot(MarkSlot::ReserveJ);
+        case kReserveQ:
+            return Slot(MarkSlot::ReserveQ);
+        case kReserveK:
+            return Slot(MarkSlot::ReserveK);
+        default:
+            return Slot(MarkSlot::Reserve);
+    }
+}
+
+EmptyMarkChoice TableauMark(const Game& game, int i) {
+    const int rank = RankMarkOfBase(game.def.At(gd::TableauBase, i));
+    if (rank == kRankMarkBlank) return {};
+    if (rank != kNoRankMark) return Rank(rank);
+    return Slot(game.def.At(gd::TableauBase, 0) != 0 ? MarkSlot::EmptyTableauBase
+                                                     : MarkSlot::TableauFree);
+}
+
+}  // namespace
+
+int MarkKindOf(PileKind kind) {
+    switch (kind) {
+        case PileKind::Mazzo:
+            return mark::kStock;
+        case PileKind::MazzoVis:
+            return mark::kWaste;
+        case PileKind::MazzoWaste:
+            return mark::kSecondWaste;
+        case PileKind::Dest:
+            return mark::kFoundation;
+        case PileKind::Fila:
+            return mark::kTableau;
+        case PileKind::Appogg:
+            return mark::kReserve;
+    }
+    return mark::kNothing;
+}
+
+int RankMarkOfBase(int baseValue) {
+    switch (baseValue) {
+        case 1:
+        case 58:
+        case 81:
+        case 85:
+            return kAce;
+        case 2:
+        case 90:
+            return 2;
+        case 13:
+        case 64:
+        case 84:
+            return kKing;
+        case kBlankBase:
+            return kRankMarkBlank;
+        default:
+            return baseValue >= 3 && baseValue <= kQueen ? baseValue : kNoRankMark;
+    }
+}
+
+EmptyMarkChoice ChooseEmptyMark(int kind, const Game& game, int pileIndex) {
+    switch (kind) {
+        case mark::kStock:
+            return StockMark(game);
+        case mark::kWaste:
+            return WasteMark(game);
+        case mark::kFoundation:
+            return FoundationMark(game, pileIndex);
+        case mark::kReserve:
+            return ReserveMark(game, pileIndex);
+        case mark::kTableau:
+            return TableauMark(game, pileIndex);
+        case mark::kSecondWaste:
+            return Slot(MarkSlot::Waste);
+        default:
+            return {};
+    }
+}
+
+}  // namespace tindle

@@ -1,0 +1,116 @@
+#include "table/TableRender.h"
+
+#include <QString>
+
+#include "model/Deal.h"
+#include "model/Game.h"
+#include "model/GamesDat.h"
+#include "model/Ports.h"
+#include "model/Random.h"
+#include "shell/settings/SettingsRecord.h"
+#include "table/CardPictures.h"
+#include "table/DefaultSettings.h"
+#include "table/ResourceLibrary.h"
+#include "table/TableRenderer.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kPreviewTop = 3;
+
+class QuietSounds : public SoundPort {
+  public:
+    void Play(std::string_view, SoundMode) override {}
+    void Stop() override {}
+};
+
+class NoWaiting : public TimePort {
+  public:
+    uint64_t TickCount() override { return 0; }
+    void Wait(int) override {}
+    void WaitProcessingEvents(int) override {}
+    void ProcessEvents() override {}
+};
+
+class QuietMessages : public MessagePort {
+  public:
+    void Information(std::string_view) override {}
+    bool Confirm(std::string_view) override { return true; }
+    void Beep() override {}
+    void FatalError(std::string_view) override {}
+};
+
+}  // namespace
+
+QImage RenderTableImage(Game& game, SettingsRecord& settings, CardPictures& pictures,
+                        const TableRenderOptions& options, MessagePort* messages) {
+    const int width = std::max(options.width, 1);
+    const int height = std::max(options.height, 1);
+    LayoutInputs in;
+    in.width = width;
+    in.height = height;
+    in.bottom = options.previewMode ? height : height - 1;
+    in.top = options.previewMode ? kPreviewTop : options.top;
+    in.screenWidth = width;
+    in.screenHeight = height;
+    in.previewMode = options.previewMode;
+    in.cardWidth = pictures.CardWidth();
+    in.cardHeight = pictures.CardHeight();
+    in.shadowMargin = settings.IsNotNo(field::CardsShadowed) ? kShadowMarginOn : 0;
+
+    TMainGame layout;
+    layout.SetFanSteps(pictures.SizeLetter(), game.def);
+    layout.TableLayout(in, game.def);
+
+    QuietSounds sounds;
+    NoWaiting time;
+    QuietMessages quiet;
+    TableRenderer renderer(game, layout, settings, pictures, time, sounds,
+                           messages ? *messages : quiet);
+    renderer.SetScreenSize(width, height);
+    renderer.SetWindowSize(width, height);
+    game.flags.gameInProgress = true;
+    renderer.PaintBackground();
+    renderer.RepaintTable(false);
+    return renderer.Surface().Image().copy();
+}
+
+RenderedGame RenderDealtGame(const std::filesystem::path& programDir, int gameId,
+                             const GameNumber& number, char cardSize,
+                             const TableRenderOptions& options) {
+    RenderedGame result;
+    Game game;
+    if (auto status = LoadGame(programDir / "GAMES.DAT", gameId, game); !status.Ok()) {
+        result.error = status.error;
+        return result;
+    }
+    QuietMessages messages;
+    Random random(1);
+    DealContext context;
+    context.messages = &messages;
+    context.random = &random;
+    if (DealGame(game, number, context).deckError) {
+        result.error = "the game's deck cannot be dealt";
+        return result;
+    }
+
+    SettingsRecord settings;
+    LoadDefaultSettings(settings, programDir);
+    settings.Put(field::CardSize, std::string(1, cardSize));
+
+    ResourceLibrary library;
+    const QString file = QString::fromStdString((programDir / "ZUV.RGF").string());
+    if (!library.Load(file)) {
+        result.error = ResourceLibrary::LoadFailureMessage(file).toStdString();
+        return result;
+    }
+    CardPictures pictures(library);
+    pictures.ApplyShadowSetting(settings);
+    pictures.ApplyCardSize(settings);
+    result.image = RenderTableImage(game, settings, pictures, options);
+    return result;
+}
+
+}  // namespace tindle

@@ -1,0 +1,285 @@
+// The renderer's images, canvases and the road from TableImage to the window.
+#include "table/TableRenderer.h"
+
+#include <algorithm>
+
+#include "model/Game.h"
+#include "shell/settings/SettingsRecord.h"
+#include "table/CardPictures.h"
+#include "table/PixelCopy.h"
+#include "table/TableColours.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle {
+
+namespace {
+
+QImage BlankTable(int width, int height) {
+    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+// The picture grown to at least width x height, keeping what it held.
+void GrowKeeping(QImage& image, int width, int height) {
+    if (image.width() >= width && image.height() >= height) return;
+    QImage grown = BlankTable(std::max(width, image.width()), std::max(height, image.height()));
+    CopyPixels(image, image.rect(), grown, QPoint(0, 0));
+    image = std::move(grown);
+}
+
+}  // namespace
+
+TableRenderer::TableRenderer(Game& game, TMainGame& layout, SettingsRecord& settings,
+                             CardPictures& pictures, TimePort& time, SoundPort& sounds,
+                             MessagePort& messages)
+    : game_(game),
+      layout_(layout),
+      settings_(settings),
+      pictures_(pictures),
+      time_(time),
+      sounds_(sounds),
+      messages_(messages),
+      tableImage_(BlankTable(1, 1)),
+      backgroundImage_(BlankTable(1, 1)),
+      dragImage_(BlankTable(1, 1)),
+      backgrounds_(settings, messages, [&pictures](std::string_view name) {
+          return pictures.LoadResourcePicture(name);
+      }) {
+    backgrounds_.SetBackgroundImage(&backgroundImage_);
+}
+
+// ---------------------------------------------------------------------------------------
+// Sizes.
+
+void TableRenderer::SetScreenSize(int width, int height) {
+    screenWidth_ = std::max(width, 0);
+    screenHeight_ = std::max(height, 0);
+    SetWindowSize(windowWidth_, windowHeight_);
+}
+
+void TableRenderer::SetWindowSize(int width, int height) {
+    windowWidth_ = std::max(width, 1);
+    windowHeight_ = std::max(height, 1);
+    surface_.Resize(windowWidth_, windowHeight_);
+    const int w = std::max(screenWidth_, windowWidth_) + kTableImageSlack;
+    const int h = std::max(screenHeight_, windowHeight_) + kTableImageSlack;
+    GrowKeeping(tableImage_, w, h);
+    GrowKeeping(backgroundImage_, w, h);
+    BackgroundGeometry g = backgrounds_.Geometry();
+    g.tableWidth = windowWidth_;
+    g.tableHeight = windowHeight_;
+    backgrounds_.SetGeometry(g);
+}
+
+void TableRenderer::SetScrollBarVisible(bool visible) {
+    BackgroundGeometry g = backgrounds_.Geometry();
+    g.scrollBarVisible = visible;
+    backgrounds_.SetGeometry(g);
+}
+
+void TableRenderer::SetDisplayColours(long long colours) {
+    BackgroundGeometry g = backgrounds_.Geometry();
+    g.displayColours = colours;
+    backgrounds_.SetGeometry(g);
+}
+
+int TableRenderer::Scroll() const {
+    return layout_.scrollOffset;
+}
+int TableRenderer::CardWidth() const {
+    return pictures_.CardWidth();
+}
+int TableRenderer::CardHeight() const {
+    return pictures_.CardHeight();
+}
+bool TableRenderer::ShadowsOn() const {
+    return !suppressShadows_ && settings_.IsNotNo(field::CardsShadowed);
+}
+int TableRenderer::ShadowMargin() const {
+    return settings_.IsNotNo(field::CardsShadowed) ? kShadowMarginOn : 0;
+}
+
+// ---------------------------------------------------------------------------------------
+// Canvases and the window.
+
+TableRenderer::Canvas TableRenderer::TableCanvas() {
+    Canvas c;
+    c.image = &tableImage_;
+    c.offsetY = Scroll();
+    c.clip = tableImage_.rect();
+    return c;
+}
+
+TableRenderer::Canvas TableRenderer::WindowCanvas() {
+    Canvas c;
+    c.image = &surface_.Image();
+    c.clip = surface_.Rect();
+    return c;
+}
+
+TableRenderer::Canvas TableRenderer::DragCanvas(int originX, int originY) {
+    Canvas c;
+    c.image = &dragImage_;
+    c.offsetX = -originX;
+    c.offsetY = -originY;
+    c.clip = dragImage_.rect();
+    c.tracksTableBottom = false;
+    return c;
+}
+
+void TableRenderer::FlushPending() {
+    if (!surface_.HasPending()) return;
+    const QRegion pending = surface_.TakePending();
+    for (const QRect& r : pending)
+        CopyPixels(tableImage_, r.translated(0, Scroll()), surface_.Image(), r.topLeft());
+}
+
+void TableRenderer::SyncSurface() {
+    FlushPending();
+}
+
+void TableRenderer::ShowTableRect(const QRect& windowRect) {
+    if (windowRect.isEmpty()) return;
+    FlushPending();
+    CopyPixels(tableImage_, windowRect.translated(0, Scroll()), surface_.Image(),
+               windowRect.topLeft());
+    surface_.RepaintNow(windowRect);
+}
+
+void TableRenderer::InvalidateWindow(const QRect& windowRect) {
+    if (windowRect.isEmpty()) return;
+    surface_.AddPending(windowRect);
+    surface_.Update(windowRect);
+}
+
+void TableRenderer::PresentTable() {
+    surface_.TakePending();
+    CopyPixels(tableImage_, QRect(0, Scroll(), surface_.Width(), surface_.Height()),
+               surface_.Image(), QPoint(0, 0));
+    surface_.RepaintNow(surface_.Rect());
+}
+
+void TableRenderer::RefreshRect(const TableRect& rect) {
+    ShowTableRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+}
+
+void TableRenderer::PaintBackground() {
+    backgrounds_.PaintBackground(tableImage_);
+    // Whatever labels stood on the table are gone with it.
+    jokerLabelKeySet_ = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Pixels.
+
+TableRenderer::PictureKind TableRenderer::KindOf(const QImage& picture) {
+    if (picture.isNull() || picture.depth() != 32) return PictureKind::Empty;
+    const auto known = pictureKinds_.find(picture.cacheKey());
+    if (known != pictureKinds_.end()) return known->second;
+    // Card pictures leave only their rounded corners clear; those are set by the drawing
+    // anyway, so they do not make a picture "blended".
+    const CardCorners corners = CornersOf(picture.rect());
+    auto isCorner = [&corners](int x, int y) {
+        for (int i = 0; i < corners.count; ++i)
+            if (corners.points[static_cast<size_t>(i)] == QPoint(x, y)) return true;
+        return false;
+    };
+    bool anyOpaque = false, anyClear = false;
+    const bool hasAlpha = picture.hasAlphaChannel();
+    for (int y = 0; y < picture.height() && !(anyOpaque && anyClear); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const int alpha = hasAlpha ? qAlpha(line[x]) : 255;
+            if (alpha == 255) {
+                anyOpaque = true;
+            } else if (!isCorner(x, y)) {
+                anyClear = true;
+            }
+        }
+    }
+    PictureKind kind = PictureKind::Opaque;
+    if (!anyOpaque) {
+        kind = PictureKind::Empty;
+    } else if (anyClear) {
+        kind = PictureKind::Blended;
+    }
+    if (pictureKinds_.size() > 512) pictureKinds_.clear();
+    pictureKinds_.emplace(picture.cacheKey(), kind);
+    return kind;
+}
+
+void TableRenderer::RaiseTableBottom(const Canvas& c, int y) {
+    if (!c.tracksTableBottom) return;
+    const int bottom = y + CardHeight() + Scroll();
+    layout_.tableBottom = static_cast<int16_t>(
+        std::clamp<int>(std::max<int>(layout_.tableBottom, bottom), INT16_MIN, INT16_MAX));
+}
+
+void TableRenderer::BlitCard(Canvas& c, const QImage& picture, int x, int y, int height,
+                             bool moving) {
+    const PictureKind kind = KindOf(picture);
+    if (kind == PictureKind::Empty || height <= 0) return;
+    height = std::min(height, picture.height());
+    const QPoint at = c.ToImage(x, y);
+    const QRect card(at, QSize(picture.width(), height));
+    const QRect clip = c.clip.intersected(c.image->rect());
+    if (!card.intersects(clip)) return;
+    const CardCorners corners = CornersOf(card);
+    // What lies under the corners before the card is drawn.
+    std::array<QRgb, 12> under{};
+    for (int i = 0; i < corners.count; ++i) {
+        const QPoint p = corners.points[static_cast<size_t>(i)];
+        under[static_cast<size_t>(i)] = PixelAt(*c.image, p.x(), p.y());
+    }
+    if (kind == PictureKind::Opaque) {
+        CopyPixels(picture, QRect(0, 0, picture.width(), height), *c.image, at, clip);
+    } else {
+        BlendOver(picture.copy(0, 0, picture.width(), height), *c.image, at, clip);
+    }
+    for (int i = 0; i < corners.count; ++i) {
+        const QPoint p = corners.points[static_cast<size_t>(i)];
+        if (!clip.contains(p)) continue;
+        QRgb value = under[static_cast<size_t>(i)];
+        if (!corners.IsUpper(i)) {
+            // Lower corners show the background, or grey at the lower right while moving.
+            const QPoint b(p.x() - c.offsetX, p.y() - c.offsetY + Scroll());
+            if (moving && corners.corner[static_cast<size_t>(i)] == CardCorners::LowerRight) {
+                value = kMovingCornerGrey;
+            } else if (HasPixel(backgroundImage_, b.x(), b.y())) {
+                value = PixelAt(backgroundImage_, b.x(), b.y());
+            }
+        }
+        PutPixel(*c.image, p.x(), p.y(), value);
+    }
+    c.touched |= QRect(x, y, picture.width(), height);
+}
+
+void TableRenderer::BlitPicture(Canvas& c, const QImage& picture, int x, int y) {
+    const PictureKind kind = KindOf(picture);
+    if (kind == PictureKind::Empty) return;
+    const QPoint at = c.ToImage(x, y);
+    const QRect clip = c.clip.intersected(c.image->rect());
+    if (kind == PictureKind::Opaque) {
+        CopyPixels(picture, picture.rect(), *c.image, at, clip);
+    } else {
+        BlendOver(picture, *c.image, at, clip);
+    }
+    c.touched |= QRect(QPoint(x, y), picture.size());
+}
+
+void TableRenderer::BlendOnto(Canvas& c, const QImage& picture, int x, int y) {
+    if (picture.isNull()) return;
+    BlendOver(picture, *c.image, c.ToImage(x, y), c.clip.intersected(c.image->rect()));
+    c.touched |= QRect(QPoint(x, y), picture.size());
+}
+
+void TableRenderer::CopyFromBackground(Canvas& c, const QRect& windowRect) {
+    if (windowRect.isEmpty()) return;
+    const QPoint at = c.ToImage(windowRect.left(), windowRect.top());
+    CopyPixels(backgroundImage_, windowRect.translated(0, Scroll()), *c.image, at,
+               c.clip.intersected(c.image->rect()));
+    c.touched |= windowRect;
+}
+
+}  // namespace tindle

@@ -1,0 +1,237 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "play/TableView.h"
+#include "table/BackgroundPainter.h"
+#include "table/WindowSurface.h"
+
+// The table on screen. It keeps the composed picture of the table (TableImage, unscrolled
+// table coordinates, at least the screen's size plus 30 pixels each way), the background
+// alone (BackgroundImage, the source of every erase and of the rounded card corners), the
+// picture of cards being moved (DragImage) and the window's surface, and draws cards, pile
+// marks, the stock's thickness, moving pictures with their shadows, selections, highlights
+// and joker labels into them, as play asks through TableView.
+//
+// Coordinates given to it are window (scrolled) coordinates, as the layout's getters give
+// them; drawing into TableImage adds the scroll offset of the layout. "On the window" means
+// drawn into the surface and shown at once (the observer repaints that rectangle); a card's
+// flight or a drag step shows only the rectangles that changed, never the whole window.
+//
+// How the window uses it: the table widget implements SurfaceObserver and passes itself to
+// SetObserver; its paint event calls SyncSurface() and then paints Surface().Image(); its
+// resize calls SetWindowSize (and SetScreenSize when the screen changes), then the layout,
+// PaintBackground and RepaintTable. tindle-cli and the open-a-game preview use it without
+// any window (RenderTableImage in TableRender.h).
+
+namespace tindle {
+
+class CardPictures;
+class Game;
+class MessagePort;
+class SettingsRecord;
+class SoundPort;
+class TMainGame;
+class TimePort;
+
+class TableRenderer : public TableView {
+  public:
+    // Extra pixels the table pictures have beyond the screen in each direction.
+    static constexpr int kTableImageSlack = 30;
+
+    TableRenderer(Game& game, TMainGame& layout, SettingsRecord& settings, CardPictures& pictures,
+                  TimePort& time, SoundPort& sounds, MessagePort& messages);
+
+    // ---- Sizes and the window.
+    // The screen: TableImage and BackgroundImage are at least its size + 30 each way.
+    void SetScreenSize(int width, int height);
+    // The window's table (its client area): the surface takes this size, the table pictures
+    // grow when needed, and the background is painted for this table.
+    void SetWindowSize(int width, int height);
+    // Whether the main vertical scroll bar shows (the faded background reaches further).
+    void SetScrollBarVisible(bool visible);
+    // Colours the display shows (256 or fewer: the plain greens, no fade).
+    void SetDisplayColours(long long colours);
+    void SetObserver(SurfaceObserver* observer) { surface_.SetObserver(observer); }
+
+    WindowSurface& Surface() { return surface_; }
+    // Brings invalidated parts of the surface up to date from TableImage (the widget calls
+    // it before painting).
+    void SyncSurface();
+
+    const QImage& TableImage() const { return tableImage_; }
+    const QImage& BackgroundImage() const { return backgroundImage_; }
+    const QImage& DragImage() const { return dragImage_; }
+    BackgroundPainter& Backgrounds() { return backgrounds_; }
+
+    // The game-state copy of the HighLights_Foundations_Mark preference: a full repaint ends
+    // with the highlights of every completed foundation when it is not 0.
+    void SetHighlightMark(int mark) { highlightMark_ = mark; }
+    // Set by every full repaint of a game.
+    bool TableDrawn() const { return tableDrawn_; }
+
+    // ---- TableView.
+    void PaintBackground() override;
+    void RepaintTable(bool deal) override;
+    void PresentTable() override;
+    void RefreshRect(const TableRect& rect) override;
+    void DrawCard(int card, int x, int y, bool moving, DrawTarget target) override;
+    void DrawCardBack(int x, int y, int height, bool moving, DrawTarget target) override;
+    void DrawPile(PileRef pile, DrawTarget target) override;
+    void DrawPileTop(PileRef pile, DrawTarget target) override;
+    void RedrawAfterRemoval(PileRef pile, std::string_view before, std::string_view after) override;
+    void DrawEmptyStockMark() override;
+    void DrawButtonPile(bool pressed) override;
+    void FadeInCard(int card, int x, int y) override;
+    void BuildDragImage(PileRef pile, int position) override;
+    bool MoveImageTo(int x, int y, bool drop, bool fixCorners) override;
+    void AnimateMove(int card, int fromX, int fromY, int toX, int toY,
+                     const FlightOptions& options) override;
+    void InvertCard(const TableRect& rect, bool invert) override;
+    void DrawSelection(bool invert) override;
+    void HighlightFoundations(int index) override;
+    void DrawJokerLabels() override;
+    void ShowWholeCard(int card, int x, int y) override;
+
+    // ---- Further drawing operations (window coordinates).
+    // A card-sized picture copied as it is (marks).
+    void DrawPicture(const QImage& picture, int x, int y, DrawTarget target);
+    // The mark of an empty pile of a mark kind (EmptyMarks.h) at a place.
+    void DrawEmptyMark(int kind, int x, int y, int pileIndex, DrawTarget target);
+    void DrawEmptyTableauAndReserves(DrawTarget target);
+    // The stock family (with its thickness) and every foundation.
+    void DrawStockAndFoundations(DrawTarget target, bool dealing);
+    // The corner pixels of a card rectangle taken from BackgroundImage.
+    void RestoreCorners(const QRect& card, DrawTarget target);
+    // TableImage within the rectangle drawn afresh: the background, then every pile that
+    // reaches into it, in the order of a full repaint, and the highlights. Nothing outside
+    // the rectangle changes; the window is not touched.
+    void RedrawRegion(const QRect& windowRect);
+
+  private:
+    // Where a drawing lands: an image, the offset from window coordinates to its pixels, and
+    // the pixels that may change. The window rectangles drawn are collected in `touched`.
+    struct Canvas {
+        QImage* image = nullptr;
+        int offsetX = 0;
+        int offsetY = 0;
+        QRect clip;
+        bool tracksTableBottom = true;
+        QRect touched;
+        QPoint ToImage(int x, int y) const { return QPoint(x + offsetX, y + offsetY); }
+    };
+    enum class StockFace { Stored, FaceUp, Back };
+    enum class PictureKind { Opaque, Blended, Empty };
+
+    Canvas TableCanvas();
+    Canvas WindowCanvas();
+    Canvas DragCanvas(int originX, int originY);
+    int Scroll() const;
+    int CardWidth() const;
+    int CardHeight() const;
+    int ShadowMargin() const;
+    bool ShadowsOn() const;
+
+    // Draws with a function on the images a target names, then shows the window part.
+    template <class Draw>
+    void DrawOn(DrawTarget target, Draw&& draw) {
+        if (target == DrawTarget::Window) {
+            FlushPending();
+            Canvas c = WindowCanvas();
+            draw(c);
+            surface_.RepaintNow(c.touched);
+            return;
+        }
+        Canvas c = TableCanvas();
+        draw(c);
+        if (target == DrawTarget::Both) ShowTableRect(c.touched);
+    }
+    void ShowTableRect(const QRect& windowRect);
+    void InvalidateWindow(const QRect& windowRect);
+    void FlushPending();
+
+    PictureKind KindOf(const QImage& picture);
+    void BlitCard(Canvas& c, const QImage& picture, int x, int y, int height, bool moving);
+    void BlitPicture(Canvas& c, const QImage& picture, int x, int y);
+    void BlendOnto(Canvas& c, const QImage& picture, int x, int y);
+    void CopyFromBackground(Canvas& c, const QRect& windowRect);
+    void RaiseTableBottom(const Canvas& c, int y);
+
+    void CardOn(Canvas& c, int card, int x, int y, bool moving);
+    void BackOn(Canvas& c, int x, int y, int height, bool moving);
+    void EmptyMarkOn(Canvas& c, int kind, int x, int y, int pileIndex);
+    void CornersOn(Canvas& c, const QRect& card, bool upper, bool lower);
+    void StockPileOn(Canvas& c, int k, StockFace face);
+    void PileCardOn(Canvas& c, PileRef ref, int position);
+    void PileOn(Canvas& c, PileRef ref);
+    void PileCornersOn(Canvas& c, PileRef ref, int topPosition);
+    void StockAndFoundationsOn(Canvas& c, bool dealing);
+    void HighlightOn(Canvas& c, int foundation, int style, int colourIndex);
+
+    // Places.
+    QRect CardRectOf(PileRef ref, int position) const;
+    QPoint CardPlace(PileRef ref, int position) const;
+    QRect PileArea(PileRef ref) const;
+    QRect StockArea(int k) const;
+    bool StockOnTable(int k) const;
+    bool IsFoundationComplete(int i) const;
+    // Every pile on the table in the order of a full repaint: stock family, foundations,
+    // reserves, tableau.
+    std::vector<PileRef> PilesInOrder() const;
+
+    // A card of the selection and where it lies.
+    struct CardSpot {
+        PileRef pile;
+        int position = 0;
+    };
+    std::optional<CardSpot> FindSelectedCard(int card) const;
+
+    // The deal.
+    struct DealPoint {
+        int x = 0;
+        int y = 0;
+        PileRef pile;
+        bool hasPile = false;
+    };
+    DealPoint ChooseDealPoint() const;
+    void DealCard(PileRef ref, int position, const DealPoint& from);
+
+    // Moving pictures.
+    void DrawShadow(const QRect& windowRect);
+    void DrawDitheredShadow(const QRect& windowRect);
+
+    Game& game_;
+    TMainGame& layout_;
+    SettingsRecord& settings_;
+    CardPictures& pictures_;
+    TimePort& time_;
+    SoundPort& sounds_;
+    MessagePort& messages_;
+
+    QImage tableImage_;
+    QImage backgroundImage_;
+    QImage dragImage_;
+    WindowSurface surface_;
+    BackgroundPainter backgrounds_;
+    int screenWidth_ = 0;
+    int screenHeight_ = 0;
+    int windowWidth_ = 0;
+    int windowHeight_ = 0;
+
+    int highlightMark_ = 0;
+    bool tableDrawn_ = false;
+    bool suppressShadows_ = false;  // during a card's flight
+    bool shadowShown_ = false;      // the last step of the moving picture drew a shadow
+    int jokerLabelKey_ = 0;
+    bool jokerLabelKeySet_ = false;
+    std::unordered_map<qint64, PictureKind> pictureKinds_;
+};
+
+}  // namespace tindle

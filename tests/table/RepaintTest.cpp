@@ -1,0 +1,167 @@
+// Full repaints with and without the deal, removals, and renders without a window.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "RendererFixture.h"
+#include "model/Deal.h"
+#include "model/GamesDat.h"
+#include "table/DefaultSettings.h"
+#include "table/TableRender.h"
+
+namespace tindle::test {
+namespace {
+
+TEST_F(RendererTest, NothingIsRepaintedWithoutAGameInProgress) {
+    renderer_->PaintBackground();
+    const QImage before = renderer_->TableImage().copy();
+    game_.flags.gameInProgress = false;
+    renderer_->RepaintTable(false);
+    EXPECT_EQ(renderer_->TableImage(), before);
+    EXPECT_FALSE(renderer_->TableDrawn());
+    game_.flags.gameInProgress = true;
+    renderer_->RepaintTable(false);
+    EXPECT_TRUE(renderer_->TableDrawn());
+    EXPECT_NE(renderer_->TableImage(), before);
+}
+
+TEST_F(RendererTest, RepaintShowsEveryCardAtItsPlace) {
+    Repaint();
+    const QImage& table = renderer_->TableImage();
+    for (int j = 0; j < 8; ++j) {
+        const PileRef column{PileKind::Fila, j};
+        const Pile& pile = game_.piles.Get(column);
+        const int top = PileTop(pile);
+        const int x = layout_.CardLeftX(game_, settings_, column, 0, false);
+        const int y = layout_.CardTopY(game_, column, 0, false);
+        EXPECT_EQ(ColourAt(table, x + 35, y + 60), Colour(pictures_->FaceOfCard(top).pixel(35, 60)))
+            << "column " << j;
+    }
+    // The window shows the table.
+    EXPECT_EQ(renderer_->Surface().Image().copy(0, 0, width_, height_),
+              table.copy(0, 0, width_, height_));
+}
+
+TEST_F(RendererTest, TheDealEndsWithTheSameTableAsAnImmediateRepaint) {
+    const QImage expected = FreshTable();
+    settings_.Put(field::SoundsShuffle, "Y");
+    settings_.Put(field::SoundsEnabled, "Y");
+    renderer_->PaintBackground();
+    renderer_->RepaintTable(true);
+    EXPECT_EQ(renderer_->TableImage(), expected);
+    ASSERT_FALSE(sounds_.played.empty());
+    EXPECT_EQ(sounds_.played[0], "Shuffle");
+    EXPECT_EQ(sounds_.modes[0], SoundMode::Loop);
+    EXPECT_GE(sounds_.stops, 1);
+    EXPECT_NE(std::find(time_.waits.begin(), time_.waits.end(), 100), time_.waits.end());
+    // Every one of the 52 cards flew: each flight starts with the 2 ms and 1 ms pauses.
+    EXPECT_EQ(std::count(time_.waits.begin(), time_.waits.end(), 1), 52);
+    renderer_->SyncSurface();
+    EXPECT_EQ(renderer_->Surface().Image().copy(0, 0, width_, height_),
+              expected.copy(0, 0, width_, height_));
+}
+
+TEST_F(RendererTest, KlondikeDealsFromTheStockAndEndsLikeAnImmediateRepaint) {
+    Build(2, 'B');
+    const QImage expected = FreshTable();
+    renderer_->PaintBackground();
+    renderer_->RepaintTable(true);
+    EXPECT_EQ(renderer_->TableImage(), expected);
+    const int x = layout_.MazzoX(0), y = layout_.MazzoY(0);
+    EXPECT_EQ(ColourAt(renderer_->TableImage(), x + 30, y + 40),
+              Colour(pictures_->Back().pixel(30, 40)))
+        << "the face-down stock shows its back after the deal";
+}
+
+TEST_F(RendererTest, RemovalRedrawsThePileAsAFreshTableWould) {
+    Repaint();
+    const PileRef column{PileKind::Fila, 3};
+    Pile& pile = game_.piles.Get(column);
+    const Pile before = pile;
+    PilePopTop(pile);
+    PilePopTop(pile);
+    renderer_->RedrawAfterRemoval(column, before, pile);
+    EXPECT_EQ(renderer_->TableImage(), FreshTable());
+    const int x = layout_.FilaX(3);
+    const int y = layout_.CardTopY(game_, column, 0, false) + 96 + 10;
+    EXPECT_EQ(ColourAt(renderer_->Surface().Image(), x + 30, y),
+              ColourAt(renderer_->BackgroundImage(), x + 30, y));
+
+    const Pile rest = pile;
+    pile.clear();
+    renderer_->RedrawAfterRemoval(column, rest, pile);
+    EXPECT_EQ(renderer_->TableImage(), FreshTable()) << "an emptied column shows its mark";
+}
+
+TEST_F(RendererTest, RemovalFromTheWasteRedrawsItsThickness) {
+    Build(2, 'B');
+    Pile& waste = game_.piles.Waste();
+    for (int i = 0; i < 20; ++i)
+        PileAppend(waste, PilePopTop(game_.piles.Stock()));
+    Repaint();
+    const Pile before = waste;
+    for (int i = 0; i < 10; ++i)
+        PileAppend(game_.piles.Stock(), PilePopTop(waste));
+    renderer_->RedrawAfterRemoval({PileKind::MazzoVis, 0}, before, waste);
+    renderer_->DrawPile({PileKind::Mazzo, 0}, DrawTarget::Both);
+    EXPECT_EQ(renderer_->TableImage(), FreshTable());
+}
+
+TEST_F(RendererTest, IdenticalPilesRedrawNothing) {
+    Repaint();
+    window_.repainted.clear();
+    const Pile same = game_.piles.fila[0];
+    renderer_->RedrawAfterRemoval({PileKind::Fila, 0}, same, same);
+    EXPECT_TRUE(window_.repainted.empty());
+}
+
+TEST_F(RendererTest, RenderedTablesTakeTheAskedSize) {
+    TableRenderOptions options;
+    options.width = 800;
+    options.height = 600;
+    const QImage small = RenderTableImage(game_, settings_, *pictures_, options);
+    EXPECT_EQ(small.size(), QSize(800, 600));
+    TMainGame layout800;
+    LayoutInputs in;
+    in.width = 800;
+    in.height = 600;
+    in.bottom = 599;
+    in.top = 5;
+    in.screenWidth = 800;
+    in.screenHeight = 600;
+    in.cardWidth = 71;
+    in.cardHeight = 96;
+    in.shadowMargin = 9;
+    layout800.SetFanSteps('B', game_.def);
+    layout800.TableLayout(in, game_.def);
+    const PileRef first{PileKind::Fila, 0};
+    const int top = PileTop(game_.piles.Get(first));
+    EXPECT_EQ(
+        ColourAt(small, layout800.FilaX(0) + 35, layout800.CardTopY(game_, first, 0, false) + 60),
+        Colour(pictures_->FaceOfCard(top).pixel(35, 60)));
+
+    Build(1, 'L');
+    options.width = 300;
+    options.height = 185;
+    options.previewMode = true;
+    const QImage preview = RenderTableImage(game_, settings_, *pictures_, options);
+    EXPECT_EQ(preview.size(), QSize(300, 185));
+    int cardPixels = 0;
+    for (int y = 0; y < 185; ++y)
+        for (int x2 = 0; x2 < 300; ++x2)
+            cardPixels += ColourAt(preview, x2, y) == 0xffffff;
+    EXPECT_GT(cardPixels, 2000) << "the little cards show on the preview";
+}
+
+TEST(RenderDealtGame, ReportsAGameThatIsNotThere) {
+    const RenderedGame none =
+        RenderDealtGame(ProgramDir(), 4242, *ParseGameNumber("1"), 'B', TableRenderOptions());
+    EXPECT_TRUE(none.image.isNull());
+    EXPECT_FALSE(none.error.empty());
+    const RenderedGame freecell =
+        RenderDealtGame(ProgramDir(), 1, *ParseGameNumber("1"), 'M', TableRenderOptions());
+    EXPECT_EQ(freecell.image.size(), QSize(1024, 768));
+}
+
+}  // namespace
+}  // namespace tindle::test

@@ -1,0 +1,214 @@
+// The stock's thickness and the marks of empty piles.
+#include <gtest/gtest.h>
+
+#include "RendererFixture.h"
+#include "model/Pile.h"
+#include "table/EmptyMarks.h"
+#include "table/StockThickness.h"
+
+namespace tindle::test {
+namespace {
+
+TEST(StockThickness, GrowsWithTheCardsUpToFifteenPixels) {
+    EXPECT_EQ(StockThickness(0, false), 0);
+    EXPECT_EQ(StockThickness(1, false), 0);
+    EXPECT_EQ(StockThickness(2, false), 1);
+    EXPECT_EQ(StockThickness(3, false), 1);     // nearest(0.43) + 1
+    EXPECT_EQ(StockThickness(24, false), 4);    // nearest(3.43) + 1
+    EXPECT_EQ(StockThickness(28, false), 5);    // nearest(4) + 1
+    EXPECT_EQ(StockThickness(94, false), 14);   // nearest(13.43) + 1
+    EXPECT_EQ(StockThickness(100, false), 15);  // nearest(14.29) + 1
+    EXPECT_EQ(StockThickness(108, false), 15);  // capped
+    EXPECT_EQ(StockThickness(100, true), 5);    // preview: nearest(3.57) + 1
+    EXPECT_EQ(StockThickness(14, true), 1);     // preview: nearest(0.5) + 1, a half to even 0
+}
+
+class StockTest : public RendererTest {
+  protected:
+    void SetUp() override { Build(2, 'B'); }
+    void SetStock(int cards) {
+        Pile& stock = game_.piles.Stock();
+        stock.clear();
+        for (int c = 1; c <= cards; ++c) {
+            PileAppend(stock, c);
+            game_.cards.SetCardFace(c, kFaceDown);
+        }
+    }
+};
+
+TEST_F(StockTest, AHundredCardStockIsDrawnFifteenPixelsUpAndLeft) {
+    Repaint();
+    SetStock(100);
+    const SavedStockPosition saved = layout_.savedStock[0];
+    renderer_->DrawPile({PileKind::Mazzo, 0}, DrawTarget::Table);
+    EXPECT_EQ(layout_.MazzoX(0), saved.x - 15);
+    EXPECT_EQ(layout_.MazzoY(0), saved.y - 15);
+    const QImage& table = renderer_->TableImage();
+    const QImage& back = pictures_->Back();
+    EXPECT_EQ(ColourAt(table, saved.x - 15 + 20, saved.y - 15 + 30), Colour(back.pixel(20, 30)));
+    EXPECT_EQ(ColourAt(table, saved.x - 15, saved.y - 15),
+              ColourAt(renderer_->BackgroundImage(), saved.x - 15, saved.y - 15));
+    // The edges of the cards beneath reach down to the pile's own place.
+    EXPECT_NE(ColourAt(table, saved.x + 70, saved.y + 50),
+              ColourAt(renderer_->BackgroundImage(), saved.x + 70, saved.y + 50));
+    EXPECT_EQ(ColourAt(table, saved.x - 16, saved.y),
+              ColourAt(renderer_->BackgroundImage(), saved.x - 16, saved.y));
+}
+
+TEST_F(StockTest, AShrinkingStackLeavesNoTrace) {
+    Repaint();
+    SetStock(100);
+    renderer_->DrawPile({PileKind::Mazzo, 0}, DrawTarget::Both);
+    SetStock(10);  // two pixels thick
+    renderer_->DrawPile({PileKind::Mazzo, 0}, DrawTarget::Both);
+    const SavedStockPosition saved = layout_.savedStock[0];
+    EXPECT_EQ(layout_.MazzoX(0), saved.x - 2);
+    const QImage& table = renderer_->TableImage();
+    const QImage& background = renderer_->BackgroundImage();
+    for (const QPoint p : {QPoint(saved.x - 10, saved.y - 10), QPoint(saved.x - 14, saved.y + 50),
+                           QPoint(saved.x + 40, saved.y - 5)})
+        EXPECT_EQ(ColourAt(table, p.x(), p.y()), ColourAt(background, p.x(), p.y()))
+            << p.x() << "," << p.y();
+    EXPECT_EQ(ColourAt(renderer_->Surface().Image(), saved.x - 10, saved.y - 10),
+              ColourAt(background, saved.x - 10, saved.y - 10));
+    const QRect area(saved.x - 15, saved.y - 15, 71 + 15, 96 + 15);
+    EXPECT_EQ(renderer_->TableImage().copy(area), FreshTable().copy(area));
+}
+
+TEST_F(StockTest, StockTopCardFollowsItsFaceFlag) {
+    Repaint();
+    SetStock(5);
+    game_.cards.SetCardFace(5, kFaceUp);
+    renderer_->DrawPile({PileKind::Mazzo, 0}, DrawTarget::Table);
+    const int x = layout_.MazzoX(0), y = layout_.MazzoY(0);
+    EXPECT_EQ(ColourAt(renderer_->TableImage(), x + 30, y + 40),
+              Colour(pictures_->FaceOfCard(5).pixel(30, 40)));
+    game_.cards.SetCardFace(5, kFaceDown);
+    renderer_->DrawPile({PileKind::Mazzo, 0}, DrawTarget::Table);
+    EXPECT_EQ(ColourAt(renderer_->TableImage(), x + 30, y + 40),
+              Colour(pictures_->Back().pixel(30, 40)));
+}
+
+TEST_F(StockTest, EmptyStockShowsWhetherItCanBeTurnedOver) {
+    Repaint();
+    SetStock(0);
+    game_.piles.Waste().clear();
+    renderer_->DrawEmptyStockMark();
+    const SavedStockPosition saved = layout_.savedStock[0];
+    const QImage noRedeal = pictures_->Mark(MarkSlot::StockNoRedeal);
+    EXPECT_EQ(ColourAt(renderer_->TableImage(), saved.x + 35, saved.y + 48),
+              Colour(noRedeal.pixel(35, 48)));
+    EXPECT_EQ(ColourAt(renderer_->Surface().Image(), saved.x + 35, saved.y + 48),
+              Colour(noRedeal.pixel(35, 48)));
+}
+
+// ---------------------------------------------------------------------------------------
+
+class EmptyMarkChoiceTest : public ::testing::Test {
+  protected:
+    static EmptyMarkChoice SlotMark(MarkSlot slot) {
+        return {EmptyMarkChoice::Source::Slot, slot, 0};
+    }
+    static EmptyMarkChoice RankOf(int rank) {
+        return {EmptyMarkChoice::Source::Rank, MarkSlot::RankA, rank};
+    }
+    Game game_;
+};
+
+TEST_F(EmptyMarkChoiceTest, StockMarkTellsWhetherARedealIsLeft) {
+    game_.def[gd::StockUsed] = 1;
+    game_.def[gd::StockPasses] = -1;  // unlimited, no redeal mode
+    PileAppend(game_.piles.Waste(), 3);
+    PileAppend(game_.piles.Waste(), 4);
+    EXPECT_EQ(ChooseEmptyMark(mark::kStock, game_, 0), SlotMark(MarkSlot::StockRedeal));
+    game_.piles.Waste() = "003";  // nothing left to turn over
+    EXPECT_EQ(ChooseEmptyMark(mark::kStock, game_, 0), SlotMark(MarkSlot::StockNoRedeal));
+    game_.piles.Waste() = "003004";
+    game_.def[gd::StockPasses] = 3;
+    game_.counters.passCounter = 3;  // every pass used
+    EXPECT_EQ(ChooseEmptyMark(mark::kStock, game_, 0), SlotMark(MarkSlot::StockNoRedeal));
+    game_.counters.passCounter = 2;
+    EXPECT_EQ(ChooseEmptyMark(mark::kStock, game_, 0), SlotMark(MarkSlot::StockRedeal));
+    game_.def[gd::RedealMode] = 1;  // a counted redeal mode with passes left
+    game_.piles.Waste().clear();
+    EXPECT_EQ(ChooseEmptyMark(mark::kStock, game_, 0), SlotMark(MarkSlot::StockRedeal));
+    game_.def[gd::SpecialGame] = 45;
+    EXPECT_EQ(ChooseEmptyMark(mark::kStock, game_, 0).source,
+              EmptyMarkChoice::Source::SpecialStock);
+}
+
+TEST_F(EmptyMarkChoiceTest, WasteMarkDependsOnTheStockAndItsPasses) {
+    game_.def[gd::StockUsed] = 1;
+    EXPECT_EQ(ChooseEmptyMark(mark::kWaste, game_, 0), SlotMark(MarkSlot::Waste));
+    game_.def[gd::StockUsed] = 0;
+    game_.def[gd::StockPasses] = 0;
+    EXPECT_EQ(ChooseEmptyMark(mark::kWaste, game_, 0), SlotMark(MarkSlot::StockNoRedeal));
+    game_.def[gd::StockPasses] = 2;
+    game_.def[gd::RedealMode] = 1;
+    game_.counters.passCounter = 1;
+    EXPECT_EQ(ChooseEmptyMark(mark::kWaste, game_, 0), SlotMark(MarkSlot::StockRedeal));
+    game_.counters.passCounter = 2;
+    EXPECT_EQ(ChooseEmptyMark(mark::kWaste, game_, 0), SlotMark(MarkSlot::StockNoRedeal));
+    game_.def[gd::RedealMode] = 0;
+    EXPECT_EQ(ChooseEmptyMark(mark::kWaste, game_, 0).source, EmptyMarkChoice::Source::None);
+    EXPECT_EQ(ChooseEmptyMark(mark::kSecondWaste, game_, 0), SlotMark(MarkSlot::Waste));
+    EXPECT_EQ(ChooseEmptyMark(mark::kNothing, game_, 0).source, EmptyMarkChoice::Source::None);
+}
+
+TEST_F(EmptyMarkChoiceTest, FoundationsAndColumnsShowTheirBaseRank) {
+    EXPECT_EQ(RankMarkOfBase(1), 1);
+    EXPECT_EQ(RankMarkOfBase(58), 1);
+    EXPECT_EQ(RankMarkOfBase(85), 1);
+    EXPECT_EQ(RankMarkOfBase(90), 2);
+    EXPECT_EQ(RankMarkOfBase(7), 7);
+    EXPECT_EQ(RankMarkOfBase(11), 11);
+    EXPECT_EQ(RankMarkOfBase(64), 13);
+    EXPECT_EQ(RankMarkOfBase(94), kRankMarkBlank);
+    EXPECT_EQ(RankMarkOfBase(0), kNoRankMark);
+    EXPECT_EQ(RankMarkOfBase(-1), kNoRankMark);
+    EXPECT_EQ(RankMarkOfBase(55), kNoRankMark);
+
+    game_.def.At(gd::FoundationBase, 2) = 81;
+    EXPECT_EQ(ChooseEmptyMark(mark::kFoundation, game_, 2), RankOf(1));
+    game_.def.At(gd::FoundationRule, 2) = 10;  // Queens' foundations
+    EXPECT_EQ(ChooseEmptyMark(mark::kFoundation, game_, 2), RankOf(12));
+    game_.def.At(gd::FoundationBase, 3) = -1;
+    EXPECT_EQ(ChooseEmptyMark(mark::kFoundation, game_, 3), SlotMark(MarkSlot::EmptyFoundation));
+    game_.def.At(gd::FoundationBase, 3) = 94;
+    EXPECT_EQ(ChooseEmptyMark(mark::kFoundation, game_, 3).source, EmptyMarkChoice::Source::None);
+
+    EXPECT_EQ(ChooseEmptyMark(mark::kTableau, game_, 1), SlotMark(MarkSlot::TableauFree));
+    game_.def.At(gd::TableauBase, 0) = 13;
+    EXPECT_EQ(ChooseEmptyMark(mark::kTableau, game_, 0), RankOf(13));
+    EXPECT_EQ(ChooseEmptyMark(mark::kTableau, game_, 1), SlotMark(MarkSlot::EmptyTableauBase));
+}
+
+TEST_F(EmptyMarkChoiceTest, ReserveVariantsFollowTheReserveKinds) {
+    EXPECT_EQ(ChooseEmptyMark(mark::kReserve, game_, 0), SlotMark(MarkSlot::Reserve));
+    game_.def.At(gd::ReserveKind, 1) = 88;
+    game_.def.At(gd::ReserveKind, 2) = 89;
+    game_.def.At(gd::ReserveKind, 3) = 90;
+    EXPECT_EQ(ChooseEmptyMark(mark::kReserve, game_, 1), SlotMark(MarkSlot::ReserveJ));
+    EXPECT_EQ(ChooseEmptyMark(mark::kReserve, game_, 2), SlotMark(MarkSlot::ReserveQ));
+    EXPECT_EQ(ChooseEmptyMark(mark::kReserve, game_, 3), SlotMark(MarkSlot::ReserveK));
+    game_.def.At(gd::ReserveKind, 0) = 9;  // the whole game's variant wins
+    EXPECT_EQ(ChooseEmptyMark(mark::kReserve, game_, 2), SlotMark(MarkSlot::Reserve9));
+    game_.def.At(gd::ReserveKind, 0) = 8;
+    EXPECT_EQ(ChooseEmptyMark(mark::kReserve, game_, 2), SlotMark(MarkSlot::ReserveK));
+}
+
+TEST_F(RendererTest, EmptyFreeCellTableShowsItsMarks) {
+    Repaint();
+    const QImage& table = renderer_->TableImage();
+    const QImage ace = pictures_->RankMark(1);
+    const QImage cell = pictures_->Mark(MarkSlot::Reserve);
+    const int fx = layout_.DestX(0), fy = layout_.DestY(0);
+    const int cx = layout_.AppoggX(0), cy = layout_.AppoggY(0);
+    for (const QPoint p : {QPoint(35, 48), QPoint(10, 10), QPoint(60, 80)}) {
+        EXPECT_EQ(ColourAt(table, fx + p.x(), fy + p.y()), Colour(ace.pixel(p)));
+        EXPECT_EQ(ColourAt(table, cx + p.x(), cy + p.y()), Colour(cell.pixel(p)));
+    }
+}
+
+}  // namespace
+}  // namespace tindle::test
