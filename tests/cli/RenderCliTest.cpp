@@ -1,0 +1,90 @@
+// tindle-cli render: a dealt game drawn into a PNG picture without a window.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "support/TestPaths.h"
+
+namespace tindle {
+namespace {
+
+int Render(const std::vector<std::string>& args, std::string* err = nullptr) {
+    test::TempDir dir;
+    std::string command = "'" + (test::ProgramDir() / "tindle-cli").string() + "' render";
+    for (const auto& a : args)
+        command += " '" + a + "'";
+    command += " >/dev/null 2>'" + (dir.Path() / "err").string() + "'";
+    const int status = std::system(command.c_str());
+    if (err) *err = test::ReadFile(dir.Path() / "err");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Width and height from the PNG header (the IHDR chunk follows the 8-byte signature).
+struct PngSize {
+    bool png = false;
+    uint32_t width = 0;
+    uint32_t height = 0;
+};
+PngSize ReadPngSize(const std::filesystem::path& file) {
+    const std::string bytes = test::ReadFile(file);
+    PngSize size;
+    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return size;
+    auto word = [&bytes](size_t at) {
+        uint32_t v = 0;
+        for (size_t i = 0; i < 4; ++i)
+            v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+        return v;
+    };
+    size.png = bytes.compare(12, 4, "IHDR") == 0;
+    size.width = word(16);
+    size.height = word(20);
+    return size;
+}
+
+TEST(CliRender, WritesThePictureOfTheTableInTheAskedSize) {
+    test::TempDir dir;
+    const auto freecell = dir.Path() / "freecell.png";
+    std::string err;
+    ASSERT_EQ(Render({"1", "1234567890123", freecell.string()}, &err), 0) << err;
+    PngSize size = ReadPngSize(freecell);
+    EXPECT_TRUE(size.png);
+    EXPECT_EQ(size.width, 1024u);
+    EXPECT_EQ(size.height, 768u);
+
+    const auto klondike = dir.Path() / "klondike.png";
+    ASSERT_EQ(Render({"2", "42", klondike.string(), "--size", "800x600", "--cards", "M"}, &err), 0)
+        << err;
+    size = ReadPngSize(klondike);
+    EXPECT_EQ(size.width, 800u);
+    EXPECT_EQ(size.height, 600u);
+
+    const auto preview = dir.Path() / "preview.png";
+    ASSERT_EQ(
+        Render({"2", "42", preview.string(), "--size", "300x185", "--cards", "L", "--preview"}), 0);
+    EXPECT_EQ(ReadPngSize(preview).width, 300u);
+}
+
+TEST(CliRender, RefusesBadArgumentsWithAMessage) {
+    test::TempDir dir;
+    const std::string out = (dir.Path() / "x.png").string();
+    std::string err;
+    EXPECT_EQ(Render({"1", "1234567890123"}, &err), 2);
+    EXPECT_NE(err.find("usage"), std::string::npos);
+    EXPECT_EQ(Render({"1", "12x", out}, &err), 1);
+    EXPECT_EQ(Render({"1", "1", out, "--size", "0x100"}, &err), 1);
+    EXPECT_NE(err.find("table size"), std::string::npos);
+    EXPECT_EQ(Render({"1", "1", out, "--size", "100"}, &err), 1);
+    EXPECT_EQ(Render({"1", "1", out, "--cards", "X"}, &err), 1);
+    EXPECT_EQ(Render({"1", "1", out, "--bogus"}, &err), 2);
+    EXPECT_EQ(Render({"4242", "1", out}, &err), 1);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(Render({"1", "1", (dir.Path() / "no" / "such" / "x.png").string()}, &err), 1);
+    EXPECT_NE(err.find("cannot write"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tindle
