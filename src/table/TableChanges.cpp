@@ -19,6 +19,10 @@ namespace {
 constexpr int kSquaredStyle = 3;
 // The game whose stock is redrawn with every removal.
 constexpr int kStockRedrawGameId = 3;
+// Games whose clicks select cards for pairing.
+constexpr int kPairingGameA = 3;
+constexpr int kPairingGameB = 4;
+constexpr int kPairingGameC = 33;
 constexpr int kFadeSteps = 4;
 constexpr int kFadePause = 15;
 
@@ -128,7 +132,16 @@ std::optional<TableRenderer::CardSpot> TableRenderer::FindSelectedCard(int card)
     return search(PileKind::Dest, 1, std::min(game_.FoundationCount(), kDestPiles));
 }
 
+bool TableRenderer::SelectsCards() const {
+    const int special = game_.def[gd::SpecialGame];
+    return special == kPairingGameA || special == kPairingGameB || special == kPairingGameC ||
+           game_.def[gd::SelectionGame] != 0;
+}
+
 void TableRenderer::DrawSelection(bool invert) {
+    // Only games played by selecting cards keep a selection (on the first foundation);
+    // elsewhere that pile is a foundation like the others.
+    if (!SelectsCards()) return;
     const Pile selection = game_.piles.dest[0];
     for (int i = 0; i < PileCount(selection); ++i) {
         const int card = PileCardAt(selection, i);

@@ -192,6 +192,7 @@ class TableRenderer : public TableView {
         int position = 0;
     };
     std::optional<CardSpot> FindSelectedCard(int card) const;
+    bool SelectsCards() const;
 
     // The deal.
     struct DealPoint {

@@ -123,5 +123,25 @@ TEST_F(RendererTest, InvertingTwiceGivesTheCardBackWithTableCorners) {
     EXPECT_EQ(renderer_->TableImage(), before);
 }
 
+TEST_F(RendererTest, SelectedCardsAreShownInvertedOnlyInSelectionGames) {
+    Repaint();
+    const PileRef column{PileKind::Fila, 4};
+    const int card = PileTop(game_.piles.Get(column));
+    game_.piles.dest[0] = CardText(card);  // FreeCell: this is a foundation, not a selection
+    const QImage before = renderer_->TableImage().copy();
+    renderer_->DrawSelection(true);
+    EXPECT_EQ(renderer_->TableImage(), before);
+
+    game_.def[gd::SelectionGame] = 1;
+    renderer_->DrawSelection(true);
+    const int x = layout_.CardLeftX(game_, settings_, column, 0, false);
+    const int y = layout_.CardTopY(game_, column, 0, false);
+    EXPECT_EQ(ColourAt(renderer_->TableImage(), x + 30, y + 50),
+              ~Colour(pictures_->FaceOfCard(card).pixel(30, 50)) & 0xffffffu);
+    renderer_->DrawSelection(false);
+    EXPECT_EQ(ColourAt(renderer_->TableImage(), x + 30, y + 50),
+              Colour(pictures_->FaceOfCard(card).pixel(30, 50)));
+}
+
 }  // namespace
 }  // namespace tindle::test
