@@ -21,7 +21,7 @@ namespace tindle::cli {
 
 namespace {
 
-constexpr int kMaxSide = 8192;
+constexpr int kMaxSide = 4096;
 constexpr int kMaxTop = 1000;
 
 struct RenderArguments {
@@ -41,7 +41,7 @@ std::optional<int> SmallNumber(const std::string& text, int lo, int hi) {
     return value;
 }
 
-// "WxH" with both sides 1..8192.
+// "WxH" with both sides 1..4096 (three pictures of that size are held).
 bool ParseSize(const std::string& text, TableRenderOptions& options) {
     const size_t x = text.find_first_of("xX");
     if (x == std::string::npos) return false;
@@ -80,7 +80,7 @@ std::optional<RenderArguments> Parse(const CliArgs& args, int& exitCode) {
             parsed.options.previewMode = true;
         } else if (option == "--size" && hasValue) {
             if (!ParseSize(args[++i], parsed.options)) {
-                exitCode = Fail("'" + args[i] + "' is not a table size (WxH, 1 to 8192 each)");
+                exitCode = Fail("'" + args[i] + "' is not a table size (WxH, 1 to 4096 each)");
                 return std::nullopt;
             }
         } else if (option == "--cards" && hasValue) {

@@ -123,6 +123,22 @@ TEST_F(RendererTest, InvertingTwiceGivesTheCardBackWithTableCorners) {
     EXPECT_EQ(renderer_->TableImage(), before);
 }
 
+TEST_F(RendererTest, ScrolledWindowCoordinatesLandLowerInTheTable) {
+    Repaint();
+    layout_.scrollOffset = 50;
+    renderer_->DrawCard(9, 300, 200, false, DrawTarget::Both);
+    const QImage nine = pictures_->FaceOfCard(9);
+    EXPECT_EQ(ColourAt(renderer_->TableImage(), 330, 250 + 40), Colour(nine.pixel(30, 40)));
+    EXPECT_EQ(ColourAt(renderer_->Surface().Image(), 330, 200 + 40), Colour(nine.pixel(30, 40)));
+    renderer_->PresentTable();
+    EXPECT_EQ(ColourAt(renderer_->Surface().Image(), 330, 240), Colour(nine.pixel(30, 40)));
+    EXPECT_EQ(renderer_->Surface().Image().copy(0, 0, width_, 100),
+              renderer_->TableImage().copy(0, 50, width_, 100));
+    // A full repaint starts from the top of the table again.
+    renderer_->RepaintTable(false);
+    EXPECT_EQ(layout_.scrollOffset, 0);
+}
+
 TEST_F(RendererTest, SelectedCardsAreShownInvertedOnlyInSelectionGames) {
     Repaint();
     const PileRef column{PileKind::Fila, 4};
