@@ -52,6 +52,10 @@ TEST_F(HighlightTest, OnlyCompleteFoundationsAreMarked) {
     renderer_->HighlightFoundations(-1);
     EXPECT_EQ(renderer_->TableImage(), before) << "12 of 13 cards";
     // A count of its own instead of the capacity.
+    // An empty foundation is never complete, even when its count of cards is 0.
+    game_.def.At(gd::FoundationComplete, 1) = 0;
+    renderer_->HighlightFoundations(1);
+    EXPECT_EQ(renderer_->TableImage(), before);
     game_.def.At(gd::FoundationComplete, 0) = 12;
     renderer_->HighlightFoundations(-1);
     EXPECT_NE(renderer_->TableImage(), before);
