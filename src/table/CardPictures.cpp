@@ -50,7 +50,7 @@ bool CardPictures::SetCardSize(std::string_view letter) {
 }
 
 void CardPictures::ApplyShadowSetting(const SettingsRecord& settings) {
-    shadowMargin_ = settings.IsNotNo(field::CardsShadowed) ? kShadowMarginOn : 0;
+    shadowMargin_ = ShadowMarginFor(settings);
 }
 
 void CardPictures::ApplyCardSize(const SettingsRecord& settings) {

@@ -97,7 +97,7 @@ bool TableRenderer::ShadowsOn() const {
     return !suppressShadows_ && settings_.IsNotNo(field::CardsShadowed);
 }
 int TableRenderer::ShadowMargin() const {
-    return settings_.IsNotNo(field::CardsShadowed) ? kShadowMarginOn : 0;
+    return ShadowMarginFor(settings_);
 }
 
 // ---------------------------------------------------------------------------------------

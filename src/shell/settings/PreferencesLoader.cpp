@@ -203,7 +203,7 @@ LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs
     in.Put(field::Counter1, kCounterStart);
     in.Put(field::Counter2, kCounterStart);
     loaded.statusBarVisible = record.Get(field::StatusBar) != kNo;
-    loaded.shadowMargin = record.Get(field::CardsShadowed) == kNo ? 0 : kShadowMarginOn;
+    loaded.shadowMargin = ShadowMarginFor(record);
     return loaded;
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/settings/PreferencesFile.h"
 #include "shell/settings/SettingsRecord.h"
+#include "table/layout/CardSize.h"
 
 // Reading every preference into the settings record at start, and what is written back at
 // close. Nothing here shows anything; the front end applies the values that are not record
@@ -10,7 +11,6 @@
 namespace tindle {
 
 // The card-shadow offset in pixels when shadows are on.
-inline constexpr int kShadowMarginOn = 9;
 
 // What the start-up load yields besides the record's fields.
 struct LoadedPreferences {

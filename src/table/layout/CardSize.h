@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "shell/settings/SettingsRecord.h"
+
 // The three card sizes of the table, by the card-size letter: "B" big, "M" medium, "L"
 // little. Every blit, pile rectangle and fan step is measured in these.
 
@@ -28,5 +30,10 @@ constexpr std::optional<CardDimensions> CardSizeFor(char letter) {
 
 // The margin a card's shadow needs at its right and bottom: 9 with shadows, else 0.
 constexpr int kShadowMarginOn = 9;
+
+// Shadows are on unless Cards_Shadowed is "N".
+inline int ShadowMarginFor(const SettingsRecord& settings) {
+    return settings.IsNotNo(field::CardsShadowed) ? kShadowMarginOn : 0;
+}
 
 }  // namespace tindle
