@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+// The base of every form of the program (main window, splash, dialogs): it gives the form
+// the program's font, which every label, button and panel on it inherits.
+//
+// The forms are designed for "Tahoma" 8 pt. When Tahoma is not installed the classic
+// fallback is "MS Sans Serif"; a Linux desktop usually has neither, and then the system's
+// own user-interface font is used, still at 8 pt so that the designed panel sizes hold. The
+// installed families are looked up once per process and the answer is kept.
+
+namespace tindle {
+
+inline constexpr int kFormFontPointSize = 8;
+
+// The family for a form: "Tahoma" when installed, else "MS Sans Serif" when installed, else
+// systemFamily. Names are compared without regard to case; the installed spelling is returned.
+QString ChooseFormFontFamily(const QStringList& installedFamilies, const QString& systemFamily);
+
+// The font of every form (computed once per process).
+const QFont& FormFont();
+
+template <class Base>
+class C_TAdvancedForm : public Base {
+  public:
+    explicit C_TAdvancedForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
+        : Base(parent, flags) {
+        this->setFont(FormFont());
+    }
+};
+
+}  // namespace tindle

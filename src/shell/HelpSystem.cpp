@@ -1,0 +1,76 @@
+#include "shell/HelpSystem.h"
+
+#include "model/Ports.h"
+#include "shell/HelpTopics.h"
+#include "shell/HelpViewer.h"
+
+namespace tindle {
+
+HelpSystem::HelpSystem(MessagePort& messages) : messages_(messages) {}
+
+HelpSystem::~HelpSystem() = default;
+
+QString HelpSystem::HelpFileSpecIn(const QString& programDir, const char* window) {
+    return programDir + kHelpFileName + ">" + window;
+}
+
+QString HelpSystem::SpecPath() const {
+    const qsizetype mark = spec_.lastIndexOf('>');
+    return mark < 0 ? spec_ : spec_.left(mark);
+}
+
+QString HelpSystem::SpecWindow() const {
+    const qsizetype mark = spec_.lastIndexOf('>');
+    return mark < 0 ? QString::fromLatin1(kProcedureWindow) : spec_.mid(mark + 1);
+}
+
+bool HelpSystem::EnsureFile() {
+    const QString path = SpecPath();
+    if (file_.IsLoaded() && file_.Path() == path) return true;
+    if (file_.Load(path)) return true;
+    messages_.Information(("Cannot find the help file:\n" + path).toStdString());
+    return false;
+}
+
+bool HelpSystem::Open(const QUrl& page) {
+    const QString window = SpecWindow();
+    std::unique_ptr<HelpViewer>& viewer = viewers_[window];
+    if (!viewer) viewer = std::make_unique<HelpViewer>(file_.ContentsUrl());
+    viewer->ShowPage(page);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return true;
+}
+
+bool HelpSystem::ShowTopic(int topic) {
+    if (!EnsureFile()) return false;
+    const QUrl page = file_.TopicUrl(topic);
+    if (page.isEmpty()) {
+        messages_.Information("The help file has no topic " + std::to_string(topic) + ".");
+        return false;
+    }
+    return Open(page);
+}
+
+bool HelpSystem::ShowContents() {
+    if (!EnsureFile()) return false;
+    return Open(file_.ContentsUrl());
+}
+
+bool HelpSystem::ShowRules(int gameId, int currentGameId) {
+    const std::optional<int> topic = RulesTopic(gameId, currentGameId);
+    if (!topic) return false;
+    const QString remembered = spec_;
+    spec_ = SpecPath() + ">" + kRulesWindow;
+    const bool shown = ShowTopic(*topic);
+    spec_ = remembered;
+    return shown;
+}
+
+HelpViewer* HelpSystem::Viewer(const QString& window) const {
+    auto found = viewers_.find(window);
+    return found == viewers_.end() ? nullptr : found->second.get();
+}
+
+}  // namespace tindle

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTextBrowser>
+
+#include <algorithm>
+
+#include "model/Catalogue.h"
+#include "shell/HelpFile.h"
+#include "shell/HelpSystem.h"
+#include "shell/HelpTopics.h"
+#include "shell/HelpViewer.h"
+#include "support/QtTestApp.h"
+#include "support/RecordingPorts.h"
+#include "support/TestPaths.h"
+
+namespace tindle {
+namespace {
+
+QString BuiltHelpFile() {
+    return QString::fromStdString((test::ProgramDir() / "bravell.hlp").string());
+}
+
+TEST(RulesTopic, GameIdPlus3000) {
+    EXPECT_EQ(RulesTopic(5, 1), 3005);
+    EXPECT_EQ(RulesTopic(-1, 2), 3002);
+    EXPECT_EQ(RulesTopic(0, 2), 3000);
+    EXPECT_FALSE(RulesTopic(8000, 1));
+    EXPECT_FALSE(RulesTopic(-1, 8003));
+    EXPECT_FALSE(RulesTopic(-1, -1));
+}
+
+class HelpFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::QtTestApp();
+        ASSERT_TRUE(file.Load(BuiltHelpFile()));
+    }
+    HelpFile file;
+};
+
+TEST_F(HelpFileTest, EveryGameOfTheCatalogueHasItsRules) {
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.Read(test::ProgramDir() / "GAMES.DAT").Ok());
+    ASSERT_FALSE(catalogue.Empty());
+    for (const CatalogueEntry& game : catalogue.Entries())
+        EXPECT_TRUE(file.HasTopic(kRulesTopicBase + game.gameId)) << game.name;
+}
+
+TEST_F(HelpFileTest, TheTopicsOfCommandsAndDialogsExist) {
+    for (int topic : {topic::Customize, topic::About, topic::Exit, topic::Undo, topic::Redo,
+                      topic::Autoplay, topic::Contents, topic::Rules, topic::NewGame,
+                      topic::OpenGame, topic::OnTheWeb, topic::HomePage})
+        EXPECT_TRUE(file.HasTopic(topic)) << topic;
+    EXPECT_FALSE(file.HasTopic(9999));
+    EXPECT_TRUE(file.TopicUrl(9999).isEmpty());
+}
+
+TEST_F(HelpFileTest, EveryLinkOfEveryPageLeadsToAPageOfTheFile) {
+    std::vector<QUrl> pages{file.ContentsUrl()};
+    for (int topic : file.Topics())
+        pages.push_back(file.TopicUrl(topic));
+    QTextBrowser browser;
+    for (const QUrl& page : pages) {
+        QFile source(":" + page.path());
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << page.toString().toStdString();
+        const QString html = QString::fromUtf8(source.readAll());
+        EXPECT_TRUE(html.contains("<title>")) << page.toString().toStdString();
+        qsizetype at = 0;
+        while ((at = html.indexOf("href=\"", at)) >= 0) {
+            at += 6;
+            const QString link = html.mid(at, html.indexOf('"', at) - at);
+            const QUrl target = page.resolved(QUrl(link));
+            EXPECT_TRUE(QFile::exists(":" + target.path()))
+                << page.toString().toStdString() << " -> " << link.toStdString();
+        }
+    }
+}
+
+TEST(HelpFileLoad, AMissingOrForeignFileIsNoHelpFile) {
+    test::QtTestApp();
+    HelpFile file;
+    EXPECT_FALSE(file.Load("/nonexistent/bravell.hlp"));
+    // The resource library is a resource file too, but holds no contents page.
+    EXPECT_FALSE(file.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())));
+    EXPECT_FALSE(file.IsLoaded());
+}
+
+class HelpSystemTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::QtTestApp();
+        help.SetHelpFile(BuiltHelpFile() + ">proc");
+    }
+    test::RecordingMessages messages;
+    HelpSystem help{messages};
+};
+
+TEST_F(HelpSystemTest, RulesOpenInTheirOwnWindowAndTheHelpFileIsPutBack) {
+    EXPECT_TRUE(help.ShowRules(-1, 2));
+    HelpViewer* rules = help.Viewer("rules");
+    ASSERT_NE(rules, nullptr);
+    EXPECT_TRUE(rules->CurrentPage().path().endsWith("/topics/3002.html"));
+    EXPECT_EQ(rules->PageTitle(), "Klondike");
+    EXPECT_EQ(help.Viewer("proc"), nullptr);
+    EXPECT_EQ(help.HelpFileSpec(), BuiltHelpFile() + ">proc");
+
+    EXPECT_TRUE(help.ShowRules(1, 2));
+    EXPECT_TRUE(help.Viewer("rules")->CurrentPage().path().endsWith("/topics/3001.html"));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(HelpSystemTest, ACustomisedGameHasNoRules) {
+    EXPECT_FALSE(help.ShowRules(-1, 8002));
+    EXPECT_FALSE(help.ShowRules(8000, 1));
+    EXPECT_EQ(help.Viewer("rules"), nullptr);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(HelpSystemTest, TopicsAndContentsOpenInTheProcedureWindow) {
+    EXPECT_TRUE(help.ShowTopic(topic::Undo));
+    ASSERT_NE(help.Viewer("proc"), nullptr);
+    EXPECT_TRUE(help.Viewer("proc")->CurrentPage().path().endsWith("/topics/4005.html"));
+    EXPECT_TRUE(help.ShowContents());
+    EXPECT_TRUE(help.Viewer("proc")->CurrentPage().path().endsWith("/topics/contents.html"));
+}
+
+TEST_F(HelpSystemTest, AMissingTopicOrFileIsTold) {
+    EXPECT_FALSE(help.ShowRules(5, 1));  // no game 5 in this collection
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "The help file has no topic 3005.");
+
+    help.SetHelpFile("/nonexistent/bravell.hlp>proc");
+    EXPECT_FALSE(help.ShowContents());
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text, "Cannot find the help file:\n/nonexistent/bravell.hlp");
+}
+
+}  // namespace
+}  // namespace tindle
