@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QUrl>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/Ports.h"
+
+class QSoundEffect;
+
+// The sound port of the program: the WAVE sounds of the resource library played with
+// QSoundEffect. Asynchronous sounds play while the program goes on, looped ones until they are
+// stopped or replaced, synchronous ones make the caller wait until they end (window input is
+// held back meanwhile, and the wait is cut short after a limit). A new sound replaces the one
+// that is playing; a name the library does not hold stops it.
+//
+// Without an audio output device (or without a sound server) nothing is played, nothing
+// fails and a synchronous sound does not wait.
+//
+// The multimedia backend is slow to start, so no sound object exists until Start() (the
+// program calls it once its main window is on the screen): a sound asked for before that is
+// remembered and played by Start, later requests replacing it.
+//
+// Callers do not use this class directly: every sound goes through PlayGatedSound
+// (play/Sounds.h), which checks the sound's switch and the master switch.
+
+namespace tindle {
+
+class SoundPlayer : public SoundPort {
+  public:
+    // The address of a named sound, or an empty URL when there is no such sound.
+    using SoundLocator = std::function<QUrl(std::string_view name)>;
+
+    static constexpr int kDefaultSyncLimitMs = 5000;
+
+    explicit SoundPlayer(SoundLocator locate);
+    ~SoundPlayer() override;
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    void Play(std::string_view name, SoundMode mode) override;
+    void Stop() override;
+
+    // Sounds may be made from now on; a remembered request is played.
+    void Start();
+    bool Started() const { return started_; }
+    // The request remembered before Start, if any (name and mode).
+    std::optional<std::pair<std::string, SoundMode>> Pending() const { return pending_; }
+
+    // The longest wait of a synchronous sound.
+    void SetSyncLimit(int ms) { syncLimitMs_ = ms; }
+    // The name of the sound last started and not stopped since (empty when none).
+    const std::string& Current() const { return currentName_; }
+
+  private:
+    QSoundEffect* EffectFor(const std::string& name, const QUrl& url);
+    void WaitUntilFinished(QSoundEffect* effect);
+
+    SoundLocator locate_;
+    bool started_ = false;
+    int syncLimitMs_ = kDefaultSyncLimitMs;
+    std::optional<std::pair<std::string, SoundMode>> pending_;
+    std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
+    QSoundEffect* current_ = nullptr;
+    std::string currentName_;
+};
+
+}  // namespace tindle

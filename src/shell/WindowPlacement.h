@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRect>
+
+// Where the main window opens: the stored left, top, width and height, kept sane for the
+// screen (a damaged or outdated preferences file must not put the window out of reach).
+
+namespace tindle {
+
+inline constexpr int kDefaultWindowLeft = 50;
+inline constexpr int kDefaultWindowTop = 50;
+inline constexpr int kWindowSizeMargin = 150;  // default size: the screen less this margin
+inline constexpr int kMinWindowWidth = 320;
+inline constexpr int kMinWindowHeight = 200;
+// How much of the window must lie on the screen for the stored place to be kept.
+inline constexpr int kMinVisiblePart = 100;
+
+// The default size for a screen.
+QRect DefaultWindowRect(const QRect& screen);
+
+// The stored place and size, with its size held between the minimum and the screen's size; when
+// too little of it would lie on the screen, it moves to the default place.
+QRect SafeWindowRect(int left, int top, int width, int height, const QRect& screen);
+
+}  // namespace tindle
