@@ -1,17 +1,645 @@
 #include "shell/MainWindow.h"
 
-#include <QPainter>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <chrono>
+
+#include "model/GamesDat.h"
+#include "play/Sounds.h"
+#include "shell/EarlierVersions.h"
+#include "shell/HelpSystem.h"
+#include "shell/Messages.h"
+#include "shell/ScoreFileMigration.h"
+#include "shell/StatisticsFiles.h"
+#include "shell/TableArea.h"
+#include "shell/TindleApp.h"
+#include "shell/WindowPlacement.h"
+#include "shell/WindowTitle.h"
+#include "shell/settings/DisplayColours.h"
+#include "shell/settings/Placeholders.h"
+#include "shell/settings/PreferencesFile.h"
+#include "shell/settings/SettingsInit.h"
 
 namespace tindle {
 
-TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Tindle"));
-    resize(751, 407);
+namespace {
+
+// Toolbar rows (buttons 44 x 42 and 23 x 22): row heights with flat and raised buttons.
+constexpr int kLargeRowFlat = 46;
+constexpr int kLargeRowRaised = 45;
+constexpr int kSmallRowFlat = 24;
+constexpr int kSmallRowRaised = 25;
+// Clock and score panels: height and label top for the large and the small row.
+constexpr int kLargePanelHeight = 24;
+constexpr int kSmallPanelHeight = 20;
+constexpr int kLargeLabelTop = 4;
+constexpr int kSmallLabelTop = 3;
+constexpr int kPanelGap = 5;
+constexpr int kLabelInset = 4;
+constexpr int kPanelRightMargin = 15;
+constexpr int kPanelClearance = 3;  // a panel shows only this far right of the toolbar
+// The top of the table when no toolbar row is visible.
+constexpr int kTopWithoutToolBar = 5;
+// Extra width of the toolbar rows of a maximised window.
+constexpr int kMaximisedRowExtra = 8;
+constexpr int kClockIntervalMs = 1000;
+constexpr int kStatusBarHeight = 19;
+constexpr int kPilesSizeWidth = 80;
+constexpr int kPilesSizeHeight = 34;
+
+constexpr std::string_view kYes = "Y";
+constexpr std::string_view kNo = "N";
+
+// Zero hours, minutes and seconds, as the clock shows them.
+const QString kZeroTime = QStringLiteral("0:00:00");
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-void TfrmMain::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(0, 96, 0));
+QFrame* MakePanel(QWidget* parent, QFrame::Shape shape, QFrame::Shadow shadow) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameShape(shape);
+    panel->setFrameShadow(shadow);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QFrame* MakeLine(QWidget* parent, const QColor& colour) {
+    auto* line = new QFrame(parent);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    return line;
+}
+
+QFont BoldFont() {
+    QFont bold;  // only the weight is set: the family and size come from the form
+    bold.setBold(true);
+    return bold;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(TindleApp& app, QWidget* parent)
+    : C_TAdvancedForm<QMainWindow>(parent), app_(app), hooks_(app.game.flags) {
+    setObjectName(QStringLiteral("frmMain"));
+    resize(kDesignedWidth, kDesignedHeight);
+    CreateComponents();
+    lblTempo->setText(kZeroTime);
+    created_ = FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+    hooks_.Restore();
+}
+
+// ---------------------------------------------------------------------------------------
+// Components
+
+void TfrmMain::CreateComponents() {
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuBar(MainMenu1);
+
+    pnlClient = new QWidget(this);
+    pnlClient->setObjectName(QStringLiteral("pnlClient"));
+    setCentralWidget(pnlClient);
+    pnlClient->installEventFilter(this);
+
+    imgSfondo = new TableArea(pnlClient);
+    imgSfondo->setObjectName(QStringLiteral("imgSfondo"));
+    connect(imgSfondo, &TableArea::FirstPainted, this, [this] {
+        // Sounds start once the window is on the screen: the multimedia backend is slow to
+        // load and nothing should delay the first picture.
+        QTimer::singleShot(0, this, [this] { app_.StartSounds(); });
+    });
+
+    pnlTB = MakePanel(pnlClient, QFrame::NoFrame, QFrame::Plain);
+    pnlTB->setObjectName(QStringLiteral("pnlTB"));
+    pnlTB1 = MakePanel(pnlClient, QFrame::NoFrame, QFrame::Plain);
+    pnlTB1->setObjectName(QStringLiteral("pnlTB1"));
+    pnlLineaGrigia = MakeLine(pnlClient, QColor(128, 128, 128));
+    pnlLineaGrigia->setObjectName(QStringLiteral("pnlLineaGrigia"));
+    pnlLineaNera = MakeLine(pnlClient, QColor(0, 0, 0));
+    pnlLineaNera->setObjectName(QStringLiteral("pnlLineaNera"));
+
+    pnlTempo = MakePanel(pnlClient, QFrame::Panel, QFrame::Sunken);
+    pnlTempo->setObjectName(QStringLiteral("pnlTempo"));
+    pnlTempo->resize(kClockWidth, kSmallPanelHeight);
+    lblTempo2 = new QLabel(QStringLiteral("Time:"), pnlTempo);
+    lblTempo2->setObjectName(QStringLiteral("lblTempo2"));
+    lblTempo2->setFont(BoldFont());
+    lblTempo = new QLabel(pnlTempo);
+    lblTempo->setObjectName(QStringLiteral("lblTempo"));
+    lblTempo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    pnlScore = MakePanel(pnlClient, QFrame::Panel, QFrame::Sunken);
+    pnlScore->setObjectName(QStringLiteral("pnlScore"));
+    pnlScore->resize(kScoreWidth, kSmallPanelHeight);
+    lblScore2 = new QLabel(QStringLiteral("Score:"), pnlScore);
+    lblScore2->setObjectName(QStringLiteral("lblScore2"));
+    lblScore2->setFont(BoldFont());
+    lblScore = new QLabel(QStringLiteral("0"), pnlScore);
+    lblScore->setObjectName(QStringLiteral("lblScore"));
+    lblScore->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    pnlStatusBar = MakePanel(pnlClient, QFrame::Panel, QFrame::Raised);
+    pnlStatusBar->setObjectName(QStringLiteral("pnlStatusBar"));
+    pnlStatusBar->hide();
+
+    pnlPilesSize = MakePanel(pnlClient, QFrame::Box, QFrame::Plain);
+    pnlPilesSize->setObjectName(QStringLiteral("pnlPilesSize"));
+    pnlPilesSize->resize(kPilesSizeWidth, kPilesSizeHeight);
+    QPalette hint = pnlPilesSize->palette();
+    hint.setColor(QPalette::Window, QColor(255, 255, 225));
+    pnlPilesSize->setPalette(hint);
+    lblPilesSize1 = new QLabel(QStringLiteral("12 cards"), pnlPilesSize);
+    lblPilesSize1->setObjectName(QStringLiteral("lblPilesSize1"));
+    lblPilesSize1->setAlignment(Qt::AlignCenter);
+    lblPilesSize1->setGeometry(1, 2, kPilesSizeWidth - 2, 15);
+    lblPilesSize2 = new QLabel(QStringLiteral("in this pile"), pnlPilesSize);
+    lblPilesSize2->setObjectName(QStringLiteral("lblPilesSize2"));
+    lblPilesSize2->setAlignment(Qt::AlignCenter);
+    lblPilesSize2->setGeometry(1, 17, kPilesSizeWidth - 2, 15);
+    pnlPilesSize->hide();
+    pnlPilesSize->setMouseTracking(true);
+    pnlPilesSize->installEventFilter(this);
+
+    scrBarMain = new QScrollBar(Qt::Vertical, pnlClient);
+    scrBarMain->setObjectName(QStringLiteral("scrBarMain"));
+    scrBarMain->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kClockIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+}
+
+// ---------------------------------------------------------------------------------------
+// Creation: the settings initialisation
+
+bool TfrmMain::FormCreate() {
+    SettingsRecord& settings = app_.settings;
+    Game& game = app_.game;
+
+    // 1. The resource library (the program ends without it).
+    if (!app_.LoadResourceLibrary()) return false;
+
+    // 2. Captions and the application's name.
+    for (QAction* action : MainMenu1->findChildren<QAction*>())
+        action->setText(Q(FillPlaceholders(action->text().toStdString())));
+    QCoreApplication::setApplicationName(Q(std::string(kProductName)));
+
+    // 3. Cursors and run state.
+    app_.cursors.Load(app_.library);
+    hooks_.Restore();
+    game.pointer = PointerState{};
+    game.flags = RunFlags{};
+    game.flags.startupPending = true;
+    pilesSizeIdleMs_ = 0;
+
+    // 4. The help file and its window.
+    app_.help.SetHelpFile(HelpSystem::HelpFileSpecIn(app_.ProgramDirText(), kProcedureWindow));
+
+    // 5. The data folder.
+    EnsureDataDirectory(settings);
+
+    {
+        // 6. The preferences, with the colour advice of a display of few colours.
+        PreferencesFile prefs(PreferencesPath(settings));
+        const bool lowColour = LowColourDisplay();
+        if (lowColour)
+            Advice(app_.Messages(), prefs, ColourAdviceText(), kColourAdviceKey, kAdvicePageColour);
+        app_.loaded = LoadPreferences(settings, prefs, lowColour);
+        SwitchToolBarSize(app_.loaded.toolBarLarge, false);
+        SwitchFlat(app_.loaded.toolBarFlat, false);
+
+        // 7. What was read: panels, autoplay, status bar, card shadows.
+        SwitchClock(app_.loaded.showTime, false);
+        SwitchScore(app_.loaded.showScore, false);
+        autoPlayChecked_ = app_.loaded.autoPlay;
+        pnlStatusBar->setVisible(app_.loaded.statusBarVisible);
+        app_.pictures.ApplyShadowSetting(settings);
+
+        // 8. The card table and the empty piles.
+        game.cards = CardTable();
+        game.piles.Clear();
+
+        // 9. The game catalogue (the program ends without it).
+        if (!CheckProgramFile(app_.GamesDatPath(), app_.Messages())) return false;
+        const GamesDatStatus read = app_.catalogue.Read(app_.GamesDatPath());
+        if (!read.Ok() || app_.catalogue.Empty()) {
+            const std::string reason =
+                read.Ok() ? app_.GamesDatPath().string() + ": no game of this edition" : read.error;
+            app_.Messages().FatalError("The game definitions file cannot be read:\n" + reason +
+                                       "\nReinstall the program.");
+            return false;
+        }
+
+        // 10. The stored game: one the catalogue does not hold is none. The name comes from
+        // the catalogue, so that a title never names another game than the one laid out.
+        const int gameId = static_cast<int>(settings.GetInt(field::GameId, -1));
+        if (app_.catalogue.Contains(gameId)) {
+            settings.Put(field::GameName, app_.catalogue.GameName(gameId));
+        } else {
+            settings.Put(field::GameId, ZeroPad(-1, field::GameId.width));
+            settings.Put(field::GameName, "");
+        }
+
+        // 11. Card size and pictures.
+        app_.pictures.ApplyCardSize(settings);
+
+        // 12. Undo availability from the undo mode.
+        undoAvailable_ = settings.Get(field::UndoEnabled) != "2";
+
+        // 13. Activation handler and the random generator.
+        connect(qApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) {
+                    if (state == Qt::ApplicationActive) m_AppActivate();
+                });
+        app_.random.Seed(
+            static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
+                                  std::chrono::system_clock::now().time_since_epoch().count()));
+
+        // 14. Version stamp; 15. files of earlier versions (failures ignored).
+        WriteVersionStamp(app_.ProgramDir());
+        RemoveLeftoverFiles(app_.ProgramDir());
+    }  // 16. The preferences file is closed.
+
+    ApplyPointer(false);
+    Timer1->start();
+    return true;
+}
+
+bool TfrmMain::LowColourDisplay() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return IsLowColourDisplay(DisplayColourCount(screen ? screen->depth() : 0));
+}
+
+// ---------------------------------------------------------------------------------------
+// Placement, title, pointer
+
+void TfrmMain::PlaceMainWindow() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const QRect defaults = DefaultWindowRect(screenRect);
+    PreferencesFile prefs(PreferencesPath(app_.settings));
+    const QRect place = SafeWindowRect(
+        prefs.ReadInteger(section::Preference, "MainWindowState_Left", defaults.left()),
+        prefs.ReadInteger(section::Preference, "MainWindowState_Top", defaults.top()),
+        prefs.ReadInteger(section::Preference, "MainWindowState_Width", defaults.width()),
+        prefs.ReadInteger(section::Preference, "MainWindowState_Height", defaults.height()),
+        screenRect);
+    move(place.topLeft());
+    resize(place.size());
+    if (prefs.ReadString(section::Preference, "MainWindowState_Maximized", kYes) == kYes) {
+        pnlTB->resize(screenRect.width() + kMaximisedRowExtra, pnlTB->height());
+        pnlTB1->resize(screenRect.width() + kMaximisedRowExtra, pnlTB1->height());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    }
+    FormResize();
+}
+
+void TfrmMain::UpdateWindowTitle() {
+    const QString title = Q(ComposeWindowTitle(app_.settings.Get(field::GameName),
+                                               app_.settings.Get(field::GameNumber)));
+    if (title != windowTitle()) setWindowTitle(title);
+}
+
+void TfrmMain::ApplyPointer(bool dragging) {
+    const int chosen = static_cast<int>(app_.settings.GetInt(field::Cursor, kSystemPointerNumber));
+    imgSfondo->setCursor(app_.cursors.Pointer(chosen, dragging));
+}
+
+// ---------------------------------------------------------------------------------------
+// The toolbar row
+
+void TfrmMain::SwitchToolBarSize(bool large, bool store) {
+    toolBarLarge_ = large;
+    pnlTB->setVisible(large);
+    pnlTB1->setVisible(!large);
+    const int panelHeight = large ? kLargePanelHeight : kSmallPanelHeight;
+    const int labelTop = large ? kLargeLabelTop : kSmallLabelTop;
+    // The panels keep their designed widths unless the form's font needs more room (the
+    // fonts of a Linux desktop run wider than the designed one).
+    const int labelHeight = panelHeight - labelTop - 1;
+    auto placeLabels = [&](QFrame* panel, QLabel* caption, QLabel* value, int designedWidth,
+                           const QString& widestValue) {
+        const int captionWidth = caption->sizeHint().width();
+        const int valueWidth = value->fontMetrics().horizontalAdvance(widestValue);
+        const int width = std::max(designedWidth, captionWidth + valueWidth + 3 * kLabelInset);
+        panel->resize(width, panelHeight);
+        caption->setGeometry(kLabelInset, labelTop, captionWidth, labelHeight);
+        value->setGeometry(width - kLabelInset - valueWidth - 1, labelTop, valueWidth + 1,
+                           labelHeight);
+    };
+    placeLabels(pnlTempo, lblTempo2, lblTempo, kClockWidth, QStringLiteral("00:00:00"));
+    placeLabels(pnlScore, lblScore2, lblScore, kScoreWidth, QStringLiteral("-00000"));
+    SwitchFlat(toolBarFlat_, false);
+    if (store)
+        PreferencesFile(PreferencesPath(app_.settings))
+            .WriteString(section::Preference, "ToolBar_Large", large ? kYes : kNo);
+}
+
+void TfrmMain::SwitchFlat(bool flat, bool store) {
+    toolBarFlat_ = flat;
+    pnlTB->resize(pnlTB->width(), flat ? kLargeRowFlat : kLargeRowRaised);
+    pnlTB1->resize(pnlTB1->width(), flat ? kSmallRowFlat : kSmallRowRaised);
+    ArrangeHeader();
+    if (store)
+        PreferencesFile(PreferencesPath(app_.settings))
+            .WriteString(section::Preference, "ToolBar_Flat", flat ? kYes : kNo);
+}
+
+void TfrmMain::SwitchClock(bool show, bool store) {
+    showClock_ = show;
+    if (store) {
+        app_.settings.Put(field::ShowTime, show ? kYes : kNo);
+        PreferencesFile(PreferencesPath(app_.settings))
+            .WriteString(section::Preference, "Show_Time", show ? kYes : kNo);
+    }
+    ArrangeHeader();
+}
+
+void TfrmMain::SwitchScore(bool show, bool store) {
+    showScore_ = show;
+    if (store) {
+        app_.settings.Put(field::ShowScore, show ? kYes : kNo);
+        PreferencesFile(PreferencesPath(app_.settings))
+            .WriteString(section::Preference, "Show_Score", show ? kYes : kNo);
+    }
+    ArrangeHeader();
+}
+
+int TfrmMain::ToolBarBottom() const {
+    const QFrame* row = toolBarLarge_ ? pnlTB : pnlTB1;
+    if (row->isHidden()) return 0;
+    return row->y() + row->height();
+}
+
+void TfrmMain::ArrangeHeader() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    // Before a maximised window is on the screen its client does not have its final width yet.
+    const bool maximisedAtStart =
+        app_.game.flags.startupPending && isMaximized() && !isVisible() && screen;
+    const int width = maximisedAtStart ? screen->availableGeometry().width() : pnlClient->width();
+
+    const int clockLeft = width - pnlTempo->width() - kPanelRightMargin;
+    const int scoreLeft = showClock_ ? clockLeft - pnlScore->width() - kPanelGap
+                                     : width - pnlScore->width() - kPanelRightMargin;
+
+    // The right end of the visible toolbar is the right edge of its last button.
+    const QFrame* row = toolBarLarge_ ? pnlTB : pnlTB1;
+    int toolBarRight = 0;
+    for (const QWidget* button : row->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!button->isHidden()) toolBarRight = std::max(toolBarRight, button->geometry().right());
+    }
+    const int rowBottom = ToolBarBottom();
+    const int rowHeight = row->isHidden() ? 0 : row->height();
+    const int panelTop = std::max(0, (rowHeight - pnlTempo->height()) / 2);
+
+    pnlTempo->move(clockLeft, panelTop);
+    pnlScore->move(scoreLeft, panelTop);
+    pnlLineaGrigia->setGeometry(0, rowBottom, width, 1);
+    pnlLineaNera->setGeometry(0, rowBottom + 1, width, 1);
+    pnlTempo->setVisible(showClock_ && clockLeft > toolBarRight + kPanelClearance);
+    pnlScore->setVisible(showScore_ && scoreLeft > toolBarRight + kPanelClearance);
+    pnlTempo->raise();
+    pnlScore->raise();
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout, resize, paint
+
+LayoutInputs TfrmMain::CurrentLayoutInputs() const {
+    LayoutInputs in;
+    const int sideControl = scrBarMain->isHidden() ? 0 : scrBarMain->width();
+    in.width = pnlClient->width() - sideControl;
+    in.height = frameGeometry().height();
+    in.bottom = pnlClient->height() - 1;
+    const int toolBarBottom = ToolBarBottom();
+    in.top = toolBarBottom > 0 ? toolBarBottom : kTopWithoutToolBar;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        in.screenWidth = screen->geometry().width();
+        in.screenHeight = screen->geometry().height();
+    }
+    in.cardWidth = app_.pictures.CardWidth();
+    in.cardHeight = app_.pictures.CardHeight();
+    in.shadowMargin = app_.pictures.ShadowMargin();
+    in.scrollPosition = scrBarMain->value();
+    return in;
+}
+
+void TfrmMain::LoadStoredGameLayout() {
+    const int gameId = static_cast<int>(app_.settings.GetInt(field::GameId, -1));
+    layoutGameId_ = -1;
+    if (gameId < 0) return;
+    app_.game.def = GameDef{};
+    const GamesDatStatus loaded = LoadGameDefinition(app_.catalogue, gameId, app_.game);
+    if (!loaded.Ok()) {
+        // A definition that does not read leaves an empty table; the game chooser or New
+        // game reports the file's fault when the game is played.
+        return;
+    }
+    layoutGameId_ = gameId;
+    ComputeLayout();
+}
+
+void TfrmMain::ComputeLayout() {
+    if (layoutGameId_ < 0) return;
+    TMainGame& layout = app_.mainGame;
+    layout.SetFanSteps(app_.pictures.SizeLetter(), app_.game.def);
+    layout.TableLayout(CurrentLayoutInputs(), app_.game.def);
+    layoutSize_ = pnlClient->size();
+}
+
+void TfrmMain::DrawTable() {
+    imgSfondo->update();
+}
+
+void TfrmMain::PlaceClientChildren() {
+    const QSize client = pnlClient->size();
+    const int side = scrBarMain->isHidden() ? 0 : scrBarMain->sizeHint().width();
+    imgSfondo->setGeometry(0, 0, client.width() - side, client.height());
+    scrBarMain->setGeometry(client.width() - side, 0, side, client.height());
+    const int rowWidth = std::max(client.width(), pnlTB->width());
+    pnlTB->resize(rowWidth, pnlTB->height());
+    pnlTB1->resize(std::max(client.width(), pnlTB1->width()), pnlTB1->height());
+    if (pnlStatusBar->isVisible()) {
+        pnlStatusBar->setGeometry(0, client.height() - kStatusBarHeight, client.width(),
+                                  kStatusBarHeight);
+        pnlStatusBar->raise();
+    }
+    imgSfondo->lower();
+}
+
+void TfrmMain::FormResize() {
+    PlaceClientChildren();
+    ArrangeHeader();
+    if (app_.game.flags.startupPending) return;
+    ComputeLayout();
+    DrawTable();
+}
+
+void TfrmMain::FormShow() {
+    if (!app_.game.flags.startupPending) return;
+    PlaceClientChildren();
+    ArrangeHeader();
+    LoadStoredGameLayout();
+    DrawTable();
+}
+
+void TfrmMain::FormPaint() {
+    imgSfondo->update();
+}
+
+// ---------------------------------------------------------------------------------------
+// Events
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pnlClient && event->type() == QEvent::Resize) {
+        FormResize();
+    } else if (watched == pnlPilesSize &&
+               (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
+        pnlPilesSize->hide();
+    }
+    return C_TAdvancedForm<QMainWindow>::eventFilter(watched, event);
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    C_TAdvancedForm<QMainWindow>::showEvent(event);
+    FormShow();
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // The first activation does not wait for the window system: some never activate a
+        // window that was not clicked (no window manager, focus stealing prevention).
+        QTimer::singleShot(0, this, [this] {
+            if (app_.game.flags.startupPending) m_AppActivate();
+        });
+    }
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    if (pnlPilesSize->isVisible()) pnlPilesSize->hide();
+    C_TAdvancedForm<QMainWindow>::keyPressEvent(event);
+}
+
+void TfrmMain::Timer1Timer() {
+    if (onClockTick) onClockTick();
+}
+
+// ---------------------------------------------------------------------------------------
+// Activation
+
+void TfrmMain::m_AppActivate() {
+    // Activations before the window is on the screen (the splash's) are not the program's.
+    if (!isVisible()) return;
+    if (!app_.game.flags.startupPending) {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->activateWindow();
+    } else {
+        FirstActivation();
+    }
+    if (!LowColourDisplay()) return;
+    const SettingsRecord& settings = app_.settings;
+    if (settings.IsYes(field::FadeBackground) &&
+        (settings.IsYes(field::BackgroundDef) || settings.GetInt(field::BackgroundBmp, 0) == 0))
+        FormResize();
+}
+
+void TfrmMain::FirstActivation() {
+    app_.game.flags.startupPending = false;
+    UpdateWindowTitle();
+    // The window may have reached its final size (a maximised start) after the table was laid
+    // out, while resizes were not yet handled.
+    if (pnlClient->size() != layoutSize_) {
+        FormResize();
+    } else {
+        ArrangeHeader();
+        FormPaint();
+    }
+    LookAfterScoreFile(app_.settings, app_.Messages());
+    if (!StatisticsPresent(app_.ProgramDir()) && onOpenGameAtStart) onOpenGameAtStart();
+}
+
+// ---------------------------------------------------------------------------------------
+// Closing
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+    emit Closed();
+}
+
+void TfrmMain::SaveWindowState() {
+    PreferencesFile prefs(PreferencesPath(app_.settings));
+    if (isMaximized()) {
+        prefs.WriteString(section::Preference, "MainWindowState_Maximized", kYes);
+        return;
+    }
+    prefs.WriteString(section::Preference, "MainWindowState_Maximized", kNo);
+    prefs.WriteInteger(section::Preference, "MainWindowState_Left", x());
+    prefs.WriteInteger(section::Preference, "MainWindowState_Top", y());
+    prefs.WriteInteger(section::Preference, "MainWindowState_Width", width());
+    prefs.WriteInteger(section::Preference, "MainWindowState_Height", height());
+}
+
+bool TfrmMain::FormCloseQuery() {
+    SaveWindowState();
+    if (app_.game.flags.animationRunning) {
+        // The animation stops at once; the game-end handling closes the window after it.
+        app_.game.flags.animationRunning = false;
+        hooks_.Restore();
+        exitRequested_ = true;
+        return false;
+    }
+    return true;
+}
+
+void TfrmMain::FormClose() {
+    closed_ = true;
+    Game& game = app_.game;
+    // 1. A game in progress is given up.
+    if (game.flags.gameInProgress) {
+        if (onEndGame) {
+            onEndGame();
+        } else {
+            game.flags.gameInProgress = false;
+            game.flags.clockRunning = false;
+        }
+    }
+    // 2. Off the screen, silent.
+    repaint();
+    hide();
+    StopGatedSounds(app_.settings, app_.Sounds());
+    // 3. The closing preferences.
+    PreferencesFile prefs(PreferencesPath(app_.settings));
+    StoreClosingPreferences(prefs, app_.loaded.autoPlayAllGames, autoPlayChecked_,
+                            app_.loaded.randomGameType);
+    // 5. No handler of this window runs any more.
+    hooks_.Restore();
+    disconnect(qApp, &QGuiApplication::applicationStateChanged, this, nullptr);
+    Timer1->stop();
 }
 
 }  // namespace tindle

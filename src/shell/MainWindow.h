@@ -1,17 +1,155 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
+
+#include <functional>
+
+#include "shell/AdvancedForm.h"
+#include "shell/MessageHooks.h"
+#include "table/layout/LayoutInputs.h"
+
+class QFrame;
+class QLabel;
+class QMenuBar;
+class QScrollBar;
+class QTimer;
+
+// The main window TfrmMain: the card table with the toolbar row above it (the two toolbars,
+// the clock and the score panels), the status bar, the pile-size hint and the hidden scroll
+// bar. Its creation (FormCreate) runs the settings initialisation of the program, its first
+// activation the score-file care; closing it saves the window state and the closing
+// preferences.
+//
+// Seams for the rest of the program:
+// - imgSfondo (TableArea) carries the table's mouse events as signals and paints through the
+//   drawing code's painter; ApplyPointer sets its pointer from the Cursor preference.
+// - lblTempo / lblScore, Timer1 (its tick calls onClockTick), MainMenu1, pnlTB and pnlTB1
+//   (empty rows whose geometry is kept: the table starts below the visible one).
+// - Hooks(): the animation and deal input filters; ExitRequested(): a close refused during an
+//   animation, to be carried out by the game-end handling once the animation is over.
+// - onEndGame (a game in progress given up at close), onOpenGameAtStart (the game chooser of
+//   a new player at the first activation), onClockTick.
 
 namespace tindle {
 
-// The main window: the card table drawn on the window's own surface.
-class TfrmMain : public QWidget {
-    Q_OBJECT
-public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+class TableArea;
+class TindleApp;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+class TfrmMain : public C_TAdvancedForm<QMainWindow> {
+    Q_OBJECT
+  public:
+    static constexpr int kDesignedWidth = 751;
+    static constexpr int kDesignedHeight = 407;
+    static constexpr int kClockWidth = 80;
+    static constexpr int kScoreWidth = 70;
+
+    // Creates the window and runs FormCreate. When that fails (ZUV.RGF or GAMES.DAT missing or
+    // unreadable) the message has been shown and Created() is false: the program ends.
+    explicit TfrmMain(TindleApp& app, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    bool Created() const { return created_; }
+    TindleApp& App() { return app_; }
+
+    // Window placement from the preferences (after creation, before the window is shown).
+    void PlaceMainWindow();
+    // Title "Tindle [name]  [number]" from the settings; set only when it differs.
+    void UpdateWindowTitle();
+    // The layout inputs of the table for the window's current size.
+    LayoutInputs CurrentLayoutInputs() const;
+    // The resize handling: layout for the new size, status bar, header, redraw.
+    void FormResize();
+    // The table's pointer from the Cursor preference (its twin while dragging).
+    void ApplyPointer(bool dragging);
+
+    // The two header switches of the toolbar row (store: write the preference).
+    void SwitchToolBarSize(bool large, bool store);
+    void SwitchFlat(bool flat, bool store);
+    void SwitchClock(bool show, bool store);
+    void SwitchScore(bool show, bool store);
+    // Places the clock and score panels and the header lines for the window's width.
+    void ArrangeHeader();
+    // The bottom of the visible toolbar row: the top of the table's layout.
+    int ToolBarBottom() const;
+
+    MessageHooks& Hooks() { return hooks_; }
+    bool ExitRequested() const { return exitRequested_; }
+    void ClearExitRequested() { exitRequested_ = false; }
+    bool AutoPlayChecked() const { return autoPlayChecked_; }
+    void SetAutoPlayChecked(bool on) { autoPlayChecked_ = on; }
+    bool UndoAvailable() const { return undoAvailable_; }
+    void SetUndoAvailable(bool on) { undoAvailable_ = on; }
+    // The GameId whose definition the table's layout was computed from (-1 none).
+    int LayoutGameId() const { return layoutGameId_; }
+
+    std::function<void()> onEndGame;
+    std::function<void()> onOpenGameAtStart;
+    std::function<void()> onClockTick;
+
+    // ---- Components.
+    QMenuBar* MainMenu1 = nullptr;
+    QWidget* pnlClient = nullptr;  // the client area holding everything below
+    TableArea* imgSfondo = nullptr;
+    QFrame* pnlTB = nullptr;
+    QFrame* pnlTB1 = nullptr;
+    QFrame* pnlLineaGrigia = nullptr;
+    QFrame* pnlLineaNera = nullptr;
+    QFrame* pnlTempo = nullptr;
+    QLabel* lblTempo2 = nullptr;
+    QLabel* lblTempo = nullptr;
+    QFrame* pnlScore = nullptr;
+    QLabel* lblScore2 = nullptr;
+    QLabel* lblScore = nullptr;
+    QFrame* pnlStatusBar = nullptr;
+    QFrame* pnlPilesSize = nullptr;
+    QLabel* lblPilesSize1 = nullptr;
+    QLabel* lblPilesSize2 = nullptr;
+    QScrollBar* scrBarMain = nullptr;
+    QTimer* Timer1 = nullptr;
+
+  signals:
+    // The close was accepted and FormClose has run.
+    void Closed();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateComponents();
+    bool FormCreate();
+    void FormShow();
+    void FormPaint();
+    bool FormCloseQuery();
+    void FormClose();
+    void m_AppActivate();
+    void FirstActivation();
+    void Timer1Timer();
+    void SaveWindowState();
+    // Loads the stored game's definition and lays the table out for it (empty piles).
+    void LoadStoredGameLayout();
+    void ComputeLayout();
+    void DrawTable();
+    void PlaceClientChildren();
+    bool LowColourDisplay() const;
+
+    TindleApp& app_;
+    MessageHooks hooks_;
+    bool created_ = false;
+    bool closed_ = false;
+    bool shownOnce_ = false;
+    bool exitRequested_ = false;
+    bool autoPlayChecked_ = true;
+    bool undoAvailable_ = true;
+    bool toolBarLarge_ = false;
+    bool toolBarFlat_ = true;
+    bool showClock_ = true;
+    bool showScore_ = true;
+    int layoutGameId_ = -1;
+    QSize layoutSize_;  // the table size of the last layout
+    long long pilesSizeIdleMs_ = 0;
 };
 
 }  // namespace tindle

@@ -1,10 +1,9 @@
 #include <QApplication>
 
-#include "shell/MainWindow.h"
+#include "shell/ProgramEntry.h"
 
+// Tindle reads no command-line arguments of its own.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    tindle::TfrmMain window;
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    return tindle::RunProgram(application);
 }

@@ -1,0 +1,97 @@
+#include "shell/ProgramEntry.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <memory>
+
+#include "play/Sounds.h"
+#include "shell/MainWindow.h"
+#include "shell/MessageBoxes.h"
+#include "shell/TfrmSplash.h"
+#include "shell/TindleApp.h"
+#include "shell/settings/PreferencesFile.h"
+#include "shell/settings/SettingsInit.h"
+#include "shell/settings/SplashSound.h"
+#include "table/ResourceNames.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kExitCode = 0;
+
+// The hourglass from the start until the message loop runs (or the start ends early).
+class StartPointer {
+  public:
+    StartPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~StartPointer() { Restore(); }
+    void Restore() {
+        if (shown_) QGuiApplication::restoreOverrideCursor();
+        shown_ = false;
+    }
+
+  private:
+    bool shown_ = true;
+};
+
+// The splash sound: the master switch goes into the record, and "Splash" plays (once sounds
+// may start) when its switch is on.
+void PlaySplashSound(TindleApp& app) {
+    const PreferencesFile prefs(PreferencesPath(app.settings));
+    app.settings.Put(field::SoundsSplash, ReadSplashSound(app.settings, prefs) ? "Y" : "N");
+    PlayGatedSound(app.settings, app.Sounds(), "Splash", field::SoundsSplash);
+}
+
+}  // namespace
+
+int RunProgram(QApplication& application) {
+    // 1. The hourglass.
+    StartPointer pointer;
+
+    // 2. The process-wide objects and the settings record. The message port shows message
+    // boxes, or writes the log that the whole-program tests read (LoggedMessages).
+    std::unique_ptr<ShellMessagePort> messages;
+    MessageBoxes* boxes = nullptr;
+    if (const char* log = std::getenv(LoggedMessages::kEnvironmentVariable); log && *log) {
+        messages = std::make_unique<LoggedMessages>(log);
+    } else {
+        auto shown = std::make_unique<MessageBoxes>();
+        boxes = shown.get();
+        messages = std::move(shown);
+    }
+    const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
+    TindleApp app(programDir, std::move(messages));
+    if (boxes) boxes->SetLibrary(&app.library);
+
+    // The splash needs the resource library: it is loaded here, before anything is shown.
+    if (!app.LoadResourceLibrary()) return kExitCode;
+
+    // 4. The splash sound, and the splash.
+    PlaySplashSound(app);
+    auto splash = std::make_unique<TfrmSplash>(app.library.Bitmap(kSplashPicture));
+    splash->show();
+    splash->RepaintNow();
+
+    // 5. The main window; its creation runs the settings initialisation.
+    TfrmMain window(app);
+    if (!window.Created()) return kExitCode;
+    if (boxes) boxes->SetParent(&window);
+    QObject::connect(&window, &TfrmMain::Closed, &application, &QCoreApplication::quit);
+
+    // 6. Placement. (7. The game chooser is made by its own part when it is first needed.)
+    window.PlaceMainWindow();
+    splash->RepaintNow();
+
+    // 8. The main window takes over from the splash.
+    window.show();
+    splash->hide();
+    splash.reset();
+
+    // 9. The default pointer, and the message loop until the main window closes.
+    pointer.Restore();
+    application.exec();
+    return kExitCode;
+}
+
+}  // namespace tindle

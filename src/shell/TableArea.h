@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <functional>
+
+// The card table of the main window: the area below the toolbar on which the table is drawn
+// and which receives the mouse events of play. It paints itself from the table's window
+// surface through the painter it is given (the drawing code's); without one it shows the
+// default table green. Its mouse events are handed on as signals, in table (window)
+// coordinates.
+
+namespace tindle {
+
+class TableArea : public QWidget {
+    Q_OBJECT
+  public:
+    // The default table colour (the background kind 0 of a display with many colours).
+    static QColor DefaultGreen() { return QColor(0, 96, 0); }
+
+    // Paints the region of the table the window needs (clip already set on the painter).
+    using Painter = std::function<void(QPainter& painter, const QRect& region)>;
+
+    explicit TableArea(QWidget* parent = nullptr);
+
+    void SetPainter(Painter painter) { painter_ = std::move(painter); }
+    bool HasPainter() const { return static_cast<bool>(painter_); }
+    // True once the area has been painted on the screen for the first time.
+    bool Painted() const { return painted_; }
+
+  signals:
+    // Button: the button that changed; buttons: all buttons held (moves); modifiers: Shift,
+    // Ctrl, Alt.
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void DblClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void FirstPainted();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    Painter painter_;
+    bool painted_ = false;
+};
+
+}  // namespace tindle

@@ -1,0 +1,50 @@
+#include "shell/TfrmSplash.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+namespace tindle {
+
+TfrmSplash::TfrmSplash(const QImage& picture)
+    : C_TAdvancedForm<QWidget>(
+          nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      picture_(picture) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const QSize size = picture_.isNull() ? QSize(kFallbackWidth, kFallbackHeight) : picture_.size();
+    setFixedSize(size);
+
+    lblFreeware_ = new QLabel(QStringLiteral("Freeware version"), this);
+    lblFreeware_->setObjectName(QStringLiteral("lblFreeware"));
+    lblFreeware_->setAlignment(Qt::AlignCenter);
+    QPalette palette = lblFreeware_->palette();
+    palette.setColor(QPalette::WindowText, QColor(250, 214, 110));
+    lblFreeware_->setPalette(palette);
+    lblFreeware_->setGeometry(0, size.height() - 60, size.width(), 30);
+    // The picture carries the words itself.
+    lblFreeware_->setVisible(picture_.isNull());
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void TfrmSplash::RepaintNow() {
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+QString TfrmSplash::FreewareText() const {
+    return lblFreeware_->text();
+}
+
+void TfrmSplash::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (picture_.isNull())
+        painter.fillRect(rect(), QColor(0, 96, 0));
+    else
+        painter.drawImage(0, 0, picture_);
+}
+
+}  // namespace tindle

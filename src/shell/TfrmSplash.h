@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "shell/AdvancedForm.h"
+
+class QLabel;
+
+namespace tindle {
+
+// The splash window shown while the program starts: the splash picture of the resource
+// library, which carries the product's name and the words "Freeware version", centred on the
+// screen without a frame. Without the picture the words are shown as text on the table green.
+class TfrmSplash : public C_TAdvancedForm<QWidget> {
+    Q_OBJECT
+  public:
+    static constexpr int kFallbackWidth = 480;
+    static constexpr int kFallbackHeight = 300;
+
+    explicit TfrmSplash(const QImage& picture);
+
+    // Paints at once and lets the window system catch up once.
+    void RepaintNow();
+    QString FreewareText() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage picture_;
+    QLabel* lblFreeware_;
+};
+
+}  // namespace tindle

@@ -1,0 +1,44 @@
+#include "e2e/MainWindowFixture.h"
+
+namespace tindle::test {
+namespace {
+
+using FirstActivation = MainWindowFixture;
+
+TEST_F(FirstActivation, MigratesTheScoreFileAndRepairsOldValues) {
+    WritePrefs("[Preference]\nCards_Animate=S\nConfirmQuit=S\n");
+    WriteFile(Data("STAT_SCR.DAT"), "[Version]\r\nVersion=0200\r\n0123\r\n");
+    Start();
+    EXPECT_EQ(ReadFile(Data("STAT_SCR.DAT")),
+              "[Version]\r\nVersion=0300\r\n\r\n0123" + std::string(85, ' ') + " x\r\n");
+    EXPECT_EQ(Pref("Cards_Animate"), "Y");
+    EXPECT_EQ(Pref("ConfirmQuit"), "Y");
+    EXPECT_EQ(app->settings.Get(field::CardsAnimate), "Y");
+    EXPECT_TRUE(messages->messages.empty());
+}
+
+TEST_F(FirstActivation, WithoutScoreFileNothingIsRepaired) {
+    WritePrefs("[Preference]\nCards_Animate=S\n");
+    Start();
+    EXPECT_EQ(Pref("Cards_Animate"), "S");
+    EXPECT_FALSE(std::filesystem::exists(Data("STAT_SCR.DAT")));
+}
+
+TEST_F(FirstActivation, AReturningPlayerIsNotShownTheChooser) {
+    WritePrefs("[Preference]\n");
+    WriteFile(Data("Stat_e07.dat"), "stats");
+    Start();
+    EXPECT_EQ(chooserOpened, 0);
+}
+
+TEST_F(FirstActivation, HappensOnceOnly) {
+    TfrmMain& w = Start();
+    EXPECT_EQ(chooserOpened, 1);
+    w.hide();
+    w.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chooserOpened, 1);
+}
+
+}  // namespace
+}  // namespace tindle::test

@@ -1,0 +1,247 @@
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "e2e/MainWindowFixture.h"
+#include "shell/EarlierVersions.h"
+#include "shell/TableArea.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle::test {
+namespace {
+
+using StartAndClose = MainWindowFixture;
+
+TEST_F(StartAndClose, FirstStartCreatesThePlayersAndOpensMaximised) {
+    ASSERT_FALSE(std::filesystem::exists(Data()));
+    TfrmMain& w = Create();
+    ASSERT_TRUE(w.Created());
+    // The players are written while the window is made.
+    EXPECT_EQ(Pref("UserDefault"), "Player 1");
+    EXPECT_EQ(Pref("User001", "Users"), "Player 1");
+    EXPECT_EQ(Pref("User002", "Users"), "Player 2");
+    EXPECT_EQ(Pref("User003", "Users"), "Player 3");
+    EXPECT_EQ(w.lblTempo->text(), "0:00:00");
+    EXPECT_EQ(w.lblTempo2->text(), "Time:");
+    EXPECT_EQ(w.lblScore2->text(), "Score:");
+
+    w.PlaceMainWindow();
+    w.show();
+    Settle();
+    EXPECT_TRUE(w.isMaximized());
+    EXPECT_EQ(w.windowTitle(), "Tindle [Freecell]");
+    // A new player (no statistics file) is offered the game chooser.
+    EXPECT_EQ(chooserOpened, 1);
+    // The stored game's table is laid out below the toolbar, its piles still empty.
+    EXPECT_EQ(w.LayoutGameId(), 1);
+    EXPECT_FALSE(IsOffTable(app->mainGame.FilaX(7)));
+    EXPECT_GE(app->mainGame.DestY(0), w.ToolBarBottom());
+    EXPECT_EQ(app->game.piles, Piles{});
+    EXPECT_TRUE(messages->messages.empty());
+
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(Pref("MainWindowState_Maximized"), "Y");
+    EXPECT_EQ(Pref("MainWindowState_Left"), "<none>");
+    EXPECT_EQ(Pref("MainWindowState_Width"), "<none>");
+    EXPECT_EQ(Pref("AutoPlay"), "Y");
+    EXPECT_EQ(Pref("Random_Game_Type", "Settings"), "2");
+}
+
+TEST_F(StartAndClose, AMaximisedCloseKeepsTheRestoredPlace) {
+    WritePrefs(
+        "[Preference]\nMainWindowState_Left=11\nMainWindowState_Top=12\n"
+        "MainWindowState_Width=600\nMainWindowState_Height=400\nMainWindowState_Maximized=Y\n");
+    TfrmMain& w = Start();
+    EXPECT_TRUE(w.isMaximized());
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(Pref("MainWindowState_Maximized"), "Y");
+    EXPECT_EQ(Pref("MainWindowState_Left"), "11");
+    EXPECT_EQ(Pref("MainWindowState_Top"), "12");
+    EXPECT_EQ(Pref("MainWindowState_Width"), "600");
+    EXPECT_EQ(Pref("MainWindowState_Height"), "400");
+}
+
+TEST_F(StartAndClose, ANormalWindowOpensAndClosesWhereItWas) {
+    WritePrefs(
+        "[Preference]\nMainWindowState_Left=30\nMainWindowState_Top=40\n"
+        "MainWindowState_Width=700\nMainWindowState_Height=500\nMainWindowState_Maximized=N\n");
+    TfrmMain& w = Start();
+    EXPECT_FALSE(w.isMaximized());
+    EXPECT_EQ(w.pos(), QPoint(30, 40));
+    EXPECT_EQ(w.size(), QSize(700, 500));
+
+    w.move(60, 70);
+    w.resize(640, 480);
+    Settle();
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(Pref("MainWindowState_Maximized"), "N");
+    EXPECT_EQ(Pref("MainWindowState_Left"), "60");
+    EXPECT_EQ(Pref("MainWindowState_Top"), "70");
+    EXPECT_EQ(Pref("MainWindowState_Width"), "640");
+    EXPECT_EQ(Pref("MainWindowState_Height"), "480");
+}
+
+TEST_F(StartAndClose, ADamagedPlaceOpensAReachableWindow) {
+    WritePrefs(
+        "[Preference]\nMainWindowState_Left=-90000\nMainWindowState_Top=abc\n"
+        "MainWindowState_Width=5\nMainWindowState_Height=99999999\nMainWindowState_Maximized=N\n");
+    TfrmMain& w = Start();
+    EXPECT_EQ(w.pos(), QPoint(50, 50));
+    EXPECT_GE(w.width(), 320);
+    EXPECT_LE(w.height(), w.screen()->geometry().height());
+}
+
+TEST_F(StartAndClose, TheTitleFollowsTheGameAndItsNumber) {
+    WritePrefs("[Preference]\nGame=2\n");
+    TfrmMain& w = Start();
+    // The name comes from the catalogue, whatever name the file stored.
+    EXPECT_EQ(w.windowTitle(), "Tindle [Klondike]");
+    app->settings.Put(field::GameNumber, "0000000004711");
+    w.UpdateWindowTitle();
+    EXPECT_EQ(w.windowTitle(), "Tindle [Klondike]  [0000000004711]");
+    app->settings.Put(field::GameNumber, "");
+    w.UpdateWindowTitle();
+    EXPECT_EQ(w.windowTitle(), "Tindle [Klondike]");
+}
+
+TEST_F(StartAndClose, AStoredGameNotInTheCatalogueBecomesNone) {
+    WritePrefs("[Preference]\nGame=77\nGame_name=Spider\n");
+    TfrmMain& w = Start();
+    EXPECT_EQ(app->settings.Get(field::GameId), "-001");
+    EXPECT_EQ(app->settings.Get(field::GameName), "");
+    EXPECT_EQ(w.windowTitle(), "Tindle []");
+    EXPECT_EQ(w.LayoutGameId(), -1);
+    EXPECT_TRUE(IsOffTable(app->mainGame.FilaX(0)));
+}
+
+TEST_F(StartAndClose, TheLayoutFollowsTheWindowSize) {
+    WritePrefs(
+        "[Preference]\nGame=2\nMainWindowState_Maximized=N\nMainWindowState_Width=900\n"
+        "MainWindowState_Height=600\n");
+    TfrmMain& w = Start();
+    const int narrow = app->mainGame.FilaX(6);
+    EXPECT_FALSE(IsOffTable(narrow));
+    w.resize(1200, 700);
+    Settle();
+    EXPECT_GT(app->mainGame.FilaX(6), narrow);
+    // The table takes the whole client area below the menu bar.
+    EXPECT_EQ(w.imgSfondo->size(), w.pnlClient->size());
+}
+
+TEST_F(StartAndClose, ACloseDuringAnAnimationWaitsForItsEnd) {
+    TfrmMain& w = Start();
+    app->game.flags.animationRunning = true;
+    w.Hooks().Install(MessageHooks::Hook::Animation);
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.ExitRequested());
+    EXPECT_FALSE(app->game.flags.animationRunning);
+    EXPECT_EQ(w.Hooks().Installed(), MessageHooks::Hook::None);
+    // The window state was saved all the same.
+    EXPECT_EQ(Pref("MainWindowState_Maximized"), "Y");
+    // The game-end handling then closes the window.
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(StartAndClose, ClosingGivesUpTheGameStopsTheSoundsAndStoresAutoplay) {
+    WritePrefs("[Settings]\nRandom_Game_Type=3\n[Preference]\nAutoPlay=N\n");
+    TfrmMain& w = Start();
+    EXPECT_FALSE(w.AutoPlayChecked());
+    int ended = 0;
+    w.onEndGame = [&] { ++ended; };
+    app->game.flags.gameInProgress = true;
+    int closedSignals = 0;
+    QObject::connect(&w, &TfrmMain::Closed, [&] { ++closedSignals; });
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(closedSignals, 1);
+    EXPECT_EQ(sounds->stops, 1);
+    EXPECT_EQ(Pref("AutoPlay"), "N");
+    EXPECT_EQ(Pref("Random_Game_Type", "Settings"), "3");
+}
+
+TEST_F(StartAndClose, PerGameAutoplayIsNotWrittenAsOneSetting) {
+    WritePrefs("[Preference]\nAutoPlay_All_Games=2\nSounds_Enabled=N\n");
+    TfrmMain& w = Start();
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(Pref("AutoPlay"), "<none>");
+    // With all sounds off even the stop request is skipped.
+    EXPECT_EQ(sounds->stops, 0);
+}
+
+TEST_F(StartAndClose, TheVersionStampIsWrittenOnceAndOldFilesGo) {
+    WriteFile(dir.Path() / "BRAVELL.DLL", "old library");
+    Create();
+    EXPECT_EQ(ReadFile(dir.Path() / "SOLV0520.DAT"), "Bravell version: 05.20\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "BRAVELL.DLL"));
+    window.reset();
+    app.reset();
+
+    WriteFile(dir.Path() / "SOLV0520.DAT", "Bravell version: 05.20 (edited)\n");
+    Create();
+    EXPECT_EQ(ReadFile(dir.Path() / "SOLV0520.DAT"), "Bravell version: 05.20 (edited)\n");
+}
+
+TEST_F(StartAndClose, ThePanelsFollowThePreferences) {
+    WritePrefs(
+        "[Preference]\nShow_Time=N\nMainWindowState_Maximized=N\nMainWindowState_Width=800\n"
+        "MainWindowState_Height=500\n");
+    TfrmMain& w = Start();
+    EXPECT_FALSE(w.pnlTempo->isVisible());
+    ASSERT_TRUE(w.pnlScore->isVisible());
+    // Without the clock the score panel moves to the right edge.
+    EXPECT_EQ(w.pnlScore->x(), w.pnlClient->width() - w.pnlScore->width() - 15);
+    EXPECT_FALSE(w.pnlStatusBar->isVisible());
+    EXPECT_FALSE(w.scrBarMain->isVisible());
+    EXPECT_TRUE(w.Timer1->isActive());
+    EXPECT_EQ(w.Timer1->interval(), 1000);
+}
+
+TEST_F(StartAndClose, TheChosenPointerIsTheTablesPointer) {
+    WritePrefs("[Preference]\nCursor=12\n");
+    TfrmMain& w = Start();
+    EXPECT_EQ(w.imgSfondo->cursor().pixmap().toImage(), app->cursors.Cursor(12).pixmap().toImage());
+    w.ApplyPointer(true);
+    EXPECT_EQ(w.imgSfondo->cursor().pixmap().toImage(), app->cursors.Cursor(22).pixmap().toImage());
+}
+
+TEST_F(StartAndClose, TheSystemArrowByDefault) {
+    TfrmMain& w = Start();
+    EXPECT_EQ(w.imgSfondo->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(StartAndClose, AKeyHidesThePileSizeHint) {
+    TfrmMain& w = Start();
+    w.pnlPilesSize->show();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QCoreApplication::sendEvent(&w, &key);
+    EXPECT_FALSE(w.pnlPilesSize->isVisible());
+}
+
+TEST_F(StartAndClose, TheTableReceivesTheMouse) {
+    TfrmMain& w = Start();
+    int downs = 0, ups = 0;
+    QPoint at;
+    QObject::connect(w.imgSfondo, &TableArea::MouseDown,
+                     [&](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+                         ++downs;
+                         at = QPoint(x, y);
+                         EXPECT_EQ(button, Qt::LeftButton);
+                     });
+    QObject::connect(w.imgSfondo, &TableArea::MouseUp,
+                     [&](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++ups; });
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(120, 200), QPointF(120, 200),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(120, 200), QPointF(120, 200),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.imgSfondo, &press);
+    QCoreApplication::sendEvent(w.imgSfondo, &release);
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, 1);
+    EXPECT_EQ(at, QPoint(120, 200));
+}
+
+}  // namespace
+}  // namespace tindle::test

@@ -1,0 +1,100 @@
+#include <QDir>
+#include <QProcess>
+
+#include "e2e/MainWindowFixture.h"
+
+namespace tindle::test {
+namespace {
+
+class WithoutResourceLibrary : public MainWindowFixture {
+    bool withFile(const std::string& name) const override { return name != "ZUV.RGF"; }
+};
+
+TEST_F(WithoutResourceLibrary, TheWindowIsNotMade) {
+    TfrmMain& w = Create();
+    EXPECT_FALSE(w.Created());
+    ASSERT_EQ(messages->messages.size(), 1u);
+    EXPECT_EQ(messages->messages[0].kind, "FatalError");
+    EXPECT_EQ(messages->messages[0].text,
+              "Can't find/load " + QDir::toNativeSeparators(
+                                       QString::fromStdString((dir.Path() / "ZUV.RGF").string()))
+                                       .toLower()
+                                       .toStdString());
+}
+
+class WithoutGamesDat : public MainWindowFixture {
+    bool withFile(const std::string& name) const override { return name != "GAMES.DAT"; }
+};
+
+TEST_F(WithoutGamesDat, TheWindowIsNotMade) {
+    TfrmMain& w = Create();
+    EXPECT_FALSE(w.Created());
+    ASSERT_EQ(messages->messages.size(), 1u);
+    EXPECT_EQ(messages->messages[0].kind, "FatalError");
+    EXPECT_EQ(messages->messages[0].text,
+              "Cannot find file:\n" + (dir.Path() / "GAMES.DAT").string() +
+                  "\nCopy the file into the directory that above is specified\nor reinstall "
+                  "the program.");
+}
+
+TEST_F(WithoutGamesDat, ADamagedFileIsToldToo) {
+    for (const char* text : {"no sections at all\n", "[Sect1]\nabc 001 0 Freecell\n",
+                             "[Sect1]\nnot a catalogue line\n"}) {
+        WriteFile(dir.Path() / "GAMES.DAT", text);
+        TfrmMain& w = Create();
+        EXPECT_FALSE(w.Created()) << text;
+        ASSERT_EQ(messages->messages.size(), 1u);
+        EXPECT_EQ(messages->messages[0].kind, "FatalError");
+        EXPECT_TRUE(
+            messages->messages[0].text.starts_with("The game definitions file cannot be read:\n"))
+            << messages->messages[0].text;
+        window.reset();
+        app.reset();
+    }
+}
+
+// The real program, run as its own process from a folder of its own. The environment
+// variable TINDLE_MESSAGE_LOG makes it write its messages to a file instead of showing them.
+class ProgramRun : public ::testing::Test {
+  protected:
+    void Provide(const char* name) {
+        std::filesystem::copy_file(ProgramDir() / name, dir.Path() / name);
+    }
+    int Run() {
+        std::filesystem::copy_file(ProgramDir() / "tindle", dir.Path() / "tindle");
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("TINDLE_MESSAGE_LOG", QString::fromStdString(Log().string()));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(QString::fromStdString(dir.Path().string()));
+        program.start(QString::fromStdString((dir.Path() / "tindle").string()), {});
+        EXPECT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        return program.exitCode();
+    }
+    std::filesystem::path Log() const { return dir.Path() / "messages.log"; }
+
+    TempDir dir;
+};
+
+TEST_F(ProgramRun, AMissingResourceLibraryEndsTheProgramAfterItsMessage) {
+    Provide("GAMES.DAT");
+    EXPECT_EQ(Run(), 0);
+    const std::string path = (dir.Path() / "zuv.rgf").string();
+    EXPECT_EQ(ReadFile(Log()), "FatalError: Can't find/load " + path + "\n");
+    // It ended before any file was written.
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "DATA"));
+}
+
+TEST_F(ProgramRun, AMissingGamesDatEndsTheProgramAfterItsMessage) {
+    Provide("ZUV.RGF");
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(ReadFile(Log()),
+              "FatalError: Cannot find file:\\n" + (dir.Path() / "GAMES.DAT").string() +
+                  "\\nCopy the file into the directory that above is specified\\nor reinstall "
+                  "the program.\n");
+}
+
+}  // namespace
+}  // namespace tindle::test
