@@ -18,6 +18,7 @@
 #include "shell/EarlierVersions.h"
 #include "shell/HelpSystem.h"
 #include "shell/Messages.h"
+#include "shell/PicturePreload.h"
 #include "shell/ScoreFileMigration.h"
 #include "shell/StatisticsFiles.h"
 #include "shell/TableArea.h"
@@ -230,7 +231,6 @@ bool TfrmMain::FormCreate() {
         SwitchScore(app_.loaded.showScore, false);
         autoPlayChecked_ = app_.loaded.autoPlay;
         pnlStatusBar->setVisible(app_.loaded.statusBarVisible);
-        app_.pictures.ApplyShadowSetting(settings);
 
         // 8. The card table and the empty piles.
         game.cards = CardTable();
@@ -257,8 +257,15 @@ bool TfrmMain::FormCreate() {
             settings.Put(field::GameName, "");
         }
 
-        // 11. Card size and pictures.
-        app_.pictures.ApplyCardSize(settings);
+        // 11. Card size and pictures (perhaps decoded while the window was made), and the card
+        // shadows read at step 7.
+        if (app_.preload) {
+            app_.preload->FinishCardPictures(settings);
+            app_.preload.reset();
+        } else {
+            app_.pictures.ApplyCardSize(settings);
+        }
+        app_.pictures.ApplyShadowSetting(settings);
 
         // 12. Undo availability from the undo mode.
         undoAvailable_ = settings.Get(field::UndoEnabled) != "2";

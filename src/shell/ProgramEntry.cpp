@@ -6,8 +6,10 @@
 #include <memory>
 
 #include "play/Sounds.h"
+#include "shell/AdvancedForm.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBoxes.h"
+#include "shell/PicturePreload.h"
 #include "shell/TfrmSplash.h"
 #include "shell/TindleApp.h"
 #include "shell/settings/PreferencesFile.h"
@@ -67,9 +69,14 @@ int RunProgram(QApplication& application) {
     // The splash needs the resource library: it is loaded here, before anything is shown.
     if (!app.LoadResourceLibrary()) return kExitCode;
 
+    // The splash and card pictures are decoded meanwhile on a worker thread.
+    app.preload = std::make_unique<PicturePreload>(
+        app.library, app.pictures, PreferencesPath(app.settings), std::string(kSplashPicture));
+
     // 4. The splash sound, and the splash.
     PlaySplashSound(app);
-    auto splash = std::make_unique<TfrmSplash>(app.library.Bitmap(kSplashPicture));
+    FormFont();  // the font database is read while the worker decodes
+    auto splash = std::make_unique<TfrmSplash>(app.preload->TakeSplashPicture());
     splash->show();
     splash->RepaintNow();
 

@@ -2,8 +2,8 @@
 
 #include <QUrl>
 
+#include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,25 +11,28 @@
 
 #include "model/Ports.h"
 
-class QSoundEffect;
+class QLibrary;
 
-// The sound port of the program: the WAVE sounds of the resource library played with
-// QSoundEffect. Asynchronous sounds play while the program goes on, looped ones until they are
-// stopped or replaced, synchronous ones make the caller wait until they end (window input is
-// held back meanwhile, and the wait is cut short after a limit). A new sound replaces the one
-// that is playing; a name the library does not hold stops it.
+// The sound port of the program: the WAVE sounds of the resource library. Asynchronous sounds
+// play while the program goes on, looped ones until they are stopped or replaced, synchronous
+// ones make the caller wait until they end (window input is held back meanwhile, and the wait
+// is cut short after a limit). A new sound replaces the one that is playing; a name the
+// library does not hold stops it.
 //
-// Without an audio output device (or without a sound server) nothing is played, nothing
-// fails and a synchronous sound does not wait.
+// Without an audio output device (or without a sound server, or without the sound module)
+// nothing is played, nothing fails and a synchronous sound does not wait.
 //
-// The multimedia backend is slow to start, so no sound object exists until Start() (the
-// program calls it once its main window is on the screen): a sound asked for before that is
-// remembered and played by Start, later requests replacing it.
+// The multimedia backend is slow to load, so nothing of it exists until Start() (the program
+// calls it once its main window is on the screen): then the sound module is loaded
+// (SoundBackend.h). A sound asked for before that is remembered and played by Start, later
+// requests replacing it.
 //
 // Callers do not use this class directly: every sound goes through PlayGatedSound
 // (play/Sounds.h), which checks the sound's switch and the master switch.
 
 namespace tindle {
+
+class SoundBackend;
 
 class SoundPlayer : public SoundPort {
   public:
@@ -38,7 +41,7 @@ class SoundPlayer : public SoundPort {
 
     static constexpr int kDefaultSyncLimitMs = 5000;
 
-    explicit SoundPlayer(SoundLocator locate);
+    SoundPlayer(SoundLocator locate, std::filesystem::path moduleFile);
     ~SoundPlayer() override;
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -46,9 +49,13 @@ class SoundPlayer : public SoundPort {
     void Play(std::string_view name, SoundMode mode) override;
     void Stop() override;
 
-    // Sounds may be made from now on; a remembered request is played.
+    // Sounds may be made from now on: the module is loaded and a remembered request played.
     void Start();
     bool Started() const { return started_; }
+    // Whether the module was loaded (false: the program is silent).
+    bool HasBackend() const { return backend_ != nullptr; }
+    // Whether sounds are heard: the module is loaded and there is an output device.
+    bool CanPlay() const;
     // The request remembered before Start, if any (name and mode).
     std::optional<std::pair<std::string, SoundMode>> Pending() const { return pending_; }
 
@@ -58,15 +65,13 @@ class SoundPlayer : public SoundPort {
     const std::string& Current() const { return currentName_; }
 
   private:
-    QSoundEffect* EffectFor(const std::string& name, const QUrl& url);
-    void WaitUntilFinished(QSoundEffect* effect);
-
     SoundLocator locate_;
+    std::filesystem::path moduleFile_;
     bool started_ = false;
     int syncLimitMs_ = kDefaultSyncLimitMs;
     std::optional<std::pair<std::string, SoundMode>> pending_;
-    std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
-    QSoundEffect* current_ = nullptr;
+    std::unique_ptr<QLibrary> module_;
+    std::unique_ptr<SoundBackend> backend_;
     std::string currentName_;
 };
 

@@ -1,5 +1,7 @@
 #include "shell/TindleApp.h"
 
+#include "shell/PicturePreload.h"
+#include "shell/SoundBackend.h"
 #include "shell/SoundPlayer.h"
 #include "shell/settings/SettingsInit.h"
 
@@ -16,7 +18,8 @@ TindleApp::TindleApp(const std::filesystem::path& programDir,
     InitialiseSettingsRecord(settings, programDir);
     if (!sounds_) {
         auto player = std::make_unique<SoundPlayer>(
-            [this](std::string_view name) { return library.SoundUrl(name); });
+            [this](std::string_view name) { return library.SoundUrl(name); },
+            ProgramDir() / kSoundModuleFileName);
         player_ = player.get();
         sounds_ = std::move(player);
     }

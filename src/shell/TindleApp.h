@@ -25,6 +25,7 @@
 
 namespace tindle {
 
+class PicturePreload;
 class SoundPlayer;
 class SoundPort;
 
@@ -65,6 +66,9 @@ class TindleApp {
     Random random;
     LoadedPreferences loaded;  // the start-up values that are not record fields
     CursorTable cursors;
+    // The pictures being decoded while the program starts (the program entry's; none in tests
+    // that make the window themselves). Declared after the pictures: gone before them.
+    std::unique_ptr<PicturePreload> preload;
 
   private:
     std::unique_ptr<ShellMessagePort> messages_;

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QAudioDevice>
 #include <QElapsedTimer>
-#include <QMediaDevices>
 #include <QUrl>
 
 #include <string>
@@ -17,10 +15,6 @@
 
 namespace tindle {
 namespace {
-
-bool HasAudioOutput() {
-    return !QMediaDevices::audioOutputs().isEmpty();
-}
 
 TEST(SoundGating, PlaysOnlyWithTheEventSwitchAndTheMasterSwitch) {
     SettingsRecord settings;
@@ -67,15 +61,18 @@ class SoundPlayerTest : public ::testing::Test {
         ASSERT_TRUE(
             library.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())));
     }
+    static std::filesystem::path Module() { return test::ProgramDir() / "tindle-sound.so"; }
     ResourceLibrary library;
     std::vector<std::string> asked;
 };
 
 TEST_F(SoundPlayerTest, NothingIsMadeBeforeStartAndTheLastRequestPlaysThen) {
-    SoundPlayer player([this](std::string_view name) {
-        asked.emplace_back(name);
-        return library.SoundUrl(name);
-    });
+    SoundPlayer player(
+        [this](std::string_view name) {
+            asked.emplace_back(name);
+            return library.SoundUrl(name);
+        },
+        Module());
     player.Play("Splash", SoundMode::Async);
     player.Play("About", SoundMode::Async);
     EXPECT_TRUE(asked.empty());
@@ -85,13 +82,13 @@ TEST_F(SoundPlayerTest, NothingIsMadeBeforeStartAndTheLastRequestPlaysThen) {
     player.Start();
     EXPECT_FALSE(player.Pending());
     EXPECT_EQ(asked, std::vector<std::string>{"About"});
-    if (HasAudioOutput()) {
+    if (player.CanPlay()) {
         EXPECT_EQ(player.Current(), "About");
     }
 }
 
 TEST_F(SoundPlayerTest, AStopBeforeStartDropsTheRequest) {
-    SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); });
+    SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); }, Module());
     player.Play("Splash", SoundMode::Async);
     player.Stop();
     player.Start();
@@ -99,13 +96,15 @@ TEST_F(SoundPlayerTest, AStopBeforeStartDropsTheRequest) {
 }
 
 TEST_F(SoundPlayerTest, AMissingSoundStopsThePlayingOne) {
-    SoundPlayer player([this](std::string_view name) {
-        asked.emplace_back(name);
-        return library.SoundUrl(name);
-    });
+    SoundPlayer player(
+        [this](std::string_view name) {
+            asked.emplace_back(name);
+            return library.SoundUrl(name);
+        },
+        Module());
     player.Start();
     player.Play("Shuffle", SoundMode::Loop);
-    if (HasAudioOutput()) {
+    if (player.CanPlay()) {
         EXPECT_EQ(player.Current(), "Shuffle");
     }
     player.Play("_tmp_stop_", SoundMode::Async);
@@ -114,7 +113,7 @@ TEST_F(SoundPlayerTest, AMissingSoundStopsThePlayingOne) {
 }
 
 TEST_F(SoundPlayerTest, ASynchronousSoundReturnsWithOrWithoutAnAudioDevice) {
-    SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); });
+    SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); }, Module());
     player.SetSyncLimit(3000);
     player.Start();
     QElapsedTimer clock;
@@ -122,18 +121,41 @@ TEST_F(SoundPlayerTest, ASynchronousSoundReturnsWithOrWithoutAnAudioDevice) {
     player.Play("New", SoundMode::Sync);
     EXPECT_LT(clock.elapsed(), 3500);
     // Without a device there is nothing to wait for.
-    if (!HasAudioOutput()) {
+    if (!player.CanPlay()) {
         EXPECT_LT(clock.elapsed(), 500);
     }
     EXPECT_EQ(player.Current(), "");
     // A new sound replaces the last; stopping leaves nothing playing.
     player.Play("Won", SoundMode::Async);
     player.Play("Stock", SoundMode::Async);
-    if (HasAudioOutput()) {
+    if (player.CanPlay()) {
         EXPECT_EQ(player.Current(), "Stock");
     }
     player.Stop();
     EXPECT_EQ(player.Current(), "");
+}
+
+TEST_F(SoundPlayerTest, TheSoundModuleIsLoadedByStart) {
+    SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); }, Module());
+    EXPECT_FALSE(player.HasBackend());
+    player.Start();
+    EXPECT_TRUE(player.HasBackend());
+}
+
+TEST_F(SoundPlayerTest, WithoutTheModuleTheProgramIsSilent) {
+    test::TempDir dir;
+    test::WriteFile(dir.Path() / "tindle-sound.so", "not a library");
+    for (const auto& module : {dir.Path() / "none.so", dir.Path() / "tindle-sound.so"}) {
+        SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); },
+                           module);
+        player.Play("Splash", SoundMode::Async);
+        player.Start();
+        EXPECT_FALSE(player.HasBackend());
+        player.Play("New", SoundMode::Sync);
+        player.Play("Shuffle", SoundMode::Loop);
+        EXPECT_EQ(player.Current(), "");
+        player.Stop();
+    }
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QUrl>
+
+#include <string>
+
+// What plays the sounds: QSoundEffect in a module of its own (sound/), loaded when sounds
+// start. The multimedia libraries are many and slow to load; kept out of the program itself,
+// they cost nothing until the main window is on the screen. Without the module (or without the
+// libraries it needs) the program runs silent.
+
+namespace tindle {
+
+class SoundBackend {
+  public:
+    virtual ~SoundBackend() = default;
+    // Whether there is an audio output device to play on.
+    virtual bool HasOutput() = 0;
+    // Plays a sound (named, at url), stopping the one that is playing; looped until stopped.
+    virtual void Play(const std::string& name, const QUrl& url, bool loop) = 0;
+    // Waits (window input held back) until the sound last played has ended, at most limitMs.
+    virtual void WaitUntilFinished(int limitMs) = 0;
+    virtual void Stop() = 0;
+};
+
+// The module's one exported function: a new backend, owned by the caller.
+using SoundBackendFactory = SoundBackend* (*)();
+inline constexpr const char* kSoundBackendFactoryName = "TindleCreateSoundBackend";
+// The module's file in the program directory.
+inline constexpr const char* kSoundModuleFileName = "tindle-sound.so";
+
+}  // namespace tindle

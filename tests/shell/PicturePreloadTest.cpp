@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "shell/PicturePreload.h"
+#include "shell/settings/SettingsInit.h"
+#include "support/QtTestApp.h"
+#include "support/TestPaths.h"
+#include "table/CardPictures.h"
+#include "table/ResourceLibrary.h"
+#include "table/ResourceNames.h"
+
+namespace tindle {
+namespace {
+
+class PicturePreloadTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::QtTestApp();
+        ASSERT_TRUE(
+            library.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())));
+    }
+    // What the start-up load puts into the record for these preferences.
+    SettingsRecord Choice(const std::string& size, const std::string& set,
+                          const std::string& back) {
+        SettingsRecord record;
+        record.Put(field::CardSize, size);
+        record.Put(field::CardSet, set);
+        record.Put(field::BackCard, back);
+        return record;
+    }
+    void ExpectSamePictures(const CardPictures& a, const CardPictures& b) {
+        EXPECT_EQ(a.CardWidth(), b.CardWidth());
+        EXPECT_EQ(a.SizeLetter(), b.SizeLetter());
+        EXPECT_EQ(a.Back(), b.Back());
+        for (int face : {0, 12, 25, 51, 52})
+            EXPECT_EQ(a.Face(face), b.Face(face)) << face;
+        EXPECT_EQ(a.Mark(MarkSlot::Waste), b.Mark(MarkSlot::Waste));
+    }
+    test::TempDir dir;
+    ResourceLibrary library;
+};
+
+TEST_F(PicturePreloadTest, GivesTheSplashAndThePicturesOfTheStoredChoice) {
+    test::WriteFile(dir.Path() / "CFG.DAT", "[Preference]\nCard_Size=M\nBack_Card=3\n");
+    CardPictures preloaded(library);
+    PicturePreload preload(library, preloaded, dir.Path() / "CFG.DAT", std::string(kSplashPicture));
+    const QImage splash = preload.TakeSplashPicture();
+    EXPECT_EQ(splash, library.Bitmap(kSplashPicture));
+    EXPECT_FALSE(splash.isNull());
+    EXPECT_TRUE(preload.TakeSplashPicture().isNull());
+
+    const SettingsRecord record = Choice("M", "001", "003");
+    EXPECT_TRUE(preload.FinishCardPictures(record));
+    CardPictures direct(library);
+    direct.ApplyCardSize(record);
+    ExpectSamePictures(preloaded, direct);
+    EXPECT_EQ(preloaded.CardWidth(), 59);
+}
+
+TEST_F(PicturePreloadTest, AnotherChoiceInTheRecordIsLoadedAgain) {
+    // No preferences file: the worker loads the defaults, but the record asks for card set 3
+    // (a display of few colours).
+    CardPictures preloaded(library);
+    PicturePreload preload(library, preloaded, dir.Path() / "CFG.DAT", std::string(kSplashPicture));
+    const SettingsRecord record = Choice("B", "003", "011");
+    EXPECT_FALSE(preload.FinishCardPictures(record));
+    CardPictures direct(library);
+    direct.ApplyCardSize(record);
+    ExpectSamePictures(preloaded, direct);
+    CardPictures defaults(library);
+    defaults.ApplyCardSize(Choice("B", "001", "011"));
+    EXPECT_NE(preloaded.Face(0), defaults.Face(0));
+}
+
+TEST_F(PicturePreloadTest, DroppedUnusedItWaitsForItsWorker) {
+    CardPictures pictures(library);
+    { PicturePreload preload(library, pictures, dir.Path() / "CFG.DAT", "NO_SUCH_PICTURE"); }
+    EXPECT_EQ(pictures.CardWidth(), 71);
+    EXPECT_FALSE(pictures.Face(0).isNull());
+}
+
+}  // namespace
+}  // namespace tindle
