@@ -17,9 +17,10 @@ inline constexpr int kDragTwinOffset = 10;
 
 class CursorTable {
   public:
-    // Loads the twelve cursors; a picture the library lacks leaves its number empty.
+    // Takes the twelve cursors of the library; a picture the library lacks leaves its number
+    // empty. They are made when first asked for (the system arrow, the default, needs none).
     void Load(const ResourceLibrary& library);
-    bool Has(int number) const { return cursors_.count(number) != 0; }
+    bool Has(int number) const;
     // The cursor of a number; the system arrow for a number that is not loaded.
     QCursor Cursor(int number) const;
     // The table's pointer for the chosen number (the Cursor preference): the system arrow for
@@ -27,7 +28,11 @@ class CursorTable {
     QCursor Pointer(int chosen, bool dragging) const;
 
   private:
-    std::map<int, QCursor> cursors_;
+    void Make() const;
+
+    const ResourceLibrary* library_ = nullptr;
+    mutable bool made_ = false;
+    mutable std::map<int, QCursor> cursors_;
 };
 
 }  // namespace tindle

@@ -53,6 +53,10 @@ constexpr int kTopWithoutToolBar = 5;
 // Extra width of the toolbar rows of a maximised window.
 constexpr int kMaximisedRowExtra = 8;
 constexpr int kClockIntervalMs = 1000;
+constexpr int kFirstActivationLimitMs = 1000;
+// The sounds start a little after the first picture, once what the first activation changed
+// is on the screen too.
+constexpr int kSoundStartDelayMs = 100;
 constexpr int kStatusBarHeight = 19;
 constexpr int kPilesSizeWidth = 80;
 constexpr int kPilesSizeHeight = 34;
@@ -118,12 +122,15 @@ void TfrmMain::CreateComponents() {
     setCentralWidget(pnlClient);
     pnlClient->installEventFilter(this);
 
+    // The table is made first: every other child lies above it.
     imgSfondo = new TableArea(pnlClient);
     imgSfondo->setObjectName(QStringLiteral("imgSfondo"));
     connect(imgSfondo, &TableArea::FirstPainted, this, [this] {
-        // Sounds start once the window is on the screen: the multimedia backend is slow to
-        // load and nothing should delay the first picture.
-        QTimer::singleShot(0, this, [this] { app_.StartSounds(); });
+        // Once the table is on the screen: the first activation, if the window system has not
+        // reported one, and the sounds (the multimedia backend is slow to load, and nothing
+        // should delay the first picture).
+        QTimer::singleShot(0, this, [this] { RunFirstActivation(); });
+        QTimer::singleShot(kSoundStartDelayMs, this, [this] { app_.StartSounds(); });
     });
 
     pnlTB = MakePanel(pnlClient, QFrame::NoFrame, QFrame::Plain);
@@ -424,8 +431,6 @@ void TfrmMain::ArrangeHeader() {
     pnlLineaNera->setGeometry(0, rowBottom + 1, width, 1);
     pnlTempo->setVisible(showClock_ && clockLeft > toolBarRight + kPanelClearance);
     pnlScore->setVisible(showScore_ && scoreLeft > toolBarRight + kPanelClearance);
-    pnlTempo->raise();
-    pnlScore->raise();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -490,7 +495,6 @@ void TfrmMain::PlaceClientChildren() {
                                   kStatusBarHeight);
         pnlStatusBar->raise();
     }
-    imgSfondo->lower();
 }
 
 void TfrmMain::FormResize() {
@@ -532,10 +536,9 @@ void TfrmMain::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
         // The first activation does not wait for the window system: some never activate a
-        // window that was not clicked (no window manager, focus stealing prevention).
-        QTimer::singleShot(0, this, [this] {
-            if (app_.game.flags.startupPending) m_AppActivate();
-        });
+        // window that was not clicked (no window manager, focus stealing prevention). It comes
+        // after the first picture of the table, or after a while if that never comes.
+        QTimer::singleShot(kFirstActivationLimitMs, this, [this] { RunFirstActivation(); });
     }
 }
 
@@ -566,6 +569,10 @@ void TfrmMain::m_AppActivate() {
         FormResize();
 }
 
+void TfrmMain::RunFirstActivation() {
+    if (app_.game.flags.startupPending && isVisible()) m_AppActivate();
+}
+
 void TfrmMain::FirstActivation() {
     app_.game.flags.startupPending = false;
     UpdateWindowTitle();
@@ -575,7 +582,8 @@ void TfrmMain::FirstActivation() {
         FormResize();
     } else {
         ArrangeHeader();
-        FormPaint();
+        // A table already on the screen shows what there is to show.
+        if (!imgSfondo->Painted()) FormPaint();
     }
     LookAfterScoreFile(app_.settings, app_.Messages());
     if (!StatisticsPresent(app_.ProgramDir()) && onOpenGameAtStart) onOpenGameAtStart();

@@ -126,6 +126,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     void FormClose();
     void m_AppActivate();
     void FirstActivation();
+    // The first activation, unless the window system has reported it already.
+    void RunFirstActivation();
     void Timer1Timer();
     void SaveWindowState();
     // Loads the stored game's definition and lays the table out for it (empty piles).

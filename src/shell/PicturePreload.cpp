@@ -2,7 +2,6 @@
 
 #include "shell/settings/PreferencesFile.h"
 #include "table/CardPictures.h"
-#include "table/ResourceLibrary.h"
 
 namespace tindle {
 
@@ -26,40 +25,25 @@ bool SameChoice(const SettingsRecord& a, const SettingsRecord& b) {
 
 }  // namespace
 
-PicturePreload::PicturePreload(const ResourceLibrary& library, CardPictures& pictures,
-                               const std::filesystem::path& preferencesFile,
-                               std::string splashPicture)
-    : library_(library), pictures_(pictures), splash_(splashPromise_.get_future()) {
-    worker_ = std::thread(&PicturePreload::Run, this, preferencesFile, std::move(splashPicture));
+PicturePreload::PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
+                               std::function<void()> firstTask)
+    : pictures_(pictures) {
+    worker_ = std::thread(&PicturePreload::Run, this, preferencesFile, std::move(firstTask));
 }
 
 PicturePreload::~PicturePreload() {
     if (worker_.joinable()) worker_.join();
 }
 
-void PicturePreload::Run(std::filesystem::path preferencesFile, std::string splashPicture) {
+void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<void()> firstTask) {
     try {
-        splashPromise_.set_value(library_.Bitmap(splashPicture));
-    } catch (...) {
-        splashPromise_.set_exception(std::current_exception());
-        return;
-    }
-    try {
+        if (firstTask) firstTask();
         ReadCardChoice(preferencesFile, choice_);
         pictures_.ApplyCardSize(choice_);
         loaded_ = true;
     } catch (...) {
         // Out of memory or the like: the main thread loads them itself.
         loaded_ = false;
-    }
-}
-
-QImage PicturePreload::TakeSplashPicture() {
-    if (!splash_.valid()) return {};
-    try {
-        return splash_.get();
-    } catch (...) {
-        return {};
     }
 }
 

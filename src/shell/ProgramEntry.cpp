@@ -69,14 +69,13 @@ int RunProgram(QApplication& application) {
     // The splash needs the resource library: it is loaded here, before anything is shown.
     if (!app.LoadResourceLibrary()) return kExitCode;
 
-    // The splash and card pictures are decoded meanwhile on a worker thread.
-    app.preload = std::make_unique<PicturePreload>(
-        app.library, app.pictures, PreferencesPath(app.settings), std::string(kSplashPicture));
+    // The font database is read and the card pictures are decoded meanwhile on a worker.
+    app.preload = std::make_unique<PicturePreload>(app.pictures, PreferencesPath(app.settings),
+                                                   [] { FormFont(); });
 
     // 4. The splash sound, and the splash.
     PlaySplashSound(app);
-    FormFont();  // the font database is read while the worker decodes
-    auto splash = std::make_unique<TfrmSplash>(app.preload->TakeSplashPicture());
+    auto splash = std::make_unique<TfrmSplash>(app.library.Bitmap(kSplashPicture));
     splash->show();
     splash->RepaintNow();
 

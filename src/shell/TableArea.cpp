@@ -15,8 +15,8 @@ TableArea::TableArea(QWidget* parent) : QWidget(parent) {
 }
 
 void TableArea::paintEvent(QPaintEvent* event) {
+    // The painter is clipped to the region to repaint.
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     if (painter_)
         painter_(painter, event->rect());
     else

@@ -16,15 +16,16 @@ TfrmSplash::TfrmSplash(const QImage& picture)
     const QSize size = picture_.isNull() ? QSize(kFallbackWidth, kFallbackHeight) : picture_.size();
     setFixedSize(size);
 
-    lblFreeware_ = new QLabel(QStringLiteral("Freeware version"), this);
-    lblFreeware_->setObjectName(QStringLiteral("lblFreeware"));
-    lblFreeware_->setAlignment(Qt::AlignCenter);
-    QPalette palette = lblFreeware_->palette();
-    palette.setColor(QPalette::WindowText, QColor(250, 214, 110));
-    lblFreeware_->setPalette(palette);
-    lblFreeware_->setGeometry(0, size.height() - 60, size.width(), 30);
-    // The picture carries the words itself.
-    lblFreeware_->setVisible(picture_.isNull());
+    // The picture carries the words itself; without it they are written on the green.
+    if (picture_.isNull()) {
+        lblFreeware_ = new QLabel(QStringLiteral("Freeware version"), this);
+        lblFreeware_->setObjectName(QStringLiteral("lblFreeware"));
+        lblFreeware_->setAlignment(Qt::AlignCenter);
+        QPalette palette = lblFreeware_->palette();
+        palette.setColor(QPalette::WindowText, QColor(250, 214, 110));
+        lblFreeware_->setPalette(palette);
+        lblFreeware_->setGeometry(0, size.height() - 60, size.width(), 30);
+    }
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
@@ -35,8 +36,8 @@ void TfrmSplash::RepaintNow() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-QString TfrmSplash::FreewareText() const {
-    return lblFreeware_->text();
+bool TfrmSplash::ShowsFreewareText() const {
+    return lblFreeware_ != nullptr;
 }
 
 void TfrmSplash::paintEvent(QPaintEvent*) {

@@ -22,14 +22,15 @@ class TfrmSplash : public C_TAdvancedForm<QWidget> {
 
     // Paints at once and lets the window system catch up once.
     void RepaintNow();
-    QString FreewareText() const;
+    // Whether the words are written by the window (no picture) rather than by the picture.
+    bool ShowsFreewareText() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QImage picture_;
-    QLabel* lblFreeware_;
+    QLabel* lblFreeware_ = nullptr;
 };
 
 }  // namespace tindle

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include "e2e/MainWindowFixture.h"
@@ -60,15 +61,18 @@ class ProgramRun : public ::testing::Test {
     void Provide(const char* name) {
         std::filesystem::copy_file(ProgramDir() / name, dir.Path() / name);
     }
-    int Run() {
+    void Start(QProcess& program) {
         std::filesystem::copy_file(ProgramDir() / "tindle", dir.Path() / "tindle");
-        QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("TINDLE_MESSAGE_LOG", QString::fromStdString(Log().string()));
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(QString::fromStdString(dir.Path().string()));
         program.start(QString::fromStdString((dir.Path() / "tindle").string()), {});
+    }
+    int Run() {
+        QProcess program;
+        Start(program);
         EXPECT_TRUE(program.waitForFinished(30000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         return program.exitCode();
@@ -94,6 +98,28 @@ TEST_F(ProgramRun, AMissingGamesDatEndsTheProgramAfterItsMessage) {
               "FatalError: Cannot find file:\\n" + (dir.Path() / "GAMES.DAT").string() +
                   "\\nCopy the file into the directory that above is specified\\nor reinstall "
                   "the program.\n");
+}
+
+TEST_F(ProgramRun, AWholeStartShowsTheWindowAndWritesItsFiles) {
+    for (const char* name : {"GAMES.DAT", "ZUV.RGF", "bravell.hlp", "tindle-sound.so"})
+        Provide(name);
+    QProcess program;
+    Start(program);
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // The players are written while the window is made, the version stamp after them.
+    QElapsedTimer clock;
+    clock.start();
+    while (!std::filesystem::exists(dir.Path() / "SOLV0520.DAT") && clock.elapsed() < 20000)
+        program.waitForFinished(50);
+    EXPECT_EQ(program.state(), QProcess::Running);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "DATA" / "CFG.DAT"));
+    EXPECT_EQ(ReadFile(dir.Path() / "SOLV0520.DAT"), "Bravell version: 05.20\n");
+    program.waitForFinished(500);  // a moment for the first activation and the sounds
+    EXPECT_EQ(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished(10000);
+    // Nothing was told to the player.
+    EXPECT_FALSE(std::filesystem::exists(Log()));
 }
 
 }  // namespace

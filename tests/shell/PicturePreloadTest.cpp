@@ -6,7 +6,6 @@
 #include "support/TestPaths.h"
 #include "table/CardPictures.h"
 #include "table/ResourceLibrary.h"
-#include "table/ResourceNames.h"
 
 namespace tindle {
 namespace {
@@ -39,17 +38,15 @@ class PicturePreloadTest : public ::testing::Test {
     ResourceLibrary library;
 };
 
-TEST_F(PicturePreloadTest, GivesTheSplashAndThePicturesOfTheStoredChoice) {
+TEST_F(PicturePreloadTest, GivesThePicturesOfTheStoredChoiceAfterItsFirstTask) {
     test::WriteFile(dir.Path() / "CFG.DAT", "[Preference]\nCard_Size=M\nBack_Card=3\n");
     CardPictures preloaded(library);
-    PicturePreload preload(library, preloaded, dir.Path() / "CFG.DAT", std::string(kSplashPicture));
-    const QImage splash = preload.TakeSplashPicture();
-    EXPECT_EQ(splash, library.Bitmap(kSplashPicture));
-    EXPECT_FALSE(splash.isNull());
-    EXPECT_TRUE(preload.TakeSplashPicture().isNull());
+    bool firstTaskRan = false;
+    PicturePreload preload(preloaded, dir.Path() / "CFG.DAT", [&] { firstTaskRan = true; });
 
     const SettingsRecord record = Choice("M", "001", "003");
     EXPECT_TRUE(preload.FinishCardPictures(record));
+    EXPECT_TRUE(firstTaskRan);
     CardPictures direct(library);
     direct.ApplyCardSize(record);
     ExpectSamePictures(preloaded, direct);
@@ -60,7 +57,7 @@ TEST_F(PicturePreloadTest, AnotherChoiceInTheRecordIsLoadedAgain) {
     // No preferences file: the worker loads the defaults, but the record asks for card set 3
     // (a display of few colours).
     CardPictures preloaded(library);
-    PicturePreload preload(library, preloaded, dir.Path() / "CFG.DAT", std::string(kSplashPicture));
+    PicturePreload preload(preloaded, dir.Path() / "CFG.DAT");
     const SettingsRecord record = Choice("B", "003", "011");
     EXPECT_FALSE(preload.FinishCardPictures(record));
     CardPictures direct(library);
@@ -73,7 +70,7 @@ TEST_F(PicturePreloadTest, AnotherChoiceInTheRecordIsLoadedAgain) {
 
 TEST_F(PicturePreloadTest, DroppedUnusedItWaitsForItsWorker) {
     CardPictures pictures(library);
-    { PicturePreload preload(library, pictures, dir.Path() / "CFG.DAT", "NO_SUCH_PICTURE"); }
+    { PicturePreload preload(pictures, dir.Path() / "CFG.DAT"); }
     EXPECT_EQ(pictures.CardWidth(), 71);
     EXPECT_FALSE(pictures.Face(0).isNull());
 }
