@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -125,6 +126,14 @@ void TfrmMain::CreateComponents() {
     // The table is made first: every other child lies above it.
     imgSfondo = new TableArea(pnlClient);
     imgSfondo->setObjectName(QStringLiteral("imgSfondo"));
+    TableRenderer& renderer = app_.renderer;
+    renderer.SetObserver(imgSfondo);
+    imgSfondo->SetPainter([&renderer](QPainter& painter, const QRect& region) {
+        renderer.SyncSurface();
+        const QImage& surface = renderer.Surface().Image();
+        if (!surface.rect().contains(region)) painter.fillRect(region, TableArea::DefaultGreen());
+        painter.drawImage(region.topLeft(), surface, region);
+    });
     connect(imgSfondo, &TableArea::FirstPainted, this, [this] {
         // Once the table is on the screen: the first activation, if the window system has not
         // reported one, and the sounds (the multimedia backend is slow to load, and nothing
@@ -273,6 +282,8 @@ bool TfrmMain::FormCreate() {
             app_.pictures.ApplyCardSize(settings);
         }
         app_.pictures.ApplyShadowSetting(settings);
+        app_.renderer.SetDisplayColours(DisplayColours());
+        app_.renderer.SetHighlightMark(app_.loaded.highLightsFoundationsMark);
 
         // 12. Undo availability from the undo mode.
         undoAvailable_ = settings.Get(field::UndoEnabled) != "2";
@@ -296,9 +307,13 @@ bool TfrmMain::FormCreate() {
     return true;
 }
 
-bool TfrmMain::LowColourDisplay() const {
+long long TfrmMain::DisplayColours() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return IsLowColourDisplay(DisplayColourCount(screen ? screen->depth() : 0));
+    return DisplayColourCount(screen ? screen->depth() : 0);
+}
+
+bool TfrmMain::LowColourDisplay() const {
+    return IsLowColourDisplay(DisplayColours());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -478,8 +493,26 @@ void TfrmMain::ComputeLayout() {
     layoutSize_ = pnlClient->size();
 }
 
+void TfrmMain::SizeTableBuffers() {
+    TableRenderer& renderer = app_.renderer;
+    if (scrBarMain->isHidden()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            renderer.SetScreenSize(screen->geometry().width(), screen->geometry().height());
+    }
+    renderer.SetWindowSize(imgSfondo->width(), imgSfondo->height());
+    renderer.SetScrollBarVisible(scrBarMain->isVisible());
+}
+
 void TfrmMain::DrawTable() {
-    imgSfondo->update();
+    TableRenderer& renderer = app_.renderer;
+    renderer.PaintBackground();
+    if (app_.game.flags.gameInProgress) {
+        renderer.RepaintTable(false);
+    } else if (layoutGameId_ >= 0) {
+        renderer.DrawEmptyTableauAndReserves(DrawTarget::Table);
+        renderer.DrawStockAndFoundations(DrawTarget::Table, false);
+    }
+    renderer.PresentTable();
 }
 
 void TfrmMain::PlaceClientChildren() {
@@ -502,6 +535,7 @@ void TfrmMain::FormResize() {
     ArrangeHeader();
     if (app_.game.flags.startupPending) return;
     ComputeLayout();
+    SizeTableBuffers();
     DrawTable();
 }
 
@@ -510,11 +544,12 @@ void TfrmMain::FormShow() {
     PlaceClientChildren();
     ArrangeHeader();
     LoadStoredGameLayout();
+    SizeTableBuffers();
     DrawTable();
 }
 
 void TfrmMain::FormPaint() {
-    imgSfondo->update();
+    app_.renderer.PresentTable();
 }
 
 // ---------------------------------------------------------------------------------------

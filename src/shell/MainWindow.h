@@ -133,8 +133,13 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // Loads the stored game's definition and lays the table out for it (empty piles).
     void LoadStoredGameLayout();
     void ComputeLayout();
+    // The table's pictures sized for the screen and the window.
+    void SizeTableBuffers();
+    // The whole table drawn afresh: background, then the game's piles, or the empty marks of
+    // the stored game's piles before a game is dealt, and shown.
     void DrawTable();
     void PlaceClientChildren();
+    long long DisplayColours() const;
     bool LowColourDisplay() const;
 
     TindleApp& app_;

@@ -5,15 +5,18 @@
 
 #include <functional>
 
+#include "table/WindowSurface.h"
+
 // The card table of the main window: the area below the toolbar on which the table is drawn
 // and which receives the mouse events of play. It paints itself from the table's window
-// surface through the painter it is given (the drawing code's); without one it shows the
-// default table green. Its mouse events are handed on as signals, in table (window)
-// coordinates.
+// surface through the painter it is given; without one it shows the default table green. As
+// the surface's observer it shows what the drawing code drew on the window: at once
+// (RepaintNow) or at the next paint (Update). Its mouse events are handed on as signals, in
+// table (window) coordinates.
 
 namespace tindle {
 
-class TableArea : public QWidget {
+class TableArea : public QWidget, public SurfaceObserver {
     Q_OBJECT
   public:
     // The default table colour (the background kind 0 of a display with many colours).
@@ -28,6 +31,10 @@ class TableArea : public QWidget {
     bool HasPainter() const { return static_cast<bool>(painter_); }
     // True once the area has been painted on the screen for the first time.
     bool Painted() const { return painted_; }
+
+    // SurfaceObserver.
+    void RepaintNow(const QRect& rect) override { repaint(rect); }
+    void Update(const QRect& rect) override { update(rect); }
 
   signals:
     // Button: the button that changed; buttons: all buttons held (moves); modifiers: Shift,

@@ -14,15 +14,13 @@ constexpr const char* kGamesDatName = "GAMES.DAT";
 
 TindleApp::TindleApp(const std::filesystem::path& programDir,
                      std::unique_ptr<ShellMessagePort> messages, std::unique_ptr<SoundPort> sounds)
-    : messages_(std::move(messages)), sounds_(std::move(sounds)) {
+    : messages_(std::move(messages)),
+      sounds_(sounds ? std::move(sounds)
+                     : std::make_unique<SoundPlayer>(
+                           [this](std::string_view name) { return library.SoundUrl(name); },
+                           programDir / kSoundModuleFileName)) {
     InitialiseSettingsRecord(settings, programDir);
-    if (!sounds_) {
-        auto player = std::make_unique<SoundPlayer>(
-            [this](std::string_view name) { return library.SoundUrl(name); },
-            ProgramDir() / kSoundModuleFileName);
-        player_ = player.get();
-        sounds_ = std::move(player);
-    }
+    player_ = dynamic_cast<SoundPlayer*>(sounds_.get());
 }
 
 TindleApp::~TindleApp() = default;

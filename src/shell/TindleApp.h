@@ -11,10 +11,12 @@
 #include "shell/CursorTable.h"
 #include "shell/HelpSystem.h"
 #include "shell/Messages.h"
+#include "shell/QtTimePort.h"
 #include "shell/settings/PreferencesLoader.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/CardPictures.h"
 #include "table/ResourceLibrary.h"
+#include "table/TableRenderer.h"
 #include "table/layout/TMainGame.h"
 
 // The program's process-wide objects, created once before the main window and released after
@@ -77,6 +79,9 @@ class TindleApp {
 
   public:
     HelpSystem help{*messages_};
+    QtTimePort time;
+    // The table on screen: TableImage, BackgroundImage, DragImage and the window's surface.
+    TableRenderer renderer{game, mainGame, settings, pictures, time, *sounds_, *messages_};
 };
 
 }  // namespace tindle
