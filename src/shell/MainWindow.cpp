@@ -126,14 +126,6 @@ void TfrmMain::CreateComponents() {
     // The table is made first: every other child lies above it.
     imgSfondo = new TableArea(pnlClient);
     imgSfondo->setObjectName(QStringLiteral("imgSfondo"));
-    TableRenderer& renderer = app_.renderer;
-    renderer.SetObserver(imgSfondo);
-    imgSfondo->SetPainter([&renderer](QPainter& painter, const QRect& region) {
-        renderer.SyncSurface();
-        const QImage& surface = renderer.Surface().Image();
-        if (!surface.rect().contains(region)) painter.fillRect(region, TableArea::DefaultGreen());
-        painter.drawImage(region.topLeft(), surface, region);
-    });
     connect(imgSfondo, &TableArea::FirstPainted, this, [this] {
         // Once the table is on the screen: the first activation, if the window system has not
         // reported one, and the sounds (the multimedia backend is slow to load, and nothing
@@ -275,15 +267,11 @@ bool TfrmMain::FormCreate() {
 
         // 11. Card size and pictures (perhaps decoded while the window was made), and the card
         // shadows read at step 7.
-        if (app_.preload) {
+        if (app_.preload)
             app_.preload->FinishCardPictures(settings);
-            app_.preload.reset();
-        } else {
+        else
             app_.pictures.ApplyCardSize(settings);
-        }
         app_.pictures.ApplyShadowSetting(settings);
-        app_.renderer.SetDisplayColours(DisplayColours());
-        app_.renderer.SetHighlightMark(app_.loaded.highLightsFoundationsMark);
 
         // 12. Undo availability from the undo mode.
         undoAvailable_ = settings.Get(field::UndoEnabled) != "2";
@@ -494,6 +482,7 @@ void TfrmMain::ComputeLayout() {
 }
 
 void TfrmMain::SizeTableBuffers() {
+    HostRenderer();
     TableRenderer& renderer = app_.renderer;
     if (scrBarMain->isHidden()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -504,6 +493,7 @@ void TfrmMain::SizeTableBuffers() {
 }
 
 void TfrmMain::DrawTable() {
+    HostRenderer();
     TableRenderer& renderer = app_.renderer;
     renderer.PaintBackground();
     if (app_.game.flags.gameInProgress) {
@@ -539,6 +529,26 @@ void TfrmMain::FormResize() {
     DrawTable();
 }
 
+void TfrmMain::HostRenderer() {
+    // The renderer is the start's worker's until it has finished.
+    if (app_.preload) {
+        app_.preload->FinishAll();
+        app_.preload.reset();
+    }
+    if (rendererHosted_) return;
+    rendererHosted_ = true;
+    TableRenderer& renderer = app_.renderer;
+    renderer.SetDisplayColours(DisplayColours());
+    renderer.SetHighlightMark(app_.loaded.highLightsFoundationsMark);
+    renderer.SetObserver(imgSfondo);
+    imgSfondo->SetPainter([&renderer](QPainter& painter, const QRect& region) {
+        renderer.SyncSurface();
+        const QImage& surface = renderer.Surface().Image();
+        if (!surface.rect().contains(region)) painter.fillRect(region, TableArea::DefaultGreen());
+        painter.drawImage(region.topLeft(), surface, region);
+    });
+}
+
 void TfrmMain::FormShow() {
     if (!app_.game.flags.startupPending) return;
     PlaceClientChildren();
@@ -549,6 +559,7 @@ void TfrmMain::FormShow() {
 }
 
 void TfrmMain::FormPaint() {
+    HostRenderer();
     app_.renderer.PresentTable();
 }
 

@@ -133,6 +133,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // Loads the stored game's definition and lays the table out for it (empty piles).
     void LoadStoredGameLayout();
     void ComputeLayout();
+    // The renderer taken over from the start's worker and joined to the table widget.
+    void HostRenderer();
     // The table's pictures sized for the screen and the window.
     void SizeTableBuffers();
     // The whole table drawn afresh: background, then the game's piles, or the empty marks of
@@ -154,6 +156,7 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     bool toolBarFlat_ = true;
     bool showClock_ = true;
     bool showScore_ = true;
+    bool rendererHosted_ = false;
     int layoutGameId_ = -1;
     QSize layoutSize_;  // the table size of the last layout
     long long pilesSizeIdleMs_ = 0;

@@ -23,35 +23,50 @@ bool SameChoice(const SettingsRecord& a, const SettingsRecord& b) {
     return true;
 }
 
-}  // namespace
-
-PicturePreload::PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
-                               std::function<void()> firstTask)
-    : pictures_(pictures) {
-    worker_ = std::thread(&PicturePreload::Run, this, preferencesFile, std::move(firstTask));
-}
-
-PicturePreload::~PicturePreload() {
-    if (worker_.joinable()) worker_.join();
-}
-
-void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<void()> firstTask) {
+// Runs a task; a failure (out of memory or the like) leaves its work to the main thread.
+template <class Task>
+bool Attempt(Task&& task) {
     try {
-        if (firstTask) firstTask();
-        ReadCardChoice(preferencesFile, choice_);
-        pictures_.ApplyCardSize(choice_);
-        loaded_ = true;
+        task();
+        return true;
     } catch (...) {
-        // Out of memory or the like: the main thread loads them itself.
-        loaded_ = false;
+        return false;
     }
 }
 
+}  // namespace
+
+PicturePreload::PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
+                               std::function<void()> firstTask, std::function<void()> lastTask)
+    : pictures_(pictures), cards_(cardsDone_.get_future()) {
+    worker_ = std::thread(&PicturePreload::Run, this, preferencesFile, std::move(firstTask),
+                          std::move(lastTask));
+}
+
+PicturePreload::~PicturePreload() {
+    FinishAll();
+}
+
+void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<void()> firstTask,
+                         std::function<void()> lastTask) {
+    if (firstTask) Attempt(firstTask);
+    loaded_ = Attempt([&] {
+        ReadCardChoice(preferencesFile, choice_);
+        pictures_.ApplyCardSize(choice_);
+    });
+    cardsDone_.set_value();
+    if (lastTask) Attempt(lastTask);
+}
+
 bool PicturePreload::FinishCardPictures(const SettingsRecord& settings) {
-    if (worker_.joinable()) worker_.join();
+    if (cards_.valid()) cards_.wait();
     if (loaded_ && SameChoice(choice_, settings)) return true;
     pictures_.ApplyCardSize(settings);
     return false;
+}
+
+void PicturePreload::FinishAll() {
+    if (worker_.joinable()) worker_.join();
 }
 
 }  // namespace tindle

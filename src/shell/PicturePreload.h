@@ -2,17 +2,19 @@
 
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <thread>
 
 #include "shell/settings/SettingsRecord.h"
 
-// The card pictures of the start decoded on a worker thread while the main thread brings up
-// the splash and the main window, for the card choice stored in the preferences file. Before
-// them the worker may run one more task of the start that is safe on any thread (the program
-// has it read the font database). The worker touches nothing but the card pictures, which
-// nothing else uses until FinishCardPictures has returned; when the preferences loaded
-// meanwhile choose other cards (a display of few colours, a repaired value) the pictures are
-// loaded again there.
+// Work of the start done on a worker thread while the main thread brings up the splash and
+// the main window: a first task (the program has it read the font database), the card
+// pictures for the card choice stored in the preferences file, and a last task (the program
+// has it make the table's screen-sized pictures). Each task touches only what nothing else
+// uses until the main thread has waited for it: the card pictures until FinishCardPictures,
+// the rest until FinishAll. When the preferences loaded meanwhile choose other cards (a
+// display of few colours, a repaired value) the pictures are loaded again in
+// FinishCardPictures.
 
 namespace tindle {
 
@@ -21,7 +23,7 @@ class CardPictures;
 class PicturePreload {
   public:
     PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
-                   std::function<void()> firstTask = {});
+                   std::function<void()> firstTask = {}, std::function<void()> lastTask = {});
     // Waits for the worker.
     ~PicturePreload();
     PicturePreload(const PicturePreload&) = delete;
@@ -30,13 +32,18 @@ class PicturePreload {
     // Waits for the card pictures and makes them those of the record's card choice
     // (Card_Size, Card, Back_Card). True when the worker's pictures could be kept.
     bool FinishCardPictures(const SettingsRecord& settings);
+    // Waits for the whole work (the card pictures too).
+    void FinishAll();
 
   private:
-    void Run(std::filesystem::path preferencesFile, std::function<void()> firstTask);
+    void Run(std::filesystem::path preferencesFile, std::function<void()> firstTask,
+             std::function<void()> lastTask);
 
     CardPictures& pictures_;
     SettingsRecord choice_;  // the card choice the worker loaded
-    bool loaded_ = false;    // the worker finished the card pictures
+    bool loaded_ = false;    // the worker loaded the card pictures
+    std::promise<void> cardsDone_;
+    std::future<void> cards_;
     std::thread worker_;
 };
 

@@ -1,6 +1,7 @@
 #include "shell/ProgramEntry.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdlib>
 #include <memory>
@@ -69,9 +70,16 @@ int RunProgram(QApplication& application) {
     // The splash needs the resource library: it is loaded here, before anything is shown.
     if (!app.LoadResourceLibrary()) return kExitCode;
 
-    // The font database is read and the card pictures are decoded meanwhile on a worker.
-    app.preload = std::make_unique<PicturePreload>(app.pictures, PreferencesPath(app.settings),
-                                                   [] { FormFont(); });
+    // Meanwhile a worker reads the font database, decodes the card pictures and makes the
+    // table's screen-sized pictures.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize();
+    TableRenderer& renderer = app.renderer;
+    app.preload = std::make_unique<PicturePreload>(
+        app.pictures, PreferencesPath(app.settings), [] { FormFont(); },
+        [&renderer, screenSize] {
+            renderer.SetScreenSize(screenSize.width(), screenSize.height());
+        });
 
     // 4. The splash sound, and the splash.
     PlaySplashSound(app);

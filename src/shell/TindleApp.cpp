@@ -23,7 +23,10 @@ TindleApp::TindleApp(const std::filesystem::path& programDir,
     player_ = dynamic_cast<SoundPlayer*>(sounds_.get());
 }
 
-TindleApp::~TindleApp() = default;
+TindleApp::~TindleApp() {
+    // The start's worker may still be busy with the pictures and the renderer.
+    preload.reset();
+}
 
 std::filesystem::path TindleApp::ResourceLibraryPath() const {
     return ProgramDir() / kResourceLibraryName;

@@ -68,8 +68,8 @@ class TindleApp {
     Random random;
     LoadedPreferences loaded;  // the start-up values that are not record fields
     CursorTable cursors;
-    // The pictures being decoded while the program starts (the program entry's; none in tests
-    // that make the window themselves). Declared after the pictures: gone before them.
+    // The start's work done on a worker (the program entry's; none in tests that make the
+    // window themselves): it is waited for before anything it touches goes.
     std::unique_ptr<PicturePreload> preload;
 
   private:

@@ -129,6 +129,33 @@ TEST_F(StartAndClose, TheLayoutFollowsTheWindowSize) {
     EXPECT_EQ(w.imgSfondo->size(), w.pnlClient->size());
 }
 
+TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {
+    TfrmMain& w = Start();
+    const QImage& surface = app->renderer.Surface().Image();
+    EXPECT_EQ(surface.size(), w.imgSfondo->size());
+    // The marks of the empty piles stand out from the background under them.
+    const TMainGame& layout = app->mainGame;
+    const int width = app->pictures.CardWidth();
+    const int height = app->pictures.CardHeight();
+    int marked = 0;
+    for (const QPoint corner : {QPoint(layout.DestX(0), layout.DestY(0)),
+                                QPoint(layout.AppoggX(0), layout.AppoggY(0)),
+                                QPoint(layout.FilaX(0), layout.FilaY(0))}) {
+        const QRect card(corner, QSize(width, height));
+        ASSERT_TRUE(surface.rect().contains(card));
+        bool differs = false;
+        for (int y = card.top(); y <= card.bottom() && !differs; y += 2)
+            for (int x = card.left(); x <= card.right() && !differs; x += 2)
+                differs = surface.pixel(x, y) != app->renderer.BackgroundImage().pixel(x, y);
+        marked += differs;
+    }
+    EXPECT_EQ(marked, 3);
+    // What the window shows is the surface.
+    const QImage shown = w.imgSfondo->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(layout.DestX(0) + width / 2, layout.DestY(0) + height / 2),
+              surface.pixel(layout.DestX(0) + width / 2, layout.DestY(0) + height / 2));
+}
+
 TEST_F(StartAndClose, ACloseDuringAnAnimationWaitsForItsEnd) {
     TfrmMain& w = Start();
     app->game.flags.animationRunning = true;
