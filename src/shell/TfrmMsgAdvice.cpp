@@ -35,7 +35,8 @@ TfrmMsgAdvice::TfrmMsgAdvice(const QString& text, const QImage& picture, QWidget
 
     const int bottomRow = kClientHeight - kMargin - kButtonHeight;
     chkNotDisplay = new QCheckBox(QStringLiteral("&Don't show this message box again"), this);
-    chkNotDisplay->setGeometry(textLeft, bottomRow, textWidth - kButtonWidth - kMargin,
+    // Below the picture and the text, beside the button: room for the words in any font.
+    chkNotDisplay->setGeometry(kMargin, bottomRow, kClientWidth - 3 * kMargin - kButtonWidth,
                                kButtonHeight);
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setGeometry(kClientWidth - kMargin - kButtonWidth, bottomRow, kButtonWidth,

@@ -138,9 +138,9 @@ TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {
     const int width = app->pictures.CardWidth();
     const int height = app->pictures.CardHeight();
     int marked = 0;
-    for (const QPoint corner : {QPoint(layout.DestX(0), layout.DestY(0)),
-                                QPoint(layout.AppoggX(0), layout.AppoggY(0)),
-                                QPoint(layout.FilaX(0), layout.FilaY(0))}) {
+    for (const QPoint corner :
+         {QPoint(layout.DestX(0), layout.DestY(0)), QPoint(layout.AppoggX(0), layout.AppoggY(0)),
+          QPoint(layout.FilaX(0), layout.FilaY(0))}) {
         const QRect card(corner, QSize(width, height));
         ASSERT_TRUE(surface.rect().contains(card));
         bool differs = false;
