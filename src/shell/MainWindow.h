@@ -21,12 +21,16 @@ class QTimer;
 // preferences.
 //
 // Seams for the rest of the program:
-// - imgSfondo (TableArea) carries the table's mouse events as signals and paints through the
-//   drawing code's painter; ApplyPointer sets its pointer from the Cursor preference.
+// - imgSfondo (TableArea) carries the table's mouse events as signals (MouseDown, MouseMove,
+//   MouseUp, DblClick) and paints from the surface of App().renderer, the table renderer the
+//   window hosts (sized on every resize; DrawTable draws the whole table afresh).
+//   ApplyPointer sets its pointer from the Cursor preference (the twin while dragging).
 // - lblTempo / lblScore, Timer1 (its tick calls onClockTick), MainMenu1, pnlTB and pnlTB1
-//   (empty rows whose geometry is kept: the table starts below the visible one).
+//   (empty rows whose geometry is kept: the table starts below the visible one), the header
+//   switches of the toolbar row.
 // - Hooks(): the animation and deal input filters; ExitRequested(): a close refused during an
-//   animation, to be carried out by the game-end handling once the animation is over.
+//   animation, to be carried out (close()) by the game-end handling once it is over.
+// - AutoPlayChecked / UndoAvailable: the command states the closing and the commands read.
 // - onEndGame (a game in progress given up at close), onOpenGameAtStart (the game chooser of
 //   a new player at the first activation), onClockTick.
 
