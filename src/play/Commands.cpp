@@ -1,0 +1,48 @@
+#include "play/Commands.h"
+
+#include "model/Game.h"
+#include "model/UndoRedo.h"
+#include "play/Autoplay.h"
+#include "play/PlayContext.h"
+#include "play/PlayUi.h"
+#include "play/ScoreDisplay.h"
+#include "play/TableView.h"
+
+namespace tindle {
+
+namespace {
+
+bool Step(PlayContext& ctx, bool (*step)(Game&, SettingsRecord&)) {
+    Game& game = ctx.game;
+    if (!game.flags.gameInProgress || game.flags.animationRunning) return false;
+    if (game.pointer.dragCard != 0) return false;
+    if (!step(game, ctx.settings)) return false;
+    game.pointer.stockPressed = false;
+    game.flags.gameWon = false;
+    ComputeScore(ctx);
+    ctx.view.RepaintTable(false);
+    ctx.view.PresentTable();
+    return true;
+}
+
+}  // namespace
+
+bool UndoCommand(PlayContext& ctx) {
+    return Step(ctx, &Undo);
+}
+
+bool RedoCommand(PlayContext& ctx) {
+    return Step(ctx, &Redo);
+}
+
+void SetAutoplay(PlayContext& ctx, bool on) {
+    if (ctx.ui.AutoplayTicked() == on) return;
+    ctx.ui.SetAutoplayTicked(on);
+    if (on && ctx.game.flags.gameInProgress) AutoFillAndAutoplay(ctx);
+}
+
+void AutoplayCommand(PlayContext& ctx) {
+    SetAutoplay(ctx, !ctx.ui.AutoplayTicked());
+}
+
+}  // namespace tindle

@@ -1,0 +1,324 @@
+#include "play/DropTargets.h"
+
+#include <string>
+
+#include "model/Card.h"
+#include "model/GameEnd.h"
+#include "model/History.h"
+#include "model/Legality.h"
+#include "model/UsedPiles.h"
+#include "play/MoveExecutor.h"
+#include "play/MoveName.h"
+#include "play/PlayContext.h"
+#include "play/Sounds.h"
+#include "play/TableView.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kSingleQueenFoundation = 10;  // FoundationRule: a Queen on an empty foundation
+constexpr int kDiscardBelowHigher = 22;     // FoundationRule: a card below a higher one of its suit
+constexpr int kUncappedFoundation20 = 20;
+constexpr int kUncappedFoundation29 = 29;
+constexpr int kFoundationDeckLimit = 52;
+constexpr int kSpecialFaceDownTargets = 40;
+constexpr int kSingleCardColumnRule = 34;
+constexpr int kSpecialGridMarker = 23;
+constexpr int kMarkerGridDrop = 1;
+constexpr int kNoColumnLimit = -1;
+constexpr int kSizeByFreeCells = -5;
+constexpr int kWasteTakesNeighbours = 2;
+constexpr int kWasteNeverTarget = 4;
+
+// Reserve kinds (ReserveKind).
+constexpr int kReserveClosed = 4;
+constexpr int kReserveKingStack = 8;
+constexpr int kReserveOpen = 12;
+constexpr int kReserveFromWaste = 85;
+constexpr int kReserveFiveStack = 13;
+constexpr int kReserveJack = 88;
+constexpr int kReserveQueen = 89;
+constexpr int kReserveKing = 90;
+constexpr int kReserveCourt = 9;
+constexpr int kReserveByRule = 81;
+
+bool GroupRuleChecksRuns(const Game& game) {
+    const int rule = game.def[gd::GroupRule];
+    return rule == 1 || rule == 10;
+}
+
+bool FoundationAccepts(PlayContext& ctx, int card, int j, int blockSize, bool playerMove) {
+    const Game& game = ctx.game;
+    if (blockSize != 1) return false;
+    const Pile& pile = game.piles.dest[static_cast<size_t>(j)];
+    const int code = game.def.At(gd::FoundationRule, j);
+    if (code == kSingleQueenFoundation) return CardRank(card) == kQueen && PileEmpty(pile);
+    if (code == kDiscardBelowHigher) {
+        if (CardRank(card) == kAce) return false;
+        for (int k = 0; k < UsedColumnCount(game); ++k) {
+            const int top = PileTop(game.piles.fila[static_cast<size_t>(k)]);
+            if (top < 1 || CardSuit(top) != CardSuit(card)) continue;
+            if (CardRank(top) > CardRank(card) || CardRank(top) == kAce) return true;
+        }
+        return false;
+    }
+    const int count = PileCount(pile);
+    const bool uncapped = code == kUncappedFoundation20 || code == kUncappedFoundation29;
+    if (!uncapped && count >= game.def[gd::FoundationCapacity]) return false;
+    if (code == kUncappedFoundation20 && count >= kFoundationDeckLimit) return false;
+    return CanPlaceOnFoundation(game, j, card, playerMove);
+}
+
+bool ColumnAccepts(PlayContext& ctx, int card, const CardPlace& source, int k, int blockSize,
+                   bool playerMove) {
+    Game& game = ctx.game;
+    const Pile& pile = game.piles.fila[static_cast<size_t>(k)];
+    const int top = PileTop(pile);
+    if (top > 0 && game.cards.CardIsFaceDown(top) &&
+        game.def[gd::SpecialGame] != kSpecialFaceDownTargets) {
+        return false;
+    }
+    const int limit = game.def[gd::ColumnMaxCards];
+    if (limit != kNoColumnLimit && PileCount(pile) >= limit) return false;
+    if (top > 0 && top == PileTop(game.piles.Get(source.pile))) return false;
+    if (game.def.At(gd::TableauRule, k) == kSingleCardColumnRule && blockSize > 1 &&
+        !PileEmpty(pile)) {
+        return false;
+    }
+    if (!CanPlaceOnColumn(game, k, card, playerMove)) return false;
+    if (blockSize > 1 && GroupRuleChecksRuns(game) && source.pile.kind == PileKind::Fila &&
+        !CanMoveGroup(game, card, source.pile.index)) {
+        return false;
+    }
+    if (blockSize > 1 && PileEmpty(pile) && game.def[gd::GroupSizeRule] == kSizeByFreeCells &&
+        !GroupSizeAllowed(game, card, true)) {
+        return false;
+    }
+    return true;
+}
+
+bool ReserveAccepts(PlayContext& ctx, int card, const CardPlace& source, int i, int blockSize,
+                    bool playerMove) {
+    const Game& game = ctx.game;
+    const Pile& pile = game.piles.appogg[static_cast<size_t>(i)];
+    const int firstReserveCount = PileCount(game.piles.appogg[0]);
+    const bool single = blockSize == 1;
+    const int rank = CardRank(card);
+    switch (game.def.At(gd::ReserveKind, i)) {
+        case kReserveClosed:
+            return false;
+        case kReserveKingStack:
+            return single && rank == kKing && firstReserveCount < 3;
+        case kReserveOpen:
+            return true;
+        case kReserveFromWaste:
+            return source.pile.kind == PileKind::MazzoVis;
+        case kReserveFiveStack:
+            return single && firstReserveCount < 5;
+        case kReserveJack:
+            return single && rank == kJack && PileEmpty(pile);
+        case kReserveQueen:
+            return single && rank == kQueen && PileEmpty(pile);
+        case kReserveKing:
+            return single && rank == kKing && PileEmpty(pile);
+        case kReserveCourt:
+            return single && PileEmpty(pile) && CardIsFaceCard(card);
+        case kReserveByRule:
+            return single && PileEmpty(pile) && CanPlaceOnReserve(game, i, card, playerMove);
+        default:
+            return single && PileEmpty(pile);
+    }
+}
+
+bool WasteAccepts(const PlayContext& ctx, int card, int blockSize) {
+    const Game& game = ctx.game;
+    if (game.def[gd::WasteAcceptsDrops] != kWasteTakesNeighbours || blockSize != 1) return false;
+    const int top = PileTop(game.piles.Waste());
+    if (top < 1 || CardSuit(top) != CardSuit(card)) return false;
+    const int rank = CardRank(top);
+    return rank == NextRank(CardRank(card)) || rank == PrevRank(CardRank(card));
+}
+
+bool Animated(const PlayContext& ctx) {
+    return ctx.settings.IsNotNo(field::CardsAnimate);
+}
+
+TableRect DraggedRect(const PlayContext& ctx) {
+    const TableRect& r = ctx.game.pointer.dragRect;
+    return {r.left, r.top, r.left + CardWidth(ctx), r.top + ctx.game.pointer.dragImageHeight};
+}
+
+TableRect TargetRect(const PlayContext& ctx, DropTarget target) {
+    return TopCardRect(ctx, TargetPile(target));
+}
+
+}  // namespace
+
+PileRef TargetPile(DropTarget target) {
+    switch (target.kind) {
+        case kDropWaste:
+            return {PileKind::MazzoVis, 0};
+        case kDropFoundation:
+            return {PileKind::Dest, target.index};
+        case kDropReserve:
+            return {PileKind::Appogg, target.index};
+        default:
+            return {PileKind::Fila, target.index};
+    }
+}
+
+std::vector<DropCandidate> DropCandidates(const PlayContext& ctx) {
+    const Game& game = ctx.game;
+    std::vector<DropCandidate> out;
+    auto add = [&](int kind, int index) {
+        const DropTarget t{kind, index};
+        if (!ctx.layout.OnTable(TargetPile(t))) return;
+        out.push_back({t, TargetRect(ctx, t)});
+    };
+    for (int j = 0; j < UsedFoundationCount(game); ++j)
+        add(kDropFoundation, j);
+    const int style = game.def[gd::TableauFanStyle];
+    if (style != 8 && style != 9) {
+        for (int k = 0; k < UsedColumnCount(game); ++k)
+            add(kDropColumn, k);
+    }
+    for (int i = 0; i < UsedReserveCount(game); ++i)
+        add(kDropReserve, i);
+    if (game.def[gd::WasteNotDropTarget] != kWasteNeverTarget) add(kDropWaste, 0);
+    return out;
+}
+
+bool DropAccepted(PlayContext& ctx, int card, DropTarget target, bool playerMove) {
+    Game& game = ctx.game;
+    const auto source = FindCard(game, card);
+    if (!source) return false;
+    if (FillPhaseOpen(game) &&
+        (source->pile.kind != PileKind::Fila || target.kind != kDropFoundation)) {
+        return false;
+    }
+    const int blockSize = BlockSize(game, *source);
+    switch (target.kind) {
+        case kDropFoundation:
+            if (target.index < 0 || target.index >= UsedFoundationCount(game)) return false;
+            return FoundationAccepts(ctx, card, target.index, blockSize, playerMove);
+        case kDropColumn:
+            if (target.index < 0 || target.index >= UsedColumnCount(game)) return false;
+            return ColumnAccepts(ctx, card, *source, target.index, blockSize, playerMove);
+        case kDropReserve:
+            if (target.index < 0 || target.index >= UsedReserveCount(game)) return false;
+            return ReserveAccepts(ctx, card, *source, target.index, blockSize, playerMove);
+        case kDropWaste:
+            return WasteAccepts(ctx, card, blockSize);
+        default:
+            return false;
+    }
+}
+
+std::string DropMoveName(DropTarget target, bool autoplay) {
+    switch (target.kind) {
+        case kDropWaste:
+            return "Stock02";
+        case kDropFoundation:
+            return FoundationMove(target.index, autoplay);
+        case kDropReserve:
+            return ReserveMove(target.index);
+        default:
+            return ColumnMove(target.index);
+    }
+}
+
+bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point from) {
+    Game& game = ctx.game;
+    const int card = game.pointer.dragCard;
+    if (!DropOverlaps(DraggedRect(ctx), TargetRect(ctx, target))) return false;
+    if (!DropAccepted(ctx, card, target, !autoplay)) return false;
+
+    const Point to = NextCardCorner(ctx, TargetPile(target));
+    if (Animated(ctx)) {
+        FlightOptions options;
+        options.newPicture = false;
+        ctx.view.AnimateMove(card, from.x, from.y, to.x, to.y, options);
+    } else {
+        ctx.view.MoveImageTo(to.x, to.y, true, false);
+    }
+    game.pointer.dragRect = CardRectAt(ctx, to, game.pointer.dragImageHeight);
+
+    if (!Execute(ctx, card, DropMoveName(target, autoplay))) return false;
+    if (target.kind == kDropColumn && game.def[gd::SpecialGame] == kSpecialGridMarker) {
+        SetMarker(game, kMarkerGridDrop);
+    }
+    return true;
+}
+
+bool DropCard(PlayContext& ctx, bool autoplay) {
+    const TableRect dragged = DraggedRect(ctx);
+    for (const DropTarget& t : RankDropTargets(dragged, DropCandidates(ctx))) {
+        const TableRect& r = ctx.game.pointer.dragRect;
+        if (TryDropTarget(ctx, t, autoplay, {r.left, r.top})) return true;
+    }
+    return false;
+}
+
+bool SendCardTo(PlayContext& ctx, int card, DropTarget target, bool autoplay) {
+    Game& game = ctx.game;
+    const auto place = FindCard(game, card);
+    if (!place) return false;
+    const PileRef targetPile = TargetPile(target);
+    if (!ctx.layout.OnTable(targetPile)) return false;
+    if (!DropAccepted(ctx, card, target, !autoplay)) return false;
+
+    const Point from = CardCorner(ctx, place->pile, place->position);
+    PointerState& p = game.pointer;
+    p.dragCard = card;
+    p.dragTopCard = 0;
+    p.grabX = 0;
+    p.grabY = 0;
+    const int blockSize = BlockSize(game, *place);
+    p.dragImageHeight =
+        blockSize == 1 ? CardHeight(ctx)
+                       : PileArea(ctx, place->pile).bottom - ShadowMargin(ctx.settings) - from.y;
+    const TableRect over = TargetRect(ctx, target);
+    p.dragRect = CardRectAt(ctx, {over.left, over.top}, p.dragImageHeight);
+    ctx.view.BuildDragImage(place->pile, place->position);
+    const bool moved = TryDropTarget(ctx, target, autoplay, from);
+    if (!moved) {
+        // The picture was taken off the table: put the block back where it lies.
+        p.dragRect = CardRectAt(ctx, from, p.dragImageHeight);
+        ctx.view.DrawPile(place->pile, DrawTarget::Both);
+    }
+    p.dragCard = 0;
+    p.dragTopCard = 0;
+    return moved;
+}
+
+void FlyBack(PlayContext& ctx) {
+    Game& game = ctx.game;
+    PointerState& p = game.pointer;
+    const auto place = FindCard(game, p.dragCard, CardSearch::FlyBack);
+    if (!place) return;
+    const Point to = CardCorner(ctx, place->pile, place->position);
+    if (Animated(ctx)) {
+        FlightOptions options;
+        options.newPicture = false;
+        ctx.view.AnimateMove(p.dragCard, p.dragRect.left, p.dragRect.top, to.x, to.y, options);
+    }
+    p.dragRect = CardRectAt(ctx, to, p.dragImageHeight);
+    ctx.view.DrawPile(place->pile, DrawTarget::Table);
+    const int margin = ShadowMargin(ctx.settings);
+    TableRect area = PileArea(ctx, place->pile);
+    area.left -= margin + 6;
+    area.right += 12;  // the shadow margin is in the pile's area already
+    ctx.view.RefreshRect(area);
+    if (place->pile.kind == PileKind::MazzoVis) {
+        if (PileCount(game.piles.Waste()) == 1)
+            ctx.view.DrawPile({PileKind::Mazzo, 0}, DrawTarget::Both);
+        if (PileEmpty(game.piles.Stock())) ctx.view.DrawEmptyStockMark();
+    }
+    if (ctx.settings.IsNotNo(field::CardsShadowed)) {
+        PlayGatedSound(ctx.settings, ctx.sounds, "card_down", field::SoundsCardDown);
+    }
+}
+
+}  // namespace tindle

@@ -1,0 +1,68 @@
+#include "play/EndGame.h"
+
+#include "model/Game.h"
+#include "model/GameEnd.h"
+#include "model/Ports.h"
+#include "play/PlayContext.h"
+#include "play/PlayUi.h"
+#include "play/Sounds.h"
+#include "play/TableView.h"
+
+namespace tindle {
+
+bool EndGame(PlayContext& ctx) {
+    Game& game = ctx.game;
+    if (!game.flags.gameInProgress) return false;
+    PlayUi& ui = ctx.ui;
+
+    ui.BeginBusyCursor();
+    ui.HidePileSizeHint();
+    const int target = game.def[gd::TargetScore];
+    if (target != 0) {
+        const auto score = ScoreOf(game, ctx.settings);
+        game.flags.gameWon = score && *score >= target;
+    }
+    const bool won = game.flags.gameWon;
+
+    ui.StopClock();
+    game.flags.clockRunning = false;
+    ui.SetPauseQuitAvailable(false);
+    ui.SetBookmarkAvailable(false);
+    game.counters.dealCounter = 0;
+    game.counters.runningCounter = 0;
+    ui.TickClock();
+    game.flags.gameWon = false;
+    game.flags.gameInProgress = false;
+    game.flags.stopRequest = true;
+    ui.ClearExitRequested();
+    ctx.session.lastGameWon = won;
+
+    if (won) {
+        ui.RestoreCursor();
+        ctx.time.WaitProcessingEvents(200);
+        ui.SetInputRouting(InputRouting::AnimationInterrupt);
+        PlayGatedSound(ctx.settings, ctx.sounds, "Won", field::SoundsGameWon);
+        ui.PlayWinningAnimation();
+    }
+    ui.RestoreCursor();
+    if (ui.ExitRequested()) {
+        ui.SetInputRouting(InputRouting::Normal);
+        ui.CloseMainWindow();
+        return won;
+    }
+    // A new game started during the animation (it is in progress again) keeps its table.
+    const bool newGameStarted = game.flags.gameInProgress;
+    ui.SetInputRouting(InputRouting::Normal);
+    if (won && !newGameStarted) {
+        ctx.view.PresentTable();
+        ui.OpenGameDialog();
+    }
+    return won;
+}
+
+bool EndGameIfWon(PlayContext& ctx) {
+    if (!ctx.game.flags.gameWon) return false;
+    return EndGame(ctx);
+}
+
+}  // namespace tindle

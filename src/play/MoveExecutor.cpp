@@ -1,0 +1,136 @@
+#include "play/MoveExecutor.h"
+
+#include <algorithm>
+
+#include "model/GameEnd.h"
+#include "model/History.h"
+#include "model/UsedPiles.h"
+#include "play/ExecutorSteps.h"
+#include "play/FaceUp.h"
+#include "play/PlayUi.h"
+#include "play/ScoreDisplay.h"
+#include "play/TableView.h"
+#include "table/layout/PileHitTest.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kFirstMoveDone = 2;
+
+// While the tableau-filling phase is open only a tableau card may move, and only to a
+// foundation.
+bool FillPhaseAccepts(const Game& game, int card, const MoveName& move) {
+    const bool toFoundation =
+        move.kind == MoveKind::ToFoundation || move.kind == MoveKind::ToFoundationAuto;
+    return toFoundation && LocIsTableau(game.Locate(card));
+}
+
+bool StockRunningLow(const Game& game) {
+    return PileEmpty(game.piles.Stock()) && PileCount(game.piles.Waste()) <= 1;
+}
+
+bool Dispatch(PlayContext& ctx, int card, const MoveName& move, exec::CallState& call) {
+    switch (move.kind) {
+        case MoveKind::ToColumn:
+            return exec::MoveToColumn(ctx, card, move.index, call);
+        case MoveKind::ToFoundation:
+        case MoveKind::ToFoundationAuto:
+            return exec::MoveToFoundation(ctx, card, move.index,
+                                          move.kind == MoveKind::ToFoundationAuto, call);
+        case MoveKind::ToReserve:
+            return exec::MoveToReserve(ctx, card, move.index, call);
+        case MoveKind::ToWaste:
+            return exec::MoveToWastePile(ctx, card, false, call);
+        case MoveKind::ToSecondWaste:
+            return exec::MoveToWastePile(ctx, card, true, call);
+        case MoveKind::TurnToWaste:
+        case MoveKind::TurnToSecondWaste:
+        case MoveKind::RedealRequest:
+            return exec::StockMove(ctx, move.kind, call);
+        case MoveKind::DealColumns:
+        case MoveKind::DealColumnsAll:
+        case MoveKind::FillColumns:
+        case MoveKind::DealColumn:
+        case MoveKind::DealReserves:
+        case MoveKind::DealReserve:
+            return exec::DealMove(ctx, move, call);
+        case MoveKind::RemoveSelection:
+            return exec::RemoveSelection(ctx, call);
+        case MoveKind::RefillColumns:
+            return exec::RefillColumns(ctx, call);
+        case MoveKind::CloseGridGaps:
+            return exec::CloseGridGaps(ctx, call);
+    }
+    return false;
+}
+
+void StoreScrollExtent(PlayContext& ctx) {
+    const Game& game = ctx.game;
+    int bottom = 0;
+    auto take = [&](PileRef ref) {
+        if (const auto r = PileExtent(ctx.layout, game, ref)) bottom = std::max(bottom, r->bottom);
+    };
+    for (int i = 0; i < kMazzoPiles; ++i)
+        take({static_cast<PileKind>(i), 0});
+    for (int j = 0; j < UsedFoundationCount(game); ++j)
+        take({PileKind::Dest, j});
+    for (int k = 0; k < UsedColumnCount(game); ++k)
+        take({PileKind::Fila, k});
+    for (int i = 0; i < UsedReserveCount(game); ++i)
+        take({PileKind::Appogg, i});
+    const int unscrolled = bottom + ctx.layout.scrollOffset;
+    ctx.layout.tableBottom = static_cast<int16_t>(std::clamp(unscrolled, 0, 32767));
+    ctx.ui.ScrollExtentChanged(unscrolled);
+}
+
+}  // namespace
+
+namespace exec {
+
+void TakeSnapshot(PlayContext& ctx, CallState& call) {
+    if (call.snapshotTaken) return;
+    RecordSnapshot(ctx.game, HistoryKind::Undo, ctx.settings);
+    call.snapshotTaken = true;
+}
+
+void FlyCard(PlayContext& ctx, int card, Point from, Point to, bool faceDown) {
+    FlightOptions options;
+    options.faceDown = faceDown;
+    ctx.view.AnimateMove(faceDown ? -1 : card, from.x, from.y, to.x, to.y, options);
+}
+
+}  // namespace exec
+
+bool Execute(PlayContext& ctx, int card, std::string_view moveName) {
+    Game& game = ctx.game;
+    const auto move = ParseMoveName(moveName);
+    if (!move) return false;
+    if (FillPhaseOpen(game) && !FillPhaseAccepts(game, card, *move)) return false;
+
+    const bool stockHeldCards = !StockRunningLow(game);
+    exec::CallState call;
+    call.moved = Dispatch(ctx, card, *move, call);
+
+    if (stockHeldCards && StockRunningLow(game)) ctx.view.DrawEmptyStockMark();
+    if (call.moved) ComputeScore(ctx);
+    if (call.fromTableau && !AutoplayOn(ctx)) TurnUpColumnTops(ctx);
+    if (call.moved) ClearRedo(game, ctx.settings);
+
+    if (game.counters.firstMoveMark < kFirstMoveDone) {
+        ++game.counters.firstMoveMark;
+        if (game.counters.firstMoveMark == 1 && game.def[gd::FillAfterFirstMove] == 1) {
+            game.counters.firstMoveMark = kFirstMoveDone;
+            Execute(ctx, 7, "Fill_Tableaus");
+        }
+    }
+    StoreScrollExtent(ctx);
+    const int special = game.def[gd::SpecialGame];
+    if (special == 31 || special == 34 || special == 35) {
+        game.flags.gameWon = IsGameWon(game, ctx.settings);
+    }
+    return call.moved;
+}
+
+}  // namespace tindle

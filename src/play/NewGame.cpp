@@ -1,0 +1,292 @@
+#include "play/NewGame.h"
+
+#include <optional>
+
+#include "model/Deal.h"
+#include "model/Game.h"
+#include "model/GameEnd.h"
+#include "model/GamesDat.h"
+#include "model/History.h"
+#include "model/Ports.h"
+#include "model/Random.h"
+#include "play/Autoplay.h"
+#include "play/EndGame.h"
+#include "play/PlayContext.h"
+#include "play/PlayUi.h"
+#include "play/ScoreDisplay.h"
+#include "play/Sounds.h"
+#include "play/TableView.h"
+#include "shell/settings/PreferencesFile.h"
+#include "shell/settings/SettingsInit.h"
+#include "table/layout/CardSize.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kSpecialWonAtDeal = 44;
+constexpr int kNoSaveNoUndo = 1;
+constexpr int kAutoplayWaitMs = 800;
+
+std::string Trimmed(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+std::string ScreenClassAdvice(int screenClass, const std::string& name) {
+    if (screenClass == 1) {
+        return "Your video card's display is 640x480 pixels. For the best graphics display the "
+               "screen resolution should be set to 800x600 pixels or higher. However, it's "
+               "possible to play " +
+               name + " " + "using a predefined cards set.";
+    }
+    return "Your video card's display is 800x600 pixels. For the best graphics display of this "
+           "game the screen resolution should be set to 1024x768 pixels or higher. However, "
+           "it's possible to play " +
+           name + " " + "using a predefined cards set.";
+}
+
+// Games of class 1 need a screen 650 pixels wide and games of class 2 one 810 wide for the
+// big cards; on a smaller screen the medium predefined card set stands in for the player's
+// own choice, which comes back with the next game that fits.
+void ApplyScreenClass(PlayContext& ctx) {
+    SettingsRecord& s = ctx.settings;
+    const int width = ctx.ui.ScreenWidth();
+    const int screenClass = ctx.game.def[gd::ScreenClass];
+    const bool fits = !(width < 650 && screenClass == 1) && !(width < 810 && screenClass == 2);
+    const std::string sizeBefore = s.Get(field::CardSize);
+    if (fits) {
+        if (!s.Get(field::SavedCardSet).empty()) {
+            s.Put(field::CardSize, s.Get(field::SavedCardSize));
+            s.Put(field::CardSet, s.Get(field::SavedCardSet));
+            s.Put(field::BackCard, s.Get(field::SavedBackCard));
+            s.Put(field::SavedCardSize, "");
+            s.Put(field::SavedCardSet, "");
+            s.Put(field::SavedBackCard, "");
+        }
+        ctx.ui.SetCustomizeAvailable(true);
+    } else if (sizeBefore == "B") {
+        s.Put(field::SavedCardSize, s.Get(field::CardSize));
+        s.Put(field::SavedCardSet, s.Get(field::CardSet));
+        s.Put(field::SavedBackCard, s.Get(field::BackCard));
+        s.Put(field::CardSet, "003");
+        s.Put(field::CardSize, "M");
+        ctx.session.cardSetMark = kCardSetForced;
+        auto& told = ctx.session.screenClassTold[static_cast<size_t>(screenClass)];
+        if (!told) {
+            told = true;
+            ctx.messages.Information(ScreenClassAdvice(screenClass, s.Get(field::GameName)));
+        }
+    }
+    if (s.Get(field::CardSize) != sizeBefore) ctx.ui.CardSizeChanged();
+}
+
+void LayOutTable(PlayContext& ctx) {
+    const std::string size = ctx.settings.Get(field::CardSize);
+    const char letter = size.empty() ? 'B' : size[0];
+    LayoutInputs in = ctx.ui.TableLayoutInputs();
+    if (const auto card = CardSizeFor(letter)) {
+        in.cardWidth = card->width;
+        in.cardHeight = card->height;
+    }
+    in.shadowMargin = ctx.settings.IsNotNo(field::CardsShadowed) ? kShadowMarginOn : 0;
+    ctx.layout.SetFanSteps(letter, ctx.game.def);
+    ctx.layout.TableLayout(in, ctx.game.def);
+}
+
+// The stored GameNumber, or a new one when what is stored is not 1 to 13 digits.
+GameNumber CurrentGameNumber(PlayContext& ctx) {
+    if (auto number = ParseGameNumber(ctx.settings.Get(field::GameNumber))) return *number;
+    NewGameNumber(ctx);
+    return ParseGameNumber(ctx.settings.Get(field::GameNumber)).value_or(GameNumber{});
+}
+
+void WritePreference(PlayContext& ctx, std::string_view key, std::string_view value) {
+    if (ctx.settings.ProgramDir().empty()) return;  // no program directory: nothing to write to
+    PreferencesFile prefs(PreferencesPath(ctx.settings));
+    prefs.WriteString(section::Preference, key, value);
+}
+
+class BusyCursor {
+  public:
+    explicit BusyCursor(PlayUi& ui) : ui_(ui) { ui_.BeginBusyCursor(); }
+    ~BusyCursor() { ui_.RestoreCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+  private:
+    PlayUi& ui_;
+};
+
+}  // namespace
+
+std::string GameNumberText(long long a, long long b) {
+    // a x b stays below 10^13, so the floating-point product is an exact integer.
+    const double x = static_cast<double>(a) * static_cast<double>(b);
+    const std::string text =
+        std::string(GameNumber::kDigits, '0') + std::to_string(static_cast<long long>(x));
+    return text.substr(text.size() - GameNumber::kDigits);
+}
+
+void NewGameNumber(PlayContext& ctx) {
+    const long long a = ctx.random.Between(0, 9999998);
+    const long long b = ctx.random.Between(0, 999998);
+    ctx.settings.Put(field::GameNumber, GameNumberText(a, b));
+    ctx.ui.RefreshCaption();
+}
+
+bool ConfirmAbandon(PlayContext& ctx, std::string_view text) {
+    const RunFlags& flags = ctx.game.flags;
+    if (flags.animationRunning) return false;
+    if (ctx.settings.Get(field::ConfirmQuitGame) == "N") return true;
+    if (flags.gameInProgress && !flags.gameWon) return ctx.messages.Confirm(text);
+    return true;
+}
+
+bool LoadGame(PlayContext& ctx) {
+    Game& game = ctx.game;
+    const int gameId = static_cast<int>(ctx.settings.GetInt(field::GameId, -1));
+    game.def.Clear();
+    const GamesDatStatus status = LoadGameDefinition(ctx.catalogue, gameId, game);
+    if (!status.Ok()) {
+        game.def.Clear();
+        ctx.messages.Information(status.error);
+        return false;
+    }
+    ApplyScreenClass(ctx);
+    ctx.layout.ResetPositions();
+    ctx.ui.SetAutoplayAvailable(game.def[gd::AutoplayAvailable] != 0);
+    const bool undoable = game.def[gd::NoSaveNoUndo] != kNoSaveNoUndo;
+    ctx.ui.SetSaveAvailable(undoable);
+    ctx.ui.SetUndoAvailable(undoable);
+    LayOutTable(ctx);
+    return true;
+}
+
+void PostDealStep(PlayContext& ctx) {
+    ComputeScore(ctx);
+}
+
+bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, bool quiet) {
+    Game& game = ctx.game;
+    BusyCursor busy(ctx.ui);
+    ctx.ui.RefreshCaption();
+
+    game.counters = GameCounters{};
+    game.pointer = PointerState{};
+    ctx.session.markedCards.clear();
+
+    if (newDeal) {
+        game.piles.Clear();
+        ClearHistories(game, ctx.settings, true);
+    } else {
+        ClearHistories(game, ctx.settings, false);
+    }
+    game.flags.gameInProgress = false;
+    ctx.settings.Put(field::UndoAvailable, "0");
+    ctx.settings.Put(field::RedoAvailable, "0");
+
+    if (newDeal) {
+        if (game.def[gd::DeckCards] != 0) {
+            RestoreDealFields(game);
+        } else if (!LoadGame(ctx)) {
+            return false;
+        }
+        game.flags.clockRunning = false;
+        ctx.ui.ResetClock();
+        ctx.settings.Put(field::Score, "0");
+        if (numberMode == kDrawNewNumber) NewGameNumber(ctx);
+        DealContext deal;
+        deal.messages = &ctx.messages;
+        deal.random = &ctx.random;
+        deal.gameName = ctx.settings.Get(field::GameName);
+        deal.postDealStep = [&ctx](Game&) { PostDealStep(ctx); };
+        DealGame(game, CurrentGameNumber(ctx), deal);
+    }
+    // Every new game lays its columns out slightly askew anew (after the deal, which is made
+    // from the game number alone).
+    ctx.layout.columnJitter.Regenerate(ctx.random);
+
+    game.flags.gameInProgress = true;
+    game.flags.gameWon = false;
+    if (!quiet) ctx.view.PaintBackground();
+    ctx.ui.ShowScore(ctx.settings.Get(field::Score));
+    if (!quiet) {
+        if (animate && ctx.settings.IsNotNo(field::DealAnimation)) {
+            ctx.ui.SetInputRouting(InputRouting::SwallowInput);
+            ctx.view.RepaintTable(true);
+            ctx.ui.SetInputRouting(InputRouting::Normal);
+        } else {
+            ctx.view.RepaintTable(false);
+            ctx.view.PresentTable();
+        }
+    }
+    if (!game.flags.clockRunning) {
+        ctx.ui.StartClock();
+        game.flags.clockRunning = true;
+    }
+    if (AutoplayOn(ctx)) {
+        ctx.time.Wait(kAutoplayWaitMs);
+        if (RunAutoplay(ctx)) {
+            do {
+                AutoFillEmptyColumns(ctx);
+            } while (RunAutoplay(ctx));
+        }
+    }
+    ctx.ui.SetPauseQuitAvailable(true);
+    ctx.ui.SetBookmarkAvailable(game.def[gd::NoSaveNoUndo] != kNoSaveNoUndo);
+    if (game.def[gd::SpecialGame] == kSpecialWonAtDeal) {
+        game.flags.gameWon = IsGameWon(game, ctx.settings);
+        if (game.flags.gameWon) EndGame(ctx);
+    }
+    return true;
+}
+
+bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeNumber,
+              std::string_view playerName, int numberMode, bool remember) {
+    Game& game = ctx.game;
+    SettingsRecord& s = ctx.settings;
+    BusyCursor busy(ctx.ui);
+    const bool gameChanges = gameId != s.GetInt(field::GameId, -1);
+    // The dialog of this edition has no player list and passes no name: that is the current
+    // player, not a change to a player without a name.
+    const std::string player = Trimmed(std::string(playerName));
+    const bool playerChanges = !player.empty() && player != s.Get(field::UserDefault);
+    if (!(gameChanges || playerChanges || !game.flags.gameInProgress)) return false;
+    if (!ConfirmAbandon(ctx)) return false;
+    if (EndGame(ctx)) return false;  // the won game's own sequence has taken over
+
+    if (gameChanges || playerChanges) {
+        s.Put(field::Counter1, "0000");
+        s.Put(field::Counter2, "0000");
+    }
+    if (playerChanges) {
+        s.Put(field::UserDefault, playerName);
+        WritePreference(ctx, "UserDefault", s.Get(field::UserDefault));
+        ctx.ui.RefreshCaption();
+    }
+    if (gameChanges || ctx.session.cardSetMark == kCardSetForced) ctx.session.cardSetMark = 0;
+    s.Put(field::GameId, ZeroPad(gameId, 4));
+    s.Put(field::GameName, gameName);
+    if (gameChanges && !LoadGame(ctx)) return false;
+    if (!StartGame(ctx, true, true, numberMode, false)) return false;
+    if (remember) {
+        WritePreference(ctx, "Game", std::to_string(gameId));
+        WritePreference(ctx, "Game_Name", s.Get(field::GameName));
+        WritePreference(ctx, "Game_TreeNum", std::to_string(treeNumber));
+    }
+    return true;
+}
+
+void NewGameCommand(PlayContext& ctx) {
+    if (!ConfirmAbandon(ctx)) return;
+    if (EndGame(ctx)) return;
+    ctx.ui.BeginBusyCursor();
+    PlayGatedSound(ctx.settings, ctx.sounds, "New", field::SoundsNewGame, SoundMode::Sync);
+    ctx.ui.RestoreCursor();
+    StartGame(ctx, true, true, kDrawNewNumber, false);
+}
+
+}  // namespace tindle

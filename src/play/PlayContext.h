@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// Everything play works with, in one object: the game in play, the settings record, the
+// layout, the catalogue, and the ports through which play reaches the table's pictures, the
+// speakers, the player, the clock, the random generator and the main window. The program
+// makes one for its main window; tindle-cli and the tests make their own with quiet or
+// recording ports. Play keeps no state anywhere else.
+
+namespace tindle {
+
+class Catalogue;
+class Game;
+class MessagePort;
+class PlayUi;
+class Random;
+class SettingsRecord;
+class SoundPort;
+class TMainGame;
+class TableView;
+class TimePort;
+
+// What play remembers for the run of the program besides the game.
+struct PlaySession {
+    // The screen-class advice (index 1 and 2) is shown once per run for each class.
+    std::array<bool, 3> screenClassTold{};
+    // The card-set mark of the table state: kCardSetForced while the screen-class rule has
+    // put the predefined card set in place of the player's own.
+    int cardSetMark = 0;
+    // Whether the last game that ended was won (EndGame's answer).
+    bool lastGameWon = false;
+    // Cards shown marked by the clicks of special game 33 (their selection does not change).
+    std::string markedCards;
+};
+
+inline constexpr int kCardSetForced = 2;
+
+struct PlayContext {
+    Game& game;
+    SettingsRecord& settings;
+    TMainGame& layout;
+    const Catalogue& catalogue;
+    TableView& view;
+    SoundPort& sounds;
+    MessagePort& messages;
+    TimePort& time;
+    Random& random;
+    PlayUi& ui;
+    PlaySession session{};
+};
+
+// Autoplay is switched on and available (the Autoplay command ticked and enabled).
+bool AutoplayOn(const PlayContext& ctx);
+
+}  // namespace tindle

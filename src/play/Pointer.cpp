@@ -1,0 +1,327 @@
+#include "play/Pointer.h"
+
+#include "model/Card.h"
+#include "model/Game.h"
+#include "model/History.h"
+#include "model/Legality.h"
+#include "model/Ports.h"
+#include "play/Autoplay.h"
+#include "play/DropTargets.h"
+#include "play/EndGame.h"
+#include "play/FaceUp.h"
+#include "play/MoveExecutor.h"
+#include "play/PlayContext.h"
+#include "play/PlayUi.h"
+#include "play/Sounds.h"
+#include "play/TableView.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kClickPlay = 1;
+constexpr int kReserveFaceDownLift = -11;
+constexpr int kReserveNoLift = -14;
+constexpr int kFoundationLiftTop = 1;
+constexpr int kFoundationLiftAboveOne = 2;
+constexpr int kFoundationLiftJoker = 3;
+
+bool IsPeekGame(int special) {
+    return special == 32 || special == 46 || special == 33;
+}
+bool IsSecondWasteGame(int special) {
+    return special == 2 || special == 12 || special == 15;
+}
+bool IsPairingGame(int special) {
+    return special == 3 || special == 4 || special == 33;
+}
+
+bool GroupRuleChecksRuns(const Game& game) {
+    const int rule = game.def[gd::GroupRule];
+    return rule == 1 || rule == 10;
+}
+
+int LockedColumns(const Game& game) {
+    const int groups = game.def[gd::FillSkipGroups];
+    return groups > 0 ? groups * game.def[gd::FillSkipGroupSize] : 0;
+}
+
+void MoveDragPicture(PlayContext& ctx, int x, int y) {
+    PointerState& p = ctx.game.pointer;
+    ctx.view.MoveImageTo(x, y, false, false);
+    p.dragRect = CardRectAt(ctx, {x, y}, p.dragImageHeight);
+    p.lastDrawX = x;
+    p.lastDrawY = y;
+}
+
+// The drag starts: the block's picture is built and lifted (up-left by the shadow).
+void StartDrag(PlayContext& ctx, PileRef pile, int position, int x, int y, bool faceDownReserve) {
+    Game& game = ctx.game;
+    PointerState& p = game.pointer;
+    if (p.dragCard == 0) {
+        p.lastDrawX = x;
+        p.lastDrawY = y;
+    }
+    const Pile& cards = game.piles.Get(pile);
+    const Point corner = CardCorner(ctx, pile, position);
+    p.dragCard = PileCardAt(cards, position);
+    if (p.dragTopCard == 0) p.dragTopCard = PileTop(cards);
+    p.grabX = x - corner.x;
+    p.grabY = y - corner.y;
+    const bool single = position == PileCount(cards) - 1;
+    const TableRect area = PileArea(ctx, pile);
+    p.dragImageHeight =
+        single ? CardHeight(ctx) : area.bottom - ShadowMargin(ctx.settings) - corner.y;
+    p.dragRect = CardRectAt(ctx, corner, p.dragImageHeight);
+    ctx.view.BuildDragImage(pile, position);
+
+    const int margin = ShadowMargin(ctx.settings);
+    if (ctx.settings.IsNotNo(field::CardsShadowed)) {
+        MoveDragPicture(ctx, corner.x - margin + 2, corner.y - margin + 2);
+        p.grabX += margin - 2;
+        p.grabY += margin - 2;
+        PlayGatedSound(ctx.settings, ctx.sounds, "card_up", field::SoundsCardUp);
+    } else if (faceDownReserve || ctx.settings.IsNotNo(field::PilesTT)) {
+        MoveDragPicture(ctx, corner.x, corner.y);
+    }
+}
+
+// The right-button peek: a face-up card of a column, or of a reserve fanned down or to the
+// right, shown whole at its place.
+void Peek(PlayContext& ctx, const std::optional<PileHit>& hit) {
+    Game& game = ctx.game;
+    PointerState& p = game.pointer;
+    if (hit && hit->card > 0 && ctx.settings.IsYes(field::ShowPartialHiddenCard) &&
+        !game.cards.CardIsFaceDown(hit->card)) {
+        const int style = game.def[gd::ReserveFanStyle];
+        const bool column = hit->pile.kind == PileKind::Fila;
+        const bool fannedReserve = hit->pile.kind == PileKind::Appogg && (style == 1 || style == 2);
+        if (column || fannedReserve) {
+            const int position = PileFind(game.piles.Get(hit->pile), hit->card);
+            const Point at = CardCorner(ctx, hit->pile, position);
+            ctx.view.ShowWholeCard(hit->card, at.x, at.y);
+            p.peekX = at.x;
+            p.peekY = at.y;
+        }
+    }
+    if (p.peekX < 1 && p.peekY < 1) ctx.messages.Beep();
+}
+
+// The second-waste games (codes 2, 12, 15): a column's or reserve's top card is played at
+// once onto the second waste when it is one rank from the card there.
+bool FitsOnSecondWaste(const Game& game, int card) {
+    const int top = PileTop(game.piles.SecondWaste());
+    if (top < 1) return true;
+    const int special = game.def[gd::SpecialGame];
+    const int a = CardRank(card);
+    const int b = CardRank(top);
+    const bool aceKing = (a == kAce && b == kKing) || (a == kKing && b == kAce);
+    if (special == 12) return aceKing || a == b + 1 || a == b - 1;
+    if (aceKing) return special == 15;
+    // The second waste has no rule fields: the standard rank step, any suit, either way.
+    PlaceQuery q;
+    q.playerMove = true;
+    q.base = kBaseAnyCard;
+    q.ruleCode = 2;
+    q.directionType = kDescending;
+    q.topCard = top;
+    q.card = card;
+    if (CanPlace(game, q)) return true;
+    q.topCard = card;
+    q.card = top;
+    return CanPlace(game, q);
+}
+
+bool PlayToSecondWaste(PlayContext& ctx, const PileHit& hit) {
+    Game& game = ctx.game;
+    const bool liftable = hit.pile.kind == PileKind::Fila || hit.pile.kind == PileKind::Appogg;
+    const Pile& pile = game.piles.Get(hit.pile);
+    if (!liftable || hit.card < 1 || hit.card != PileTop(pile) ||
+        game.cards.CardIsFaceDown(hit.card) || !FitsOnSecondWaste(game, hit.card)) {
+        ctx.messages.Beep();
+        return false;
+    }
+    const Point from = CardCorner(ctx, hit.pile, PileCount(pile) - 1);
+    FlightOptions options;
+    const Point to = NextCardCorner(ctx, {PileKind::MazzoWaste, 0});
+    ctx.view.AnimateMove(hit.card, from.x, from.y, to.x, to.y, options);
+    const bool moved = Execute(ctx, hit.card, "Waste");
+    EndGameIfWon(ctx);
+    return moved;
+}
+
+// The pick-up rules of a left press, by the pile that was hit. Answers whether the press
+// changed the table (a lift does not).
+bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
+    Game& game = ctx.game;
+    const int special = game.def[gd::SpecialGame];
+    if (hit.pile.kind == PileKind::Mazzo) return StockClick(ctx);
+    if (IsSecondWasteGame(special)) return PlayToSecondWaste(ctx, hit);
+    if (IsPairingGame(special)) return PairingClick(ctx, hit);
+
+    const Pile& pile = game.piles.Get(hit.pile);
+    const int position = PileFind(pile, hit.card);
+    const bool top = position >= 0 && position == PileCount(pile) - 1;
+    game.pointer.dragTopCard = 0;
+    switch (hit.pile.kind) {
+        case PileKind::MazzoVis:
+            if (PileEmpty(pile)) {
+                if (PileEmpty(game.piles.Stock()) && game.def[gd::RedealMode] > 0) {
+                    return Execute(ctx, 0, "Mazzo_Redeal");
+                }
+                return false;
+            }
+            if (game.def[gd::WasteLocked] != 0 || !top) return false;
+            StartDrag(ctx, hit.pile, position, x, y, false);
+            return false;
+        case PileKind::Dest: {
+            if (!top) return false;
+            const int lift = game.def[gd::FoundationLift];
+            const bool may = lift == kFoundationLiftTop ||
+                             (lift == kFoundationLiftAboveOne && PileCount(pile) > 1) ||
+                             (lift == kFoundationLiftJoker && CardIsJoker(hit.card));
+            if (may) StartDrag(ctx, hit.pile, position, x, y, false);
+            return false;
+        }
+        case PileKind::Fila: {
+            if (hit.card < 1 || position < 0) {
+                ctx.messages.Beep();
+                return false;
+            }
+            if (top && game.cards.CardIsFaceDown(hit.card)) {
+                if (!TurnUpColumnTop(ctx, hit.pile.index)) return false;
+                ClearRedo(game, ctx.settings);
+                return true;
+            }
+            if (top) {
+                if (hit.pile.index < LockedColumns(game)) return false;
+                if (GroupSizeAllowed(game, hit.card, false)) {
+                    StartDrag(ctx, hit.pile, position, x, y, false);
+                }
+                return false;
+            }
+            if (RunMayBeLifted(ctx, hit.card, hit.pile.index)) {
+                StartDrag(ctx, hit.pile, position, x, y, false);
+            }
+            return false;
+        }
+        case PileKind::Appogg: {
+            const int rule = game.def[gd::ReserveRule];
+            if (!top || rule == kReserveNoLift) return false;
+            const bool faceDown = game.cards.CardIsFaceDown(hit.card);
+            if (faceDown && rule != kReserveFaceDownLift) return false;
+            StartDrag(ctx, hit.pile, position, x, y, faceDown);
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool RunMayBeLifted(PlayContext& ctx, int card, int column) {
+    Game& game = ctx.game;
+    if (column < LockedColumns(game)) return false;
+    if (card < 1 || game.cards.CardIsFaceDown(card)) return false;
+    if (GroupRuleChecksRuns(game) && !CanMoveGroup(game, card, column)) return false;
+    return GroupSizeAllowed(game, card, false);
+}
+
+bool imgSfondoMouseDown(PlayContext& ctx, MouseButton button, bool ctrl, int x, int y) {
+    Game& game = ctx.game;
+    PointerState& p = game.pointer;
+    ctx.ui.HidePileSizeHint();
+    if (!game.flags.gameInProgress || p.dragCard != 0) return false;
+    if (game.flags.doubleClickMark) {
+        game.flags.doubleClickMark = false;
+        return false;
+    }
+    ctx.ui.TickClock();
+    p.dragMoved = false;
+    p.pressX = x;
+    p.pressY = y;
+    const auto hit = HitTestTable(ctx.layout, game, x, y);
+    const int special = game.def[gd::SpecialGame];
+
+    if (button == MouseButton::Right && !ctrl && !IsPeekGame(special)) {
+        return RightClickShortcut(ctx, hit);
+    }
+    if (button != MouseButton::Left) {
+        if (button == MouseButton::Right && ctrl && !hit) return false;
+        Peek(ctx, hit);
+        return false;
+    }
+    if (!hit) return false;
+    if (game.def[gd::ClickPlay] == kClickPlay) {
+        // The stock keeps its own click: a shortcut cannot send it anywhere.
+        if (hit->pile.kind == PileKind::Mazzo) return StockClick(ctx);
+        return ClickPlayShortcut(ctx, hit);
+    }
+    p.dragImageHeight = CardHeight(ctx);
+    if (game.def[gd::SelectionGame] != 0) return SelectionClick(ctx, *hit);
+    return PickUp(ctx, *hit, x, y);
+}
+
+void imgSfondoMouseMove(PlayContext& ctx, int x, int y) {
+    Game& game = ctx.game;
+    PointerState& p = game.pointer;
+    if (p.dragCard != 0) {
+        p.dragMoved = true;
+        ctx.ui.SetDragCursor();
+        MoveDragPicture(ctx, x - p.grabX, y - p.grabY);
+        return;
+    }
+    if (p.stockPressed) {
+        const PileRef button{game.def[gd::StockUsed] == 1 ? PileKind::Mazzo : PileKind::MazzoVis,
+                             0};
+        if (!TopCardRect(ctx, button).Contains(x, y)) {
+            ctx.view.DrawButtonPile(false);
+            p.stockPressed = false;
+        }
+        return;
+    }
+    if (game.flags.gameInProgress) {
+        ctx.ui.PointerHover(x, y);
+        p.hoverX = x;
+        p.hoverY = y;
+    }
+}
+
+bool imgSfondoMouseUp(PlayContext& ctx, int, int) {
+    Game& game = ctx.game;
+    PointerState& p = game.pointer;
+    ctx.ui.RestorePointerShape();
+    bool acted = false;
+    if (p.stockPressed) {
+        ctx.view.DrawButtonPile(false);
+        ctx.time.Wait(50);
+        acted = Execute(ctx, PileTop(game.piles.Stock()), "Mazzo_Vis");
+        p.stockPressed = false;
+    }
+    if (p.dragCard != 0) {
+        const bool placed = p.dragMoved && DropCard(ctx, false);
+        if (placed) {
+            acted = true;
+            EndGameIfWon(ctx);
+        } else {
+            FlyBack(ctx);
+        }
+        p.dragCard = 0;
+        p.dragTopCard = 0;
+    }
+    if (p.peekX != 0 || p.peekY != 0) {
+        ctx.view.RefreshRect(CardRectAt(ctx, {p.peekX, p.peekY}));
+        p.peekX = 0;
+        p.peekY = 0;
+    }
+    AutoFillAndAutoplay(ctx);
+    return acted;
+}
+
+bool imgSfondoDblClick(PlayContext& ctx) {
+    return DoubleClickShortcut(ctx);
+}
+
+}  // namespace tindle

@@ -1,0 +1,31 @@
+#include "play/ScoreDisplay.h"
+
+#include <string>
+
+#include "model/Game.h"
+#include "model/GameEnd.h"
+#include "play/PlayContext.h"
+#include "play/PlayUi.h"
+#include "play/TableView.h"
+#include "shell/settings/SettingsRecord.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kJokerRuleOnStarted = 72;
+constexpr int kJokerRuleAnywhere = 75;
+
+}  // namespace
+
+void ComputeScore(PlayContext& ctx) {
+    if (const auto score = ScoreOf(ctx.game, ctx.settings)) {
+        const std::string text = std::to_string(*score);
+        ctx.settings.Put(field::Score, text);
+        ctx.ui.ShowScore(ctx.settings.Get(field::Score));
+    }
+    const int rule = ctx.game.def.At(gd::FoundationRule, 0);
+    if (rule == kJokerRuleOnStarted || rule == kJokerRuleAnywhere) ctx.view.DrawJokerLabels();
+}
+
+}  // namespace tindle

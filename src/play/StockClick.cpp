@@ -1,0 +1,138 @@
+// A left press on the stock: turning cards onto the waste, the redeal requests, and the deals
+// by the deal codes of the first and last column and reserve.
+
+#include "model/History.h"
+#include "model/Ports.h"
+#include "model/UsedPiles.h"
+#include "play/EndGame.h"
+#include "play/MoveExecutor.h"
+#include "play/MoveName.h"
+#include "play/PlayContext.h"
+#include "play/Pointer.h"
+#include "play/TablePlaces.h"
+#include "table/layout/PileHitTest.h"
+
+namespace tindle {
+
+namespace {
+
+constexpr int kDealCount = 7;  // the argument the deal moves are called with
+constexpr int kRedealAlsoWithCards = 6;
+constexpr int kSpecialPyramid = 4;
+constexpr int kMarkerReserveDeal = 2;
+
+constexpr std::string_view kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
+
+bool AnyColumnEmpty(const Game& game) {
+    for (int k = 0; k < UsedColumnCount(game); ++k) {
+        if (PileEmpty(game.piles.fila[static_cast<size_t>(k)])) return true;
+    }
+    return false;
+}
+
+// The deal code is that of the first or of the last pile of the kind.
+bool FirstOrLastHas(const GameDef& def, gd::Field field, int used, int code) {
+    if (used < 1) return false;
+    return def.At(field, 0) == code || def.At(field, used - 1) == code;
+}
+
+// Up to three cards to reserve 1 on odd clicks and to reserve 2 on even ones, one undo step.
+bool DealToAlternateReserve(PlayContext& ctx) {
+    Game& game = ctx.game;
+    ++game.counters.dealCounter;
+    const int reserve = game.counters.dealCounter % 2 == 1 ? 0 : 1;
+    int dealt = 0;
+    for (int n = 0; n < 3 && !PileEmpty(game.piles.Stock()); ++n) {
+        if (!Execute(ctx, kDealCount, DealReserveMove(reserve))) break;
+        ++dealt;
+    }
+    // Only the snapshot from before the first card stays, so that one undo takes the whole
+    // deal back.
+    for (int n = 1; n < dealt; ++n)
+        DropLastSnapshot(game.undo);
+    if (dealt >= 1) SetMarker(game, kMarkerReserveDeal);
+    return dealt > 0;
+}
+
+// Four cards to each column in turn, one undo step.
+bool DealFourToEachColumn(PlayContext& ctx) {
+    Game& game = ctx.game;
+    int dealt = 0;
+    for (int k = 0; k < UsedColumnCount(game); ++k) {
+        for (int n = 0; n < 4 && !PileEmpty(game.piles.Stock()); ++n) {
+            if (Execute(ctx, kDealCount, DealColumnMove(k))) ++dealt;
+        }
+    }
+    for (int n = 1; n < dealt; ++n)
+        DropLastSnapshot(game.undo);
+    return dealt > 0;
+}
+
+bool DealByCodes(PlayContext& ctx) {
+    Game& game = ctx.game;
+    const GameDef& def = game.def;
+    const int columns = UsedColumnCount(game);
+    const int reserves = UsedReserveCount(game);
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 1)) {
+        const bool dealt = Execute(ctx, kDealCount, "Add_Tableaus");
+        if (def.At(gd::ReserveDealCode, 0) == 5) {
+            const int before = game.undo.Count();
+            if (Execute(ctx, kDealCount, "Add_Reserves") && dealt && game.undo.Count() > before) {
+                DropLastSnapshot(game.undo);
+            }
+        }
+        return dealt;
+    }
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 2)) {
+        if (AnyColumnEmpty(game)) {
+            ctx.messages.Information(kFillGapsFirst);
+            return false;
+        }
+        return Execute(ctx, kDealCount, "Add_Tableaus");
+    }
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 1)) {
+        return Execute(ctx, kDealCount, "Add_Reserves");
+    }
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 3)) {
+        if (PileCount(game.piles.Stock()) == 8)
+            return Execute(ctx, kDealCount, "Add_Tableaus_Last");
+        const bool first = Execute(ctx, kDealCount, "Add_Reserves");
+        const bool second = Execute(ctx, kDealCount, "Add_Reserves");
+        return first || second;
+    }
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 4)) return DealToAlternateReserve(ctx);
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 8)) return DealFourToEachColumn(ctx);
+    if (def[gd::SecondWasteArrangement] != 0) {
+        return Execute(ctx, PileTop(game.piles.Stock()), "Mazzo_Waste");
+    }
+    return false;
+}
+
+}  // namespace
+
+bool StockClick(PlayContext& ctx) {
+    Game& game = ctx.game;
+    const GameDef& def = game.def;
+    const int special = def[gd::SpecialGame];
+    const Pile& stock = game.piles.Stock();
+    const int top = PileTop(stock);
+
+    if (special == kSpecialPyramid && !PileEmpty(stock) && !PileEmpty(game.piles.dest[0])) {
+        const PileRef pile{PileKind::Mazzo, 0};
+        return PairingClick(ctx, PileHit{pile, top, TopCardRect(ctx, pile)});
+    }
+    bool moved = false;
+    if (def[gd::WasteUsed] == 1) {
+        if (def[gd::TurnOnlyWhenWasteEmpty] == 1 && !PileEmpty(game.piles.Waste())) return false;
+        moved = Execute(ctx, top, "Mazzo_Vis");
+    } else if ((def[gd::RedealMode] > 0 && PileEmpty(stock)) ||
+               def[gd::RedealMode] == kRedealAlsoWithCards) {
+        moved = Execute(ctx, top, "Mazzo_Redeal");
+    } else {
+        moved = DealByCodes(ctx);
+    }
+    if (special == 2 || special == 15) EndGameIfWon(ctx);
+    return moved;
+}
+
+}  // namespace tindle

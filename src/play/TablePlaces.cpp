@@ -1,0 +1,147 @@
+#include "play/TablePlaces.h"
+
+#include <array>
+
+#include "model/Game.h"
+#include "model/Snapshot.h"
+#include "play/PlayContext.h"
+#include "table/layout/PileHitTest.h"
+#include "table/layout/TMainGame.h"
+
+namespace tindle {
+
+namespace {
+
+template <size_t N>
+std::optional<CardPlace> SearchList(const std::array<Pile, N>& list, PileKind kind, int card,
+                                    int first = 0) {
+    for (size_t i = static_cast<size_t>(first); i < N; ++i) {
+        const int at = PileFind(list[i], card);
+        if (at >= 0) return CardPlace{PileRef{kind, static_cast<int>(i)}, at};
+    }
+    return std::nullopt;
+}
+
+std::optional<CardPlace> SearchOne(const Pile& pile, PileKind kind, int card) {
+    const int at = PileFind(pile, card);
+    if (at < 0) return std::nullopt;
+    return CardPlace{PileRef{kind, 0}, at};
+}
+
+}  // namespace
+
+std::optional<CardPlace> FindCard(const Game& game, int card, CardSearch order) {
+    if (card < 1) return std::nullopt;
+    const Piles& p = game.piles;
+    const int firstFoundation = FoundationOneExcluded(game.def) ? 1 : 0;
+    std::optional<CardPlace> found;
+    auto stock = [&] { return SearchOne(p.Stock(), PileKind::Mazzo, card); };
+    auto waste = [&] { return SearchOne(p.Waste(), PileKind::MazzoVis, card); };
+    auto second = [&] { return SearchOne(p.SecondWaste(), PileKind::MazzoWaste, card); };
+    auto columns = [&] { return SearchList(p.fila, PileKind::Fila, card); };
+    auto foundations = [&] { return SearchList(p.dest, PileKind::Dest, card, firstFoundation); };
+    auto reserves = [&] { return SearchList(p.appogg, PileKind::Appogg, card); };
+    if (order == CardSearch::Removal) {
+        if ((found = waste())) return found;
+        if ((found = columns())) return found;
+        if ((found = foundations())) return found;
+        if ((found = stock())) return found;
+        if ((found = second())) return found;
+        return reserves();
+    }
+    if ((found = stock())) return found;
+    if ((found = waste())) return found;
+    if ((found = columns())) return found;
+    if ((found = foundations())) return found;
+    return reserves();
+}
+
+RemovedFrom RemovedFromKind(PileKind kind) {
+    switch (kind) {
+        case PileKind::Mazzo:
+            return kFromStock;
+        case PileKind::MazzoVis:
+            return kFromWaste;
+        case PileKind::MazzoWaste:
+            return kFromSecondWaste;
+        case PileKind::Fila:
+            return kFromColumn;
+        case PileKind::Dest:
+            return kFromFoundation;
+        case PileKind::Appogg:
+            return kFromReserve;
+    }
+    return kFromNowhere;
+}
+
+RemovedFrom RemoveCard(Game& game, int card, RemoveForm form) {
+    const auto place = FindCard(game, card, CardSearch::Removal);
+    if (!place) return kFromNowhere;
+    Pile& pile = game.piles.Get(place->pile);
+    switch (form) {
+        case RemoveForm::TestOnly:
+            break;
+        case RemoveForm::Cut:
+            PileRemoveAt(pile, place->position);
+            break;
+        case RemoveForm::LeaveGap:
+            PileReplaceAt(pile, place->position, 0);
+            break;
+        case RemoveForm::CutWithGapBefore:
+            PileRemoveAt(pile, place->position);
+            if (place->position > 0 && PileCardAt(pile, place->position - 1) == 0) {
+                PileRemoveAt(pile, place->position - 1);
+            }
+            break;
+    }
+    return RemovedFromKind(place->pile.kind);
+}
+
+int BlockSize(const Game& game, const CardPlace& place) {
+    return PileCount(game.piles.Get(place.pile)) - place.position;
+}
+
+int CardWidth(const PlayContext& ctx) {
+    return ctx.layout.cardWidth;
+}
+int CardHeight(const PlayContext& ctx) {
+    return ctx.layout.cardHeight;
+}
+
+int ShadowMargin(const SettingsRecord& settings) {
+    return settings.IsNotNo(field::CardsShadowed) ? 9 : 0;
+}
+
+Point CardCorner(const PlayContext& ctx, PileRef pile, int position) {
+    const int excluded = PileCount(ctx.game.piles.Get(pile)) - position;
+    return {ctx.layout.CardLeftX(ctx.game, ctx.settings, pile, excluded, true),
+            ctx.layout.CardTopY(ctx.game, pile, excluded, true)};
+}
+
+Point NextCardCorner(const PlayContext& ctx, PileRef pile) {
+    return {ctx.layout.CardLeftX(ctx.game, ctx.settings, pile, 0, true),
+            ctx.layout.CardTopY(ctx.game, pile, 0, true)};
+}
+
+TableRect TopCardRect(const PlayContext& ctx, PileRef pile) {
+    const Point p{ctx.layout.CardLeftX(ctx.game, ctx.settings, pile, 0, false),
+                  ctx.layout.CardTopY(ctx.game, pile, 0, false)};
+    return CardRectAt(ctx, p);
+}
+
+TableRect CardRectAt(const PlayContext& ctx, Point corner, int height) {
+    return {corner.x, corner.y, corner.x + CardWidth(ctx),
+            corner.y + (height > 0 ? height : CardHeight(ctx))};
+}
+
+TableRect PileArea(const PlayContext& ctx, PileRef pile) {
+    const auto extent = PileExtent(ctx.layout, ctx.game, pile);
+    if (!extent) return {};
+    const int margin = ShadowMargin(ctx.settings);
+    TableRect r = *extent;
+    r.right += margin;
+    r.bottom += margin;
+    return r;
+}
+
+}  // namespace tindle
