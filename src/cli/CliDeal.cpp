@@ -5,6 +5,7 @@
 #include "cli/CliGamesDat.h"
 #include "model/Catalogue.h"
 #include "model/GamesDat.h"
+#include "model/Snapshot.h"
 
 namespace tindle::cli {
 
@@ -19,6 +20,21 @@ bool StderrMessages::Confirm(std::string_view text) {
 
 void StderrMessages::FatalError(std::string_view text) {
     Information(text);
+}
+
+void PrintTable(int gameId, const GameNumber& number, const Game& game) {
+    std::printf("GameId: %d\nGameNumber: %s\n", gameId, number.Text().c_str());
+    std::string line;
+    for (int i = 0; i < kSnapshotLines; ++i) {
+        const PileRef ref = SnapshotPile(i);
+        WriteSnapshotLine(game.cards, game.piles.Get(ref), line);
+        std::string text = PileName(ref) + ":";
+        for (size_t at = 0; at < line.size(); at += kSnapshotCardChars) {
+            text += ' ';
+            text.append(line, at, kSnapshotCardChars);
+        }
+        std::printf("%s\n", text.c_str());
+    }
 }
 
 std::optional<GameNumber> GameNumberArgument(const std::string& text) {

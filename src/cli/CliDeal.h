@@ -32,6 +32,12 @@ struct DealArguments {
     GameNumber number;
     std::string gameName;
 };
+
+// Prints the table as the deal command does: "GameId: <id>", "GameNumber: <13 digits>", then
+// one line per pile in snapshot order, the pile's name, ":" and each card as in a snapshot
+// (number and face flag, "0000" for a gap) after a single blank.
+void PrintTable(int gameId, const GameNumber& number, const Game& game);
+
 std::optional<DealArguments> LoadDealArguments(const char* command, const CliArgs& args, Game& game,
                                                int& exitCode);
 

@@ -6,13 +6,11 @@
 // snapshot (card number and face flag, "0000" for a gap), each after a single blank.
 // Arrangement 10 draws from a generator seeded with 1, so the command's output is repeatable.
 #include <cstdio>
-#include <string>
 
 #include "cli/CliCommand.h"
 #include "cli/CliDeal.h"
 #include "model/Deal.h"
 #include "model/Random.h"
-#include "model/Snapshot.h"
 
 namespace tindle::cli {
 
@@ -32,18 +30,7 @@ int DealCommand(const CliArgs& args) {
     context.gameName = parsed->gameName;
     const DealReport report = DealGame(game, parsed->number, context);
 
-    std::printf("GameId: %d\nGameNumber: %s\n", parsed->gameId, parsed->number.Text().c_str());
-    std::string line;
-    for (int i = 0; i < kSnapshotLines; ++i) {
-        const PileRef ref = SnapshotPile(i);
-        WriteSnapshotLine(game.cards, game.piles.Get(ref), line);
-        std::string text = PileName(ref) + ":";
-        for (size_t at = 0; at < line.size(); at += kSnapshotCardChars) {
-            text += ' ';
-            text.append(line, at, kSnapshotCardChars);
-        }
-        std::printf("%s\n", text.c_str());
-    }
+    PrintTable(parsed->gameId, parsed->number, game);
     return report.deckError ? 1 : 0;
 }
 

@@ -1,0 +1,131 @@
+// tindle-cli play GAME_ID GAME_NUMBER [--autoplay] [GAMES.DAT]: deals the game, then plays the
+// moves read from standard input, one per line, exactly as the player's mouse would on a
+// 1024x768 table:
+//   <card> <pile>     drag the block whose lowest card is <card> (three digits) and drop it
+//                     exactly on Fila<n>, Dest<n>, Appogg<n> or Mazzo_Vis
+//   click <pile>      a left click on the pile's top card (or on the empty pile); Mazzo is
+//                     the stock
+//   dblclick <card>   a double click on the card
+//   undo, redo        the Undo and Redo commands
+// Blank lines and "#" comments are ignored. With --autoplay the Autoplay command is on (as
+// after the deal and after every release in the program). A move the game refuses prints
+// "refused: line <n>: <move>" on stderr and ends with exit code 2. At the end the table is
+// printed as the deal command prints it, then "Score: <n>" and "Won: yes" or "Won: no".
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "cli/CliDeal.h"
+#include "cli/CliGamesDat.h"
+#include "model/Card.h"
+#include "play/Commands.h"
+#include "play/Gestures.h"
+#include "play/HeadlessPlay.h"
+
+namespace tindle::cli {
+
+namespace {
+
+constexpr int kRefused = 2;
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line.substr(0, line.find('#')));
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    return words;
+}
+
+std::optional<int> CardArgument(const std::string& text) {
+    if (text.size() != 3) return std::nullopt;
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    if (n < 1 || n > kLastCard) return std::nullopt;
+    return n;
+}
+
+// The piles a block may be dropped on.
+bool DropPile(const PileRef& ref) {
+    return ref.kind == PileKind::Fila || ref.kind == PileKind::Dest ||
+           ref.kind == PileKind::Appogg || ref.kind == PileKind::MazzoVis;
+}
+
+enum class Outcome { Done, Refused, Unreadable };
+
+Outcome PlayLine(PlayContext& ctx, const std::vector<std::string>& w) {
+    if (w.size() == 1 && w[0] == "undo") return UndoCommand(ctx) ? Outcome::Done : Outcome::Refused;
+    if (w.size() == 1 && w[0] == "redo") return RedoCommand(ctx) ? Outcome::Done : Outcome::Refused;
+    if (w.size() != 2) return Outcome::Unreadable;
+    if (w[0] == "click") {
+        const auto pile = ParsePileName(w[1]);
+        if (!pile) return Outcome::Unreadable;
+        return ClickPile(ctx, *pile) ? Outcome::Done : Outcome::Refused;
+    }
+    if (w[0] == "dblclick") {
+        const auto card = CardArgument(w[1]);
+        if (!card) return Outcome::Unreadable;
+        return DoubleClickCard(ctx, *card) ? Outcome::Done : Outcome::Refused;
+    }
+    const auto card = CardArgument(w[0]);
+    const auto pile = ParsePileName(w[1]);
+    if (!card || !pile || !DropPile(*pile)) return Outcome::Unreadable;
+    return DragCardTo(ctx, *card, *pile) ? Outcome::Done : Outcome::Refused;
+}
+
+int PlayCommand(const CliArgs& given) {
+    CliArgs args;
+    bool autoplay = false;
+    for (const std::string& a : given) {
+        if (a == "--autoplay") {
+            autoplay = true;
+        } else {
+            args.push_back(a);
+        }
+    }
+    if (args.size() < 2 || args.size() > 3) return UsageError("play");
+    const auto gameId = GameIdArgument(args[0]);
+    if (!gameId) return Fail("'" + args[0] + "' is not a game id");
+    const auto number = GameNumberArgument(args[1]);
+    if (!number) return Fail("'" + args[1] + "' is not a game number (1 to 13 digits)");
+
+    StderrMessages messages;
+    HeadlessPlay play(&messages);
+    play.ui.autoplayTicked = autoplay;
+    std::string error;
+    if (!play.Open(GamesDatArgument(args, 2), *gameId, *number, error)) return Fail(error);
+
+    std::string line;
+    for (int n = 1; std::getline(std::cin, line); ++n) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::vector<std::string> words = Words(line);
+        if (words.empty()) continue;
+        switch (PlayLine(play.ctx, words)) {
+            case Outcome::Done:
+                break;
+            case Outcome::Refused:
+                std::fprintf(stderr, "refused: line %d: %s\n", n, line.c_str());
+                return kRefused;
+            case Outcome::Unreadable:
+                std::fprintf(stderr, "tindle-cli: line %d: not a move: %s\n", n, line.c_str());
+                return kRefused;
+        }
+    }
+    PrintTable(*gameId, *number, play.game);
+    std::printf("Score: %s\nWon: %s\n", play.settings.Get(field::Score).c_str(),
+                play.ctx.session.lastGameWon ? "yes" : "no");
+    return 0;
+}
+
+const CliRegistrar kRegister("play", "play GAME_ID GAME_NUMBER [--autoplay] [GAMES.DAT] < MOVES",
+                             PlayCommand);
+
+}  // namespace
+
+}  // namespace tindle::cli

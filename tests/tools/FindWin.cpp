@@ -1,0 +1,379 @@
+// Test tooling: finds a won line of play for a FreeCell or a Klondike deal and prints it as
+// a move file for `tindle-cli play` (without --autoplay). The deal is taken from the engine
+// itself (the game dealt by number from the built GAMES.DAT); the search is a plain
+// depth-first search over single-card moves (FreeCell) or over moves and stock clicks with
+// unlimited passes (Klondike), with the positions already seen left out.
+//
+//   tindle-find-win freecell|klondike GAMES.DAT FIRST_NUMBER [TRIES [MAX_MOVES]]
+//
+// prints "# <game> <number>" and the moves of the first number from FIRST_NUMBER on whose
+// search succeeds within its node budget.
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "model/Card.h"
+#include "play/HeadlessPlay.h"
+
+namespace {
+
+using namespace tindle;
+
+// Longer lines of play are not looked for: the move files stay short enough to read.
+int kMaxMoves = 200;
+
+bool Red(int c) {
+    return CardIsRed(c);
+}
+int Rank(int c) {
+    return CardRank(c);
+}
+int Suit(int c) {
+    return CardSuit(c);
+}
+
+std::string Three(int c) {
+    char b[8];
+    std::snprintf(b, sizeof b, "%03d", c);
+    return b;
+}
+
+// ---------------------------------------------------------------- FreeCell
+
+struct FcState {
+    std::array<std::vector<int>, 8> cols;
+    std::array<int, 4> cells{};
+    std::array<int, 4> found{};  // by suit: highest rank there
+    std::string Key() const {
+        std::vector<std::string> c;
+        for (const auto& col : cols) {
+            std::string s;
+            for (int x : col)
+                s += static_cast<char>(x);
+            c.push_back(s);
+        }
+        std::sort(c.begin(), c.end());
+        std::array<int, 4> cl = cells;
+        std::sort(cl.begin(), cl.end());
+        std::string k;
+        for (auto& s : c)
+            k += s + '|';
+        for (int x : cl)
+            k += static_cast<char>(x + 1);
+        for (int x : found)
+            k += static_cast<char>(x + 1);
+        return k;
+    }
+    bool Won() const { return found[0] + found[1] + found[2] + found[3] == 52; }
+};
+
+struct FcMove {
+    int card;
+    int kind;  // 0 foundation, 1 column, 2 cell
+    int index;
+};
+
+bool FcPlaceable(int card, int onto) {
+    return onto == 0 || (Red(card) != Red(onto) && Rank(card) + 1 == Rank(onto));
+}
+
+class FreeCellSearch {
+  public:
+    explicit FreeCellSearch(FcState s) : start_(std::move(s)) {}
+    bool Run(long budget) {
+        budget_ = budget;
+        FcState s = start_;
+        return Dfs(s);
+    }
+    std::vector<FcMove> path;
+
+  private:
+    bool Dfs(FcState& s) {
+        if (s.Won()) return true;
+        if (--budget_ < 0 || static_cast<int>(path.size()) >= kMaxMoves) return false;
+        if (!seen_.insert(s.Key()).second) return false;
+        std::vector<FcMove> moves;
+        auto sources = [&](auto&& fn) {
+            for (int k = 0; k < 8; ++k)
+                if (!s.cols[k].empty()) fn(s.cols[k].back(), 1, k);
+            for (int i = 0; i < 4; ++i)
+                if (s.cells[i]) fn(s.cells[i], 2, i);
+        };
+        // Foundations first, then columns (non-empty first), then cells.
+        sources([&](int c, int, int) {
+            if (s.found[Suit(c)] + 1 == Rank(c)) moves.push_back({c, 0, Suit(c)});
+        });
+        sources([&](int c, int fromKind, int from) {
+            for (int k = 0; k < 8; ++k) {
+                if (fromKind == 1 && from == k) continue;
+                if (s.cols[k].empty()) continue;
+                if (FcPlaceable(c, s.cols[k].back())) moves.push_back({c, 1, k});
+            }
+        });
+        sources([&](int c, int fromKind, int from) {
+            if (fromKind == 1 && s.cols[from].size() == 1) return;
+            for (int k = 0; k < 8; ++k) {
+                if (s.cols[k].empty()) {
+                    moves.push_back({c, 1, k});
+                    break;
+                }
+            }
+        });
+        sources([&](int c, int fromKind, int) {
+            if (fromKind == 2) return;
+            for (int i = 0; i < 4; ++i) {
+                if (!s.cells[i]) {
+                    moves.push_back({c, 2, i});
+                    break;
+                }
+            }
+        });
+        for (const FcMove& m : moves) {
+            FcState next = s;
+            Apply(next, m);
+            path.push_back(m);
+            if (Dfs(next)) return true;
+            path.pop_back();
+        }
+        return false;
+    }
+    static void Apply(FcState& s, const FcMove& m) {
+        for (auto& col : s.cols)
+            if (!col.empty() && col.back() == m.card) col.pop_back();
+        for (int& cell : s.cells)
+            if (cell == m.card) cell = 0;
+        if (m.kind == 0) s.found[Suit(m.card)] = Rank(m.card);
+        if (m.kind == 1) s.cols[m.index].push_back(m.card);
+        if (m.kind == 2) s.cells[m.index] = m.card;
+    }
+    FcState start_;
+    long budget_ = 0;
+    std::unordered_set<std::string> seen_;
+};
+
+// ---------------------------------------------------------------- Klondike
+
+struct KlState {
+    std::array<std::vector<int>, 7> cols;
+    std::array<int, 7> down{};  // face-down cards at the bottom of each column
+    std::vector<int> stock;     // top = back
+    std::vector<int> waste;     // top = back
+    std::array<int, 4> found{};
+    std::string Key() const {
+        std::string k;
+        for (int i = 0; i < 7; ++i) {
+            for (int x : cols[i])
+                k += static_cast<char>(x);
+            k += static_cast<char>(100 + down[i]);
+        }
+        k += '|';
+        for (int x : stock)
+            k += static_cast<char>(x);
+        k += '|';
+        for (int x : waste)
+            k += static_cast<char>(x);
+        for (int x : found)
+            k += static_cast<char>(x + 1);
+        return k;
+    }
+    bool Won() const { return found[0] + found[1] + found[2] + found[3] == 52; }
+};
+
+struct KlMove {
+    int card;  // 0: a click on the stock
+    int kind;  // 0 foundation, 1 column
+    int index;
+};
+
+class KlondikeSearch {
+  public:
+    explicit KlondikeSearch(KlState s) : start_(std::move(s)) {}
+    bool Run(long budget) {
+        budget_ = budget;
+        KlState s = start_;
+        return Dfs(s, 0);
+    }
+    std::vector<KlMove> path;
+
+  private:
+    bool Dfs(KlState& s, int clicksInARow) {
+        if (s.Won()) return true;
+        if (--budget_ < 0 || static_cast<int>(path.size()) >= kMaxMoves) return false;
+        if (!seen_.insert(s.Key()).second) return false;
+        std::vector<KlMove> moves;
+        // To the foundations: column tops and the waste.
+        for (int k = 0; k < 7; ++k) {
+            if (s.cols[k].empty()) continue;
+            const int c = s.cols[k].back();
+            if (s.found[Suit(c)] + 1 == Rank(c)) moves.push_back({c, 0, Suit(c)});
+        }
+        if (!s.waste.empty()) {
+            const int c = s.waste.back();
+            if (s.found[Suit(c)] + 1 == Rank(c)) moves.push_back({c, 0, Suit(c)});
+        }
+        // Runs between columns (the lowest face-up card of a run and every card above it).
+        for (int from = 0; from < 7; ++from) {
+            const auto& col = s.cols[from];
+            for (int p = s.down[from]; p < static_cast<int>(col.size()); ++p) {
+                const int c = col[static_cast<size_t>(p)];
+                for (int to = 0; to < 7; ++to) {
+                    if (to == from) continue;
+                    const auto& dest = s.cols[to];
+                    if (dest.empty()) {
+                        // A King to an empty column, unless it lies at the bottom already.
+                        if (Rank(c) == kKing && p > 0) moves.push_back({c, 1, to});
+                    } else if (Red(c) != Red(dest.back()) && Rank(c) + 1 == Rank(dest.back())) {
+                        moves.push_back({c, 1, to});
+                    }
+                }
+            }
+        }
+        if (!s.waste.empty()) {
+            const int c = s.waste.back();
+            for (int to = 0; to < 7; ++to) {
+                const auto& dest = s.cols[to];
+                if (dest.empty() ? Rank(c) == kKing
+                                 : Red(c) != Red(dest.back()) && Rank(c) + 1 == Rank(dest.back())) {
+                    moves.push_back({c, 1, to});
+                }
+            }
+        }
+        const bool canClick = !s.stock.empty() || s.waste.size() > 1;
+        if (canClick && clicksInARow < 60) moves.push_back({0, 0, 0});
+        for (const KlMove& m : moves) {
+            KlState next = s;
+            Apply(next, m);
+            path.push_back(m);
+            if (Dfs(next, m.card == 0 ? clicksInARow + 1 : 0)) return true;
+            path.pop_back();
+        }
+        return false;
+    }
+    static void Apply(KlState& s, const KlMove& m) {
+        if (m.card == 0) {
+            if (s.stock.empty()) {  // the redeal, which turns the first card of the pass too
+                s.stock.assign(s.waste.rbegin(), s.waste.rend());
+                s.waste.clear();
+            }
+            s.waste.push_back(s.stock.back());
+            s.stock.pop_back();
+            return;
+        }
+        std::vector<int> block;
+        if (!s.waste.empty() && s.waste.back() == m.card) {
+            s.waste.pop_back();
+            block.push_back(m.card);
+        } else {
+            for (int k = 0; k < 7; ++k) {
+                auto& col = s.cols[k];
+                auto it = std::find(col.begin(), col.end(), m.card);
+                if (it == col.end()) continue;
+                block.assign(it, col.end());
+                col.erase(it, col.end());
+                if (static_cast<int>(col.size()) <= s.down[k])
+                    s.down[k] = std::max(static_cast<int>(col.size()) - 1, 0);
+                if (col.empty()) s.down[k] = 0;
+            }
+        }
+        if (m.kind == 0) {
+            s.found[Suit(m.card)] = Rank(m.card);
+        } else {
+            for (int c : block)
+                s.cols[m.index].push_back(c);
+        }
+    }
+    KlState start_;
+    long budget_ = 0;
+    std::unordered_set<std::string> seen_;
+};
+
+// ---------------------------------------------------------------- output
+
+// The pile names of the moves, by replaying them on the engine's piles: a foundation is the
+// one holding the suit or the first empty one, as the engine's foundations take any Ace.
+int main2(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: tindle-find-win freecell|klondike GAMES.DAT FIRST_NUMBER [TRIES "
+                     "[MAX_MOVES]]\n");
+        return 2;
+    }
+    const std::string which = argv[1];
+    const int gameId = which == "freecell" ? 1 : 2;
+    const long long first = std::atoll(argv[3]);
+    const int tries = argc > 4 ? std::atoi(argv[4]) : 50;
+    if (argc > 5) kMaxMoves = std::atoi(argv[5]);
+    for (long long n = first; n < first + tries; ++n) {
+        HeadlessPlay play;
+        std::string error;
+        const auto number = ParseGameNumber(std::to_string(n));
+        if (!play.Open(argv[2], gameId, *number, error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 1;
+        }
+        const Game& g = play.game;
+        std::vector<std::string> lines;
+        std::array<int, 4> suitFoundation{-1, -1, -1, -1};
+        int nextFoundation = 0;
+        auto foundationOf = [&](int suit) {
+            if (suitFoundation[suit] < 0) suitFoundation[suit] = nextFoundation++;
+            return suitFoundation[suit] + 1;
+        };
+        bool found = false;
+        if (gameId == 1) {
+            FcState s;
+            for (int k = 0; k < 8; ++k)
+                for (int p = 0; p < PileCount(g.piles.fila[k]); ++p)
+                    s.cols[k].push_back(PileCardAt(g.piles.fila[k], p));
+            FreeCellSearch search(s);
+            found = search.Run(2000000);
+            for (const FcMove& m : search.path) {
+                const std::string pile = m.kind == 0
+                                             ? "Dest" + std::to_string(foundationOf(Suit(m.card)))
+                                         : m.kind == 1 ? "Fila" + std::to_string(m.index + 1)
+                                                       : "Appogg" + std::to_string(m.index + 1);
+                lines.push_back(Three(m.card) + " " + pile);
+            }
+        } else {
+            KlState s;
+            for (int k = 0; k < 7; ++k) {
+                for (int p = 0; p < PileCount(g.piles.fila[k]); ++p)
+                    s.cols[k].push_back(PileCardAt(g.piles.fila[k], p));
+                s.down[k] = static_cast<int>(s.cols[k].size()) - 1;
+            }
+            for (int p = 0; p < PileCount(g.piles.Stock()); ++p)
+                s.stock.push_back(PileCardAt(g.piles.Stock(), p));
+            KlondikeSearch search(s);
+            found = search.Run(3000000);
+            for (const KlMove& m : search.path) {
+                if (m.card == 0) {
+                    lines.push_back("click Mazzo");
+                } else {
+                    const std::string pile =
+                        m.kind == 0 ? "Dest" + std::to_string(foundationOf(Suit(m.card)))
+                                    : "Fila" + std::to_string(m.index + 1);
+                    lines.push_back(Three(m.card) + " " + pile);
+                }
+            }
+        }
+        if (!found) continue;
+        std::printf("# %s %s: a won game, found by tests/tools/FindWin.cpp\n", which.c_str(),
+                    number->Text().c_str());
+        for (const auto& l : lines)
+            std::printf("%s\n", l.c_str());
+        return 0;
+    }
+    std::fprintf(stderr, "no won game found\n");
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return main2(argc, argv);
+}
