@@ -104,7 +104,8 @@ GameNumber CurrentGameNumber(PlayContext& ctx) {
 }
 
 void WritePreference(PlayContext& ctx, std::string_view key, std::string_view value) {
-    if (ctx.settings.ProgramDir().empty()) return;  // no program directory: nothing to write to
+    // Without a program directory and a preferences path there is no file to write to.
+    if (ctx.settings.ProgramDir().empty() || ctx.settings.Get(field::PrefsPath).empty()) return;
     PreferencesFile prefs(PreferencesPath(ctx.settings));
     prefs.WriteString(section::Preference, key, value);
 }

@@ -33,8 +33,13 @@ class RecordingView : public QuietTableView {
     int dragImages = 0;
     int fadeIns = 0;
     int repaints = 0;
+    std::vector<PileRef> drawnEmpty;  // piles whose top was drawn while they held nothing
+    const Game* game = nullptr;
 
     void RepaintTable(bool) override { ++repaints; }
+    void DrawPileTop(PileRef pile, DrawTarget) override {
+        if (game && PileEmpty(game->piles.Get(pile))) drawnEmpty.push_back(pile);
+    }
     void DrawEmptyStockMark() override { ++emptyStockMarks; }
     void DrawButtonPile(bool pressed) override { buttonPile.push_back(pressed); }
     void FadeInCard(int, int, int) override { ++fadeIns; }
@@ -62,6 +67,8 @@ class RecordingSounds : public SoundPort {
 class RecordingUi : public QuietPlayUi {
   public:
     int winningAnimations = 0;
+    int cardSizeChanges = 0;
+    void CardSizeChanged() override { ++cardSizeChanges; }
     int gameDialogs = 0;
     int closes = 0;
     bool exitRequested = false;
@@ -117,6 +124,14 @@ class PlayFixture : public ::testing::Test {
     PlayFixture() {
         SetHeadlessPreferences(settings);
         ui.layoutInputs = HeadlessLayoutInputs(1024, 768);
+        view.game = &game;
+        for (SettingField f :
+             {field::SoundsEnabled, field::SoundsAutoplay, field::SoundsGameWon,
+              field::SoundsNewGame, field::SoundsShuffle, field::SoundsPairing, field::SoundsStock,
+              field::SoundsTableau, field::SoundsFaceUp, field::SoundsCardDown, field::SoundsCardUp,
+              field::SoundsRedeal, field::SoundsFoundation, field::SoundsRedealWithoutAnimation}) {
+            settings.Put(f, "Y");
+        }
     }
 
     // A game of the built GAMES.DAT with every pile empty, laid out and in progress.

@@ -165,7 +165,6 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
         EXPECT_GE(gestures, 1000) << entry.name;
         EXPECT_GE(moves, 300) << entry.name;
         RecordProperty(entry.name + "_gestures", gestures);
-        std::printf("%s: %d gestures, %d moves\n", entry.name.c_str(), gestures, moves);
     }
 }
 

@@ -1,0 +1,183 @@
+// The move executor's card moves and its common frame: score, automatic face-up, redo, the
+// first-move mark with its tableau fill, the fill phase, and the grid jump.
+
+#include "PlayFixture.h"
+#include "model/History.h"
+#include "model/UndoRedo.h"
+#include "play/MoveExecutor.h"
+#include "play/MoveName.h"
+#include "play/TablePlaces.h"
+
+namespace tindle::test {
+namespace {
+
+class MovesTest : public PlayFixture {
+  protected:
+    void SetUp() override { UseGame(kKlondikeId); }
+};
+
+TEST_F(MovesTest, MoveNamesReadTheirPileNumbersAtTheirPlaces) {
+    EXPECT_EQ(ParseMoveName("Fila12")->index, 11);
+    EXPECT_EQ(ParseMoveName("Dest_Autoplay3")->kind, MoveKind::ToFoundationAuto);
+    EXPECT_EQ(ParseMoveName("Dest_Autoplay3")->index, 2);
+    EXPECT_EQ(ParseMoveName("Appogg10")->index, 9);
+    EXPECT_EQ(ParseMoveName("Add_Tableau_07")->index, 6);
+    EXPECT_EQ(ParseMoveName("Add_Reserve_2")->index, 1);
+    EXPECT_EQ(ParseMoveName("Add_Tableaus_Last")->kind, MoveKind::DealColumnsAll);
+    EXPECT_EQ(ParseMoveName("Stock02")->kind, MoveKind::ToWaste);
+    for (const char* bad : {"Fila", "Fila0", "Fila29", "Dest17", "Appogg11", "Fila1x",
+                            "Add_Tableau_7", "Add_Reserve_12", "mazzo_vis", ""}) {
+        EXPECT_FALSE(ParseMoveName(bad)) << bad;
+    }
+    EXPECT_EQ(DealColumnMove(6), "Add_Tableau_07");
+    EXPECT_EQ(FoundationMove(0, true), "Dest_Autoplay1");
+}
+
+TEST_F(MovesTest, ARunGoesToAColumnWholeAndTheUncoveredCardTurnsUpAsItsOwnStep) {
+    Put(Fila(1), {S(13), H(7), S(12), H(11)}, {S(13), H(7)});
+    Put(Fila(2), {C(13)});
+    ASSERT_TRUE(Execute(ctx, S(12), "Fila2"));
+    EXPECT_EQ(Cards(Fila(2)), (std::vector<int>{C(13), S(12), H(11)}));
+    EXPECT_EQ(Cards(Fila(1)), (std::vector<int>{S(13), H(7)}));
+    EXPECT_FALSE(game.cards.CardIsFaceDown(H(7)));
+    EXPECT_TRUE(game.cards.CardIsFaceDown(S(13)));
+    EXPECT_EQ(game.undo.Count(), 2);  // the move and the turn-up
+    EXPECT_EQ(sounds.Count("Tableau"), 1);
+
+    ASSERT_TRUE(Undo(game, settings));
+    EXPECT_TRUE(game.cards.CardIsFaceDown(H(7)));
+    EXPECT_EQ(Cards(Fila(1)).size(), 2u);
+    ASSERT_TRUE(Undo(game, settings));
+    EXPECT_EQ(Cards(Fila(1)).size(), 4u);
+}
+
+TEST_F(MovesTest, WithAutoplayOnTheExecutorLeavesTheTurnUpToAutoplay) {
+    ui.autoplayTicked = true;
+    Put(Fila(1), {S(13), H(7), S(12)}, {S(13), H(7)});
+    Put(Fila(2), {D(13)});
+    ASSERT_TRUE(Execute(ctx, S(12), "Fila2"));
+    EXPECT_TRUE(game.cards.CardIsFaceDown(H(7)));
+    EXPECT_EQ(game.undo.Count(), 1);
+}
+
+TEST_F(MovesTest, ThePlayersPreferenceCanStopTheAutomaticFaceUp) {
+    settings.Put(field::AutomaticFaceUp, "N");
+    Put(Fila(1), {S(13), S(12)}, {S(13)});
+    Put(Fila(2), {D(13)});
+    ASSERT_TRUE(Execute(ctx, S(12), "Fila2"));
+    EXPECT_TRUE(game.cards.CardIsFaceDown(S(13)));
+}
+
+TEST_F(MovesTest, FoundationMovesScoreAndSoundByWhoMadeThem) {
+    Put(kWaste, {H(1)});
+    Put(Fila(1), {H(2)});
+    ASSERT_TRUE(Execute(ctx, H(1), "Dest1"));
+    EXPECT_EQ(settings.Get(field::Score), "-47");
+    EXPECT_EQ(ui.score, "-47");
+    ASSERT_TRUE(Execute(ctx, H(2), "Dest_Autoplay1"));
+    EXPECT_EQ(settings.Get(field::Score), "-42");
+    EXPECT_EQ(sounds.played, (std::vector<std::string>{"Foundation", "Autoplay"}));
+    EXPECT_EQ(Cards(Dest(1)), (std::vector<int>{H(1), H(2)}));
+}
+
+TEST_F(MovesTest, AMoveEmptiesTheRedoHistory) {
+    Put(kWaste, {H(1)});
+    Put(Fila(1), {S(5)});
+    ASSERT_TRUE(Execute(ctx, H(1), "Dest1"));
+    ASSERT_TRUE(Undo(game, settings));
+    EXPECT_EQ(game.redo.Count(), 1);
+    ASSERT_TRUE(Execute(ctx, S(5), "Fila2"));
+    EXPECT_TRUE(game.redo.Empty());
+}
+
+TEST_F(MovesTest, FoundationAndWasteMovesTakeOnlyATopCard) {
+    Put(Fila(1), {H(1), S(5)});
+    EXPECT_FALSE(Execute(ctx, H(1), "Dest1"));
+    EXPECT_FALSE(Execute(ctx, H(1), "Stock02"));
+    EXPECT_FALSE(Execute(ctx, S(5), "Fila1"));  // onto its own column
+    EXPECT_FALSE(Execute(ctx, 0, "Dest1"));
+    EXPECT_TRUE(game.undo.Empty());
+    EXPECT_EQ(Cards(Fila(1)).size(), 2u);
+}
+
+TEST_F(MovesTest, TheFirstMoveIsFollowedByTheTableauFill) {
+    game.def[gd::FillAfterFirstMove] = 1;
+    Put(kStock, {D(1), D(2), D(3), D(4), D(5), D(6), D(7), D(8)},
+        {D(1), D(2), D(3), D(4), D(5), D(6), D(7), D(8)});
+    Put(Fila(1), {H(1)});
+    Put(Fila(2), {S(9)});
+    ASSERT_TRUE(Execute(ctx, H(1), "Dest1"));
+    EXPECT_EQ(game.counters.firstMoveMark, 2);
+    EXPECT_EQ(Cards(Fila(1)), std::vector<int>{D(8)});
+    EXPECT_EQ(Cards(Fila(2)), std::vector<int>{S(9)});
+    EXPECT_EQ(Cards(Fila(7)), std::vector<int>{D(3)});
+    EXPECT_EQ(game.undo.Count(), 1);  // the fill undoes with the move
+    ASSERT_TRUE(Undo(game, settings));
+    EXPECT_EQ(Cards(Fila(1)), std::vector<int>{H(1)});
+    EXPECT_EQ(Cards(kStock).size(), 8u);
+}
+
+TEST_F(MovesTest, DuringTheFillPhaseOnlyTableauCardsGoAndOnlyToFoundations) {
+    game.def[gd::FillPhaseRule] = 1;
+    Put(kWaste, {H(1)});
+    Put(Fila(1), {S(1)});
+    Put(Fila(2), {D(9)});
+    EXPECT_FALSE(Execute(ctx, H(1), "Dest1"));
+    EXPECT_FALSE(Execute(ctx, D(9), "Fila3"));
+    EXPECT_EQ(game.counters.firstMoveMark, 0);
+    ASSERT_TRUE(Execute(ctx, S(1), "Dest2"));
+    EXPECT_EQ(game.counters.firstMoveMark, 1);
+    EXPECT_TRUE(Execute(ctx, H(1), "Dest1"));
+}
+
+TEST_F(MovesTest, AGridJumpTakesTheJumpedCardAwayInTheSameStep) {
+    game.def[gd::TableauCount] = 3;
+    game.def[gd::GridRowWidth] = 3;
+    for (int k = 0; k < 3; ++k)
+        game.def.At(gd::TableauRule, k) = 71;
+    Relayout();
+    Put(Fila(1), {H(4)});
+    Put(Fila(2), {S(9)});
+    ASSERT_TRUE(Execute(ctx, H(4), "Fila3"));
+    EXPECT_EQ(Cards(Fila(3)), std::vector<int>{H(4)});
+    EXPECT_TRUE(Cards(Fila(2)).empty());
+    EXPECT_EQ(Cards(kSecondWaste), std::vector<int>{S(9)});
+    EXPECT_EQ(game.undo.Count(), 1);
+    ASSERT_TRUE(Undo(game, settings));
+    EXPECT_EQ(Cards(Fila(1)), std::vector<int>{H(4)});
+    EXPECT_EQ(Cards(Fila(2)), std::vector<int>{S(9)});
+    EXPECT_TRUE(Cards(kSecondWaste).empty());
+}
+
+TEST_F(MovesTest, ReservesAndWastesTakeCardsFaceUp) {
+    game.def[gd::ReserveCount] = 1;
+    Relayout();
+    Put(Fila(1), {S(3)});
+    Put(Fila(2), {S(4)});
+    ASSERT_TRUE(Execute(ctx, S(3), "Appogg1"));
+    ASSERT_TRUE(Execute(ctx, S(4), "Stock02"));
+    EXPECT_EQ(Cards(Appogg(1)), std::vector<int>{S(3)});
+    EXPECT_EQ(Cards(kWaste), std::vector<int>{S(4)});
+    game.def[gd::SpecialGame] = 12;
+    ASSERT_TRUE(Execute(ctx, S(3), "Waste"));
+    EXPECT_EQ(Cards(kSecondWaste), std::vector<int>{S(3)});
+    EXPECT_EQ(sounds.played.back(), "Eddy");
+    EXPECT_EQ(settings.Get(field::Score), "-47");  // the second waste counts like a foundation
+}
+
+TEST_F(MovesTest, RemovalFormsAndTheirSearchOrder) {
+    Put(kWaste, {H(1)});
+    Put(Fila(1), {S(2), S(3), S(4)});
+    Put(kSecondWaste, {D(5)});
+    EXPECT_EQ(RemoveCard(game, H(1), RemoveForm::TestOnly), kFromWaste);
+    EXPECT_EQ(Cards(kWaste), std::vector<int>{H(1)});
+    EXPECT_EQ(RemoveCard(game, S(3), RemoveForm::LeaveGap), kFromColumn);
+    EXPECT_EQ(Cards(Fila(1)), (std::vector<int>{S(2), 0, S(4)}));
+    EXPECT_EQ(RemoveCard(game, S(4), RemoveForm::CutWithGapBefore), kFromColumn);
+    EXPECT_EQ(Cards(Fila(1)), std::vector<int>{S(2)});
+    EXPECT_EQ(RemoveCard(game, D(5), RemoveForm::Cut), kFromSecondWaste);
+    EXPECT_EQ(RemoveCard(game, D(5), RemoveForm::Cut), kFromNowhere);
+}
+
+}  // namespace
+}  // namespace tindle::test

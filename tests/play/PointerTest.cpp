@@ -1,0 +1,159 @@
+// Presses, double clicks and right clicks on the table: what is lifted, turned or sent.
+
+#include "PlayFixture.h"
+#include "play/Gestures.h"
+#include "play/Pointer.h"
+#include "play/TablePlaces.h"
+
+namespace tindle::test {
+namespace {
+
+class PointerTest : public PlayFixture {
+  protected:
+    void Point(int card, int& x, int& y) { ASSERT_TRUE(PointOnCard(ctx, card, x, y)) << card; }
+    bool Press(int card, MouseButton button = MouseButton::Left, bool ctrl = false) {
+        int x = 0;
+        int y = 0;
+        Point(card, x, y);
+        return imgSfondoMouseDown(ctx, button, ctrl, x, y);
+    }
+    bool Release() { return imgSfondoMouseUp(ctx, 0, 0); }
+};
+
+class KlondikePointer : public PointerTest {
+  protected:
+    void SetUp() override { UseGame(kKlondikeId); }
+};
+
+TEST_F(KlondikePointer, AFaceDownTopCardIsTurnedByAClickNotLifted) {
+    Put(Fila(1), {S(4), H(9)}, {S(4), H(9)});
+    EXPECT_TRUE(Press(H(9)));
+    EXPECT_EQ(game.pointer.dragCard, 0);
+    EXPECT_FALSE(game.cards.CardIsFaceDown(H(9)));
+    EXPECT_TRUE(game.cards.CardIsFaceDown(S(4)));
+    EXPECT_EQ(game.undo.Count(), 1);
+    EXPECT_EQ(sounds.Count("Face_up"), 1);
+    Release();
+    EXPECT_FALSE(ClickPile(ctx, Fila(1)));  // a face-up top card is only lifted
+    EXPECT_EQ(game.undo.Count(), 1);
+}
+
+TEST_F(KlondikePointer, ADoubleClickPrefersTheFoundationToAColumn) {
+    settings.Put(field::DoubleClickToTableaus, "Y");
+    Put(Fila(1), {D(9), H(2)});
+    Put(Fila(2), {S(3)});
+    Put(Dest(1), {H(1)});
+    ASSERT_TRUE(DoubleClickCard(ctx, H(2)));
+    EXPECT_EQ(Cards(Dest(1)), (std::vector<int>{H(1), H(2)}));
+    EXPECT_EQ(Cards(Fila(2)), std::vector<int>{S(3)});
+    EXPECT_FALSE(game.flags.doubleClickMark);  // the press that followed was the one ignored
+}
+
+TEST_F(KlondikePointer, ADoubleClickOnTheStockDealsOncePerPress) {
+    Put(kStock, {H(1), H(2), H(3)}, {H(1), H(2), H(3)});
+    int x = 0;
+    int y = 0;
+    const TableRect stock = TopCardRect(ctx, kStock);
+    x = stock.left + 5;
+    y = stock.top + 5;
+    imgSfondoMouseDown(ctx, MouseButton::Left, false, x, y);
+    imgSfondoMouseUp(ctx, x, y);
+    EXPECT_FALSE(imgSfondoDblClick(ctx));
+    imgSfondoMouseDown(ctx, MouseButton::Left, false, x, y);
+    imgSfondoMouseUp(ctx, x, y);
+    EXPECT_EQ(Cards(kWaste), (std::vector<int>{H(3), H(2)}));
+}
+
+TEST_F(KlondikePointer, WithBothDoubleClickPreferencesOffThePressesStillAct) {
+    settings.Put(field::DoubleClickToFoundations, "N");
+    settings.Put(field::DoubleClickToTableaus, "N");
+    Put(Fila(1), {S(1)}, {S(1)});
+    EXPECT_FALSE(DoubleClickCard(ctx, S(1)));
+    EXPECT_FALSE(game.cards.CardIsFaceDown(S(1)));  // the first press turned it
+    EXPECT_EQ(Cards(Fila(1)), std::vector<int>{S(1)});
+
+    settings.Put(field::DoubleClickToFoundations, "Y");
+    game.cards.SetCardFace(S(1), kFaceDown);
+    EXPECT_TRUE(DoubleClickCard(ctx, S(1)));
+    EXPECT_EQ(Cards(Dest(1)), std::vector<int>{S(1)});
+}
+
+TEST_F(KlondikePointer, APressRightAfterADoubleClickThatActedIsIgnored) {
+    Put(Fila(1), {D(1)});
+    Put(kStock, {H(4)}, {H(4)});
+    int x = 0;
+    int y = 0;
+    Point(D(1), x, y);
+    imgSfondoMouseDown(ctx, MouseButton::Left, false, x, y);
+    imgSfondoMouseUp(ctx, x, y);
+    ASSERT_TRUE(imgSfondoDblClick(ctx));
+    EXPECT_TRUE(game.flags.doubleClickMark);
+    const TableRect stock = TopCardRect(ctx, kStock);
+    EXPECT_FALSE(imgSfondoMouseDown(ctx, MouseButton::Left, false, stock.left + 5, stock.top + 5));
+    EXPECT_EQ(Cards(kStock), std::vector<int>{H(4)});
+    EXPECT_FALSE(game.flags.doubleClickMark);
+}
+
+TEST_F(KlondikePointer, ARightClickSendsTheCardButNotWithCtrlHeldThenItPeeks) {
+    Put(Fila(1), {D(9), H(2), S(7)});
+    Put(Dest(1), {H(1)});
+    Put(Fila(2), {H(8)});
+    EXPECT_FALSE(Press(H(2), MouseButton::Right, true));
+    EXPECT_EQ(game.pointer.peekY, CardCorner(ctx, Fila(1), 1).y);
+    Release();
+    EXPECT_EQ(game.pointer.peekX, 0);
+    EXPECT_EQ(Cards(Dest(1)), std::vector<int>{H(1)});
+
+    EXPECT_TRUE(Press(S(7), MouseButton::Right));
+    EXPECT_EQ(Cards(Fila(2)), (std::vector<int>{H(8), S(7)}));
+    Release();
+
+    settings.Put(field::ShowPartialHiddenCard, "N");
+    EXPECT_FALSE(Press(H(2), MouseButton::Right, true));
+    EXPECT_EQ(messages.beeps, 1);  // nothing was peeked
+}
+
+class FreeCellPointer : public PointerTest {
+  protected:
+    void SetUp() override {
+        UseGame(kFreecellId);
+        settings.Put(field::DoubleClickToTableaus, "Y");
+    }
+};
+
+TEST_F(FreeCellPointer, AColumnThatHoldsCardsIsPreferredToAnEmptyOne) {
+    Put(Fila(1), {C(9), H(4)});
+    for (int k = 3; k <= 8; ++k)
+        Put(Fila(k), {D(k + 4)});
+    Put(Fila(6), {S(5)});
+    ASSERT_TRUE(DoubleClickCard(ctx, H(4)));
+    EXPECT_EQ(Cards(Fila(6)), (std::vector<int>{S(5), H(4)}));
+    EXPECT_TRUE(Cards(Fila(2)).empty());
+    // With no column to build on, the empty one takes it; then a free cell.
+    ASSERT_TRUE(DoubleClickCard(ctx, C(9)));
+    EXPECT_EQ(Cards(Fila(2)), std::vector<int>{C(9)});
+}
+
+TEST_F(FreeCellPointer, ACardNeverLiftedFromAFoundationOfThisGame) {
+    Put(Dest(1), {H(1)});
+    Put(Fila(1), {C(2)});
+    int x = 0;
+    int y = 0;
+    const TableRect dest = TopCardRect(ctx, Dest(1));
+    x = dest.left + 5;
+    y = dest.top + 5;
+    imgSfondoMouseDown(ctx, MouseButton::Left, false, x, y);
+    EXPECT_EQ(game.pointer.dragCard, 0);
+    imgSfondoMouseUp(ctx, x, y);
+}
+
+TEST_F(FreeCellPointer, NoPressActsWithoutAGameInProgress) {
+    Put(Fila(1), {C(2)});
+    game.flags.gameInProgress = false;
+    EXPECT_FALSE(Press(C(2)));
+    EXPECT_EQ(game.pointer.dragCard, 0);
+    EXPECT_FALSE(DoubleClickCard(ctx, C(2)));
+}
+
+}  // namespace
+}  // namespace tindle::test
