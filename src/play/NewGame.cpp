@@ -83,6 +83,15 @@ void ApplyScreenClass(PlayContext& ctx) {
     if (s.Get(field::CardSize) != sizeBefore) ctx.ui.CardSizeChanged();
 }
 
+// Autoplay as the game allows it; Save, bookmarks and Undo unless the game forbids them.
+void ApplyDefinitionAvailability(PlayContext& ctx) {
+    const GameDef& def = ctx.game.def;
+    ctx.ui.SetAutoplayAvailable(def[gd::AutoplayAvailable] != 0);
+    const bool undoable = def[gd::NoSaveNoUndo] != kNoSaveNoUndo;
+    ctx.ui.SetSaveAvailable(undoable);
+    ctx.ui.SetUndoAvailable(undoable);
+}
+
 void LayOutTable(PlayContext& ctx) {
     const std::string size = ctx.settings.Get(field::CardSize);
     const char letter = size.empty() ? 'B' : size[0];
@@ -158,10 +167,7 @@ bool LoadGame(PlayContext& ctx) {
     }
     ApplyScreenClass(ctx);
     ctx.layout.ResetPositions();
-    ctx.ui.SetAutoplayAvailable(game.def[gd::AutoplayAvailable] != 0);
-    const bool undoable = game.def[gd::NoSaveNoUndo] != kNoSaveNoUndo;
-    ctx.ui.SetSaveAvailable(undoable);
-    ctx.ui.SetUndoAvailable(undoable);
+    ApplyDefinitionAvailability(ctx);
     LayOutTable(ctx);
     return true;
 }
@@ -259,6 +265,9 @@ bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeN
     if (!ConfirmAbandon(ctx)) return false;
     if (EndGame(ctx)) return false;  // the won game's own sequence has taken over
 
+    // A game is chosen: the commands that need one are offered (as far as it allows them).
+    ctx.ui.SetGameCommandsAvailable(true);
+    if (game.def[gd::DeckCards] != 0) ApplyDefinitionAvailability(ctx);
     if (gameChanges || playerChanges) {
         s.Put(field::Counter1, "0000");
         s.Put(field::Counter2, "0000");

@@ -43,6 +43,8 @@ class PlayUi {
     // ---- Command availability
     virtual void SetAutoplayAvailable(bool available) = 0;
     virtual void SetUndoAvailable(bool available) = 0;  // Undo and Redo
+    // New game, Rules, Undo/Redo and Autoplay together (off while no game was ever chosen).
+    virtual void SetGameCommandsAvailable(bool available) = 0;
     virtual void SetCustomizeAvailable(bool available) = 0;
     // Commands of the larger edition, hidden in this one (a window may ignore them): Save,
     // Insert bookmark and Hold and exit; Pause and Quit game; Insert bookmark alone.
@@ -103,6 +105,7 @@ class QuietPlayUi : public PlayUi {
     void TickClock() override {}
     void SetAutoplayAvailable(bool available) override { autoplayEnabled = available; }
     void SetUndoAvailable(bool) override {}
+    void SetGameCommandsAvailable(bool available) override { autoplayEnabled = available; }
     void SetCustomizeAvailable(bool) override {}
     bool AutoplayTicked() const override { return autoplayTicked; }
     bool AutoplayEnabled() const override { return autoplayEnabled; }

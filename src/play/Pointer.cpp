@@ -136,9 +136,10 @@ bool FitsOnSecondWaste(const Game& game, int card) {
 bool PlayToSecondWaste(PlayContext& ctx, const PileHit& hit) {
     Game& game = ctx.game;
     const bool liftable = hit.pile.kind == PileKind::Fila || hit.pile.kind == PileKind::Appogg;
+    if (!liftable) return false;
     const Pile& pile = game.piles.Get(hit.pile);
-    if (!liftable || hit.card < 1 || hit.card != PileTop(pile) ||
-        game.cards.CardIsFaceDown(hit.card) || !FitsOnSecondWaste(game, hit.card)) {
+    if (hit.card < 1 || hit.card != PileTop(pile) || game.cards.CardIsFaceDown(hit.card) ||
+        !FitsOnSecondWaste(game, hit.card)) {
         ctx.messages.Beep();
         return false;
     }

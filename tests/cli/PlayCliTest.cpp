@@ -76,6 +76,18 @@ TEST(CliPlay, RefusedMoveStopsWithItsLineNumber) {
     EXPECT_EQ(run.out, "");
 }
 
+TEST(CliPlay, ADoubleClickSendsAnAceHome) {
+    // In FreeCell 3 the Ace of clubs lies on top of a column.
+    const PlayRun run = Play({"1", "3"}, "dblclick 027\n");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Line(run.out, "Dest1:"), "Dest1: 0271");
+    EXPECT_NE(run.out.find("\nScore: -47\n"), std::string::npos);
+    // The Two of clubs follows it; the Ace of hearts lies covered at the bottom of a column.
+    const PlayRun covered = Play({"1", "3"}, "dblclick 027\ndblclick 028\ndblclick 001\n");
+    EXPECT_EQ(covered.exitCode, 2);
+    EXPECT_EQ(covered.err, "refused: line 3: dblclick 001\n");
+}
+
 TEST(CliPlay, UndoAndRedoStepThroughTheHistory) {
     const PlayRun once = Play({"2", "3"}, "click Mazzo\n");
     const PlayRun back = Play({"2", "3"}, "click Mazzo\nundo\nredo\n");

@@ -157,3 +157,53 @@ TEST_F(FreeCellPointer, NoPressActsWithoutAGameInProgress) {
 
 }  // namespace
 }  // namespace tindle::test
+
+namespace tindle::test {
+namespace {
+
+class SecondWastePlay : public PlayFixture {
+  protected:
+    void SetUp() override {
+        UseGame(kKlondikeId);
+        game.def[gd::ReserveCount] = 1;
+        Relayout();
+    }
+    bool Press(int card) {
+        int x = 0;
+        int y = 0;
+        EXPECT_TRUE(PointOnCard(ctx, card, x, y)) << card;
+        const bool acted = imgSfondoMouseDown(ctx, MouseButton::Left, false, x, y);
+        imgSfondoMouseUp(ctx, x, y);
+        return acted;
+    }
+};
+
+TEST_F(SecondWastePlay, ATopCardOneRankFromTheSecondWasteIsPlayedAtOnce) {
+    game.def[gd::SpecialGame] = 2;
+    Put(kSecondWaste, {H(13)});
+    Put(Fila(1), {S(12), D(1)});
+    Put(Appogg(1), {C(12)});
+    EXPECT_FALSE(Press(D(1)));  // no Ace on a King in this game
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_FALSE(Press(S(12)));  // not a top card
+    EXPECT_EQ(messages.beeps, 2);
+    EXPECT_TRUE(Press(C(12)));
+    EXPECT_EQ(Cards(kSecondWaste), (std::vector<int>{H(13), C(12)}));
+    EXPECT_TRUE(Cards(Appogg(1)).empty());
+    EXPECT_EQ(game.undo.Count(), 1);
+}
+
+TEST_F(SecondWastePlay, CodesTwelveAndFifteenJoinTheAceAndTheKing) {
+    for (int code : {12, 15}) {
+        StartEmpty();
+        game.def[gd::SpecialGame] = static_cast<int16_t>(code);
+        Put(kSecondWaste, {H(13)});
+        Put(Fila(1), {D(1)});
+        EXPECT_TRUE(Press(D(1))) << code;
+        EXPECT_EQ(Cards(kSecondWaste), (std::vector<int>{H(13), D(1)})) << code;
+    }
+    EXPECT_EQ(sounds.Count("Eddy"), 1);  // code 12's own sound
+}
+
+}  // namespace
+}  // namespace tindle::test
