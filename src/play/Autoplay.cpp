@@ -61,6 +61,8 @@ bool SweepColumns(PlayContext& ctx) {
 }  // namespace
 
 bool OfferToFoundations(PlayContext& ctx, int card) {
+    // As with the player's shortcuts, a face-down card is never sent.
+    if (card < 1 || ctx.game.cards.CardIsFaceDown(card)) return false;
     for (int j = 0; j < UsedFoundationCount(ctx.game); ++j) {
         if (SendCardTo(ctx, card, {kDropFoundation, j}, true)) return true;
     }

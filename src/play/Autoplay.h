@@ -23,7 +23,7 @@ bool AutoFillEmptyColumns(PlayContext& ctx);
 // the fill again as long as autoplay moves cards.
 void AutoFillAndAutoplay(PlayContext& ctx);
 
-// The top card of the pile offered to the foundations in order; true when one took it.
+// A face-up card offered to the foundations in order; true when one took it.
 bool OfferToFoundations(PlayContext& ctx, int card);
 
 }  // namespace tindle
