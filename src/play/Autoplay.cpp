@@ -7,6 +7,7 @@
 #include "play/EndGame.h"
 #include "play/FaceUp.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle {
@@ -37,7 +38,7 @@ bool OfferWaste(PlayContext& ctx) {
 void TurnUpQuietly(PlayContext& ctx, int column) {
     const int before = ctx.game.undo.Count();
     if (TurnUpColumnTop(ctx, column) && ctx.game.undo.Count() > before) {
-        DropLastSnapshot(ctx.game.undo);
+        DropLastMove(ctx);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "play/Commands.h"
 
 #include "model/Game.h"
-#include "model/UndoRedo.h"
 #include "play/Autoplay.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/ScoreDisplay.h"
 #include "play/TableView.h"
@@ -12,11 +12,11 @@ namespace tindle {
 
 namespace {
 
-bool Step(PlayContext& ctx, bool (*step)(Game&, SettingsRecord&)) {
+bool Step(PlayContext& ctx, bool (*step)(PlayContext&)) {
     Game& game = ctx.game;
     if (!game.flags.gameInProgress || game.flags.animationRunning) return false;
     if (game.pointer.dragCard != 0) return false;
-    if (!step(game, ctx.settings)) return false;
+    if (!step(ctx)) return false;
     game.pointer.stockPressed = false;
     game.flags.gameWon = false;
     ComputeScore(ctx);
@@ -28,11 +28,11 @@ bool Step(PlayContext& ctx, bool (*step)(Game&, SettingsRecord&)) {
 }  // namespace
 
 bool UndoCommand(PlayContext& ctx) {
-    return Step(ctx, &Undo);
+    return Step(ctx, &UndoMove);
 }
 
 bool RedoCommand(PlayContext& ctx) {
-    return Step(ctx, &Redo);
+    return Step(ctx, &RedoMove);
 }
 
 void SetAutoplay(PlayContext& ctx, bool on) {

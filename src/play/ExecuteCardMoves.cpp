@@ -8,6 +8,7 @@
 #include "model/Legality.h"
 #include "play/ExecutorSteps.h"
 #include "play/MoveExecutor.h"
+#include "play/PlayHistory.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
 
@@ -60,7 +61,7 @@ void RemoveJumpedCard(PlayContext& ctx, int jumpedCell) {
     FlyCard(ctx, card, CardCorner(ctx, cell, PileCount(game.piles.Get(cell)) - 1),
             NextCardCorner(ctx, {PileKind::MazzoWaste, 0}));
     const int before = game.undo.Count();
-    if (Execute(ctx, card, "Waste") && game.undo.Count() > before) DropLastSnapshot(game.undo);
+    if (Execute(ctx, card, "Waste") && game.undo.Count() > before) DropLastMove(ctx);
 }
 
 // Special game 49: a column that now holds two cards whose lowest card is not of the

@@ -81,8 +81,8 @@ void DropSelectedFromStock(Game& game) {
 // card ends at the bottom of the stock and the first card ever turned lies on top.
 void RedealWaste(PlayContext& ctx, CallState& call) {
     Game& game = ctx.game;
-    ++game.counters.passCounter;
     TakeSnapshot(ctx, call);
+    ++game.counters.passCounter;
     game.piles.Stock().clear();
     const char face = game.def[gd::StockFaceDown] != 0 ? kFaceDown : kFaceUp;
     const bool animate = ctx.settings.IsNotNo(field::RedealAnimation);

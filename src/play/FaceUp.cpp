@@ -3,6 +3,7 @@
 #include "model/History.h"
 #include "model/UsedPiles.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/Sounds.h"
 #include "play/TablePlaces.h"
 #include "play/TableView.h"
@@ -17,7 +18,7 @@ bool TurnUpColumnTop(PlayContext& ctx, int column) {
     const int card = PileTop(pile);
     if (card < 1 || !game.cards.CardIsFaceDown(card)) return false;
 
-    RecordSnapshot(game, HistoryKind::Undo, ctx.settings);
+    RecordMove(ctx);
     game.cards.SetCardFace(card, kFaceUp);
     const Point at = CardCorner(ctx, ref, PileCount(pile) - 1);
     ctx.view.DrawCard(card, at.x, at.y, false, DrawTarget::Window);

@@ -7,6 +7,7 @@
 #include "model/UsedPiles.h"
 #include "play/ExecutorSteps.h"
 #include "play/FaceUp.h"
+#include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/ScoreDisplay.h"
 #include "play/TableView.h"
@@ -91,7 +92,7 @@ namespace exec {
 
 void TakeSnapshot(PlayContext& ctx, CallState& call) {
     if (call.snapshotTaken) return;
-    RecordSnapshot(ctx.game, HistoryKind::Undo, ctx.settings);
+    RecordMove(ctx);
     call.snapshotTaken = true;
 }
 
@@ -116,7 +117,7 @@ bool Execute(PlayContext& ctx, int card, std::string_view moveName) {
     if (stockHeldCards && StockRunningLow(game)) ctx.view.DrawEmptyStockMark();
     if (call.moved) ComputeScore(ctx);
     if (call.fromTableau && !AutoplayOn(ctx)) TurnUpColumnTops(ctx);
-    if (call.moved) ClearRedo(game, ctx.settings);
+    if (call.moved) ClearRedoMoves(ctx);
 
     if (game.counters.firstMoveMark < kFirstMoveDone) {
         ++game.counters.firstMoveMark;

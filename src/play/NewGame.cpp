@@ -12,6 +12,7 @@
 #include "play/Autoplay.h"
 #include "play/EndGame.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/ScoreDisplay.h"
 #include "play/Sounds.h"
@@ -187,9 +188,9 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
 
     if (newDeal) {
         game.piles.Clear();
-        ClearHistories(game, ctx.settings, true);
+        ClearMoveHistories(ctx, true);
     } else {
-        ClearHistories(game, ctx.settings, false);
+        ClearMoveHistories(ctx, false);
     }
     game.flags.gameInProgress = false;
     ctx.settings.Put(field::UndoAvailable, "0");

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
+
+#include "model/Game.h"
 
 // Everything play works with, in one object: the game in play, the settings record, the
 // layout, the catalogue, and the ports through which play reaches the table's pictures, the
@@ -12,7 +15,6 @@
 namespace tindle {
 
 class Catalogue;
-class Game;
 class MessagePort;
 class PlayUi;
 class Random;
@@ -33,6 +35,9 @@ struct PlaySession {
     bool lastGameWon = false;
     // Cards shown marked by the clicks of special game 33 (their selection does not change).
     std::string markedCards;
+    // The per-game counters of every snapshot of the undo and redo histories (PlayHistory.h).
+    std::vector<GameCounters> undoCounters;
+    std::vector<GameCounters> redoCounters;
 };
 
 inline constexpr int kCardSetForced = 2;

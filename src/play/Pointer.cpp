@@ -11,6 +11,7 @@
 #include "play/FaceUp.h"
 #include "play/MoveExecutor.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
@@ -192,7 +193,7 @@ bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
             }
             if (top && game.cards.CardIsFaceDown(hit.card)) {
                 if (!TurnUpColumnTop(ctx, hit.pile.index)) return false;
-                ClearRedo(game, ctx.settings);
+                ClearRedoMoves(ctx);
                 return true;
             }
             if (top) {

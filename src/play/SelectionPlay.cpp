@@ -17,6 +17,7 @@
 #include "play/FaceUp.h"
 #include "play/MoveExecutor.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/Pointer.h"
 #include "play/SelectionRules.h"
@@ -141,7 +142,7 @@ bool SelectionClick(PlayContext& ctx, const PileHit& hit) {
     if (SelectsFaceUpOnly(family) && game.cards.CardIsFaceDown(hit.card)) {
         const Pile& column = game.piles.Get(hit.pile);
         if (PileTop(column) != hit.card || !TurnUpColumnTop(ctx, hit.pile.index)) return false;
-        ClearRedo(game, ctx.settings);
+        ClearRedoMoves(ctx);
         return true;
     }
     Pile& selection = game.piles.dest[0];

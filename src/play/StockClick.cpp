@@ -8,6 +8,7 @@
 #include "play/MoveExecutor.h"
 #include "play/MoveName.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/Pointer.h"
 #include "play/TablePlaces.h"
 #include "table/layout/PileHitTest.h"
@@ -39,17 +40,20 @@ bool FirstOrLastHas(const GameDef& def, gd::Field field, int used, int code) {
 // Up to three cards to reserve 1 on odd clicks and to reserve 2 on even ones, one undo step.
 bool DealToAlternateReserve(PlayContext& ctx) {
     Game& game = ctx.game;
-    ++game.counters.dealCounter;
-    const int reserve = game.counters.dealCounter % 2 == 1 ? 0 : 1;
+    // The click's count chooses the reserve; it is stored once the cards are dealt, so that
+    // the deal's undo step keeps the count from before the click.
+    const int count = game.counters.dealCounter + 1;
+    const int reserve = count % 2 == 1 ? 0 : 1;
     int dealt = 0;
     for (int n = 0; n < 3 && !PileEmpty(game.piles.Stock()); ++n) {
         if (!Execute(ctx, kDealCount, DealReserveMove(reserve))) break;
         ++dealt;
     }
+    game.counters.dealCounter = count;
     // Only the snapshot from before the first card stays, so that one undo takes the whole
     // deal back.
     for (int n = 1; n < dealt; ++n)
-        DropLastSnapshot(game.undo);
+        DropLastMove(ctx);
     if (dealt >= 1) SetMarker(game, kMarkerReserveDeal);
     return dealt > 0;
 }
@@ -64,7 +68,7 @@ bool DealFourToEachColumn(PlayContext& ctx) {
         }
     }
     for (int n = 1; n < dealt; ++n)
-        DropLastSnapshot(game.undo);
+        DropLastMove(ctx);
     return dealt > 0;
 }
 
@@ -78,7 +82,7 @@ bool DealByCodes(PlayContext& ctx) {
         if (def.At(gd::ReserveDealCode, 0) == 5) {
             const int before = game.undo.Count();
             if (Execute(ctx, kDealCount, "Add_Reserves") && dealt && game.undo.Count() > before) {
-                DropLastSnapshot(game.undo);
+                DropLastMove(ctx);
             }
         }
         return dealt;

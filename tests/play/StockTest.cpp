@@ -4,6 +4,7 @@
 #include "PlayFixture.h"
 #include "model/History.h"
 #include "model/UndoRedo.h"
+#include "play/Commands.h"
 #include "play/Gestures.h"
 #include "play/MoveExecutor.h"
 #include "play/Pointer.h"
@@ -93,6 +94,22 @@ TEST_F(StockTest, ThreePassesAllowTwoRedealsAndUnlimitedNeverStops) {
         EXPECT_TRUE(ClickStock()) << "redeal " << i;
         pass();
     }
+}
+
+TEST_F(StockTest, UndoingARedealGivesThePassBack) {
+    game.def[gd::StockPasses] = 2;
+    Stock({H(1), H(2)});
+    ClickStock();
+    ClickStock();
+    ASSERT_TRUE(ClickStock());  // the one redeal allowed
+    EXPECT_EQ(game.counters.passCounter, 2);
+    ASSERT_TRUE(UndoCommand(ctx));
+    EXPECT_EQ(game.counters.passCounter, 1);
+    ASSERT_TRUE(RedoCommand(ctx));
+    EXPECT_EQ(game.counters.passCounter, 2);
+    ASSERT_TRUE(UndoCommand(ctx));
+    EXPECT_TRUE(ClickStock());  // allowed again
+    EXPECT_EQ(Cards(kWaste), std::vector<int>{H(2)});
 }
 
 TEST_F(StockTest, OneCardOnTheWasteIsNotRedealt) {
@@ -252,9 +269,11 @@ TEST_F(DealClickTest, ReserveCodeFourAlternatesReservesInOneUndoStep) {
     EXPECT_EQ(CountMarker(game.undo, 2), 1);
     ASSERT_TRUE(ClickPile(ctx, kStock));
     EXPECT_EQ(Cards(Appogg(2)), (std::vector<int>{H(2), H(1)}));
-    ASSERT_TRUE(Undo(game, settings));
+    ASSERT_TRUE(UndoCommand(ctx));
     EXPECT_TRUE(Cards(Appogg(2)).empty());
     EXPECT_EQ(Cards(kStock), (std::vector<int>{H(1), H(2)}));
+    ASSERT_TRUE(ClickPile(ctx, kStock));  // the second click's turn again: reserve 2
+    EXPECT_EQ(Cards(Appogg(2)), (std::vector<int>{H(2), H(1)}));
 }
 
 TEST_F(DealClickTest, TableauAndFaceDownReserveDealAreOneStepAndStopAtThePassLimit) {

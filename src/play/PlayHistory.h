@@ -1,0 +1,25 @@
+#pragma once
+
+// The undo and redo histories as play keeps them: every snapshot of the table goes with the
+// per-game counters of that moment (passes through the stock, the first-move mark, the deal
+// and running counters), so that stepping back a redeal gives the pass back and stepping back
+// a deal gives the alternating reserves their turn again. The snapshots themselves are the
+// model's (History.h); play records, drops and steps them only through here.
+
+namespace tindle {
+
+struct PlayContext;
+
+// A snapshot of the table (and the counters) on the undo history.
+void RecordMove(PlayContext& ctx);
+// The last snapshot of the undo history taken away again (its step belongs to the one before).
+void DropLastMove(PlayContext& ctx);
+// The redo history emptied (a new move was made).
+void ClearRedoMoves(PlayContext& ctx);
+// Both histories emptied (a new deal), or only the redo history.
+void ClearMoveHistories(PlayContext& ctx, bool both);
+// One step back or forward, counters included. False when there is nothing to step to.
+bool UndoMove(PlayContext& ctx);
+bool RedoMove(PlayContext& ctx);
+
+}  // namespace tindle
