@@ -12,6 +12,7 @@
 #include "play/PlayContext.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
+#include "table/layout/CardSize.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle {
@@ -278,7 +279,7 @@ bool SendCardTo(PlayContext& ctx, int card, DropTarget target, bool autoplay) {
     const int blockSize = BlockSize(game, *place);
     p.dragImageHeight =
         blockSize == 1 ? CardHeight(ctx)
-                       : PileArea(ctx, place->pile).bottom - ShadowMargin(ctx.settings) - from.y;
+                       : PileArea(ctx, place->pile).bottom - ShadowMarginFor(ctx.settings) - from.y;
     const TableRect over = TargetRect(ctx, target);
     p.dragRect = CardRectAt(ctx, {over.left, over.top}, p.dragImageHeight);
     ctx.view.BuildDragImage(place->pile, place->position);
@@ -306,7 +307,7 @@ void FlyBack(PlayContext& ctx) {
     }
     p.dragRect = CardRectAt(ctx, to, p.dragImageHeight);
     ctx.view.DrawPile(place->pile, DrawTarget::Table);
-    const int margin = ShadowMargin(ctx.settings);
+    const int margin = ShadowMarginFor(ctx.settings);
     TableRect area = PileArea(ctx, place->pile);
     area.left -= margin + 6;
     area.right += 12;  // the shadow margin is in the pile's area already

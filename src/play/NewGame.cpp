@@ -101,7 +101,7 @@ void LayOutTable(PlayContext& ctx) {
         in.cardWidth = card->width;
         in.cardHeight = card->height;
     }
-    in.shadowMargin = ctx.settings.IsNotNo(field::CardsShadowed) ? kShadowMarginOn : 0;
+    in.shadowMargin = ShadowMarginFor(ctx.settings);
     ctx.layout.SetFanSteps(letter, ctx.game.def);
     ctx.layout.TableLayout(in, ctx.game.def);
 }

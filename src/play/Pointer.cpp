@@ -15,6 +15,7 @@
 #include "play/PlayUi.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
+#include "table/layout/CardSize.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle {
@@ -73,11 +74,11 @@ void StartDrag(PlayContext& ctx, PileRef pile, int position, int x, int y, bool 
     const bool single = position == PileCount(cards) - 1;
     const TableRect area = PileArea(ctx, pile);
     p.dragImageHeight =
-        single ? CardHeight(ctx) : area.bottom - ShadowMargin(ctx.settings) - corner.y;
+        single ? CardHeight(ctx) : area.bottom - ShadowMarginFor(ctx.settings) - corner.y;
     p.dragRect = CardRectAt(ctx, corner, p.dragImageHeight);
     ctx.view.BuildDragImage(pile, position);
 
-    const int margin = ShadowMargin(ctx.settings);
+    const int margin = ShadowMarginFor(ctx.settings);
     if (ctx.settings.IsNotNo(field::CardsShadowed)) {
         MoveDragPicture(ctx, corner.x - margin + 2, corner.y - margin + 2);
         p.grabX += margin - 2;

@@ -5,6 +5,7 @@
 #include "model/Game.h"
 #include "model/Snapshot.h"
 #include "play/PlayContext.h"
+#include "table/layout/CardSize.h"
 #include "table/layout/PileHitTest.h"
 #include "table/layout/TMainGame.h"
 
@@ -108,10 +109,6 @@ int CardHeight(const PlayContext& ctx) {
     return ctx.layout.cardHeight;
 }
 
-int ShadowMargin(const SettingsRecord& settings) {
-    return settings.IsNotNo(field::CardsShadowed) ? 9 : 0;
-}
-
 Point CardCorner(const PlayContext& ctx, PileRef pile, int position) {
     const int excluded = PileCount(ctx.game.piles.Get(pile)) - position;
     return {ctx.layout.CardLeftX(ctx.game, ctx.settings, pile, excluded, true),
@@ -137,7 +134,7 @@ TableRect CardRectAt(const PlayContext& ctx, Point corner, int height) {
 TableRect PileArea(const PlayContext& ctx, PileRef pile) {
     const auto extent = PileExtent(ctx.layout, ctx.game, pile);
     if (!extent) return {};
-    const int margin = ShadowMargin(ctx.settings);
+    const int margin = ShadowMarginFor(ctx.settings);
     TableRect r = *extent;
     r.right += margin;
     r.bottom += margin;

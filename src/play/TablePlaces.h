@@ -60,11 +60,9 @@ RemovedFrom RemoveCard(Game& game, int card, RemoveForm form);
 // The number of cards from the placed card up to the top of its pile.
 int BlockSize(const Game& game, const CardPlace& place);
 
-// Card size and shadow margin of the table in play.
+// Card size of the table in play (the shadow margin is ShadowMarginFor of CardSize.h).
 int CardWidth(const PlayContext& ctx);
 int CardHeight(const PlayContext& ctx);
-// 9 while cards are drawn with shadows (Cards_Shadowed not "N"), else 0.
-int ShadowMargin(const SettingsRecord& settings);
 
 // The top-left corner (window coordinates) of the card at `position` of the pile, as drawn.
 struct Point {
