@@ -20,6 +20,9 @@ bool Step(PlayContext& ctx, bool (*step)(PlayContext&)) {
     game.pointer.stockPressed = false;
     game.flags.gameWon = false;
     ComputeScore(ctx);
+    // The whole table again: the background first, so that nothing of the table left behind
+    // shows through.
+    ctx.view.PaintBackground();
     ctx.view.RepaintTable(false);
     ctx.view.PresentTable();
     return true;

@@ -306,7 +306,17 @@ void FlyBack(PlayContext& ctx) {
         ctx.view.AnimateMove(p.dragCard, p.dragRect.left, p.dragRect.top, to.x, to.y, options);
     }
     p.dragRect = CardRectAt(ctx, to, p.dragImageHeight);
-    ctx.view.DrawPile(place->pile, DrawTarget::Table);
+    // The block's own cards at their places (the cards below them never left).
+    const Pile& pile = game.piles.Get(place->pile);
+    for (int i = place->position; i < PileCount(pile); ++i) {
+        const int card = PileCardAt(pile, i);
+        const Point at = CardCorner(ctx, place->pile, i);
+        if (card > 0 && game.cards.CardIsFaceDown(card)) {
+            ctx.view.DrawCardBack(at.x, at.y, CardHeight(ctx), false, DrawTarget::Table);
+        } else {
+            ctx.view.DrawCard(card, at.x, at.y, false, DrawTarget::Table);
+        }
+    }
     const int margin = ShadowMarginFor(ctx.settings);
     TableRect area = PileArea(ctx, place->pile);
     area.left -= margin + 6;

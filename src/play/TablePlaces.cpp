@@ -110,9 +110,11 @@ int CardHeight(const PlayContext& ctx) {
 }
 
 Point CardCorner(const PlayContext& ctx, PileRef pile, int position) {
-    const int excluded = PileCount(ctx.game.piles.Get(pile)) - position;
-    return {ctx.layout.CardLeftX(ctx.game, ctx.settings, pile, excluded, true),
-            ctx.layout.CardTopY(ctx.game, pile, excluded, true)};
+    // The card is the topmost of the pile without the cards above it: the place the drawing
+    // code gives it.
+    const int above = PileCount(ctx.game.piles.Get(pile)) - 1 - position;
+    return {ctx.layout.CardLeftX(ctx.game, ctx.settings, pile, above, false),
+            ctx.layout.CardTopY(ctx.game, pile, above, false)};
 }
 
 Point NextCardCorner(const PlayContext& ctx, PileRef pile) {

@@ -5,82 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "PlayFixture.h"
-#include "TableInvariants.h"
-#include "model/Random.h"
 #include "model/Snapshot.h"
 #include "model/UndoRedo.h"
-#include "play/Commands.h"
-#include "play/DropTargets.h"
-#include "play/Gestures.h"
 #include "play/HeadlessPlay.h"
+#include "support/RandomPlay.h"
+#include "support/TableInvariants.h"
 
 namespace tindle::test {
 namespace {
-
-struct Table {
-    Piles piles;
-    std::array<bool, CardTable::kCards + 1> down{};
-    bool operator==(const Table&) const = default;
-};
-
-Table Capture(const Game& game) {
-    Table t;
-    t.piles = game.piles;
-    for (int c = 1; c <= CardTable::kCards; ++c)
-        t.down[static_cast<size_t>(c)] = game.cards.CardIsFaceDown(c);
-    return t;
-}
-
-struct Drag {
-    int card;
-    PileRef target;
-};
-
-// Every face-up card of a pile, with every pile that would accept its block.
-std::vector<Drag> LegalDrags(PlayContext& ctx) {
-    std::vector<Drag> out;
-    const Game& game = ctx.game;
-    const auto candidates = DropCandidates(ctx);
-    auto consider = [&](PileRef ref) {
-        const Pile& pile = game.piles.Get(ref);
-        for (int p = 0; p < PileCount(pile); ++p) {
-            const int card = PileCardAt(pile, p);
-            if (card < 1 || game.cards.CardIsFaceDown(card)) continue;
-            for (const DropCandidate& c : candidates) {
-                if (DropAccepted(ctx, card, c.target, true))
-                    out.push_back({card, TargetPile(c.target)});
-            }
-        }
-    };
-    consider({PileKind::MazzoVis, 0});
-    for (int j = 0; j < game.FoundationCount(); ++j)
-        consider({PileKind::Dest, j});
-    for (int k = 0; k < game.TableauCount(); ++k)
-        consider({PileKind::Fila, k});
-    for (int i = 0; i < game.ReserveCount(); ++i)
-        consider({PileKind::Appogg, i});
-    return out;
-}
-
-int RandomCardOnTable(const Game& game, Random& random) {
-    std::vector<int> cards;
-    for (int k = 0; k < game.TableauCount(); ++k) {
-        const Pile& col = game.piles.fila[static_cast<size_t>(k)];
-        for (int p = 0; p < PileCount(col); ++p) {
-            if (PileCardAt(col, p) > 0) cards.push_back(PileCardAt(col, p));
-        }
-    }
-    for (int i = 0; i < game.ReserveCount(); ++i) {
-        if (int top = PileTop(game.piles.appogg[static_cast<size_t>(i)]); top > 0)
-            cards.push_back(top);
-    }
-    if (int top = PileTop(game.piles.Waste()); top > 0) cards.push_back(top);
-    if (cards.empty()) return 0;
-    return cards[static_cast<size_t>(random.Below(static_cast<int>(cards.size())))];
-}
 
 TEST(SoakCatalogue, HoldsSeveralGames) {
     Catalogue catalogue;
@@ -109,35 +42,11 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
             Random& random = play.random;
 
             for (int step = 0; step < kSteps && play.game.flags.gameInProgress; ++step) {
-                const Table before = Capture(play.game);
-                const int roll = random.Below(100);
-                std::string what;
-                bool acted = false;
-                if (roll < 10) {
-                    what = "undo";
-                    acted = UndoCommand(ctx);
-                } else if (roll < 15) {
-                    what = "redo";
-                    acted = RedoCommand(ctx);
-                } else if (roll < 35) {
-                    what = "click on the stock";
-                    acted = ClickPile(ctx, {PileKind::Mazzo, 0});
-                } else if (roll < 45) {
-                    const int card = RandomCardOnTable(play.game, random);
-                    what = "double click on " + std::to_string(card);
-                    acted = card > 0 && DoubleClickCard(ctx, card);
-                } else if (roll < 50) {
-                    const int k = random.Below(std::max(play.game.TableauCount(), 1));
-                    what = "click on column " + std::to_string(k + 1);
-                    acted = ClickPile(ctx, {PileKind::Fila, k});
-                } else {
-                    const auto drags = LegalDrags(ctx);
-                    if (drags.empty()) continue;
-                    const Drag d =
-                        drags[static_cast<size_t>(random.Below(static_cast<int>(drags.size())))];
-                    what = "drag of " + std::to_string(d.card) + " to " + PileName(d.target);
-                    acted = DragCardTo(ctx, d.card, d.target);
-                }
+                const TableState before = Capture(play.game);
+                const Gesture g = RandomGesture(ctx, random);
+                if (g.what.empty()) continue;
+                const std::string& what = g.what;
+                const bool acted = g.acted;
                 ++gestures;
                 moves += acted;
                 const std::string problem = CheckTable(play.game, deck);
@@ -149,7 +58,7 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
                         << " changed the table";
                 }
                 if (!play.game.undo.Empty() && play.game.flags.gameInProgress) {
-                    const Table now = Capture(play.game);
+                    const TableState now = Capture(play.game);
                     const History undo = play.game.undo;
                     ASSERT_TRUE(Undo(play.game, play.settings));
                     ASSERT_EQ(CheckTable(play.game, deck), "")

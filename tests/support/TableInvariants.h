@@ -1,10 +1,18 @@
-#include "TableInvariants.h"
+#pragma once
 
+#include <map>
+#include <string>
+
+#include "model/Game.h"
 #include "model/Snapshot.h"
+
+// What must hold of the table after every move, undo and redo of any game: no card lost or
+// doubled, the face flags as the game's piles keep them, and undo followed by redo giving back
+// the same table.
 
 namespace tindle::test {
 
-namespace {
+namespace invariants {
 
 template <size_t N>
 void CountList(const std::array<Pile, N>& list, std::map<int, int>& counts, size_t first = 0) {
@@ -16,22 +24,22 @@ void CountList(const std::array<Pile, N>& list, std::map<int, int>& counts, size
     }
 }
 
-std::string Describe(PileRef ref) {
+inline std::string Describe(PileRef ref) {
     return PileName(ref);
 }
 
-}  // namespace
+}  // namespace invariants
 
-std::map<int, int> CardCounts(const Game& game) {
+inline std::map<int, int> CardCounts(const Game& game) {
     std::map<int, int> counts;
-    CountList(game.piles.mazzo, counts);
-    CountList(game.piles.dest, counts, FoundationOneExcluded(game.def) ? 1 : 0);
-    CountList(game.piles.fila, counts);
-    CountList(game.piles.appogg, counts);
+    invariants::CountList(game.piles.mazzo, counts);
+    invariants::CountList(game.piles.dest, counts, FoundationOneExcluded(game.def) ? 1 : 0);
+    invariants::CountList(game.piles.fila, counts);
+    invariants::CountList(game.piles.appogg, counts);
     return counts;
 }
 
-std::string CheckTable(const Game& game, const std::map<int, int>& deck) {
+inline std::string CheckTable(const Game& game, const std::map<int, int>& deck) {
     const std::map<int, int> counts = CardCounts(game);
     for (const auto& [card, n] : counts) {
         if (n != 1) return "card " + std::to_string(card) + " lies " + std::to_string(n) + " times";
@@ -47,7 +55,8 @@ std::string CheckTable(const Game& game, const std::map<int, int>& deck) {
         for (int p = 0; p < PileCount(pile); ++p) {
             const int card = PileCardAt(pile, p);
             if (card > 0 && game.cards.CardIsFaceDown(card)) {
-                return "face-down card " + std::to_string(card) + " on " + Describe(ref);
+                return "face-down card " + std::to_string(card) + " on " +
+                       invariants::Describe(ref);
             }
         }
         return "";
