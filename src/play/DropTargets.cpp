@@ -6,6 +6,7 @@
 #include "model/GameEnd.h"
 #include "model/History.h"
 #include "model/Legality.h"
+#include "model/Snapshot.h"
 #include "model/UsedPiles.h"
 #include "play/MoveExecutor.h"
 #include "play/MoveName.h"
@@ -203,6 +204,8 @@ bool DropAccepted(PlayContext& ctx, int card, DropTarget target, bool playerMove
     switch (target.kind) {
         case kDropFoundation:
             if (target.index < 0 || target.index >= UsedFoundationCount(game)) return false;
+            // Foundation 1 of the games that keep their selection there takes no card.
+            if (target.index == 0 && FoundationOneExcluded(game.def)) return false;
             return FoundationAccepts(ctx, card, target.index, blockSize, playerMove);
         case kDropColumn:
             if (target.index < 0 || target.index >= UsedColumnCount(game)) return false;

@@ -43,7 +43,10 @@ DealPlan PlanOf(const Game& game, const MoveName& move) {
             plan.last = UsedColumnCount(game) - 1;
             break;
     }
-    if (plan.first < 0) plan.last = -1;
+    if (plan.first < 0) {  // a pile the game does not use: nothing to deal to
+        plan.first = 0;
+        plan.last = -1;
+    }
     return plan;
 }
 

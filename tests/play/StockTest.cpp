@@ -276,6 +276,21 @@ TEST_F(DealClickTest, ReserveCodeFourAlternatesReservesInOneUndoStep) {
     EXPECT_EQ(Cards(Appogg(2)), (std::vector<int>{H(2), H(1)}));
 }
 
+TEST_F(DealClickTest, AReserveTheGameDoesNotUseIsDealtNothing) {
+    game.def[gd::ReserveCount] = 1;
+    Relayout();
+    for (int k = 0; k < 7; ++k)
+        game.def.At(gd::TableauDealCode, k) = 0;
+    game.def.At(gd::ReserveDealCode, 0) = 4;
+    Stock({H(1), H(2), H(3), H(4), H(5)});
+    ASSERT_TRUE(ClickPile(ctx, kStock));
+    EXPECT_EQ(Cards(Appogg(1)).size(), 3u);
+    EXPECT_FALSE(ClickPile(ctx, kStock));  // the even click's reserve 2 is not in the game
+    EXPECT_EQ(Cards(kStock).size(), 2u);
+    EXPECT_FALSE(Execute(ctx, 7, "Add_Reserve_5"));
+    EXPECT_FALSE(Execute(ctx, 7, "Add_Tableau_12"));
+}
+
 TEST_F(DealClickTest, TableauAndFaceDownReserveDealAreOneStepAndStopAtThePassLimit) {
     game.def[gd::ReserveCount] = 1;
     Relayout();
