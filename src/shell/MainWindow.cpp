@@ -1,4 +1,5 @@
 #include "shell/MainWindow.h"
+#include "shell/MainWindowPlay.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,9 +105,11 @@ TfrmMain::TfrmMain(TindleApp& app, QWidget* parent)
     CreateComponents();
     lblTempo->setText(kZeroTime);
     created_ = FormCreate();
+    if (created_) play_ = std::make_unique<MainWindowPlay>(*this, app_);
 }
 
 TfrmMain::~TfrmMain() {
+    play_.reset();
     hooks_.Restore();
 }
 

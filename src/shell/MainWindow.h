@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 #include "shell/AdvancedForm.h"
 #include "shell/MessageHooks.h"
@@ -33,9 +34,12 @@ class QTimer;
 // - AutoPlayChecked / UndoAvailable: the command states the closing and the commands read.
 // - onEndGame (a game in progress given up at close), onOpenGameAtStart (the game chooser of
 //   a new player at the first activation), onClockTick.
+// - Play(): the table's mouse events, the clock tick, the close and the first activation go
+//   to play (MainWindowPlay), which sets the three hooks above.
 
 namespace tindle {
 
+class MainWindowPlay;
 class TableArea;
 class TindleApp;
 
@@ -77,6 +81,9 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     int ToolBarBottom() const;
 
     MessageHooks& Hooks() { return hooks_; }
+    // Play on this window: pointer input, the commands' entry points and the window's side of
+    // play (made once the window's creation succeeded; null before).
+    MainWindowPlay* Play() { return play_.get(); }
     bool ExitRequested() const { return exitRequested_; }
     void ClearExitRequested() { exitRequested_ = false; }
     bool AutoPlayChecked() const { return autoPlayChecked_; }
@@ -150,6 +157,7 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
 
     TindleApp& app_;
     MessageHooks hooks_;
+    std::unique_ptr<MainWindowPlay> play_;
     bool created_ = false;
     bool closed_ = false;
     bool shownOnce_ = false;

@@ -12,6 +12,7 @@
 #include "model/Catalogue.h"
 #include "play/HeadlessPlay.h"
 #include "play/NewGame.h"
+#include "support/QtTestApp.h"
 #include "support/RandomPlay.h"
 #include "support/TableInvariants.h"
 #include "support/TestPaths.h"
@@ -26,6 +27,7 @@ namespace {
 class RenderedPlay : public ::testing::Test {
   protected:
     void Start(int gameId, const std::string& number) {
+        QtTestApp();
         ASSERT_TRUE(library_.Load(QString::fromStdString((ProgramDir() / "ZUV.RGF").string())));
         LoadDefaultSettings(settings_, dir_.Path());
         settings_.Put(field::SoundsEnabled, "N");

@@ -1,0 +1,228 @@
+#include "shell/MainWindowPlay.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "model/Game.h"
+#include "play/Commands.h"
+#include "play/EndGame.h"
+#include "play/NewGame.h"
+#include "play/Pointer.h"
+#include "shell/MainWindow.h"
+#include "shell/TableArea.h"
+#include "shell/TindleApp.h"
+
+namespace tindle {
+
+namespace {
+
+// "h:nn:ss", hours without a leading zero.
+QString ClockText(qint64 seconds) {
+    seconds = std::max<qint64>(seconds, 0);
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<MouseButton> PlayButton(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
+    : QObject(&window), window_(window), app_(app) {
+    ctx_ = std::make_unique<PlayContext>(PlayContext{app.game, app.settings, app.mainGame,
+                                                     app.catalogue, app.renderer, app.Sounds(),
+                                                     app.Messages(), app.time, app.random, *this});
+    ConnectTable();
+    window_.onClockTick = [this] { TickClock(); };
+    window_.onEndGame = [this] { EndGameInProgress(); };
+    window_.onOpenGameAtStart = [this] { DealStoredGame(); };
+}
+
+MainWindowPlay::~MainWindowPlay() = default;
+
+void MainWindowPlay::ConnectTable() {
+    TableArea* table = window_.imgSfondo;
+    connect(table, &TableArea::MouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+                if (const auto b = PlayButton(button)) {
+                    imgSfondoMouseDown(*ctx_, *b, modifiers & Qt::ControlModifier, x, y);
+                }
+            });
+    connect(table, &TableArea::MouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+                imgSfondoMouseMove(*ctx_, x, y);
+            });
+    connect(table, &TableArea::MouseUp, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+                if (PlayButton(button)) imgSfondoMouseUp(*ctx_, x, y);
+            });
+    // The toolkit reports the second press of a double click as the double click itself: the
+    // double click acts first, then the press that belongs to it (which it may make ignored).
+    connect(table, &TableArea::DblClick, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+                const auto b = PlayButton(button);
+                if (!b) return;
+                if (*b == MouseButton::Left) imgSfondoDblClick(*ctx_);
+                imgSfondoMouseDown(*ctx_, *b, modifiers & Qt::ControlModifier, x, y);
+            });
+}
+
+// ---- Commands
+
+void MainWindowPlay::NewGame() {
+    NewGameCommand(*ctx_);
+}
+void MainWindowPlay::Undo() {
+    UndoCommand(*ctx_);
+}
+void MainWindowPlay::Redo() {
+    RedoCommand(*ctx_);
+}
+void MainWindowPlay::Autoplay() {
+    AutoplayCommand(*ctx_);
+}
+
+void MainWindowPlay::DealStoredGame() {
+    if (app_.settings.GetInt(field::GameId, -1) < 0) return;  // the chooser picks one first
+    // The whole load (screen class, command states, layout) before the deal, as for a game
+    // chosen in the chooser.
+    if (!LoadGame(*ctx_)) return;
+    StartGame(*ctx_, true, true, kDrawNewNumber, false);
+}
+
+void MainWindowPlay::EndGameInProgress() {
+    EndGame(*ctx_);
+}
+
+// ---- PlayUi
+
+void MainWindowPlay::RefreshCaption() {
+    window_.UpdateWindowTitle();
+}
+
+void MainWindowPlay::ShowScore(std::string_view text) {
+    window_.lblScore->setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+void MainWindowPlay::ResetClock() {
+    window_.lblTempo->setText(ClockText(0));
+}
+
+void MainWindowPlay::StartClock() {
+    clockStart_ = QDateTime::currentDateTime();
+}
+
+void MainWindowPlay::StopClock() {
+    clockEnd_ = QDateTime::currentDateTime();
+    if (clockStart_.isValid()) window_.lblTempo->setText(ClockText(clockStart_.secsTo(clockEnd_)));
+}
+
+void MainWindowPlay::TickClock() {
+    if (!app_.game.flags.clockRunning || !clockStart_.isValid()) return;
+    window_.lblTempo->setText(ClockText(clockStart_.secsTo(QDateTime::currentDateTime())));
+    window_.lblTempo->repaint();
+}
+
+void MainWindowPlay::SetAutoplayAvailable(bool available) {
+    autoplayEnabled_ = available;
+}
+
+void MainWindowPlay::SetUndoAvailable(bool available) {
+    window_.SetUndoAvailable(available);
+}
+
+void MainWindowPlay::SetGameCommandsAvailable(bool available) {
+    SetAutoplayAvailable(available);
+    SetUndoAvailable(available);
+}
+
+bool MainWindowPlay::AutoplayTicked() const {
+    return window_.AutoPlayChecked();
+}
+
+void MainWindowPlay::SetAutoplayTicked(bool on) {
+    window_.SetAutoPlayChecked(on);
+}
+
+void MainWindowPlay::BeginBusyCursor() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    ++busy_;
+}
+
+void MainWindowPlay::RestoreCursor() {
+    if (busy_ == 0) return;
+    --busy_;
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindowPlay::SetDragCursor() {
+    window_.ApplyPointer(true);
+}
+
+void MainWindowPlay::RestorePointerShape() {
+    window_.ApplyPointer(false);
+}
+
+void MainWindowPlay::HidePileSizeHint() {
+    if (window_.pnlPilesSize && window_.pnlPilesSize->isVisible()) window_.pnlPilesSize->hide();
+}
+
+int MainWindowPlay::ScreenWidth() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 1024;
+}
+
+LayoutInputs MainWindowPlay::TableLayoutInputs() const {
+    return window_.CurrentLayoutInputs();
+}
+
+void MainWindowPlay::CardSizeChanged() {
+    app_.pictures.ApplyCardSize(app_.settings);
+}
+
+void MainWindowPlay::OpenGameDialog() {
+    if (openGameDialog) openGameDialog();
+}
+
+void MainWindowPlay::SetInputRouting(InputRouting routing) {
+    switch (routing) {
+        case InputRouting::Normal:
+            window_.Hooks().Restore();
+            break;
+        case InputRouting::AnimationInterrupt:
+            window_.Hooks().Install(MessageHooks::Hook::Animation);
+            break;
+        case InputRouting::SwallowInput:
+            window_.Hooks().Install(MessageHooks::Hook::Deal);
+            break;
+    }
+}
+
+bool MainWindowPlay::ExitRequested() const {
+    return window_.ExitRequested();
+}
+
+void MainWindowPlay::ClearExitRequested() {
+    window_.ClearExitRequested();
+}
+
+void MainWindowPlay::CloseMainWindow() {
+    window_.close();
+}
+
+}  // namespace tindle

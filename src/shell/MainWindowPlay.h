@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+#include "play/PlayContext.h"
+#include "play/PlayUi.h"
+
+// Play on the main window: the table area's mouse events handed to pointer input, play drawing
+// through the table renderer the window hosts, and the window's side of play (PlayUi):
+// caption, score and clock labels, command states, pointer shapes, input hooks, the close
+// asked for during an animation. The main window makes one once its creation succeeded and
+// keeps it for its life. The commands (New game, Undo, Redo, Autoplay) call the entry points
+// below.
+
+namespace tindle {
+
+class TfrmMain;
+class TindleApp;
+
+class MainWindowPlay : public QObject, public PlayUi {
+    Q_OBJECT
+  public:
+    MainWindowPlay(TfrmMain& window, TindleApp& app);
+    ~MainWindowPlay() override;
+
+    PlayContext& Context() { return *ctx_; }
+
+    // ---- Entry points of the commands.
+    void NewGame();
+    void Undo();
+    void Redo();
+    void Autoplay();
+    // The first activation deals the stored game, as New game does.
+    void DealStoredGame();
+    // A game in progress given up (closing the window).
+    void EndGameInProgress();
+
+    // Opens the game chooser (set by its part; nothing while there is none).
+    std::function<void()> openGameDialog;
+
+    // ---- PlayUi.
+    void RefreshCaption() override;
+    void ShowScore(std::string_view text) override;
+    void ResetClock() override;
+    void StartClock() override;
+    void StopClock() override;
+    void TickClock() override;
+    void SetAutoplayAvailable(bool available) override;
+    void SetUndoAvailable(bool available) override;
+    void SetGameCommandsAvailable(bool available) override;
+    void SetCustomizeAvailable(bool) override {}
+    bool AutoplayTicked() const override;
+    bool AutoplayEnabled() const override { return autoplayEnabled_; }
+    void SetAutoplayTicked(bool on) override;
+    void BeginBusyCursor() override;
+    void RestoreCursor() override;
+    void SetDragCursor() override;
+    void RestorePointerShape() override;
+    void HidePileSizeHint() override;
+    void PointerHover(int, int) override {}
+    int ScreenWidth() const override;
+    LayoutInputs TableLayoutInputs() const override;
+    void CardSizeChanged() override;
+    void ScrollExtentChanged(int) override {}
+    void OpenGameDialog() override;
+    void PlayWinningAnimation() override {}
+    void SetInputRouting(InputRouting routing) override;
+    bool ExitRequested() const override;
+    void ClearExitRequested() override;
+    void CloseMainWindow() override;
+
+  private:
+    void ConnectTable();
+
+    TfrmMain& window_;
+    TindleApp& app_;
+    std::unique_ptr<PlayContext> ctx_;
+    bool autoplayEnabled_ = true;
+    int busy_ = 0;
+    QDateTime clockStart_;
+    QDateTime clockEnd_;
+};
+
+}  // namespace tindle

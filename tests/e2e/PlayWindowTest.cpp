@@ -1,0 +1,169 @@
+// Play on the main window, driven by synthetic mouse events on its table.
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "MainWindowFixture.h"
+#include "model/UndoRedo.h"
+#include "play/Gestures.h"
+#include "play/NewGame.h"
+#include "play/TablePlaces.h"
+#include "shell/MainWindowPlay.h"
+#include "shell/TableArea.h"
+
+namespace tindle::test {
+namespace {
+
+class PlayWindow : public MainWindowFixture {
+  protected:
+    // The window on the screen with the game dealt from the number (no animated deal).
+    void Deal(int gameId, const std::string& number) {
+        WritePrefs("[Preference]\nGame=" + std::to_string(gameId) +
+                   "\nCards_Animate=N\nSounds_Enabled=N\n");
+        Start();
+        window->SetAutoPlayChecked(false);
+        app->settings.Put(field::GameNumber, number);
+        ASSERT_TRUE(StartGame(Ctx(), true, false, 0, false));
+        Settle();
+    }
+    PlayContext& Ctx() { return window->Play()->Context(); }
+    Game& G() { return app->game; }
+
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        TableArea* table = window->imgSfondo;
+        QMouseEvent event(type, QPointF(at), QPointF(table->mapToGlobal(at)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(table, &event);
+    }
+    void Press(QPoint at) { Send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
+    void Move(QPoint at) { Send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+    void Release(QPoint at) { Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
+    void DoubleClick(QPoint at) {
+        Press(at);
+        Release(at);
+        Send(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        Release(at);
+    }
+    QPoint On(int card) {
+        int x = 0;
+        int y = 0;
+        EXPECT_TRUE(PointOnCard(Ctx(), card, x, y)) << card;
+        return {x, y};
+    }
+    // Drags the card so that it lies exactly over the pile's top card, by the mouse.
+    void Drag(int card, PileRef target) {
+        const QPoint from = On(card);
+        Press(from);
+        const PointerState& p = G().pointer;
+        const TableRect over = TopCardRect(Ctx(), target);
+        const QPoint to(over.left + p.grabX, over.top + p.grabY);
+        Move((from + to) / 2);
+        Move(to);
+        Release(to);
+    }
+    const Pile& Column(int n) { return G().piles.fila[static_cast<size_t>(n - 1)]; }
+};
+
+// FreeCell 3: column 2 ends with the Queen of hearts, column 5 with the Jack of clubs, column
+// 3 with the 9 of spades, column 6 with the 9 of diamonds, column 8 with the Ace of clubs.
+constexpr int kQueenOfHearts = 12;
+constexpr int kJackOfClubs = 37;
+constexpr int kNineOfSpades = 48;
+constexpr int kAceOfClubs = 27;
+
+TEST_F(PlayWindow, DraggingAFreeCellCardToALegalColumnMovesIt) {
+    Deal(1, "3");
+    ASSERT_EQ(PileTop(Column(2)), kQueenOfHearts);
+    ASSERT_EQ(PileTop(Column(5)), kJackOfClubs);
+    Drag(kJackOfClubs, {PileKind::Fila, 1});
+    EXPECT_EQ(PileTop(Column(2)), kJackOfClubs);
+    EXPECT_EQ(PileCount(Column(5)), 5);
+    EXPECT_EQ(G().undo.Count(), 1);
+    EXPECT_EQ(G().pointer.dragCard, 0);
+}
+
+TEST_F(PlayWindow, AnIllegalDropFliesBackAndRecordsNothing) {
+    Deal(1, "3");
+    const Piles dealt = G().piles;
+    Drag(kNineOfSpades, {PileKind::Fila, 5});  // a 9 onto a 9
+    EXPECT_TRUE(G().piles == dealt);
+    EXPECT_TRUE(G().undo.Empty());
+    EXPECT_EQ(G().pointer.dragCard, 0);
+}
+
+TEST_F(PlayWindow, ADoubleClickSendsAnAceToAFoundation) {
+    Deal(1, "3");
+    DoubleClick(On(kAceOfClubs));
+    EXPECT_EQ(PileTop(G().piles.dest[0]), kAceOfClubs);
+    EXPECT_EQ(PileCount(Column(8)), 5);
+    EXPECT_EQ(window->lblScore->text(), QStringLiteral("-47"));
+}
+
+TEST_F(PlayWindow, AKlondikeStockClickTurnsACard) {
+    Deal(2, "3");
+    const TableRect stock = TopCardRect(Ctx(), {PileKind::Mazzo, 0});
+    const QPoint at(stock.left + 10, stock.top + 10);
+    Press(at);
+    Release(at);
+    EXPECT_EQ(PileCount(G().piles.Stock()), 23);
+    EXPECT_EQ(PileTop(G().piles.Waste()), 45);  // the stock's top card, now face up
+    EXPECT_FALSE(G().cards.CardIsFaceDown(45));
+}
+
+TEST_F(PlayWindow, AFaceDownTopCardTurnsUpOnClickAndUndoRestoresTheTable) {
+    WritePrefs("[Preference]\nGame=2\nCards_Animate=N\nSounds_Enabled=N\nAutomatic_FaceUp=N\n");
+    Start();
+    window->SetAutoPlayChecked(false);
+    app->settings.Put(field::GameNumber, "3");
+    ASSERT_TRUE(StartGame(Ctx(), true, false, 0, false));
+    Settle();
+    // Klondike 3: the Ace of clubs lies on top of column 7, over a face-down card.
+    ASSERT_EQ(PileTop(Column(7)), kAceOfClubs);
+    Drag(kAceOfClubs, {PileKind::Dest, 0});
+    ASSERT_EQ(PileTop(G().piles.dest[0]), kAceOfClubs);
+    const int uncovered = PileTop(Column(7));
+    EXPECT_TRUE(G().cards.CardIsFaceDown(uncovered));
+    const Piles afterDrop = G().piles;
+
+    const QPoint at = On(uncovered);
+    Press(at);
+    Release(at);
+    EXPECT_FALSE(G().cards.CardIsFaceDown(uncovered));
+    EXPECT_EQ(G().undo.Count(), 2);
+
+    window->Play()->Undo();
+    EXPECT_TRUE(G().cards.CardIsFaceDown(uncovered));
+    EXPECT_TRUE(G().piles == afterDrop);
+    window->Play()->Undo();
+    EXPECT_EQ(PileTop(Column(7)), kAceOfClubs);
+    EXPECT_TRUE(PileEmpty(G().piles.dest[0]));
+    EXPECT_EQ(window->lblScore->text(), QStringLiteral("-52"));
+}
+
+TEST_F(PlayWindow, TheFirstActivationDealsTheStoredGame) {
+    WritePrefs("[Preference]\nGame=2\nCards_Animate=N\nDeal_Animation=N\nSounds_Enabled=N\n");
+    Create();
+    window->onOpenGameAtStart = nullptr;  // the fixture's counter out: the window's own hook
+    window.reset();
+    auto own = std::make_unique<TfrmMain>(*app);  // made afresh: its play deals at the start
+    ASSERT_TRUE(own->Created());
+    own->PlaceMainWindow();
+    own->show();
+    QElapsedTimer clock;
+    clock.start();
+    while (app->game.flags.startupPending && clock.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_TRUE(app->game.flags.gameInProgress);
+    EXPECT_EQ(PileCount(app->game.piles.Stock()) + PileCount(app->game.piles.Waste()), 24);
+    EXPECT_EQ(app->settings.Get(field::GameNumber).size(), 13u);
+    // The score label shows the deal's score (after what autoplay sent home at once).
+    EXPECT_EQ(own->lblScore->text().toStdString(), app->settings.Get(field::Score));
+    EXPECT_LE(app->settings.GetInt(field::Score, 0), 208);
+    EXPECT_GE(app->settings.GetInt(field::Score, 0), -52);
+    own->close();
+}
+
+}  // namespace
+}  // namespace tindle::test
