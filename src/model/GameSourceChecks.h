@@ -18,7 +18,8 @@
 // - StockTurnCount must be at least 1 when stock clicks turn cards (WasteUsed 1 or a second
 //   waste pile): 0 turns nothing.
 // - GroupSizeRule must not be 0 in a game whose tableau cards are lifted (not a selection,
-//   click-play or pairing game): 0 lets no card be lifted.
+//   click-play or pairing game): 0 sets no limit on a dragged run, yet keeps the click
+//   shortcuts from sending any tableau card, which such a game never means.
 // - DeckCards must be 1..52 or 104: the deal knows no other deck.
 // - No deal count may name a tableau column or reserve the game does not use: those cards
 //   would be dealt out of play.
