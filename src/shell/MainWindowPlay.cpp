@@ -13,6 +13,7 @@
 #include "shell/MainWindow.h"
 #include "shell/TableArea.h"
 #include "shell/TindleApp.h"
+#include "shell/WinningAnimationHost.h"
 
 namespace tindle {
 
@@ -197,6 +198,10 @@ void MainWindowPlay::CardSizeChanged() {
 
 void MainWindowPlay::OpenGameDialog() {
     if (openGameDialog) openGameDialog();
+}
+
+void MainWindowPlay::PlayWinningAnimation() {
+    PlayWinningAnimationOn(window_);
 }
 
 void MainWindowPlay::SetInputRouting(InputRouting routing) {

@@ -67,7 +67,7 @@ class MainWindowPlay : public QObject, public PlayUi {
     void CardSizeChanged() override;
     void ScrollExtentChanged(int) override {}
     void OpenGameDialog() override;
-    void PlayWinningAnimation() override {}
+    void PlayWinningAnimation() override;
     void SetInputRouting(InputRouting routing) override;
     bool ExitRequested() const override;
     void ClearExitRequested() override;
