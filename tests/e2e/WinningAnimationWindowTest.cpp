@@ -1,111 +1,142 @@
-// The winning animation on the main window: cards stamped on the table, stopped by a key or
-// button press through the window's animation hook, and a close asked for meanwhile refused
-// and carried out once the animation is over.
+// The winning animation on the main window. A FreeCell deal is brought to its last move (all
+// but the King of spades on the foundations) and won by dragging that King with the mouse:
+// the game end plays the animation of the preferences on the table, a key or button press
+// stops it, and a close asked for meanwhile is refused and carried out once it is over.
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
 #include "e2e/MainWindowFixture.h"
+#include "model/Pile.h"
+#include "play/Gestures.h"
+#include "play/NewGame.h"
+#include "play/TablePlaces.h"
+#include "shell/MainWindowPlay.h"
 #include "shell/TableArea.h"
 #include "shell/WinningAnimationHost.h"
 
 namespace tindle::test {
 namespace {
 
+constexpr int kKingOfSpades = 52;
+
 class WinningAnimationWindow : public MainWindowFixture {
   protected:
-    // The animation of the preferences, with the hook installed as the game end does it;
-    // returns the milliseconds it ran.
-    qint64 Animate(TfrmMain& w, const char* pattern, int seconds) {
-        PreferencesFile prefs(Prefs());
-        prefs.WriteString(section::Preference, "Winning_Animations", pattern);
-        prefs.WriteInteger(section::Preference, "Winning_Animations_Time", seconds);
-        w.Hooks().Install(MessageHooks::Hook::Animation);
+    // FreeCell on the screen, one move from its end; the animation of the preferences.
+    void LastMove(const std::string& pattern, int seconds = 20) {
+        WritePrefs(
+            "[Preference]\nGame=1\nCards_Animate=N\nSounds_Enabled=N\n"
+            "Winning_Animations=" +
+            pattern + "\nWinning_Animations_Time=" + std::to_string(seconds) + "\n");
+        Start();
+        window->SetAutoPlayChecked(false);
+        window->Play()->openGameDialog = [this] { ++chooserOpened; };
+        app->settings.Put(field::GameNumber, "1234567890123");
+        ASSERT_TRUE(StartGame(Ctx(), true, false, 0, false));
+        Piles& piles = app->game.piles;
+        piles = Piles{};
+        for (int card = 1; card < kKingOfSpades; ++card)
+            PileAppend(piles.dest[static_cast<size_t>((card - 1) / 13)], card);
+        PileAppend(piles.fila[0], kKingOfSpades);
+        app->game.cards.SetAllFaceUp();
+        app->renderer.PaintBackground();
+        app->renderer.RepaintTable(false);
+        app->renderer.PresentTable();
+        Settle();
+        chooserOpened = 0;
+    }
+    PlayContext& Ctx() { return window->Play()->Context(); }
+
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        TableArea* table = window->imgSfondo;
+        QMouseEvent event(type, QPointF(at), QPointF(table->mapToGlobal(at)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(table, &event);
+    }
+    // The winning move, by the mouse; returns the milliseconds until the release was handled
+    // (the game end and its animation run inside it).
+    qint64 WinByDrag() {
+        int x = 0, y = 0;
+        EXPECT_TRUE(PointOnCard(Ctx(), kKingOfSpades, x, y));
+        const QPoint from(x, y);
+        Send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        const PointerState& p = app->game.pointer;
+        const TableRect over = TopCardRect(Ctx(), {PileKind::Dest, 3});
+        const QPoint to(over.left + p.grabX, over.top + p.grabY);
+        Send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+        Send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
         QElapsedTimer clock;
         clock.start();
-        ran = PlayWinningAnimationOn(w);
+        Send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
         return clock.elapsed();
     }
     QImage Table() { return app->renderer.Surface().Image().copy(); }
-
-    WinningPattern ran = WinningPattern::OpenOrder;
 };
 
-TEST_F(WinningAnimationWindow, AKeyPressStopsItAndIsSwallowed) {
-    TfrmMain& w = Start();
-    const QImage before = Table();
-    QTimer::singleShot(400, &w, [&] {
-        QCoreApplication::postEvent(w.imgSfondo,
+TEST_F(WinningAnimationWindow, AKeyPressStopsTheAnimationOfAWonGameAndTheChooserOpens) {
+    LastMove("Open order");
+    QImage during;
+    QTimer::singleShot(600, window.get(), [&] {
+        during = Table();
+        QCoreApplication::postEvent(window->imgSfondo,
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
     });
-    const qint64 ms = Animate(w, "Open order", 20);
-    EXPECT_EQ(ran, WinningPattern::OpenOrder);
+    const qint64 ms = WinByDrag();
+    EXPECT_EQ(PileCount(app->game.piles.dest[3]), 13);
+    EXPECT_GE(ms, 550);
     EXPECT_LT(ms, 5000);
-    EXPECT_GE(ms, 350);
     EXPECT_FALSE(app->game.flags.animationRunning);
-    // The cards stay on the table.
-    EXPECT_NE(Table(), before);
-    w.Hooks().Restore();
-    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(app->game.flags.gameInProgress);
+    // Cards were stamped all over the table; afterwards it is shown as it stands.
+    ASSERT_FALSE(during.isNull());
+    EXPECT_NE(during, Table());
+    EXPECT_EQ(window->Hooks().Installed(), MessageHooks::Hook::None);
+    EXPECT_EQ(chooserOpened, 1);
+    EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(WinningAnimationWindow, AButtonPressOnTheTableStopsItWithoutReachingPlay) {
-    TfrmMain& w = Start();
-    int tablePresses = 0;
-    QObject::connect(w.imgSfondo, &TableArea::MouseDown, [&] { ++tablePresses; });
-    QTimer::singleShot(400, &w, [&] {
-        const QPointF at(100, 200);
-        QCoreApplication::postEvent(
-            w.imgSfondo, new QMouseEvent(QEvent::MouseButtonPress, at, w.imgSfondo->mapToGlobal(at),
-                                         Qt::RightButton, Qt::RightButton, Qt::NoModifier));
-    });
-    EXPECT_LT(Animate(w, "Circles", 20), 5000);
-    EXPECT_EQ(ran, WinningPattern::Circles);
-    EXPECT_EQ(tablePresses, 0);
-    w.Hooks().Restore();
-}
-
-TEST_F(WinningAnimationWindow, ACloseDuringTheAnimationIsCarriedOutOnceItEnds) {
-    TfrmMain& w = Start();
+TEST_F(WinningAnimationWindow, ACloseDuringTheAnimationClosesTheWindowOnceItEnds) {
+    LastMove("Festoons");
     int closedSignals = 0;
-    QObject::connect(&w, &TfrmMain::Closed, [&] { ++closedSignals; });
+    QObject::connect(window.get(), &TfrmMain::Closed, [&] { ++closedSignals; });
     bool closedAtOnce = true;
-    QTimer::singleShot(400, &w, [&] { closedAtOnce = w.close(); });
-    const qint64 ms = Animate(w, "Festoons", 20);
-    // Refused while the cards were falling; the animation stopped and the window is still up.
+    bool visibleAfterRefusal = false;
+    QTimer::singleShot(600, window.get(), [&] {
+        closedAtOnce = window->close();
+        visibleAfterRefusal = window->isVisible();
+    });
+    const qint64 ms = WinByDrag();
     EXPECT_FALSE(closedAtOnce);
+    EXPECT_TRUE(visibleAfterRefusal);
     EXPECT_LT(ms, 5000);
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(closedSignals, 0);
-    EXPECT_TRUE(w.ExitRequested());
-    EXPECT_EQ(w.Hooks().Installed(), MessageHooks::Hook::None);
-    // The game end then closes it.
-    EXPECT_TRUE(w.close());
-    EXPECT_FALSE(w.isVisible());
+    // The game end closed it after the animation; the chooser is not offered.
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closedSignals, 1);
+    EXPECT_EQ(chooserOpened, 0);
 }
 
-TEST_F(WinningAnimationWindow, TheAnimationWorksInTheTableBelowTheToolbar) {
-    TfrmMain& w = Start();
-    const WinningAnimationArea area = MeasureWinningArea(w);
-    EXPECT_EQ(area.clientWidth, w.imgSfondo->width());
-    EXPECT_EQ(area.clientHeight, w.imgSfondo->height());
+TEST_F(WinningAnimationWindow, CardsAreStampedInTheTableBelowTheToolbar) {
+    Start();
+    const WinningAnimationArea area = MeasureWinningArea(*window);
+    EXPECT_EQ(area.clientWidth, window->imgSfondo->width());
+    EXPECT_EQ(area.clientHeight, window->imgSfondo->height());
     EXPECT_GE(area.windowHeight, area.clientHeight);
-    EXPECT_EQ(area.top, w.ToolBarBottom() > 0 ? w.ToolBarBottom() : 5);
+    EXPECT_EQ(area.top, window->ToolBarBottom() > 0 ? window->ToolBarBottom() : 5);
     EXPECT_EQ(area.cardWidth, app->pictures.CardWidth());
-    // Left to right starts its first row at the top of the free table, 20 pixels in from the
-    // left; the stamp's card shows there.
+    // "Left to right" starts its first row 20 pixels left of the table at the free top.
+    PreferencesFile(Prefs()).WriteString(section::Preference, "Winning_Animations",
+                                         "Left to right");
     const QImage before = Table();
-    QTimer::singleShot(200, &w, [&] { app->game.flags.animationRunning = false; });
-    Animate(w, "Left to right", 20);
+    QTimer::singleShot(200, window.get(), [&] { app->game.flags.animationRunning = false; });
+    PlayWinningAnimationOn(*window);
     const QImage after = Table();
     const int x = -20 + area.cardWidth / 2, y = area.top + area.cardHeight / 2;
     EXPECT_NE(after.pixel(x, y), before.pixel(x, y));
     EXPECT_EQ(after.pixel(area.clientWidth / 2, area.clientHeight - 3),
               before.pixel(area.clientWidth / 2, area.clientHeight - 3));
-    w.Hooks().Restore();
 }
 
 }  // namespace
