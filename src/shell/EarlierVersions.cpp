@@ -3,14 +3,13 @@
 #include <cstdio>
 #include <system_error>
 
+#include "shell/ProgramVersion.h"
 #include "shell/settings/AtomicFile.h"
 #include "shell/settings/SettingsInit.h"
 
 namespace tindle {
 
 namespace {
-
-constexpr std::string_view kVersionDigits = "0520";
 
 std::string Numbered(const char* format, int number) {
     char text[64];
@@ -30,8 +29,7 @@ std::string VersionStampFileName() {
 }
 
 std::string VersionStampLine() {
-    return "Bravell version: " + std::string(kVersionDigits.substr(0, 2)) + "." +
-           std::string(kVersionDigits.substr(2, 2));
+    return "Bravell version: " + VersionText();
 }
 
 bool WriteVersionStamp(const std::filesystem::path& programDir) {

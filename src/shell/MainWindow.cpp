@@ -17,7 +17,10 @@
 
 #include "model/GamesDat.h"
 #include "play/Sounds.h"
+#include "shell/Commands.h"
 #include "shell/EarlierVersions.h"
+#include "shell/GameClock.h"
+#include "shell/HeaderPanels.h"
 #include "shell/HelpSystem.h"
 #include "shell/Messages.h"
 #include "shell/PicturePreload.h"
@@ -36,20 +39,6 @@ namespace tindle {
 
 namespace {
 
-// Toolbar rows (buttons 44 x 42 and 23 x 22): row heights with flat and raised buttons.
-constexpr int kLargeRowFlat = 46;
-constexpr int kLargeRowRaised = 45;
-constexpr int kSmallRowFlat = 24;
-constexpr int kSmallRowRaised = 25;
-// Clock and score panels: height and label top for the large and the small row.
-constexpr int kLargePanelHeight = 24;
-constexpr int kSmallPanelHeight = 20;
-constexpr int kLargeLabelTop = 4;
-constexpr int kSmallLabelTop = 3;
-constexpr int kPanelGap = 5;
-constexpr int kLabelInset = 4;
-constexpr int kPanelRightMargin = 15;
-constexpr int kPanelClearance = 3;  // a panel shows only this far right of the toolbar
 // The top of the table when no toolbar row is visible.
 constexpr int kTopWithoutToolBar = 5;
 // Extra width of the toolbar rows of a maximised window.
@@ -65,9 +54,6 @@ constexpr int kPilesSizeHeight = 34;
 
 constexpr std::string_view kYes = "Y";
 constexpr std::string_view kNo = "N";
-
-// Zero hours, minutes and seconds, as the clock shows them.
-const QString kZeroTime = QStringLiteral("0:00:00");
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -103,7 +89,7 @@ TfrmMain::TfrmMain(TindleApp& app, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     resize(kDesignedWidth, kDesignedHeight);
     CreateComponents();
-    lblTempo->setText(kZeroTime);
+    lblTempo->setText(GameClock::ZeroText());
     created_ = FormCreate();
     if (created_) play_ = std::make_unique<MainWindowPlay>(*this, app_);
 }
@@ -148,7 +134,6 @@ void TfrmMain::CreateComponents() {
 
     pnlTempo = MakePanel(pnlClient, QFrame::Panel, QFrame::Sunken);
     pnlTempo->setObjectName(QStringLiteral("pnlTempo"));
-    pnlTempo->resize(kClockWidth, kSmallPanelHeight);
     lblTempo2 = new QLabel(QStringLiteral("Time:"), pnlTempo);
     lblTempo2->setObjectName(QStringLiteral("lblTempo2"));
     lblTempo2->setFont(BoldFont());
@@ -158,7 +143,6 @@ void TfrmMain::CreateComponents() {
 
     pnlScore = MakePanel(pnlClient, QFrame::Panel, QFrame::Sunken);
     pnlScore->setObjectName(QStringLiteral("pnlScore"));
-    pnlScore->resize(kScoreWidth, kSmallPanelHeight);
     lblScore2 = new QLabel(QStringLiteral("Score:"), pnlScore);
     lblScore2->setObjectName(QStringLiteral("lblScore2"));
     lblScore2->setFont(BoldFont());
@@ -196,6 +180,10 @@ void TfrmMain::CreateComponents() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kClockIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+
+    // The toolbars and the panels' menus, then the menu bar and the commands.
+    header_ = new HeaderPanels(*this, app_);
+    commands_ = new MainCommands(*this, app_, *header_);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -211,6 +199,8 @@ bool TfrmMain::FormCreate() {
     // 2. Captions and the application's name.
     for (QAction* action : MainMenu1->findChildren<QAction*>())
         action->setText(Q(FillPlaceholders(action->text().toStdString())));
+    commands_->LoadGlyphs();
+    commands_->HideLargerEditionCommands();
     QCoreApplication::setApplicationName(Q(std::string(kProductName)));
 
     // 3. Cursors and run state.
@@ -240,7 +230,7 @@ bool TfrmMain::FormCreate() {
         // 7. What was read: panels, autoplay, status bar, card shadows.
         SwitchClock(app_.loaded.showTime, false);
         SwitchScore(app_.loaded.showScore, false);
-        autoPlayChecked_ = app_.loaded.autoPlay;
+        commands_->SetAutoplayTicked(app_.loaded.autoPlay, false);
         pnlStatusBar->setVisible(app_.loaded.statusBarVisible);
 
         // 8. The card table and the empty piles.
@@ -277,7 +267,7 @@ bool TfrmMain::FormCreate() {
         app_.pictures.ApplyShadowSetting(settings);
 
         // 12. Undo availability from the undo mode.
-        undoAvailable_ = settings.Get(field::UndoEnabled) != "2";
+        commands_->SetUndoAvailable(settings.Get(field::UndoEnabled) != "2");
 
         // 13. Activation handler and the random generator.
         connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -348,95 +338,43 @@ void TfrmMain::ApplyPointer(bool dragging) {
 // The toolbar row
 
 void TfrmMain::SwitchToolBarSize(bool large, bool store) {
-    toolBarLarge_ = large;
-    pnlTB->setVisible(large);
-    pnlTB1->setVisible(!large);
-    const int panelHeight = large ? kLargePanelHeight : kSmallPanelHeight;
-    const int labelTop = large ? kLargeLabelTop : kSmallLabelTop;
-    // The panels keep their designed widths unless the form's font needs more room (the
-    // fonts of a Linux desktop run wider than the designed one).
-    const int labelHeight = panelHeight - labelTop - 1;
-    auto placeLabels = [&](QFrame* panel, QLabel* caption, QLabel* value, int designedWidth,
-                           const QString& widestValue) {
-        const int captionWidth = caption->sizeHint().width();
-        const int valueWidth = value->fontMetrics().horizontalAdvance(widestValue);
-        const int width = std::max(designedWidth, captionWidth + valueWidth + 3 * kLabelInset);
-        panel->resize(width, panelHeight);
-        caption->setGeometry(kLabelInset, labelTop, captionWidth, labelHeight);
-        value->setGeometry(width - kLabelInset - valueWidth - 1, labelTop, valueWidth + 1,
-                           labelHeight);
-    };
-    placeLabels(pnlTempo, lblTempo2, lblTempo, kClockWidth, QStringLiteral("00:00:00"));
-    placeLabels(pnlScore, lblScore2, lblScore, kScoreWidth, QStringLiteral("-00000"));
-    SwitchFlat(toolBarFlat_, false);
-    if (store)
-        PreferencesFile(PreferencesPath(app_.settings))
-            .WriteString(section::Preference, "ToolBar_Large", large ? kYes : kNo);
+    header_->SwitchToolBarSize(large, store);
 }
 
 void TfrmMain::SwitchFlat(bool flat, bool store) {
-    toolBarFlat_ = flat;
-    pnlTB->resize(pnlTB->width(), flat ? kLargeRowFlat : kLargeRowRaised);
-    pnlTB1->resize(pnlTB1->width(), flat ? kSmallRowFlat : kSmallRowRaised);
-    ArrangeHeader();
-    if (store)
-        PreferencesFile(PreferencesPath(app_.settings))
-            .WriteString(section::Preference, "ToolBar_Flat", flat ? kYes : kNo);
+    header_->SwitchFlat(flat, store);
 }
 
 void TfrmMain::SwitchClock(bool show, bool store) {
-    showClock_ = show;
-    if (store) {
-        app_.settings.Put(field::ShowTime, show ? kYes : kNo);
-        PreferencesFile(PreferencesPath(app_.settings))
-            .WriteString(section::Preference, "Show_Time", show ? kYes : kNo);
-    }
-    ArrangeHeader();
+    header_->SwitchClock(show, store);
 }
 
 void TfrmMain::SwitchScore(bool show, bool store) {
-    showScore_ = show;
-    if (store) {
-        app_.settings.Put(field::ShowScore, show ? kYes : kNo);
-        PreferencesFile(PreferencesPath(app_.settings))
-            .WriteString(section::Preference, "Show_Score", show ? kYes : kNo);
-    }
-    ArrangeHeader();
+    header_->SwitchScore(show, store);
 }
 
 int TfrmMain::ToolBarBottom() const {
-    const QFrame* row = toolBarLarge_ ? pnlTB : pnlTB1;
-    if (row->isHidden()) return 0;
-    return row->y() + row->height();
+    return header_->ToolBarBottom();
 }
 
 void TfrmMain::ArrangeHeader() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    // Before a maximised window is on the screen its client does not have its final width yet.
-    const bool maximisedAtStart =
-        app_.game.flags.startupPending && isMaximized() && !isVisible() && screen;
-    const int width = maximisedAtStart ? screen->availableGeometry().width() : pnlClient->width();
+    header_->ArrangeHeader();
+}
 
-    const int clockLeft = width - pnlTempo->width() - kPanelRightMargin;
-    const int scoreLeft = showClock_ ? clockLeft - pnlScore->width() - kPanelGap
-                                     : width - pnlScore->width() - kPanelRightMargin;
+bool TfrmMain::AutoPlayChecked() const {
+    return commands_->AutoplayTicked();
+}
 
-    // The right end of the visible toolbar is the right edge of its last button.
-    const QFrame* row = toolBarLarge_ ? pnlTB : pnlTB1;
-    int toolBarRight = 0;
-    for (const QWidget* button : row->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!button->isHidden()) toolBarRight = std::max(toolBarRight, button->geometry().right());
-    }
-    const int rowBottom = ToolBarBottom();
-    const int rowHeight = row->isHidden() ? 0 : row->height();
-    const int panelTop = std::max(0, (rowHeight - pnlTempo->height()) / 2);
+void TfrmMain::SetAutoPlayChecked(bool on) {
+    commands_->SetAutoplayTicked(on);
+}
 
-    pnlTempo->move(clockLeft, panelTop);
-    pnlScore->move(scoreLeft, panelTop);
-    pnlLineaGrigia->setGeometry(0, rowBottom, width, 1);
-    pnlLineaNera->setGeometry(0, rowBottom + 1, width, 1);
-    pnlTempo->setVisible(showClock_ && clockLeft > toolBarRight + kPanelClearance);
-    pnlScore->setVisible(showScore_ && scoreLeft > toolBarRight + kPanelClearance);
+bool TfrmMain::UndoAvailable() const {
+    return commands_->UndoAvailable();
+}
+
+void TfrmMain::SetUndoAvailable(bool on) {
+    commands_->SetUndoAvailable(on);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -597,6 +535,7 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmMain::Timer1Timer() {
+    header_->TickClock();
     if (onClockTick) onClockTick();
 }
 
@@ -698,7 +637,7 @@ void TfrmMain::FormClose() {
     StopGatedSounds(app_.settings, app_.Sounds());
     // 3. The closing preferences.
     PreferencesFile prefs(PreferencesPath(app_.settings));
-    StoreClosingPreferences(prefs, app_.loaded.autoPlayAllGames, autoPlayChecked_,
+    StoreClosingPreferences(prefs, app_.loaded.autoPlayAllGames, commands_->AutoplayTicked(),
                             app_.loaded.randomGameType);
     // 5. No handler of this window runs any more.
     hooks_.Restore();

@@ -26,19 +26,24 @@ class QTimer;
 //   MouseUp, DblClick) and paints from the surface of App().renderer, the table renderer the
 //   window hosts (sized on every resize; DrawTable draws the whole table afresh).
 //   ApplyPointer sets its pointer from the Cursor preference (the twin while dragging).
-// - lblTempo / lblScore, Timer1 (its tick calls onClockTick), MainMenu1, pnlTB and pnlTB1
-//   (empty rows whose geometry is kept: the table starts below the visible one), the header
-//   switches of the toolbar row.
+// - The toolbar row (Header(): the two toolbars, the clock and score panels and their menus,
+//   the header switches and the clock) and the commands (Commands(): the menu bar, the
+//   handlers, the command availability, the Autoplay command's state, and the hooks through
+//   which play, the open-a-game dialog and the customize dialog take their commands).
+//   Timer1 ticks the clock once a second (then onClockTick, when set).
 // - Hooks(): the animation and deal input filters; ExitRequested(): a close refused during an
 //   animation, to be carried out (close()) by the game-end handling once it is over.
-// - AutoPlayChecked / UndoAvailable: the command states the closing and the commands read.
+// - AutoPlayChecked / SetAutoPlayChecked, UndoAvailable / SetUndoAvailable: the Autoplay
+//   command's state and the Undo availability, as Commands() keeps them.
 // - onEndGame (a game in progress given up at close), onOpenGameAtStart (the game chooser of
 //   a new player at the first activation), onClockTick.
-// - Play(): the table's mouse events, the clock tick, the close and the first activation go
-//   to play (MainWindowPlay), which sets the three hooks above.
+// - Play(): the table's mouse events, the close and the first activation go to play
+//   (MainWindowPlay), which sets the hooks above and the commands' play hooks.
 
 namespace tindle {
 
+class HeaderPanels;
+class MainCommands;
 class MainWindowPlay;
 class TableArea;
 class TindleApp;
@@ -48,8 +53,6 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
   public:
     static constexpr int kDesignedWidth = 751;
     static constexpr int kDesignedHeight = 407;
-    static constexpr int kClockWidth = 80;
-    static constexpr int kScoreWidth = 70;
 
     // Creates the window and runs FormCreate. When that fails (ZUV.RGF or GAMES.DAT missing or
     // unreadable) the message has been shown and Created() is false: the program ends.
@@ -70,7 +73,7 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // The table's pointer from the Cursor preference (its twin while dragging).
     void ApplyPointer(bool dragging);
 
-    // The two header switches of the toolbar row (store: write the preference).
+    // The switches of the toolbar row (store: write the preference).
     void SwitchToolBarSize(bool large, bool store);
     void SwitchFlat(bool flat, bool store);
     void SwitchClock(bool show, bool store);
@@ -86,10 +89,14 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     MainWindowPlay* Play() { return play_.get(); }
     bool ExitRequested() const { return exitRequested_; }
     void ClearExitRequested() { exitRequested_ = false; }
-    bool AutoPlayChecked() const { return autoPlayChecked_; }
-    void SetAutoPlayChecked(bool on) { autoPlayChecked_ = on; }
-    bool UndoAvailable() const { return undoAvailable_; }
-    void SetUndoAvailable(bool on) { undoAvailable_ = on; }
+    bool AutoPlayChecked() const;
+    // The Autoplay command's state shown and stored as the command does (running autoplay is
+    // the caller's).
+    void SetAutoPlayChecked(bool on);
+    bool UndoAvailable() const;
+    void SetUndoAvailable(bool on);
+    HeaderPanels& Header() { return *header_; }
+    MainCommands& Commands() { return *commands_; }
     // The GameId whose definition the table's layout was computed from (-1 none).
     int LayoutGameId() const { return layoutGameId_; }
 
@@ -162,12 +169,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     bool closed_ = false;
     bool shownOnce_ = false;
     bool exitRequested_ = false;
-    bool autoPlayChecked_ = true;
-    bool undoAvailable_ = true;
-    bool toolBarLarge_ = false;
-    bool toolBarFlat_ = true;
-    bool showClock_ = true;
-    bool showScore_ = true;
+    HeaderPanels* header_ = nullptr;
+    MainCommands* commands_ = nullptr;
     bool rendererHosted_ = false;
     int layoutGameId_ = -1;
     QSize layoutSize_;  // the table size of the last layout

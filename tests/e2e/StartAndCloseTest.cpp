@@ -218,8 +218,9 @@ TEST_F(StartAndClose, ThePanelsFollowThePreferences) {
     TfrmMain& w = Start();
     EXPECT_FALSE(w.pnlTempo->isVisible());
     ASSERT_TRUE(w.pnlScore->isVisible());
-    // Without the clock the score panel moves to the right edge.
-    EXPECT_EQ(w.pnlScore->x(), w.pnlClient->width() - w.pnlScore->width() - 15);
+    // Without the clock the score panel moves to the right edge: the window's width with the
+    // frame the header was designed for (four pixels each side), less the panel, less 15.
+    EXPECT_EQ(w.pnlScore->x(), w.pnlClient->width() + 8 - w.pnlScore->width() - 15);
     EXPECT_FALSE(w.pnlStatusBar->isVisible());
     EXPECT_FALSE(w.scrBarMain->isVisible());
     EXPECT_TRUE(w.Timer1->isActive());

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/Catalogue.h"
 #include "shell/settings/PreferencesFile.h"
 
 // The per-game autoplay store (section Autoplay), used when autoplay is kept per game
@@ -13,7 +14,9 @@
 
 namespace tindle {
 
-inline constexpr int kFirstCustomGameId = 8000;
+// AutoPlay_All_Games: autoplay is one setting for all games (AutoPlay), or kept per game here.
+inline constexpr int kAutoPlayForAllGames = 1;
+inline constexpr int kAutoPlayPerGame = 2;
 
 // The key that holds the game's value: "Games" or "Cust_8003". Ids too large for four
 // digits keep all their digits, so that they do not share one key.

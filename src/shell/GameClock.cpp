@@ -1,0 +1,57 @@
+#include "shell/GameClock.h"
+
+#include <algorithm>
+
+namespace tindle {
+
+namespace {
+constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsPerHour = 3600;
+// 23:59:59, the last second of a day.
+constexpr int kLastSecondOfDay = 24 * kSecondsPerHour - 1;
+
+int SecondOfDay(QTime time) {
+    return time.isValid() ? time.msecsSinceStartOfDay() / 1000 : 0;
+}
+}  // namespace
+
+QTime GameClock::SystemTimeOfDay() {
+    return QTime::currentTime();
+}
+
+GameClock::GameClock(TimeSource now) : now_(std::move(now)) {}
+
+void GameClock::SetTimeSource(TimeSource now) {
+    now_ = now ? std::move(now) : TimeSource(SystemTimeOfDay);
+}
+
+QTime GameClock::Now() const {
+    return now_ ? now_() : SystemTimeOfDay();
+}
+
+void GameClock::Start() {
+    start_ = Now();
+}
+
+QString GameClock::ElapsedText() const {
+    if (!Started()) return ZeroText();
+    return FormatSeconds(ElapsedSeconds(start_, Now()));
+}
+
+int GameClock::ElapsedSeconds(QTime start, QTime now) {
+    const int from = SecondOfDay(start);
+    const int to = SecondOfDay(now);
+    // The game crossed midnight: the rest of the start's day and the new day's time so far.
+    if (to < from) return kLastSecondOfDay - from + to;
+    return to - from;
+}
+
+QString GameClock::FormatSeconds(int seconds) {
+    seconds = std::max(seconds, 0);
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / kSecondsPerHour)
+        .arg((seconds / kSecondsPerMinute) % kSecondsPerMinute, 2, 10, QLatin1Char('0'))
+        .arg(seconds % kSecondsPerMinute, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace tindle
