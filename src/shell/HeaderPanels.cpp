@@ -57,6 +57,11 @@ HeaderPanels::HeaderPanels(TfrmMain& window, TindleApp& app)
     bars_ = BuildToolBars(window.pnlTB, window.pnlTB1);
     // Over the small row the pointer is always the default one.
     window.pnlTB1->setCursor(Qt::ArrowCursor);
+    // Captions and values stand at the labels' top, so that their lines of text agree.
+    for (QLabel* caption : {window.lblTempo2, window.lblScore2})
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel* value : {window.lblTempo, window.lblScore})
+        value->setAlignment(Qt::AlignRight | Qt::AlignTop);
     BuildMenus();
     SizePanels();
 }

@@ -182,6 +182,8 @@ TEST_F(CommandsTest, HidingTheClockMovesTheScoreToTheRightEdge) {
     EXPECT_EQ(w.pnlScore->y(), w.pnlTempo->y());
     EXPECT_EQ(w.lblScore2->y(), w.lblTempo2->y());
     EXPECT_EQ(w.lblScore->y(), w.lblTempo->y());
+    for (QLabel* label : {w.lblTempo2, w.lblTempo, w.lblScore2, w.lblScore})
+        EXPECT_TRUE(label->alignment() & Qt::AlignTop);
     EXPECT_GE(w.pnlTempo->width(), HeaderPanels::kClockWidth);
     EXPECT_GE(w.pnlScore->width(), HeaderPanels::kScoreWidth);
     EXPECT_TRUE(w.lblTempo2->font().bold());
