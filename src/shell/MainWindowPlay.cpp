@@ -10,6 +10,8 @@
 #include "play/EndGame.h"
 #include "play/NewGame.h"
 #include "play/Pointer.h"
+#include "shell/Commands.h"
+#include "shell/HeaderPanels.h"
 #include "shell/MainWindow.h"
 #include "shell/TableArea.h"
 #include "shell/TindleApp.h"
@@ -18,15 +20,6 @@
 namespace tindle {
 
 namespace {
-
-// "h:nn:ss", hours without a leading zero.
-QString ClockText(qint64 seconds) {
-    seconds = std::max<qint64>(seconds, 0);
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
 
 std::optional<MouseButton> PlayButton(Qt::MouseButton button) {
     switch (button) {
@@ -49,7 +42,9 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
                                                      app.catalogue, app.renderer, app.Sounds(),
                                                      app.Messages(), app.time, app.random, *this});
     ConnectTable();
-    window_.onClockTick = [this] { TickClock(); };
+    // The commands of the menu bar and the toolbars that belong to play.
+    window_.Commands().play = {[this] { NewGame(); }, [this] { Undo(); }, [this] { Redo(); },
+                               [this] { Autoplay(); }};
     window_.onEndGame = [this] { EndGameInProgress(); };
     window_.onOpenGameAtStart = [this] { DealStoredGame(); };
 }
@@ -117,39 +112,47 @@ void MainWindowPlay::RefreshCaption() {
 }
 
 void MainWindowPlay::ShowScore(std::string_view text) {
-    window_.lblScore->setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    window_.Header().ShowScore(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
 }
 
 void MainWindowPlay::ResetClock() {
-    window_.lblTempo->setText(ClockText(0));
+    window_.Header().ResetClock();
 }
 
 void MainWindowPlay::StartClock() {
-    clockStart_ = QDateTime::currentDateTime();
+    window_.Header().StartClock();
 }
 
 void MainWindowPlay::StopClock() {
-    clockEnd_ = QDateTime::currentDateTime();
-    if (clockStart_.isValid()) window_.lblTempo->setText(ClockText(clockStart_.secsTo(clockEnd_)));
+    window_.Header().StopClock();
 }
 
 void MainWindowPlay::TickClock() {
-    if (!app_.game.flags.clockRunning || !clockStart_.isValid()) return;
-    window_.lblTempo->setText(ClockText(clockStart_.secsTo(QDateTime::currentDateTime())));
-    window_.lblTempo->repaint();
+    window_.Header().TickClock();
 }
 
 void MainWindowPlay::SetAutoplayAvailable(bool available) {
-    autoplayEnabled_ = available;
+    MainCommands& commands = window_.Commands();
+    commands.SetAutoplayAvailable(available);
+    // A game's definition was just loaded (it decides the availability): where autoplay is
+    // kept per game, that game's own state follows.
+    commands.ApplyStoredGameAutoplay();
+}
+
+bool MainWindowPlay::AutoplayEnabled() const {
+    return window_.Commands().AutoplayAvailable();
 }
 
 void MainWindowPlay::SetUndoAvailable(bool available) {
-    window_.SetUndoAvailable(available);
+    window_.Commands().SetUndoAvailable(available);
 }
 
 void MainWindowPlay::SetGameCommandsAvailable(bool available) {
-    SetAutoplayAvailable(available);
-    SetUndoAvailable(available);
+    window_.Commands().SetGameCommandsAvailable(available);
+}
+
+void MainWindowPlay::SetCustomizeAvailable(bool available) {
+    window_.Commands().SetCustomizeAvailable(available);
 }
 
 bool MainWindowPlay::AutoplayTicked() const {

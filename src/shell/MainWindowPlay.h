@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QObject>
 
 #include <functional>
@@ -14,7 +13,8 @@
 // caption, score and clock labels, command states, pointer shapes, input hooks, the close
 // asked for during an animation. The main window makes one once its creation succeeded and
 // keeps it for its life. The commands (New game, Undo, Redo, Autoplay) call the entry points
-// below.
+// below (it hands them to the window's commands); the clock, the score and the command states
+// are the window's header and commands.
 
 namespace tindle {
 
@@ -52,9 +52,9 @@ class MainWindowPlay : public QObject, public PlayUi {
     void SetAutoplayAvailable(bool available) override;
     void SetUndoAvailable(bool available) override;
     void SetGameCommandsAvailable(bool available) override;
-    void SetCustomizeAvailable(bool) override {}
+    void SetCustomizeAvailable(bool available) override;
     bool AutoplayTicked() const override;
-    bool AutoplayEnabled() const override { return autoplayEnabled_; }
+    bool AutoplayEnabled() const override;
     void SetAutoplayTicked(bool on) override;
     void BeginBusyCursor() override;
     void RestoreCursor() override;
@@ -79,10 +79,7 @@ class MainWindowPlay : public QObject, public PlayUi {
     TfrmMain& window_;
     TindleApp& app_;
     std::unique_ptr<PlayContext> ctx_;
-    bool autoplayEnabled_ = true;
     int busy_ = 0;
-    QDateTime clockStart_;
-    QDateTime clockEnd_;
 };
 
 }  // namespace tindle
