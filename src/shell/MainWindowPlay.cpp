@@ -200,7 +200,12 @@ void MainWindowPlay::CardSizeChanged() {
 }
 
 void MainWindowPlay::OpenGameDialog() {
-    if (openGameDialog) openGameDialog();
+    // The game chooser is the Open command's (present once the dialog is there).
+    if (openGameDialog) {
+        openGameDialog();
+    } else {
+        window_.Commands().mnuOpenClick();
+    }
 }
 
 void MainWindowPlay::PlayWinningAnimation() {

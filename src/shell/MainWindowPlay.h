@@ -39,7 +39,7 @@ class MainWindowPlay : public QObject, public PlayUi {
     // A game in progress given up (closing the window).
     void EndGameInProgress();
 
-    // Opens the game chooser (set by its part; nothing while there is none).
+    // Opens the game chooser in place of the window's Open command (tests count it here).
     std::function<void()> openGameDialog;
 
     // ---- PlayUi.

@@ -177,6 +177,14 @@ TEST_F(CommandsPlay, AutoplaySwitchedOnPlaysEveryCardThatCanGoHomeBeforeReturnin
     EXPECT_FALSE(Header().Bars().small.Button(ToolbarCommand::Autoplay)->isChecked());
 }
 
+TEST_F(CommandsPlay, TheChooserOfferedAfterAGameIsTheOpenCommand) {
+    StartWith();
+    int opened = 0;
+    Commands().SetOpenCommand([&opened] { ++opened; });
+    window->Play()->OpenGameDialog();
+    EXPECT_EQ(opened, 1);
+}
+
 TEST_F(CommandsPlay, AGameStartedBeforeMidnightCountsOnAfterIt) {
     TfrmMain& w = StartWith();
     QTime now(23, 59, 30);
