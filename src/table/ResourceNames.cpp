@@ -131,6 +131,12 @@ int BorderHeight(const CardSizeSpec& size, int form) {
     return form == 1 ? kBorderDepth : size.height + 13;
 }
 
+std::string GamePreviewName(int gameId) {
+    char text[24];
+    std::snprintf(text, sizeof text, "GAME%04d", gameId);
+    return text;
+}
+
 std::string BackgroundName(int number) {
     return "B" + Digits3(number);
 }

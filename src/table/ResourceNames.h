@@ -199,6 +199,14 @@ inline constexpr std::array<std::string_view, 2> kAdvicePictures{"Color", "640x4
 inline constexpr int kAdviceWidth = 96;
 inline constexpr int kAdviceHeight = 128;
 
+// The preview of a game's table in the open-a-game dialog: "GAME" and the GameId in four
+// digits ("GAME0005"). The generator draws one for every game of GAMES.DAT; the dialog shows
+// it in a frame of kGamePreviewWidth x kGamePreviewHeight, with the colour of its top-left
+// pixel transparent. A game without one shows the frame's background only.
+std::string GamePreviewName(int gameId);
+inline constexpr int kGamePreviewWidth = 300;
+inline constexpr int kGamePreviewHeight = 185;
+
 inline constexpr std::string_view kFreewarePicture = "Freeware";
 inline constexpr int kFreewareWidth = 220;
 inline constexpr int kFreewareHeight = 150;

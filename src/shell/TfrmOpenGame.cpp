@@ -1,0 +1,389 @@
+#include "shell/TfrmOpenGame.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+#include "model/Catalogue.h"
+#include "model/Ports.h"
+#include "shell/OpenGameDescription.h"
+#include "shell/OpenGameList.h"
+#include "shell/OpenGamePreview.h"
+#include "shell/settings/DisplayColours.h"
+#include "shell/settings/PreferencesFile.h"
+#include "shell/settings/SettingsInit.h"
+#include "shell/settings/SettingsRecord.h"
+#include "table/ResourceLibrary.h"
+#include "table/ResourceNames.h"
+
+namespace tindle {
+
+namespace {
+
+// Preference keys of the dialog (section Preference).
+constexpr std::string_view kGameKey = "Game";
+constexpr std::string_view kGameNameKey = "Game_Name";
+constexpr std::string_view kTreeNumKey = "Game_TreeNum";
+constexpr std::string_view kPreviewKey = "Open_Preview_Game";
+
+// A selection counts as settled when it has stood this long since the description changed.
+constexpr qint64 kSettledMs = 200;
+
+// The hourglass pointer for the life of the object.
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+int CodeOf(const QTreeWidgetItem* node) {
+    return node ? node->data(0, TfrmOpenGame::kCodeRole).toInt() : TfrmOpenGame::kPlaceholderNode;
+}
+
+bool IsGame(const QTreeWidgetItem* node) {
+    return node && CodeOf(node) >= 0;
+}
+
+// A bitmap for the image list: pictures without transparency get their masking colour (the
+// bottom-left pixel, as bitmaps keep it) made transparent.
+QIcon MaskedIcon(const QImage& image) {
+    if (image.isNull()) return QIcon();
+    if (image.hasAlphaChannel()) return QIcon(QPixmap::fromImage(image));
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setMask(QBitmap::fromImage(
+        image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskOutColor)));
+    return QIcon(pixmap);
+}
+
+bool ScreenHasFewColours() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && IsLowColourDisplay(DisplayColourCount(screen->depth()));
+}
+
+void ShowPicture(QLabel* label, const QImage& image) {
+    if (image.isNull())
+        label->clear();
+    else
+        label->setPixmap(QPixmap::fromImage(image));
+}
+
+}  // namespace
+
+TfrmOpenGame::TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
+                           const ResourceLibrary& library, MessagePort& messages,
+                           OpenGameServices services, QWidget* parent)
+    : OpenGameFormBase(parent),
+      catalogue_(catalogue),
+      settings_(settings),
+      library_(library),
+      messages_(messages),
+      services_(std::move(services)),
+      lowColourDisplay_(ScreenHasFewColours()) {
+    setObjectName(QStringLiteral("frmOpenGame"));
+    BuildForm();
+    // Nothing reacts to the tree until the dialog is shown.
+    trvGames->setEnabled(false);
+
+    fading_ = PreviewFadingBackground(QSize(kGamePreviewWidth, kGamePreviewHeight));
+    gameList_ = BuildGameList(catalogue_);
+    BuildImageList();
+    BuildTree();
+    ReadPreferences();
+    ShowEmptyPreview();
+    ShowFolderPanels();
+
+    connect(trvGames, &QTreeWidget::itemExpanded, this, &TfrmOpenGame::trvGamesExpanded);
+    connect(trvGames, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* node, QTreeWidgetItem*) { trvGamesChange(node); });
+    connect(trvGames, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* node, int) { trvGamesDblClick(node); });
+    trvGames->installEventFilter(this);
+    connect(chkPreview, &QCheckBox::toggled, this, &TfrmOpenGame::chkPreviewClick);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmOpenGame::btnOKClick);
+    connect(btnRules, &QPushButton::clicked, this, &TfrmOpenGame::btnRulesClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmOpenGame::reject);
+    connect(timShowGame, &QTimer::timeout, this, &TfrmOpenGame::timShowGameTimer);
+}
+
+TfrmOpenGame::~TfrmOpenGame() = default;
+
+void TfrmOpenGame::SetServices(OpenGameServices services) {
+    services_ = std::move(services);
+}
+
+int TfrmOpenGame::ImageIndexOfType(int gameType) {
+    const auto& names = TreeImageListNames();
+    const auto it = std::find(names.begin(), names.end(), TreeTypeIconName(gameType));
+    return it == names.end() ? 0 : static_cast<int>(it - names.begin());
+}
+
+void TfrmOpenGame::BuildImageList() {
+    imageList_.clear();
+    for (const auto& name : TreeImageListNames())
+        imageList_.push_back(MaskedIcon(library_.Bitmap(name)));
+}
+
+void TfrmOpenGame::BuildTree() {
+    trvGames->clear();
+    auto* allGames = new QTreeWidgetItem(trvGames, {QStringLiteral("All games (alphabetically)")});
+    allGames->setData(0, kCodeRole, kAllGamesFolder);
+    allGames->setData(0, kImageIndexRole, 0);
+    // Closed and open folder pictures: QIcon's Off/On states stand for collapsed/expanded.
+    QIcon folder;
+    for (const auto& [index, state] : {std::pair{0, QIcon::Off}, std::pair{1, QIcon::On}}) {
+        const QList<QSize> sizes = imageList_[static_cast<size_t>(index)].availableSizes();
+        if (!sizes.isEmpty())
+            folder.addPixmap(imageList_[static_cast<size_t>(index)].pixmap(sizes.first()),
+                             QIcon::Normal, state);
+    }
+    allGames->setIcon(0, folder);
+    auto* placeholder = new QTreeWidgetItem(allGames);
+    placeholder->setData(0, kCodeRole, kPlaceholderNode);
+}
+
+void TfrmOpenGame::ReadPreferences() {
+    const PreferencesFile prefs(PreferencesPath(settings_));
+    const int treeNum = prefs.ReadInteger(section::Preference, kTreeNumKey, kAllGamesFolder);
+    if (treeNum < 0) folderToOpen_ = treeNum;
+    chkPreview->setChecked(prefs.ReadString(section::Preference, kPreviewKey, "Y") == "Y");
+}
+
+bool TfrmOpenGame::Execute() {
+    exec();
+    return confirmed_;
+}
+
+// --- Showing -----------------------------------------------------------------------------
+
+void TfrmOpenGame::showEvent(QShowEvent* event) {
+    OpenGameFormBase::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TfrmOpenGame::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) shown_ = false;
+    OpenGameFormBase::hideEvent(event);
+}
+
+void TfrmOpenGame::FormShow() {
+    BusyCursor busy;
+    shown_ = true;
+    if (firstShowing_) {
+        firstShowing_ = false;
+        // The folder remembered from the last choice; one that this tree does not have (a
+        // folder of a larger collection) opens the whole list instead.
+        QTreeWidgetItem* folder = FindNode(folderToOpen_);
+        if (!folder) folder = FindNode(kAllGamesFolder);
+        const int current = static_cast<int>(settings_.GetInt(field::GameId, -1));
+        if (folder) {
+            FillFolder(folder, current);
+            folder->setExpanded(true);
+            if (!IsGame(trvGames->currentItem())) trvGames->setCurrentItem(folder);
+        }
+        folderToOpen_ = kAllGamesFolder;
+    }
+    trvGames->setEnabled(true);
+    ShowDescription();
+    descriptionStamp_.start();
+    timShowGame->start();
+    trvGames->setFocus(Qt::OtherFocusReason);
+    if (QTreeWidgetItem* current = trvGames->currentItem()) trvGames->scrollToItem(current);
+}
+
+QTreeWidgetItem* TfrmOpenGame::FindNode(int code) const {
+    for (int i = 0; i < trvGames->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* node = trvGames->topLevelItem(i);
+        if (CodeOf(node) == code) return node;
+    }
+    return nullptr;
+}
+
+bool TfrmOpenGame::IsUnfilledFolder(const QTreeWidgetItem* node) const {
+    return node && CodeOf(node) < 0 && node->childCount() > 0 &&
+           CodeOf(node->child(0)) == kPlaceholderNode;
+}
+
+void TfrmOpenGame::FillFolder(QTreeWidgetItem* folder, int gameIdToSelect) {
+    if (!IsUnfilledFolder(folder)) return;
+    BusyCursor busy;
+    // Only the alphabetical list exists in this collection; other folder codes stay empty.
+    if (CodeOf(folder) != kAllGamesFolder) return;
+    delete folder->takeChild(0);
+    QTreeWidgetItem* toSelect = nullptr;
+    QList<QTreeWidgetItem*> children;
+    for (const std::string& key : gameList_) {
+        auto* node = new QTreeWidgetItem({QString::fromStdString(GameKeyName(key))});
+        const int gameId = GameKeyId(key);
+        const int image = ImageIndexOfType(GameKeyType(key));
+        node->setData(0, kCodeRole, gameId);
+        node->setData(0, kImageIndexRole, image);
+        node->setIcon(0, imageList_[static_cast<size_t>(image)]);
+        if (gameId >= 0 && gameId == gameIdToSelect && !toSelect) toSelect = node;
+        children.push_back(node);
+    }
+    folder->addChildren(children);
+    if (toSelect) trvGames->setCurrentItem(toSelect);
+}
+
+void TfrmOpenGame::trvGamesExpanded(QTreeWidgetItem* node) {
+    FillFolder(node, kPlaceholderNode);
+}
+
+void TfrmOpenGame::trvGamesChange(QTreeWidgetItem* node) {
+    if (!trvGames->isEnabled()) return;
+    BusyCursor busy;
+    FillFolder(node, kPlaceholderNode);
+    ShowDescription();
+}
+
+void TfrmOpenGame::trvGamesDblClick(QTreeWidgetItem* node) {
+    if (!IsGame(node)) return;
+    // The first click of the double click has made it the selected node already; a double
+    // click that arrives any other way selects it here.
+    if (trvGames->currentItem() != node) trvGames->setCurrentItem(node);
+    btnOKClick();
+}
+
+// --- Description ---------------------------------------------------------------------------
+
+void TfrmOpenGame::ShowFolderPanels() {
+    pnlDescGame->hide();
+    pnlPlain1->parentWidget()->show();
+    pnlPlain1->show();
+    pnlPlain2->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{chkPreview, btnOK, btnRules, btnStatistics})
+        w->setEnabled(false);
+}
+
+void TfrmOpenGame::ShowDescription() {
+    if (!shown_) return;
+    QTreeWidgetItem* node = trvGames->currentItem();
+    if (!IsGame(node)) {
+        ShowFolderPanels();
+        return;
+    }
+    pnlPlain1->parentWidget()->hide();
+    pnlDescGame->show();
+    lblGameName->setText(node->text(0));
+
+    GameInfoValues values = UnreadGameInfo();
+    // A game whose fields cannot be read (a damaged GAMES.DAT) shows its name and empty
+    // ratings; opening it reports the problem.
+    (void)ReadGameInfoValues(catalogue_, CodeOf(node), values);
+    const GameDescription d = DescribeGame(values);
+    lblDecks->setText(QString::fromStdString(d.decks));
+    const std::pair<QLabel*, QLabel*> rows[] = {{lblGameTime, imgGameTime},
+                                                {lblDiffRules, imgDifficult},
+                                                {lblSkill, imgSkill},
+                                                {lblDiffWin, imgWinning}};
+    const Rating* ratings[] = {&d.gameTime, &d.difficulty, &d.skill, &d.winning};
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        rows[i].first->setText(QString::fromStdString(ratings[i]->text));
+        ShowPicture(rows[i].second,
+                    ratings[i]->picture.empty() ? QImage() : library_.Bitmap(ratings[i]->picture));
+    }
+    lblRedeal->setText(QString::fromStdString(d.redeals));
+    descriptionStamp_.start();
+    for (QWidget* w : std::initializer_list<QWidget*>{chkPreview, btnOK, btnRules, btnStatistics})
+        w->setEnabled(true);
+    DrawPreview();
+}
+
+void TfrmOpenGame::DrawPreview() {
+    if (!chkPreview->isChecked()) return;
+    const QTreeWidgetItem* node = trvGames->currentItem();
+    if (!IsGame(node)) return;
+    const QImage bitmap = library_.Bitmap(GamePreviewName(CodeOf(node)));
+    ShowPicture(imgGame, ComposePreview(PreviewBackground(fading_, lowColourDisplay_), bitmap));
+}
+
+void TfrmOpenGame::ShowEmptyPreview() {
+    ShowPicture(imgGame, PreviewBackground(fading_, lowColourDisplay_));
+}
+
+void TfrmOpenGame::chkPreviewClick(bool checked) {
+    if (checked)
+        DrawPreview();
+    else
+        ShowEmptyPreview();
+}
+
+// --- Buttons and keys --------------------------------------------------------------------
+
+void TfrmOpenGame::btnOKClick() {
+    QTreeWidgetItem* node = trvGames->currentItem();
+    if (!IsGame(node)) {
+        messages_.Information("Open a game");
+        trvGames->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    chosenGameId_ = CodeOf(node);
+    chosenGameName_ = node->text(0).toStdString();
+    chosenTreeNumber_ = node->parent() ? CodeOf(node->parent()) : kAllGamesFolder;
+    PreferencesFile prefs(PreferencesPath(settings_));
+    prefs.WriteInteger(section::Preference, kGameKey, chosenGameId_);
+    prefs.WriteString(section::Preference, kGameNameKey, chosenGameName_);
+    prefs.WriteInteger(section::Preference, kTreeNumKey, chosenTreeNumber_);
+    prefs.WriteString(section::Preference, kPreviewKey, chkPreview->isChecked() ? "Y" : "N");
+    confirmed_ = true;
+    accept();
+}
+
+void TfrmOpenGame::btnRulesClick() {
+    const QTreeWidgetItem* node = trvGames->currentItem();
+    if (!IsGame(node))
+        messages_.Information("Select a game");
+    else if (services_.showRules)
+        services_.showRules(CodeOf(node));
+    trvGames->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmOpenGame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        if (services_.showHelpTopic) services_.showHelpTopic(kHelpTopic);
+        event->accept();
+        return;
+    }
+    OpenGameFormBase::keyPressEvent(event);
+}
+
+bool TfrmOpenGame::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the tree is OK, also on a folder (which OK then refuses with its message).
+    if (watched == trvGames && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            btnOKClick();
+            return true;
+        }
+    }
+    return OpenGameFormBase::eventFilter(watched, event);
+}
+
+void TfrmOpenGame::timShowGameTimer() {
+    if (descriptionStamp_.isValid() && descriptionStamp_.elapsed() >= kSettledMs)
+        settledNode_ = CodeOf(trvGames->currentItem());
+}
+
+// --- Closing -------------------------------------------------------------------------------
+
+void TfrmOpenGame::done(int result) {
+    timShowGame->stop();
+    if (settings_.GetInt(field::GameId, -1) < 0 && services_.disableGameCommands)
+        services_.disableGameCommands();
+    OpenGameFormBase::done(result);
+    shown_ = false;
+    if (services_.afterClose) services_.afterClose();
+}
+
+}  // namespace tindle

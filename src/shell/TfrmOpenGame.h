@@ -1,0 +1,171 @@
+#pragma once
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QImage>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The open-a-game dialog: the catalogue as a tree, and for the selected game its name, a
+// preview of its table and its ratings. Made once at start-up and shown modally by the Open
+// command (and at the first start); confirming a game stores it in the preferences and sets
+// the confirmation mark, which the Open command reads to open the game and then clears.
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSplitter;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace tindle {
+
+class Catalogue;
+class MessagePort;
+class ResourceLibrary;
+class SettingsRecord;
+
+// What the dialog asks of the rest of the program. Every member may be left empty.
+struct OpenGameServices {
+    std::function<void(int gameId)> showRules;     // the rules page of a game
+    std::function<void(int topic)> showHelpTopic;  // F1: the dialog's help topic
+    std::function<void()> disableGameCommands;     // closed while no game was ever chosen
+    std::function<void()> afterClose;              // repaint the table and its highlights
+};
+
+// The base form of the program's windows (the font rule of the main window's forms).
+// TODO(shell): derive from C_TAdvancedForm once the main window's base form is in.
+using OpenGameFormBase = QDialog;
+
+class TfrmOpenGame : public OpenGameFormBase {
+    Q_OBJECT
+  public:
+    // The number in a tree node's slot: a game's GameId (0 or more) or a folder's code.
+    static constexpr int kCodeRole = Qt::UserRole;
+    // The node's icon as its index in the image list.
+    static constexpr int kImageIndexRole = Qt::UserRole + 1;
+    static constexpr int kAllGamesFolder = -30;
+    static constexpr int kPlaceholderNode = -1;
+    static constexpr int kHelpTopic = 4015;
+    static constexpr int kShowGameInterval = 2000;
+    static constexpr int kClientWidth = 535;
+    static constexpr int kClientHeight = 377;
+
+    // Everything passed is kept by reference and must outlive the dialog. The preferences
+    // file named by the settings record is read here (folder to open, preview check box).
+    TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
+                 const ResourceLibrary& library, MessagePort& messages,
+                 OpenGameServices services = {}, QWidget* parent = nullptr);
+    ~TfrmOpenGame() override;
+
+    void SetServices(OpenGameServices services);
+    // Whether the display shows 256 colours or fewer (the preview is then plain green).
+    // Taken from the screen when the dialog is made.
+    void SetLowColourDisplay(bool low) { lowColourDisplay_ = low; }
+
+    // Shows the dialog modally. True when the player confirmed a game.
+    bool Execute();
+
+    // The confirmation mark and the game confirmed with it.
+    bool Confirmed() const { return confirmed_; }
+    void ClearConfirmation() { confirmed_ = false; }
+    int ChosenGameId() const { return chosenGameId_; }
+    const std::string& ChosenGameName() const { return chosenGameName_; }
+    int ChosenTreeNumber() const { return chosenTreeNumber_; }
+
+    // The sorted game list (57-character keys) and the image list's icon names.
+    const std::vector<std::string>& GameList() const { return gameList_; }
+    static int ImageIndexOfType(int gameType);
+
+    void done(int result) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildForm();
+    QWidget* BuildDescriptionPanel();
+    QWidget* BuildPlainPanels();
+    void BuildImageList();
+    void BuildTree();
+    void ReadPreferences();
+
+    void FormShow();
+    void FillFolder(QTreeWidgetItem* folder, int gameIdToSelect);
+    bool IsUnfilledFolder(const QTreeWidgetItem* node) const;
+    QTreeWidgetItem* FindNode(int code) const;
+    void trvGamesExpanded(QTreeWidgetItem* node);
+    void trvGamesChange(QTreeWidgetItem* node);
+    void trvGamesDblClick(QTreeWidgetItem* node);
+    void ShowDescription();
+    void ShowFolderPanels();
+    void DrawPreview();
+    void ShowEmptyPreview();
+    void chkPreviewClick(bool checked);
+    void btnOKClick();
+    void btnRulesClick();
+    void timShowGameTimer();
+
+    const Catalogue& catalogue_;
+    SettingsRecord& settings_;
+    const ResourceLibrary& library_;
+    MessagePort& messages_;
+    OpenGameServices services_;
+
+    std::vector<std::string> gameList_;
+    std::vector<QIcon> imageList_;
+    QImage fading_;
+    bool lowColourDisplay_ = false;
+
+    int folderToOpen_ = kAllGamesFolder;
+    bool firstShowing_ = true;
+    bool shown_ = false;
+    bool confirmed_ = false;
+    int chosenGameId_ = -1;
+    std::string chosenGameName_;
+    int chosenTreeNumber_ = kAllGamesFolder;
+    QElapsedTimer descriptionStamp_;
+    int settledNode_ = kPlaceholderNode;
+
+    QWidget* pnlSelect_ = nullptr;
+    QTreeWidget* trvGames = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QLabel* lblPlayers = nullptr;
+    QComboBox* cboPlayers = nullptr;
+    QPushButton* btnStatistics = nullptr;
+    QPushButton* btnRules = nullptr;
+    QScrollArea* scbDescGame = nullptr;
+    QWidget* pnlDescGame = nullptr;
+    QWidget* pnlPlain1 = nullptr;
+    QWidget* pnlPlain2 = nullptr;
+    QLabel* lblGameName = nullptr;
+    QCheckBox* chkPreview = nullptr;
+    QLabel* imgGame = nullptr;
+    QLabel* lblDecks = nullptr;
+    QLabel* imgGameTime = nullptr;
+    QLabel* lblGameTime = nullptr;
+    QLabel* imgDifficult = nullptr;
+    QLabel* lblDiffRules = nullptr;
+    QLabel* imgSkill = nullptr;
+    QLabel* lblSkill = nullptr;
+    QLabel* imgWinning = nullptr;
+    QLabel* lblDiffWin = nullptr;
+    QLabel* lblRedeal = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnOpen = nullptr;
+    QPushButton* btnDemo = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QTimer* timShowGame = nullptr;
+};
+
+}  // namespace tindle
