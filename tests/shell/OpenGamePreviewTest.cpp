@@ -2,8 +2,11 @@
 
 #include <QPainter>
 
+#include "model/Catalogue.h"
 #include "shell/OpenGamePreview.h"
 #include "shell/settings/SettingsRecord.h"
+#include "support/TestPaths.h"
+#include "table/ResourceLibrary.h"
 #include "table/ResourceNames.h"
 
 namespace tindle {
@@ -84,6 +87,45 @@ TEST(OpenGamePreview, PreviewNamesAreGameAndTheIdInFourDigits) {
     EXPECT_EQ(GamePreviewName(5), "GAME0005");
     EXPECT_EQ(GamePreviewName(123), "GAME0123");
     EXPECT_EQ(GamePreviewName(5), "GAME" + ZeroPad(5, 4));
+}
+
+// Whether a column of the picture holds anything but the key colour.
+bool ColumnUsed(const QImage& image, int x, QRgb key) {
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(x, y) != key) return true;
+    return false;
+}
+
+TEST(OpenGamePreview, EveryGameOfTheCollectionHasItsPreviewDrawnFromItsTable) {
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.Read(test::ProgramDir() / "GAMES.DAT").Ok());
+    ResourceLibrary library;
+    ASSERT_TRUE(library.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())));
+    ASSERT_FALSE(catalogue.Empty());
+    for (const auto& entry : catalogue.Entries()) {
+        SCOPED_TRACE(entry.name);
+        const QImage preview =
+            library.Bitmap(GamePreviewName(entry.gameId)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(preview.isNull());
+        EXPECT_LE(preview.width(), kGamePreviewWidth);
+        EXPECT_EQ(preview.height(), kGamePreviewHeight);
+        // The table is one key colour (the top-left pixel) and cut to what is drawn on it.
+        const QRgb key = preview.pixel(0, 0);
+        EXPECT_TRUE(ColumnUsed(preview, 0, key));
+        EXPECT_TRUE(ColumnUsed(preview, preview.width() - 1, key));
+        // Cards are drawn: white card faces cover a good part of the picture.
+        int white = 0;
+        for (int y = 0; y < preview.height(); ++y)
+            for (int x = 0; x < preview.width(); ++x)
+                if (preview.pixel(x, y) == qRgb(255, 255, 255)) ++white;
+        EXPECT_GT(white, 1000);
+        // Over the dialog's background the key colour disappears.
+        const QImage shown = ComposePreview(
+            PreviewFadingBackground(QSize(kGamePreviewWidth, kGamePreviewHeight)), preview);
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ASSERT_NE(shown.pixel(x, y), key) << x << "," << y;
+    }
 }
 
 }  // namespace
