@@ -159,6 +159,8 @@ void TfrmOpenGame::ReadPreferences() {
 }
 
 bool TfrmOpenGame::Execute() {
+    // Only a confirmation of this showing counts, also when a caller forgot to clear the mark.
+    confirmed_ = false;
     exec();
     return confirmed_;
 }
