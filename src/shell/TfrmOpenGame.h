@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/AdvancedForm.h"
+
 // The open-a-game dialog: the catalogue as a tree, and for the selected game its name, a
 // preview of its table and its ratings. Made once at start-up and shown modally by the Open
 // command (and at the first start); confirming a game stores it in the preferences and sets
@@ -40,9 +42,7 @@ struct OpenGameServices {
     std::function<void()> afterClose;              // repaint the table and its highlights
 };
 
-// The base form of the program's windows (the font rule of the main window's forms).
-// TODO(shell): derive from C_TAdvancedForm once the main window's base form is in.
-using OpenGameFormBase = QDialog;
+using OpenGameFormBase = C_TAdvancedForm<QDialog>;
 
 class TfrmOpenGame : public OpenGameFormBase {
     Q_OBJECT

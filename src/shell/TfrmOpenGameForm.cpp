@@ -71,11 +71,6 @@ void TfrmOpenGame::BuildForm() {
     setSizeGripEnabled(false);
     // The dialog has no right-click menu.
     setContextMenuPolicy(Qt::NoContextMenu);
-    // Until the program's base form sets the font, the dialog uses the small dialog font its
-    // pixel layout is made for.
-    QFont dialogFont = font();
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
@@ -205,7 +200,7 @@ QWidget* TfrmOpenGame::BuildDescriptionPanel() {
     lblGameName = NewLabel(QString(), "lblGameName", pnlDescGame);
     QFont nameFont = lblGameName->font();
     nameFont.setBold(true);
-    nameFont.setPixelSize(13);
+    nameFont.setPointSize(kFormFontPointSize + 2);
     lblGameName->setFont(nameFont);
     chkPreview = new QCheckBox(QStringLiteral("&Preview"), pnlDescGame);
     chkPreview->setObjectName(QStringLiteral("chkPreview"));

@@ -25,7 +25,7 @@ struct Opened {
 class OpenGameCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        test::TestApplication();
+        test::QtTestApp();
         ASSERT_TRUE(
             catalogue_.Read(test::WriteTestGamesDat(dir_.Path(), test::DialogTestGames())).Ok());
         InitialiseSettingsRecord(settings_, dir_.Path());

@@ -26,7 +26,7 @@ using test::WriteTestGamesDat;
 class OpenGameDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        test::TestApplication();
+        test::QtTestApp();
         ASSERT_TRUE(catalogue_.Read(WriteTestGamesDat(dir_.Path(), DialogTestGames())).Ok());
         InitialiseSettingsRecord(settings_, dir_.Path());
         EnsureDataDirectory(settings_);
@@ -190,8 +190,8 @@ TEST_F(OpenGameDialogTest, SelectingTheFolderShowsThePlainPanelsAndDisablesTheGa
 
     // Enter in the tree on the folder is refused with a message; the dialog stays open.
     Key(Tree(*dialog), Qt::Key_Return);
-    ASSERT_EQ(messages_.information.size(), 1u);
-    EXPECT_EQ(messages_.information[0], "Open a game");
+    ASSERT_EQ(test::InformationTexts(messages_).size(), 1u);
+    EXPECT_EQ(test::InformationTexts(messages_)[0], "Open a game");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->Confirmed());
     EXPECT_EQ(Preference("Game"), "<none>");
@@ -210,7 +210,7 @@ TEST_F(OpenGameDialogTest, OkStoresTheGameAndSetsTheMark) {
     Tree(*dialog)->setCurrentItem(GameNode(*dialog, "Zeta"));
     Child<QCheckBox>(*dialog, "chkPreview")->setChecked(false);
     Key(Tree(*dialog), Qt::Key_Enter);
-    EXPECT_TRUE(messages_.information.empty());
+    EXPECT_TRUE(test::InformationTexts(messages_).empty());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(dialog->Confirmed());
     EXPECT_EQ(dialog->ChosenGameId(), 0);
@@ -255,7 +255,7 @@ TEST_F(OpenGameDialogTest, DoubleClickOnAGameIsOkButOnTheFolderItIsNot) {
     Show(*dialog);
     emit Tree(*dialog)->itemDoubleClicked(Root(*dialog), 0);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(messages_.information.empty());
+    EXPECT_TRUE(test::InformationTexts(messages_).empty());
     emit Tree(*dialog)->itemDoubleClicked(GameNode(*dialog, "Zeta"), 0);
     EXPECT_TRUE(dialog->Confirmed());
     EXPECT_EQ(dialog->ChosenGameId(), 0);
@@ -333,7 +333,7 @@ TEST_F(OpenGameDialogTest, EmptyCatalogueRefusesOk) {
     Show(*dialog);
     EXPECT_EQ(Root(*dialog)->childCount(), 0);
     Key(Tree(*dialog), Qt::Key_Return);
-    EXPECT_EQ(messages_.information, std::vector<std::string>{"Open a game"});
+    EXPECT_EQ(test::InformationTexts(messages_), std::vector<std::string>{"Open a game"});
     EXPECT_TRUE(dialog->isVisible());
 }
 

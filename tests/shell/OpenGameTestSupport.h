@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QApplication>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,22 +8,14 @@
 #include "model/GameCompiler.h"
 #include "model/GameDef.h"
 #include "model/GameSource.h"
-#include "model/Ports.h"
+#include "support/QtTestApp.h"
+#include "support/RecordingPorts.h"
 #include "support/TestPaths.h"
 
 // Test games for the open-a-game dialog, written to a GAMES.DAT by the game compiler's
-// writer, and a message port that records what it was asked to show.
+// writer.
 
 namespace tindle::test {
-
-inline QApplication& TestApplication() {
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-    static int argc = 1;
-    static char name[] = "tindle-tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 struct TestGame {
     int id;
@@ -42,7 +32,7 @@ struct TestGame {
     int wonGamesOf;
 };
 
-inline GameSource SourceOf(const TestGame& g) {
+inline GameSource TestGameSource(const TestGame& g) {
     GameSource s;
     s.file = g.name + ".game";
     s.gameId = g.id;
@@ -75,27 +65,18 @@ inline std::filesystem::path WriteTestGamesDat(const std::filesystem::path& dir,
                                                const std::vector<TestGame>& games) {
     std::vector<GameSource> sources;
     for (const auto& g : games)
-        sources.push_back(SourceOf(g));
+        sources.push_back(TestGameSource(g));
     const auto path = dir / "GAMES.DAT";
     WriteFile(path, GamesDatBytes(sources));
     return path;
 }
 
-class RecordingMessages : public MessagePort {
-  public:
-    void Information(std::string_view text) override { information.emplace_back(text); }
-    bool Confirm(std::string_view text) override {
-        confirmations.emplace_back(text);
-        return confirmAnswer;
-    }
-    void Beep() override { ++beeps; }
-    void FatalError(std::string_view text) override { fatal.emplace_back(text); }
-
-    std::vector<std::string> information;
-    std::vector<std::string> confirmations;
-    std::vector<std::string> fatal;
-    int beeps = 0;
-    bool confirmAnswer = true;
-};
+// The texts of the information boxes shown so far.
+inline std::vector<std::string> InformationTexts(const RecordingMessages& messages) {
+    std::vector<std::string> texts;
+    for (const auto& m : messages.messages)
+        if (m.kind == "Information") texts.push_back(m.text);
+    return texts;
+}
 
 }  // namespace tindle::test
