@@ -10,6 +10,7 @@
 #include "shell/AdvancedForm.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBoxes.h"
+#include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
 #include "shell/TfrmSplash.h"
 #include "shell/TindleApp.h"
@@ -93,8 +94,12 @@ int RunProgram(QApplication& application) {
     if (boxes) boxes->SetParent(&window);
     QObject::connect(&window, &TfrmMain::Closed, &application, &QCoreApplication::quit);
 
-    // 6. Placement. (7. The game chooser is made by its own part when it is first needed.)
+    // 6. Placement.
     window.PlaceMainWindow();
+    splash->RepaintNow();
+
+    // 7. The game chooser, shown at the first activation and by the Open command.
+    OpenGameChooser chooser(app, window);
     splash->RepaintNow();
 
     // 8. The main window takes over from the splash.

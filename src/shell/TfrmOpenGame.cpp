@@ -169,7 +169,14 @@ bool TfrmOpenGame::Execute() {
 
 void TfrmOpenGame::showEvent(QShowEvent* event) {
     OpenGameFormBase::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (event->spontaneous()) return;
+    // Centred on the screen, not over the main window.
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    FormShow();
 }
 
 void TfrmOpenGame::hideEvent(QHideEvent* event) {

@@ -1,0 +1,52 @@
+#include "shell/OpenGameChooser.h"
+
+#include "play/NewGame.h"
+#include "shell/MainWindow.h"
+#include "shell/MainWindowPlay.h"
+#include "shell/OpenGameCommand.h"
+#include "shell/TableArea.h"
+#include "shell/TfrmOpenGame.h"
+#include "shell/TindleApp.h"
+
+namespace tindle {
+
+OpenGameChooser::OpenGameChooser(TindleApp& app, TfrmMain& window) : window_(window) {
+    OpenGameServices services;
+    services.showRules = [&app](int gameId) {
+        app.help.ShowRules(gameId, static_cast<int>(app.settings.GetInt(field::GameId, -1)));
+    };
+    services.showHelpTopic = [&app](int topic) { app.help.ShowTopic(topic); };
+    // Closed while no game was ever chosen: nothing is there for the game commands to act on.
+    services.disableGameCommands = [&window] {
+        if (MainWindowPlay* play = window.Play()) play->SetGameCommandsAvailable(false);
+    };
+    services.afterClose = [&app, &window] {
+        app.renderer.HighlightFoundations(-1);
+        window.imgSfondo->update();
+        window.update();
+    };
+    dialog_ = new TfrmOpenGame(app.catalogue, app.settings, app.library, app.Messages(),
+                               std::move(services), &window);
+
+    // The first start shows the chooser instead of dealing the stored game; a won game's end
+    // and the Open command show it too.
+    window.onOpenGameAtStart = [this] { OpenCommand(); };
+    if (MainWindowPlay* play = window.Play()) play->openGameDialog = [this] { OpenCommand(); };
+}
+
+OpenGameChooser::~OpenGameChooser() = default;
+
+TfrmOpenGame* OpenGameChooser::Dialog() const {
+    return dialog_;
+}
+
+bool OpenGameChooser::OpenCommand() {
+    if (!dialog_) return false;
+    MainWindowPlay* play = window_.Play();
+    return RunOpenCommand(*dialog_, [play](int gameId, const std::string& name, int treeNumber) {
+        // The dialog has no player list: an empty player name keeps the current player.
+        if (play) OpenGame(play->Context(), gameId, name, treeNumber, "", kDrawNewNumber, true);
+    });
+}
+
+}  // namespace tindle

@@ -1,0 +1,199 @@
+// The game chooser in the running program: shown at the first start, opening the chosen game,
+// and what it leaves when closed without a choice.
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+
+#include "MainWindowFixture.h"
+#include "shell/MainWindowPlay.h"
+#include "shell/OpenGameChooser.h"
+#include "shell/TfrmOpenGame.h"
+
+namespace tindle::test {
+namespace {
+
+class OpenGameProgram : public MainWindowFixture {
+  protected:
+    void TearDown() override {
+        chooser.reset();
+        window.reset();
+    }
+
+    // Starts the program as its entry does, with the chooser; `whileShown` runs once the
+    // chooser is on the screen (it must close it, or the start never ends).
+    void StartWith(std::function<void(TfrmOpenGame&)> whileShown) {
+        TfrmMain& w = Create();
+        ASSERT_TRUE(w.Created());
+        chooser = std::make_unique<OpenGameChooser>(*app, w);
+        w.onOpenGameAtStart = [this, inner = w.onOpenGameAtStart] {
+            ++chooserOpened;
+            inner();
+        };
+        QTimer poll;
+        poll.setInterval(5);
+        bool ran = false;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            TfrmOpenGame* dialog = chooser->Dialog();
+            if (ran || !dialog || !dialog->isVisible()) return;
+            ran = true;
+            whileShown(*dialog);
+        });
+        poll.start();
+        w.PlaceMainWindow();
+        w.show();
+        Settle();
+        poll.stop();
+    }
+
+    static QTreeWidget* Tree(TfrmOpenGame& d) { return d.findChild<QTreeWidget*>("trvGames"); }
+    static void Select(TfrmOpenGame& d, const QString& name) {
+        QTreeWidgetItem* root = Tree(d)->topLevelItem(0);
+        for (int i = 0; i < root->childCount(); ++i)
+            if (root->child(i)->text(0) == name) Tree(d)->setCurrentItem(root->child(i));
+    }
+    static void Click(TfrmOpenGame& d, const char* button) {
+        d.findChild<QPushButton*>(button)->click();
+    }
+    static void Key(QWidget* target, int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &press);
+    }
+    int Informations(const std::string& text) const {
+        int n = 0;
+        for (const auto& m : messages->messages)
+            n += m.kind == "Information" && m.text == text;
+        return n;
+    }
+
+    std::unique_ptr<OpenGameChooser> chooser;
+};
+
+TEST_F(OpenGameProgram, FirstStartShowsTheChooserAndOpensTheChosenGame) {
+    WritePrefs("[Preference]\nCards_Animate=N\nDeal_Animation=N\nSounds_Enabled=N\n");
+    QString selectedAtStart;
+    bool expanded = false;
+    StartWith([&](TfrmOpenGame& d) {
+        expanded = Tree(d)->topLevelItem(0)->isExpanded();
+        selectedAtStart = Tree(d)->currentItem() ? Tree(d)->currentItem()->text(0) : "";
+        Select(d, "Klondike");
+        Click(d, "btnOK");
+    });
+    EXPECT_EQ(chooserOpened, 1);
+    EXPECT_TRUE(expanded);
+    EXPECT_EQ(selectedAtStart, "Freecell");  // GameId 1, the default of a first start
+    // Klondike is dealt with a new number and remembered.
+    EXPECT_TRUE(app->game.flags.gameInProgress);
+    EXPECT_EQ(app->settings.Get(field::GameId), "0002");
+    EXPECT_EQ(app->settings.Get(field::GameName), "Klondike");
+    EXPECT_EQ(app->game.def[gd::TableauCount], 7);
+    EXPECT_EQ(app->settings.Get(field::GameNumber).size(), 13u);
+    EXPECT_TRUE(window->windowTitle().contains("[Klondike]"))
+        << window->windowTitle().toStdString();
+    EXPECT_EQ(Pref("Game"), "2");
+    EXPECT_EQ(Pref("Game_Name"), "Klondike");
+    EXPECT_EQ(Pref("Game_TreeNum"), "-30");
+    EXPECT_EQ(Pref("Open_Preview_Game"), "Y");
+    EXPECT_FALSE(chooser->Dialog()->Confirmed());
+    EXPECT_TRUE(window->Play()->AutoplayEnabled());
+}
+
+TEST_F(OpenGameProgram, EnterOnTheFolderIsRefusedAndTheChooserStaysOpen) {
+    WritePrefs("[Preference]\nSounds_Enabled=N\n");
+    bool stillShown = false;
+    bool okEnabled = true;
+    StartWith([&](TfrmOpenGame& d) {
+        Tree(d)->setCurrentItem(Tree(d)->topLevelItem(0));
+        okEnabled = d.findChild<QPushButton*>("btnOK")->isEnabled();
+        Key(Tree(d), Qt::Key_Return);
+        stillShown = d.isVisible();
+        Key(&d, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(okEnabled);
+    EXPECT_TRUE(stillShown);
+    EXPECT_EQ(Informations("Open a game"), 1);
+    // Cancelled: nothing dealt, the stored game kept.
+    EXPECT_FALSE(app->game.flags.gameInProgress);
+    EXPECT_EQ(app->settings.Get(field::GameId), "0001");
+}
+
+TEST_F(OpenGameProgram, StoredGameNotInTheCatalogueLeavesTheGameCommandsOffAfterCancel) {
+    WritePrefs("[Preference]\nGame=77\nSounds_Enabled=N\n");
+    QTreeWidgetItem* selected = reinterpret_cast<QTreeWidgetItem*>(1);
+    StartWith([&](TfrmOpenGame& d) {
+        selected = Tree(d)->currentItem();
+        Click(d, "btnCancel");
+    });
+    EXPECT_EQ(app->settings.Get(field::GameId), "-001");
+    // Nothing of the catalogue was selected: the folder is.
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(selected->data(0, TfrmOpenGame::kCodeRole).toInt(), TfrmOpenGame::kAllGamesFolder);
+    EXPECT_FALSE(app->game.flags.gameInProgress);
+    EXPECT_FALSE(window->Play()->AutoplayEnabled());
+    EXPECT_FALSE(window->UndoAvailable());
+}
+
+TEST_F(OpenGameProgram, PreviewSwitchedOffIsRememberedForTheNextStart) {
+    WritePrefs("[Preference]\nCards_Animate=N\nDeal_Animation=N\nSounds_Enabled=N\n");
+    StartWith([&](TfrmOpenGame& d) {
+        d.findChild<QCheckBox*>("chkPreview")->setChecked(false);
+        Click(d, "btnOK");
+    });
+    EXPECT_EQ(Pref("Open_Preview_Game"), "N");
+    EXPECT_TRUE(app->game.flags.gameInProgress);
+
+    // The next start: the chooser comes without a preview, the game confirmed last selected.
+    chooser.reset();
+    window.reset();
+    app.reset();
+    bool previewTicked = true;
+    QString selected;
+    StartWith([&](TfrmOpenGame& d) {
+        previewTicked = d.findChild<QCheckBox*>("chkPreview")->isChecked();
+        selected = Tree(d)->currentItem()->text(0);
+        Click(d, "btnCancel");
+    });
+    EXPECT_FALSE(previewTicked);
+    EXPECT_EQ(selected, "Freecell");
+}
+
+TEST_F(OpenGameProgram, AReturningPlayerGetsNoChooserAndNoDeal) {
+    WritePrefs("[Preference]\nSounds_Enabled=N\n");
+    WriteFile(Data("Stat_e01.dat"), "stats");
+    StartWith([](TfrmOpenGame& d) { d.reject(); });
+    EXPECT_EQ(chooserOpened, 0);
+    EXPECT_FALSE(app->game.flags.gameInProgress);
+    EXPECT_FALSE(chooser->Dialog()->isVisible());
+}
+
+TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelected) {
+    WritePrefs("[Preference]\nCards_Animate=N\nDeal_Animation=N\nSounds_Enabled=N\n");
+    StartWith([&](TfrmOpenGame& d) {
+        Select(d, "Klondike");
+        Click(d, "btnOK");
+    });
+    ASSERT_TRUE(app->game.flags.gameInProgress);
+    const std::string firstNumber = app->settings.Get(field::GameNumber);
+
+    QString selected;
+    QTimer::singleShot(0, chooser->Dialog(), [&] {
+        selected = Tree(*chooser->Dialog())->currentItem()->text(0);
+        Select(*chooser->Dialog(), "Freecell");
+        Click(*chooser->Dialog(), "btnOK");
+    });
+    // A game in progress is given up only after the player agrees.
+    messages->confirmAnswer = true;
+    EXPECT_TRUE(chooser->OpenCommand());
+    EXPECT_EQ(selected, "Klondike");
+    EXPECT_EQ(app->settings.Get(field::GameId), "0001");
+    EXPECT_EQ(app->game.def[gd::TableauCount], 8);
+    EXPECT_TRUE(app->game.flags.gameInProgress);
+}
+
+}  // namespace
+}  // namespace tindle::test
