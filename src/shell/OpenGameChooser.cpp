@@ -1,6 +1,7 @@
 #include "shell/OpenGameChooser.h"
 
 #include "play/NewGame.h"
+#include "shell/Commands.h"
 #include "shell/MainWindow.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/OpenGameCommand.h"
@@ -17,9 +18,7 @@ OpenGameChooser::OpenGameChooser(TindleApp& app, TfrmMain& window) : window_(win
     };
     services.showHelpTopic = [&app](int topic) { app.help.ShowTopic(topic); };
     // Closed while no game was ever chosen: nothing is there for the game commands to act on.
-    services.disableGameCommands = [&window] {
-        if (MainWindowPlay* play = window.Play()) play->SetGameCommandsAvailable(false);
-    };
+    services.disableGameCommands = [&window] { window.Commands().SetGameCommandsAvailable(false); };
     services.afterClose = [&app, &window] {
         app.renderer.HighlightFoundations(-1);
         window.imgSfondo->update();
@@ -28,10 +27,10 @@ OpenGameChooser::OpenGameChooser(TindleApp& app, TfrmMain& window) : window_(win
     dialog_ = new TfrmOpenGame(app.catalogue, app.settings, app.library, app.Messages(),
                                std::move(services), &window);
 
-    // The first start shows the chooser instead of dealing the stored game; a won game's end
-    // and the Open command show it too.
+    // The Open command (menu, toolbar, Ctrl+F12, and play's offer after a game), and the first
+    // start, which shows the chooser instead of dealing the stored game.
+    window.Commands().SetOpenCommand([this] { OpenCommand(); });
     window.onOpenGameAtStart = [this] { OpenCommand(); };
-    if (MainWindowPlay* play = window.Play()) play->openGameDialog = [this] { OpenCommand(); };
 }
 
 OpenGameChooser::~OpenGameChooser() = default;

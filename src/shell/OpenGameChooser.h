@@ -3,9 +3,9 @@
 #include <QPointer>
 
 // The open-a-game dialog of the running program: made once at start-up with the main window
-// as its parent, its services joined to the help file, the main window and play. It is what
-// the first start shows (in place of dealing the stored game), what the end of a won game
-// offers, and what the Open command runs.
+// as its parent, its services joined to the help file, the main window's commands and play.
+// It is the window's Open command (menu, toolbar, Ctrl+F12, and what play offers after a
+// game), and what the first start shows in place of dealing the stored game.
 
 namespace tindle {
 

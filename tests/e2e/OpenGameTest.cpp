@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "MainWindowFixture.h"
+#include "shell/Commands.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/TfrmOpenGame.h"
@@ -134,8 +135,22 @@ TEST_F(OpenGameProgram, StoredGameNotInTheCatalogueLeavesTheGameCommandsOffAfter
     ASSERT_NE(selected, nullptr);
     EXPECT_EQ(selected->data(0, TfrmOpenGame::kCodeRole).toInt(), TfrmOpenGame::kAllGamesFolder);
     EXPECT_FALSE(app->game.flags.gameInProgress);
-    EXPECT_FALSE(window->Play()->AutoplayEnabled());
-    EXPECT_FALSE(window->UndoAvailable());
+    // New game, Rules, Autoplay, Undo and Redo are off until a game is chosen.
+    const MainMenu& menu = window->Commands().Menu();
+    for (QAction* command :
+         {menu.mnuNew, menu.mnuRules, menu.mnuAutoPlay, menu.mnuUndo, menu.mnuRedo})
+        EXPECT_FALSE(command->isEnabled()) << command->text().toStdString();
+    EXPECT_TRUE(menu.mnuOpen->isEnabled());
+
+    // Choosing a game through the Open command turns them on again.
+    QTimer::singleShot(0, chooser->Dialog(), [&] {
+        Select(*chooser->Dialog(), "Freecell");
+        Click(*chooser->Dialog(), "btnOK");
+    });
+    menu.mnuOpen->trigger();
+    EXPECT_TRUE(app->game.flags.gameInProgress);
+    for (QAction* command : {menu.mnuNew, menu.mnuRules, menu.mnuAutoPlay})
+        EXPECT_TRUE(command->isEnabled()) << command->text().toStdString();
 }
 
 TEST_F(OpenGameProgram, PreviewSwitchedOffIsRememberedForTheNextStart) {
@@ -172,7 +187,8 @@ TEST_F(OpenGameProgram, AReturningPlayerGetsNoChooserAndNoDeal) {
 }
 
 TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelected) {
-    WritePrefs("[Preference]\nCards_Animate=N\nDeal_Animation=N\nSounds_Enabled=N\n");
+    WritePrefs(
+        "[Preference]\nConfirmQuitGame=Y\nCards_Animate=N\nDeal_Animation=N\nSounds_Enabled=N\n");
     StartWith([&](TfrmOpenGame& d) {
         Select(d, "Klondike");
         Click(d, "btnOK");
@@ -186,10 +202,16 @@ TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelecte
         Select(*chooser->Dialog(), "Freecell");
         Click(*chooser->Dialog(), "btnOK");
     });
-    // A game in progress is given up only after the player agrees.
+    // Ctrl+F12; a game in progress is given up only after the player agrees.
     messages->confirmAnswer = true;
-    EXPECT_TRUE(chooser->OpenCommand());
+    const MainMenu& menu = window->Commands().Menu();
+    EXPECT_EQ(menu.mnuOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F12));
+    menu.mnuOpen->trigger();
     EXPECT_EQ(selected, "Klondike");
+    int confirmations = 0;
+    for (const auto& m : messages->messages)
+        confirmations += m.kind == "Confirm" && m.text == "Quit this game?";
+    EXPECT_EQ(confirmations, 1);
     EXPECT_EQ(app->settings.Get(field::GameId), "0001");
     EXPECT_EQ(app->game.def[gd::TableauCount], 8);
     EXPECT_TRUE(app->game.flags.gameInProgress);
