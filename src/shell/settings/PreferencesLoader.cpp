@@ -13,8 +13,6 @@ namespace {
 constexpr std::string_view kYes = "Y";
 constexpr std::string_view kNo = "N";
 
-// The system colour of button faces (hexadecimal 8000000F) as a signed 32-bit integer.
-constexpr int kButtonFaceColour = static_cast<int>(0x8000000FLL - 0x100000000LL);
 constexpr int kGreen = 32768;
 constexpr int kDefaultBackCard = 11;
 constexpr int kHighColourCardSet = 1;

@@ -10,7 +10,9 @@
 
 namespace tindle {
 
-// The card-shadow offset in pixels when shadows are on.
+// The system colour of button faces (hexadecimal 8000000F) as a signed 32-bit integer: the
+// default of Background_Col and what a background colour of 0 stands for.
+inline constexpr int kButtonFaceColour = static_cast<int>(0x8000000FLL - 0x100000000LL);
 
 // What the start-up load yields besides the record's fields.
 struct LoadedPreferences {
