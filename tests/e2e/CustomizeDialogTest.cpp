@@ -11,6 +11,7 @@
 #include "model/Deal.h"
 #include "model/GameNumber.h"
 #include "play/Sounds.h"
+#include "shell/HelpViewer.h"
 #include "shell/TfrmCustomize_Freeware.h"
 #include "shell/settings/PreferencesLoader.h"
 #include "table/ResourceNames.h"
@@ -394,6 +395,17 @@ TEST_F(CustomizeDialog, OkSwitchesThePanelsAndToolbar) {
     EXPECT_FALSE(w.pnlTB1->isVisible());
     // The table now starts below the large row.
     EXPECT_GE(app->mainGame.DestY(0), w.ToolBarBottom());
+}
+
+TEST_F(CustomizeDialog, TheQuestionMarkOpensItsHelpTopic) {
+    Start();
+    TfrmCustomize_Freeware& d = Open();
+    d.btnAiuto->click();
+    HelpViewer* viewer = app->help.Viewer("proc");
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->CurrentPage().path().endsWith("/topics/1019.html"));
+    EXPECT_TRUE(messages->messages.empty());
+    EXPECT_TRUE(d.isVisible());
 }
 
 TEST_F(CustomizeDialog, TheCommandMakesANewModalDialogEachTime) {
