@@ -12,6 +12,7 @@
 #include "shell/MessageBoxes.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
+#include "shell/TfrmCustomize_Freeware.h"
 #include "shell/TfrmSplash.h"
 #include "shell/TindleApp.h"
 #include "shell/settings/PreferencesFile.h"
@@ -98,8 +99,10 @@ int RunProgram(QApplication& application) {
     window.PlaceMainWindow();
     splash->RepaintNow();
 
-    // 7. The game chooser, shown at the first activation and by the Open command.
+    // 7. The game chooser, shown at the first activation and by the Open command; the
+    // Customize command.
     OpenGameChooser chooser(app, window);
+    OfferCustomizeCommand(app, window);
     splash->RepaintNow();
 
     // 8. The main window takes over from the splash.

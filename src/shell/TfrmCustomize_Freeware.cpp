@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "shell/Commands.h"
 #include "shell/HelpTopics.h"
 #include "shell/MainWindow.h"
 #include "shell/TfrmCustomizeTrees.h"
@@ -70,6 +71,11 @@ TfrmCustomize_Freeware::~TfrmCustomize_Freeware() = default;
 void TfrmCustomize_Freeware::Execute(TindleApp& app, TfrmMain& main) {
     TfrmCustomize_Freeware dialog(app, main);
     dialog.exec();
+}
+
+void OfferCustomizeCommand(TindleApp& app, TfrmMain& window) {
+    window.Commands().SetCustomizeCommand(
+        [&app, &window] { TfrmCustomize_Freeware::Execute(app, window); });
 }
 
 void TfrmCustomize_Freeware::ConnectHandlers() {

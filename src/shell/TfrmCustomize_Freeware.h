@@ -139,4 +139,8 @@ class TfrmCustomize_Freeware : public C_TAdvancedForm<QDialog> {
     QIcon chosenBackIcon_;
 };
 
+// The main window's Customize command (Tools menu, Ctrl+U) made available: it opens a new
+// dialog each time.
+void OfferCustomizeCommand(TindleApp& app, TfrmMain& window);
+
 }  // namespace tindle

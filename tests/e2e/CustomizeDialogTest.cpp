@@ -1,9 +1,11 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -11,6 +13,7 @@
 #include "model/Deal.h"
 #include "model/GameNumber.h"
 #include "play/Sounds.h"
+#include "shell/Commands.h"
 #include "shell/HelpViewer.h"
 #include "shell/TfrmCustomize_Freeware.h"
 #include "shell/settings/PreferencesLoader.h"
@@ -408,10 +411,16 @@ TEST_F(CustomizeDialog, TheQuestionMarkOpensItsHelpTopic) {
     EXPECT_TRUE(d.isVisible());
 }
 
-TEST_F(CustomizeDialog, TheCommandMakesANewModalDialogEachTime) {
-    Start();
+TEST_F(CustomizeDialog, CtrlUOpensANewModalDialogEachTime) {
+    TfrmMain& w = Start();
+    QAction* command = w.Commands().Menu().mnuCustomize;
+    EXPECT_FALSE(command->isEnabled());
+    OfferCustomizeCommand(*app, w);
+    EXPECT_TRUE(command->isEnabled());
+    EXPECT_EQ(command->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+
     int seen = 0;
-    for (int round = 0; round < 2; ++round) {
+    auto answer = [&] {
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<TfrmCustomize_Freeware*>(QApplication::activeModalWidget());
             if (!d) return;
@@ -421,10 +430,14 @@ TEST_F(CustomizeDialog, TheCommandMakesANewModalDialogEachTime) {
             Choose(d->trvBackGround, "Teal");
             d->btnAnnulla->click();
         });
-        TfrmCustomize_Freeware::Execute(*app, *window);
-    }
+    };
+    answer();
+    QTest::keyClick(&w, Qt::Key_U, Qt::ControlModifier);
+    answer();
+    command->trigger();
     EXPECT_EQ(seen, 2);
-    EXPECT_TRUE(window->findChildren<TfrmCustomize_Freeware*>().isEmpty());
+    EXPECT_TRUE(w.findChildren<TfrmCustomize_Freeware*>().isEmpty());
+    EXPECT_EQ(app->settings.Get(field::BackgroundFixedCol), "32768");
 }
 
 }  // namespace
