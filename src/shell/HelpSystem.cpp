@@ -10,22 +10,22 @@ HelpSystem::HelpSystem(MessagePort& messages) : messages_(messages) {}
 
 HelpSystem::~HelpSystem() = default;
 
-QString HelpSystem::HelpFileSpecIn(const QString& programDir, const char* window) {
+QString HelpSystem::HelpFileTargetIn(const QString& programDir, const char* window) {
     return programDir + kHelpFileName + ">" + window;
 }
 
-QString HelpSystem::SpecPath() const {
-    const qsizetype mark = spec_.lastIndexOf('>');
-    return mark < 0 ? spec_ : spec_.left(mark);
+QString HelpSystem::TargetPath() const {
+    const qsizetype mark = target_.lastIndexOf('>');
+    return mark < 0 ? target_ : target_.left(mark);
 }
 
-QString HelpSystem::SpecWindow() const {
-    const qsizetype mark = spec_.lastIndexOf('>');
-    return mark < 0 ? QString::fromLatin1(kProcedureWindow) : spec_.mid(mark + 1);
+QString HelpSystem::TargetWindow() const {
+    const qsizetype mark = target_.lastIndexOf('>');
+    return mark < 0 ? QString::fromLatin1(kProcedureWindow) : target_.mid(mark + 1);
 }
 
 bool HelpSystem::EnsureFile() {
-    const QString path = SpecPath();
+    const QString path = TargetPath();
     if (file_.IsLoaded() && file_.Path() == path) return true;
     if (file_.Load(path)) return true;
     messages_.Information(("Cannot find the help file:\n" + path).toStdString());
@@ -33,7 +33,7 @@ bool HelpSystem::EnsureFile() {
 }
 
 bool HelpSystem::Open(const QUrl& page) {
-    const QString window = SpecWindow();
+    const QString window = TargetWindow();
     std::unique_ptr<HelpViewer>& viewer = viewers_[window];
     if (!viewer) viewer = std::make_unique<HelpViewer>(file_.ContentsUrl());
     viewer->ShowPage(page);
@@ -61,10 +61,10 @@ bool HelpSystem::ShowContents() {
 bool HelpSystem::ShowRules(int gameId, int currentGameId) {
     const std::optional<int> topic = RulesTopic(gameId, currentGameId);
     if (!topic) return false;
-    const QString remembered = spec_;
-    spec_ = SpecPath() + ">" + kRulesWindow;
+    const QString remembered = target_;
+    target_ = TargetPath() + ">" + kRulesWindow;
     const bool shown = ShowTopic(*topic);
-    spec_ = remembered;
+    target_ = remembered;
     return shown;
 }
 

@@ -26,17 +26,17 @@ class HelpSystem {
     ~HelpSystem();
 
     // The help file of the application: path, ">" and the window name.
-    void SetHelpFile(const QString& spec) { spec_ = spec; }
-    const QString& HelpFileSpec() const { return spec_; }
-    // The spec of the help file in a program directory (with its trailing separator).
-    static QString HelpFileSpecIn(const QString& programDir, const char* window);
+    void SetHelpFile(const QString& target) { target_ = target; }
+    const QString& HelpFileTarget() const { return target_; }
+    // The target of the help file in a program directory (with its trailing separator).
+    static QString HelpFileTargetIn(const QString& programDir, const char* window);
 
-    // Opens a numbered topic (or the contents page) in the window of the help file spec.
-    // A missing help file or topic is told in an information box; false then.
+    // Opens a numbered topic (or the contents page) in the window of the help file target
+    // (path>window). A missing help file or topic is told in an information box; false then.
     bool ShowTopic(int topic);
     bool ShowContents();
     // The rules of a game (a GameId below 0: the current game) in the window "rules"; the
-    // help file spec is the same afterwards. Nothing for a customised game.
+    // help file target (path>window) is the same afterwards. Nothing for a customised game.
     bool ShowRules(int gameId, int currentGameId);
 
     // The window of a name, when it was opened.
@@ -45,11 +45,11 @@ class HelpSystem {
   private:
     bool Open(const QUrl& page);
     bool EnsureFile();
-    QString SpecPath() const;
-    QString SpecWindow() const;
+    QString TargetPath() const;
+    QString TargetWindow() const;
 
     MessagePort& messages_;
-    QString spec_;
+    QString target_;
     HelpFile file_;
     std::map<QString, std::unique_ptr<HelpViewer>> viewers_;
 };

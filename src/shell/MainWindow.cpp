@@ -212,7 +212,7 @@ bool TfrmMain::FormCreate() {
     pilesSizeIdleMs_ = 0;
 
     // 4. The help file and its window.
-    app_.help.SetHelpFile(HelpSystem::HelpFileSpecIn(app_.ProgramDirText(), kProcedureWindow));
+    app_.help.SetHelpFile(HelpSystem::HelpFileTargetIn(app_.ProgramDirText(), kProcedureWindow));
 
     // 5. The data folder.
     EnsureDataDirectory(settings);

@@ -103,7 +103,7 @@ TEST_F(HelpSystemTest, RulesOpenInTheirOwnWindowAndTheHelpFileIsPutBack) {
     EXPECT_TRUE(rules->CurrentPage().path().endsWith("/topics/3002.html"));
     EXPECT_EQ(rules->PageTitle(), "Klondike");
     EXPECT_EQ(help.Viewer("proc"), nullptr);
-    EXPECT_EQ(help.HelpFileSpec(), BuiltHelpFile() + ">proc");
+    EXPECT_EQ(help.HelpFileTarget(), BuiltHelpFile() + ">proc");
 
     EXPECT_TRUE(help.ShowRules(1, 2));
     EXPECT_TRUE(help.Viewer("rules")->CurrentPage().path().endsWith("/topics/3001.html"));
