@@ -45,32 +45,38 @@ std::optional<GameNumber> GameNumberArgument(const std::string& text) {
     return ParseGameNumber(text);
 }
 
+std::optional<DealArguments> ParseGameAndNumber(const CliArgs& args, int& exitCode) {
+    const auto gameId = GameIdArgument(args.at(0));
+    if (!gameId) {
+        exitCode = Fail("'" + args[0] + "' is not a game id");
+        return std::nullopt;
+    }
+    const auto number = GameNumberArgument(args.at(1));
+    if (!number) {
+        exitCode = Fail("'" + args[1] + "' is not a game number (1 to 13 digits)");
+        return std::nullopt;
+    }
+    DealArguments parsed;
+    parsed.gameId = *gameId;
+    parsed.number = *number;
+    return parsed;
+}
+
 std::optional<DealArguments> LoadDealArguments(const char* command, const CliArgs& args, Game& game,
                                                int& exitCode) {
     if (args.size() < 2 || args.size() > 3) {
         exitCode = UsageError(command);
         return std::nullopt;
     }
-    DealArguments parsed;
-    const auto gameId = GameIdArgument(args[0]);
-    if (!gameId) {
-        exitCode = Fail("'" + args[0] + "' is not a game id");
-        return std::nullopt;
-    }
-    const auto number = GameNumberArgument(args[1]);
-    if (!number) {
-        exitCode = Fail("'" + args[1] + "' is not a game number (1 to 13 digits)");
-        return std::nullopt;
-    }
+    std::optional<DealArguments> parsed = ParseGameAndNumber(args, exitCode);
+    if (!parsed) return std::nullopt;
     const auto gamesDat = GamesDatArgument(args, 2);
-    if (auto status = LoadGame(gamesDat, *gameId, game); !status.Ok()) {
+    if (auto status = LoadGame(gamesDat, parsed->gameId, game); !status.Ok()) {
         exitCode = Fail(status.error);
         return std::nullopt;
     }
     Catalogue catalogue;
-    if (catalogue.Read(gamesDat).Ok()) parsed.gameName = catalogue.GameName(*gameId);
-    parsed.gameId = *gameId;
-    parsed.number = *number;
+    if (catalogue.Read(gamesDat).Ok()) parsed->gameName = catalogue.GameName(parsed->gameId);
     return parsed;
 }
 

@@ -38,6 +38,10 @@ struct DealArguments {
 // (number and face flag, "0000" for a gap) after a single blank.
 void PrintTable(int gameId, const GameNumber& number, const Game& game);
 
+// The GAME_ID and GAME_NUMBER arguments (the first two; the caller checks there are two),
+// without loading anything; the game name stays empty.
+std::optional<DealArguments> ParseGameAndNumber(const CliArgs& args, int& exitCode);
+
 std::optional<DealArguments> LoadDealArguments(const char* command, const CliArgs& args, Game& game,
                                                int& exitCode);
 

@@ -90,16 +90,16 @@ int PlayCommand(const CliArgs& given) {
         }
     }
     if (args.size() < 2 || args.size() > 3) return UsageError("play");
-    const auto gameId = GameIdArgument(args[0]);
-    if (!gameId) return Fail("'" + args[0] + "' is not a game id");
-    const auto number = GameNumberArgument(args[1]);
-    if (!number) return Fail("'" + args[1] + "' is not a game number (1 to 13 digits)");
+    int exitCode = 0;
+    const std::optional<DealArguments> game = ParseGameAndNumber(args, exitCode);
+    if (!game) return exitCode;
 
     StderrMessages messages;
     HeadlessPlay play(&messages);
     play.ui.autoplayTicked = autoplay;
     std::string error;
-    if (!play.Open(GamesDatArgument(args, 2), *gameId, *number, error)) return Fail(error);
+    if (!play.Open(GamesDatArgument(args, 2), game->gameId, game->number, error))
+        return Fail(error);
 
     std::string line;
     for (int n = 1; std::getline(std::cin, line); ++n) {
@@ -117,7 +117,7 @@ int PlayCommand(const CliArgs& given) {
                 return kRefused;
         }
     }
-    PrintTable(*gameId, *number, play.game);
+    PrintTable(game->gameId, game->number, play.game);
     std::printf("Score: %s\nWon: %s\n", play.settings.Get(field::Score).c_str(),
                 play.ctx.session.lastGameWon ? "yes" : "no");
     return 0;

@@ -59,19 +59,11 @@ std::optional<RenderArguments> Parse(const CliArgs& args, int& exitCode) {
         exitCode = UsageError("render");
         return std::nullopt;
     }
+    const std::optional<DealArguments> game = ParseGameAndNumber(args, exitCode);
+    if (!game) return std::nullopt;
     RenderArguments parsed;
-    const auto gameId = GameIdArgument(args[0]);
-    if (!gameId) {
-        exitCode = Fail("'" + args[0] + "' is not a game id");
-        return std::nullopt;
-    }
-    const auto number = GameNumberArgument(args[1]);
-    if (!number) {
-        exitCode = Fail("'" + args[1] + "' is not a game number (1 to 13 digits)");
-        return std::nullopt;
-    }
-    parsed.gameId = *gameId;
-    parsed.number = *number;
+    parsed.gameId = game->gameId;
+    parsed.number = game->number;
     parsed.output = args[2];
     for (size_t i = 3; i < args.size(); ++i) {
         const std::string& option = args[i];

@@ -23,7 +23,8 @@ std::map<std::string, Entry>& Registry() {
 
 int PrintUsage() {
     std::fprintf(stderr, "usage: tindle-cli COMMAND [ARGS]\ncommands:\n");
-    for (const auto& [name, entry] : Registry()) std::fprintf(stderr, "  tindle-cli %s\n", entry.usage);
+    for (const auto& [name, entry] : Registry())
+        std::fprintf(stderr, "  tindle-cli %s\n", entry.usage);
     return 2;
 }
 
