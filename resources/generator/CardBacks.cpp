@@ -492,7 +492,9 @@ enum class Design { Scene, Woven };
 QImage Back(const CardSizeSpec& size, int back) {
     const int w = size.width, h = size.height;
     const bool little = size.letter == 'L';
-    const int border = little ? 2 : (size.letter == 'M' ? 3 : 4);
+    // A narrow white border: a column's face-down cards overlap by only a few pixels, and
+    // each of those strips must show the design, not just white, to read as a back.
+    const int border = 2;
     QImage image = NewImage(w, h, QColor(252, 250, 244));
     {
         Painter p(&image);
