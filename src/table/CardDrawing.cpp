@@ -27,20 +27,28 @@ void TableRenderer::DrawCardBack(int x, int y, int height, bool moving, DrawTarg
 }
 
 void TableRenderer::DrawPicture(const QImage& picture, int x, int y, DrawTarget target) {
-    DrawOn(target, [&](Canvas& c) { BlitPicture(c, picture, x, y); });
+    DrawOn(target, [&](Canvas& c) { MarkPictureOn(c, picture, x, y); });
+}
+
+// Marks are translucent: each is drawn on the bare table, so that drawing one again (a
+// redraw, the pressed stock's highlight replaced by the plain mark) never darkens the place
+// further nor lets an earlier mark or card show through.
+void TableRenderer::MarkPictureOn(Canvas& c, const QImage& picture, int x, int y) {
+    CopyFromBackground(c, QRect(x, y, CardWidth(), CardHeight()));
+    BlitPicture(c, picture, x, y);
 }
 
 void TableRenderer::EmptyMarkOn(Canvas& c, int kind, int x, int y, int pileIndex) {
     const EmptyMarkChoice choice = ChooseEmptyMark(kind, game_, pileIndex);
     switch (choice.source) {
         case EmptyMarkChoice::Source::Slot:
-            BlitPicture(c, pictures_.Mark(choice.slot), x, y);
+            MarkPictureOn(c, pictures_.Mark(choice.slot), x, y);
             break;
         case EmptyMarkChoice::Source::Rank:
-            BlitPicture(c, pictures_.RankMark(choice.rank), x, y);
+            MarkPictureOn(c, pictures_.RankMark(choice.rank), x, y);
             break;
         case EmptyMarkChoice::Source::SpecialStock:
-            BlitPicture(c, pictures_.SpecialStockMark(), x, y);
+            MarkPictureOn(c, pictures_.SpecialStockMark(), x, y);
             break;
         case EmptyMarkChoice::Source::None:
             break;

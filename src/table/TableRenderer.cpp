@@ -185,21 +185,20 @@ TableRenderer::PictureKind TableRenderer::KindOf(const QImage& picture) {
             if (corners.points[static_cast<size_t>(i)] == QPoint(x, y)) return true;
         return false;
     };
-    bool anyOpaque = false, anyClear = false;
+    // A picture with nothing visible (a missing one) draws nothing; one that is only
+    // translucent (the marks of empty piles) is blended like any other.
+    bool anyVisible = false, anyClear = false;
     const bool hasAlpha = picture.hasAlphaChannel();
-    for (int y = 0; y < picture.height() && !(anyOpaque && anyClear); ++y) {
+    for (int y = 0; y < picture.height() && !(anyVisible && anyClear); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
             const int alpha = hasAlpha ? qAlpha(line[x]) : 255;
-            if (alpha == 255) {
-                anyOpaque = true;
-            } else if (!isCorner(x, y)) {
-                anyClear = true;
-            }
+            if (alpha > 0) anyVisible = true;
+            if (alpha < 255 && !isCorner(x, y)) anyClear = true;
         }
     }
     PictureKind kind = PictureKind::Opaque;
-    if (!anyOpaque) {
+    if (!anyVisible) {
         kind = PictureKind::Empty;
     } else if (anyClear) {
         kind = PictureKind::Blended;

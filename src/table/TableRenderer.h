@@ -101,7 +101,7 @@ class TableRenderer : public TableView {
     void ShowWholeCard(int card, int x, int y) override;
 
     // ---- Further drawing operations (window coordinates).
-    // A card-sized picture copied as it is (marks).
+    // A card-sized mark picture drawn over the bare table at the place.
     void DrawPicture(const QImage& picture, int x, int y, DrawTarget target);
     // The mark of an empty pile of a mark kind (EmptyMarks.h) at a place.
     void DrawEmptyMark(int kind, int x, int y, int pileIndex, DrawTarget target);
@@ -166,6 +166,7 @@ class TableRenderer : public TableView {
 
     void CardOn(Canvas& c, int card, int x, int y, bool moving);
     void BackOn(Canvas& c, int x, int y, int height, bool moving);
+    void MarkPictureOn(Canvas& c, const QImage& picture, int x, int y);
     void EmptyMarkOn(Canvas& c, int kind, int x, int y, int pileIndex);
     void CornersOn(Canvas& c, const QRect& card, bool upper, bool lower);
     void StockPileOn(Canvas& c, int k, StockFace face);

@@ -1,6 +1,9 @@
 // The stock's thickness and the marks of empty piles.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
+#include "LibraryFixture.h"
 #include "RendererFixture.h"
 #include "model/Pile.h"
 #include "table/EmptyMarks.h"
@@ -8,6 +11,18 @@
 
 namespace tindle::test {
 namespace {
+
+// The card-sized area of a picture at a place.
+QImage CardArea(const QImage& image, QPoint at, const QImage& mark) {
+    return image.copy(QRect(at, mark.size())).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+// What a translucent mark looks like on the bare table at its place.
+QImage MarkOnTable(const QImage& background, QPoint at, const QImage& mark) {
+    QImage expected = CardArea(background, at, mark);
+    QPainter p(&expected);
+    p.drawImage(0, 0, mark);
+    return expected;
+}
 
 TEST(StockThickness, GrowsWithTheCardsUpToFifteenPixels) {
     EXPECT_EQ(StockThickness(0, false), 0);
@@ -95,11 +110,41 @@ TEST_F(StockTest, EmptyStockShowsWhetherItCanBeTurnedOver) {
     game_.piles.Waste().clear();
     renderer_->DrawEmptyStockMark();
     const SavedStockPosition saved = layout_.savedStock[0];
-    const QImage noRedeal = pictures_->Mark(MarkSlot::StockNoRedeal);
-    EXPECT_EQ(ColourAt(renderer_->TableImage(), saved.x + 35, saved.y + 48),
-              Colour(noRedeal.pixel(35, 48)));
-    EXPECT_EQ(ColourAt(renderer_->Surface().Image(), saved.x + 35, saved.y + 48),
-              Colour(noRedeal.pixel(35, 48)));
+    const QPoint at(saved.x, saved.y);
+    const QImage expected =
+        MarkOnTable(renderer_->BackgroundImage(), at, pictures_->Mark(MarkSlot::StockNoRedeal));
+    EXPECT_TRUE(NearPixels(CardArea(renderer_->TableImage(), at, expected), expected, 1));
+    EXPECT_TRUE(NearPixels(CardArea(renderer_->Surface().Image(), at, expected), expected, 1));
+}
+
+TEST_F(StockTest, MarksDrawnAgainOrAfterTheHighlightDoNotBuildUp) {
+    // A white table, where a translucent mark drawn twice would show at once.
+    settings_.Put(field::BackgroundFixedCol, "16777215");
+    settings_.Put(field::FadeBackground, "N");
+    SetStock(0);
+    game_.piles.Waste().clear();
+    Repaint();
+    const SavedStockPosition saved = layout_.savedStock[0];
+    const QPoint at(saved.x, saved.y);
+    const QImage mark = pictures_->Mark(MarkSlot::StockNoRedeal);
+    const QImage once = CardArea(renderer_->TableImage(), at, mark);
+    ASSERT_TRUE(NearPixels(once, MarkOnTable(renderer_->BackgroundImage(), at, mark), 1));
+    ASSERT_FALSE(SamePixels(once, CardArea(renderer_->BackgroundImage(), at, mark)))
+        << "the mark shows on a white table";
+
+    for (int i = 0; i < 3; ++i)
+        renderer_->DrawPile({PileKind::Mazzo, 0}, DrawTarget::Both);
+    EXPECT_TRUE(SamePixels(CardArea(renderer_->TableImage(), at, mark), once));
+
+    // The pressed stock lights up, and on release its own mark comes back as it was.
+    renderer_->DrawButtonPile(true);
+    EXPECT_TRUE(NearPixels(
+        CardArea(renderer_->TableImage(), at, mark),
+        MarkOnTable(renderer_->BackgroundImage(), at, pictures_->Mark(MarkSlot::StockHighlight)),
+        1));
+    renderer_->DrawButtonPile(false);
+    EXPECT_TRUE(SamePixels(CardArea(renderer_->TableImage(), at, mark), once));
+    EXPECT_TRUE(SamePixels(CardArea(renderer_->Surface().Image(), at, mark), once));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -200,14 +245,13 @@ TEST_F(EmptyMarkChoiceTest, ReserveVariantsFollowTheReserveKinds) {
 TEST_F(RendererTest, EmptyFreeCellTableShowsItsMarks) {
     Repaint();
     const QImage& table = renderer_->TableImage();
-    const QImage ace = pictures_->RankMark(1);
-    const QImage cell = pictures_->Mark(MarkSlot::Reserve);
-    const int fx = layout_.DestX(0), fy = layout_.DestY(0);
-    const int cx = layout_.AppoggX(0), cy = layout_.AppoggY(0);
-    for (const QPoint p : {QPoint(35, 48), QPoint(10, 10), QPoint(60, 80)}) {
-        EXPECT_EQ(ColourAt(table, fx + p.x(), fy + p.y()), Colour(ace.pixel(p)));
-        EXPECT_EQ(ColourAt(table, cx + p.x(), cy + p.y()), Colour(cell.pixel(p)));
-    }
+    const QImage& background = renderer_->BackgroundImage();
+    const QPoint foundation(layout_.DestX(0), layout_.DestY(0));
+    const QPoint cell(layout_.AppoggX(0), layout_.AppoggY(0));
+    const QImage ace = MarkOnTable(background, foundation, pictures_->RankMark(1));
+    const QImage free = MarkOnTable(background, cell, pictures_->Mark(MarkSlot::Reserve));
+    EXPECT_TRUE(NearPixels(CardArea(table, foundation, ace), ace, 1));
+    EXPECT_TRUE(NearPixels(CardArea(table, cell, free), free, 1));
 }
 
 }  // namespace
