@@ -1,10 +1,15 @@
 // Marks of empty piles, the shadow strips and the stock-thickness strips.
 //
-// Marks are copied straight onto the table, so they are opaque: the default table green
-// RGB(0, 96, 0) with a rounded outline and a symbol in lighter greens. On the default table
-// they read as a soft engraving in the cloth.
+// A mark is drawn over whatever the table shows (the default green, a fade, a wood or
+// stone picture, white, the player's own colour), so it is made of light and shade
+// rather than of a colour: a translucent dark ground in the card's rounded shape that
+// sinks the place a little into the table, a thin dark rim and a light inner outline,
+// and a light symbol with a soft dark edge. On a dark table the light lines carry the
+// mark, on a light one the ground and the dark edges do. The highlighted mark of a
+// pressed empty stock lights the same place up instead.
 
 #include <QPainterPathStroker>
+#include <QTransform>
 
 #include <cmath>
 
@@ -19,30 +24,49 @@ namespace {
 
 using tindle::CardSizeSpec;
 
-const QColor kCloth(0, 96, 0);
-const QColor kLine(74, 156, 74);
-const QColor kSymbol(58, 140, 58);
-const QColor kHighlightCloth(24, 128, 24);
-const QColor kHighlightLine(190, 240, 120);
+// The colours of a mark, all with their transparency.
+struct MarkColours {
+    QColor ground;  // fills the card's shape
+    QColor rim;     // its outer edge
+    QColor line;    // the inner outline
+    QColor symbol;  // the symbol's face
+    QColor halo;    // the symbol's edge
+};
+
+const MarkColours kPlain{QColor(0, 0, 0, 60), QColor(0, 0, 0, 84), QColor(255, 255, 255, 110),
+                         QColor(255, 255, 255, 150), QColor(0, 0, 0, 76)};
+const MarkColours kHighlighted{QColor(255, 255, 225, 72), QColor(0, 0, 0, 96),
+                               QColor(225, 255, 150, 235), QColor(225, 255, 150, 220),
+                               QColor(0, 0, 0, 96)};
 
 struct MarkStyle {
-    double line;    // outline width
-    double inset;   // outline inset from the picture's edge
-    double radius;  // corner radius of the outline
+    double radius;  // corner radius of the ground
+    double line;    // inner outline width
+    double inset;   // inner outline inset from the picture's edge
+    double halo;    // width of the symbol's dark edge
 };
 
 MarkStyle StyleFor(const CardSizeSpec& size) {
-    if (size.letter == 'B') return {1.6, 2.5, 6};
-    if (size.letter == 'M') return {1.4, 2.2, 5};
-    return {1.0, 1.5, 2.5};
+    if (size.letter == 'B') return {5.5, 1.4, 3.0, 1.1};
+    if (size.letter == 'M') return {4.5, 1.3, 2.6, 1.0};
+    return {2.5, 1.0, 1.7, 0.6};
 }
 
-QPainterPath RoundedOutline(const CardSizeSpec& size, const MarkStyle& s, double extraInset = 0) {
+QPainterPath RoundedBox(const CardSizeSpec& size, double inset, double radius) {
     QPainterPath path;
-    const double in = s.inset + extraInset;
-    path.addRoundedRect(QRectF(in, in, size.width - 2 * in, size.height - 2 * in), s.radius,
-                        s.radius);
+    path.addRoundedRect(QRectF(inset, inset, size.width - 2 * inset, size.height - 2 * inset),
+                        radius, radius);
     return path;
+}
+
+// A line turned into a shape that can be filled (and edged like the other symbols).
+QPainterPath Stroked(const QPainterPath& line, double width, Qt::PenStyle style = Qt::SolidLine) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::FlatCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    if (style != Qt::SolidLine) stroker.setDashPattern(style);
+    return stroker.createStroke(line);
 }
 
 // A circular arrow turning clockwise: the stock can be dealt again.
@@ -50,10 +74,7 @@ QPainterPath RedealArrow(QPointF c, double r, double width) {
     QPainterPath arc;
     arc.arcMoveTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 120);
     arc.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 120, -290);
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::FlatCap);
-    QPainterPath shape = stroker.createStroke(arc);
+    QPainterPath shape = Stroked(arc, width);
     // Arrow head at the start of the arc, pointing along the clockwise direction.
     const double a = 120 * M_PI / 180;
     const QPointF tip(c.x() + r * std::cos(a), c.y() - r * std::sin(a));
@@ -76,7 +97,7 @@ QPainterPath Cross(QPointF c, double r, double width) {
     lines.lineTo(c.x() + r, c.y() + r);
     lines.moveTo(c.x() + r, c.y() - r);
     lines.lineTo(c.x() - r, c.y() + r);
-    return StrokeOutline(lines, width);
+    return StrokeOutline(lines, width).simplified();
 }
 
 QPainterPath Star(QPointF c, double r) {
@@ -94,64 +115,84 @@ QPainterPath Star(QPointF c, double r) {
     return star;
 }
 
-QImage Mark(const CardSizeSpec& size, std::string_view code) {
-    const bool highlighted = code == "005";
-    QImage image = NewImage(size.width, size.height, highlighted ? kHighlightCloth : kCloth);
-    const MarkStyle s = StyleFor(size);
+// The symbol of a mark, ready to be filled; empty for the plain outline of a free column.
+QPainterPath Symbol(const CardSizeSpec& size, const MarkStyle& s, std::string_view code) {
     const double w = size.width, h = size.height;
     const QPointF c(w / 2, h / 2);
     const bool little = size.letter == 'L';
-    {
-        Painter p(&image);
-        const QColor line = highlighted ? kHighlightLine : kLine;
-        const QColor symbol = highlighted ? kHighlightLine : kSymbol;
-        p.strokePath(RoundedOutline(size, s), QPen(line, s.line));
-        auto rank = [&](int r) {
-            const double gh = little ? 14 : h * 0.3;
-            const double stroke = little ? 2.4 : gh * 0.16;
-            const char glyph = RankGlyph(r);
-            const double gw = IndexGlyphWidth(glyph, gh, stroke, glyph == 'T' ? 0.92 : 1.0);
-            p.fillPath(IndexGlyph(glyph, QPointF(c.x() - gw / 2, c.y() - gh / 2), gh, stroke,
-                                  glyph == 'T' ? 0.92 : 1.0),
-                       symbol);
-        };
-        for (int r = 1; r <= 13; ++r)
-            if (tindle::RankMarkCode(r) == code) rank(r);
-        const double unit = w / 71.0;
-        if (code == "022" || code == "005") {
-            p.fillPath(RedealArrow(c, 15 * unit, std::max(2.0, 4.5 * unit)), symbol);
-        } else if (code == "008") {
-            p.fillPath(Cross(c, 11 * unit, std::max(2.0, 4.5 * unit)), symbol);
-        } else if (code == "021") {
-            p.fillPath(Star(c, 15 * unit), symbol);
-        } else if (code == "004") {
-            // The four suits: a foundation waits for its suit.
-            const double ps = little ? 6.5 : 12 * unit;
-            const double d = little ? 5 : 13.5 * unit;
-            const QPointF spots[4] = {
-                {c.x(), c.y() - d}, {c.x() + d, c.y()}, {c.x(), c.y() + d}, {c.x() - d, c.y()}};
-            for (int suit = 0; suit < 4; ++suit)
-                p.fillPath(SuitIn(suit, QRectF(spots[suit].x() - ps / 2, spots[suit].y() - ps / 2,
-                                               ps, ps)),
-                           symbol);
-        } else if (code == "_WASTE") {
-            // Two fanned card outlines.
-            for (int k = 0; k < 2; ++k) {
-                p.save();
-                p.translate(c);
-                p.rotate(k == 0 ? -12 : 10);
-                QPainterPath card;
-                card.addRoundedRect(QRectF(-12 * unit, -17 * unit, 24 * unit, 34 * unit), 3 * unit,
-                                    3 * unit);
-                p.strokePath(card, QPen(symbol, std::max(1.0, 1.6 * unit)));
-                p.restore();
-            }
-        } else if (code == "001" || code == "009") {
-            QPen dashed(symbol, std::max(1.0, 1.2 * unit), Qt::DashLine);
-            p.strokePath(RoundedOutline(size, s, little ? 2.5 : 5 * unit), dashed);
-            if (code == "009") p.fillPath(Star(c, little ? 5 : 9 * unit), symbol);
-        }
+    const double unit = w / 71.0;
+    QPainterPath symbol;
+    symbol.setFillRule(Qt::WindingFill);
+    for (int r = 1; r <= 13; ++r) {
+        if (tindle::RankMarkCode(r) != code) continue;
+        const double gh = little ? 14 : h * 0.3;
+        const double stroke = little ? 2.4 : gh * 0.16;
+        const char glyph = RankGlyph(r);
+        const double squeeze = glyph == 'T' ? 0.92 : 1.0;
+        const double gw = IndexGlyphWidth(glyph, gh, stroke, squeeze);
+        symbol.addPath(
+            IndexGlyph(glyph, QPointF(c.x() - gw / 2, c.y() - gh / 2), gh, stroke, squeeze));
     }
+    if (code == "022" || code == "005") {
+        symbol.addPath(RedealArrow(c, 15 * unit, std::max(2.0, 4.5 * unit)));
+    } else if (code == "008") {
+        symbol.addPath(Cross(c, 11 * unit, std::max(2.0, 4.5 * unit)));
+    } else if (code == "021") {
+        symbol.addPath(Star(c, 15 * unit));
+    } else if (code == "004") {
+        // The four suits: a foundation waits for its suit.
+        const double ps = little ? 6.5 : 12 * unit;
+        const double d = little ? 5 : 13.5 * unit;
+        const QPointF spots[4] = {
+            {c.x(), c.y() - d}, {c.x() + d, c.y()}, {c.x(), c.y() + d}, {c.x() - d, c.y()}};
+        for (int suit = 0; suit < 4; ++suit)
+            symbol.addPath(
+                SuitIn(suit, QRectF(spots[suit].x() - ps / 2, spots[suit].y() - ps / 2, ps, ps)));
+    } else if (code == "_WASTE" && !little) {
+        // Two fanned card outlines: the cards turned from the stock land here. (On little
+        // cards they would read as a letter O; the plain outline says enough there.)
+        for (int k = 0; k < 2; ++k) {
+            QTransform turn;
+            turn.translate(c.x(), c.y());
+            turn.rotate(k == 0 ? -12 : 10);
+            QPainterPath card;
+            card.addRoundedRect(QRectF(-12 * unit, -17 * unit, 24 * unit, 34 * unit), 3 * unit,
+                                3 * unit);
+            symbol.addPath(Stroked(turn.map(card), 1.8 * unit));
+        }
+    } else if (code == "001" || code == "009") {
+        const double inner = little ? 2.5 : 5 * unit;
+        symbol.addPath(Stroked(RoundedBox(size, s.inset + inner, std::max(1.5, 4 * unit)),
+                               std::max(1.0, 1.3 * unit), Qt::DashLine));
+        if (code == "009") symbol.addPath(Star(c, little ? 5 : 9 * unit));
+    }
+    return symbol;
+}
+
+QImage Mark(const CardSizeSpec& size, std::string_view code) {
+    const MarkColours& colours = code == "005" ? kHighlighted : kPlain;
+    const MarkStyle s = StyleFor(size);
+    QImage image = NewImage(size.width, size.height);
+    Painter p(&image);
+    const QPainterPath ground = RoundedBox(size, 0.5, s.radius);
+    p.fillPath(ground, colours.ground);
+    p.strokePath(ground, QPen(colours.rim, 1.0));
+    p.strokePath(RoundedBox(size, s.inset, std::max(1.0, s.radius - s.inset + 1.5)),
+                 QPen(colours.line, s.line));
+    const QPainterPath symbol = Symbol(size, s, code);
+    if (symbol.isEmpty()) return image;
+    // The symbol and its edge on a layer of their own, so that the edge lies only outside
+    // the face and the face shows its own colour over the ground.
+    QImage layer = NewImage(size.width, size.height);
+    {
+        Painter lp(&layer);
+        if (s.halo > 0)
+            lp.strokePath(
+                symbol, QPen(colours.halo, 2 * s.halo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        lp.setCompositionMode(QPainter::CompositionMode_Source);
+        lp.fillPath(symbol, colours.symbol);
+    }
+    p.drawImage(0, 0, layer);
     return image;
 }
 

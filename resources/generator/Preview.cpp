@@ -1,10 +1,12 @@
 // The contact sheet for review: every card of both sets at the big size, the other sizes,
 // every back, every background tile (tiled 2 x 2 so that seams would show), the marks on
-// the default table green, shadows and stock edges in use, the toolbar glyphs, the dialog
-// pictures, the cursors and the splash.
+// the default table green and over the other grounds a table can have, shadows and stock edges in
+// use, the toolbar glyphs, the dialog pictures, the cursors and the splash.
 
+#include <QLinearGradient>
 #include <QPainter>
 
+#include <iterator>
 #include <vector>
 
 #include "Cards.h"
@@ -115,6 +117,51 @@ QImage InUse(const Output& out, const CardSizeSpec& size) {
     return scene;
 }
 
+// A few marks of one size on a ground, as a table of that ground would show them: a plain
+// colour, a fade from green to black, or a background tile.
+QImage MarksOn(const Output& out, const CardSizeSpec& size, const QImage& tile, QColor top,
+               QColor bottom) {
+    static constexpr std::string_view kShown[] = {"004", "_WASTE", "022", "005",     "008",
+                                                  "010", "011",    "001", "_TABLEAU"};
+    const int count = static_cast<int>(std::size(kShown));
+    const int pad = size.letter == 'L' ? 4 : 8;
+    const int w = count * (size.width + pad) + pad, h = size.height + 2 * pad;
+    QImage scene = NewImage(w, h);
+    QPainter p(&scene);
+    if (!tile.isNull()) {
+        for (int y = 0; y < h; y += tile.height())
+            for (int x = 0; x < w; x += tile.width())
+                p.drawImage(x, y, tile);
+    } else {
+        QLinearGradient fade(0, 0, 0, h);
+        fade.setColorAt(0, top);
+        fade.setColorAt(1, bottom);
+        p.fillRect(scene.rect(), fade);
+    }
+    for (int i = 0; i < count; ++i)
+        p.drawImage(pad + i * (size.width + pad), pad,
+                    Bitmap(out, tindle::MarkName(size.letter, kShown[i])));
+    return scene;
+}
+
+void PlaceMarksOnGrounds(Flow& flow, const Output& out) {
+    const QImage none;
+    const QImage parquet = Bitmap(out, tindle::BackgroundName(311));
+    const QImage meadow = Bitmap(out, tindle::BackgroundName(324));
+    // Every ground with the big marks; the smaller sizes on the fade, white and Parquet.
+    const CardSizeSpec big = tindle::kCardSizes[0];
+    flow.Place(MarksOn(out, big, none, kTable, kTable));
+    flow.Place(MarksOn(out, big, none, QColor(0, 0, 255), QColor(0, 0, 255)));
+    flow.Place(MarksOn(out, big, meadow, {}, {}));
+    flow.Place(MarksOn(out, big, none, QColor(28, 28, 28), QColor(0, 0, 0)));
+    for (const CardSizeSpec& size : tindle::kCardSizes) {
+        const int scale = size.letter == 'L' ? 2 : 1;
+        flow.Place(MarksOn(out, size, none, QColor(0, 128, 0), QColor(0, 40, 0)), scale);
+        flow.Place(MarksOn(out, size, none, Qt::white, Qt::white), scale);
+        flow.Place(MarksOn(out, size, parquet, {}, {}), scale);
+    }
+}
+
 // A background tile repeated 2 x 2 (at most 360 x 260 shown).
 QImage Tiled(const QImage& tile) {
     const int w = std::min(tile.width() * 2, 360), h = std::min(tile.height() * 2, 260);
@@ -152,7 +199,7 @@ QImage OnWhite(const QImage& image, int pad = 2) {
 }  // namespace
 
 bool WritePreview(const Output& out, const QString& file) {
-    QImage sheet = NewImage(kSheetWidth, 6000, kTable);
+    QImage sheet = NewImage(kSheetWidth, 7200, kTable);
     int bottom = 0;
     {
         Painter p(&sheet);
@@ -195,6 +242,10 @@ bool WritePreview(const Output& out, const QString& file) {
                            size.letter == 'L' ? 2 : 1);
             flow.NewLine();
         }
+        flow.Heading(
+            "Marks over other grounds: green, blue, Meadow, near black; then each size "
+            "on a fade, white and Parquet");
+        PlaceMarksOnGrounds(flow, out);
         flow.Heading("Stock thickness, shadow, fanned column");
         for (const CardSizeSpec& size : tindle::kCardSizes)
             flow.Place(InUse(out, size));

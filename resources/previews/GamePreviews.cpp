@@ -1,5 +1,7 @@
 #include "GamePreviews.h"
 
+#include <algorithm>
+
 #include "model/Catalogue.h"
 #include "model/Deal.h"
 #include "model/Game.h"
@@ -34,6 +36,38 @@ void PreviewSettings(SettingsRecord& settings, const std::filesystem::path& prog
     settings.Put(field::BackgroundFixedCol, "0");
     settings.Put(field::FadeBackground, "N");
     settings.Put(field::PilesTT, "N");
+}
+
+QImage SeparateFromTable(const QImage& onBlack, const QImage& onWhite, QRgb key) {
+    const QImage black = onBlack.convertToFormat(QImage::Format_RGB32);
+    const QImage white = onWhite.convertToFormat(QImage::Format_RGB32);
+    QImage result(black.size(), QImage::Format_ARGB32);
+    if (white.size() != black.size()) {
+        result.fill(key);
+        return result;
+    }
+    for (int y = 0; y < black.height(); ++y) {
+        const auto* b = reinterpret_cast<const QRgb*>(black.constScanLine(y));
+        const auto* w = reinterpret_cast<const QRgb*>(white.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < black.width(); ++x) {
+            // Over black a pixel is alpha * colour; over white it gains (1 - alpha) * 255.
+            const int through = std::max({qRed(w[x]) - qRed(b[x]), qGreen(w[x]) - qGreen(b[x]),
+                                          qBlue(w[x]) - qBlue(b[x]), 0});
+            const int alpha = 255 - std::min(through, 255);
+            if (alpha == 0) {
+                out[x] = key;
+            } else if (alpha == 255) {
+                out[x] = b[x] | 0xff000000u;
+            } else {
+                auto unmix = [alpha](int c) {
+                    return std::min(255, (c * 255 + alpha / 2) / alpha);
+                };
+                out[x] = qRgba(unmix(qRed(b[x])), unmix(qGreen(b[x])), unmix(qBlue(b[x])), alpha);
+            }
+        }
+    }
+    return result;
 }
 
 std::pair<int, int> UsedColumns(const QImage& image, QRgb key) {
@@ -77,8 +111,14 @@ PreviewPicture RenderGamePreview(const Catalogue& catalogue, int gameId, CardPic
     options.width = kGamePreviewWidth;
     options.height = kGamePreviewHeight;
     options.previewMode = true;
+    // The marks of empty piles are translucent: the table is drawn on black and on white so
+    // that they keep their transparency over the dialog's own background.
+    auto tableOn = [&](const QColor& colour) {
+        settings.Put(field::BackgroundCol, std::to_string(StoredColour(colour)));
+        return RenderTableImage(game, settings, pictures, options);
+    };
     const QImage table =
-        RenderTableImage(game, settings, pictures, options).convertToFormat(QImage::Format_RGB32);
+        SeparateFromTable(tableOn(Qt::black), tableOn(Qt::white), kKeyColour.rgb());
     const auto [left, right] = UsedColumns(table, kKeyColour.rgb());
     result.image = table.copy(left, 0, right - left, table.height());
     return result;

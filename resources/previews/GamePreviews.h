@@ -10,7 +10,8 @@
 // of GAMES.DAT is dealt from a fixed game number, laid out for the preview's size in
 // preview mode with the little cards, and drawn by the table drawing code on a table of one
 // key colour. The dialog makes that colour (the picture's top-left pixel) transparent and
-// shows its own background through it.
+// shows its own background through it; the translucent marks of empty piles keep their
+// transparency in the picture, so that the dialog's background shows through them too.
 
 namespace tindle {
 
@@ -40,6 +41,13 @@ void PreviewSettings(SettingsRecord& settings, const std::filesystem::path& prog
 // nothing are cut away on both sides, so that the dialog centres what is drawn.
 PreviewPicture RenderGamePreview(const Catalogue& catalogue, int gameId, CardPictures& pictures,
                                  const std::filesystem::path& programDir);
+
+// The picture of what lies on the table, from the same table drawn on black and on white:
+// where both agree the pixel is opaque, where they differ by the whole range the table shows
+// (the pixel becomes the opaque key colour), and in between the difference is the pixel's
+// transparency (the translucent marks of empty piles keep it). Pictures of different sizes
+// give a picture of the key colour.
+QImage SeparateFromTable(const QImage& onBlack, const QImage& onWhite, QRgb key);
 
 // The columns of the picture that hold something other than the key colour, as [left, right);
 // an all-key picture gives [0, width).
