@@ -4,6 +4,7 @@
 #include <QPainterPathStroker>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Cards.h"
@@ -55,10 +56,11 @@ Geometry GeometryFor(const CardSizeSpec& size, int cardSet) {
         g.indexSuitSize = plain ? 9.5 : 8;
         g.indexSuitTop = g.rankTop + g.rankHeight + 2.5;
         g.pipSize = plain ? 13 : 12.5;
-        g.pipLeft = 23.5;
-        g.pipRight = 47.5;
-        g.pipTop = 19.5;
-        g.pipBottom = 76.5;
+        // The outer pips keep clear of the suit beside the rank.
+        g.pipLeft = 24.5;
+        g.pipRight = 46.5;
+        g.pipTop = plain ? 24 : 23;
+        g.pipBottom = plain ? 72 : 73;
         g.frame = QRectF(14.5, 7.5, 42, 81);
     } else if (size.letter == 'M') {
         g.rankHeight = plain ? 11 : 9.5;
@@ -68,10 +70,10 @@ Geometry GeometryFor(const CardSizeSpec& size, int cardSet) {
         g.indexSuitSize = plain ? 8 : 7;
         g.indexSuitTop = g.rankTop + g.rankHeight + 2;
         g.pipSize = plain ? 10.5 : 10;
-        g.pipLeft = 19.5;
-        g.pipRight = 39.5;
-        g.pipTop = 16;
-        g.pipBottom = 64;
+        g.pipLeft = 20.5;
+        g.pipRight = 38.5;
+        g.pipTop = plain ? 20.5 : 19.5;
+        g.pipBottom = plain ? 59.5 : 60.5;
         g.frame = QRectF(12.5, 6.5, 34, 67);
     } else {
         g.rankHeight = 12;
@@ -82,7 +84,7 @@ Geometry GeometryFor(const CardSizeSpec& size, int cardSet) {
         g.indexSuitTop = 3;
         g.pipSize = 14;
     }
-    g.rankSqueezeTen = 0.84;
+    g.rankSqueezeTen = 0.96;
     return g;
 }
 
@@ -106,12 +108,35 @@ QPainterPath Pip(int suit, QPointF c, double size, bool inverted) {
     return inverted ? RotateHalf(path, box) : path;
 }
 
-// The two corner indices (the lower one turned half a turn).
+// The suit beside the rank of a pip card, a little larger than one under it would be.
+double SideSuitSize(const Geometry& g) {
+    return g.indexSuitSize * 1.12;
+}
+
+// Where the suit beside the rank of a pip card is centred: right of the widest rank.
+double SideSuitCentreX(const Geometry& g) {
+    double widest = 0;
+    for (int rank = 1; rank <= 10; ++rank) {
+        const char glyph = RankGlyph(rank);
+        widest = std::max(widest, IndexGlyphWidth(glyph, g.rankHeight, g.rankStroke,
+                                                  glyph == 'T' ? g.rankSqueezeTen : 1.0));
+    }
+    return g.indexCentre + widest / 2 + SideSuitSize(g) * 0.1 + SideSuitSize(g) / 2;
+}
+
+// The two corner indices (the lower one turned half a turn). On pip cards the suit stands
+// beside the rank, so that a card mostly covered in a fanned column still shows its suit;
+// court cards keep it under the rank, their framed figure shows it beside.
 void DrawIndices(QPainter& p, const Geometry& g, int suit, int rank, const QColor& color) {
     QPainterPath index =
         RankOutline(rank, g.indexCentre, g.rankTop, g.rankHeight, g.rankStroke, g.rankSqueezeTen);
     const double s = g.indexSuitSize;
-    index.addPath(Pip(suit, QPointF(g.indexCentre, g.indexSuitTop + s * 0.53), s, false));
+    if (rank <= 10) {
+        index.addPath(Pip(suit, QPointF(SideSuitCentreX(g), g.rankTop + g.rankHeight / 2),
+                          SideSuitSize(g), false));
+    } else {
+        index.addPath(Pip(suit, QPointF(g.indexCentre, g.indexSuitTop + s * 0.53), s, false));
+    }
     const QRectF card(0, 0, g.w, g.h);
     index.addPath(RotateHalf(index, card));
     index.setFillRule(Qt::WindingFill);
@@ -441,7 +466,8 @@ void DrawCourtEmblem(QPainter& p, const Geometry& g, int suit, int rank, const Q
     p.drawRect(frame.adjusted(0.5, 0.5, -0.5, -0.5));
     const double unit = frame.width() / 100.0;
     p.save();
-    p.translate(frame.left(), frame.top() + (frame.height() - 166 * unit) / 2);
+    // A little below the middle, to leave the corner suit room above the headwear.
+    p.translate(frame.left(), frame.top() + (frame.height() - 166 * unit) / 2 + 5 * unit);
     p.scale(unit, unit);
     QPainterPath head;
     if (rank == 13) {
@@ -481,11 +507,16 @@ void DrawCourtEmblem(QPainter& p, const Geometry& g, int suit, int rank, const Q
         p.fillPath(Ellipse(22 + i * 14, 60, 4, 4), QColor(255, 255, 255));
     p.fillPath(SuitIn(suit, QRectF(18, 90, 64, 68)), color);
     p.restore();
+    // A small suit in two corners of the frame, where the figured set has one beside each
+    // head: next to the index, it shows in a fanned column.
+    const QRectF corner(frame.left() + 6 * unit, frame.top() + 6 * unit, 14 * unit, 15 * unit);
+    p.fillPath(SuitIn(suit, corner), color);
+    p.fillPath(RotateHalf(SuitIn(suit, corner), frame), color);
 }
 
 void DrawLittleFace(QPainter& p, const Geometry& g, int suit, int rank, const QColor& color) {
     QPainterPath marks =
-        RankOutline(rank, g.indexCentre, g.rankTop, g.rankHeight, g.rankStroke, 0.86);
+        RankOutline(rank, g.indexCentre, g.rankTop, g.rankHeight, g.rankStroke, 0.96);
     // Small suit top right, a big one below.
     marks.addPath(Pip(suit, QPointF(g.w - 6.5, g.indexSuitTop + 3.9), 7.5, false));
     marks.addPath(Pip(suit, QPointF(g.w / 2, 22.5), 14, false));

@@ -189,10 +189,12 @@ QPainterPath Line(char c) {
             p.lineTo(54, 100);
             break;
         case 'T':
+            // A narrow nought well apart from the one: at index sizes the strokes are
+            // thick, and closer they run together.
             p.moveTo(0, 14);
-            p.lineTo(10, 0);
-            p.lineTo(10, 100);
-            p.addEllipse(QPointF(51, 50), 18, 50);
+            p.lineTo(9, 0);
+            p.lineTo(9, 100);
+            p.addEllipse(QPointF(58, 50), 14, 50);
             break;
         default:
             break;
