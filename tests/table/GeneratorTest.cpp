@@ -13,8 +13,10 @@
 #include "Paint.h"
 #include "Random.h"
 #include "Shapes.h"
+#include "model/GameDef.h"
 #include "support/TestPaths.h"
 #include "table/ResourceNames.h"
+#include "table/layout/TMainGame.h"
 
 namespace tindle::test {
 namespace {
@@ -113,6 +115,27 @@ TEST(GeneratorCards, BacksHaveALightBorderLikePrintedCards) {
             // The design itself is not blank.
             EXPECT_LT(qGray(image.pixel(size.width / 2, size.height / 2)), 235);
         }
+}
+
+TEST(GeneratorCards, ACardCoveredInAFannedColumnStillShowsItsSuit) {
+    // A downward fan shows a covered face-up card down to the next card's top edge: that
+    // strip must tell hearts from diamonds and clubs from spades, whatever the rank.
+    GameDef def;
+    def[gd::TableauFanStyle] = 1;
+    for (const CardSizeSpec& size : {kCardSizes[0], kCardSizes[1]}) {
+        TMainGame layout;
+        layout.SetFanSteps(size.letter, def);
+        const QRect strip(0, 0, size.width, layout.faceUpStepY);
+        for (int cardSet : kCardSets)
+            for (int rank = 1; rank <= 13; ++rank) {
+                SCOPED_TRACE(std::string(1, size.letter) + " set " + std::to_string(cardSet) +
+                             " rank " + std::to_string(rank));
+                for (auto [a, b] :
+                     {std::pair{gen::kHeart, gen::kDiamond}, std::pair{gen::kClub, gen::kSpade}})
+                    EXPECT_NE(gen::DrawFace(size, cardSet, a, rank).copy(strip),
+                              gen::DrawFace(size, cardSet, b, rank).copy(strip));
+            }
+    }
 }
 
 TEST(GeneratorCards, DisabledGlyphsAreGreyAndFaint) {
