@@ -89,9 +89,10 @@ void TfrmOpenGame::BuildForm() {
     leftColumn->setSpacing(2);
     auto* selectLabel = NewLabel(QStringLiteral("Select a game:"), "pnlSelect", left);
     selectLabel->setFixedHeight(kButtonHeight);
-    selectLabel->setFrameShape(QFrame::Panel);
-    selectLabel->setFrameShadow(QFrame::Raised);
-    selectLabel->setContentsMargins(4, 0, 0, 0);
+    // A plain caption over the tree, as in the Customize dialog (a raised panel shows only
+    // a stray light line on its left in most styles).
+    selectLabel->setFrameShape(QFrame::NoFrame);
+    selectLabel->setContentsMargins(2, 0, 0, 0);
     pnlSelect_ = selectLabel;
     leftColumn->addWidget(selectLabel);
 
