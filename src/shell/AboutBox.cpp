@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <string>
+
 #include "play/Sounds.h"
 #include "shell/ProgramVersion.h"
 #include "shell/settings/Placeholders.h"
@@ -16,9 +18,15 @@ namespace tindle {
 namespace {
 constexpr int kPictureSize = 64;
 constexpr double kProductFontScale = 1.8;
-constexpr const char* kCredit =
-    "A collection of [GameNum_fw] solitaire card games.\n"
-    "Freeware, written in C++ with Qt by the [Program] developers.";
+constexpr const char* kMakers = "Freeware, written in C++ with Qt by the [Program] developers.";
+
+// The credit counts the games the catalogue really offers: the fixed count the texts quote
+// for the edition would tell a player of games the program does not have.
+std::string Credit(int gameCount) {
+    const std::string games =
+        gameCount == 1 ? " solitaire card game.\n" : " solitaire card games.\n";
+    return "A collection of " + std::to_string(gameCount) + games + kMakers;
+}
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -26,7 +34,7 @@ QString Q(const std::string& text) {
 }  // namespace
 
 TfrmAbout::TfrmAbout(const ResourceLibrary& library, const SettingsRecord& settings,
-                     SoundPort& sounds, QWidget* parent)
+                     SoundPort& sounds, int gameCount, QWidget* parent)
     : C_TAdvancedForm<QDialog>(parent), settings_(settings), sounds_(sounds) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(Q(FillPlaceholders("About [Program]")));
@@ -48,7 +56,7 @@ TfrmAbout::TfrmAbout(const ResourceLibrary& library, const SettingsRecord& setti
     lblProduct->setFont(big);
     lblVersion = new QLabel(QStringLiteral("Version ") + Q(VersionText()), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblCredit = new QLabel(Q(FillPlaceholders(kCredit)), this);
+    lblCredit = new QLabel(Q(FillPlaceholders(Credit(gameCount))), this);
     lblCredit->setObjectName(QStringLiteral("lblCredit"));
     lblCredit->setWordWrap(true);
 

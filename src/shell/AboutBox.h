@@ -7,9 +7,9 @@
 class QLabel;
 class QPushButton;
 
-// The about box: the program's picture, its name, version and a short credit, and an OK
-// button. The "About" sound plays when the box comes up (as its switch and the master switch
-// allow).
+// The about box: the program's picture, its name, version and a short credit naming how many
+// games the catalogue offers, and an OK button. The "About" sound plays when the box comes up (as
+// its switch and the master switch allow).
 
 namespace tindle {
 
@@ -21,7 +21,7 @@ class TfrmAbout : public C_TAdvancedForm<QDialog> {
     Q_OBJECT
   public:
     TfrmAbout(const ResourceLibrary& library, const SettingsRecord& settings, SoundPort& sounds,
-              QWidget* parent = nullptr);
+              int gameCount, QWidget* parent = nullptr);
 
     QLabel* lblProduct = nullptr;
     QLabel* lblVersion = nullptr;

@@ -145,7 +145,8 @@ void MainCommands::mnuBravellHomePageClick() {
 }
 
 void MainCommands::mnuAboutClick() {
-    TfrmAbout about(app_.library, app_.settings, app_.Sounds(), &window_);
+    TfrmAbout about(app_.library, app_.settings, app_.Sounds(),
+                    static_cast<int>(app_.catalogue.Entries().size()), &window_);
     about.exec();
 }
 

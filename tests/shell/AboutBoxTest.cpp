@@ -27,18 +27,25 @@ class AboutBoxTest : public ::testing::Test {
 };
 
 TEST_F(AboutBoxTest, NamesTheProductItsVersionAndItsMakers) {
-    TfrmAbout about(library, settings, sounds);
+    TfrmAbout about(library, settings, sounds, 2);
     EXPECT_EQ(about.windowTitle(), "About Tindle");
     EXPECT_EQ(about.lblProduct->text(), "Tindle");
     EXPECT_EQ(about.lblVersion->text(), "Version 05.20");
-    EXPECT_TRUE(about.lblCredit->text().contains("11 solitaire"));
+    EXPECT_TRUE(about.lblCredit->text().startsWith("A collection of 2 solitaire card games."));
     EXPECT_FALSE(about.lblCredit->text().contains("["));  // every placeholder filled
     EXPECT_TRUE(about.btnOK->isDefault());
 }
 
+TEST_F(AboutBoxTest, CountsTheGamesItIsGiven) {
+    TfrmAbout one(library, settings, sounds, 1);
+    EXPECT_TRUE(one.lblCredit->text().startsWith("A collection of 1 solitaire card game.\n"));
+    TfrmAbout many(library, settings, sounds, 37);
+    EXPECT_TRUE(many.lblCredit->text().startsWith("A collection of 37 solitaire card games.\n"));
+}
+
 TEST_F(AboutBoxTest, TheAboutSoundPlaysWhenTheBoxComesUp) {
     {
-        TfrmAbout about(library, settings, sounds);
+        TfrmAbout about(library, settings, sounds, 2);
         EXPECT_TRUE(sounds.played.empty());
         about.show();
         QCoreApplication::processEvents();
@@ -51,7 +58,7 @@ TEST_F(AboutBoxTest, TheAboutSoundPlaysWhenTheBoxComesUp) {
     }
     // Its own switch off: silent.
     settings.Put(field::SoundsAbout, "N");
-    TfrmAbout quiet(library, settings, sounds);
+    TfrmAbout quiet(library, settings, sounds, 2);
     quiet.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(sounds.played.size(), 1u);
