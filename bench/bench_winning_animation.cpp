@@ -209,10 +209,12 @@ BENCHMARK(BM_WinningAnimation)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 // With a window (offscreen platform unless a display is given): what Qt paints.
 void BM_WinningAnimationOnWidget(benchmark::State& state) {
+    // Made once and never destroyed: a QApplication torn down among the exit handlers goes
+    // after Qt's own global objects and crashed the program on its way out.
     static int argc = 1;
     static char name[] = "bench_winning_animation";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    [[maybe_unused]] static QApplication* app = new QApplication(argc, argv);
     RunAnimation(state, true);
 }
 BENCHMARK(BM_WinningAnimationOnWidget)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
