@@ -12,6 +12,7 @@
 #include "model/Game.h"
 #include "model/GamesDat.h"
 #include "model/Ports.h"
+#include "model/QuietPorts.h"
 #include "model/Random.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/CardPictures.h"
@@ -27,26 +28,6 @@ using namespace tindle;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-class NoSounds : public SoundPort {
-  public:
-    void Play(std::string_view, SoundMode) override {}
-    void Stop() override {}
-};
-class NoWaits : public TimePort {
-  public:
-    uint64_t TickCount() override { return 0; }
-    void Wait(int) override {}
-    void WaitProcessingEvents(int) override {}
-    void ProcessEvents() override {}
-};
-class NoMessages : public MessagePort {
-  public:
-    void Information(std::string_view) override {}
-    bool Confirm(std::string_view) override { return true; }
-    void Beep() override {}
-    void FatalError(std::string_view) override {}
-};
-
 // A dealt FreeCell drawn on a full-HD table.
 struct Table {
     ResourceLibrary library;
@@ -54,9 +35,9 @@ struct Table {
     std::unique_ptr<CardPictures> pictures;
     Game game;
     TMainGame layout;
-    NoSounds sounds;
-    NoWaits time;
-    NoMessages messages;
+    QuietSoundPort sounds;
+    QuietTimePort time;
+    QuietMessagePort messages;
     std::unique_ptr<TableRenderer> renderer;
 
     bool Build(benchmark::State& state) {

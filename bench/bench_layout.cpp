@@ -3,31 +3,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include "layout/LayoutTestGames.h"
 #include "model/GameDef.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle {
 namespace {
 
-GameDef FreeCell() {
-    GameDef d;
-    d[gd::FoundationCount] = 4;
-    d[gd::TableauCount] = 8;
-    d[gd::ReserveCount] = 4;
-    d[gd::TableauFanStyle] = 1;
-    d[gd::FoundationFanStyle] = 3;
-    d[gd::ReserveFanStyle] = 3;
-    d[gd::FoundationArrangement] = 7;
-    d[gd::FoundationRow] = 1;
-    d[gd::TableauArrangement] = 1;
-    d[gd::TableauRow] = 2;
-    d[gd::ReserveArrangement] = 4;
-    d[gd::ReserveRow] = 1;
-    return d;
-}
-
 void BM_TableLayoutFreeCell1920x1080(benchmark::State& state) {
-    const GameDef def = FreeCell();
+    const GameDef def = test::FreeCellDef();
     LayoutInputs in;
     in.width = 1920;
     in.height = 1080;

@@ -18,6 +18,7 @@
 #include "model/Game.h"
 #include "model/GamesDat.h"
 #include "model/Ports.h"
+#include "model/QuietPorts.h"
 #include "model/Random.h"
 #include "play/WinningAnimation.h"
 #include "shell/settings/SettingsRecord.h"
@@ -35,18 +36,6 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr int kStampsPerRun = 1000;
 
-class NoSounds : public SoundPort {
-  public:
-    void Play(std::string_view, SoundMode) override {}
-    void Stop() override {}
-};
-class NoMessages : public MessagePort {
-  public:
-    void Information(std::string_view) override {}
-    bool Confirm(std::string_view) override { return true; }
-    void Beep() override {}
-    void FatalError(std::string_view) override {}
-};
 // A clock that moves one millisecond per reading and never waits: the patterns run their
 // row-end waits and pauses without sleeping.
 class QuickClock : public TimePort {
@@ -97,7 +86,8 @@ class SurfaceWidget : public QWidget, public SurfaceObserver {
 };
 
 // Counts the stamps and stops the animation (as a key press would) after kStampsPerRun.
-class StampLimit : public TableView {
+// Draws nothing else: the animation only stamps cards.
+class StampLimit : public QuietTableView {
   public:
     StampLimit(TableView& inner, Game& game) : inner_(inner), game_(game) {}
     int stamps = 0;
@@ -105,25 +95,6 @@ class StampLimit : public TableView {
         inner_.DrawCard(card, x, y, moving, target);
         if (++stamps >= kStampsPerRun) game_.flags.animationRunning = false;
     }
-    void PaintBackground() override {}
-    void RepaintTable(bool) override {}
-    void PresentTable() override {}
-    void RefreshRect(const TableRect&) override {}
-    void DrawCardBack(int, int, int, bool, DrawTarget) override {}
-    void DrawPile(PileRef, DrawTarget) override {}
-    void DrawPileTop(PileRef, DrawTarget) override {}
-    void RedrawAfterRemoval(PileRef, std::string_view, std::string_view) override {}
-    void DrawEmptyStockMark() override {}
-    void DrawButtonPile(bool) override {}
-    void FadeInCard(int, int, int) override {}
-    void BuildDragImage(PileRef, int) override {}
-    bool MoveImageTo(int, int, bool, bool) override { return true; }
-    void AnimateMove(int, int, int, int, int, const FlightOptions&) override {}
-    void InvertCard(const TableRect&, bool) override {}
-    void DrawSelection(bool) override {}
-    void HighlightFoundations(int) override {}
-    void DrawJokerLabels() override {}
-    void ShowWholeCard(int, int, int) override {}
 
   private:
     TableView& inner_;
@@ -136,8 +107,8 @@ void RunAnimation(benchmark::State& state, bool onWidget) {
     SettingsRecord settings;
     Game game;
     TMainGame layout;
-    NoSounds sounds;
-    NoMessages messages;
+    QuietSoundPort sounds;
+    QuietMessagePort messages;
     QuickClock clock;
     if (!library.Load(QStringLiteral(TINDLE_PROGRAM_DIR "/ZUV.RGF")) ||
         !LoadGame(TINDLE_PROGRAM_DIR "/GAMES.DAT", 1, game).Ok()) {

@@ -8,6 +8,7 @@
 #include "model/Game.h"
 #include "model/GameNumber.h"
 #include "model/Ports.h"
+#include "model/QuietPorts.h"
 #include "model/Random.h"
 #include "play/PlayContext.h"
 #include "play/PlayUi.h"
@@ -19,35 +20,6 @@
 // show, sound and wait for nothing. tindle-cli plays through it, and so can tests and tools.
 
 namespace tindle {
-
-class QuietSoundPort : public SoundPort {
-  public:
-    void Play(std::string_view, SoundMode) override {}
-    void Stop() override {}
-};
-
-// A clock that never waits: the tick count moves on by every wait asked for.
-class QuietTimePort : public TimePort {
-  public:
-    uint64_t TickCount() override { return ticks_; }
-    void Wait(int ms) override { ticks_ += static_cast<uint64_t>(ms > 0 ? ms : 0); }
-    void WaitProcessingEvents(int ms) override { Wait(ms); }
-    void ProcessEvents() override {}
-
-  private:
-    uint64_t ticks_ = 0;
-};
-
-// Answers every confirmation with OK and keeps the last information text.
-class QuietMessagePort : public MessagePort {
-  public:
-    std::string lastInformation;
-    int beeps = 0;
-    void Information(std::string_view text) override { lastInformation = text; }
-    bool Confirm(std::string_view) override { return true; }
-    void Beep() override { ++beeps; }
-    void FatalError(std::string_view text) override { lastInformation = text; }
-};
 
 // The preferences play reads, as a first start sets them, but without animations or sounds:
 // cards neither fly nor cast shadows, columns are tidy, the scoring system is the standard

@@ -6,6 +6,7 @@
 #include "model/Game.h"
 #include "model/GamesDat.h"
 #include "model/Ports.h"
+#include "model/QuietPorts.h"
 #include "model/Random.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/CardPictures.h"
@@ -19,28 +20,6 @@ namespace tindle {
 namespace {
 
 constexpr int kPreviewTop = 3;
-
-class QuietSounds : public SoundPort {
-  public:
-    void Play(std::string_view, SoundMode) override {}
-    void Stop() override {}
-};
-
-class NoWaiting : public TimePort {
-  public:
-    uint64_t TickCount() override { return 0; }
-    void Wait(int) override {}
-    void WaitProcessingEvents(int) override {}
-    void ProcessEvents() override {}
-};
-
-class QuietMessages : public MessagePort {
-  public:
-    void Information(std::string_view) override {}
-    bool Confirm(std::string_view) override { return true; }
-    void Beep() override {}
-    void FatalError(std::string_view) override {}
-};
 
 }  // namespace
 
@@ -64,9 +43,9 @@ QImage RenderTableImage(Game& game, SettingsRecord& settings, CardPictures& pict
     layout.SetFanSteps(pictures.SizeLetter(), game.def);
     layout.TableLayout(in, game.def);
 
-    QuietSounds sounds;
-    NoWaiting time;
-    QuietMessages quiet;
+    QuietSoundPort sounds;
+    QuietTimePort time;
+    QuietMessagePort quiet;
     TableRenderer renderer(game, layout, settings, pictures, time, sounds,
                            messages ? *messages : quiet);
     renderer.SetScreenSize(width, height);
@@ -86,7 +65,7 @@ RenderedGame RenderDealtGame(const std::filesystem::path& programDir, int gameId
         result.error = status.error;
         return result;
     }
-    QuietMessages messages;
+    QuietMessagePort messages;
     Random random(1);
     DealContext context;
     context.messages = &messages;
