@@ -14,15 +14,8 @@ using test::Deal;
 using test::Faces;
 using test::GameWith;
 using test::Number;
+using test::OrderOf;
 using test::PileCards;
-
-std::vector<int> OrderOf(const GameDef& def, const std::string& number) {
-    DeckOrder order = fnGameNumberCardsArray(def, Number(number), nullptr);
-    std::vector<int> v;
-    for (int i = 0; i < order.Size(); ++i)
-        v.push_back(order.At(i));
-    return v;
-}
 
 TEST(DealLayout, PilesTakeTheOrderFromTheFrontStockWasteColumnsSecondWasteReserves) {
     GameDef def;

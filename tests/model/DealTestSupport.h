@@ -8,6 +8,7 @@
 #include "model/Card.h"
 #include "model/CardTable.h"
 #include "model/Deal.h"
+#include "model/DeckOrder.h"
 #include "model/Game.h"
 #include "model/GameNumber.h"
 #include "model/Ports.h"
@@ -119,6 +120,15 @@ inline std::vector<int> CardsOnTable(const Piles& piles) {
         add(p);
     std::sort(cards.begin(), cards.end());
     return cards;
+}
+
+// The deal order of a number, entry by entry.
+inline std::vector<int> OrderOf(const GameDef& def, const std::string& number) {
+    DeckOrder order = fnGameNumberCardsArray(def, Number(number), nullptr);
+    std::vector<int> v;
+    for (int i = 0; i < order.Size(); ++i)
+        v.push_back(order.At(i));
+    return v;
 }
 
 inline std::vector<int> CardRange(int first, int last) {
