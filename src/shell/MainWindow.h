@@ -37,7 +37,7 @@ class QTimer;
 //   command's state and the Undo availability, as Commands() keeps them.
 // - onEndGame (a game in progress given up at close), onOpenGameAtStart (the game chooser of
 //   a new player at the first activation), onClockTick.
-// - Play(): the table's mouse events, the close and the first activation go to play
+// - Play(): the table's mouse events and the close go to play
 //   (MainWindowPlay), which sets the hooks above and the commands' play hooks.
 
 namespace tindle {

@@ -46,7 +46,6 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     window_.Commands().play = {[this] { NewGame(); }, [this] { Undo(); }, [this] { Redo(); },
                                [this] { Autoplay(); }};
     window_.onEndGame = [this] { EndGameInProgress(); };
-    window_.onOpenGameAtStart = [this] { DealStoredGame(); };
 }
 
 MainWindowPlay::~MainWindowPlay() = default;
@@ -91,14 +90,6 @@ void MainWindowPlay::Redo() {
 }
 void MainWindowPlay::Autoplay() {
     AutoplayCommand(*ctx_);
-}
-
-void MainWindowPlay::DealStoredGame() {
-    if (app_.settings.GetInt(field::GameId, -1) < 0) return;  // the chooser picks one first
-    // The whole load (screen class, command states, layout) before the deal, as for a game
-    // chosen in the chooser.
-    if (!LoadGame(*ctx_)) return;
-    StartGame(*ctx_, true, true, kDrawNewNumber, false);
 }
 
 void MainWindowPlay::EndGameInProgress() {

@@ -35,7 +35,6 @@ class MainWindowPlay : public QObject, public PlayUi {
     void Redo();
     void Autoplay();
     // The first activation deals the stored game, as New game does.
-    void DealStoredGame();
     // A game in progress given up (closing the window).
     void EndGameInProgress();
 
