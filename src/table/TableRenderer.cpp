@@ -41,13 +41,10 @@ TableRenderer::TableRenderer(Game& game, TMainGame& layout, SettingsRecord& sett
       sounds_(sounds),
       messages_(messages),
       tableImage_(BlankTable(1, 1)),
-      backgroundImage_(BlankTable(1, 1)),
       dragImage_(BlankTable(1, 1)),
       backgrounds_(settings, messages, [&pictures](std::string_view name) {
           return pictures.LoadResourcePicture(name);
-      }) {
-    backgrounds_.SetBackgroundImage(&backgroundImage_);
-}
+      }) {}
 
 // ---------------------------------------------------------------------------------------
 // Sizes.
@@ -65,7 +62,6 @@ void TableRenderer::SetWindowSize(int width, int height) {
     const int w = std::max(screenWidth_, windowWidth_) + kTableImageSlack;
     const int h = std::max(screenHeight_, windowHeight_) + kTableImageSlack;
     GrowKeeping(tableImage_, w, h);
-    GrowKeeping(backgroundImage_, w, h);
     BackgroundGeometry g = backgrounds_.Geometry();
     g.tableWidth = windowWidth_;
     g.tableHeight = windowHeight_;
@@ -245,8 +241,8 @@ void TableRenderer::BlitCard(Canvas& c, const QImage& picture, int x, int y, int
             const QPoint b(p.x() - c.offsetX, p.y() - c.offsetY + Scroll());
             if (moving && corners.corner[static_cast<size_t>(i)] == CardCorners::LowerRight) {
                 value = kMovingCornerGrey;
-            } else if (HasPixel(backgroundImage_, b.x(), b.y())) {
-                value = PixelAt(backgroundImage_, b.x(), b.y());
+            } else if (HasBackgroundPixel(b.x(), b.y())) {
+                value = backgrounds_.Painted().Pixel(b.x(), b.y());
             }
         }
         PutPixel(*c.image, p.x(), p.y(), value);
@@ -276,9 +272,25 @@ void TableRenderer::BlendOnto(Canvas& c, const QImage& picture, int x, int y) {
 void TableRenderer::CopyFromBackground(Canvas& c, const QRect& windowRect) {
     if (windowRect.isEmpty()) return;
     const QPoint at = c.ToImage(windowRect.left(), windowRect.top());
-    CopyPixels(backgroundImage_, windowRect.translated(0, Scroll()), *c.image, at,
-               c.clip.intersected(c.image->rect()));
+    CopyBackground(windowRect.translated(0, Scroll()), *c.image, at,
+                   c.clip.intersected(c.image->rect()));
     c.touched |= windowRect;
+}
+
+QImage TableRenderer::BackgroundImage() const {
+    return backgrounds_.Painted().ToImage(tableImage_.size());
+}
+
+bool TableRenderer::HasBackgroundPixel(int x, int y) const {
+    return HasPixel(tableImage_, x, y);
+}
+
+void TableRenderer::CopyBackground(const QRect& tableRect, QImage& dst, QPoint at,
+                                   const QRect& clip) const {
+    // Only the table picture's own area has a background.
+    const QRect from = tableRect.intersected(tableImage_.rect());
+    if (from.isEmpty()) return;
+    backgrounds_.Painted().Draw(from, dst, at + (from.topLeft() - tableRect.topLeft()), clip);
 }
 
 }  // namespace tindle

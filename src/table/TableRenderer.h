@@ -14,11 +14,12 @@
 #include "table/WindowSurface.h"
 
 // The table on screen. It keeps the composed picture of the table (TableImage, unscrolled
-// table coordinates, at least the screen's size plus 30 pixels each way), the background
-// alone (BackgroundImage, the source of every erase and of the rounded card corners), the
-// picture of cards being moved (DragImage) and the window's surface, and draws cards, pile
-// marks, the stock's thickness, moving pictures with their shadows, selections, highlights
-// and joker labels into them, as play asks through TableView.
+// table coordinates, at least the screen's size plus 30 pixels each way), what the
+// painting of its background put there (kept as a short description rather than a second
+// picture: the source of every erase and of the rounded card corners), the picture of cards
+// being moved (DragImage) and the window's surface, and draws cards, pile marks, the stock's
+// thickness, moving pictures with their shadows, selections, highlights and joker labels
+// into them, as play asks through TableView.
 //
 // Coordinates given to it are window (scrolled) coordinates, as the layout's getters give
 // them; drawing into TableImage adds the scroll offset of the layout. "On the window" means
@@ -43,17 +44,17 @@ class TimePort;
 
 class TableRenderer : public TableView {
   public:
-    // Extra pixels the table pictures have beyond the screen in each direction.
+    // Extra pixels the table picture has beyond the screen in each direction.
     static constexpr int kTableImageSlack = 30;
 
     TableRenderer(Game& game, TMainGame& layout, SettingsRecord& settings, CardPictures& pictures,
                   TimePort& time, SoundPort& sounds, MessagePort& messages);
 
     // ---- Sizes and the window.
-    // The screen: TableImage and BackgroundImage are at least its size + 30 each way.
+    // The screen: TableImage is at least its size + 30 each way.
     void SetScreenSize(int width, int height);
-    // The window's table (its client area): the surface takes this size, the table pictures
-    // grow when needed, and the background is painted for this table.
+    // The window's table (its client area): the surface takes this size, TableImage grows
+    // when needed, and the background is painted for this table.
     void SetWindowSize(int width, int height);
     // Whether the main vertical scroll bar shows (the faded background reaches further).
     void SetScrollBarVisible(bool visible);
@@ -67,7 +68,9 @@ class TableRenderer : public TableView {
     void SyncSurface();
 
     const QImage& TableImage() const { return tableImage_; }
-    const QImage& BackgroundImage() const { return backgroundImage_; }
+    // The table's background alone, as large as TableImage. It is drawn on request from
+    // what the last background painting put on the table; no such picture is kept.
+    QImage BackgroundImage() const;
     const QImage& DragImage() const { return dragImage_; }
     BackgroundPainter& Backgrounds() { return backgrounds_; }
 
@@ -162,6 +165,11 @@ class TableRenderer : public TableView {
     void BlitPicture(Canvas& c, const QImage& picture, int x, int y);
     void BlendOnto(Canvas& c, const QImage& picture, int x, int y);
     void CopyFromBackground(Canvas& c, const QRect& windowRect);
+    // The background's pixels of a TableImage rectangle drawn into dst at `at` (clipped).
+    void CopyBackground(const QRect& tableRect, QImage& dst, QPoint at,
+                        const QRect& clip = QRect()) const;
+    // Whether a TableImage point has a background pixel (lies inside the table picture).
+    bool HasBackgroundPixel(int x, int y) const;
     void RaiseTableBottom(const Canvas& c, int y);
 
     void CardOn(Canvas& c, int card, int x, int y, bool moving);
@@ -218,7 +226,6 @@ class TableRenderer : public TableView {
     MessagePort& messages_;
 
     QImage tableImage_;
-    QImage backgroundImage_;
     QImage dragImage_;
     WindowSurface surface_;
     BackgroundPainter backgrounds_;

@@ -137,6 +137,7 @@ TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {
     const TMainGame& layout = app->mainGame;
     const int width = app->pictures.CardWidth();
     const int height = app->pictures.CardHeight();
+    const QImage background = app->renderer.BackgroundImage();
     int marked = 0;
     for (const QPoint corner :
          {QPoint(layout.DestX(0), layout.DestY(0)), QPoint(layout.AppoggX(0), layout.AppoggY(0)),
@@ -146,7 +147,7 @@ TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {
         bool differs = false;
         for (int y = card.top(); y <= card.bottom() && !differs; y += 2)
             for (int x = card.left(); x <= card.right() && !differs; x += 2)
-                differs = surface.pixel(x, y) != app->renderer.BackgroundImage().pixel(x, y);
+                differs = surface.pixel(x, y) != background.pixel(x, y);
         marked += differs;
     }
     EXPECT_EQ(marked, 3);
