@@ -425,10 +425,6 @@ void TfrmMain::ComputeLayout() {
 void TfrmMain::SizeTableBuffers() {
     HostRenderer();
     TableRenderer& renderer = app_.renderer;
-    if (scrBarMain->isHidden()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            renderer.SetScreenSize(screen->geometry().width(), screen->geometry().height());
-    }
     renderer.SetWindowSize(imgSfondo->width(), imgSfondo->height());
     renderer.SetScrollBarVisible(scrBarMain->isVisible());
 }

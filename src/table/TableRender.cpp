@@ -69,7 +69,6 @@ QImage RenderTableImage(Game& game, SettingsRecord& settings, CardPictures& pict
     QuietMessages quiet;
     TableRenderer renderer(game, layout, settings, pictures, time, sounds,
                            messages ? *messages : quiet);
-    renderer.SetScreenSize(width, height);
     renderer.SetWindowSize(width, height);
     game.flags.gameInProgress = true;
     renderer.PaintBackground();

@@ -49,19 +49,13 @@ TableRenderer::TableRenderer(Game& game, TMainGame& layout, SettingsRecord& sett
 // ---------------------------------------------------------------------------------------
 // Sizes.
 
-void TableRenderer::SetScreenSize(int width, int height) {
-    screenWidth_ = std::max(width, 0);
-    screenHeight_ = std::max(height, 0);
-    SetWindowSize(windowWidth_, windowHeight_);
-}
-
 void TableRenderer::SetWindowSize(int width, int height) {
     windowWidth_ = std::max(width, 1);
     windowHeight_ = std::max(height, 1);
     surface_.Resize(windowWidth_, windowHeight_);
-    const int w = std::max(screenWidth_, windowWidth_) + kTableImageSlack;
-    const int h = std::max(screenHeight_, windowHeight_) + kTableImageSlack;
-    GrowKeeping(tableImage_, w, h);
+    // The table picture follows the window (it never shrinks): a table the size of the
+    // screen would hold mostly pixels no window shows.
+    GrowKeeping(tableImage_, windowWidth_ + kTableImageSlack, windowHeight_ + kTableImageSlack);
     BackgroundGeometry g = backgrounds_.Geometry();
     g.tableWidth = windowWidth_;
     g.tableHeight = windowHeight_;

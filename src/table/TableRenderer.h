@@ -14,7 +14,7 @@
 #include "table/WindowSurface.h"
 
 // The table on screen. It keeps the composed picture of the table (TableImage, unscrolled
-// table coordinates, at least the screen's size plus 30 pixels each way), what the
+// table coordinates, at least the largest window's size plus 30 pixels each way), what the
 // painting of its background put there (kept as a short description rather than a second
 // picture: the source of every erase and of the rounded card corners), the picture of cards
 // being moved (DragImage) and the window's surface, and draws cards, pile marks, the stock's
@@ -28,9 +28,8 @@
 //
 // How the window uses it: the table widget implements SurfaceObserver and passes itself to
 // SetObserver; its paint event calls SyncSurface() and then paints Surface().Image(); its
-// resize calls SetWindowSize (and SetScreenSize when the screen changes), then the layout,
-// PaintBackground and RepaintTable. tindle-cli and the open-a-game preview use it without
-// any window (RenderTableImage in TableRender.h).
+// resize calls SetWindowSize, then the layout, PaintBackground and RepaintTable. tindle-cli
+// and the open-a-game preview use it without any window (RenderTableImage in TableRender.h).
 
 namespace tindle {
 
@@ -44,17 +43,15 @@ class TimePort;
 
 class TableRenderer : public TableView {
   public:
-    // Extra pixels the table picture has beyond the screen in each direction.
+    // Extra pixels the table picture has beyond the window in each direction.
     static constexpr int kTableImageSlack = 30;
 
     TableRenderer(Game& game, TMainGame& layout, SettingsRecord& settings, CardPictures& pictures,
                   TimePort& time, SoundPort& sounds, MessagePort& messages);
 
     // ---- Sizes and the window.
-    // The screen: TableImage is at least its size + 30 each way.
-    void SetScreenSize(int width, int height);
-    // The window's table (its client area): the surface takes this size, TableImage grows
-    // when needed, and the background is painted for this table.
+    // The window's table (its client area): the surface takes this size, TableImage grows to
+    // at least this size + 30 each way, and the background is painted for this table.
     void SetWindowSize(int width, int height);
     // Whether the main vertical scroll bar shows (the faded background reaches further).
     void SetScrollBarVisible(bool visible);
@@ -229,8 +226,6 @@ class TableRenderer : public TableView {
     QImage dragImage_;
     WindowSurface surface_;
     BackgroundPainter backgrounds_;
-    int screenWidth_ = 0;
-    int screenHeight_ = 0;
     int windowWidth_ = 0;
     int windowHeight_ = 0;
 
