@@ -479,10 +479,7 @@ void TfrmMain::HostRenderer() {
     renderer.SetHighlightMark(app_.loaded.highLightsFoundationsMark);
     renderer.SetObserver(imgSfondo);
     imgSfondo->SetPainter([&renderer](QPainter& painter, const QRect& region) {
-        renderer.SyncSurface();
-        const QImage& surface = renderer.Surface().Image();
-        if (!surface.rect().contains(region)) painter.fillRect(region, TableArea::DefaultGreen());
-        painter.drawImage(region.topLeft(), surface, region);
+        renderer.PaintWindow(painter, region);
     });
 }
 

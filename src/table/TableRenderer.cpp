@@ -1,6 +1,8 @@
 // The renderer's images, canvases and the road from TableImage to the window.
 #include "table/TableRenderer.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 #include "model/Game.h"
@@ -103,7 +105,7 @@ TableRenderer::Canvas TableRenderer::TableCanvas() {
 
 TableRenderer::Canvas TableRenderer::WindowCanvas() {
     Canvas c;
-    c.image = &surface_.Image();
+    c.image = &WindowImage();
     c.clip = surface_.Rect();
     return c;
 }
@@ -118,9 +120,35 @@ TableRenderer::Canvas TableRenderer::DragCanvas(int originX, int originY) {
     return c;
 }
 
+QImage& TableRenderer::WindowImage() {
+    surface_.MakeImage(tableImage_, QPoint(0, Scroll()));
+    return surface_.Image();
+}
+
+WindowSurface& TableRenderer::Surface() {
+    WindowImage();
+    return surface_;
+}
+
+bool TableRenderer::WindowHasOwnPicture() const {
+    return surface_.HasImage();
+}
+
+void TableRenderer::PaintWindow(QPainter& painter, const QRect& region) {
+    SyncSurface();
+    const QImage& source = surface_.HasImage() ? surface_.Image() : tableImage_;
+    const QPoint origin = surface_.HasImage() ? QPoint(0, 0) : QPoint(0, Scroll());
+    const QRect from = region.translated(origin);
+    if (!surface_.Rect().contains(region) || !source.rect().contains(from))
+        painter.fillRect(region, DefaultTableGreen(kManyColours));
+    painter.drawImage(region.topLeft(), source, from);
+}
+
 void TableRenderer::FlushPending() {
     if (!surface_.HasPending()) return;
     const QRegion pending = surface_.TakePending();
+    // Without a picture of its own the window shows the table picture: nothing to bring over.
+    if (!surface_.HasImage()) return;
     for (const QRect& r : pending)
         CopyPixels(tableImage_, r.translated(0, Scroll()), surface_.Image(), r.topLeft());
 }
@@ -132,8 +160,9 @@ void TableRenderer::SyncSurface() {
 void TableRenderer::ShowTableRect(const QRect& windowRect) {
     if (windowRect.isEmpty()) return;
     FlushPending();
-    CopyPixels(tableImage_, windowRect.translated(0, Scroll()), surface_.Image(),
-               windowRect.topLeft());
+    if (surface_.HasImage())
+        CopyPixels(tableImage_, windowRect.translated(0, Scroll()), surface_.Image(),
+                   windowRect.topLeft());
     surface_.RepaintNow(windowRect);
 }
 
@@ -145,8 +174,9 @@ void TableRenderer::InvalidateWindow(const QRect& windowRect) {
 
 void TableRenderer::PresentTable() {
     surface_.TakePending();
-    CopyPixels(tableImage_, QRect(0, Scroll(), surface_.Width(), surface_.Height()),
-               surface_.Image(), QPoint(0, 0));
+    if (surface_.HasImage())
+        CopyPixels(tableImage_, QRect(0, Scroll(), surface_.Width(), surface_.Height()),
+                   surface_.Image(), QPoint(0, 0));
     surface_.RepaintNow(surface_.Rect());
 }
 

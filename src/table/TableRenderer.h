@@ -27,9 +27,13 @@
 // flight or a drag step shows only the rectangles that changed, never the whole window.
 //
 // How the window uses it: the table widget implements SurfaceObserver and passes itself to
-// SetObserver; its paint event calls SyncSurface() and then paints Surface().Image(); its
-// resize calls SetWindowSize, then the layout, PaintBackground and RepaintTable. tindle-cli
-// and the open-a-game preview use it without any window (RenderTableImage in TableRender.h).
+// SetObserver; its paint event calls PaintWindow (the surface, or the table picture while
+// nothing was ever drawn on the window alone, so that the window-sized picture is made only
+// when a first card moves); its resize calls SetWindowSize, then the layout, PaintBackground
+// and RepaintTable. tindle-cli and the open-a-game preview use it without any window
+// (RenderTableImage in TableRender.h).
+
+class QPainter;
 
 namespace tindle {
 
@@ -59,10 +63,16 @@ class TableRenderer : public TableView {
     void SetDisplayColours(long long colours);
     void SetObserver(SurfaceObserver* observer) { surface_.SetObserver(observer); }
 
-    WindowSurface& Surface() { return surface_; }
-    // Brings invalidated parts of the surface up to date from TableImage (the widget calls
-    // it before painting).
+    // The window's surface, with a picture of its own from now on.
+    WindowSurface& Surface();
+    // Whether the surface has been given a picture of its own (something was drawn on the
+    // window alone, or Surface() was asked for).
+    bool WindowHasOwnPicture() const;
+    // Brings invalidated parts of the surface up to date from TableImage (PaintWindow does).
     void SyncSurface();
+    // Paints a region of the window: the surface's picture, or TableImage while the surface
+    // has none; a region beyond both is the default green.
+    void PaintWindow(QPainter& painter, const QRect& region);
 
     const QImage& TableImage() const { return tableImage_; }
     // The table's background alone, as large as TableImage. It is drawn on request from
@@ -153,6 +163,8 @@ class TableRenderer : public TableView {
         draw(c);
         if (target == DrawTarget::Both) ShowTableRect(c.touched);
     }
+    // The surface's own picture, made from TableImage when it has none yet.
+    QImage& WindowImage();
     void ShowTableRect(const QRect& windowRect);
     void InvalidateWindow(const QRect& windowRect);
     void FlushPending();

@@ -131,7 +131,14 @@ TEST_F(StartAndClose, TheLayoutFollowsTheWindowSize) {
 
 TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {
     TfrmMain& w = Start();
+    // At rest the window shows the table picture itself: no window-sized picture of its own
+    // was made for it.
+    EXPECT_FALSE(app->renderer.WindowHasOwnPicture());
+    const QImage atRest = w.imgSfondo->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(atRest, app->renderer.TableImage().copy(
+                          QRect(QPoint(0, app->mainGame.scrollOffset), w.imgSfondo->size())));
     const QImage& surface = app->renderer.Surface().Image();
+    EXPECT_EQ(surface, atRest);
     EXPECT_EQ(surface.size(), w.imgSfondo->size());
     // The marks of the empty piles stand out from the background under them.
     const TMainGame& layout = app->mainGame;
