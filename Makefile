@@ -29,6 +29,7 @@ bench: configure
 	cd $(BUILD_DIR) && for b in bench/bench_*; do \
 		if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b" || exit 1; fi; \
 	done
+	BUILD_DIR=$(BUILD_DIR) ./bench/startup.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

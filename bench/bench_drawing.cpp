@@ -67,7 +67,6 @@ struct Table {
         layout.TableLayout(in, game.def);
         renderer = std::make_unique<TableRenderer>(game, layout, settings, *pictures, time, sounds,
                                                    messages);
-        renderer->SetScreenSize(kWidth, kHeight);
         renderer->SetWindowSize(kWidth, kHeight);
         renderer->PaintBackground();
         renderer->RepaintTable(false);

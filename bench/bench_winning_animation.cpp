@@ -139,7 +139,6 @@ void RunAnimation(benchmark::State& state, bool onWidget) {
     } else {
         renderer.SetObserver(&shown);
     }
-    renderer.SetScreenSize(kWidth, kHeight);
     renderer.SetWindowSize(kWidth, kHeight);
     renderer.PaintBackground();
     renderer.PresentTable();

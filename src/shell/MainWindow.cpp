@@ -425,10 +425,6 @@ void TfrmMain::ComputeLayout() {
 void TfrmMain::SizeTableBuffers() {
     HostRenderer();
     TableRenderer& renderer = app_.renderer;
-    if (scrBarMain->isHidden()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            renderer.SetScreenSize(screen->geometry().width(), screen->geometry().height());
-    }
     renderer.SetWindowSize(imgSfondo->width(), imgSfondo->height());
     renderer.SetScrollBarVisible(scrBarMain->isVisible());
 }
@@ -483,10 +479,7 @@ void TfrmMain::HostRenderer() {
     renderer.SetHighlightMark(app_.loaded.highLightsFoundationsMark);
     renderer.SetObserver(imgSfondo);
     imgSfondo->SetPainter([&renderer](QPainter& painter, const QRect& region) {
-        renderer.SyncSurface();
-        const QImage& surface = renderer.Surface().Image();
-        if (!surface.rect().contains(region)) painter.fillRect(region, TableArea::DefaultGreen());
-        painter.drawImage(region.topLeft(), surface, region);
+        renderer.PaintWindow(painter, region);
     });
 }
 

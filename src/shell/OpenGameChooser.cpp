@@ -11,7 +11,24 @@
 
 namespace tindle {
 
-OpenGameChooser::OpenGameChooser(TindleApp& app, TfrmMain& window) : window_(window) {
+OpenGameChooser::OpenGameChooser(TindleApp& app, TfrmMain& window) : app_(app), window_(window) {
+    // The Open command (menu, toolbar, Ctrl+F12, and play's offer after a game), and the first
+    // start, which shows the chooser instead of dealing the stored game.
+    window.Commands().SetOpenCommand([this] { OpenCommand(); });
+    window.onOpenGameAtStart = [this] { OpenCommand(); };
+}
+
+OpenGameChooser::~OpenGameChooser() = default;
+
+TfrmOpenGame* OpenGameChooser::Dialog() const {
+    return dialog_;
+}
+
+TfrmOpenGame* OpenGameChooser::MakeDialog() {
+    if (made_) return dialog_;
+    made_ = true;
+    TindleApp& app = app_;
+    TfrmMain& window = window_;
     OpenGameServices services;
     services.showRules = [&app](int gameId) {
         app.help.ShowRules(gameId, static_cast<int>(app.settings.GetInt(field::GameId, -1)));
@@ -26,21 +43,11 @@ OpenGameChooser::OpenGameChooser(TindleApp& app, TfrmMain& window) : window_(win
     };
     dialog_ = new TfrmOpenGame(app.catalogue, app.settings, app.library, app.Messages(),
                                std::move(services), &window);
-
-    // The Open command (menu, toolbar, Ctrl+F12, and play's offer after a game), and the first
-    // start, which shows the chooser instead of dealing the stored game.
-    window.Commands().SetOpenCommand([this] { OpenCommand(); });
-    window.onOpenGameAtStart = [this] { OpenCommand(); };
-}
-
-OpenGameChooser::~OpenGameChooser() = default;
-
-TfrmOpenGame* OpenGameChooser::Dialog() const {
     return dialog_;
 }
 
 bool OpenGameChooser::OpenCommand() {
-    if (!dialog_) return false;
+    if (!MakeDialog()) return false;
     MainWindowPlay* play = window_.Play();
     return RunOpenCommand(*dialog_, [play](int gameId, const std::string& name, int treeNumber) {
         // The dialog has no player list: an empty player name keeps the current player.

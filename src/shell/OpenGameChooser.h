@@ -2,10 +2,11 @@
 
 #include <QPointer>
 
-// The open-a-game dialog of the running program: made once at start-up with the main window
-// as its parent, its services joined to the help file, the main window's commands and play.
-// It is the window's Open command (menu, toolbar, Ctrl+F12, and what play offers after a
-// game), and what the first start shows in place of dealing the stored game.
+// The open-a-game dialog of the running program: made once, when it is first shown (a start
+// that deals the stored game need not build it), with the main window as its parent, and
+// kept for every later showing; its services are joined to the help file, the main window's
+// commands and play. It is the window's Open command (menu, toolbar, Ctrl+F12, and what play offers
+// after a game), and what the first start shows in place of dealing the stored game.
 
 namespace tindle {
 
@@ -20,7 +21,8 @@ class OpenGameChooser {
     OpenGameChooser(const OpenGameChooser&) = delete;
     OpenGameChooser& operator=(const OpenGameChooser&) = delete;
 
-    // The dialog (owned by the main window); null once the window is gone.
+    // The dialog (owned by the main window); null until it is first shown, and once the
+    // window is gone.
     TfrmOpenGame* Dialog() const;
 
     // The Open command: the dialog modally, then the chosen game opened through the
@@ -28,8 +30,13 @@ class OpenGameChooser {
     bool OpenCommand();
 
   private:
+    // The dialog, made at the first call; null when the window has gone since.
+    TfrmOpenGame* MakeDialog();
+
+    TindleApp& app_;
     TfrmMain& window_;
     QPointer<TfrmOpenGame> dialog_;
+    bool made_ = false;
 };
 
 }  // namespace tindle

@@ -1,7 +1,6 @@
 #include "shell/ProgramEntry.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include <cstdlib>
 #include <memory>
@@ -72,16 +71,9 @@ int RunProgram(QApplication& application) {
     // The splash needs the resource library: it is loaded here, before anything is shown.
     if (!app.LoadResourceLibrary()) return kExitCode;
 
-    // Meanwhile a worker reads the font database, decodes the card pictures and makes the
-    // table's screen-sized pictures.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->geometry().size() : QSize();
-    TableRenderer& renderer = app.renderer;
-    app.preload = std::make_unique<PicturePreload>(
-        app.pictures, PreferencesPath(app.settings), [] { FormFont(); },
-        [&renderer, screenSize] {
-            renderer.SetScreenSize(screenSize.width(), screenSize.height());
-        });
+    // Meanwhile a worker reads the font database and decodes the card pictures.
+    app.preload = std::make_unique<PicturePreload>(app.pictures, PreferencesPath(app.settings),
+                                                   [] { FormFont(); });
 
     // 4. The splash sound, and the splash.
     PlaySplashSound(app);

@@ -6,11 +6,12 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "shell/AdvancedForm.h"
+
 namespace tindle {
 
 TfrmSplash::TfrmSplash(const QImage& picture)
-    : C_TAdvancedForm<QWidget>(
-          nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       picture_(picture) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     const QSize size = picture_.isNull() ? QSize(kFallbackWidth, kFallbackHeight) : picture_.size();
@@ -18,6 +19,7 @@ TfrmSplash::TfrmSplash(const QImage& picture)
 
     // The picture carries the words itself; without it they are written on the green.
     if (picture_.isNull()) {
+        setFont(FormFont());
         lblFreeware_ = new QLabel(QStringLiteral("Freeware version"), this);
         lblFreeware_->setObjectName(QStringLiteral("lblFreeware"));
         lblFreeware_->setAlignment(Qt::AlignCenter);

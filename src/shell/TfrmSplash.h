@@ -3,16 +3,16 @@
 #include <QImage>
 #include <QWidget>
 
-#include "shell/AdvancedForm.h"
-
 class QLabel;
 
 namespace tindle {
 
 // The splash window shown while the program starts: the splash picture of the resource
 // library, which carries the product's name and the words "Freeware version", centred on the
-// screen without a frame. Without the picture the words are shown as text on the table green.
-class TfrmSplash : public C_TAdvancedForm<QWidget> {
+// screen without a frame. Without the picture the words are shown as text on the table green,
+// in the forms' font; with it the splash writes nothing and so never waits for the font
+// database, which the start reads meanwhile on a worker thread.
+class TfrmSplash : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kFallbackWidth = 480;

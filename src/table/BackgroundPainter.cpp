@@ -60,21 +60,32 @@ void BackgroundPainter::PaintBackground(QImage& canvas) {
     PaintBackgroundKind(canvas, c.kind, c.colourOrNumber, std::string(), false, c.fixedColour);
 }
 
-void BackgroundPainter::PaintOn(QImage& canvas, bool canvasOnly, const Painter& paint) {
-    if (canvasOnly || geometry_.tableWidth <= 0 || geometry_.tableHeight <= 0) {
-        paint(canvas, canvas.width(), canvas.height());
-    } else {
-        paint(canvas, geometry_.tableWidth, geometry_.tableHeight);
-    }
-    if (canvasOnly || !backgroundImage_ || backgroundImage_ == &canvas) return;
+void BackgroundPainter::PaintOn(QImage& canvas, bool canvasOnly, const Describe& describe) {
+    const bool forTable = !canvasOnly && geometry_.tableWidth > 0 && geometry_.tableHeight > 0;
+    const PaintedBackground painted =
+        describe(canvas.size(), forTable ? geometry_.tableWidth : canvas.width(),
+                 forTable ? geometry_.tableHeight : canvas.height());
+    painted.Draw(canvas.rect(), canvas, QPoint(0, 0));
+    if (canvasOnly) return;
+    painted_ = painted;
+    if (!backgroundImage_ || backgroundImage_ == &canvas) return;
     QImage& background = *backgroundImage_;
     if (background.size() == canvas.size() && background.format() == canvas.format()) {
         CopyPixels(canvas, canvas.rect(), background, QPoint(0, 0));
     } else {
         const int width = geometry_.tableWidth > 0 ? geometry_.tableWidth : background.width();
         const int height = geometry_.tableHeight > 0 ? geometry_.tableHeight : background.height();
-        paint(background, width, height);
+        describe(background.size(), width, height)
+            .Draw(background.rect(), background, QPoint(0, 0));
     }
+}
+
+void BackgroundPainter::KeepTableAsItWas(const QImage& canvas, bool canvasOnly) {
+    if (canvasOnly) return;
+    painted_ = PaintedBackground::Copy(canvas);
+    if (!backgroundImage_ || backgroundImage_ == &canvas) return;
+    if (backgroundImage_->size() == canvas.size() && backgroundImage_->format() == canvas.format())
+        CopyPixels(canvas, canvas.rect(), *backgroundImage_, QPoint(0, 0));
 }
 
 void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long colourOrNumber,
@@ -96,33 +107,34 @@ void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long 
         const QColor colour = ColourFromStored(fixedColour > 0 ? fixedColour : colourOrNumber);
         const bool fade = settings_.IsYes(field::FadeBackground) && !IsLowColourDisplay(colours);
         const int extra = geometry_.scrollBarVisible && !canvasOnly ? kFadeExtraWithScrollBar : 1;
-        PaintOn(canvas, canvasOnly, [&](QImage& image, int width, int height) {
-            image.fill(colour);
-            if (fade) FadeFill(image, QRect(0, 0, width + 1, height + extra), colour, Qt::black);
+        PaintOn(canvas, canvasOnly, [&](QSize extent, int width, int height) {
+            if (!fade) return PaintedBackground::Colour(extent, colour);
+            return PaintedBackground::Faded(extent, colour, QRect(0, 0, width + 1, height + extra),
+                                            Qt::black);
         });
         return;
     }
     if (kind >= background::kFirstPicture) {
         const QImage picture =
             AsTablePixels(pictures_ ? pictures_(BackgroundName(kind)) : QImage());
+        // A picture the library does not hold leaves the table as it was.
+        if (picture.isNull()) {
+            KeepTableAsItWas(canvas, canvasOnly);
+            return;
+        }
         const bool tiled = kind < background::kFirstUntiled;
         const QColor green = DefaultTableGreen(colours);
-        PaintOn(canvas, canvasOnly, [&](QImage& image, int, int) {
-            // A picture the library does not hold leaves the table as it was.
-            if (picture.isNull()) return;
-            if (tiled) {
-                TilePicture(image, image.width(), image.height(), picture);
-            } else {
-                // Drawn once at its own size; the rest of the table is the default green, so
-                // nothing of an earlier table shows around a small picture.
-                image.fill(green);
-                CopyPixels(picture, picture.rect(), image, QPoint(0, 0));
-            }
+        PaintOn(canvas, canvasOnly, [&](QSize extent, int, int) {
+            // Drawn once at its own size, the rest of the table is the default green, so
+            // nothing of an earlier table shows around a small picture.
+            return tiled ? PaintedBackground::Tiled(extent, picture)
+                         : PaintedBackground::Placed(extent, picture, green);
         });
         return;
     }
     const QColor green = DefaultTableGreen(colours);
-    PaintOn(canvas, canvasOnly, [&](QImage& image, int, int) { image.fill(green); });
+    PaintOn(canvas, canvasOnly,
+            [&](QSize extent, int, int) { return PaintedBackground::Colour(extent, green); });
 }
 
 bool BackgroundPainter::PaintPictureFile(QImage& canvas, const std::string& fileName,
@@ -141,9 +153,8 @@ bool BackgroundPainter::PaintPictureFile(QImage& canvas, const std::string& file
         messages_.Information(std::string(kNotFoundMessage) + path);
         return false;
     }
-    PaintOn(canvas, canvasOnly, [&](QImage& image, int, int) {
-        TilePicture(image, image.width(), image.height(), picture);
-    });
+    PaintOn(canvas, canvasOnly,
+            [&](QSize extent, int, int) { return PaintedBackground::Tiled(extent, picture); });
     return true;
 }
 
@@ -153,17 +164,6 @@ void BackgroundPainter::RepairCustomizedBackground() {
     PreferencesFile prefs(PreferencesPath(settings_));
     prefs.WriteString(section::Preference, kCustomizedBackgroundKey, "");
     prefs.WriteString(section::Preference, kBackgroundDefKey, "Y");
-}
-
-void BackgroundPainter::TilePicture(QImage& canvas, int width, int height, const QImage& picture) {
-    if (picture.isNull() || canvas.isNull()) return;
-    const QImage tile = AsTablePixels(picture);
-    const int w = tile.width(), h = tile.height();
-    for (int x = 0; x <= width; x += w)
-        CopyPixels(tile, tile.rect(), canvas, QPoint(x, 0));
-    const QRect strip(0, 0, canvas.width(), h);
-    for (int y = h; y <= height; y += h)
-        CopyPixels(canvas, strip, canvas, QPoint(0, y));
 }
 
 void BackgroundPainter::FadeFill(QImage& canvas, const QRect& rect, const QColor& topColour,

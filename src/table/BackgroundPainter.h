@@ -9,12 +9,14 @@
 #include <string_view>
 
 #include "shell/settings/DisplayColours.h"
+#include "table/PaintedBackground.h"
 
 // The table's background: the default green, a plain colour (optionally faded to black), a
 // background picture of the resource library ("B" + three digits) or a picture file of the
-// player's own. It is painted into the target canvas and into BackgroundImage, the source
-// of every erase and of the card corners. The Customize dialog paints its samples with
-// canvasOnly, which leaves BackgroundImage alone.
+// player's own. It is painted into the target canvas, and what was painted is kept as a
+// PaintedBackground (Painted()), the source of every erase and of the card corners; a
+// BackgroundImage, when one is given, is painted too. The Customize dialog paints its
+// samples with canvasOnly, which leaves both alone.
 
 namespace tindle {
 
@@ -77,10 +79,6 @@ class BackgroundPainter {
     void PaintBackgroundKind(QImage& canvas, int kind, long long colourOrNumber,
                              const std::string& fileName, bool canvasOnly, long long fixedColour);
 
-    // Covers width x height from the top-left with copies of picture: first along the top
-    // strip, then that strip downwards. An empty picture paints nothing.
-    static void TilePicture(QImage& canvas, int width, int height, const QImage& picture);
-
     // A vertical fade over rect in 256 bands, the bottom band bottomColour and the top band
     // nearly topColour (band k from the bottom: bottom + (top - bottom) * k / 256 per channel).
     static void FadeFill(QImage& canvas, const QRect& rect, const QColor& topColour,
@@ -90,9 +88,16 @@ class BackgroundPainter {
     // + ".bmp"; a name with one is taken as it is (backslashes read as separators).
     static std::string PictureFilePath(const std::string& name, const std::string& programFolder);
 
+    // What the last painting of the table (not a preview) put on it.
+    const PaintedBackground& Painted() const { return painted_; }
+
   private:
-    using Painter = std::function<void(QImage& image, int tableWidth, int tableHeight)>;
-    void PaintOn(QImage& canvas, bool canvasOnly, const Painter& paint);
+    // The background of a picture of that size painted for a table of that size.
+    using Describe =
+        std::function<PaintedBackground(QSize extent, int tableWidth, int tableHeight)>;
+    void PaintOn(QImage& canvas, bool canvasOnly, const Describe& describe);
+    // The table was left as it was: that is its background now.
+    void KeepTableAsItWas(const QImage& canvas, bool canvasOnly);
     bool PaintPictureFile(QImage& canvas, const std::string& fileName, bool canvasOnly);
     void RepairCustomizedBackground();
 
@@ -101,6 +106,7 @@ class BackgroundPainter {
     PictureLookup pictures_;
     BackgroundGeometry geometry_;
     QImage* backgroundImage_ = nullptr;
+    PaintedBackground painted_;
 };
 
 }  // namespace tindle

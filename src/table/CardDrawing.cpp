@@ -68,8 +68,8 @@ void TableRenderer::CornersOn(Canvas& c, const QRect& card, bool upper, bool low
         if (corners.IsUpper(i) ? !upper : !lower) continue;
         const QPoint p = corners.points[static_cast<size_t>(i)];
         const QPoint b(p.x() - c.offsetX, p.y() - c.offsetY + Scroll());
-        if (!clip.contains(p) || !HasPixel(backgroundImage_, b.x(), b.y())) continue;
-        PutPixel(*c.image, p.x(), p.y(), PixelAt(backgroundImage_, b.x(), b.y()));
+        if (!clip.contains(p) || !HasBackgroundPixel(b.x(), b.y())) continue;
+        PutPixel(*c.image, p.x(), p.y(), backgrounds_.Painted().Pixel(b.x(), b.y()));
     }
     c.touched |= card;
 }

@@ -56,7 +56,6 @@ void CardPictures::ApplyShadowSetting(const SettingsRecord& settings) {
 void CardPictures::ApplyCardSize(const SettingsRecord& settings) {
     SetCardSize(settings.Get(field::CardSize));
     LoadCardPictures(settings);
-    spare_ = faces_[0].copy();
 }
 
 QImage CardPictures::LoadResourcePicture(std::string_view name) const {
@@ -82,19 +81,40 @@ void CardPictures::LoadCardPictures(const SettingsRecord& settings) {
         shadows_[form - 1] = Keyed(ShadowName(s, form), kShadowKey);
         borders_[form - 1] = Keyed(BorderName(s, form), kBorderKey);
     }
-    const std::string cardSet = ThreeDigits(settings.Get(field::CardSet));
-    for (int suit = 0; suit < 4; ++suit) {
-        const std::string name =
-            std::string("C") + s + cardSet + kSuitLetters[static_cast<size_t>(suit)];
-        const QImage sheet = Sized(LoadResourcePicture(name), 6 * width_, 4 * height_);
-        // Five cards a row: ranks 1..5, 6..10, then Jack, Queen and King.
-        for (int rank = 1; rank <= 13; ++rank) {
-            const int row = (rank - 1) / 5, column = (rank - 1) % 5;
-            faces_[kSuitBases[suit] + rank - 1] =
-                sheet.copy(column * width_, row * height_, width_, height_);
-        }
+    // The faces are cut from their sheets when a card of the suit is first drawn.
+    cardSet_ = ThreeDigits(settings.Get(field::CardSet));
+    faces_ = {};
+    facesCut_ = {};
+    spare_ = QImage();
+}
+
+void CardPictures::CutFaces(int suit) const {
+    const char s = letter_;
+    facesCut_[static_cast<size_t>(suit)] = true;
+    if (suit == kJokerSheet) {
+        faces_[kJokerIndex] = Sized(LoadResourcePicture(JokerName(s)), width_, height_);
+        return;
     }
-    faces_[kJokerIndex] = Sized(LoadResourcePicture(JokerName(s)), width_, height_);
+    const std::string name =
+        std::string("C") + s + cardSet_ + kSuitLetters[static_cast<size_t>(suit)];
+    const QImage sheet = Sized(LoadResourcePicture(name), 6 * width_, 4 * height_);
+    // Five cards a row: ranks 1..5, 6..10, then Jack, Queen and King.
+    for (int rank = 1; rank <= 13; ++rank) {
+        const int row = (rank - 1) / 5, column = (rank - 1) % 5;
+        faces_[static_cast<size_t>(kSuitBases[suit] + rank - 1)] =
+            sheet.copy(column * width_, row * height_, width_, height_);
+    }
+}
+
+const QImage& CardPictures::CutFace(int index) const {
+    const int suit = index == kJokerIndex ? kJokerSheet : index / 13;
+    if (!facesCut_[static_cast<size_t>(suit)]) CutFaces(suit);
+    return faces_[static_cast<size_t>(index)];
+}
+
+QImage& CardPictures::SpareCard() {
+    if (spare_.isNull()) spare_ = Face(0).copy();
+    return spare_;
 }
 
 void CardPictures::LoadCardBack(const SettingsRecord& settings) {
@@ -115,13 +135,13 @@ void CardPictures::LoadCardBack(const SettingsRecord& settings) {
 
 const QImage& CardPictures::Face(int index) const {
     if (index < 0 || index >= kFaceCount) return none_;
-    return faces_[static_cast<size_t>(index)];
+    return CutFace(index);
 }
 
 const QImage& CardPictures::FaceOfCard(int cardNumber) const {
     if (cardNumber < 1 || cardNumber > kLastCard) return none_;
-    if (cardNumber >= kFirstJoker) return faces_[kJokerIndex];
-    return faces_[static_cast<size_t>((cardNumber - 1) % 52)];
+    if (cardNumber >= kFirstJoker) return CutFace(kJokerIndex);
+    return CutFace((cardNumber - 1) % 52);
 }
 
 const QImage& CardPictures::RankMark(int rank) const {

@@ -12,7 +12,9 @@
 
 // The card pictures in memory: the 53 faces, the back, the marks of empty piles, the shadow
 // and stock-thickness strips, in the size the player chose. Created once at start-up and
-// passed by reference; reloaded when the size, the card set or the back changes.
+// passed by reference; reloaded when the size, the card set or the back changes. The faces
+// of a suit are cut from its sheet when one of them is first asked for (a start that shows
+// no cards never decodes the sheets); the library must outlive the pictures.
 
 namespace tindle {
 
@@ -57,7 +59,8 @@ class CardPictures {
 
     // Dimensions from the Card_Size setting, then every picture, then the spare card.
     void ApplyCardSize(const SettingsRecord& settings);
-    // Marks, back, shadows, borders, the four face sheets of the Card setting, the joker.
+    // Marks, back, shadows, borders; the faces (the four sheets of the Card setting and the
+    // joker) follow when first asked for.
     void LoadCardPictures(const SettingsRecord& settings);
     // The back alone (Back_Card setting). Medium backs other than 011 are the big back
     // scaled to the medium size.
@@ -79,20 +82,26 @@ class CardPictures {
     const QImage& Shadow(int form) const { return shadows_[form == 2 ? 1 : 0]; }
     const QImage& Border(int form) const { return borders_[form == 2 ? 1 : 0]; }
     // The spare card picture of the drawing code (a copy of face 0 after ApplyCardSize).
-    QImage& SpareCard() { return spare_; }
+    QImage& SpareCard();
 
     // A bitmap of the library; an empty picture when the name is not held.
     QImage LoadResourcePicture(std::string_view name) const;
 
   private:
     QImage Keyed(std::string_view name, QRgb key) const;
+    // The faces of one suit (0..3) or the joker (kJokerSheet), cut from the library.
+    static constexpr int kJokerSheet = 4;
+    void CutFaces(int suit) const;
+    const QImage& CutFace(int index) const;
 
     const ResourceLibrary& library_;
     int width_ = 71;
     int height_ = 96;
     char letter_ = 'B';
     int shadowMargin_ = kShadowMarginOn;
-    std::array<QImage, kFaceCount> faces_;
+    std::string cardSet_ = "001";
+    mutable std::array<QImage, kFaceCount> faces_;
+    mutable std::array<bool, 5> facesCut_{};
     std::array<QImage, kMarkCount> marks_;
     std::array<QImage, 2> shadows_;
     std::array<QImage, 2> borders_;

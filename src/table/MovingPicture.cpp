@@ -120,7 +120,7 @@ void TableRenderer::BuildDragImage(PileRef pile, int position) {
 // One step.
 
 void TableRenderer::DrawShadow(const QRect& r) {
-    QImage& window = surface_.Image();
+    QImage& window = WindowImage();
     const int margin = kShadowMarginOn;
     const int right = r.right() + 1, bottom = r.bottom() + 1;
     BlendOver(pictures_.Shadow(1), window, QPoint(right, r.top() + margin - 2));
@@ -130,7 +130,7 @@ void TableRenderer::DrawShadow(const QRect& r) {
 }
 
 void TableRenderer::DrawDitheredShadow(const QRect& r) {
-    QImage& window = surface_.Image();
+    QImage& window = WindowImage();
     const int right = r.right() + 1, bottom = r.bottom() + 1;
     const int w = window.width(), h = window.height();
     // Right of the picture: every second pixel, in a checkerboard.
@@ -161,7 +161,7 @@ bool TableRenderer::MoveImageTo(int x, int y, bool drop, bool fixCorners) {
     const int height = p.dragImageHeight > 0 ? p.dragImageHeight : CardHeight();
     const QRect before = ToQRect(p.dragRect);
     const QRect after(x, y, w, height);
-    QImage& window = surface_.Image();
+    QImage& window = WindowImage();
     QRect shown = after;
 
     // What the picture no longer covers, and its old shadow, come back from TableImage.

@@ -227,7 +227,7 @@ void TableRenderer::DrawEmptyStockMark() {
 void TableRenderer::RedrawRegion(const QRect& windowRect) {
     const QRect tableRect = windowRect.translated(0, Scroll()).intersected(tableImage_.rect());
     if (tableRect.isEmpty()) return;
-    CopyPixels(backgroundImage_, tableRect, tableImage_, tableRect.topLeft());
+    CopyBackground(tableRect, tableImage_, tableRect.topLeft());
     Canvas c = TableCanvas();
     c.clip = tableRect;
     const QRect area = tableRect.translated(0, -Scroll());

@@ -75,8 +75,8 @@ void TableRenderer::FadeInCard(int card, int x, int y) {
         // The card shows through the table more and more, on the window only.
         for (int step = 1; step < kFadeSteps; ++step) {
             FlushPending();
-            CopyPixels(tableImage_, at.translated(0, Scroll()), surface_.Image(), at.topLeft());
-            QPainter painter(&surface_.Image());
+            CopyPixels(tableImage_, at.translated(0, Scroll()), WindowImage(), at.topLeft());
+            QPainter painter(&WindowImage());
             painter.setOpacity(static_cast<double>(step) / kFadeSteps);
             painter.drawImage(at.topLeft(), picture);
             painter.end();

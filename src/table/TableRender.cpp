@@ -48,7 +48,6 @@ QImage RenderTableImage(Game& game, SettingsRecord& settings, CardPictures& pict
     QuietMessagePort quiet;
     TableRenderer renderer(game, layout, settings, pictures, time, sounds,
                            messages ? *messages : quiet);
-    renderer.SetScreenSize(width, height);
     renderer.SetWindowSize(width, height);
     game.flags.gameInProgress = true;
     renderer.PaintBackground();

@@ -1,6 +1,8 @@
 // The renderer's images, canvases and the road from TableImage to the window.
 #include "table/TableRenderer.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 #include "model/Game.h"
@@ -41,31 +43,21 @@ TableRenderer::TableRenderer(Game& game, TMainGame& layout, SettingsRecord& sett
       sounds_(sounds),
       messages_(messages),
       tableImage_(BlankTable(1, 1)),
-      backgroundImage_(BlankTable(1, 1)),
       dragImage_(BlankTable(1, 1)),
       backgrounds_(settings, messages, [&pictures](std::string_view name) {
           return pictures.LoadResourcePicture(name);
-      }) {
-    backgrounds_.SetBackgroundImage(&backgroundImage_);
-}
+      }) {}
 
 // ---------------------------------------------------------------------------------------
 // Sizes.
-
-void TableRenderer::SetScreenSize(int width, int height) {
-    screenWidth_ = std::max(width, 0);
-    screenHeight_ = std::max(height, 0);
-    SetWindowSize(windowWidth_, windowHeight_);
-}
 
 void TableRenderer::SetWindowSize(int width, int height) {
     windowWidth_ = std::max(width, 1);
     windowHeight_ = std::max(height, 1);
     surface_.Resize(windowWidth_, windowHeight_);
-    const int w = std::max(screenWidth_, windowWidth_) + kTableImageSlack;
-    const int h = std::max(screenHeight_, windowHeight_) + kTableImageSlack;
-    GrowKeeping(tableImage_, w, h);
-    GrowKeeping(backgroundImage_, w, h);
+    // The table picture follows the window (it never shrinks): a table the size of the
+    // screen would hold mostly pixels no window shows.
+    GrowKeeping(tableImage_, windowWidth_ + kTableImageSlack, windowHeight_ + kTableImageSlack);
     BackgroundGeometry g = backgrounds_.Geometry();
     g.tableWidth = windowWidth_;
     g.tableHeight = windowHeight_;
@@ -113,7 +105,7 @@ TableRenderer::Canvas TableRenderer::TableCanvas() {
 
 TableRenderer::Canvas TableRenderer::WindowCanvas() {
     Canvas c;
-    c.image = &surface_.Image();
+    c.image = &WindowImage();
     c.clip = surface_.Rect();
     return c;
 }
@@ -128,9 +120,35 @@ TableRenderer::Canvas TableRenderer::DragCanvas(int originX, int originY) {
     return c;
 }
 
+QImage& TableRenderer::WindowImage() {
+    surface_.MakeImage(tableImage_, QPoint(0, Scroll()));
+    return surface_.Image();
+}
+
+WindowSurface& TableRenderer::Surface() {
+    WindowImage();
+    return surface_;
+}
+
+bool TableRenderer::WindowHasOwnPicture() const {
+    return surface_.HasImage();
+}
+
+void TableRenderer::PaintWindow(QPainter& painter, const QRect& region) {
+    SyncSurface();
+    const QImage& source = surface_.HasImage() ? surface_.Image() : tableImage_;
+    const QPoint origin = surface_.HasImage() ? QPoint(0, 0) : QPoint(0, Scroll());
+    const QRect from = region.translated(origin);
+    if (!surface_.Rect().contains(region) || !source.rect().contains(from))
+        painter.fillRect(region, DefaultTableGreen(kManyColours));
+    painter.drawImage(region.topLeft(), source, from);
+}
+
 void TableRenderer::FlushPending() {
     if (!surface_.HasPending()) return;
     const QRegion pending = surface_.TakePending();
+    // Without a picture of its own the window shows the table picture: nothing to bring over.
+    if (!surface_.HasImage()) return;
     for (const QRect& r : pending)
         CopyPixels(tableImage_, r.translated(0, Scroll()), surface_.Image(), r.topLeft());
 }
@@ -142,8 +160,9 @@ void TableRenderer::SyncSurface() {
 void TableRenderer::ShowTableRect(const QRect& windowRect) {
     if (windowRect.isEmpty()) return;
     FlushPending();
-    CopyPixels(tableImage_, windowRect.translated(0, Scroll()), surface_.Image(),
-               windowRect.topLeft());
+    if (surface_.HasImage())
+        CopyPixels(tableImage_, windowRect.translated(0, Scroll()), surface_.Image(),
+                   windowRect.topLeft());
     surface_.RepaintNow(windowRect);
 }
 
@@ -155,8 +174,9 @@ void TableRenderer::InvalidateWindow(const QRect& windowRect) {
 
 void TableRenderer::PresentTable() {
     surface_.TakePending();
-    CopyPixels(tableImage_, QRect(0, Scroll(), surface_.Width(), surface_.Height()),
-               surface_.Image(), QPoint(0, 0));
+    if (surface_.HasImage())
+        CopyPixels(tableImage_, QRect(0, Scroll(), surface_.Width(), surface_.Height()),
+                   surface_.Image(), QPoint(0, 0));
     surface_.RepaintNow(surface_.Rect());
 }
 
@@ -245,8 +265,8 @@ void TableRenderer::BlitCard(Canvas& c, const QImage& picture, int x, int y, int
             const QPoint b(p.x() - c.offsetX, p.y() - c.offsetY + Scroll());
             if (moving && corners.corner[static_cast<size_t>(i)] == CardCorners::LowerRight) {
                 value = kMovingCornerGrey;
-            } else if (HasPixel(backgroundImage_, b.x(), b.y())) {
-                value = PixelAt(backgroundImage_, b.x(), b.y());
+            } else if (HasBackgroundPixel(b.x(), b.y())) {
+                value = backgrounds_.Painted().Pixel(b.x(), b.y());
             }
         }
         PutPixel(*c.image, p.x(), p.y(), value);
@@ -276,9 +296,25 @@ void TableRenderer::BlendOnto(Canvas& c, const QImage& picture, int x, int y) {
 void TableRenderer::CopyFromBackground(Canvas& c, const QRect& windowRect) {
     if (windowRect.isEmpty()) return;
     const QPoint at = c.ToImage(windowRect.left(), windowRect.top());
-    CopyPixels(backgroundImage_, windowRect.translated(0, Scroll()), *c.image, at,
-               c.clip.intersected(c.image->rect()));
+    CopyBackground(windowRect.translated(0, Scroll()), *c.image, at,
+                   c.clip.intersected(c.image->rect()));
     c.touched |= windowRect;
+}
+
+QImage TableRenderer::BackgroundImage() const {
+    return backgrounds_.Painted().ToImage(tableImage_.size());
+}
+
+bool TableRenderer::HasBackgroundPixel(int x, int y) const {
+    return HasPixel(tableImage_, x, y);
+}
+
+void TableRenderer::CopyBackground(const QRect& tableRect, QImage& dst, QPoint at,
+                                   const QRect& clip) const {
+    // Only the table picture's own area has a background.
+    const QRect from = tableRect.intersected(tableImage_.rect());
+    if (from.isEmpty()) return;
+    backgrounds_.Painted().Draw(from, dst, at + (from.topLeft() - tableRect.topLeft()), clip);
 }
 
 }  // namespace tindle

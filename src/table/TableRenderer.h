@@ -14,11 +14,12 @@
 #include "table/WindowSurface.h"
 
 // The table on screen. It keeps the composed picture of the table (TableImage, unscrolled
-// table coordinates, at least the screen's size plus 30 pixels each way), the background
-// alone (BackgroundImage, the source of every erase and of the rounded card corners), the
-// picture of cards being moved (DragImage) and the window's surface, and draws cards, pile
-// marks, the stock's thickness, moving pictures with their shadows, selections, highlights
-// and joker labels into them, as play asks through TableView.
+// table coordinates, at least the largest window's size plus 30 pixels each way), what the
+// painting of its background put there (kept as a short description rather than a second
+// picture: the source of every erase and of the rounded card corners), the picture of cards
+// being moved (DragImage) and the window's surface, and draws cards, pile marks, the stock's
+// thickness, moving pictures with their shadows, selections, highlights and joker labels
+// into them, as play asks through TableView.
 //
 // Coordinates given to it are window (scrolled) coordinates, as the layout's getters give
 // them; drawing into TableImage adds the scroll offset of the layout. "On the window" means
@@ -26,10 +27,13 @@
 // flight or a drag step shows only the rectangles that changed, never the whole window.
 //
 // How the window uses it: the table widget implements SurfaceObserver and passes itself to
-// SetObserver; its paint event calls SyncSurface() and then paints Surface().Image(); its
-// resize calls SetWindowSize (and SetScreenSize when the screen changes), then the layout,
-// PaintBackground and RepaintTable. tindle-cli and the open-a-game preview use it without
-// any window (RenderTableImage in TableRender.h).
+// SetObserver; its paint event calls PaintWindow (the surface, or the table picture while
+// nothing was ever drawn on the window alone, so that the window-sized picture is made only
+// when a first card moves); its resize calls SetWindowSize, then the layout, PaintBackground
+// and RepaintTable. tindle-cli and the open-a-game preview use it without any window
+// (RenderTableImage in TableRender.h).
+
+class QPainter;
 
 namespace tindle {
 
@@ -43,17 +47,15 @@ class TimePort;
 
 class TableRenderer : public TableView {
   public:
-    // Extra pixels the table pictures have beyond the screen in each direction.
+    // Extra pixels the table picture has beyond the window in each direction.
     static constexpr int kTableImageSlack = 30;
 
     TableRenderer(Game& game, TMainGame& layout, SettingsRecord& settings, CardPictures& pictures,
                   TimePort& time, SoundPort& sounds, MessagePort& messages);
 
     // ---- Sizes and the window.
-    // The screen: TableImage and BackgroundImage are at least its size + 30 each way.
-    void SetScreenSize(int width, int height);
-    // The window's table (its client area): the surface takes this size, the table pictures
-    // grow when needed, and the background is painted for this table.
+    // The window's table (its client area): the surface takes this size, TableImage grows to
+    // at least this size + 30 each way, and the background is painted for this table.
     void SetWindowSize(int width, int height);
     // Whether the main vertical scroll bar shows (the faded background reaches further).
     void SetScrollBarVisible(bool visible);
@@ -61,13 +63,21 @@ class TableRenderer : public TableView {
     void SetDisplayColours(long long colours);
     void SetObserver(SurfaceObserver* observer) { surface_.SetObserver(observer); }
 
-    WindowSurface& Surface() { return surface_; }
-    // Brings invalidated parts of the surface up to date from TableImage (the widget calls
-    // it before painting).
+    // The window's surface, with a picture of its own from now on.
+    WindowSurface& Surface();
+    // Whether the surface has been given a picture of its own (something was drawn on the
+    // window alone, or Surface() was asked for).
+    bool WindowHasOwnPicture() const;
+    // Brings invalidated parts of the surface up to date from TableImage (PaintWindow does).
     void SyncSurface();
+    // Paints a region of the window: the surface's picture, or TableImage while the surface
+    // has none; a region beyond both is the default green.
+    void PaintWindow(QPainter& painter, const QRect& region);
 
     const QImage& TableImage() const { return tableImage_; }
-    const QImage& BackgroundImage() const { return backgroundImage_; }
+    // The table's background alone, as large as TableImage. It is drawn on request from
+    // what the last background painting put on the table; no such picture is kept.
+    QImage BackgroundImage() const;
     const QImage& DragImage() const { return dragImage_; }
     BackgroundPainter& Backgrounds() { return backgrounds_; }
 
@@ -153,6 +163,8 @@ class TableRenderer : public TableView {
         draw(c);
         if (target == DrawTarget::Both) ShowTableRect(c.touched);
     }
+    // The surface's own picture, made from TableImage when it has none yet.
+    QImage& WindowImage();
     void ShowTableRect(const QRect& windowRect);
     void InvalidateWindow(const QRect& windowRect);
     void FlushPending();
@@ -162,6 +174,11 @@ class TableRenderer : public TableView {
     void BlitPicture(Canvas& c, const QImage& picture, int x, int y);
     void BlendOnto(Canvas& c, const QImage& picture, int x, int y);
     void CopyFromBackground(Canvas& c, const QRect& windowRect);
+    // The background's pixels of a TableImage rectangle drawn into dst at `at` (clipped).
+    void CopyBackground(const QRect& tableRect, QImage& dst, QPoint at,
+                        const QRect& clip = QRect()) const;
+    // Whether a TableImage point has a background pixel (lies inside the table picture).
+    bool HasBackgroundPixel(int x, int y) const;
     void RaiseTableBottom(const Canvas& c, int y);
 
     void CardOn(Canvas& c, int card, int x, int y, bool moving);
@@ -218,12 +235,9 @@ class TableRenderer : public TableView {
     MessagePort& messages_;
 
     QImage tableImage_;
-    QImage backgroundImage_;
     QImage dragImage_;
     WindowSurface surface_;
     BackgroundPainter backgrounds_;
-    int screenWidth_ = 0;
-    int screenHeight_ = 0;
     int windowWidth_ = 0;
     int windowHeight_ = 0;
 

@@ -6,23 +6,31 @@
 
 namespace tindle {
 
-WindowSurface::WindowSurface() : image_(1, 1, QImage::Format_RGB32) {
-    image_.fill(Qt::black);
-}
+WindowSurface::WindowSurface() = default;
 
 void WindowSurface::Resize(int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (width == image_.width() && height == image_.height()) return;
+    if (width == size_.width() && height == size_.height()) return;
+    size_ = QSize(width, height);
+    pending_ = pending_.intersected(Rect());
+    if (!HasImage()) return;
     QImage resized(width, height, QImage::Format_RGB32);
     resized.fill(Qt::black);
     CopyPixels(image_, image_.rect(), resized, QPoint(0, 0));
     image_ = std::move(resized);
-    pending_ = pending_.intersected(image_.rect());
+}
+
+void WindowSurface::MakeImage(const QImage& table, QPoint origin) {
+    if (HasImage()) return;
+    image_ = QImage(size_, QImage::Format_RGB32);
+    image_.fill(Qt::black);
+    CopyPixels(table, QRect(origin, size_), image_, QPoint(0, 0));
+    pending_ = QRegion();
 }
 
 void WindowSurface::AddPending(const QRect& rect) {
-    const QRect r = rect.intersected(image_.rect());
+    const QRect r = rect.intersected(Rect());
     if (!r.isEmpty()) pending_ += r;
 }
 
@@ -33,12 +41,12 @@ QRegion WindowSurface::TakePending() {
 }
 
 void WindowSurface::RepaintNow(const QRect& rect) {
-    const QRect r = rect.intersected(image_.rect());
+    const QRect r = rect.intersected(Rect());
     if (observer_ && !r.isEmpty()) observer_->RepaintNow(r);
 }
 
 void WindowSurface::Update(const QRect& rect) {
-    const QRect r = rect.intersected(image_.rect());
+    const QRect r = rect.intersected(Rect());
     if (observer_ && !r.isEmpty()) observer_->Update(r);
 }
 

@@ -10,6 +10,10 @@
 // before the call returns) or at its next paint. Pixel (x, y) of the surface is the point
 // (x, y) of the window, in the same (scrolled) coordinates the layout's getters give.
 //
+// The surface has no picture of its own until something is first drawn on the window alone
+// (a moving card, a drag): until then the window shows the table picture itself, which then
+// holds exactly what the surface would, and the window-sized picture is not made at all.
+//
 // The drawing code stays free of widgets: it only knows this image and the small observer
 // below, which the widget implements (RepaintNow: QWidget::repaint(rect); Update:
 // QWidget::update(rect)). tindle-cli renders without any observer.
@@ -29,13 +33,19 @@ class WindowSurface {
   public:
     WindowSurface();
 
-    // The surface takes the window's size; the old picture is kept where it still fits and
-    // the rest is black until the next present.
+    // The surface takes the window's size; its own picture, when it has one, is kept where it
+    // still fits and the rest is black until the next present.
     void Resize(int width, int height);
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
-    QRect Rect() const { return image_.rect(); }
+    int Width() const { return size_.width(); }
+    int Height() const { return size_.height(); }
+    QRect Rect() const { return QRect(QPoint(0, 0), size_); }
 
+    // Whether the surface has its own picture yet.
+    bool HasImage() const { return !image_.isNull(); }
+    // Gives it its own picture: the window's part of the table picture, from origin on. Rectangles
+    // pending until then are taken with it.
+    void MakeImage(const QImage& table, QPoint origin);
+    // Its own picture (null before MakeImage).
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
 
@@ -51,6 +61,7 @@ class WindowSurface {
     void Update(const QRect& rect);
 
   private:
+    QSize size_{1, 1};
     QImage image_;
     QRegion pending_;
     SurfaceObserver* observer_ = nullptr;

@@ -183,7 +183,24 @@ TEST_F(OpenGameProgram, AReturningPlayerGetsNoChooserAndNoDeal) {
     StartWith([](TfrmOpenGame& d) { d.reject(); });
     EXPECT_EQ(chooserOpened, 0);
     EXPECT_FALSE(app->game.flags.gameInProgress);
-    EXPECT_FALSE(chooser->Dialog()->isVisible());
+    EXPECT_EQ(chooser->Dialog(), nullptr) << "the chooser is made only when first shown";
+
+    // The Open command makes it then, and every later Open shows that same dialog again.
+    TfrmOpenGame* first = nullptr;
+    QTimer::singleShot(0, window.get(), [&] {
+        first = chooser->Dialog();
+        if (first) first->reject();
+    });
+    window->Commands().Menu().mnuOpen->trigger();
+    ASSERT_NE(first, nullptr);
+    TfrmOpenGame* second = nullptr;
+    QTimer::singleShot(0, window.get(), [&] {
+        second = chooser->Dialog();
+        if (second) second->reject();
+    });
+    window->Commands().Menu().mnuOpen->trigger();
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(window->findChildren<TfrmOpenGame*>().size(), 1);
 }
 
 TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelected) {
@@ -195,6 +212,7 @@ TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelecte
     });
     ASSERT_TRUE(app->game.flags.gameInProgress);
     const std::string firstNumber = app->settings.Get(field::GameNumber);
+    TfrmOpenGame* const shownAtStart = chooser->Dialog();
 
     QString selected;
     QTimer::singleShot(0, chooser->Dialog(), [&] {
@@ -207,6 +225,7 @@ TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelecte
     const MainMenu& menu = window->Commands().Menu();
     EXPECT_EQ(menu.mnuOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F12));
     menu.mnuOpen->trigger();
+    EXPECT_EQ(chooser->Dialog(), shownAtStart) << "the dialog of the start is shown again";
     EXPECT_EQ(selected, "Klondike");
     int confirmations = 0;
     for (const auto& m : messages->messages)

@@ -40,7 +40,6 @@ class RenderedPlay : public ::testing::Test {
         pictures_->ApplyCardSize(settings_);
         renderer_ = std::make_unique<TableRenderer>(game_, layout_, settings_, *pictures_, time_,
                                                     sounds_, messages_);
-        renderer_->SetScreenSize(1024, 768);
         renderer_->SetWindowSize(1024, 768);
         ui_.layoutInputs = HeadlessLayoutInputs(1024, 768);
         ctx_ = std::make_unique<PlayContext>(PlayContext{game_, settings_, layout_, catalogue_,
@@ -55,7 +54,6 @@ class RenderedPlay : public ::testing::Test {
         QuietTimePort time;
         QuietMessagePort messages;
         TableRenderer fresh(game_, layout, settings_, *pictures_, time, sounds, messages);
-        fresh.SetScreenSize(1024, 768);
         fresh.SetWindowSize(1024, 768);
         fresh.PaintBackground();
         fresh.RepaintTable(false);

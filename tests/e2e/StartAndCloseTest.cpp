@@ -131,12 +131,20 @@ TEST_F(StartAndClose, TheLayoutFollowsTheWindowSize) {
 
 TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {
     TfrmMain& w = Start();
+    // At rest the window shows the table picture itself: no window-sized picture of its own
+    // was made for it.
+    EXPECT_FALSE(app->renderer.WindowHasOwnPicture());
+    const QImage atRest = w.imgSfondo->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(atRest, app->renderer.TableImage().copy(
+                          QRect(QPoint(0, app->mainGame.scrollOffset), w.imgSfondo->size())));
     const QImage& surface = app->renderer.Surface().Image();
+    EXPECT_EQ(surface, atRest);
     EXPECT_EQ(surface.size(), w.imgSfondo->size());
     // The marks of the empty piles stand out from the background under them.
     const TMainGame& layout = app->mainGame;
     const int width = app->pictures.CardWidth();
     const int height = app->pictures.CardHeight();
+    const QImage background = app->renderer.BackgroundImage();
     int marked = 0;
     for (const QPoint corner :
          {QPoint(layout.DestX(0), layout.DestY(0)), QPoint(layout.AppoggX(0), layout.AppoggY(0)),
@@ -146,7 +154,7 @@ TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {
         bool differs = false;
         for (int y = card.top(); y <= card.bottom() && !differs; y += 2)
             for (int x = card.left(); x <= card.right() && !differs; x += 2)
-                differs = surface.pixel(x, y) != app->renderer.BackgroundImage().pixel(x, y);
+                differs = surface.pixel(x, y) != background.pixel(x, y);
         marked += differs;
     }
     EXPECT_EQ(marked, 3);

@@ -7,6 +7,7 @@
 #include "shell/settings/SettingsInit.h"
 #include "table/BackgroundPainter.h"
 #include "table/DefaultSettings.h"
+#include "table/PaintedBackground.h"
 #include "table/TableColours.h"
 
 namespace tindle::test {
@@ -33,6 +34,37 @@ class BackgroundTest : public ::testing::Test {
         return tile;
     }
 
+    // A picture whose every pixel differs from its neighbours.
+    static QImage Pattern(int width, int height) {
+        QImage picture(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                picture.setPixel(x, y, qRgb(x * 30, y * 40, 100 + x + y));
+        return picture;
+    }
+    // What was painted, drawn again whole, in parts and pixel by pixel, matches the canvas;
+    // beyond the painted extent it is black.
+    void ExpectPaintedMatchesCanvas(const char* what) {
+        const PaintedBackground& painted = painter_.Painted();
+        EXPECT_EQ(painted.ToImage(canvas_.size()), canvas_) << what;
+        QImage part(40, 30, QImage::Format_RGB32);
+        part.fill(Qt::white);
+        painted.Draw(QRect(57, 61, 50, 40), part, QPoint(3, 2));
+        EXPECT_EQ(part.copy(3, 2, 37, 28), canvas_.copy(57, 61, 37, 28)) << what;
+        EXPECT_EQ(part.pixel(2, 2), qRgb(255, 255, 255)) << what << ": nothing left of at";
+        for (const QPoint p : {QPoint(0, 0), QPoint(99, 79), QPoint(100, 81), QPoint(129, 109)})
+            EXPECT_EQ(painted.Pixel(p.x(), p.y()), canvas_.pixel(p)) << what;
+        EXPECT_EQ(painted.Pixel(130, 5), qRgb(0, 0, 0)) << what;
+        EXPECT_EQ(painted.Pixel(5, 110), qRgb(0, 0, 0)) << what;
+        EXPECT_EQ(painted.Pixel(-1, 5), qRgb(0, 0, 0)) << what;
+        QImage clipped(20, 20, QImage::Format_RGB32);
+        clipped.fill(Qt::white);
+        painted.Draw(QRect(120, 100, 20, 20), clipped, QPoint(0, 0), QRect(0, 0, 5, 20));
+        EXPECT_EQ(clipped.pixel(4, 4), canvas_.pixel(124, 104)) << what;
+        EXPECT_EQ(clipped.pixel(4, 15), qRgb(0, 0, 0)) << what << ": below the extent";
+        EXPECT_EQ(clipped.pixel(5, 4), qRgb(255, 255, 255)) << what << ": outside the clip";
+    }
+
     TempDir dir_;
     SettingsRecord settings_;
     RecordingMessages messages_;
@@ -40,6 +72,7 @@ class BackgroundTest : public ::testing::Test {
     BackgroundPainter painter_{settings_, messages_, [this](std::string_view name) {
                                    looked.emplace_back(name);
                                    if (name == "B499" || name == "B500") return Picture(0xff0000);
+                                   if (name == "B498" || name == "B501") return Pattern(7, 5);
                                    return QImage();
                                }};
     QImage canvas_{130, 110, QImage::Format_RGB32};
@@ -192,6 +225,39 @@ TEST_F(BackgroundTest, AFileThatIsNoPictureCountsAsMissing) {
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(canvas_.pixelColor(50, 50), QColor(0, 96, 0));
     EXPECT_EQ(settings_.Get(field::CustomizedBackground), "Y") << "a preview repairs nothing";
+}
+
+TEST_F(BackgroundTest, WhatWasPaintedIsKeptAndDrawsTheSamePixelsAgain) {
+    EXPECT_EQ(painter_.Painted().Pixel(3, 3), qRgb(0, 0, 0)) << "nothing painted yet: black";
+    settings_.Put(field::BackgroundDef, "N");
+    settings_.Put(field::BackgroundBmp, "0");
+    settings_.Put(field::BackgroundFixedCol, std::to_string(Stored(0, 200, 100)));
+    settings_.Put(field::FadeBackground, "Y");
+    painter_.PaintBackground(canvas_);
+    ExpectPaintedMatchesCanvas("fade");
+    painter_.SetGeometry({100, 80, true, kManyColours});
+    painter_.PaintBackground(canvas_);
+    ExpectPaintedMatchesCanvas("fade reaching under the scroll bar");
+    painter_.PaintBackgroundKind(canvas_, 498, 498, "", false, 0);
+    ExpectPaintedMatchesCanvas("tiled");
+    painter_.PaintBackgroundKind(canvas_, 501, 501, "", false, 0);
+    ExpectPaintedMatchesCanvas("drawn once");
+    settings_.Put(field::BackgroundDef, "Y");
+    painter_.PaintBackground(canvas_);
+    ExpectPaintedMatchesCanvas("default");
+
+    // A preview keeps what the table had.
+    const QImage table = canvas_.copy();
+    QImage sample(30, 30, QImage::Format_RGB32);
+    painter_.PaintBackgroundKind(sample, 498, 498, "", true, 0);
+    EXPECT_EQ(painter_.Painted().ToImage(table.size()), table);
+
+    // A picture the library lacks leaves the table as it was, cards and all: that is what
+    // an erase shows afterwards.
+    canvas_.setPixel(60, 70, qRgb(1, 2, 3));
+    painter_.PaintBackgroundKind(canvas_, 302, 302, "", false, 0);
+    EXPECT_EQ(painter_.Painted().Pixel(60, 70), qRgb(1, 2, 3));
+    ExpectPaintedMatchesCanvas("left as it was");
 }
 
 }  // namespace

@@ -85,6 +85,23 @@ TEST_F(CardPicturesTest, FacesAreSlicedFromTheSuitSheetsByCardNumber) {
     }
 }
 
+TEST_F(CardPicturesTest, FacesCutWhenFirstDrawnAreThoseOfTheChoiceLoaded) {
+    CardPictures pictures(library_);
+    pictures.ApplyCardSize(settings_);
+    // The preferences change after the load; the faces follow the load until the next one.
+    settings_.Put(field::CardSet, "003");
+    settings_.Put(field::CardSize, "M");
+    EXPECT_TRUE(SamePixels(pictures.FaceOfCard(27), SheetCell('B', 'C', 1, 71, 96)));
+    EXPECT_TRUE(SamePixels(pictures.FaceOfCard(105), library_.Bitmap(JokerName('B'))));
+    pictures.ApplyCardSize(settings_);
+    ASSERT_EQ(pictures.CardWidth(), 59);
+    const QImage set3 = library_.Bitmap(FaceSheetName('M', 3, 'H'));
+    ASSERT_FALSE(set3.isNull());
+    EXPECT_TRUE(SamePixels(pictures.Face(0), set3.copy(0, 0, 59, 80)));
+    EXPECT_TRUE(SamePixels(pictures.SpareCard(), pictures.Face(0)));
+    EXPECT_EQ(pictures.FaceOfCard(105).size(), QSize(59, 80));
+}
+
 TEST_F(CardPicturesTest, MarksLoadInTheirOrderAndCourtRanksShareTheReserveMarks) {
     settings_.Put(field::CardSize, "M");
     CardPictures pictures(library_);

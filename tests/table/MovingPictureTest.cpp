@@ -1,6 +1,8 @@
 // Moving pictures: lifting cards, one step of a drag, a card's flight.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "RendererFixture.h"
 #include "table/FlightPath.h"
 
@@ -69,6 +71,36 @@ TEST_F(MoveTest, LiftingDrawsTheTableWithoutTheCardsAndTheCardsIntoTheDragPictur
     game_.piles.Get(column) = before.substr(0, static_cast<size_t>(count - 3) * 3);
     EXPECT_EQ(table, FreshTable()) << "the table without the lifted cards";
     game_.piles.Get(column) = before;
+}
+
+TEST_F(MoveTest, TheWindowGetsAPictureOfItsOwnOnlyWhenACardFirstMovesOnIt) {
+    settings_.Put(field::CardsShadowed, "N");
+    LiftTopOfFirstColumn();
+    renderer_->PresentTable();
+    EXPECT_FALSE(renderer_->WindowHasOwnPicture()) << "at rest the window shows the table";
+    ASSERT_FALSE(window_.repainted.empty()) << "the whole window is still shown";
+    // What the window paints meanwhile is the table picture.
+    QImage painted(width_, height_, QImage::Format_RGB32);
+    painted.fill(kSentinel);
+    {
+        QPainter painter(&painted);
+        renderer_->PaintWindow(painter, QRect(0, 0, width_, height_));
+    }
+    EXPECT_EQ(painted, renderer_->TableImage().copy(0, 0, width_, height_));
+
+    const QPoint to = start_ + QPoint(40, 30);
+    ASSERT_TRUE(renderer_->MoveImageTo(to.x(), to.y(), false, false));
+    EXPECT_TRUE(renderer_->WindowHasOwnPicture());
+    const QImage& surface = renderer_->Surface().Image();
+    EXPECT_EQ(surface.size(), QSize(width_, height_));
+    EXPECT_EQ(surface.copy(QRect(to, QSize(71, 96))), renderer_->DragImage().copy(0, 0, 71, 96));
+    const QRect away(0, height_ - 40, width_, 40);
+    EXPECT_EQ(surface.copy(away), renderer_->TableImage().copy(away));
+    {
+        QPainter painter(&painted);
+        renderer_->PaintWindow(painter, QRect(0, 0, width_, height_));
+    }
+    EXPECT_EQ(painted, surface) << "from now on the window shows its own picture";
 }
 
 TEST_F(MoveTest, AMoveByLessThanAPixelDrawsNothing) {

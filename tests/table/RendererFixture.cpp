@@ -64,7 +64,6 @@ void RendererTest::Build(int gameId, char size, int width, int height) {
 
     renderer_ = std::make_unique<TableRenderer>(game_, layout_, settings_, *pictures_, time_,
                                                 sounds_, messages_);
-    renderer_->SetScreenSize(width_, height_);
     renderer_->SetWindowSize(width_, height_);
     renderer_->SetObserver(&window_);
 }
@@ -96,7 +95,6 @@ QImage RendererTest::FreshTable() {
     RecordingTime time;
     RecordingMessages messages;
     TableRenderer fresh(game_, layout, settings_, *pictures_, time, sounds, messages);
-    fresh.SetScreenSize(width_, height_);
     fresh.SetWindowSize(width_, height_);
     fresh.PaintBackground();
     fresh.RepaintTable(false);

@@ -55,6 +55,21 @@ TEST_F(ResourceLibraryTest, HoldsEveryNameTheProgramAsksForWithItsSize) {
     EXPECT_GT(checked, 250);
 }
 
+// Reading the library's pictures needs no image-format plugin: none is loaded for them.
+TEST_F(ResourceLibraryTest, PicturesAreReadWithoutLoadingImageFormatPlugins) {
+    auto pluginsLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        if (!maps.open(QIODevice::ReadOnly)) return false;
+        return maps.readAll().contains("/imageformats/");
+    };
+    ASSERT_FALSE(pluginsLoaded()) << "loaded before the test";
+    EXPECT_FALSE(library_.Bitmap("DB011").isNull());
+    const CursorPicture cursor = library_.Cursor("CUR_ARROW1A");
+    EXPECT_FALSE(cursor.IsNull());
+    EXPECT_FALSE(cursor.image.text("HotSpotX").isEmpty()) << "the PNG's text comes along";
+    EXPECT_FALSE(pluginsLoaded());
+}
+
 TEST_F(ResourceLibraryTest, NamesAreFoundWithoutRegardToCase) {
     const QImage upper = library_.Bitmap("DB011");
     ASSERT_FALSE(upper.isNull());
