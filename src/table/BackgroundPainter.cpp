@@ -24,11 +24,6 @@ constexpr int kFadeBands = 256;
 // The fade reaches further down while the vertical scroll bar shows.
 constexpr int kFadeExtraWithScrollBar = 80;
 
-QImage AsTablePixels(const QImage& picture) {
-    if (picture.isNull() || picture.format() == QImage::Format_RGB32) return picture;
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
-
 }  // namespace
 
 BackgroundPainter::BackgroundPainter(SettingsRecord& settings, MessagePort& messages,
@@ -66,26 +61,11 @@ void BackgroundPainter::PaintOn(QImage& canvas, bool canvasOnly, const Describe&
         describe(canvas.size(), forTable ? geometry_.tableWidth : canvas.width(),
                  forTable ? geometry_.tableHeight : canvas.height());
     painted.Draw(canvas.rect(), canvas, QPoint(0, 0));
-    if (canvasOnly) return;
-    painted_ = painted;
-    if (!backgroundImage_ || backgroundImage_ == &canvas) return;
-    QImage& background = *backgroundImage_;
-    if (background.size() == canvas.size() && background.format() == canvas.format()) {
-        CopyPixels(canvas, canvas.rect(), background, QPoint(0, 0));
-    } else {
-        const int width = geometry_.tableWidth > 0 ? geometry_.tableWidth : background.width();
-        const int height = geometry_.tableHeight > 0 ? geometry_.tableHeight : background.height();
-        describe(background.size(), width, height)
-            .Draw(background.rect(), background, QPoint(0, 0));
-    }
+    if (!canvasOnly) painted_ = painted;
 }
 
 void BackgroundPainter::KeepTableAsItWas(const QImage& canvas, bool canvasOnly) {
-    if (canvasOnly) return;
-    painted_ = PaintedBackground::Copy(canvas);
-    if (!backgroundImage_ || backgroundImage_ == &canvas) return;
-    if (backgroundImage_->size() == canvas.size() && backgroundImage_->format() == canvas.format())
-        CopyPixels(canvas, canvas.rect(), *backgroundImage_, QPoint(0, 0));
+    if (!canvasOnly) painted_ = PaintedBackground::Copy(canvas);
 }
 
 void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long colourOrNumber,
@@ -115,8 +95,7 @@ void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long 
         return;
     }
     if (kind >= background::kFirstPicture) {
-        const QImage picture =
-            AsTablePixels(pictures_ ? pictures_(BackgroundName(kind)) : QImage());
+        const QImage picture = pictures_ ? pictures_(BackgroundName(kind)) : QImage();
         // A picture the library does not hold leaves the table as it was.
         if (picture.isNull()) {
             KeepTableAsItWas(canvas, canvasOnly);
@@ -147,7 +126,7 @@ bool BackgroundPainter::PaintPictureFile(QImage& canvas, const std::string& file
     const std::string path = PictureFilePath(name, settings_.ProgramDir());
     const QString file = QString::fromStdString(path);
     QImage picture;
-    if (QFileInfo(file).isFile()) picture = AsTablePixels(QImage(file));
+    if (QFileInfo(file).isFile()) picture = QImage(file);
     if (picture.isNull()) {
         // A file that is gone, or that holds no picture, is reported by its path.
         messages_.Information(std::string(kNotFoundMessage) + path);

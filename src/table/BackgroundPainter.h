@@ -14,9 +14,8 @@
 // The table's background: the default green, a plain colour (optionally faded to black), a
 // background picture of the resource library ("B" + three digits) or a picture file of the
 // player's own. It is painted into the target canvas, and what was painted is kept as a
-// PaintedBackground (Painted()), the source of every erase and of the card corners; a
-// BackgroundImage, when one is given, is painted too. The Customize dialog paints its
-// samples with canvasOnly, which leaves both alone.
+// PaintedBackground (Painted()), the source of every erase and of the card corners. The
+// Customize dialog paints its samples with canvasOnly, which leaves it alone.
 
 namespace tindle {
 
@@ -59,8 +58,6 @@ class BackgroundPainter {
 
     void SetGeometry(const BackgroundGeometry& geometry) { geometry_ = geometry; }
     const BackgroundGeometry& Geometry() const { return geometry_; }
-    // The image kept as BackgroundImage (null: none is kept).
-    void SetBackgroundImage(QImage* backgroundImage) { backgroundImage_ = backgroundImage; }
 
     // The kind the preferences ask for: the default when Background_def is "Y"; else the
     // player's file when Customized_Background is "Y"; else the picture Background_bmp when it
@@ -105,7 +102,6 @@ class BackgroundPainter {
     MessagePort& messages_;
     PictureLookup pictures_;
     BackgroundGeometry geometry_;
-    QImage* backgroundImage_ = nullptr;
     PaintedBackground painted_;
 };
 

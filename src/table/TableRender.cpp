@@ -52,7 +52,8 @@ QImage RenderTableImage(Game& game, SettingsRecord& settings, CardPictures& pict
     game.flags.gameInProgress = true;
     renderer.PaintBackground();
     renderer.RepaintTable(false);
-    return renderer.Surface().Image().copy();
+    // The window's part of the table picture, as a window of that size would show it.
+    return renderer.TableImage().copy(0, layout.scrollOffset, width, height);
 }
 
 RenderedGame RenderDealtGame(const std::filesystem::path& programDir, int gameId,

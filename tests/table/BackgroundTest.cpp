@@ -23,10 +23,8 @@ class BackgroundTest : public ::testing::Test {
         LoadDefaultSettings(settings_, dir_.Path());
         std::filesystem::create_directories(dir_.Path() / "DATA");
         settings_.Put(field::FadeBackground, "N");
-        painter_.SetBackgroundImage(&background_);
         painter_.SetGeometry({100, 80, false, kManyColours});
         canvas_.fill(Qt::white);
-        background_.fill(Qt::white);
     }
     QImage Picture(QRgb colour) {
         QImage tile(10, 10, QImage::Format_RGB32);
@@ -76,7 +74,6 @@ class BackgroundTest : public ::testing::Test {
                                    return QImage();
                                }};
     QImage canvas_{130, 110, QImage::Format_RGB32};
-    QImage background_{130, 110, QImage::Format_RGB32};
 };
 
 TEST(TableColours, StoredColoursHaveRedInTheLowByteAndSystemColoursByIndex) {
@@ -116,7 +113,7 @@ TEST_F(BackgroundTest, FixedColourOfZeroKeepsTheColourAndAboveZeroReplacesIt) {
     settings_.Put(field::BackgroundFixedCol, "0");
     painter_.PaintBackground(canvas_);
     EXPECT_EQ(canvas_.pixelColor(50, 50), QColor(10, 20, 30));
-    EXPECT_EQ(background_.pixelColor(120, 100), QColor(10, 20, 30));
+    EXPECT_EQ(QColor(painter_.Painted().Pixel(120, 100)), QColor(10, 20, 30));
     settings_.Put(field::BackgroundFixedCol, std::to_string(Stored(200, 0, 0)));
     painter_.PaintBackground(canvas_);
     EXPECT_EQ(canvas_.pixelColor(50, 50), QColor(200, 0, 0));
@@ -158,14 +155,14 @@ TEST_F(BackgroundTest, PicturesBelowFiveHundredAreTiledTheOthersDrawnOnce) {
     EXPECT_EQ(canvas_.pixelColor(5, 5), QColor(255, 0, 0));
     EXPECT_EQ(canvas_.pixelColor(95, 75), QColor(255, 0, 0));
     EXPECT_EQ(canvas_.pixelColor(129, 109), QColor(255, 0, 0));
-    EXPECT_EQ(background_.pixelColor(95, 75), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(painter_.Painted().Pixel(95, 75)), QColor(255, 0, 0));
 
     painter_.PaintBackgroundKind(canvas_, 500, 500, "", false, 0);
     EXPECT_EQ(looked.back(), "B500");
     EXPECT_EQ(canvas_.pixelColor(5, 5), QColor(255, 0, 0));
     EXPECT_EQ(canvas_.pixelColor(15, 5), QColor(0, 96, 0));
     EXPECT_EQ(canvas_.pixelColor(95, 75), QColor(0, 96, 0));
-    EXPECT_EQ(background_.pixelColor(15, 15), QColor(0, 96, 0));
+    EXPECT_EQ(QColor(painter_.Painted().Pixel(15, 15)), QColor(0, 96, 0));
 }
 
 TEST_F(BackgroundTest, AMissingLibraryPictureLeavesTheTableAsItWas) {
@@ -173,10 +170,10 @@ TEST_F(BackgroundTest, AMissingLibraryPictureLeavesTheTableAsItWas) {
     EXPECT_EQ(canvas_.pixelColor(50, 50), QColor(255, 255, 255));
 }
 
-TEST_F(BackgroundTest, APreviewLeavesTheBackgroundImageAlone) {
+TEST_F(BackgroundTest, APreviewLeavesTheTablesBackgroundAlone) {
     painter_.PaintBackgroundKind(canvas_, background::kPlainColour, Stored(1, 2, 3), "", true, 0);
     EXPECT_EQ(canvas_.pixelColor(50, 50), QColor(1, 2, 3));
-    EXPECT_EQ(background_.pixelColor(50, 50), QColor(255, 255, 255));
+    EXPECT_EQ(painter_.Painted().Pixel(50, 50), qRgb(0, 0, 0)) << "nothing painted for the table";
 }
 
 TEST_F(BackgroundTest, ThePlayersPictureIsTiledFromTheProgramFolder) {
@@ -206,7 +203,7 @@ TEST_F(BackgroundTest, AMissingPlayersPictureFallsBackOnceAndRepairsThePreferenc
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0], "Customized background image not found: " + missing);
     EXPECT_EQ(canvas_.pixelColor(50, 50), QColor(0, 96, 0));
-    EXPECT_EQ(background_.pixelColor(50, 50), QColor(0, 96, 0));
+    EXPECT_EQ(QColor(painter_.Painted().Pixel(50, 50)), QColor(0, 96, 0));
     EXPECT_EQ(settings_.Get(field::CustomizedBackground), "N");
     EXPECT_EQ(settings_.Get(field::BackgroundDef), "Y");
     const PreferencesFile prefs(PreferencesPath(settings_));
