@@ -13,7 +13,7 @@ namespace tindle {
 
 OpenGameChooser::OpenGameChooser(TindleApp& app, TfrmMain& window) : app_(app), window_(window) {
     // The Open command (menu, toolbar, Ctrl+F12, and play's offer after a game), and the first
-    // start, which shows the chooser instead of dealing the stored game.
+    // start, which shows the chooser when no statistics file exists.
     window.Commands().SetOpenCommand([this] { OpenCommand(); });
     window.onOpenGameAtStart = [this] { OpenCommand(); };
 }

@@ -3,10 +3,10 @@
 #include <QPointer>
 
 // The open-a-game dialog of the running program: made once, when it is first shown (a start
-// that deals the stored game need not build it), with the main window as its parent, and
-// kept for every later showing; its services are joined to the help file, the main window's
-// commands and play. It is the window's Open command (menu, toolbar, Ctrl+F12, and what play offers
-// after a game), and what the first start shows in place of dealing the stored game.
+// that finds statistics files does not show it and so never builds it), with the main window
+// as its parent, and kept for every later showing; its services are joined to the help file,
+// the main window's commands and play. It is the window's Open command (menu, toolbar,
+// Ctrl+F12, and what play offers after a game), and what the first start shows.
 
 namespace tindle {
 

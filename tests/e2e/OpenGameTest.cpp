@@ -186,20 +186,18 @@ TEST_F(OpenGameProgram, AReturningPlayerGetsNoChooserAndNoDeal) {
     EXPECT_EQ(chooser->Dialog(), nullptr) << "the chooser is made only when first shown";
 
     // The Open command makes it then, and every later Open shows that same dialog again.
-    TfrmOpenGame* first = nullptr;
-    QTimer::singleShot(0, window.get(), [&] {
-        first = chooser->Dialog();
-        if (first) first->reject();
-    });
-    window->Commands().Menu().mnuOpen->trigger();
+    auto shownByOpen = [this] {
+        TfrmOpenGame* shown = nullptr;
+        QTimer::singleShot(0, window.get(), [&] {
+            shown = chooser->Dialog();
+            if (shown) shown->reject();
+        });
+        window->Commands().Menu().mnuOpen->trigger();
+        return shown;
+    };
+    TfrmOpenGame* const first = shownByOpen();
     ASSERT_NE(first, nullptr);
-    TfrmOpenGame* second = nullptr;
-    QTimer::singleShot(0, window.get(), [&] {
-        second = chooser->Dialog();
-        if (second) second->reject();
-    });
-    window->Commands().Menu().mnuOpen->trigger();
-    EXPECT_EQ(second, first);
+    EXPECT_EQ(shownByOpen(), first);
     EXPECT_EQ(window->findChildren<TfrmOpenGame*>().size(), 1);
 }
 

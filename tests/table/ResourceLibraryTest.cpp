@@ -62,7 +62,9 @@ TEST_F(ResourceLibraryTest, PicturesAreReadWithoutLoadingImageFormatPlugins) {
         if (!maps.open(QIODevice::ReadOnly)) return false;
         return maps.readAll().contains("/imageformats/");
     };
-    ASSERT_FALSE(pluginsLoaded()) << "loaded before the test";
+    // Each test runs in a process of its own under CTest; run together, another test may
+    // have loaded them already, and then nothing can be told here.
+    if (pluginsLoaded()) GTEST_SKIP() << "image-format plugins were loaded before this test";
     EXPECT_FALSE(library_.Bitmap("DB011").isNull());
     const CursorPicture cursor = library_.Cursor("CUR_ARROW1A");
     EXPECT_FALSE(cursor.IsNull());
