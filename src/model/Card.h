@@ -29,6 +29,8 @@ int NextRank(int r);
 int PrevRank(int r);
 
 // The card of the first deck with this suit (0..3) and rank (1..13).
-constexpr int MakeCard(int suit, int rank) { return suit * 13 + rank; }
+constexpr int MakeCard(int suit, int rank) {
+    return suit * 13 + rank;
+}
 
 }  // namespace tindle

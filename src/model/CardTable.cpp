@@ -12,11 +12,16 @@ constexpr const char* kSuitNames[4] = {"CUORI", "QUADR", "FIORI", "PICCH"};
 
 std::string RankSuffix(int rank) {
     switch (rank) {
-        case 1: return "A";
-        case 11: return "J";
-        case 12: return "Q";
-        case 13: return "K";
-        default: return rank < 10 ? "0" + std::to_string(rank) : std::to_string(rank);
+        case 1:
+            return "A";
+        case 11:
+            return "J";
+        case 12:
+            return "Q";
+        case 13:
+            return "K";
+        default:
+            return rank < 10 ? "0" + std::to_string(rank) : std::to_string(rank);
     }
 }
 
@@ -39,7 +44,8 @@ std::string MakeEntry(int n) {
 }  // namespace
 
 CardTable::CardTable() {
-    for (int n = 1; n <= kCards; ++n) entries_[static_cast<size_t>(n - 1)] = MakeEntry(n);
+    for (int n = 1; n <= kCards; ++n)
+        entries_[static_cast<size_t>(n - 1)] = MakeEntry(n);
 }
 
 std::string_view CardTable::Entry(int n) const {
@@ -58,13 +64,15 @@ void CardTable::SetCardFace(int n, char flag) {
 }
 
 void CardTable::SetAllFaceUp() {
-    for (auto& e : entries_) e[kEntryChars - 1] = kFaceUp;
+    for (auto& e : entries_)
+        e[kEntryChars - 1] = kFaceUp;
 }
 
 void CardTable::SetPileFaces(std::string_view pile, int mode, char flag) {
     int count = PileCount(pile);
     if (mode >= 1) {
-        for (int i = std::max(0, count - mode); i < count; ++i) SetCardFace(PileCardAt(pile, i), flag);
+        for (int i = std::max(0, count - mode); i < count; ++i)
+            SetCardFace(PileCardAt(pile, i), flag);
     } else if (mode == -1 || mode == -2) {
         // -1: 1st, 3rd, .. card up; -2: 1st, 3rd, .. card down.
         for (int i = 0; i < count; ++i) {
@@ -73,7 +81,8 @@ void CardTable::SetPileFaces(std::string_view pile, int mode, char flag) {
             SetCardFace(PileCardAt(pile, i), up ? kFaceUp : kFaceDown);
         }
     } else if (mode == -3) {
-        for (int i = 0; i < count; ++i) SetCardFace(PileCardAt(pile, i), i == 0 ? kFaceUp : kFaceDown);
+        for (int i = 0; i < count; ++i)
+            SetCardFace(PileCardAt(pile, i), i == 0 ? kFaceUp : kFaceDown);
     }
 }
 

@@ -14,7 +14,7 @@ constexpr char kFaceUp = '1';
 constexpr char kFaceDown = '0';
 
 class CardTable {
-public:
+  public:
     static constexpr int kCards = 108;
     static constexpr int kEntryChars = 20;
 
@@ -33,7 +33,7 @@ public:
     // others down; 0 and below -3 change nothing.
     void SetPileFaces(std::string_view pile, int mode, char flag);
 
-private:
+  private:
     std::array<std::string, kCards> entries_;
 };
 

@@ -20,14 +20,14 @@ struct RunFlags {
     bool doubleClickMark = false;   // a double click has just acted; the next press is ignored
     bool animationRunning = false;  // an interruptible animation is running
     bool gameWon = false;
-    bool stopRequest = false;       // autoplay loops end at once
+    bool stopRequest = false;  // autoplay loops end at once
 };
 
 // Counters of the deal in play, all reset by every new game.
 struct GameCounters {
-    int passCounter = 1;     // passes through the stock so far (redeals + 1)
-    int firstMoveMark = 0;   // 0 at a new game, raised by every executor call up to 2
-    int dealCounter = 0;     // per-deal counter of stock clicks (reserve deal code 4, code 28, scores)
+    int passCounter = 1;    // passes through the stock so far (redeals + 1)
+    int firstMoveMark = 0;  // 0 at a new game, raised by every executor call up to 2
+    int dealCounter = 0;  // per-deal counter of stock clicks (reserve deal code 4, code 28, scores)
     int runningCounter = 0;  // the counter of rule code 40
 };
 
@@ -54,7 +54,7 @@ struct PointerState {
 };
 
 class Game {
-public:
+  public:
     CardTable cards;
     Piles piles;
     GameDef def;

@@ -22,7 +22,9 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::span<const GameDefFieldInfo> GameDefFieldTable() { return kFieldTable; }
+std::span<const GameDefFieldInfo> GameDefFieldTable() {
+    return kFieldTable;
+}
 
 const GameDefFieldInfo* FindGameDefField(std::string_view name) {
     for (const auto& f : kFieldTable) {
@@ -39,13 +41,18 @@ const GameDefFieldInfo* GameDefFieldAt(int index) {
 }
 
 void DealFieldsCopy::Take(const GameDef& def) {
-    for (int j = 0; j < 16; ++j) foundationBase_[static_cast<size_t>(j)] = static_cast<int16_t>(def.At(gd::FoundationBase, j));
-    for (int k = 0; k < 28; ++k) tableauBase_[static_cast<size_t>(k)] = static_cast<int16_t>(def.At(gd::TableauBase, k));
+    for (int j = 0; j < 16; ++j)
+        foundationBase_[static_cast<size_t>(j)] =
+            static_cast<int16_t>(def.At(gd::FoundationBase, j));
+    for (int k = 0; k < 28; ++k)
+        tableauBase_[static_cast<size_t>(k)] = static_cast<int16_t>(def.At(gd::TableauBase, k));
 }
 
 void DealFieldsCopy::RestoreInto(GameDef& def) const {
-    for (int j = 0; j < 16; ++j) def.At(gd::FoundationBase, j) = foundationBase_[static_cast<size_t>(j)];
-    for (int k = 0; k < 28; ++k) def.At(gd::TableauBase, k) = tableauBase_[static_cast<size_t>(k)];
+    for (int j = 0; j < 16; ++j)
+        def.At(gd::FoundationBase, j) = foundationBase_[static_cast<size_t>(j)];
+    for (int k = 0; k < 28; ++k)
+        def.At(gd::TableauBase, k) = tableauBase_[static_cast<size_t>(k)];
 }
 
 }  // namespace tindle

@@ -35,7 +35,7 @@ const GameDefFieldInfo* FindGameDefField(std::string_view name);
 const GameDefFieldInfo* GameDefFieldAt(int index);
 
 class GameDef {
-public:
+  public:
     static constexpr int kFields = 402;
 
     int16_t& operator[](int i) { return fields_.at(static_cast<size_t>(i)); }
@@ -48,18 +48,18 @@ public:
     void Clear() { fields_.fill(0); }
     bool operator==(const GameDef&) const = default;
 
-private:
+  private:
     std::array<int16_t, kFields> fields_{};
 };
 
 // The fields a deal rewrites (foundation bases 48..63 and tableau bases 128..155): copied
 // after every load so that a new deal of the same game can start from the file's values.
 class DealFieldsCopy {
-public:
+  public:
     void Take(const GameDef& def);
     void RestoreInto(GameDef& def) const;
 
-private:
+  private:
     std::array<int16_t, 16> foundationBase_{};
     std::array<int16_t, 28> tableauBase_{};
 };

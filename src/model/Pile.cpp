@@ -13,9 +13,13 @@ std::string CardText(int card) {
     return s;
 }
 
-int PileCount(std::string_view pile) { return static_cast<int>(pile.size()) / kCardChars; }
+int PileCount(std::string_view pile) {
+    return static_cast<int>(pile.size()) / kCardChars;
+}
 
-bool PileEmpty(std::string_view pile) { return pile.size() < kCardChars; }
+bool PileEmpty(std::string_view pile) {
+    return pile.size() < kCardChars;
+}
 
 int PileCardAt(std::string_view pile, int i) {
     if (i < 0 || i >= PileCount(pile)) return 0;
@@ -28,9 +32,13 @@ int PileCardAt(std::string_view pile, int i) {
     return value;
 }
 
-int PileTop(std::string_view pile) { return PileCardAt(pile, PileCount(pile) - 1); }
+int PileTop(std::string_view pile) {
+    return PileCardAt(pile, PileCount(pile) - 1);
+}
 
-int PileBottom(std::string_view pile) { return PileCardAt(pile, 0); }
+int PileBottom(std::string_view pile) {
+    return PileCardAt(pile, 0);
+}
 
 int PileFind(std::string_view pile, int card) {
     int n = PileCount(pile);
@@ -40,13 +48,17 @@ int PileFind(std::string_view pile, int card) {
     return -1;
 }
 
-bool PileContains(std::string_view pile, int card) { return PileFind(pile, card) >= 0; }
+bool PileContains(std::string_view pile, int card) {
+    return PileFind(pile, card) >= 0;
+}
 
 bool PileOnlyGaps(std::string_view pile) {
     return std::all_of(pile.begin(), pile.end(), [](char c) { return c == '0'; });
 }
 
-void PileAppend(Pile& pile, int card) { pile += CardText(card); }
+void PileAppend(Pile& pile, int card) {
+    pile += CardText(card);
+}
 
 void PileRemoveAt(Pile& pile, int i) {
     if (i < 0 || i >= PileCount(pile)) return;

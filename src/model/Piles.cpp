@@ -15,9 +15,12 @@ struct KindName {
 
 // Longest prefixes first, so that "Mazzo_Vis" is not read as "Mazzo".
 constexpr KindName kKindNames[] = {
-    {PileKind::MazzoWaste, "Mazzo_Waste", 0}, {PileKind::MazzoVis, "Mazzo_Vis", 0},
-    {PileKind::Mazzo, "Mazzo", 0},            {PileKind::Appogg, "Appogg", kAppoggPiles},
-    {PileKind::Dest, "Dest", kDestPiles},     {PileKind::Fila, "Fila", kFilaPiles},
+    {PileKind::MazzoWaste, "Mazzo_Waste", 0},
+    {PileKind::MazzoVis, "Mazzo_Vis", 0},
+    {PileKind::Mazzo, "Mazzo", 0},
+    {PileKind::Appogg, "Appogg", kAppoggPiles},
+    {PileKind::Dest, "Dest", kDestPiles},
+    {PileKind::Fila, "Fila", kFilaPiles},
 };
 
 }  // namespace
@@ -41,7 +44,8 @@ std::optional<PileRef> ParsePileName(std::string_view name) {
         }
         int number = 0;
         auto [ptr, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
-        if (ec != std::errc() || ptr != rest.data() + rest.size() || rest.empty()) return std::nullopt;
+        if (ec != std::errc() || ptr != rest.data() + rest.size() || rest.empty())
+            return std::nullopt;
         if (number < 1 || number > k.count) return std::nullopt;
         return PileRef{k.kind, number - 1};
     }
@@ -50,23 +54,35 @@ std::optional<PileRef> ParsePileName(std::string_view name) {
 
 Pile& Piles::Get(PileRef ref) {
     switch (ref.kind) {
-        case PileKind::Mazzo: return mazzo[0];
-        case PileKind::MazzoVis: return mazzo[1];
-        case PileKind::MazzoWaste: return mazzo[2];
-        case PileKind::Dest: return dest.at(static_cast<size_t>(ref.index));
-        case PileKind::Fila: return fila.at(static_cast<size_t>(ref.index));
-        case PileKind::Appogg: return appogg.at(static_cast<size_t>(ref.index));
+        case PileKind::Mazzo:
+            return mazzo[0];
+        case PileKind::MazzoVis:
+            return mazzo[1];
+        case PileKind::MazzoWaste:
+            return mazzo[2];
+        case PileKind::Dest:
+            return dest.at(static_cast<size_t>(ref.index));
+        case PileKind::Fila:
+            return fila.at(static_cast<size_t>(ref.index));
+        case PileKind::Appogg:
+            return appogg.at(static_cast<size_t>(ref.index));
     }
     return mazzo[0];
 }
 
-const Pile& Piles::Get(PileRef ref) const { return const_cast<Piles*>(this)->Get(ref); }
+const Pile& Piles::Get(PileRef ref) const {
+    return const_cast<Piles*>(this)->Get(ref);
+}
 
 void Piles::Clear() {
-    for (auto& p : mazzo) p.clear();
-    for (auto& p : dest) p.clear();
-    for (auto& p : fila) p.clear();
-    for (auto& p : appogg) p.clear();
+    for (auto& p : mazzo)
+        p.clear();
+    for (auto& p : dest)
+        p.clear();
+    for (auto& p : fila)
+        p.clear();
+    for (auto& p : appogg)
+        p.clear();
 }
 
 int LocateCard(const Piles& piles, const GameDef& def, int card) {

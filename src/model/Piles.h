@@ -35,16 +35,26 @@ std::optional<PileRef> ParsePileName(std::string_view name);
 constexpr int kLocStock = -99;
 constexpr int kLocWaste = -98;
 constexpr int kLocNowhere = 0;
-constexpr int LocFoundation(int j) { return -(j + 1); }  // -1 .. -16
-constexpr int LocReserve(int i) { return -(i + 21); }    // -21 .. -30
-constexpr bool LocIsTableau(int loc) { return loc > 0; }
-constexpr bool LocIsFoundation(int loc) { return loc >= -16 && loc <= -1; }
-constexpr bool LocIsReserve(int loc) { return loc >= -30 && loc <= -21; }
+constexpr int LocFoundation(int j) {
+    return -(j + 1);
+}  // -1 .. -16
+constexpr int LocReserve(int i) {
+    return -(i + 21);
+}  // -21 .. -30
+constexpr bool LocIsTableau(int loc) {
+    return loc > 0;
+}
+constexpr bool LocIsFoundation(int loc) {
+    return loc >= -16 && loc <= -1;
+}
+constexpr bool LocIsReserve(int loc) {
+    return loc >= -30 && loc <= -21;
+}
 
 struct Piles {
-    std::array<Pile, kMazzoPiles> mazzo;  // MazzoPiles: 0 Mazzo, 1 Mazzo_Vis, 2 Mazzo_Waste
-    std::array<Pile, kDestPiles> dest;    // DestPiles
-    std::array<Pile, kFilaPiles> fila;    // FilaPiles
+    std::array<Pile, kMazzoPiles> mazzo;    // MazzoPiles: 0 Mazzo, 1 Mazzo_Vis, 2 Mazzo_Waste
+    std::array<Pile, kDestPiles> dest;      // DestPiles
+    std::array<Pile, kFilaPiles> fila;      // FilaPiles
     std::array<Pile, kAppoggPiles> appogg;  // AppoggPiles
 
     Pile& Stock() { return mazzo[0]; }

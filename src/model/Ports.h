@@ -14,7 +14,7 @@ namespace tindle {
 enum class SoundMode { Async, Sync, Loop };
 
 class SoundPort {
-public:
+  public:
     virtual ~SoundPort() = default;
     // Plays a named sound of the resource library; a name it does not hold stops the sound
     // that is playing. Never fails, also without an audio device.
@@ -23,7 +23,7 @@ public:
 };
 
 class MessagePort {
-public:
+  public:
     virtual ~MessagePort() = default;
     // An information box with an OK button; the caller waits for it.
     virtual void Information(std::string_view text) = 0;
@@ -36,7 +36,7 @@ public:
 };
 
 class TimePort {
-public:
+  public:
     virtual ~TimePort() = default;
     // Milliseconds of a monotonic clock.
     virtual uint64_t TickCount() = 0;

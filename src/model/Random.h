@@ -10,7 +10,7 @@
 namespace tindle {
 
 class Random {
-public:
+  public:
     explicit Random(uint32_t seed = 1) : engine_(seed) {}
     void Seed(uint32_t seed) { engine_.seed(seed); }
     // A uniform integer 0 .. n - 1 (0 when n < 1).
@@ -21,7 +21,7 @@ public:
     // A uniform integer lo .. hi.
     int Between(int lo, int hi) { return lo + Below(hi - lo + 1); }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

@@ -27,16 +27,16 @@ enum class DrawTarget {
 
 // How a card's flight is drawn (AnimateMove).
 struct FlightOptions {
-    bool faceDown = false;      // fly the card back instead of its face
-    bool newPicture = true;     // load the card (or back) into DragImage first; false: fly the
-                                // picture already there (a lifted block)
-    bool shadowLanding = false; // land up-left by the shadow margin, then settle
-    bool drop = true;           // leave the picture in TableImage at the end
-    bool fast = false;          // the quicker step and quarter waits of the deal
+    bool faceDown = false;       // fly the card back instead of its face
+    bool newPicture = true;      // load the card (or back) into DragImage first; false: fly the
+                                 // picture already there (a lifted block)
+    bool shadowLanding = false;  // land up-left by the shadow margin, then settle
+    bool drop = true;            // leave the picture in TableImage at the end
+    bool fast = false;           // the quicker step and quarter waits of the deal
 };
 
 class TableView {
-public:
+  public:
     virtual ~TableView() = default;
 
     // ---- The whole table
@@ -95,7 +95,7 @@ public:
 
 // A table view that draws nothing (tindle-cli, headless tests).
 class QuietTableView : public TableView {
-public:
+  public:
     void PaintBackground() override {}
     void RepaintTable(bool) override {}
     void PresentTable() override {}

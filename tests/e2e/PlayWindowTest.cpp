@@ -161,7 +161,8 @@ TEST_F(PlayWindow, TheFirstActivationDealsNothing) {
     EXPECT_FALSE(app->game.flags.gameInProgress);
     EXPECT_EQ(app->settings.GetInt(field::GameId, -1), 2);
     EXPECT_TRUE(PileEmpty(app->game.piles.Stock()));
-    for (int k = 1; k <= 7; ++k) EXPECT_TRUE(PileEmpty(Column(k)));
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_TRUE(PileEmpty(Column(k)));
     // New game deals the stored game at once.
     window = std::move(own);
     window->Play()->NewGame();

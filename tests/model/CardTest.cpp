@@ -32,8 +32,8 @@ TEST(CardFunctions, ColoursFaceCardsAndJokers) {
     EXPECT_TRUE(CardIsRed(78));
     EXPECT_FALSE(CardIsRed(79));
     EXPECT_FALSE(CardIsRed(105));
-    for (int n : {11, 12, 13, 24, 25, 26, 37, 38, 39, 50, 51, 52, 63, 64, 65, 76, 77, 78, 89, 90,
-                  91, 102, 103, 104}) {
+    for (int n : {11, 12, 13, 24, 25, 26, 37, 38, 39, 50,  51,  52,
+                  63, 64, 65, 76, 77, 78, 89, 90, 91, 102, 103, 104}) {
         EXPECT_TRUE(CardIsFaceCard(n)) << n;
     }
     EXPECT_FALSE(CardIsFaceCard(10));

@@ -19,9 +19,7 @@ class MainMenuTest : public ::testing::Test {
     // The application exists before the widgets below are made.
     bool withApp = (test::QtTestApp(), true);
 
-    void SetUp() override {
-        menu = BuildMainMenu(&bar);
-    }
+    void SetUp() override { menu = BuildMainMenu(&bar); }
     QMenuBar bar;
     MainMenu menu;
 };

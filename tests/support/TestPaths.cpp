@@ -10,9 +10,15 @@
 
 namespace tindle::test {
 
-std::filesystem::path SourceDir() { return TINDLE_SOURCE_DIR; }
-std::filesystem::path ProgramDir() { return TINDLE_PROGRAM_DIR; }
-std::filesystem::path DataFile(const std::string& name) { return SourceDir() / "tests" / "data" / name; }
+std::filesystem::path SourceDir() {
+    return TINDLE_SOURCE_DIR;
+}
+std::filesystem::path ProgramDir() {
+    return TINDLE_PROGRAM_DIR;
+}
+std::filesystem::path DataFile(const std::string& name) {
+    return SourceDir() / "tests" / "data" / name;
+}
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};

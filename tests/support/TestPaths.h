@@ -13,14 +13,14 @@ std::filesystem::path DataFile(const std::string& name);  // tests/data/<name>
 
 // A fresh, empty directory under the system's temporary directory, removed with the object.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
