@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean format format-check
 
 all: build
 
@@ -21,8 +21,17 @@ build: configure
 run: build
 	cd $(BUILD_DIR) && ./tindle
 
-test: build
+test: build format-check
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file of the repository follows .clang-format; `make format` applies it.
+FORMAT_FILES = git ls-files -z '*.cpp' '*.h'
+
+format-check: deps
+	$(FORMAT_FILES) | xargs -0 clang-format --dry-run -Werror
+
+format: deps
+	$(FORMAT_FILES) | xargs -0 clang-format -i
 
 bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
