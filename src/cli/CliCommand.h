@@ -16,7 +16,8 @@ struct CliRegistrar {
     CliRegistrar(const char* name, const char* usage, CliFunction function);
 };
 
-// The directory of the tindle-cli executable: GAMES.DAT and ZUV.RGF lie beside it.
+// The program folder that holds GAMES.DAT and ZUV.RGF: the folder of the tindle-cli
+// executable in a build, the installed data folder of an installed one (ProgramPaths).
 std::filesystem::path ProgramDirectory();
 
 // Prints "tindle-cli: <message>" to stderr and gives the exit code for an error (1).

@@ -10,7 +10,7 @@
 
 namespace tindle::cli {
 
-// The GAMES.DAT named by args[position] when given, else the one beside tindle-cli.
+// The GAMES.DAT named by args[position] when given, else the one of the program folder.
 std::filesystem::path GamesDatArgument(const CliArgs& args, size_t position);
 
 // A game id argument: a decimal number 0 or above; nullopt for anything else.

@@ -3,7 +3,7 @@
 // 1024x768, big cards) as the window shows it after the deal, written as a PNG picture.
 // The table's top is 5 (no toolbar showing) unless --top gives the bottom of a toolbar;
 // --preview lays the table out as the open-a-game preview does. GAMES.DAT and ZUV.RGF are
-// the ones beside tindle-cli; the preferences are the program's defaults.
+// the ones of the program folder; the preferences are the program's defaults.
 #include <QGuiApplication>
 #include <QImageWriter>
 

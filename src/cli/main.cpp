@@ -3,9 +3,8 @@
 #include <map>
 #include <string>
 
-#include <unistd.h>
-
 #include "cli/CliCommand.h"
+#include "shell/settings/ProgramPaths.h"
 
 namespace tindle::cli {
 
@@ -35,10 +34,7 @@ CliRegistrar::CliRegistrar(const char* name, const char* usage, CliFunction func
 }
 
 std::filesystem::path ProgramDirectory() {
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return std::filesystem::current_path();
-    return exe.parent_path();
+    return ThisProgramPaths().programDir;
 }
 
 int Fail(const std::string& message) {

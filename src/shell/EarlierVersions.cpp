@@ -32,16 +32,16 @@ std::string VersionStampLine() {
     return "Bravell version: " + VersionText();
 }
 
-bool WriteVersionStamp(const std::filesystem::path& programDir) {
-    const std::filesystem::path stamp = programDir / VersionStampFileName();
+bool WriteVersionStamp(const std::filesystem::path& dataFolder) {
+    const std::filesystem::path stamp = dataFolder / VersionStampFileName();
     if (Exists(stamp)) return true;
     return ReplaceFileAtomically(stamp, VersionStampLine() + "\n");
 }
 
-std::vector<std::filesystem::path> LeftoverFiles(const std::filesystem::path& programDir) {
+std::vector<std::filesystem::path> LeftoverFiles(const std::filesystem::path& dataFolder) {
     std::vector<std::string> stored;
     auto inDir = [&](std::string_view storedPath) {
-        return programDir / FromStoredPath(storedPath);
+        return dataFolder / FromStoredPath(storedPath);
     };
 
     if (Exists(inDir("IMAGES\\GAME0000.BMP"))) {
@@ -74,8 +74,8 @@ std::vector<std::filesystem::path> LeftoverFiles(const std::filesystem::path& pr
     return existing;
 }
 
-void RemoveLeftoverFiles(const std::filesystem::path& programDir) {
-    for (const std::filesystem::path& path : LeftoverFiles(programDir)) {
+void RemoveLeftoverFiles(const std::filesystem::path& dataFolder) {
+    for (const std::filesystem::path& path : LeftoverFiles(dataFolder)) {
         std::error_code ec;
         // Only files: a folder that happens to carry one of the names is not ours to clear.
         if (std::filesystem::is_regular_file(path, ec)) std::filesystem::remove(path, ec);

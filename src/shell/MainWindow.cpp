@@ -279,8 +279,8 @@ bool TfrmMain::FormCreate() {
                                   std::chrono::system_clock::now().time_since_epoch().count()));
 
         // 14. Version stamp; 15. files of earlier versions (failures ignored).
-        WriteVersionStamp(app_.ProgramDir());
-        RemoveLeftoverFiles(app_.ProgramDir());
+        WriteVersionStamp(app_.DataFolder());
+        RemoveLeftoverFiles(app_.DataFolder());
     }  // 16. The preferences file is closed.
 
     ApplyPointer(false);
@@ -567,7 +567,7 @@ void TfrmMain::FirstActivation() {
         if (!imgSfondo->Painted()) FormPaint();
     }
     LookAfterScoreFile(app_.settings, app_.Messages());
-    if (!StatisticsPresent(app_.ProgramDir()) && onOpenGameAtStart) onOpenGameAtStart();
+    if (!StatisticsPresent(app_.DataFolder()) && onOpenGameAtStart) onOpenGameAtStart();
 }
 
 // ---------------------------------------------------------------------------------------

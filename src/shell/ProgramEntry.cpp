@@ -15,6 +15,7 @@
 #include "shell/TfrmSplash.h"
 #include "shell/TindleApp.h"
 #include "shell/settings/PreferencesFile.h"
+#include "shell/settings/ProgramPaths.h"
 #include "shell/settings/SettingsInit.h"
 #include "shell/settings/SplashSound.h"
 #include "table/ResourceNames.h"
@@ -64,8 +65,7 @@ int RunProgram(QApplication& application) {
         boxes = shown.get();
         messages = std::move(shown);
     }
-    const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
-    TindleApp app(programDir, std::move(messages));
+    TindleApp app(ThisProgramPaths(), std::move(messages));
     if (boxes) boxes->SetLibrary(&app.library);
 
     // The splash needs the resource library: it is loaded here, before anything is shown.

@@ -43,8 +43,8 @@ std::string Shown(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::filesystem::path ScoreFilePath(const std::filesystem::path& programDir) {
-    return programDir / FromStoredPath(kScoreFileStoredPath);
+std::filesystem::path ScoreFilePath(const std::filesystem::path& dataFolder) {
+    return dataFolder / FromStoredPath(kScoreFileStoredPath);
 }
 
 std::string ScoreFileVersion(const std::filesystem::path& scoreFile) {
@@ -94,9 +94,9 @@ const ScoreFileOps& DefaultScoreFileOps() {
     return ops;
 }
 
-MigrationResult MigrateScoreFile(const std::filesystem::path& programDir, MessagePort& messages,
+MigrationResult MigrateScoreFile(const std::filesystem::path& dataFolder, MessagePort& messages,
                                  const ScoreFileOps& ops) {
-    const std::filesystem::path scoreFile = ScoreFilePath(programDir);
+    const std::filesystem::path scoreFile = ScoreFilePath(dataFolder);
     std::error_code ec;
     if (!std::filesystem::exists(scoreFile, ec)) return MigrationResult::NoScoreFile;
     if (ScoreFileVersion(scoreFile) >= kScoreFileVersion) return MigrationResult::UpToDate;
@@ -147,7 +147,7 @@ void RepairOldPreferences(SettingsRecord& record, PreferencesFile& prefs) {
 }
 
 bool LookAfterScoreFile(SettingsRecord& record, MessagePort& messages, const ScoreFileOps& ops) {
-    const MigrationResult result = MigrateScoreFile(record.ProgramDir(), messages, ops);
+    const MigrationResult result = MigrateScoreFile(record.DataFolder(), messages, ops);
     if (result == MigrationResult::NoScoreFile) return false;
     PreferencesFile prefs(PreferencesPath(record));
     RepairOldPreferences(record, prefs);

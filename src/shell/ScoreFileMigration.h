@@ -29,8 +29,8 @@ inline constexpr char kFixedLineMark = '0';
 inline constexpr std::size_t kFixedLineContent = 89;
 inline constexpr std::string_view kFixedLineEnd = " x";
 
-// The score file under the program directory.
-std::filesystem::path ScoreFilePath(const std::filesystem::path& programDir);
+// The score file under the data folder.
+std::filesystem::path ScoreFilePath(const std::filesystem::path& dataFolder);
 
 // The version of the file: the key "Version" of its section "Version", "0000" when there is
 // none.
@@ -62,7 +62,7 @@ enum class MigrationResult {
 // one of the texts "Error creating temp file.", "Error in reading the file: " + path,
 // "Error in writing the file: " + temporary path, or "Error in renaming the file: " +
 // temporary path + line break + "to: " + path; no temporary file is left behind.
-MigrationResult MigrateScoreFile(const std::filesystem::path& programDir, MessagePort& messages,
+MigrationResult MigrateScoreFile(const std::filesystem::path& dataFolder, MessagePort& messages,
                                  const ScoreFileOps& ops = DefaultScoreFileOps());
 
 // Values older versions wrote: Cards_Animate and ConfirmQuit of "S" become "Y" in the file

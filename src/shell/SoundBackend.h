@@ -26,7 +26,6 @@ class SoundBackend {
 // The module's one exported function: a new backend, owned by the caller.
 using SoundBackendFactory = SoundBackend* (*)();
 inline constexpr const char* kSoundBackendFactoryName = "TindleCreateSoundBackend";
-// The module's file in the program directory.
-inline constexpr const char* kSoundModuleFileName = "tindle-sound.so";
+// Where the module's file lies: ProgramPaths (shell/settings/ProgramPaths.h).
 
 }  // namespace tindle

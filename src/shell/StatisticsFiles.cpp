@@ -23,11 +23,11 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
-bool StatisticsPresent(const std::filesystem::path& programDir) {
+bool StatisticsPresent(const std::filesystem::path& dataFolder) {
     // The names that look like statistics files ("Stat_e*.dat"), in lower case.
     std::set<std::string> candidates;
     std::error_code ec;
-    std::filesystem::directory_iterator it(programDir / kDataDirName, ec);
+    std::filesystem::directory_iterator it(dataFolder / kDataDirName, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string name = Lower(it->path().filename().string());
         if (name.starts_with(kPrefix) && name.ends_with(kExtension)) candidates.insert(name);

@@ -10,9 +10,9 @@ namespace tindle {
 
 inline constexpr int kStatisticsFileCount = 100;
 
-// True when one of the numbered statistics files exists in the DATA folder of the program
-// directory. Names are compared without regard to case, as on the system the files come
+// True when one of the numbered statistics files exists in the folder DATA of the data
+// folder. Names are compared without regard to case, as on the system the files come
 // from. An unreadable or missing folder holds none.
-bool StatisticsPresent(const std::filesystem::path& programDir);
+bool StatisticsPresent(const std::filesystem::path& dataFolder);
 
 }  // namespace tindle

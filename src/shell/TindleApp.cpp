@@ -1,7 +1,6 @@
 #include "shell/TindleApp.h"
 
 #include "shell/PicturePreload.h"
-#include "shell/SoundBackend.h"
 #include "shell/SoundPlayer.h"
 #include "shell/settings/SettingsInit.h"
 
@@ -9,17 +8,16 @@ namespace tindle {
 
 namespace {
 constexpr const char* kResourceLibraryName = "ZUV.RGF";
-constexpr const char* kGamesDatName = "GAMES.DAT";
 }  // namespace
 
-TindleApp::TindleApp(const std::filesystem::path& programDir,
-                     std::unique_ptr<ShellMessagePort> messages, std::unique_ptr<SoundPort> sounds)
+TindleApp::TindleApp(const ProgramPaths& paths, std::unique_ptr<ShellMessagePort> messages,
+                     std::unique_ptr<SoundPort> sounds)
     : messages_(std::move(messages)),
       sounds_(sounds ? std::move(sounds)
                      : std::make_unique<SoundPlayer>(
                            [this](std::string_view name) { return library.SoundUrl(name); },
-                           programDir / kSoundModuleFileName)) {
-    InitialiseSettingsRecord(settings, programDir);
+                           paths.soundModule)) {
+    InitialiseSettingsRecord(settings, paths);
     player_ = dynamic_cast<SoundPlayer*>(sounds_.get());
 }
 
@@ -33,7 +31,7 @@ std::filesystem::path TindleApp::ResourceLibraryPath() const {
 }
 
 std::filesystem::path TindleApp::GamesDatPath() const {
-    return ProgramDir() / kGamesDatName;
+    return ProgramDir() / kGamesDatFileName;
 }
 
 bool TindleApp::LoadResourceLibrary() {

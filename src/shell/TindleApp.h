@@ -13,6 +13,7 @@
 #include "shell/Messages.h"
 #include "shell/QtTimePort.h"
 #include "shell/settings/PreferencesLoader.h"
+#include "shell/settings/ProgramPaths.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/CardPictures.h"
 #include "table/ResourceLibrary.h"
@@ -22,8 +23,9 @@
 // The program's process-wide objects, created once before the main window and released after
 // it: the resource library, the card pictures, the settings record, the game in play, the
 // layout object, the game catalogue, the random generator, the cursors, help, and the message
-// and sound ports. The program entry makes one; a whole-program test makes its own with a
-// program directory of its choice and recording ports. Nothing of it lives in globals.
+// and sound ports. The program entry makes one with the places of ThisProgramPaths(); a
+// whole-program test makes its own with a program directory of its choice and recording
+// ports. Nothing of it lives in globals.
 
 namespace tindle {
 
@@ -35,7 +37,7 @@ class TindleApp {
   public:
     // The message port is the program's (MessageBoxes) or a test's; without a sound port the
     // program's SoundPlayer is made, playing from the resource library.
-    TindleApp(const std::filesystem::path& programDir, std::unique_ptr<ShellMessagePort> messages,
+    TindleApp(const ProgramPaths& paths, std::unique_ptr<ShellMessagePort> messages,
               std::unique_ptr<SoundPort> sounds = nullptr);
     ~TindleApp();
     TindleApp(const TindleApp&) = delete;
@@ -44,6 +46,8 @@ class TindleApp {
     // The program directory with its trailing separator, as the settings record holds it.
     std::filesystem::path ProgramDir() const { return settings.ProgramDir(); }
     QString ProgramDirText() const { return QString::fromStdString(settings.ProgramDir()); }
+    // The folder of DATA and the version stamp: the program directory or the data home.
+    std::filesystem::path DataFolder() const { return settings.DataFolder(); }
     std::filesystem::path ResourceLibraryPath() const;
     std::filesystem::path GamesDatPath() const;
 

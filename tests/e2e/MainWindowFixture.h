@@ -51,8 +51,8 @@ class MainWindowFixture : public ::testing::Test {
         auto soundsPort = std::make_unique<RecordingSounds>();
         messages = messagesPort.get();
         sounds = soundsPort.get();
-        app =
-            std::make_unique<TindleApp>(dir.Path(), std::move(messagesPort), std::move(soundsPort));
+        app = std::make_unique<TindleApp>(ProgramPaths::InOneFolder(dir.Path()),
+                                          std::move(messagesPort), std::move(soundsPort));
         window = std::make_unique<TfrmMain>(*app);
         window->onOpenGameAtStart = [this] { ++chooserOpened; };
         return *window;

@@ -21,7 +21,7 @@ class SettingsRecord {
     static constexpr int kBlockChars = 250;
 
     SettingsRecord() { Reset(); }
-    // All blocks blank, no program directory.
+    // All blocks blank, no program directory, no data folder.
     void Reset();
 
     // Leading blanks of the text are removed, then it is padded with blanks or cut to width.
@@ -46,9 +46,16 @@ class SettingsRecord {
     // The full directory when the field still holds it, otherwise the field's text.
     std::string ProgramDir() const;
 
+    // The folder that holds DATA and the version stamp (ProgramPaths): the program directory
+    // unless another folder was set. It has no field: the preferences path of the record
+    // (field::PrefsPath) is relative to it.
+    void SetDataFolder(std::string_view dir) { dataFolder_.assign(dir); }
+    std::string DataFolder() const { return dataFolder_.empty() ? ProgramDir() : dataFolder_; }
+
   private:
     std::array<std::string, 3> blocks_;
     std::string programDir_;
+    std::string dataFolder_;
     std::string programDirField_;  // the field's text when programDir_ was set
 };
 
@@ -61,7 +68,7 @@ bool ParseInteger(std::string_view text, long long& value);
 
 // The named fields of the record.
 namespace field {
-constexpr SettingField PrefsPath{1, 20};  // "DATA\CFG.DAT", relative to ProgramDir
+constexpr SettingField PrefsPath{1, 20};  // "DATA\CFG.DAT", relative to DataFolder()
 constexpr SettingField BackCard{21, 3};
 constexpr SettingField CardSet{24, 3};
 constexpr SettingField BackgroundDef{27, 1};
