@@ -1,11 +1,13 @@
-# The two commands of the README: `make run` and `make test` (plus `make bench`).
-# Each installs what is missing, configures and builds into build/.
+# The two commands of the README: `make run` and `make test` (plus `make bench`, and
+# `make install` and `make deb` for an installed program). Each installs what is missing,
+# configures and builds into build/.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench clean format format-check
+.PHONY: all deps configure build run test bench install deb clean format format-check
 
 all: build
 
@@ -39,6 +41,14 @@ bench: configure
 		if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b" || exit 1; fi; \
 	done
 	BUILD_DIR=$(BUILD_DIR) ./bench/startup.sh
+
+# The installed program (desktop/README.md): `make install PREFIX=...`, or the Debian package
+# build/tindle_<version>_<arch>.deb.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

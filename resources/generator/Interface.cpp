@@ -1,5 +1,6 @@
 // Interface pictures: toolbar glyphs, the open-a-game dialog's tree icons and rating
-// meters, the "Freeware" panel, the advice pictures, the splash and the program icon.
+// meters, the "Freeware" panel, the advice pictures, the splash and the program icon (drawn
+// in ProgramIcon.cpp).
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -13,6 +14,7 @@
 #include "Icons.h"
 #include "Output.h"
 #include "Paint.h"
+#include "ProgramIcon.h"
 #include "Shapes.h"
 #include "table/ResourceNames.h"
 
@@ -651,16 +653,6 @@ QImage AdviceScreenSize() {
     return image;
 }
 
-void Felt(QPainter& p, const QRectF& r, double radius) {
-    QRadialGradient g(r.center() - QPointF(0, r.height() * 0.15),
-                      std::max(r.width(), r.height()) * 0.75);
-    g.setColorAt(0, QColor(20, 140, 52));
-    g.setColorAt(1, QColor(0, 66, 22));
-    QPainterPath shape;
-    shape.addRoundedRect(r, radius, radius);
-    p.fillPath(shape, g);
-}
-
 QImage Splash() {
     QImage image = NewImage(tindle::kSplashWidth, tindle::kSplashHeight, QColor(0, 80, 0));
     Painter p(&image);
@@ -683,34 +675,6 @@ QImage Splash() {
     p.setPen(QPen(QColor(240, 200, 90, 160), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(5, 5, tindle::kSplashWidth - 10, tindle::kSplashHeight - 10));
-    return image;
-}
-
-// The program icon: two aces on a rounded square of table felt.
-QImage ProgramIcon(int side) {
-    QImage image = NewImage(side, side);
-    Painter p(&image);
-    p.scale(side / 256.0, side / 256.0);
-    Felt(p, QRectF(8, 8, 240, 240), 48);
-    const double pen = side <= 32 ? 6 : 3;
-    auto card = [&](double angle, QPointF pivot, int suit) {
-        p.save();
-        p.translate(pivot);
-        p.rotate(angle);
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(-56, -150, 112, 156), 12, 12);
-        p.fillPath(shape.translated(5, 6), QColor(0, 0, 0, 70));
-        p.fillPath(shape, QColor(255, 255, 255));
-        p.strokePath(shape, QPen(QColor(60, 60, 70), pen));
-        const QColor color = SuitColor(suit, 1);
-        p.fillPath(SuitIn(suit, QRectF(-34, -108, 68, 72)), color);
-        if (side > 32) {
-            p.fillPath(IndexGlyph('A', QPointF(-48, -142), 30, 7), color);
-        }
-        p.restore();
-    };
-    card(-14, QPointF(112, 222), kSpade);
-    card(12, QPointF(146, 226), kHeart);
     return image;
 }
 

@@ -1,7 +1,10 @@
 #include "Paint.h"
 
 #include <QPainterPathStroker>
+#include <QRadialGradient>
 #include <QTransform>
+
+#include <algorithm>
 
 namespace gen {
 
@@ -14,6 +17,16 @@ QImage NewImage(int width, int height, QColor fill) {
 Painter::Painter(QImage* image) : QPainter(image) {
     setRenderHint(QPainter::Antialiasing, true);
     setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+void Felt(QPainter& p, const QRectF& r, double radius) {
+    QRadialGradient g(r.center() - QPointF(0, r.height() * 0.15),
+                      std::max(r.width(), r.height()) * 0.75);
+    g.setColorAt(0, QColor(20, 140, 52));
+    g.setColorAt(1, QColor(0, 66, 22));
+    QPainterPath shape;
+    shape.addRoundedRect(r, radius, radius);
+    p.fillPath(shape, g);
 }
 
 QColor Mix(const QColor& a, const QColor& b, double t) {

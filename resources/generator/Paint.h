@@ -19,6 +19,9 @@ class Painter : public QPainter {
     explicit Painter(QImage* image);
 };
 
+// Green table felt, lighter towards the top, filling the rounded rectangle.
+void Felt(QPainter& p, const QRectF& r, double radius);
+
 // a + (b - a) * t per channel, alpha included.
 QColor Mix(const QColor& a, const QColor& b, double t);
 QColor WithAlpha(QColor c, int alpha);

@@ -1,6 +1,8 @@
 #include "shell/ProgramEntry.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 #include <cstdlib>
 #include <memory>
@@ -48,6 +50,14 @@ void PlaySplashSound(TindleApp& app) {
     PlayGatedSound(app.settings, app.Sounds(), "Splash", field::SoundsSplash);
 }
 
+// The program icon of every window, at the two sizes the library holds.
+void SetProgramIcon(const ResourceLibrary& library) {
+    QIcon icon;
+    for (const std::string_view name : {kIconPicture, kSmallIconPicture})
+        icon.addPixmap(QPixmap::fromImage(library.Bitmap(name)));
+    QApplication::setWindowIcon(icon);
+}
+
 }  // namespace
 
 int RunProgram(QApplication& application) {
@@ -70,6 +80,7 @@ int RunProgram(QApplication& application) {
 
     // The splash needs the resource library: it is loaded here, before anything is shown.
     if (!app.LoadResourceLibrary()) return kExitCode;
+    SetProgramIcon(app.library);
 
     // Meanwhile a worker reads the font database and decodes the card pictures.
     app.preload = std::make_unique<PicturePreload>(app.pictures, PreferencesPath(app.settings),
