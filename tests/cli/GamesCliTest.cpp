@@ -59,7 +59,7 @@ TEST(CliFields, PrintsEveryFieldOfTheLoadedGame) {
     const auto lines = SplitLines(run.out);
     ASSERT_EQ(lines.size(), 402u);
     EXPECT_EQ(lines[0], "0=0");
-    EXPECT_EQ(lines[12], "12=-5");
+    EXPECT_EQ(lines[12], "12=-5 ByFreeCells");  // a coded field: the name of its code
     EXPECT_EQ(lines[304], "304=8");
     EXPECT_EQ(lines[401], "401=0");
     // An explicit file gives the same.
