@@ -63,6 +63,11 @@ bool Dispatch(PlayContext& ctx, int card, const MoveName& move, exec::CallState&
             return exec::RefillColumns(ctx, call);
         case MoveKind::CloseGridGaps:
             return exec::CloseGridGaps(ctx, call);
+        case MoveKind::StockClick:
+        case MoveKind::WasteClick:
+        case MoveKind::TurnUp:
+        case MoveKind::Select:
+            return false;  // player moves (PlayMove), no executor moves
     }
     return false;
 }
