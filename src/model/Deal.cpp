@@ -9,6 +9,7 @@
 #include "model/Game.h"
 #include "model/Ports.h"
 #include "model/Random.h"
+#include "model/SpecialGames.h"
 
 namespace tindle {
 
@@ -86,9 +87,6 @@ constexpr int kSingleCardDeals = 1000;      // column counts above this deal one
 constexpr int kJokerDealFirst = 1501;
 constexpr int kJokerDealLast = 1504;
 constexpr int kJokerBase = -2;  // a foundation based on a joker
-
-constexpr int kSpecialReserveAces = 11;
-constexpr int kSpecialKingQueenStart = 22;
 
 int BaseRank(int card) {
     return CardIsJoker(card) ? kJokerBase : CardRank(card);
@@ -330,8 +328,8 @@ bool TakeCardFromAnywhere(DealState& st, int card) {
     return true;
 }
 
-// Special game 22: the King of hearts goes to the bottom of the stock and the Queen of hearts
-// starts the first column.
+// special::RowNeighboursHearts: the King of hearts goes to the bottom of the stock and the Queen of
+// hearts starts the first column.
 void KingUnderStockQueenOnFirstColumn(DealState& st) {
     constexpr int kQueenOfHearts = MakeCard(kHearts, kQueen);
     constexpr int kKingOfHearts = MakeCard(kHearts, kKing);
@@ -390,7 +388,7 @@ DealReport DealGame(Game& game, const GameNumber& number, const DealContext& con
         if (game.def[gd::FoundationExtraCard] == 1) {
             DealCards(st, game.piles.dest[0], 1, kFaceUp);
         }
-        if (game.def[gd::SpecialGame] == kSpecialReserveAces) deal::ReserveAcesToFoundations(game);
+        if (SpecialOf(game.def) == special::ReserveAces) deal::ReserveAcesToFoundations(game);
         const int firstStart = game.def.At(gd::FoundationStartCard, 0);
         if (firstStart == kStartAces || firstStart == kStartAcesOwnColumn ||
             firstStart == kStartKingsThenAces) {
@@ -398,7 +396,7 @@ DealReport DealGame(Game& game, const GameNumber& number, const DealContext& con
         } else if (firstStart == kStartAcesFromTableau) {
             deal::MoveTableauAces(game);
         }
-        if (game.def[gd::SpecialGame] == kSpecialKingQueenStart) {
+        if (SpecialOf(game.def) == special::RowNeighboursHearts) {
             KingUnderStockQueenOnFirstColumn(st);
         }
         deal::ArrangeDeal(st);

@@ -1,5 +1,5 @@
 // The deal's own moves to the foundations: cards of the tableau offered to the foundations,
-// the Aces of the tableau with replacement cards, and the reserve Aces of special game 11.
+// the Aces of the tableau with replacement cards, and the reserve Aces of special::ReserveAces.
 #include <algorithm>
 
 #include "model/AppendCard.h"

@@ -1,5 +1,7 @@
 #include "model/GameSourceChecks.h"
 
+#include "model/SpecialGames.h"
+
 namespace tindle {
 
 namespace {
@@ -7,8 +9,6 @@ namespace {
 // Foundation starting-card codes that place no card.
 constexpr int kStartNoCardSameBase = 92;
 constexpr int kStartNoCard = 96;
-// Special games whose tableau clicks pair cards instead of lifting them.
-constexpr int kPairingGames[] = {3, 4, 33};
 // Tableau deal counts above this are single-card deals.
 constexpr int kSingleCardDeal = 1000;
 constexpr int kTwoDecks = 104;
@@ -78,11 +78,8 @@ class Checker {
 
     void GroupSize() {
         if (def_[gd::TableauCount] <= 0 || def_[gd::SelectionGame] != 0 ||
-            def_[gd::ClickPlay] != 0 || def_[gd::GroupSizeRule] != 0) {
+            def_[gd::ClickPlay] != 0 || def_[gd::GroupSizeRule] != 0 || IsPairingGame(def_)) {
             return;
-        }
-        for (int code : kPairingGames) {
-            if (def_[gd::SpecialGame] == code) return;
         }
         Error(g_.IsSet(gd::GroupSizeRule) ? LineOf(gd::GroupSizeRule) : LineOf(gd::TableauCount),
               "GroupSizeRule must not be 0 in a game whose tableau cards are lifted (-1: any run, "

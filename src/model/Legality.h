@@ -64,7 +64,7 @@ bool CanMoveGroup(const Game& game, int firstCard, int column);
 // top card as the pointer state's dragTopCard.
 bool GroupSizeAllowed(Game& game, int firstCard, bool toEmptyColumn);
 
-// Whether a pyramid card may be clicked (special game 4): no card of the next row covers it.
+// Whether a pyramid card may be clicked (special::Pyramid): no card of the next row covers it.
 bool CardUncovered(const Game& game, int card);
 
 // The balanced-base letters 'Q', 'T', 'U', 'Z' of empty foundations.

@@ -7,6 +7,7 @@
 #include "model/History.h"
 #include "model/Legality.h"
 #include "model/Snapshot.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/MoveExecutor.h"
 #include "play/MoveName.h"
@@ -25,9 +26,7 @@ constexpr int kDiscardBelowHigher = 22;     // FoundationRule: a card below a hi
 constexpr int kUncappedFoundation20 = 20;
 constexpr int kUncappedFoundation29 = 29;
 constexpr int kFoundationDeckLimit = 52;
-constexpr int kSpecialFaceDownTargets = 40;
 constexpr int kSingleCardColumnRule = 34;
-constexpr int kSpecialGridMarker = 23;
 constexpr int kMarkerGridDrop = 1;
 constexpr int kNoColumnLimit = -1;
 constexpr int kSizeByFreeCells = -5;
@@ -79,7 +78,7 @@ bool ColumnAccepts(PlayContext& ctx, int card, const CardPlace& source, int k, i
     const Pile& pile = game.piles.fila[static_cast<size_t>(k)];
     const int top = PileTop(pile);
     if (top > 0 && game.cards.CardIsFaceDown(top) &&
-        game.def[gd::SpecialGame] != kSpecialFaceDownTargets) {
+        SpecialOf(game.def) != special::FaceDownTargets) {
         return false;
     }
     const int limit = game.def[gd::ColumnMaxCards];
@@ -250,7 +249,7 @@ bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point fro
     game.pointer.dragRect = CardRectAt(ctx, to, game.pointer.dragImageHeight);
 
     if (!Execute(ctx, card, DropMoveName(target, autoplay))) return false;
-    if (target.kind == kDropColumn && game.def[gd::SpecialGame] == kSpecialGridMarker) {
+    if (target.kind == kDropColumn && SpecialOf(game.def) == special::GridDrops) {
         SetMarker(game, kMarkerGridDrop);
     }
     return true;

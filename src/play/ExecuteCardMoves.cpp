@@ -6,6 +6,7 @@
 #include "model/GameEnd.h"
 #include "model/History.h"
 #include "model/Legality.h"
+#include "model/SpecialGames.h"
 #include "play/ExecutorSteps.h"
 #include "play/MoveExecutor.h"
 #include "play/PlayHistory.h"
@@ -17,8 +18,6 @@ namespace tindle::exec {
 namespace {
 
 constexpr int kGridJumpRule = 71;
-constexpr int kSpecialColumnExchange = 49;
-constexpr int kSpecialEddy = 12;
 constexpr int kFannedFoundations = 7;
 
 // The card's place, when the card lies in a pile other than `target`.
@@ -64,7 +63,7 @@ void RemoveJumpedCard(PlayContext& ctx, int jumpedCell) {
     if (Execute(ctx, card, "Waste") && game.undo.Count() > before) DropLastMove(ctx);
 }
 
-// Special game 49: a column that now holds two cards whose lowest card is not of the
+// special::ColumnExchange: a column that now holds two cards whose lowest card is not of the
 // column's base rank changes places with the column the card came from.
 void ExchangeColumns(PlayContext& ctx, int column, const CardPlace& source) {
     Game& game = ctx.game;
@@ -113,7 +112,7 @@ bool MoveToColumn(PlayContext& ctx, int card, int column, CallState& call) {
     call.moved = true;
 
     if (jumpedCell >= 0) RemoveJumpedCard(ctx, jumpedCell);
-    if (game.def[gd::SpecialGame] == kSpecialColumnExchange) ExchangeColumns(ctx, column, *place);
+    if (SpecialOf(game.def) == special::ColumnExchange) ExchangeColumns(ctx, column, *place);
     return true;
 }
 
@@ -162,7 +161,7 @@ bool MoveToWastePile(PlayContext& ctx, int card, bool secondWaste, CallState& ca
     ctx.view.DrawPile(target, DrawTarget::Both);
     if (!secondWaste) {
         PlayMoveSound(ctx, "Tableau", field::SoundsTableau);
-    } else if (game.def[gd::SpecialGame] == kSpecialEddy) {
+    } else if (SpecialOf(game.def) == special::Eddy) {
         PlayMoveSound(ctx, "Eddy", field::SoundsFoundation);
     }
     return true;

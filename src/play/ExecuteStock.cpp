@@ -6,6 +6,7 @@
 #include "model/AppendCard.h"
 #include "model/GameEnd.h"
 #include "model/History.h"
+#include "model/SpecialGames.h"
 #include "play/ExecutorSteps.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr int kUnlimitedPasses = -1;
 constexpr int kRedealAlsoWithCards = 6;  // RedealMode: redeal requests also with cards left
-constexpr int kSpecialCountedTurns = 28;
-constexpr int kSpecialPyramid = 4;
 constexpr int kMarkerStockTurn = 2;
 
 const PileRef kStock{PileKind::Mazzo, 0};
@@ -57,7 +56,7 @@ bool TurnStock(PlayContext& ctx, bool toWaste, CallState& call) {
         ++game.counters.runningCounter;
         game.flags.gameWon = IsGameWon(game, ctx.settings);
     }
-    if (game.def[gd::SpecialGame] == kSpecialCountedTurns) {
+    if (SpecialOf(game.def) == special::CountedTurns) {
         ++game.counters.dealCounter;
         SetMarker(game, kMarkerStockTurn);
     }
@@ -105,7 +104,7 @@ void RedealWaste(PlayContext& ctx, CallState& call) {
     }
     ctx.view.DrawPile(kStock, DrawTarget::Both);
     ctx.view.DrawPile(kWaste, DrawTarget::Both);
-    if (game.def[gd::SpecialGame] == kSpecialPyramid) DropSelectedFromStock(game);
+    if (SpecialOf(game.def) == special::Pyramid) DropSelectedFromStock(game);
     game.pointer.stockPressed = false;
     call.moved = true;
 }

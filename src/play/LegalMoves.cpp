@@ -3,6 +3,7 @@
 #include "model/Card.h"
 #include "model/GameEnd.h"
 #include "model/Legality.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/DropTargets.h"
 #include "play/PlayContext.h"
@@ -13,13 +14,6 @@
 namespace tindle {
 
 namespace {
-
-bool IsSecondWasteGame(int special) {
-    return special == 2 || special == 12 || special == 15;
-}
-bool IsPairingGame(int special) {
-    return special == 3 || special == 4 || special == 33;
-}
 
 int LockedColumns(const Game& game) {
     const int groups = game.def[gd::FillSkipGroups];
@@ -36,24 +30,24 @@ bool StockClickMayAct(const Game& game) {
     const GameDef& def = game.def;
     if (def[gd::StockPileCount] < 1) return false;
     const bool stockEmpty = PileEmpty(game.piles.Stock());
-    const int special = def[gd::SpecialGame];
+    const int special = SpecialOf(def);
     if (def[gd::SelectionGame] != 0 && def[gd::ClickPlay] != 1) {
         switch (special) {
-            case 8:
-            case 45:
-            case 20:
-            case 21:
-            case 22:
-            case 23:
-            case 41:
-            case 47:
-            case 48:
+            case special::MonteCarlo:
+            case special::FourColumnsLeft:
+            case special::TensByDeals:
+            case special::RowNeighbours:
+            case special::RowNeighboursHearts:
+            case special::GridDrops:
+            case special::OneFoundationLeft:
+            case special::PairsInPlaceOrder:
+            case special::PairsKept:
                 return true;
             default:
                 break;
         }
     }
-    if (special == 4 && !stockEmpty && !PileEmpty(game.piles.dest[0])) return true;
+    if (special == special::Pyramid && !stockEmpty && !PileEmpty(game.piles.dest[0])) return true;
     const int mode = def[gd::RedealMode];
     if (def[gd::WasteUsed] == 1) {
         if (def[gd::TurnOnlyWhenWasteEmpty] == 1 && !PileEmpty(game.piles.Waste())) return false;
@@ -123,12 +117,12 @@ bool Sendable(PlayContext& ctx, PileRef ref, int position) {
 bool FitsOnSecondWaste(const Game& game, int card) {
     const int top = PileTop(game.piles.SecondWaste());
     if (top < 1) return true;
-    const int special = game.def[gd::SpecialGame];
+    const int special = SpecialOf(game.def);
     const int a = CardRank(card);
     const int b = CardRank(top);
     const bool aceKing = (a == kAce && b == kKing) || (a == kKing && b == kAce);
-    if (special == 12) return aceKing || a == b + 1 || a == b - 1;
-    if (aceKing) return special == 15;
+    if (special == special::Eddy) return aceKing || a == b + 1 || a == b - 1;
+    if (aceKing) return special == special::SecondWasteAround;
     PlaceQuery q;
     q.playerMove = true;
     q.base = kBaseAnyCard;
@@ -143,31 +137,30 @@ bool FitsOnSecondWaste(const Game& game, int card) {
 }
 
 bool PairingClickable(const Game& game, PileRef ref, int card) {
-    const int special = game.def[gd::SpecialGame];
     const bool top = PileTop(game.piles.Get(ref)) == card;
-    switch (special) {
-        case 3:
+    switch (SpecialOf(game.def)) {
+        case special::PairsOf14:
             return top && (ref.kind == PileKind::Fila || ref.kind == PileKind::Appogg);
-        case 4:
+        case special::Pyramid:
             if (ref.kind == PileKind::Fila) return CardUncovered(game, card);
             return top && ref.kind == PileKind::MazzoVis;
         default:
-            return false;  // code 33 only marks cards
+            return false;  // MarkOnly only marks cards
     }
 }
 
 class Lister {
   public:
     Lister(PlayContext& ctx, std::vector<Move>& out)
-        : ctx_(ctx), game_(ctx.game), out_(out), special_(game_.def[gd::SpecialGame]) {}
+        : ctx_(ctx), game_(ctx.game), out_(out), special_(SpecialOf(game_.def)) {}
 
     void Run() {
         if (StockClickMayAct(game_)) out_.push_back({MoveKind::StockClick, 0, 0});
         const bool selection = game_.def[gd::SelectionGame] != 0;
         const bool clickPlay = game_.def[gd::ClickPlay] == 1;
-        if (!selection && !clickPlay && !IsPairingGame(special_) && !IsSecondWasteGame(special_) &&
-            PileEmpty(game_.piles.Waste()) && PileEmpty(game_.piles.Stock()) &&
-            game_.def[gd::RedealMode] > 0 && PassAllowed(game_)) {
+        if (!selection && !clickPlay && !IsPairingGame(game_.def) &&
+            !IsSecondWasteGame(game_.def) && PileEmpty(game_.piles.Waste()) &&
+            PileEmpty(game_.piles.Stock()) && game_.def[gd::RedealMode] > 0 && PassAllowed(game_)) {
             out_.push_back({MoveKind::WasteClick, 0, 0});
         }
         EachCard({PileKind::MazzoVis, 0});
@@ -202,14 +195,14 @@ class Lister {
             if (!(faceUpOnly && faceDown && !top)) out_.push_back({MoveKind::Select, 0, card});
             return;
         }
-        if (IsSecondWasteGame(special_)) {
+        if (IsSecondWasteGame(game_.def)) {
             const bool liftable = ref.kind == PileKind::Fila || ref.kind == PileKind::Appogg;
             if (liftable && top && !faceDown && FitsOnSecondWaste(game_, card)) {
                 out_.push_back({MoveKind::ToSecondWaste, 0, card});
             }
             return;
         }
-        if (IsPairingGame(special_)) {
+        if (IsPairingGame(game_.def)) {
             if (PairingClickable(game_, ref, card)) out_.push_back({MoveKind::Select, 0, card});
             return;
         }

@@ -4,6 +4,7 @@
 
 #include "model/GameEnd.h"
 #include "model/History.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/ExecutorSteps.h"
 #include "play/FaceUp.h"
@@ -132,8 +133,9 @@ bool Execute(PlayContext& ctx, int card, std::string_view moveName) {
         }
     }
     StoreScrollExtent(ctx);
-    const int special = game.def[gd::SpecialGame];
-    if (special == 31 || special == 34 || special == 35) {
+    const int special = SpecialOf(game.def);
+    if (special == special::AcesAlone || special == special::ScoreRedColumns ||
+        special == special::ScoreSecondWaste) {
         game.flags.gameWon = IsGameWon(game, ctx.settings);
     }
     return call.moved;

@@ -21,8 +21,8 @@
 //  7. the first-move mark, raised by every call up to 2; with FillAfterFirstMove the first
 //     call is followed by "Fill_Tableaus";
 //  8. the piles' lowest extent for the scroll range;
-//  9. the game-won flag again in the games won by the shape of the columns (codes 31, 34,
-//     35).
+//  9. the game-won flag again in the games whose win is tested after every move
+//     (special::AcesAlone, ScoreRedColumns, ScoreSecondWaste).
 
 namespace tindle {
 

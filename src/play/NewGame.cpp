@@ -9,6 +9,7 @@
 #include "model/History.h"
 #include "model/Ports.h"
 #include "model/Random.h"
+#include "model/SpecialGames.h"
 #include "play/Autoplay.h"
 #include "play/EndGame.h"
 #include "play/PlayContext.h"
@@ -26,7 +27,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSpecialWonAtDeal = 44;
 constexpr int kNoSaveNoUndo = 1;
 constexpr int kAutoplayWaitMs = 800;
 
@@ -245,7 +245,7 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
     }
     ctx.ui.SetPauseQuitAvailable(true);
     ctx.ui.SetBookmarkAvailable(game.def[gd::NoSaveNoUndo] != kNoSaveNoUndo);
-    if (game.def[gd::SpecialGame] == kSpecialWonAtDeal) {
+    if (SpecialOf(game.def) == special::TopsMake91) {
         game.flags.gameWon = IsGameWon(game, ctx.settings);
         if (game.flags.gameWon) EndGame(ctx);
     }

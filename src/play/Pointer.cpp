@@ -5,6 +5,7 @@
 #include "model/History.h"
 #include "model/Legality.h"
 #include "model/Ports.h"
+#include "model/SpecialGames.h"
 #include "play/Autoplay.h"
 #include "play/DropTargets.h"
 #include "play/EndGame.h"
@@ -28,16 +29,6 @@ constexpr int kReserveNoLift = -14;
 constexpr int kFoundationLiftTop = 1;
 constexpr int kFoundationLiftAboveOne = 2;
 constexpr int kFoundationLiftJoker = 3;
-
-bool IsPeekGame(int special) {
-    return special == 32 || special == 46 || special == 33;
-}
-bool IsSecondWasteGame(int special) {
-    return special == 2 || special == 12 || special == 15;
-}
-bool IsPairingGame(int special) {
-    return special == 3 || special == 4 || special == 33;
-}
 
 bool GroupRuleChecksRuns(const Game& game) {
     const int rule = game.def[gd::GroupRule];
@@ -115,12 +106,12 @@ void Peek(PlayContext& ctx, const std::optional<PileHit>& hit) {
 bool FitsOnSecondWaste(const Game& game, int card) {
     const int top = PileTop(game.piles.SecondWaste());
     if (top < 1) return true;
-    const int special = game.def[gd::SpecialGame];
+    const int special = SpecialOf(game.def);
     const int a = CardRank(card);
     const int b = CardRank(top);
     const bool aceKing = (a == kAce && b == kKing) || (a == kKing && b == kAce);
-    if (special == 12) return aceKing || a == b + 1 || a == b - 1;
-    if (aceKing) return special == 15;
+    if (special == special::Eddy) return aceKing || a == b + 1 || a == b - 1;
+    if (aceKing) return special == special::SecondWasteAround;
     // The second waste has no rule fields: the standard rank step, any suit, either way.
     PlaceQuery q;
     q.playerMove = true;
@@ -158,10 +149,9 @@ bool PlayToSecondWaste(PlayContext& ctx, const PileHit& hit) {
 // changed the table (a lift does not).
 bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
     Game& game = ctx.game;
-    const int special = game.def[gd::SpecialGame];
     if (hit.pile.kind == PileKind::Mazzo) return StockClick(ctx);
-    if (IsSecondWasteGame(special)) return PlayToSecondWaste(ctx, hit);
-    if (IsPairingGame(special)) return PairingClick(ctx, hit);
+    if (IsSecondWasteGame(game.def)) return PlayToSecondWaste(ctx, hit);
+    if (IsPairingGame(game.def)) return PairingClick(ctx, hit);
 
     const Pile& pile = game.piles.Get(hit.pile);
     const int position = PileFind(pile, hit.card);
@@ -246,9 +236,7 @@ bool imgSfondoMouseDown(PlayContext& ctx, MouseButton button, bool ctrl, int x, 
     p.pressX = x;
     p.pressY = y;
     const auto hit = HitTestTable(ctx.layout, game, x, y);
-    const int special = game.def[gd::SpecialGame];
-
-    if (button == MouseButton::Right && !ctrl && !IsPeekGame(special)) {
+    if (button == MouseButton::Right && !ctrl && !IsPeekGame(game.def)) {
         return RightClickShortcut(ctx, hit);
     }
     if (button != MouseButton::Left) {

@@ -39,7 +39,7 @@ bool RunMayBeLifted(PlayContext& ctx, int card, int column);
 // A left press on the stock: deals, turns or redeals by the game's deal codes.
 bool StockClick(PlayContext& ctx);
 
-// Presses in the games played by pairing (codes 3, 4, 33) and by selection (SelectionGame).
+// Presses in the games played by pairing (IsPairingGame) and by selection (SelectionGame).
 bool PairingClick(PlayContext& ctx, const PileHit& hit);
 bool SelectionClick(PlayContext& ctx, const PileHit& hit);
 

@@ -17,13 +17,13 @@ SelectionVerdict JudgeSelection(const Game& game, std::string_view selection);
 
 // Which family of test a code uses (exposed for tests and for the click handling).
 enum class SelectionFamily {
-    TouchingPairs,     // two cards of one rank in touching cells of the grid (codes 8, 18, 23, 45)
-    SumsOfTen,         // card values (courts count 10) adding up to 10, 20 or 30 (codes 14, 20)
-    SameRankPairs,     // two face-up cards of one rank (codes 1, 25, 41, 47, 48)
-    ElevensAndCourts,  // two pip cards making 11, or Jack, Queen and King (codes 16, 26)
-    SumsOfThirteen,    // a King alone, or two cards making 13 (code 17)
-    SumsOfFourteen,    // two cards making 14 (code 24)
-    RowNeighbours,     // one or two cards between two cards of a suit or a rank (codes 21, 22)
+    TouchingPairs,     // two cards of one rank in touching cells of the grid
+    SumsOfTen,         // card values (courts count 10) adding up to 10, 20 or 30
+    SameRankPairs,     // two face-up cards of one rank
+    ElevensAndCourts,  // two pip cards making 11, or Jack, Queen and King
+    SumsOfThirteen,    // a King alone, or two cards making 13
+    SumsOfFourteen,    // two cards making 14
+    RowNeighbours,     // one or two cards between two cards of a suit or a rank
 };
 
 SelectionFamily FamilyOf(int specialGame);

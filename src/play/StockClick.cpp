@@ -3,6 +3,7 @@
 
 #include "model/History.h"
 #include "model/Ports.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/EndGame.h"
 #include "play/MoveExecutor.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int kDealCount = 7;  // the argument the deal moves are called with
 constexpr int kRedealAlsoWithCards = 6;
-constexpr int kSpecialPyramid = 4;
 constexpr int kMarkerReserveDeal = 2;
 
 constexpr std::string_view kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
@@ -117,11 +117,10 @@ bool DealByCodes(PlayContext& ctx) {
 bool StockClick(PlayContext& ctx) {
     Game& game = ctx.game;
     const GameDef& def = game.def;
-    const int special = def[gd::SpecialGame];
     const Pile& stock = game.piles.Stock();
     const int top = PileTop(stock);
 
-    if (special == kSpecialPyramid && !PileEmpty(stock) && !PileEmpty(game.piles.dest[0])) {
+    if (SpecialOf(def) == special::Pyramid && !PileEmpty(stock) && !PileEmpty(game.piles.dest[0])) {
         const PileRef pile{PileKind::Mazzo, 0};
         return PairingClick(ctx, PileHit{pile, top, TopCardRect(ctx, pile)});
     }
@@ -135,7 +134,10 @@ bool StockClick(PlayContext& ctx) {
     } else {
         moved = DealByCodes(ctx);
     }
-    if (special == 2 || special == 15) EndGameIfWon(ctx);
+    const int special = SpecialOf(def);
+    if (special == special::SecondWasteByRule || special == special::SecondWasteAround) {
+        EndGameIfWon(ctx);
+    }
     return moved;
 }
 

@@ -2,13 +2,12 @@
 
 #include "model/Card.h"
 #include "model/Game.h"
+#include "model/SpecialGames.h"
 
 namespace tindle {
 
 namespace {
 
-constexpr int kSpecialStockGameA = 8;
-constexpr int kSpecialStockGameB = 45;
 constexpr int kUnlimitedPasses = -1;
 constexpr int kQueenFoundationRule = 10;
 constexpr int kBlankBase = 94;
@@ -33,8 +32,8 @@ bool PassesUsedUp(const Game& game) {
 
 EmptyMarkChoice StockMark(const Game& game) {
     const GameDef& def = game.def;
-    const int special = def[gd::SpecialGame];
-    if (special == kSpecialStockGameA || special == kSpecialStockGameB)
+    const int special = SpecialOf(def);
+    if (special == special::MonteCarlo || special == special::FourColumnsLeft)
         return {EmptyMarkChoice::Source::SpecialStock, MarkSlot::StockRedeal, 0};
     const int passes = def[gd::StockPasses];
     if (def[gd::RedealMode] < 1 || PassesUsedUp(game)) {

@@ -1,6 +1,7 @@
 // The full repaint of a game, at once or as an animated deal.
 #include "model/Game.h"
 #include "model/Ports.h"
+#include "model/SpecialGames.h"
 #include "play/Sounds.h"
 #include "table/CardPictures.h"
 #include "table/EmptyMarks.h"
@@ -12,7 +13,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSideDealGame = 46;  // the deal comes from the left of the table
 constexpr int kSpreadTableau = 4;  // columns side by side: no empty marks before the deal
 constexpr int kDealPause = 100;
 constexpr int kFlipPause = 2;
@@ -37,7 +37,7 @@ TableRenderer::DealPoint TableRenderer::ChooseDealPoint() const {
         point.y = layout_.PileY(ref);
         return point;
     };
-    if (game_.def[gd::SpecialGame] == kSideDealGame) {
+    if (SpecialOf(game_.def) == special::GridRuns) {
         point.x = -Nearest(1.1 * CardWidth());
         point.y = 0;
         return point;

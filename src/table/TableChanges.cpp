@@ -6,6 +6,7 @@
 
 #include "model/Game.h"
 #include "model/Ports.h"
+#include "model/SpecialGames.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/CardPictures.h"
 #include "table/PixelCopy.h"
@@ -19,10 +20,6 @@ namespace {
 constexpr int kSquaredStyle = 3;
 // The game whose stock is redrawn with every removal.
 constexpr int kStockRedrawGameId = 3;
-// Games whose clicks select cards for pairing.
-constexpr int kPairingGameA = 3;
-constexpr int kPairingGameB = 4;
-constexpr int kPairingGameC = 33;
 constexpr int kFadeSteps = 4;
 constexpr int kFadePause = 15;
 
@@ -133,9 +130,7 @@ std::optional<TableRenderer::CardSpot> TableRenderer::FindSelectedCard(int card)
 }
 
 bool TableRenderer::SelectsCards() const {
-    const int special = game_.def[gd::SpecialGame];
-    return special == kPairingGameA || special == kPairingGameB || special == kPairingGameC ||
-           game_.def[gd::SelectionGame] != 0;
+    return IsPairingGame(game_.def) || game_.def[gd::SelectionGame] != 0;
 }
 
 void TableRenderer::DrawSelection(bool invert) {

@@ -5,14 +5,13 @@
 
 #include "model/Card.h"
 #include "model/Game.h"
+#include "model/SpecialGames.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle {
 
 namespace {
-
-constexpr int kSpecialGameSingleCardLift = 49;
 
 struct Walk {
     int count = 0;      // cards in the pile
@@ -51,9 +50,8 @@ int TMainGame::CardTopY(const Game& game, PileRef ref, int excluded, bool liftin
 
     // One card lifted off a column that holds nothing else, when that card is not of the
     // column's base rank, is taken from the column's own place.
-    if (game.def[gd::SpecialGame] == kSpecialGameSingleCardLift && lifting &&
-        ref.kind == PileKind::Fila && w.count == 1 &&
-        CardRank(PileCardAt(pile, 0)) != game.def.At(gd::TableauBase, ref.index)) {
+    if (SpecialOf(game.def) == special::ColumnExchange && lifting && ref.kind == PileKind::Fila &&
+        w.count == 1 && CardRank(PileCardAt(pile, 0)) != game.def.At(gd::TableauBase, ref.index)) {
         return PileY(ref);
     }
 
