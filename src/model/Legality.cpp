@@ -92,7 +92,9 @@ bool CanPlace(const Game& game, const PlaceQuery& q) {
     if (StockRestrictionRefuses(game, q)) return false;
 
     const legality::PlaceContext c(game, q);
-    if (legality::RuleFn rule = legality::SpecialRule(q.ruleCode)) return rule(c);
+    // A value the table of codes does not name (refused by the compiler) builds by the
+    // standard rule.
+    if (legality::RuleFn rule = legality::BuildingRule(q.ruleCode)) return rule(c);
     return legality::StandardRule(c);
 }
 

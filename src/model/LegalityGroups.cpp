@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
 // Lifting several cards at once: whether a run is built by its column's rule, how many cards
 // may be lifted together, and which cards of a pyramid are free to be clicked.
@@ -64,7 +65,7 @@ bool CanMoveGroup(const Game& game, int firstCard, int column) {
     q.destIndex = column;
     q.wrapFlag = game.def.At(gd::WrapFlag, column) > 0;
     q.foundationMode = false;
-    q.ruleCode = groupRule == kGroupInSuit ? 0 : game.def.At(gd::TableauRule, column);
+    q.ruleCode = groupRule == kGroupInSuit ? build::SameSuit : game.def.At(gd::TableauRule, column);
     q.directionType = game.def.At(gd::TableauDirection, column);
     q.firstBase = game.def[gd::FoundationBase];
     for (int i = first; i + 1 < PileCount(pile); ++i) {

@@ -3,8 +3,8 @@
 #include "model/LegalityRules.h"
 
 // The grid games: tableau columns are the cells of rows GridRowWidth wide, numbered from 1
-// row by row. A card moves into an empty cell, a step away (70) or jumping over an occupied
-// cell (71).
+// row by row. A card moves into an empty cell, a step away (GridStep) or jumping over an
+// occupied cell (GridJump).
 
 namespace tindle::legality {
 
@@ -31,7 +31,7 @@ bool IntoEmptyCell(const PlaceContext& c, GridMove& move) {
 
 // Into an empty cell from its left or right neighbour in the row, or from the cell above or
 // below it.
-bool Rule70GridStep(const PlaceContext& c) {
+bool RuleGridStep(const PlaceContext& c) {
     GridMove move;
     if (!IntoEmptyCell(c, move)) return false;
     return (move.SameRow() && move.Distance() == 1) || move.Distance() == move.width;
@@ -39,7 +39,7 @@ bool Rule70GridStep(const PlaceContext& c) {
 
 // Into an empty cell two cells away in the row or two rows away in the column, over an
 // occupied cell; the jumped cell (0-based) is handed back through the query.
-bool Rule71GridJump(const PlaceContext& c) {
+bool RuleGridJump(const PlaceContext& c) {
     GridMove move;
     if (!IntoEmptyCell(c, move)) return false;
     const bool jump = (move.SameRow() && move.Distance() == 2) || move.Distance() == 2 * move.width;

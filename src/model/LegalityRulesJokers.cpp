@@ -1,4 +1,5 @@
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
 // The joker games: foundations built up in suit from a base rank, a joker standing in for the
 // card it covers.
@@ -24,13 +25,14 @@ int RankOfFirstStartedFoundation(const Game& game) {
 
 }  // namespace
 
-// 72: a joker goes onto a started foundation; 75: onto any foundation. Any other card: an
-// empty foundation takes the base rank; a card goes on a card of its suit one higher (the Ace
-// after the King unless the base is the Ace); on a joker one or two above the card below the
-// joker, in that card's suit (a joker alone: the base rank or the one after it). With four
+// JokersOnStarted: a joker goes onto a started foundation; JokersAnywhere: onto any foundation. Any
+// other card: an empty foundation takes the base rank; a card goes on a card of its suit one higher
+// (the Ace after the King unless the base is the Ace); on a joker one or two above the card below
+// the joker, in that card's suit (a joker alone: the base rank or the one after it). With four
 // foundations in use, their suits stay distinct.
-bool Rule72And75Jokers(const PlaceContext& c) {
-    if (CardIsJoker(c.q.card)) return c.q.ruleCode == 75 || HoldsCards(c.Destination());
+bool RuleJokers(const PlaceContext& c) {
+    if (CardIsJoker(c.q.card))
+        return c.q.ruleCode == build::JokersAnywhere || HoldsCards(c.Destination());
 
     const Game& game = c.game;
     if (UsedFoundations(game) == 4 && c.q.destIndex >= 0 && c.q.destIndex < 4) {

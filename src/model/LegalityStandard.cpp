@@ -1,4 +1,5 @@
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
 // The standard building rule: an empty pile takes what its base allows; on a card, the rule
 // code's suit filter and then the rank step of the pile's direction type, ascending part
@@ -11,14 +12,14 @@ namespace {
 // Suit filter of the standard rule codes; every other code reaching here has none.
 bool SuitFilterPasses(const PlaceContext& c, int code) {
     switch (code) {
-        case 0:
-        case 11:
+        case build::SameSuit:
+        case build::SameSuitNoQueenOnKingOrJack:
             return CardSuit(c.q.card) == CardSuit(c.q.topCard);
-        case 1:
+        case build::SameColour:
             return CardIsRed(c.q.card) == CardIsRed(c.q.topCard);
-        case 3:
+        case build::AlternateColours:
             return CardIsRed(c.q.card) != CardIsRed(c.q.topCard);
-        case 6:
+        case build::EmptyOnly:
             return false;
         default:
             return true;

@@ -21,12 +21,7 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSingleQueenFoundation = 10;  // FoundationRule: a Queen on an empty foundation
-constexpr int kDiscardBelowHigher = 22;     // FoundationRule: a card below a higher one of its suit
-constexpr int kUncappedFoundation20 = 20;
-constexpr int kUncappedFoundation29 = 29;
 constexpr int kFoundationDeckLimit = 52;
-constexpr int kSingleCardColumnRule = 34;
 constexpr int kMarkerGridDrop = 1;
 constexpr int kNoColumnLimit = -1;
 constexpr int kSizeByFreeCells = -5;
@@ -55,8 +50,8 @@ bool FoundationAccepts(PlayContext& ctx, int card, int j, int blockSize, bool pl
     if (blockSize != 1) return false;
     const Pile& pile = game.piles.dest[static_cast<size_t>(j)];
     const int code = game.def.At(gd::FoundationRule, j);
-    if (code == kSingleQueenFoundation) return CardRank(card) == kQueen && PileEmpty(pile);
-    if (code == kDiscardBelowHigher) {
+    if (code == build::QueenOnEmptyFoundation) return CardRank(card) == kQueen && PileEmpty(pile);
+    if (code == build::DiscardBelowHigher) {
         if (CardRank(card) == kAce) return false;
         for (int k = 0; k < UsedColumnCount(game); ++k) {
             const int top = PileTop(game.piles.fila[static_cast<size_t>(k)]);
@@ -66,9 +61,9 @@ bool FoundationAccepts(PlayContext& ctx, int card, int j, int blockSize, bool pl
         return false;
     }
     const int count = PileCount(pile);
-    const bool uncapped = code == kUncappedFoundation20 || code == kUncappedFoundation29;
+    const bool uncapped = code == build::UpFromAceAround || code == build::UpThenKingThenDown;
     if (!uncapped && count >= game.def[gd::FoundationCapacity]) return false;
-    if (code == kUncappedFoundation20 && count >= kFoundationDeckLimit) return false;
+    if (code == build::UpFromAceAround && count >= kFoundationDeckLimit) return false;
     return CanPlaceOnFoundation(game, j, card, playerMove);
 }
 
@@ -84,7 +79,7 @@ bool ColumnAccepts(PlayContext& ctx, int card, const CardPlace& source, int k, i
     const int limit = game.def[gd::ColumnMaxCards];
     if (limit != kNoColumnLimit && PileCount(pile) >= limit) return false;
     if (top > 0 && top == PileTop(game.piles.Get(source.pile))) return false;
-    if (game.def.At(gd::TableauRule, k) == kSingleCardColumnRule && blockSize > 1 &&
+    if (game.def.At(gd::TableauRule, k) == build::DownAnySuit && blockSize > 1 &&
         !PileEmpty(pile)) {
         return false;
     }

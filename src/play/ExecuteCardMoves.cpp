@@ -17,7 +17,6 @@ namespace tindle::exec {
 
 namespace {
 
-constexpr int kGridJumpRule = 71;
 constexpr int kFannedFoundations = 7;
 
 // The card's place, when the card lies in a pile other than `target`.
@@ -49,7 +48,7 @@ void PlayMoveSound(PlayContext& ctx, std::string_view name, SettingField eventSw
     PlayGatedSound(ctx.settings, ctx.sounds, name, eventSwitch);
 }
 
-// Rule 71: the card jumped over the cell named by the rule; the jumped card goes to the
+// build::GridJump: the card jumped over the cell named by the rule; the jumped card goes to the
 // second waste in the same undo step.
 void RemoveJumpedCard(PlayContext& ctx, int jumpedCell) {
     Game& game = ctx.game;
@@ -91,7 +90,7 @@ bool MoveToColumn(PlayContext& ctx, int card, int column, CallState& call) {
     if (!place) return false;
 
     int jumpedCell = -1;
-    if (game.def.At(gd::TableauRule, column) == kGridJumpRule) {
+    if (game.def.At(gd::TableauRule, column) == build::GridJump) {
         CanPlaceOnColumn(game, column, card, true, &jumpedCell);
     }
 

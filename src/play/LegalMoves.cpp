@@ -126,7 +126,7 @@ bool FitsOnSecondWaste(const Game& game, int card) {
     PlaceQuery q;
     q.playerMove = true;
     q.base = kBaseAnyCard;
-    q.ruleCode = 2;
+    q.ruleCode = build::AnySuit;
     q.directionType = kDescending;
     q.topCard = top;
     q.card = card;

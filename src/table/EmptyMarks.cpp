@@ -9,7 +9,6 @@ namespace tindle {
 namespace {
 
 constexpr int kUnlimitedPasses = -1;
-constexpr int kQueenFoundationRule = 10;
 constexpr int kBlankBase = 94;
 // Reserve kinds of the whole game (first reserve) and of single reserves.
 constexpr int kReservesVariant9 = 9;
@@ -56,7 +55,7 @@ EmptyMarkChoice WasteMark(const Game& game) {
 }
 
 EmptyMarkChoice FoundationMark(const Game& game, int i) {
-    if (game.def.At(gd::FoundationRule, i) == kQueenFoundationRule) return Rank(kQueen);
+    if (game.def.At(gd::FoundationRule, i) == build::QueenOnEmptyFoundation) return Rank(kQueen);
     const int rank = RankMarkOfBase(game.def.At(gd::FoundationBase, i));
     if (rank == kRankMarkBlank) return {};
     if (rank == kNoRankMark) return Slot(MarkSlot::EmptyFoundation);

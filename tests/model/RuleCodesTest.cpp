@@ -1,12 +1,13 @@
 // The table of codes (RuleCodes.def): every named code of every coded field is a value the
-// game compiler reads, no value has two names, and tindle-cli and the compiler read the
-// same table.
+// game compiler reads and reaches the function that holds its rule, and no value has two
+// names.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "model/GameSource.h"
+#include "model/LegalityRules.h"
 #include "model/RuleCodes.h"
 
 namespace tindle {
@@ -55,6 +56,13 @@ TEST(RuleCodes, EveryNamedCodeOfEveryFieldCompilesAndNoValueHasTwoNames) {
     EXPECT_EQ(FamilyOfField(gd::TableauCount), nullptr);
     EXPECT_EQ(FindRuleCode(gd::SpecialGame, 5), nullptr);
     EXPECT_EQ(FindRuleCode(gd::TableauRule + 27, build::GridJump)->name, "GridJump");
+}
+
+// Every building rule code reaches its rule through the rule table.
+TEST(RuleCodes, EveryNamedCodeReachesItsRule) {
+    for (const RuleCode& code : FindRuleFamily("build")->codes)
+        EXPECT_NE(legality::BuildingRule(code.first), nullptr) << code.name;
+    EXPECT_EQ(legality::BuildingRule(9), nullptr);  // named by no code
 }
 
 }  // namespace
