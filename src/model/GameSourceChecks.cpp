@@ -78,7 +78,8 @@ class Checker {
 
     void GroupSize() {
         if (def_[gd::TableauCount] <= 0 || def_[gd::SelectionGame] != 0 ||
-            def_[gd::ClickPlay] != 0 || def_[gd::GroupSizeRule] != 0 || IsPairingGame(def_)) {
+            def_[gd::ClickPlay] != 0 || def_[gd::GroupSizeRule] != groupSize::NoRule ||
+            IsPairingGame(def_)) {
             return;
         }
         Error(g_.IsSet(gd::GroupSizeRule) ? LineOf(gd::GroupSizeRule) : LineOf(gd::TableauCount),

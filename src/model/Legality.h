@@ -11,6 +11,7 @@
 namespace tindle {
 
 class Game;
+class GameDef;
 class MessagePort;
 
 // Base values of an empty pile besides a rank 1..13 and the letter codes ('Q' .. '`').
@@ -56,8 +57,12 @@ bool CanPlaceOnColumn(const Game& game, int column, int card, bool playerMove,
                       int* jumpedCell = nullptr);
 bool CanPlaceOnReserve(const Game& game, int reserve, int card, bool playerMove);
 
+// Whether the game's group rule asks a lifted run to be built (groupRule::ByColumnRule,
+// InSuit).
+bool GroupRuleChecksRuns(const GameDef& def);
+
 // The run from firstCard to the top of its column is built by the column's own rule
-// (GroupRule 1 or 10); any run may move under other group rules.
+// (GroupRuleChecksRuns); any run may move under other group rules.
 bool CanMoveGroup(const Game& game, int firstCard, int column);
 
 // Whether the run from firstCard upward may be lifted, by GroupSizeRule. Remembers the run's

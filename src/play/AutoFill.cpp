@@ -12,6 +12,7 @@
 
 #include "model/GameEnd.h"
 #include "model/History.h"
+#include "model/RuleCodes.h"
 #include "model/UsedPiles.h"
 #include "play/Autoplay.h"
 #include "play/ExecutorSteps.h"
@@ -23,8 +24,6 @@
 namespace tindle {
 
 namespace {
-
-constexpr int kMarkerGridDrop = 1;
 
 const PileRef kStock{PileKind::Mazzo, 0};
 const PileRef kWaste{PileKind::MazzoVis, 0};
@@ -97,7 +96,7 @@ bool RuleWaits(const Game& game, int rule) {
             }
             return false;
         case 4:
-            return CountMarker(game.undo, kMarkerGridDrop) > 0;
+            return CountMarker(game.undo, marker::GridDrop) > 0;
         default:
             return false;
     }

@@ -22,28 +22,6 @@ namespace tindle {
 namespace {
 
 constexpr int kFoundationDeckLimit = 52;
-constexpr int kMarkerGridDrop = 1;
-constexpr int kNoColumnLimit = -1;
-constexpr int kSizeByFreeCells = -5;
-constexpr int kWasteTakesNeighbours = 2;
-constexpr int kWasteNeverTarget = 4;
-
-// Reserve kinds (ReserveKind).
-constexpr int kReserveClosed = 4;
-constexpr int kReserveKingStack = 8;
-constexpr int kReserveOpen = 12;
-constexpr int kReserveFromWaste = 85;
-constexpr int kReserveFiveStack = 13;
-constexpr int kReserveJack = 88;
-constexpr int kReserveQueen = 89;
-constexpr int kReserveKing = 90;
-constexpr int kReserveCourt = 9;
-constexpr int kReserveByRule = 81;
-
-bool GroupRuleChecksRuns(const Game& game) {
-    const int rule = game.def[gd::GroupRule];
-    return rule == 1 || rule == 10;
-}
 
 bool FoundationAccepts(PlayContext& ctx, int card, int j, int blockSize, bool playerMove) {
     const Game& game = ctx.game;
@@ -77,18 +55,18 @@ bool ColumnAccepts(PlayContext& ctx, int card, const CardPlace& source, int k, i
         return false;
     }
     const int limit = game.def[gd::ColumnMaxCards];
-    if (limit != kNoColumnLimit && PileCount(pile) >= limit) return false;
+    if (limit != columnLimit::NoLimit && PileCount(pile) >= limit) return false;
     if (top > 0 && top == PileTop(game.piles.Get(source.pile))) return false;
     if (game.def.At(gd::TableauRule, k) == build::DownAnySuit && blockSize > 1 &&
         !PileEmpty(pile)) {
         return false;
     }
     if (!CanPlaceOnColumn(game, k, card, playerMove)) return false;
-    if (blockSize > 1 && GroupRuleChecksRuns(game) && source.pile.kind == PileKind::Fila &&
+    if (blockSize > 1 && GroupRuleChecksRuns(game.def) && source.pile.kind == PileKind::Fila &&
         !CanMoveGroup(game, card, source.pile.index)) {
         return false;
     }
-    if (blockSize > 1 && PileEmpty(pile) && game.def[gd::GroupSizeRule] == kSizeByFreeCells &&
+    if (blockSize > 1 && PileEmpty(pile) && game.def[gd::GroupSizeRule] == groupSize::ByFreeCells &&
         !GroupSizeAllowed(game, card, true)) {
         return false;
     }
@@ -103,25 +81,25 @@ bool ReserveAccepts(PlayContext& ctx, int card, const CardPlace& source, int i, 
     const bool single = blockSize == 1;
     const int rank = CardRank(card);
     switch (game.def.At(gd::ReserveKind, i)) {
-        case kReserveClosed:
+        case reserveKind::Closed:
             return false;
-        case kReserveKingStack:
+        case reserveKind::KingStack:
             return single && rank == kKing && firstReserveCount < 3;
-        case kReserveOpen:
+        case reserveKind::Open:
             return true;
-        case kReserveFromWaste:
+        case reserveKind::FromWaste:
             return source.pile.kind == PileKind::MazzoVis;
-        case kReserveFiveStack:
+        case reserveKind::FiveStack:
             return single && firstReserveCount < 5;
-        case kReserveJack:
+        case reserveKind::Jack:
             return single && rank == kJack && PileEmpty(pile);
-        case kReserveQueen:
+        case reserveKind::Queen:
             return single && rank == kQueen && PileEmpty(pile);
-        case kReserveKing:
+        case reserveKind::King:
             return single && rank == kKing && PileEmpty(pile);
-        case kReserveCourt:
+        case reserveKind::Courts:
             return single && PileEmpty(pile) && CardIsFaceCard(card);
-        case kReserveByRule:
+        case reserveKind::ByBuildRule:
             return single && PileEmpty(pile) && CanPlaceOnReserve(game, i, card, playerMove);
         default:
             return single && PileEmpty(pile);
@@ -130,7 +108,8 @@ bool ReserveAccepts(PlayContext& ctx, int card, const CardPlace& source, int i, 
 
 bool WasteAccepts(const PlayContext& ctx, int card, int blockSize) {
     const Game& game = ctx.game;
-    if (game.def[gd::WasteAcceptsDrops] != kWasteTakesNeighbours || blockSize != 1) return false;
+    if (game.def[gd::WasteAcceptsDrops] != wasteDrops::SuitNeighbours || blockSize != 1)
+        return false;
     const int top = PileTop(game.piles.Waste());
     if (top < 1 || CardSuit(top) != CardSuit(card)) return false;
     const int rank = CardRank(top);
@@ -176,13 +155,13 @@ std::vector<DropCandidate> DropCandidates(const PlayContext& ctx) {
     for (int j = 0; j < UsedFoundationCount(game); ++j)
         add(kDropFoundation, j);
     const int style = game.def[gd::TableauFanStyle];
-    if (style != 8 && style != 9) {
+    if (style != fan::Grid && style != fan::GridNoDrops) {
         for (int k = 0; k < UsedColumnCount(game); ++k)
             add(kDropColumn, k);
     }
     for (int i = 0; i < UsedReserveCount(game); ++i)
         add(kDropReserve, i);
-    if (game.def[gd::WasteNotDropTarget] != kWasteNeverTarget) add(kDropWaste, 0);
+    if (game.def[gd::WasteNotDropTarget] != wasteTarget::Never) add(kDropWaste, 0);
     return out;
 }
 
@@ -245,7 +224,7 @@ bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point fro
 
     if (!Execute(ctx, card, DropMoveName(target, autoplay))) return false;
     if (target.kind == kDropColumn && SpecialOf(game.def) == special::GridDrops) {
-        SetMarker(game, kMarkerGridDrop);
+        SetMarker(game, marker::GridDrop);
     }
     return true;
 }

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kUnlimitedPasses = -1;
 constexpr int kRedealAlsoWithCards = 6;  // RedealMode: redeal requests also with cards left
-constexpr int kMarkerStockTurn = 2;
 
 const PileRef kStock{PileKind::Mazzo, 0};
 const PileRef kWaste{PileKind::MazzoVis, 0};
@@ -58,7 +57,7 @@ bool TurnStock(PlayContext& ctx, bool toWaste, CallState& call) {
     }
     if (SpecialOf(game.def) == special::CountedTurns) {
         ++game.counters.dealCounter;
-        SetMarker(game, kMarkerStockTurn);
+        SetMarker(game, marker::StockDeal);
     }
     call.moved = true;
     return true;

@@ -71,8 +71,9 @@ bool DragLiftable(PlayContext& ctx, PileRef ref, int position) {
             return top && game.def[gd::WasteLocked] == 0;
         case PileKind::Dest: {
             const int lift = game.def[gd::FoundationLift];
-            return top && (lift == 1 || (lift == 2 && PileCount(pile) > 1) ||
-                           (lift == 3 && CardIsJoker(card)));
+            return top && (lift == foundationLift::Top ||
+                           (lift == foundationLift::AboveOne && PileCount(pile) > 1) ||
+                           (lift == foundationLift::Joker && CardIsJoker(card)));
         }
         case PileKind::Fila:
             if (top && game.cards.CardIsFaceDown(card)) return false;
@@ -82,8 +83,8 @@ bool DragLiftable(PlayContext& ctx, PileRef ref, int position) {
             return RunMayBeLifted(ctx, card, ref.index);
         case PileKind::Appogg: {
             const int rule = game.def[gd::ReserveRule];
-            if (!top || rule == -14) return false;
-            return !game.cards.CardIsFaceDown(card) || rule == -11;
+            if (!top || rule == reserveRule::NoLift) return false;
+            return !game.cards.CardIsFaceDown(card) || rule == reserveRule::FaceDownLift;
         }
         default:
             return false;
@@ -100,15 +101,16 @@ bool Sendable(PlayContext& ctx, PileRef ref, int position) {
     switch (ref.kind) {
         case PileKind::Dest: {
             const int lift = game.def[gd::FoundationLift];
-            return top && (lift == 1 || (lift == 2 && PileCount(pile) > 1));
+            return top && (lift == foundationLift::Top ||
+                           (lift == foundationLift::AboveOne && PileCount(pile) > 1));
         }
         case PileKind::MazzoVis:
             return top;
         case PileKind::Fila:
-            if (game.def[gd::GroupSizeRule] == 0) return false;
+            if (game.def[gd::GroupSizeRule] == groupSize::NoRule) return false;
             return top || RunMayBeLifted(ctx, card, ref.index);
         case PileKind::Appogg:
-            return top || game.def[gd::ReserveRule] == -11;
+            return top || game.def[gd::ReserveRule] == reserveRule::FaceDownLift;
         default:
             return false;
     }
@@ -240,13 +242,13 @@ class Lister {
         for (int j = 0; j < UsedFoundationCount(game_); ++j)
             tryOther({kDropFoundation, j});
         const int style = game_.def[gd::TableauFanStyle];
-        if (style != 8 && style != 9) {
+        if (style != fan::Grid && style != fan::GridNoDrops) {
             for (int k = 0; k < UsedColumnCount(game_); ++k)
                 tryOther({kDropColumn, k});
         }
         for (int i = 0; i < UsedReserveCount(game_); ++i)
             tryOther({kDropReserve, i});
-        if (game_.def[gd::WasteNotDropTarget] != 4) tryOther({kDropWaste, 0});
+        if (game_.def[gd::WasteNotDropTarget] != wasteTarget::Never) tryOther({kDropWaste, 0});
     }
 
     bool Try(int card, DropTarget t) {

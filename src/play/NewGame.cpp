@@ -27,7 +27,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kNoSaveNoUndo = 1;
 constexpr int kAutoplayWaitMs = 800;
 
 std::string Trimmed(std::string s) {
@@ -88,7 +87,7 @@ void ApplyScreenClass(PlayContext& ctx) {
 void ApplyDefinitionAvailability(PlayContext& ctx) {
     const GameDef& def = ctx.game.def;
     ctx.ui.SetAutoplayAvailable(def[gd::AutoplayAvailable] != 0);
-    const bool undoable = def[gd::NoSaveNoUndo] != kNoSaveNoUndo;
+    const bool undoable = def[gd::NoSaveNoUndo] != 1;
     ctx.ui.SetSaveAvailable(undoable);
     ctx.ui.SetUndoAvailable(undoable);
 }
@@ -244,7 +243,7 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
         }
     }
     ctx.ui.SetPauseQuitAvailable(true);
-    ctx.ui.SetBookmarkAvailable(game.def[gd::NoSaveNoUndo] != kNoSaveNoUndo);
+    ctx.ui.SetBookmarkAvailable(game.def[gd::NoSaveNoUndo] != 1);
     if (SpecialOf(game.def) == special::TopsMake91) {
         game.flags.gameWon = IsGameWon(game, ctx.settings);
         if (game.flags.gameWon) EndGame(ctx);

@@ -23,18 +23,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kClickPlay = 1;
-constexpr int kReserveFaceDownLift = -11;
-constexpr int kReserveNoLift = -14;
-constexpr int kFoundationLiftTop = 1;
-constexpr int kFoundationLiftAboveOne = 2;
-constexpr int kFoundationLiftJoker = 3;
-
-bool GroupRuleChecksRuns(const Game& game) {
-    const int rule = game.def[gd::GroupRule];
-    return rule == 1 || rule == 10;
-}
-
 int LockedColumns(const Game& game) {
     const int groups = game.def[gd::FillSkipGroups];
     return groups > 0 ? groups * game.def[gd::FillSkipGroupSize] : 0;
@@ -171,9 +159,9 @@ bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
         case PileKind::Dest: {
             if (!top) return false;
             const int lift = game.def[gd::FoundationLift];
-            const bool may = lift == kFoundationLiftTop ||
-                             (lift == kFoundationLiftAboveOne && PileCount(pile) > 1) ||
-                             (lift == kFoundationLiftJoker && CardIsJoker(hit.card));
+            const bool may = lift == foundationLift::Top ||
+                             (lift == foundationLift::AboveOne && PileCount(pile) > 1) ||
+                             (lift == foundationLift::Joker && CardIsJoker(hit.card));
             if (may) StartDrag(ctx, hit.pile, position, x, y, false);
             return false;
         }
@@ -201,9 +189,9 @@ bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
         }
         case PileKind::Appogg: {
             const int rule = game.def[gd::ReserveRule];
-            if (!top || rule == kReserveNoLift) return false;
+            if (!top || rule == reserveRule::NoLift) return false;
             const bool faceDown = game.cards.CardIsFaceDown(hit.card);
-            if (faceDown && rule != kReserveFaceDownLift) return false;
+            if (faceDown && rule != reserveRule::FaceDownLift) return false;
             StartDrag(ctx, hit.pile, position, x, y, faceDown);
             return false;
         }
@@ -218,7 +206,7 @@ bool RunMayBeLifted(PlayContext& ctx, int card, int column) {
     Game& game = ctx.game;
     if (column < LockedColumns(game)) return false;
     if (card < 1 || game.cards.CardIsFaceDown(card)) return false;
-    if (GroupRuleChecksRuns(game) && !CanMoveGroup(game, card, column)) return false;
+    if (GroupRuleChecksRuns(game.def) && !CanMoveGroup(game, card, column)) return false;
     return GroupSizeAllowed(game, card, false);
 }
 
@@ -245,7 +233,7 @@ bool imgSfondoMouseDown(PlayContext& ctx, MouseButton button, bool ctrl, int x, 
         return false;
     }
     if (!hit) return false;
-    if (game.def[gd::ClickPlay] == kClickPlay) {
+    if (game.def[gd::ClickPlay] == 1) {
         // The stock keeps its own click: a shortcut cannot send it anywhere.
         if (hit->pile.kind == PileKind::Mazzo) return StockClick(ctx);
         return ClickPlayShortcut(ctx, hit);

@@ -4,6 +4,7 @@
 // same acceptance, flight and move as a drop.
 
 #include "model/Game.h"
+#include "model/RuleCodes.h"
 #include "model/UsedPiles.h"
 #include "play/DropTargets.h"
 #include "play/EndGame.h"
@@ -16,10 +17,6 @@
 namespace tindle {
 
 namespace {
-
-constexpr int kFoundationLiftTop = 1;
-constexpr int kFoundationLiftAboveOne = 2;
-constexpr int kReserveFaceDownLift = -11;
 
 struct Targets {
     bool foundations = false;  // foundations and reserves
@@ -36,16 +33,16 @@ bool MayBeSent(PlayContext& ctx, const PileHit& hit) {
     switch (hit.pile.kind) {
         case PileKind::Dest: {
             const int lift = game.def[gd::FoundationLift];
-            return top && (lift == kFoundationLiftTop ||
-                           (lift == kFoundationLiftAboveOne && PileCount(pile) > 1));
+            return top && (lift == foundationLift::Top ||
+                           (lift == foundationLift::AboveOne && PileCount(pile) > 1));
         }
         case PileKind::MazzoVis:
             return top;
         case PileKind::Fila:
-            if (game.def[gd::GroupSizeRule] == 0) return false;
+            if (game.def[gd::GroupSizeRule] == groupSize::NoRule) return false;
             return top || RunMayBeLifted(ctx, card, hit.pile.index);
         case PileKind::Appogg:
-            return top || game.def[gd::ReserveRule] == kReserveFaceDownLift;
+            return top || game.def[gd::ReserveRule] == reserveRule::FaceDownLift;
         default:
             return false;
     }

@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kDealCount = 7;  // the argument the deal moves are called with
 constexpr int kRedealAlsoWithCards = 6;
-constexpr int kMarkerReserveDeal = 2;
 
 constexpr std::string_view kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
 
@@ -54,7 +53,7 @@ bool DealToAlternateReserve(PlayContext& ctx) {
     // deal back.
     for (int n = 1; n < dealt; ++n)
         DropLastMove(ctx);
-    if (dealt >= 1) SetMarker(game, kMarkerReserveDeal);
+    if (dealt >= 1) SetMarker(game, marker::StockDeal);
     return dealt > 0;
 }
 

@@ -10,12 +10,6 @@ namespace {
 
 constexpr int kUnlimitedPasses = -1;
 constexpr int kBlankBase = 94;
-// Reserve kinds of the whole game (first reserve) and of single reserves.
-constexpr int kReservesVariant9 = 9;
-constexpr int kReservesVariantK = 8;
-constexpr int kReserveJ = 88;
-constexpr int kReserveQ = 89;
-constexpr int kReserveK = 90;
 
 EmptyMarkChoice Slot(MarkSlot slot) {
     return {EmptyMarkChoice::Source::Slot, slot, 0};
@@ -64,14 +58,14 @@ EmptyMarkChoice FoundationMark(const Game& game, int i) {
 
 EmptyMarkChoice ReserveMark(const Game& game, int i) {
     const int all = game.def.At(gd::ReserveKind, 0);
-    if (all == kReservesVariant9) return Slot(MarkSlot::Reserve9);
-    if (all == kReservesVariantK) return Slot(MarkSlot::ReserveK);
+    if (all == reserveKind::Courts) return Slot(MarkSlot::Reserve9);
+    if (all == reserveKind::KingStack) return Slot(MarkSlot::ReserveK);
     switch (game.def.At(gd::ReserveKind, i)) {
-        case kReserveJ:
+        case reserveKind::Jack:
             return Slot(MarkSlot::ReserveJ);
-        case kReserveQ:
+        case reserveKind::Queen:
             return Slot(MarkSlot::ReserveQ);
-        case kReserveK:
+        case reserveKind::King:
             return Slot(MarkSlot::ReserveK);
         default:
             return Slot(MarkSlot::Reserve);
