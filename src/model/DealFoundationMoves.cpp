@@ -6,13 +6,11 @@
 #include "model/Card.h"
 #include "model/DealSteps.h"
 #include "model/Legality.h"
+#include "model/RuleCodes.h"
 
 namespace tindle::deal {
 
 namespace {
-
-constexpr int kStartAcesOwnColumn = 94;
-constexpr int kStartKingsThenAces = 95;
 
 // The foundations a card is offered to, in order: [first, last) of the used ones, or none.
 struct FoundationRange {
@@ -24,10 +22,10 @@ FoundationRange OfferedFoundations(const GameDef& def, int column, int groupInde
     const int used = UsedFoundations(def);
     FoundationRange r{0, used};
     switch (def.At(gd::FoundationStartCard, 0)) {
-        case kStartAcesOwnColumn:
+        case foundationStart::AcesOwnColumn:
             r = {column, column + 1};
             break;
-        case kStartKingsThenAces:
+        case foundationStart::KingsThenAces:
             if (groupIndex >= 0 && groupIndex <= 3) {
                 r = {0, 4};
             } else if (groupIndex >= 6 && groupIndex <= 9) {

@@ -6,11 +6,6 @@ namespace tindle {
 
 namespace {
 
-// Foundation starting-card codes that place no card.
-constexpr int kStartNoCardSameBase = 92;
-constexpr int kStartNoCard = 96;
-// Tableau deal counts above this are single-card deals.
-constexpr int kSingleCardDeal = 1000;
 constexpr int kTwoDecks = 104;
 constexpr int kOneDeck = 52;
 
@@ -112,26 +107,29 @@ class Checker {
     }
 
     void DealTotal() {
-        if (def_[gd::DealArrangement] != 0) return;
+        if (def_[gd::DealArrangement] != arrangement::None) return;
         int placed =
             def_[gd::StockDealCount] + def_[gd::WasteDealCount] + def_[gd::SecondWasteDealCount];
         for (int k = 0; k < def_[gd::TableauCount]; ++k) {
             const int n = def_.At(gd::TableauDealCount, k);
-            placed += n > kSingleCardDeal ? 1 : n;
+            placed += n >= dealCount::SingleOfRank ? 1 : n;
         }
         for (int i = 0; i < def_[gd::ReserveCount]; ++i)
             placed += def_.At(gd::ReserveDealCount, i);
         for (int j = 0; j < def_[gd::FoundationCount]; ++j) {
             const int code = def_.At(gd::FoundationStartCard, j);
-            if (code != 0 && code != kStartNoCardSameBase && code != kStartNoCard) ++placed;
+            if (code != foundationStart::Empty && code != foundationStart::BaseOfFirst &&
+                code != foundationStart::AcesFromTableau) {
+                ++placed;
+            }
         }
-        if (def_[gd::SecondWasteStartCard] != 0) ++placed;
+        if (def_[gd::SecondWasteStartCard] != secondWasteStart::None) ++placed;
         switch (def_[gd::FoundationBaseSet]) {
-            case 1:
-            case 4:
+            case baseSet::FromOneCard:
+            case baseSet::TwoGroups:
                 ++placed;
                 break;
-            case 2:
+            case baseSet::FromCardPerFoundation:
                 placed += def_[gd::FoundationCount];
                 break;
             default:

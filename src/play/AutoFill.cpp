@@ -1,14 +1,9 @@
-// The automatic filling of empty columns by the game's fill rule (FillRule):
-//   1        the top card of reserve 1
-//   2, 4, 8, 10  the waste's top card, or the stock's when the waste is empty, into the
-//            columns past the first FillSkipGroups x FillSkipGroupSize
-//   3        the stock's top card, or the waste's when the stock is empty
-//   5        three cards, one after the other, from the waste
-//   6        the waste's top card, only into columns 1, 7, 8, 14, 15, 21, 22, 28
-//   7        the stock's top card, only into columns 11 and later
-//   9        four cards, one after the other, from the stock
-// Rule 4 stops for good once a grid drop has been made (marker 1 in the undo history); rule
-// 8 fills the empty reserves past the skipped ones the same way afterwards.
+// The automatic filling of empty columns by the game's fill rule (FillRule, fill:: in
+// RuleCodes.def): the source of each empty column's card (SourceFor), when a rule waits
+// (RuleWaits), and the reserves that WasteOrStockAndReserves fills afterwards. The columns
+// past the first FillSkipGroups x FillSkipGroupSize are the only ones the waste-or-stock rules
+// fill; UntilGridDrop stops for good once a grid drop has been made (marker::GridDrop in the
+// undo history).
 
 #include "model/GameEnd.h"
 #include "model/History.h"
@@ -43,19 +38,19 @@ std::optional<FillSource> SourceFor(const Game& game, int rule, int column) {
     const bool wasteEmpty = PileEmpty(game.piles.Waste());
     const bool stockEmpty = PileEmpty(game.piles.Stock());
     switch (rule) {
-        case 1:
+        case fill::FromReserveOne:
             return FillSource{{PileKind::Appogg, 0}, 1};
-        case 2:
-        case 4:
-        case 8:
-        case 10:
+        case fill::FromWasteOrStock:
+        case fill::UntilGridDrop:
+        case fill::WasteOrStockAndReserves:
+        case fill::WhileReservesEmpty:
             if (column < SkippedPiles(game)) return std::nullopt;
             return FillSource{wasteEmpty ? kStock : kWaste, 1};
-        case 3:
+        case fill::FromStockOrWaste:
             return FillSource{stockEmpty ? kWaste : kStock, 1};
-        case 5:
+        case fill::ThreeFromWaste:
             return FillSource{kWaste, 3};
-        case 6:
+        case fill::WasteIntoEdgeColumns:
             switch (column) {
                 case 0:
                 case 6:
@@ -69,10 +64,10 @@ std::optional<FillSource> SourceFor(const Game& game, int rule, int column) {
                 default:
                     return std::nullopt;
             }
-        case 7:
+        case fill::StockFromColumnEleven:
             if (column < 10) return std::nullopt;
             return FillSource{kStock, 1};
-        case 9:
+        case fill::FourFromStock:
             return FillSource{kStock, 4};
         default:
             return std::nullopt;
@@ -82,20 +77,20 @@ std::optional<FillSource> SourceFor(const Game& game, int rule, int column) {
 bool RuleWaits(const Game& game, int rule) {
     const bool stockAndWasteEmpty = PileEmpty(game.piles.Stock()) && PileEmpty(game.piles.Waste());
     switch (rule) {
-        case 1:
+        case fill::FromReserveOne:
             return PileEmpty(game.piles.appogg[0]);
-        case 2:
-        case 3:
-        case 8:
-        case 9:
+        case fill::FromWasteOrStock:
+        case fill::FromStockOrWaste:
+        case fill::WasteOrStockAndReserves:
+        case fill::FourFromStock:
             return stockAndWasteEmpty;
-        case 10:
+        case fill::WhileReservesEmpty:
             if (stockAndWasteEmpty) return true;
             for (int i = 0; i < UsedReserveCount(game); ++i) {
                 if (!PileEmpty(game.piles.appogg[static_cast<size_t>(i)])) return true;
             }
             return false;
-        case 4:
+        case fill::UntilGridDrop:
             return CountMarker(game.undo, marker::GridDrop) > 0;
         default:
             return false;
@@ -119,7 +114,7 @@ bool FillOne(PlayContext& ctx, PileRef source, PileRef target, const std::string
 bool AutoFillEmptyColumns(PlayContext& ctx) {
     Game& game = ctx.game;
     const int rule = game.def[gd::FillRule];
-    if (rule == 0 || !game.flags.gameInProgress || FillPhaseOpen(game)) return false;
+    if (rule == fill::None || !game.flags.gameInProgress || FillPhaseOpen(game)) return false;
     if (RuleWaits(game, rule)) return false;
 
     bool found = false;
@@ -133,7 +128,7 @@ bool AutoFillEmptyColumns(PlayContext& ctx) {
             if (!FillOne(ctx, source->pile, column, ColumnMove(k))) break;
         }
     }
-    if (rule == 8) {
+    if (rule == fill::WasteOrStockAndReserves) {
         for (int i = SkippedPiles(game); i < UsedReserveCount(game); ++i) {
             const PileRef reserve{PileKind::Appogg, i};
             if (!PileEmpty(game.piles.Get(reserve))) continue;

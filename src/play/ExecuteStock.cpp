@@ -7,6 +7,7 @@
 #include "model/GameEnd.h"
 #include "model/History.h"
 #include "model/SpecialGames.h"
+#include "model/StockPasses.h"
 #include "play/ExecutorSteps.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
@@ -15,16 +16,8 @@ namespace tindle::exec {
 
 namespace {
 
-constexpr int kUnlimitedPasses = -1;
-constexpr int kRedealAlsoWithCards = 6;  // RedealMode: redeal requests also with cards left
-
 const PileRef kStock{PileKind::Mazzo, 0};
 const PileRef kWaste{PileKind::MazzoVis, 0};
-
-bool PassAllowed(const Game& game) {
-    const int passes = game.def[gd::StockPasses];
-    return passes == kUnlimitedPasses || game.counters.passCounter < passes;
-}
 
 bool Animated(const PlayContext& ctx) {
     return ctx.settings.IsNotNo(field::CardsAnimate);
@@ -121,8 +114,8 @@ bool StockMove(PlayContext& ctx, MoveKind kind, CallState& call) {
     const int mode = game.def[gd::RedealMode];
     const bool stockEmpty = PileEmpty(game.piles.Stock());
 
-    if (mode > 0) {
-        if (PassAllowed(game) && (stockEmpty || mode == kRedealAlsoWithCards)) {
+    if (mode != redeal::None) {
+        if (PassAllowed(game) && (stockEmpty || mode == redeal::AlsoWithCards)) {
             if (!game.pointer.stockPressed) {
                 PressButton(ctx);
                 if (!stockEmpty) TurnStock(ctx, kind == MoveKind::TurnToWaste, call);

@@ -4,6 +4,7 @@
 #include "model/GameEnd.h"
 #include "model/Legality.h"
 #include "model/SpecialGames.h"
+#include "model/StockPasses.h"
 #include "model/UsedPiles.h"
 #include "play/DropTargets.h"
 #include "play/PlayContext.h"
@@ -18,11 +19,6 @@ namespace {
 int LockedColumns(const Game& game) {
     const int groups = game.def[gd::FillSkipGroups];
     return groups > 0 ? groups * game.def[gd::FillSkipGroupSize] : 0;
-}
-
-bool PassAllowed(const Game& game) {
-    const int passes = game.def[gd::StockPasses];
-    return passes == -1 || game.counters.passCounter < passes;
 }
 
 // Whether a press on the stock may change the table.
@@ -52,10 +48,12 @@ bool StockClickMayAct(const Game& game) {
     if (def[gd::WasteUsed] == 1) {
         if (def[gd::TurnOnlyWhenWasteEmpty] == 1 && !PileEmpty(game.piles.Waste())) return false;
         if (!stockEmpty) return true;
-        if (mode > 0) return PassAllowed(game);
+        if (mode != redeal::None) return PassAllowed(game);
         return PileCount(game.piles.Waste()) > 1 && PassAllowed(game);
     }
-    if ((mode > 0 && stockEmpty) || mode == 6) return PassAllowed(game);
+    if ((mode != redeal::None && stockEmpty) || mode == redeal::AlsoWithCards) {
+        return PassAllowed(game);
+    }
     return !stockEmpty;
 }
 
@@ -162,7 +160,8 @@ class Lister {
         const bool clickPlay = game_.def[gd::ClickPlay] == 1;
         if (!selection && !clickPlay && !IsPairingGame(game_.def) &&
             !IsSecondWasteGame(game_.def) && PileEmpty(game_.piles.Waste()) &&
-            PileEmpty(game_.piles.Stock()) && game_.def[gd::RedealMode] > 0 && PassAllowed(game_)) {
+            PileEmpty(game_.piles.Stock()) && game_.def[gd::RedealMode] != redeal::None &&
+            PassAllowed(game_)) {
             out_.push_back({MoveKind::WasteClick, 0, 0});
         }
         EachCard({PileKind::MazzoVis, 0});

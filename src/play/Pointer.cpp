@@ -148,7 +148,7 @@ bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
     switch (hit.pile.kind) {
         case PileKind::MazzoVis:
             if (PileEmpty(pile)) {
-                if (PileEmpty(game.piles.Stock()) && game.def[gd::RedealMode] > 0) {
+                if (PileEmpty(game.piles.Stock()) && game.def[gd::RedealMode] != redeal::None) {
                     return Execute(ctx, 0, "Mazzo_Redeal");
                 }
                 return false;

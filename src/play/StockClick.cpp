@@ -19,7 +19,6 @@ namespace tindle {
 namespace {
 
 constexpr int kDealCount = 7;  // the argument the deal moves are called with
-constexpr int kRedealAlsoWithCards = 6;
 
 constexpr std::string_view kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
 
@@ -76,9 +75,9 @@ bool DealByCodes(PlayContext& ctx) {
     const GameDef& def = game.def;
     const int columns = UsedColumnCount(game);
     const int reserves = UsedReserveCount(game);
-    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 1)) {
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::EachPile)) {
         const bool dealt = Execute(ctx, kDealCount, "Add_Tableaus");
-        if (def.At(gd::ReserveDealCode, 0) == 5) {
+        if (def.At(gd::ReserveDealCode, 0) == dealCode::FaceDownCounted) {
             const int before = game.undo.Count();
             if (Execute(ctx, kDealCount, "Add_Reserves") && dealt && game.undo.Count() > before) {
                 DropLastMove(ctx);
@@ -86,25 +85,27 @@ bool DealByCodes(PlayContext& ctx) {
         }
         return dealt;
     }
-    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 2)) {
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::WhenNoGap)) {
         if (AnyColumnEmpty(game)) {
             ctx.messages.Information(kFillGapsFirst);
             return false;
         }
         return Execute(ctx, kDealCount, "Add_Tableaus");
     }
-    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 1)) {
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::EachPile)) {
         return Execute(ctx, kDealCount, "Add_Reserves");
     }
-    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 3)) {
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::TwiceOrLastEight)) {
         if (PileCount(game.piles.Stock()) == 8)
             return Execute(ctx, kDealCount, "Add_Tableaus_Last");
         const bool first = Execute(ctx, kDealCount, "Add_Reserves");
         const bool second = Execute(ctx, kDealCount, "Add_Reserves");
         return first || second;
     }
-    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 4)) return DealToAlternateReserve(ctx);
-    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 8)) return DealFourToEachColumn(ctx);
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::Alternate))
+        return DealToAlternateReserve(ctx);
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::FourEach))
+        return DealFourToEachColumn(ctx);
     if (def[gd::SecondWasteArrangement] != 0) {
         return Execute(ctx, PileTop(game.piles.Stock()), "Mazzo_Waste");
     }
@@ -127,8 +128,8 @@ bool StockClick(PlayContext& ctx) {
     if (def[gd::WasteUsed] == 1) {
         if (def[gd::TurnOnlyWhenWasteEmpty] == 1 && !PileEmpty(game.piles.Waste())) return false;
         moved = Execute(ctx, top, "Mazzo_Vis");
-    } else if ((def[gd::RedealMode] > 0 && PileEmpty(stock)) ||
-               def[gd::RedealMode] == kRedealAlsoWithCards) {
+    } else if ((def[gd::RedealMode] != redeal::None && PileEmpty(stock)) ||
+               def[gd::RedealMode] == redeal::AlsoWithCards) {
         moved = Execute(ctx, top, "Mazzo_Redeal");
     } else {
         moved = DealByCodes(ctx);

@@ -3,12 +3,12 @@
 #include "model/Card.h"
 #include "model/Game.h"
 #include "model/SpecialGames.h"
+#include "model/StockPasses.h"
 
 namespace tindle {
 
 namespace {
 
-constexpr int kUnlimitedPasses = -1;
 constexpr int kBlankBase = 94;
 
 EmptyMarkChoice Slot(MarkSlot slot) {
@@ -18,22 +18,16 @@ EmptyMarkChoice Rank(int rank) {
     return {EmptyMarkChoice::Source::Rank, MarkSlot::RankA, rank};
 }
 
-bool PassesUsedUp(const Game& game) {
-    const int passes = game.def[gd::StockPasses];
-    return game.counters.passCounter >= passes && passes != kUnlimitedPasses;
-}
-
 EmptyMarkChoice StockMark(const Game& game) {
     const GameDef& def = game.def;
     const int special = SpecialOf(def);
     if (special == special::MonteCarlo || special == special::FourColumnsLeft)
         return {EmptyMarkChoice::Source::SpecialStock, MarkSlot::StockRedeal, 0};
-    const int passes = def[gd::StockPasses];
-    if (def[gd::RedealMode] < 1 || PassesUsedUp(game)) {
+    if (def[gd::RedealMode] == redeal::None || !PassAllowed(game)) {
         const bool nothingToTurn =
             PileEmpty(game.piles.Stock()) && PileCount(game.piles.Waste()) <= 1;
         if (nothingToTurn) return Slot(MarkSlot::StockNoRedeal);
-        if (game.counters.passCounter < passes || passes < 0) return Slot(MarkSlot::StockRedeal);
+        if (PassAllowed(game)) return Slot(MarkSlot::StockRedeal);
         return Slot(MarkSlot::StockNoRedeal);
     }
     return Slot(MarkSlot::StockRedeal);
@@ -42,9 +36,9 @@ EmptyMarkChoice StockMark(const Game& game) {
 EmptyMarkChoice WasteMark(const Game& game) {
     const GameDef& def = game.def;
     if (def[gd::StockUsed] == 1) return Slot(MarkSlot::Waste);
-    if (def[gd::StockPasses] == 0) return Slot(MarkSlot::StockNoRedeal);
-    if (def[gd::RedealMode] >= 1 && def[gd::StockUsed] == 0)
-        return Slot(PassesUsedUp(game) ? MarkSlot::StockNoRedeal : MarkSlot::StockRedeal);
+    if (def[gd::StockPasses] == passes::NoStock) return Slot(MarkSlot::StockNoRedeal);
+    if (def[gd::RedealMode] != redeal::None && def[gd::StockUsed] == 0)
+        return Slot(!PassAllowed(game) ? MarkSlot::StockNoRedeal : MarkSlot::StockRedeal);
     return {};
 }
 
