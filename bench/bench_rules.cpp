@@ -29,12 +29,12 @@ Game FreeCellTable() {
     g.def[gd::GroupSizeRule] = -5;
     for (int j = 0; j < 4; ++j) {
         g.def.At(gd::FoundationBase, j) = kAce;
-        g.def.At(gd::FoundationDirection, j) = kAscending;
+        g.def.At(gd::FoundationDirection, j) = direction::Ascending;
         g.def.At(gd::FoundationRule, j) = 0;
     }
     for (int k = 0; k < 8; ++k) {
-        g.def.At(gd::TableauBase, k) = kBaseAnyCard;
-        g.def.At(gd::TableauDirection, k) = kDescending;
+        g.def.At(gd::TableauBase, k) = base::AnyCard;
+        g.def.At(gd::TableauDirection, k) = direction::Descending;
         g.def.At(gd::TableauRule, k) = 3;
     }
     // Deal the deck round the columns in a scrambled order (7 is prime to 52).

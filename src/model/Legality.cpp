@@ -73,12 +73,15 @@ const Pile& PlaceContext::Destination() const {
 
 namespace {
 
-// Field StockRestriction: 1 keeps tableau cards off the foundations (and reserves) while the
-// stock or the waste holds cards; 2 and 3 keep them from going anywhere.
+// StockRestriction: FoundationsAfterStock keeps tableau cards off the foundations (and
+// reserves) while the stock or the waste holds cards; AllAfterStock keeps them from going
+// anywhere.
 bool StockRestrictionRefuses(const Game& game, const PlaceQuery& q) {
     const int restriction = game.def[gd::StockRestriction];
     const bool applies =
-        (restriction == 1 && q.foundationMode) || restriction == 2 || restriction == 3;
+        (restriction == stockRestriction::FoundationsAfterStock && q.foundationMode) ||
+        restriction == stockRestriction::AllAfterStock ||
+        restriction == stockRestriction::AllAfterStockToo;
     if (!applies) return false;
     if (legality::StockEmpty(game) && legality::WasteEmpty(game)) return false;
     return LocIsTableau(game.Locate(q.card));
@@ -133,7 +136,7 @@ bool CanPlaceOnReserve(const Game& game, int i, int card, bool playerMove) {
     PlaceQuery q;
     q.topCard = -1;
     q.card = card;
-    q.base = kBaseAnyCard;
+    q.base = base::AnyCard;
     q.playerMove = playerMove;
     q.destIndex = i;
     q.wrapFlag = true;

@@ -8,23 +8,13 @@
 // the standard building rule, LegalityRuleTable.cpp the table from every special rule code
 // to the function that holds it (LegalityRules*.cpp), LegalityGroups.cpp the lifting checks.
 
+#include "model/RuleCodes.h"
+
 namespace tindle {
 
 class Game;
 class GameDef;
 class MessagePort;
-
-// Base values of an empty pile besides a rank 1..13 and the letter codes ('Q' .. '`').
-constexpr int kBaseAnyCard = -1;
-constexpr int kBaseOfFirstStartedFoundation = -2;  // joker games (rules 72, 75)
-
-// Direction types of a pile.
-constexpr int kDescending = 0;
-constexpr int kAscending = 1;
-constexpr int kEitherDirection = 2;
-
-// The WrapFlag value that selects pairing on the tableau (an Ace takes a 2, a King a Queen).
-constexpr int kWrapPairing = 2;
 
 // One question to CanPlace: may `card` go onto a destination whose top card is `topCard`
 // (0 or less when it is empty)? A reserve is always asked with topCard -1, base -1, wrapFlag
@@ -72,7 +62,8 @@ bool GroupSizeAllowed(Game& game, int firstCard, bool toEmptyColumn);
 // Whether a pyramid card may be clicked (special::Pyramid): no card of the next row covers it.
 bool CardUncovered(const Game& game, int card);
 
-// The balanced-base letters 'Q', 'T', 'U', 'Z' of empty foundations.
+// The balanced bases of empty foundations ('Q', 'T', 'U', 'Z': base::BalancedAces,
+// BalancedKings, BalancedDistinctAces, BalancedTwos).
 bool FoundationBaseBalanced(const Game& game, int letter, int card,
                             MessagePort* messages = nullptr);
 

@@ -39,17 +39,17 @@ bool RuleJokers(const PlaceContext& c) {
         if (!SuitsDistinctInGroup(game, c.q.destIndex, c.q.card)) return false;
     }
 
-    const int base =
-        c.q.base == kBaseOfFirstStartedFoundation ? RankOfFirstStartedFoundation(game) : c.q.base;
-    const bool anyBase = base == kBaseAnyCard || base == kNoRank;
-    const bool wraps = base != kAce;
-    if (c.Empty()) return anyBase || c.s == base;
+    const int baseRank =
+        c.q.base == base::FirstStarted ? RankOfFirstStartedFoundation(game) : c.q.base;
+    const bool anyBase = baseRank == base::AnyCard || baseRank == kNoRank;
+    const bool wraps = baseRank != kAce;
+    if (c.Empty()) return anyBase || c.s == baseRank;
 
     if (!CardIsJoker(c.q.topCard))
         return c.SameSuit() && (c.OneHigher() || (wraps && c.AceOnKing()));
 
     const int below = CardBelow(c.Destination(), c.q.topCard);
-    if (below < 1) return anyBase || c.s == base || c.s == NextRank(base);
+    if (below < 1) return anyBase || c.s == baseRank || c.s == NextRank(baseRank);
     if (!IsDeckCard(below) || CardSuit(below) != CardSuit(c.q.card)) return false;
     const int r = CardRank(below);
     const int next = NextRank(r);

@@ -71,7 +71,7 @@ bool RuleSameSuitNoQueenKingSwap(const PlaceContext& c) {
 bool RuleSameSuitByTwo(const PlaceContext& c) {
     if (c.Empty()) return StandardRule(c);
     if (!c.SameSuit()) return false;
-    const int step = c.q.directionType == kAscending ? 2 : -2;
+    const int step = c.q.directionType == direction::Ascending ? 2 : -2;
     if (c.s == c.t + step) return true;
     if (c.q.ruleCode != build::SameSuitByTwoAround) return false;
     return (c.t == kKing && c.s == 2) || (c.t == kQueen && c.s == kAce);

@@ -15,7 +15,7 @@ int ColumnBase(const Game& game, int k) {
 
 bool RankIsColumnBase(const PlaceContext& c) {
     const int base = ColumnBase(c.game, c.q.destIndex);
-    return c.s == base || base == kBaseAnyCard;
+    return c.s == base || base == base::AnyCard;
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ bool RuleDownFromColumnBase(const PlaceContext& c) {
     if (c.Empty()) return !c.FromReserve() && !c.FromTableau() && RankIsColumnBase(c);
     if (c.OneLower()) return true;
     return c.KingOnAce() && c.q.destIndex >= 0 && c.q.destIndex < kFilaPiles &&
-           c.game.def.At(gd::WrapFlag, c.q.destIndex) == 1;
+           c.game.def.At(gd::WrapFlag, c.q.destIndex) == wrap::Around;
 }
 
 // Up in colour, an empty column its base rank; while the waste holds one card only that card

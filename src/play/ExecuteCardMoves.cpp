@@ -17,8 +17,6 @@ namespace tindle::exec {
 
 namespace {
 
-constexpr int kFannedFoundations = 7;
-
 // The card's place, when the card lies in a pile other than `target`.
 std::optional<CardPlace> SourceOf(const Game& game, int card, PileRef target) {
     auto place = FindCard(game, card);
@@ -123,7 +121,7 @@ bool MoveToFoundation(PlayContext& ctx, int card, int foundation, bool autoplay,
 
     TakeSnapshot(ctx, call);
     PutBlock(ctx, TakeBlock(ctx, *place, call), target);
-    if (game.def[gd::FoundationFanStyle] == kFannedFoundations) {
+    if (game.def[gd::FoundationFanStyle] == fan::FirstStepped) {
         ctx.view.DrawPile(target, DrawTarget::Both);
     } else {
         ctx.view.DrawPileTop(target, DrawTarget::Both);

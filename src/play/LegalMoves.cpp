@@ -125,9 +125,9 @@ bool FitsOnSecondWaste(const Game& game, int card) {
     if (aceKing) return special == special::SecondWasteAround;
     PlaceQuery q;
     q.playerMove = true;
-    q.base = kBaseAnyCard;
+    q.base = base::AnyCard;
     q.ruleCode = build::AnySuit;
-    q.directionType = kDescending;
+    q.directionType = direction::Descending;
     q.topCard = top;
     q.card = card;
     if (CanPlace(game, q)) return true;

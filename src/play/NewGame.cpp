@@ -36,7 +36,7 @@ std::string Trimmed(std::string s) {
 }
 
 std::string ScreenClassAdvice(int screenClass, const std::string& name) {
-    if (screenClass == 1) {
+    if (screenClass == screenClass::Wide650) {
         return "Your video card's display is 640x480 pixels. For the best graphics display the "
                "screen resolution should be set to 800x600 pixels or higher. However, it's "
                "possible to play " +
@@ -55,7 +55,8 @@ void ApplyScreenClass(PlayContext& ctx) {
     SettingsRecord& s = ctx.settings;
     const int width = ctx.ui.ScreenWidth();
     const int screenClass = ctx.game.def[gd::ScreenClass];
-    const bool fits = !(width < 650 && screenClass == 1) && !(width < 810 && screenClass == 2);
+    const bool fits = !(width < 650 && screenClass == screenClass::Wide650) &&
+                      !(width < 810 && screenClass == screenClass::Wide810);
     const std::string sizeBefore = s.Get(field::CardSize);
     if (fits) {
         if (!s.Get(field::SavedCardSet).empty()) {

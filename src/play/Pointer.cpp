@@ -77,7 +77,8 @@ void Peek(PlayContext& ctx, const std::optional<PileHit>& hit) {
         !game.cards.CardIsFaceDown(hit->card)) {
         const int style = game.def[gd::ReserveFanStyle];
         const bool column = hit->pile.kind == PileKind::Fila;
-        const bool fannedReserve = hit->pile.kind == PileKind::Appogg && (style == 1 || style == 2);
+        const bool fannedReserve =
+            hit->pile.kind == PileKind::Appogg && (style == fan::Down || style == fan::Right);
         if (column || fannedReserve) {
             const int position = PileFind(game.piles.Get(hit->pile), hit->card);
             const Point at = CardCorner(ctx, hit->pile, position);
@@ -103,9 +104,9 @@ bool FitsOnSecondWaste(const Game& game, int card) {
     // The second waste has no rule fields: the standard rank step, any suit, either way.
     PlaceQuery q;
     q.playerMove = true;
-    q.base = kBaseAnyCard;
+    q.base = base::AnyCard;
     q.ruleCode = build::AnySuit;
-    q.directionType = kDescending;
+    q.directionType = direction::Descending;
     q.topCard = top;
     q.card = card;
     if (CanPlace(game, q)) return true;

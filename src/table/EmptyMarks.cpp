@@ -9,8 +9,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kBlankBase = 94;
-
 EmptyMarkChoice Slot(MarkSlot slot) {
     return {EmptyMarkChoice::Source::Slot, slot, 0};
 }
@@ -70,8 +68,8 @@ EmptyMarkChoice TableauMark(const Game& game, int i) {
     const int rank = RankMarkOfBase(game.def.At(gd::TableauBase, i));
     if (rank == kRankMarkBlank) return {};
     if (rank != kNoRankMark) return Rank(rank);
-    return Slot(game.def.At(gd::TableauBase, 0) != 0 ? MarkSlot::EmptyTableauBase
-                                                     : MarkSlot::TableauFree);
+    return Slot(game.def.At(gd::TableauBase, 0) != base::NoCard ? MarkSlot::EmptyTableauBase
+                                                                : MarkSlot::TableauFree);
 }
 
 }  // namespace
@@ -96,21 +94,22 @@ int MarkKindOf(PileKind kind) {
 
 int RankMarkOfBase(int baseValue) {
     switch (baseValue) {
-        case 1:
-        case 58:
-        case 81:
-        case 85:
+        case kAce:
+        case base::AceMark:
+        case base::BalancedAces:
+        case base::BalancedDistinctAces:
             return kAce;
         case 2:
-        case 90:
+        case base::BalancedTwos:
             return 2;
-        case 13:
-        case 64:
-        case 84:
+        case kKing:
+        case base::KingMark:
+        case base::BalancedKings:
             return kKing;
-        case kBlankBase:
+        case base::Blank:
             return kRankMarkBlank;
         default:
+            // The other ranks (base::Rank) show themselves; every other code no rank.
             return baseValue >= 3 && baseValue <= kQueen ? baseValue : kNoRankMark;
     }
 }

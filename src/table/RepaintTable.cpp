@@ -13,7 +13,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSpreadTableau = 4;  // columns side by side: no empty marks before the deal
 constexpr int kDealPause = 100;
 constexpr int kFlipPause = 2;
 constexpr int kSlidePause = 1;
@@ -100,7 +99,7 @@ void TableRenderer::RepaintTable(bool deal) {
     layout_.tableBottom = 0;
     const bool dealing = deal && TableauOrReservesHoldCards(game_);
 
-    if (deal && game_.def[gd::TableauFanStyle] != kSpreadTableau)
+    if (deal && game_.def[gd::TableauFanStyle] != fan::SideBySide)
         DrawEmptyTableauAndReserves(dealing ? DrawTarget::Both : DrawTarget::Table);
     {
         Canvas t = TableCanvas();

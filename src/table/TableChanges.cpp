@@ -17,7 +17,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSquaredStyle = 3;
 // The game whose stock is redrawn with every removal.
 constexpr int kStockRedrawGameId = 3;
 constexpr int kFadeSteps = 4;
@@ -29,7 +28,7 @@ void TableRenderer::RedrawAfterRemoval(PileRef pile, std::string_view before,
                                        std::string_view after) {
     if (before == after) return;
     Pile& real = game_.piles.Get(pile);
-    if (pile.kind == PileKind::Fila && game_.def[gd::TableauFanStyle] == kSquaredStyle &&
+    if (pile.kind == PileKind::Fila && game_.def[gd::TableauFanStyle] == fan::Squared &&
         !PileEmpty(real))
         return;
     // Everything the pile covered before or covers now is drawn afresh.

@@ -56,13 +56,14 @@ int TMainGame::CardTopY(const Game& game, PileRef ref, int excluded, bool liftin
     }
 
     int y = PileY(ref);
-    if (style == 7 && w.remaining >= 1 && (w.count > 1 || w.excluded > 0 || lifting)) {
+    if (style == fan::FirstStepped && w.remaining >= 1 &&
+        (w.count > 1 || w.excluded > 0 || lifting)) {
         y += faceUpStepY;
     }
     for (int i = 0; i < w.walked; ++i) {
-        if (style == 1) {
+        if (style == fan::Down) {
             y += game.cards.CardIsFaceDown(PileCardAt(pile, i)) ? faceDownStepY : faceUpStepY;
-        } else if (style == 5 && ref.kind == PileKind::Appogg) {
+        } else if (style == fan::Stacked && ref.kind == PileKind::Appogg) {
             y += stackStep[1];
         }
     }
@@ -90,16 +91,16 @@ int TMainGame::CardLeftX(const Game& game, PileRef ref, int excluded, bool lifti
     const int style = FanStyleOf(ref.kind, game.def);
 
     for (int i = 0; i < w.walked; ++i) {
-        if (style == 2) {
+        if (style == fan::Right) {
             x += game.cards.CardIsFaceDown(PileCardAt(pile, i)) ? faceDownStepX : faceUpStepX;
-        } else if (style == 4) {
+        } else if (style == fan::SideBySide) {
             x += cardWidth + spreadGap;
-        } else if (style == 6 && ref.kind == PileKind::Fila) {
+        } else if (style == fan::Diagonal && ref.kind == PileKind::Fila) {
             x += diagonalStep[0];
         }
     }
 
-    if (untidyColumns && style == 1 && ref.kind == PileKind::Fila) {
+    if (untidyColumns && style == fan::Down && ref.kind == PileKind::Fila) {
         const int depth = w.excluded == 0 && !lifting ? w.remaining - 1 : w.remaining;
         x += columnJitter.ColumnOffset(ref.index, depth);
     }
