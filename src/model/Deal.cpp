@@ -198,7 +198,7 @@ void DealPiles(DealState& st) {
 
     for (int k = 0; k < kFilaPiles; ++k) {
         const int n = def.At(gd::TableauDealCount, k);
-        if (n <= 0 || n > dealCount::CardsLast) continue;
+        if (n < dealCount::Cards || n > dealCount::CardsLast) continue;
         Pile& column = piles.fila[static_cast<size_t>(k)];
         DealCards(st, column, n, kFaceDown);
         game.cards.SetPileFaces(column, def.At(gd::TableauFaceMode, k), kFaceUp);

@@ -31,7 +31,7 @@ class Checker {
     int LineOf(gd::Field f) const { return g_.LineOf(f, g_.idLine > 0 ? g_.idLine : 1); }
 
     void ColumnLimit() {
-        if (def_[gd::TableauCount] <= 0 || def_[gd::ColumnMaxCards] != 0) return;
+        if (def_[gd::TableauCount] <= 0 || def_[gd::ColumnMaxCards] != columnLimit::Closed) return;
         Error(g_.IsSet(gd::ColumnMaxCards) ? LineOf(gd::ColumnMaxCards) : LineOf(gd::TableauCount),
               "ColumnMaxCards must be -1 (no limit) or positive in a game with tableau columns; "
               "0 makes every column refuse every card");
@@ -91,7 +91,7 @@ class Checker {
 
     void DealTargets() {
         for (int k = def_[gd::TableauCount]; k < 28; ++k) {
-            if (def_.At(gd::TableauDealCount, k) == 0) continue;
+            if (def_.At(gd::TableauDealCount, k) == dealCount::NoCard) continue;
             Error(g_.line[static_cast<size_t>(gd::TableauDealCount + k)],
                   "TableauDealCount[" + std::to_string(k) +
                       "] deals to a column the game does not use (TableauCount is " +

@@ -108,7 +108,7 @@ bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
     q.base = game.def.At(gd::FoundationBase, j);
     q.playerMove = playerMove;
     q.destIndex = j;
-    q.wrapFlag = game.def.At(gd::WrapFlag, j) > 0;
+    q.wrapFlag = game.def.At(gd::WrapFlag, j) != wrap::None;
     q.foundationMode = true;
     q.ruleCode = game.def.At(gd::FoundationRule, j);
     q.directionType = game.def.At(gd::FoundationDirection, j);
@@ -123,7 +123,7 @@ bool CanPlaceOnColumn(const Game& game, int k, int card, bool playerMove, int* j
     q.base = game.def.At(gd::TableauBase, k);
     q.playerMove = playerMove;
     q.destIndex = k;
-    q.wrapFlag = game.def.At(gd::WrapFlag, k) > 0;
+    q.wrapFlag = game.def.At(gd::WrapFlag, k) != wrap::None;
     q.foundationMode = false;
     q.ruleCode = game.def.At(gd::TableauRule, k);
     q.directionType = game.def.At(gd::TableauDirection, k);

@@ -55,7 +55,7 @@ bool CanMoveGroup(const Game& game, int firstCard, int column) {
     q.base = game.def.At(gd::TableauBase, column);
     q.playerMove = false;
     q.destIndex = column;
-    q.wrapFlag = game.def.At(gd::WrapFlag, column) > 0;
+    q.wrapFlag = game.def.At(gd::WrapFlag, column) != wrap::None;
     q.foundationMode = false;
     q.ruleCode = game.def[gd::GroupRule] == groupRule::InSuit
                      ? build::SameSuit
