@@ -14,9 +14,9 @@
 #include "cli/CliGamesDat.h"
 #include "model/Catalogue.h"
 #include "model/GameNumber.h"
+#include "model/LegalMoves.h"
 #include "play/Commands.h"
 #include "play/HeadlessPlay.h"
-#include "play/LegalMoves.h"
 #include "play/PlayMove.h"
 
 namespace tindle::cli {
@@ -99,7 +99,7 @@ bool Walk(const std::filesystem::path& gamesDat, int gameId, const GameNumber& n
     Steps steps(seed);
     std::vector<Move> moves;
     for (int step = 0; step < kSteps && play.game.flags.gameInProgress; ++step) {
-        LegalMoves(play.ctx, moves);
+        LegalMoves(play.game, moves);
         HashMoves(h, moves);
         // A position without a legal move is left by undoing.
         const int roll = moves.empty() ? 0 : steps.Below(100);

@@ -5,7 +5,7 @@
 #include "model/AppendCard.h"
 #include "model/Card.h"
 #include "model/DealSteps.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/Random.h"
 #include "model/RuleCodes.h"
 
@@ -131,7 +131,10 @@ void BottomCardsToFoundations(Game& game) {
     for (int k = 0; k < n; ++k) {
         Pile& column = game.piles.fila[static_cast<size_t>(k)];
         const int card = PileBottom(column);
-        if (card <= 0 || !CanPlaceOnFoundation(game, k, card, false)) continue;
+        if (card <= 0 ||
+            !Accepts(game, CardPlace{{PileKind::Fila, k}, 0}, {PileKind::Dest, k}, Mover::Deal)) {
+            continue;
+        }
         PileRemoveAt(column, 0);
         AppendCard(game.cards, game.piles.dest[static_cast<size_t>(k)], card, kFaceUp);
     }

@@ -5,7 +5,7 @@
 #include "model/AppendCard.h"
 #include "model/Card.h"
 #include "model/DealSteps.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/RuleCodes.h"
 
 namespace tindle::deal {
@@ -48,7 +48,9 @@ bool OfferToFoundations(Game& game, int k, int p, FoundationRange range) {
     const int card = PileCardAt(column, p);
     if (card <= 0) return false;
     for (int j = range.first; j < range.last; ++j) {
-        if (!CanPlaceOnFoundation(game, j, card, false)) continue;
+        if (!Accepts(game, CardPlace{{PileKind::Fila, k}, p}, {PileKind::Dest, j}, Mover::Deal)) {
+            continue;
+        }
         PileRemoveAt(column, p);
         AppendCard(game.cards, game.piles.dest[static_cast<size_t>(j)], card, kFaceUp);
         return true;
@@ -64,9 +66,9 @@ int TallestColumn(const Game& game, int columns) {
     return h;
 }
 
-int FirstFoundationTaking(const Game& game, int card) {
+int FirstFoundationTaking(const Game& game, const CardPlace& from) {
     for (int j = 0; j < UsedFoundations(game.def); ++j) {
-        if (CanPlaceOnFoundation(game, j, card, false)) return j;
+        if (Accepts(game, from, {PileKind::Dest, j}, Mover::Deal)) return j;
     }
     return -1;
 }
@@ -104,7 +106,7 @@ void MoveTableauAces(Game& game) {
             Pile& column = piles.fila[static_cast<size_t>(k)];
             const int card = PileCardAt(column, depth);
             if (card <= 0 || CardRank(card) != kAce) continue;
-            const int j = FirstFoundationTaking(game, card);
+            const int j = FirstFoundationTaking(game, CardPlace{{PileKind::Fila, k}, depth});
             if (j < 0) continue;
             PileRemoveAt(column, depth);
             AppendCard(game.cards, piles.dest[static_cast<size_t>(j)], card, kFaceUp);

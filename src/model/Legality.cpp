@@ -90,7 +90,6 @@ bool StockRestrictionRefuses(const Game& game, const PlaceQuery& q) {
 }  // namespace
 
 bool CanPlace(const Game& game, const PlaceQuery& q) {
-    if (q.jumpedCell) *q.jumpedCell = -1;
     if (q.card == q.topCard) return false;
     if (StockRestrictionRefuses(game, q)) return false;
 
@@ -116,7 +115,7 @@ bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
     return CanPlace(game, q);
 }
 
-bool CanPlaceOnColumn(const Game& game, int k, int card, bool playerMove, int* jumpedCell) {
+bool CanPlaceOnColumn(const Game& game, int k, int card, bool playerMove) {
     PlaceQuery q;
     q.topCard = PileTop(legality::Column(game, k));
     q.card = card;
@@ -128,7 +127,6 @@ bool CanPlaceOnColumn(const Game& game, int k, int card, bool playerMove, int* j
     q.ruleCode = game.def.At(gd::TableauRule, k);
     q.directionType = game.def.At(gd::TableauDirection, k);
     q.firstBase = game.def[gd::FoundationBase];
-    q.jumpedCell = jumpedCell;
     return CanPlace(game, q);
 }
 

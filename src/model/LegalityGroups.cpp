@@ -70,12 +70,11 @@ bool CanMoveGroup(const Game& game, int firstCard, int column) {
     return true;
 }
 
-bool GroupSizeAllowed(Game& game, int firstCard, bool toEmptyColumn) {
+bool GroupSizeAllowed(const Game& game, int firstCard, bool toEmptyColumn) {
     const int loc = game.Locate(firstCard);
     const Pile* pile = PileAtLocator(game, loc);
     const int at = pile ? PileFind(*pile, firstCard) : -1;
     const int n = at >= 0 ? PileCount(*pile) - at : 1;
-    game.pointer.dragTopCard = at >= 0 ? PileTop(*pile) : firstCard;
 
     const int rule = game.def[gd::GroupSizeRule];
     if (rule == groupSize::AnyRun || rule == groupSize::NoRule) return true;

@@ -1,11 +1,13 @@
 #pragma once
 
-// Inside the legality files only: what every building rule reads (PlaceContext), the small
-// questions rules ask so that they read as rules, the base and standard rules that many
-// special rules end in, and the special rules themselves, one function per rule code (or per
-// family of codes that share their logic). LegalityRuleTable.cpp maps codes to functions.
+// Inside the legality files (and the rule table tests) only: what every building rule reads
+// (PlaceContext), the small questions rules ask so that they read as rules, the base and
+// standard rules that many rules end in, and the rules themselves, one function per rule
+// code (or per family of codes that share their logic). LegalityRuleTable.cpp maps the codes
+// to the functions, Accepts.cpp the foundation and reserve codes to their drop rules.
 
 #include "model/Card.h"
+#include "model/CardPlaces.h"
 #include "model/Game.h"
 #include "model/Legality.h"
 #include "model/Pile.h"
@@ -82,7 +84,7 @@ class PlaceContext {
 };
 
 // ---------------------------------------------------------------------------------------
-// The rules every special rule may end in.
+// The rules every other rule may end in.
 
 // The rule for an empty destination, by its base value (a rank or a letter code).
 bool BaseRule(const PlaceContext& c);
@@ -169,6 +171,19 @@ bool RuleGridJump(const PlaceContext& c);  // GridJump
 
 // LegalityRulesJokers.cpp.
 bool RuleJokers(const PlaceContext& c);  // JokersOnStarted, JokersAnywhere
+
+// The cell (0-based column) that a grid jump of the card into `column` passes over, for a
+// jump that GridJump allows.
+int JumpedGridCell(const Game& game, int card, int column);
+
+// Accepts.cpp: the drop rule of a foundation by its building rule code (every named code has
+// one; the codes without a rule of their own share the FoundationCapacity rule), and the rule
+// of each reserve kind; nullptr for a value the table of codes does not name.
+using FoundationDropFn = bool (*)(const Game& game, int card, int foundation, bool playerMove);
+FoundationDropFn FoundationDropRule(int code);
+using ReserveDropFn = bool (*)(const Game& game, const CardPlace& from, int reserve,
+                               bool playerMove);
+ReserveDropFn ReserveDropRule(int kind);
 
 // Shared by rules that need distinct suits among a group of four foundations (1-4, 5-8, ..):
 // true when the card, put on foundation j, keeps the suits of its group's top cards distinct.

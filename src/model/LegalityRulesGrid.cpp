@@ -38,16 +38,18 @@ bool RuleGridStep(const PlaceContext& c) {
 }
 
 // Into an empty cell two cells away in the row or two rows away in the column, over an
-// occupied cell; the jumped cell (0-based) is handed back through the query.
+// occupied cell.
 bool RuleGridJump(const PlaceContext& c) {
     GridMove move;
     if (!IntoEmptyCell(c, move)) return false;
     const bool jump = (move.SameRow() && move.Distance() == 2) || move.Distance() == 2 * move.width;
     if (!jump) return false;
-    const int jumped = (move.from + move.to) / 2 - 1;
-    if (!HoldsCards(Column(c.game, jumped))) return false;
-    if (c.q.jumpedCell) *c.q.jumpedCell = jumped;
-    return true;
+    return HoldsCards(Column(c.game, JumpedGridCell(c.game, c.q.card, c.q.destIndex)));
+}
+
+// The cell halfway between the card's cell and the destination.
+int JumpedGridCell(const Game& game, int card, int column) {
+    return (game.Locate(card) + column + 1) / 2 - 1;
 }
 
 }  // namespace tindle::legality

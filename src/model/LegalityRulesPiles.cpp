@@ -1,7 +1,7 @@
 #include "model/LegalityRules.h"
 #include "model/RuleCodes.h"
 
-// Special rules that read more than the two cards: the destination's own cards, other
+// Building rules that read more than the two cards: the destination's own cards, other
 // foundations, or the tableau column that belongs to a foundation.
 
 namespace tindle::legality {

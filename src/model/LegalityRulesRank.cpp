@@ -1,7 +1,7 @@
 #include "model/LegalityRules.h"
 #include "model/RuleCodes.h"
 
-// Special rules that look at nothing but the two cards: their ranks, suits and colours.
+// Building rules that look at nothing but the two cards: their ranks, suits and colours.
 
 namespace tindle::legality {
 

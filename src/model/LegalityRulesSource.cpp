@@ -1,7 +1,7 @@
 #include "model/LegalityRules.h"
 #include "model/RuleCodes.h"
 
-// Special rules that ask where the card comes from, or what the stock and the waste hold.
+// Building rules that ask where the card comes from, or what the stock and the waste hold.
 
 namespace tindle::legality {
 

@@ -5,7 +5,7 @@
 #include "model/Card.h"
 #include "model/GameEnd.h"
 #include "model/History.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/Snapshot.h"
 #include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
@@ -21,99 +21,8 @@ namespace tindle {
 
 namespace {
 
-constexpr int kFoundationDeckLimit = 52;
-
-bool FoundationAccepts(PlayContext& ctx, int card, int j, int blockSize, bool playerMove) {
-    const Game& game = ctx.game;
-    if (blockSize != 1) return false;
-    const Pile& pile = game.piles.dest[static_cast<size_t>(j)];
-    const int code = game.def.At(gd::FoundationRule, j);
-    if (code == build::QueenOnEmptyFoundation) return CardRank(card) == kQueen && PileEmpty(pile);
-    if (code == build::DiscardBelowHigher) {
-        if (CardRank(card) == kAce) return false;
-        for (int k = 0; k < UsedColumnCount(game); ++k) {
-            const int top = PileTop(game.piles.fila[static_cast<size_t>(k)]);
-            if (top < 1 || CardSuit(top) != CardSuit(card)) continue;
-            if (CardRank(top) > CardRank(card) || CardRank(top) == kAce) return true;
-        }
-        return false;
-    }
-    const int count = PileCount(pile);
-    const bool uncapped = code == build::UpFromAceAround || code == build::UpThenKingThenDown;
-    if (!uncapped && count >= game.def[gd::FoundationCapacity]) return false;
-    if (code == build::UpFromAceAround && count >= kFoundationDeckLimit) return false;
-    return CanPlaceOnFoundation(game, j, card, playerMove);
-}
-
-bool ColumnAccepts(PlayContext& ctx, int card, const CardPlace& source, int k, int blockSize,
-                   bool playerMove) {
-    Game& game = ctx.game;
-    const Pile& pile = game.piles.fila[static_cast<size_t>(k)];
-    const int top = PileTop(pile);
-    if (top > 0 && game.cards.CardIsFaceDown(top) &&
-        SpecialOf(game.def) != special::FaceDownTargets) {
-        return false;
-    }
-    const int limit = game.def[gd::ColumnMaxCards];
-    if (limit != columnLimit::NoLimit && PileCount(pile) >= limit) return false;
-    if (top > 0 && top == PileTop(game.piles.Get(source.pile))) return false;
-    if (game.def.At(gd::TableauRule, k) == build::DownAnySuit && blockSize > 1 &&
-        !PileEmpty(pile)) {
-        return false;
-    }
-    if (!CanPlaceOnColumn(game, k, card, playerMove)) return false;
-    if (blockSize > 1 && GroupRuleChecksRuns(game.def) && source.pile.kind == PileKind::Fila &&
-        !CanMoveGroup(game, card, source.pile.index)) {
-        return false;
-    }
-    if (blockSize > 1 && PileEmpty(pile) && game.def[gd::GroupSizeRule] == groupSize::ByFreeCells &&
-        !GroupSizeAllowed(game, card, true)) {
-        return false;
-    }
-    return true;
-}
-
-bool ReserveAccepts(PlayContext& ctx, int card, const CardPlace& source, int i, int blockSize,
-                    bool playerMove) {
-    const Game& game = ctx.game;
-    const Pile& pile = game.piles.appogg[static_cast<size_t>(i)];
-    const int firstReserveCount = PileCount(game.piles.appogg[0]);
-    const bool single = blockSize == 1;
-    const int rank = CardRank(card);
-    switch (game.def.At(gd::ReserveKind, i)) {
-        case reserveKind::Closed:
-            return false;
-        case reserveKind::KingStack:
-            return single && rank == kKing && firstReserveCount < 3;
-        case reserveKind::Open:
-            return true;
-        case reserveKind::FromWaste:
-            return source.pile.kind == PileKind::MazzoVis;
-        case reserveKind::FiveStack:
-            return single && firstReserveCount < 5;
-        case reserveKind::Jack:
-            return single && rank == kJack && PileEmpty(pile);
-        case reserveKind::Queen:
-            return single && rank == kQueen && PileEmpty(pile);
-        case reserveKind::King:
-            return single && rank == kKing && PileEmpty(pile);
-        case reserveKind::Courts:
-            return single && PileEmpty(pile) && CardIsFaceCard(card);
-        case reserveKind::ByBuildRule:
-            return single && PileEmpty(pile) && CanPlaceOnReserve(game, i, card, playerMove);
-        default:
-            return single && PileEmpty(pile);
-    }
-}
-
-bool WasteAccepts(const PlayContext& ctx, int card, int blockSize) {
-    const Game& game = ctx.game;
-    if (game.def[gd::WasteAcceptsDrops] != wasteDrops::SuitNeighbours || blockSize != 1)
-        return false;
-    const int top = PileTop(game.piles.Waste());
-    if (top < 1 || CardSuit(top) != CardSuit(card)) return false;
-    const int rank = CardRank(top);
-    return rank == NextRank(CardRank(card)) || rank == PrevRank(CardRank(card));
+Mover MoverOf(bool autoplay) {
+    return autoplay ? Mover::Autoplay : Mover::Player;
 }
 
 bool Animated(const PlayContext& ctx) {
@@ -165,34 +74,6 @@ std::vector<DropCandidate> DropCandidates(const PlayContext& ctx) {
     return out;
 }
 
-bool DropAccepted(PlayContext& ctx, int card, DropTarget target, bool playerMove) {
-    Game& game = ctx.game;
-    const auto source = FindCard(game, card);
-    if (!source) return false;
-    if (FillPhaseOpen(game) &&
-        (source->pile.kind != PileKind::Fila || target.kind != kDropFoundation)) {
-        return false;
-    }
-    const int blockSize = BlockSize(game, *source);
-    switch (target.kind) {
-        case kDropFoundation:
-            if (target.index < 0 || target.index >= UsedFoundationCount(game)) return false;
-            // Foundation 1 of the games that keep their selection there takes no card.
-            if (target.index == 0 && FoundationOneExcluded(game.def)) return false;
-            return FoundationAccepts(ctx, card, target.index, blockSize, playerMove);
-        case kDropColumn:
-            if (target.index < 0 || target.index >= UsedColumnCount(game)) return false;
-            return ColumnAccepts(ctx, card, *source, target.index, blockSize, playerMove);
-        case kDropReserve:
-            if (target.index < 0 || target.index >= UsedReserveCount(game)) return false;
-            return ReserveAccepts(ctx, card, *source, target.index, blockSize, playerMove);
-        case kDropWaste:
-            return WasteAccepts(ctx, card, blockSize);
-        default:
-            return false;
-    }
-}
-
 std::string DropMoveName(DropTarget target, bool autoplay) {
     switch (target.kind) {
         case kDropWaste:
@@ -210,7 +91,7 @@ bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point fro
     Game& game = ctx.game;
     const int card = game.pointer.dragCard;
     if (!DropOverlaps(DraggedRect(ctx), TargetRect(ctx, target))) return false;
-    if (!DropAccepted(ctx, card, target, !autoplay)) return false;
+    if (!Accepts(game, card, TargetPile(target), MoverOf(autoplay))) return false;
 
     const Point to = NextCardCorner(ctx, TargetPile(target));
     if (Animated(ctx)) {
@@ -244,7 +125,7 @@ bool SendCardTo(PlayContext& ctx, int card, DropTarget target, bool autoplay) {
     if (!place) return false;
     const PileRef targetPile = TargetPile(target);
     if (!ctx.layout.OnTable(targetPile)) return false;
-    if (!DropAccepted(ctx, card, target, !autoplay)) return false;
+    if (!Accepts(game, *place, targetPile, MoverOf(autoplay))) return false;
 
     const Point from = CardCorner(ctx, place->pile, place->position);
     PointerState& p = game.pointer;

@@ -5,7 +5,7 @@
 #include "model/Card.h"
 #include "model/GameEnd.h"
 #include "model/History.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/SpecialGames.h"
 #include "play/ExecutorSteps.h"
 #include "play/MoveExecutor.h"
@@ -87,10 +87,7 @@ bool MoveToColumn(PlayContext& ctx, int card, int column, CallState& call) {
     const auto place = SourceOf(game, card, target);
     if (!place) return false;
 
-    int jumpedCell = -1;
-    if (game.def.At(gd::TableauRule, column) == build::GridJump) {
-        CanPlaceOnColumn(game, column, card, true, &jumpedCell);
-    }
+    const int jumpedCell = JumpedCell(game, card, column);
 
     TakeSnapshot(ctx, call);
     const int countBefore = PileCount(game.piles.Get(target));

@@ -3,7 +3,7 @@
 #include "model/Card.h"
 #include "model/Game.h"
 #include "model/History.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/Ports.h"
 #include "model/SpecialGames.h"
 #include "play/Autoplay.h"
@@ -22,11 +22,6 @@
 namespace tindle {
 
 namespace {
-
-int LockedColumns(const Game& game) {
-    const int groups = game.def[gd::FillSkipGroups];
-    return groups > 0 ? groups * game.def[gd::FillSkipGroupSize] : 0;
-}
 
 void MoveDragPicture(PlayContext& ctx, int x, int y) {
     PointerState& p = ctx.game.pointer;
@@ -90,38 +85,16 @@ void Peek(PlayContext& ctx, const std::optional<PileHit>& hit) {
     if (p.peekX < 1 && p.peekY < 1) ctx.messages.Beep();
 }
 
-// The second-waste games (codes 2, 12, 15): a column's or reserve's top card is played at
-// once onto the second waste when it is one rank from the card there.
-bool FitsOnSecondWaste(const Game& game, int card) {
-    const int top = PileTop(game.piles.SecondWaste());
-    if (top < 1) return true;
-    const int special = SpecialOf(game.def);
-    const int a = CardRank(card);
-    const int b = CardRank(top);
-    const bool aceKing = (a == kAce && b == kKing) || (a == kKing && b == kAce);
-    if (special == special::Eddy) return aceKing || a == b + 1 || a == b - 1;
-    if (aceKing) return special == special::SecondWasteAround;
-    // The second waste has no rule fields: the standard rank step, any suit, either way.
-    PlaceQuery q;
-    q.playerMove = true;
-    q.base = base::AnyCard;
-    q.ruleCode = build::AnySuit;
-    q.directionType = direction::Descending;
-    q.topCard = top;
-    q.card = card;
-    if (CanPlace(game, q)) return true;
-    q.topCard = card;
-    q.card = top;
-    return CanPlace(game, q);
-}
-
+// The second-waste games: a column's or reserve's top card is played at once onto the
+// second waste when it fits there; any other card only beeps.
 bool PlayToSecondWaste(PlayContext& ctx, const PileHit& hit) {
     Game& game = ctx.game;
     const bool liftable = hit.pile.kind == PileKind::Fila || hit.pile.kind == PileKind::Appogg;
     if (!liftable) return false;
     const Pile& pile = game.piles.Get(hit.pile);
-    if (hit.card < 1 || hit.card != PileTop(pile) || game.cards.CardIsFaceDown(hit.card) ||
-        !FitsOnSecondWaste(game, hit.card)) {
+    const CardPlace place{hit.pile, PileFind(pile, hit.card)};
+    if (hit.card < 1 || !MayLift(game, place, Gesture::Drag) ||
+        !Accepts(game, place, {PileKind::MazzoWaste, 0}, Mover::Player)) {
         ctx.messages.Beep();
         return false;
     }
@@ -134,8 +107,9 @@ bool PlayToSecondWaste(PlayContext& ctx, const PileHit& hit) {
     return moved;
 }
 
-// The pick-up rules of a left press, by the pile that was hit. Answers whether the press
-// changed the table (a lift does not).
+// A left press, by the pile that was hit: a click on the stock or the empty waste, the turn-up
+// of a face-down column top, or the lift of the card (MayLift) that starts a drag. Answers
+// whether the press changed the table (a lift does not).
 bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
     Game& game = ctx.game;
     if (hit.pile.kind == PileKind::Mazzo) return StockClick(ctx);
@@ -146,70 +120,33 @@ bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
     const int position = PileFind(pile, hit.card);
     const bool top = position >= 0 && position == PileCount(pile) - 1;
     game.pointer.dragTopCard = 0;
-    switch (hit.pile.kind) {
-        case PileKind::MazzoVis:
-            if (PileEmpty(pile)) {
-                if (PileEmpty(game.piles.Stock()) && game.def[gd::RedealMode] != redeal::None) {
-                    return Execute(ctx, 0, "Mazzo_Redeal");
-                }
-                return false;
-            }
-            if (game.def[gd::WasteLocked] != 0 || !top) return false;
-            StartDrag(ctx, hit.pile, position, x, y, false);
-            return false;
-        case PileKind::Dest: {
-            if (!top) return false;
-            const int lift = game.def[gd::FoundationLift];
-            const bool may = lift == foundationLift::Top ||
-                             (lift == foundationLift::AboveOne && PileCount(pile) > 1) ||
-                             (lift == foundationLift::Joker && CardIsJoker(hit.card));
-            if (may) StartDrag(ctx, hit.pile, position, x, y, false);
-            return false;
+    if (hit.pile.kind == PileKind::MazzoVis && PileEmpty(pile)) {
+        // The empty waste with the stock used up: the redeal request of a redeal mode.
+        if (PileEmpty(game.piles.Stock()) && game.def[gd::RedealMode] != redeal::None) {
+            return Execute(ctx, 0, "Mazzo_Redeal");
         }
-        case PileKind::Fila: {
-            if (hit.card < 1 || position < 0) {
-                ctx.messages.Beep();
-                return false;
-            }
-            if (top && game.cards.CardIsFaceDown(hit.card)) {
-                if (!TurnUpColumnTop(ctx, hit.pile.index)) return false;
-                ClearRedoMoves(ctx);
-                return true;
-            }
-            if (top) {
-                if (hit.pile.index < LockedColumns(game)) return false;
-                if (GroupSizeAllowed(game, hit.card, false)) {
-                    StartDrag(ctx, hit.pile, position, x, y, false);
-                }
-                return false;
-            }
-            if (RunMayBeLifted(ctx, hit.card, hit.pile.index)) {
-                StartDrag(ctx, hit.pile, position, x, y, false);
-            }
-            return false;
-        }
-        case PileKind::Appogg: {
-            const int rule = game.def[gd::ReserveRule];
-            if (!top || rule == reserveRule::NoLift) return false;
-            const bool faceDown = game.cards.CardIsFaceDown(hit.card);
-            if (faceDown && rule != reserveRule::FaceDownLift) return false;
-            StartDrag(ctx, hit.pile, position, x, y, faceDown);
-            return false;
-        }
-        default:
-            return false;
+        return false;
     }
+    if (hit.pile.kind == PileKind::Fila) {
+        if (hit.card < 1 || position < 0) {
+            ctx.messages.Beep();
+            return false;
+        }
+        if (top && game.cards.CardIsFaceDown(hit.card)) {
+            if (!TurnUpColumnTop(ctx, hit.pile.index)) return false;
+            ClearRedoMoves(ctx);
+            return true;
+        }
+    }
+    if (position < 0 || !MayLift(game, {hit.pile, position}, Gesture::Drag)) return false;
+    // A face-down reserve card (reserveRule::FaceDownLift) is drawn at its place.
+    const bool faceDownReserve =
+        hit.pile.kind == PileKind::Appogg && game.cards.CardIsFaceDown(hit.card);
+    StartDrag(ctx, hit.pile, position, x, y, faceDownReserve);
+    return false;
 }
 
 }  // namespace
-
-bool RunMayBeLifted(PlayContext& ctx, int card, int column) {
-    Game& game = ctx.game;
-    if (column < LockedColumns(game)) return false;
-    if (card < 1 || game.cards.CardIsFaceDown(card)) return false;
-    if (GroupRuleChecksRuns(game.def) && !CanMoveGroup(game, card, column)) return false;
-    return GroupSizeAllowed(game, card, false);
-}
 
 bool imgSfondoMouseDown(PlayContext& ctx, MouseButton button, bool ctrl, int x, int y) {
     Game& game = ctx.game;

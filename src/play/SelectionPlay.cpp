@@ -14,6 +14,7 @@
 #include "model/Legality.h"
 #include "model/Ports.h"
 #include "model/RuleCodes.h"
+#include "model/SelectionRules.h"
 #include "play/EndGame.h"
 #include "play/FaceUp.h"
 #include "play/MoveExecutor.h"
@@ -21,7 +22,6 @@
 #include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/Pointer.h"
-#include "play/SelectionRules.h"
 #include "play/TableView.h"
 
 namespace tindle {
@@ -69,22 +69,6 @@ bool RemoveSelected(PlayContext& ctx, bool refill) {
     return moved;
 }
 
-bool PairingClickable(PlayContext& ctx, const PileHit& hit) {
-    const Game& game = ctx.game;
-    const int special = game.def[gd::SpecialGame];
-    const Pile& pile = game.piles.Get(hit.pile);
-    const bool top = hit.card > 0 && PileTop(pile) == hit.card;
-    switch (special) {
-        case special::PairsOf14:
-            return top && (hit.pile.kind == PileKind::Fila || hit.pile.kind == PileKind::Appogg);
-        case special::Pyramid:
-            if (hit.pile.kind == PileKind::Fila) return CardUncovered(game, hit.card);
-            return top && (hit.pile.kind == PileKind::MazzoVis || hit.pile.kind == PileKind::Mazzo);
-        default:
-            return hit.card > 0;
-    }
-}
-
 }  // namespace
 
 bool PairingClick(PlayContext& ctx, const PileHit& hit) {
@@ -94,7 +78,7 @@ bool PairingClick(PlayContext& ctx, const PileHit& hit) {
         if (special == special::Pyramid) ctx.messages.Beep();
         return false;
     }
-    if (!PairingClickable(ctx, hit)) return false;
+    if (!PairingClickable(game, hit.pile, hit.card)) return false;
     if (special == special::MarkOnly) {
         ctx.view.InvertCard(hit.rect, Toggle(ctx.session.markedCards, hit.card));
         return false;

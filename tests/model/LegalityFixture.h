@@ -7,6 +7,7 @@
 #include "model/Card.h"
 #include "model/Game.h"
 #include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/Pile.h"
 
 // A table for legality tests: four foundations, eight columns, four reserves, all empty, and

@@ -19,8 +19,10 @@ class Grid : public LegalityTable {
             g.piles.fila[cell - 1] = std::string(kEmptySlot);
     }
     int CardOfCell(int cell) const { return cell; }
+    // The move's legality, and the cell it jumps over (JumpedCell) into `jumped`.
     bool Move(int fromCell, int toCell, int* jumped = nullptr) {
-        return CanPlaceOnColumn(g, toCell - 1, CardOfCell(fromCell), true, jumped);
+        if (jumped) *jumped = JumpedCell(g, CardOfCell(fromCell), toCell - 1);
+        return CanPlaceOnColumn(g, toCell - 1, CardOfCell(fromCell), true);
     }
 };
 

@@ -58,11 +58,21 @@ TEST(RuleCodes, EveryNamedCodeOfEveryFieldCompilesAndNoValueHasTwoNames) {
     EXPECT_EQ(FindRuleCode(gd::TableauRule + 27, build::GridJump)->name, "GridJump");
 }
 
-// Every building rule code reaches its rule through the rule table.
+// Every building rule code reaches its rule and its foundation drop rule, every reserve kind
+// its drop rule, through the rule tables; a value no code names reaches none.
 TEST(RuleCodes, EveryNamedCodeReachesItsRule) {
-    for (const RuleCode& code : FindRuleFamily("build")->codes)
+    for (const RuleCode& code : FindRuleFamily("build")->codes) {
         EXPECT_NE(legality::BuildingRule(code.first), nullptr) << code.name;
-    EXPECT_EQ(legality::BuildingRule(9), nullptr);  // named by no code
+        EXPECT_NE(legality::FoundationDropRule(code.first), nullptr) << code.name;
+    }
+    for (const RuleCode& code : FindRuleFamily("reserveKind")->codes)
+        EXPECT_NE(legality::ReserveDropRule(code.first), nullptr) << code.name;
+    EXPECT_EQ(legality::BuildingRule(9), nullptr);
+    EXPECT_EQ(legality::FoundationDropRule(9), nullptr);
+    EXPECT_EQ(legality::ReserveDropRule(1), nullptr);
+    // The foundation codes with a drop rule of their own do not share the capacity rule.
+    EXPECT_NE(legality::FoundationDropRule(build::DiscardBelowHigher),
+              legality::FoundationDropRule(build::SameSuit));
 }
 
 }  // namespace

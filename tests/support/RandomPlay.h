@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "model/Game.h"
+#include "model/LegalMoves.h"
 #include "model/Random.h"
 #include "play/Commands.h"
 #include "play/Gestures.h"
-#include "play/LegalMoves.h"
 #include "play/PlayContext.h"
 #include "play/PlayMove.h"
 
@@ -100,7 +100,7 @@ inline Gesture RandomGesture(PlayContext& ctx, Random& random) {
         g.acted = ClickPile(ctx, {PileKind::Fila, k});
     } else {
         std::vector<Move> moves;
-        LegalMoves(ctx, moves);
+        LegalMoves(ctx.game, moves);
         if (moves.empty()) {  // a position without a legal move is left by undoing
             g.what = "undo, no legal move left";
             g.acted = UndoCommand(ctx);

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "model/Piles.h"
+
 // The tests of the selection games: given the selection (card numbers in click order, the
 // card just clicked last) a game's rule answers whether it is rejected, still incomplete, or
 // complete (and is then removed). The rule is chosen by the game's win-condition code
@@ -12,6 +14,11 @@ namespace tindle {
 class Game;
 
 enum class SelectionVerdict { Rejected, Incomplete, Complete };
+
+// The cards a click of the pairing games (IsPairingGame) selects: PairsOf14 the top card of a
+// column or reserve, the pyramid an uncovered card of a row or the top card of the stock or
+// the waste, MarkOnly any card.
+bool PairingClickable(const Game& game, PileRef pile, int card);
 
 SelectionVerdict JudgeSelection(const Game& game, std::string_view selection);
 

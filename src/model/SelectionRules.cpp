@@ -1,4 +1,4 @@
-#include "play/SelectionRules.h"
+#include "model/SelectionRules.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,8 +7,10 @@
 
 #include "model/Card.h"
 #include "model/Game.h"
+#include "model/Legality.h"
 #include "model/Pile.h"
 #include "model/RuleCodes.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 
 // No game of the catalogue needs the codes other than MonteCarlo, TensByDeals, RankPairsFaceUp
@@ -140,6 +142,19 @@ SelectionVerdict RowNeighbours(const Game& game, const std::vector<int>& cards) 
 }
 
 }  // namespace
+
+bool PairingClickable(const Game& game, PileRef pile, int card) {
+    const bool top = card > 0 && PileTop(game.piles.Get(pile)) == card;
+    switch (SpecialOf(game.def)) {
+        case special::PairsOf14:
+            return top && (pile.kind == PileKind::Fila || pile.kind == PileKind::Appogg);
+        case special::Pyramid:
+            if (pile.kind == PileKind::Fila) return CardUncovered(game, card);
+            return top && (pile.kind == PileKind::MazzoVis || pile.kind == PileKind::Mazzo);
+        default:
+            return card > 0;
+    }
+}
 
 SelectionFamily FamilyOf(int specialGame) {
     switch (specialGame) {
