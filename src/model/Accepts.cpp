@@ -134,7 +134,7 @@ constexpr ReserveDropEntry kReserveDrops[] = {
 }  // namespace
 
 FoundationDropFn FoundationDropRule(int code) {
-    if (!FindRuleCode(gd::FoundationRule, code)) return nullptr;
+    if (BuildingRule(code) == nullptr) return nullptr;  // every named code has a building rule
     for (const FoundationDropEntry& e : kFoundationDrops) {
         if (e.code == code) return e.rule;
     }
@@ -185,7 +185,7 @@ bool ColumnAccepts(const Game& game, const CardPlace& from, int k, bool playerMo
         return false;
     }
     if (blockSize > 1 && PileEmpty(pile) && game.def[gd::GroupSizeRule] == groupSize::ByFreeCells &&
-        !GroupSizeAllowed(game, card, true)) {
+        !legality::GroupSizeAllowedAt(game, from, true)) {
         return false;
     }
     return true;

@@ -70,17 +70,17 @@ bool CanMoveGroup(const Game& game, int firstCard, int column) {
     return true;
 }
 
-bool GroupSizeAllowed(const Game& game, int firstCard, bool toEmptyColumn) {
-    const int loc = game.Locate(firstCard);
-    const Pile* pile = PileAtLocator(game, loc);
-    const int at = pile ? PileFind(*pile, firstCard) : -1;
-    const int n = at >= 0 ? PileCount(*pile) - at : 1;
+namespace {
 
+// The group size rule for a run of n cards whose first card lies at position `at` of its pile
+// (a column when inColumn).
+bool GroupSizeRuleAllows(const Game& game, int firstCard, int n, int at, bool inColumn,
+                         bool toEmptyColumn) {
     const int rule = game.def[gd::GroupSizeRule];
     if (rule == groupSize::AnyRun || rule == groupSize::NoRule) return true;
     if (rule >= groupSize::AtMost) return n <= rule;
     if (rule == groupSize::KingOrSingle) return n == 1 || CardRank(firstCard) == kKing;
-    if (rule == groupSize::WholeColumnOrSingle) return LocIsTableau(loc) && (n == 1 || at == 0);
+    if (rule == groupSize::WholeColumnOrSingle) return inColumn && (n == 1 || at == 0);
 
     const int e = EmptyUsedColumns(game);
     const int f = EmptyUsedReserves(game);
@@ -92,6 +92,26 @@ bool GroupSizeAllowed(const Game& game, int firstCard, bool toEmptyColumn) {
     // groupSize::ByEmptyColumns, and any other negative value the table does not name.
     return n <= std::max(e, 1);
 }
+
+}  // namespace
+
+bool GroupSizeAllowed(const Game& game, int firstCard, bool toEmptyColumn) {
+    const int loc = game.Locate(firstCard);
+    const Pile* pile = PileAtLocator(game, loc);
+    const int at = pile ? PileFind(*pile, firstCard) : -1;
+    const int n = at >= 0 ? PileCount(*pile) - at : 1;
+    return GroupSizeRuleAllows(game, firstCard, n, at, LocIsTableau(loc), toEmptyColumn);
+}
+
+namespace legality {
+
+bool GroupSizeAllowedAt(const Game& game, const CardPlace& place, bool toEmptyColumn) {
+    const int card = PileCardAt(game.piles.Get(place.pile), place.position);
+    return GroupSizeRuleAllows(game, card, BlockSize(game, place), place.position,
+                               place.pile.kind == PileKind::Fila, toEmptyColumn);
+}
+
+}  // namespace legality
 
 bool CardUncovered(const Game& game, int card) {
     if (card < 1) return false;

@@ -172,6 +172,10 @@ bool RuleGridJump(const PlaceContext& c);  // GridJump
 // LegalityRulesJokers.cpp.
 bool RuleJokers(const PlaceContext& c);  // JokersOnStarted, JokersAnywhere
 
+// GroupSizeAllowed for a block whose place is known (a card of a used column, a reserve, a
+// foundation or the waste, where the card's own search would find it).
+bool GroupSizeAllowedAt(const Game& game, const CardPlace& place, bool toEmptyColumn);
+
 // The cell (0-based column) that a grid jump of the card into `column` passes over, for a
 // jump that GridJump allows.
 int JumpedGridCell(const Game& game, int card, int column);

@@ -4,6 +4,7 @@
 #include "model/Card.h"
 #include "model/Game.h"
 #include "model/Legality.h"
+#include "model/LegalityRules.h"
 #include "model/MoveRules.h"
 #include "model/RuleCodes.h"
 #include "model/SpecialGames.h"
@@ -20,11 +21,12 @@ int LockedColumns(const Game& game) {
 
 // The run from the card up off its column: its lowest card face up, built by the column's
 // rule where the game checks runs, within the group size, and the column not locked.
-bool RunMayBeLifted(const Game& game, int card, int column) {
+bool RunMayBeLifted(const Game& game, const CardPlace& place, int card) {
+    const int column = place.pile.index;
     if (column < LockedColumns(game)) return false;
     if (card < 1 || game.cards.CardIsFaceDown(card)) return false;
     if (GroupRuleChecksRuns(game.def) && !CanMoveGroup(game, card, column)) return false;
-    return GroupSizeAllowed(game, card, false);
+    return legality::GroupSizeAllowedAt(game, place, false);
 }
 
 bool FoundationTopMayLift(const Game& game, const Pile& pile, int card, Gesture gesture) {
@@ -54,9 +56,9 @@ bool DragLift(const Game& game, const CardPlace& place, int card, bool top) {
             if (top && faceDown) return false;  // turned up by the press instead
             if (top) {
                 return place.pile.index >= LockedColumns(game) &&
-                       GroupSizeAllowed(game, card, false);
+                       legality::GroupSizeAllowedAt(game, place, false);
             }
-            return RunMayBeLifted(game, card, place.pile.index);
+            return RunMayBeLifted(game, place, card);
         case PileKind::Appogg: {
             const int rule = def[gd::ReserveRule];
             if (!top || rule == reserveRule::NoLift) return false;
@@ -78,7 +80,7 @@ bool ShortcutLift(const Game& game, const CardPlace& place, int card, bool top) 
             return top;
         case PileKind::Fila:
             if (game.def[gd::GroupSizeRule] == groupSize::NoRule) return false;
-            return top || RunMayBeLifted(game, card, place.pile.index);
+            return top || RunMayBeLifted(game, place, card);
         case PileKind::Appogg:
             return top || game.def[gd::ReserveRule] == reserveRule::FaceDownLift;
         default:
