@@ -12,7 +12,6 @@
 #include "play/Autoplay.h"
 #include "play/ExecutorSteps.h"
 #include "play/MoveExecutor.h"
-#include "play/MoveName.h"
 #include "play/PlayContext.h"
 #include "play/TableView.h"
 
@@ -98,7 +97,7 @@ bool RuleWaits(const Game& game, int rule) {
 }
 
 // One card from the source's top flown into the target and put there by the executor.
-bool FillOne(PlayContext& ctx, PileRef source, PileRef target, const std::string& move) {
+bool FillOne(PlayContext& ctx, PileRef source, PileRef target) {
     const Pile& from = ctx.game.piles.Get(source);
     const int card = PileTop(from);
     if (card < 1) return false;
@@ -106,7 +105,8 @@ bool FillOne(PlayContext& ctx, PileRef source, PileRef target, const std::string
         exec::FlyCard(ctx, card, CardCorner(ctx, source, PileCount(from) - 1),
                       NextCardCorner(ctx, target));
     }
-    return Execute(ctx, card, move);
+    const MoveKind kind = target.kind == PileKind::Fila ? MoveKind::ToColumn : MoveKind::ToReserve;
+    return Execute(ctx, {kind, target.index, card});
 }
 
 }  // namespace
@@ -125,7 +125,7 @@ bool AutoFillEmptyColumns(PlayContext& ctx) {
         if (!source) continue;
         found = true;
         for (int n = 0; n < source->cards; ++n) {
-            if (!FillOne(ctx, source->pile, column, ColumnMove(k))) break;
+            if (!FillOne(ctx, source->pile, column)) break;
         }
     }
     if (rule == fill::WasteOrStockAndReserves) {
@@ -133,7 +133,7 @@ bool AutoFillEmptyColumns(PlayContext& ctx) {
             const PileRef reserve{PileKind::Appogg, i};
             if (!PileEmpty(game.piles.Get(reserve))) continue;
             const PileRef source = PileEmpty(game.piles.Waste()) ? kStock : kWaste;
-            FillOne(ctx, source, reserve, ReserveMove(i));
+            FillOne(ctx, source, reserve);
         }
     }
     return found;

@@ -10,7 +10,6 @@
 #include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/MoveExecutor.h"
-#include "play/MoveName.h"
 #include "play/PlayContext.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
@@ -74,16 +73,17 @@ std::vector<DropCandidate> DropCandidates(const PlayContext& ctx) {
     return out;
 }
 
-std::string DropMoveName(DropTarget target, bool autoplay) {
+Move DropMove(DropTarget target, bool autoplay, int card) {
     switch (target.kind) {
         case kDropWaste:
-            return "Stock02";
+            return {MoveKind::ToWaste, 0, card};
         case kDropFoundation:
-            return FoundationMove(target.index, autoplay);
+            return {autoplay ? MoveKind::ToFoundationAuto : MoveKind::ToFoundation, target.index,
+                    card};
         case kDropReserve:
-            return ReserveMove(target.index);
+            return {MoveKind::ToReserve, target.index, card};
         default:
-            return ColumnMove(target.index);
+            return {MoveKind::ToColumn, target.index, card};
     }
 }
 
@@ -103,7 +103,7 @@ bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point fro
     }
     game.pointer.dragRect = CardRectAt(ctx, to, game.pointer.dragImageHeight);
 
-    if (!Execute(ctx, card, DropMoveName(target, autoplay))) return false;
+    if (!Execute(ctx, DropMove(target, autoplay, card))) return false;
     if (target.kind == kDropColumn && SpecialOf(game.def) == special::GridDrops) {
         SetMarker(game, marker::GridDrop);
     }

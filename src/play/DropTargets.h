@@ -1,7 +1,9 @@
 #pragma once
 
 #include <optional>
+
 #include <vector>
+#include "model/Move.h"
 
 #include "play/DropSearch.h"
 #include "play/TablePlaces.h"
@@ -19,8 +21,9 @@ struct PlayContext;
 // WasteNotDropTarget), as far as they lie on the table.
 std::vector<DropCandidate> DropCandidates(const PlayContext& ctx);
 
-// The move name that puts a block on the target ("Dest_Autoplay" + n for autoplay).
-std::string DropMoveName(DropTarget target, bool autoplay);
+// The move that puts the block whose lowest card is `card` on the target (ToFoundationAuto
+// for autoplay's moves to a foundation).
+Move DropMove(DropTarget target, bool autoplay, int card);
 
 // One target tried: the block must still overlap it and be accepted (Accepts of
 // model/MoveRules.h, by the player or by autoplay); it then flies (or,

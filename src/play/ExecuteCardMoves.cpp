@@ -57,7 +57,9 @@ void RemoveJumpedCard(PlayContext& ctx, int jumpedCell) {
     FlyCard(ctx, card, CardCorner(ctx, cell, PileCount(game.piles.Get(cell)) - 1),
             NextCardCorner(ctx, {PileKind::MazzoWaste, 0}));
     const int before = game.undo.Count();
-    if (Execute(ctx, card, "Waste") && game.undo.Count() > before) DropLastMove(ctx);
+    if (Execute(ctx, {MoveKind::ToSecondWaste, 0, card}) && game.undo.Count() > before) {
+        DropLastMove(ctx);
+    }
 }
 
 // special::ColumnExchange: a column that now holds two cards whose lowest card is not of the

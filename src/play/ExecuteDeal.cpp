@@ -19,7 +19,7 @@ struct DealPlan {
     int last = -1;  // inclusive
 };
 
-DealPlan PlanOf(const Game& game, const MoveName& move) {
+DealPlan PlanOf(const Game& game, const Move& move) {
     DealPlan plan;
     switch (move.kind) {
         case MoveKind::DealReserves:
@@ -60,7 +60,7 @@ bool FaceDownDeal(bool toReserves, int code, MoveKind kind) {
 
 }  // namespace
 
-bool DealMove(PlayContext& ctx, const MoveName& move, CallState& call) {
+bool DealMove(PlayContext& ctx, const Move& move, CallState& call) {
     Game& game = ctx.game;
     if (PileEmpty(game.piles.Stock())) return false;
     const DealPlan plan = PlanOf(game, move);

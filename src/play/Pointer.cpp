@@ -102,7 +102,7 @@ bool PlayToSecondWaste(PlayContext& ctx, const PileHit& hit) {
     FlightOptions options;
     const Point to = NextCardCorner(ctx, {PileKind::MazzoWaste, 0});
     ctx.view.AnimateMove(hit.card, from.x, from.y, to.x, to.y, options);
-    const bool moved = Execute(ctx, hit.card, "Waste");
+    const bool moved = Execute(ctx, {MoveKind::ToSecondWaste, 0, hit.card});
     EndGameIfWon(ctx);
     return moved;
 }
@@ -123,7 +123,7 @@ bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
     if (hit.pile.kind == PileKind::MazzoVis && PileEmpty(pile)) {
         // The empty waste with the stock used up: the redeal request of a redeal mode.
         if (PileEmpty(game.piles.Stock()) && game.def[gd::RedealMode] != redeal::None) {
-            return Execute(ctx, 0, "Mazzo_Redeal");
+            return Execute(ctx, {MoveKind::RedealRequest, 0, 0});
         }
         return false;
     }
@@ -214,7 +214,7 @@ bool imgSfondoMouseUp(PlayContext& ctx, int, int) {
     if (p.stockPressed) {
         ctx.view.DrawButtonPile(false);
         ctx.time.Wait(50);
-        acted = Execute(ctx, PileTop(game.piles.Stock()), "Mazzo_Vis");
+        acted = Execute(ctx, {MoveKind::TurnToWaste, 0, 0});
         p.stockPressed = false;
     }
     if (p.dragCard != 0) {

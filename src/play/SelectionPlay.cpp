@@ -57,13 +57,13 @@ bool RemoveSelected(PlayContext& ctx, bool refill) {
     ctx.ui.SetInputRouting(InputRouting::SwallowInput);
     bool moved = false;
     if (special != special::PairsKept) {
-        moved = Execute(ctx, 0, "Selezionate_Dest");
+        moved = Execute(ctx, {MoveKind::RemoveSelection, 0, 0});
     } else {
         // Nothing takes the cards away in this game: the completed selection is let go.
         ctx.view.DrawSelection(false);
         ctx.game.piles.dest[0].clear();
     }
-    if (refill && !ctx.ui.ExitRequested()) moved |= Execute(ctx, 0, "Selezionate_Fila");
+    if (refill && !ctx.ui.ExitRequested()) moved |= Execute(ctx, {MoveKind::RefillColumns, 0, 0});
     ctx.ui.SetInputRouting(InputRouting::Normal);
     EndGameIfWon(ctx);
     return moved;
@@ -103,7 +103,7 @@ bool SelectionClick(PlayContext& ctx, const PileHit& hit) {
         switch (special) {
             case special::MonteCarlo:
             case special::FourColumnsLeft:
-                return Execute(ctx, 0, "Stock_To_Pile_Monte_Carlo");
+                return Execute(ctx, {MoveKind::CloseGridGaps, 0, 0});
             case special::TensByDeals:
             case special::RowNeighbours:
             case special::RowNeighboursHearts:
@@ -111,7 +111,7 @@ bool SelectionClick(PlayContext& ctx, const PileHit& hit) {
             case special::OneFoundationLeft:
             case special::PairsInPlaceOrder:
             case special::PairsKept:
-                return Execute(ctx, 7, "Add_Tableaus");
+                return Execute(ctx, {MoveKind::DealColumns, 0, 0});
             default:
                 return StockClick(ctx);
         }

@@ -7,7 +7,6 @@
 #include "model/UsedPiles.h"
 #include "play/EndGame.h"
 #include "play/MoveExecutor.h"
-#include "play/MoveName.h"
 #include "play/PlayContext.h"
 #include "play/PlayHistory.h"
 #include "play/Pointer.h"
@@ -17,8 +16,6 @@
 namespace tindle {
 
 namespace {
-
-constexpr int kDealCount = 7;  // the argument the deal moves are called with
 
 constexpr std::string_view kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
 
@@ -44,7 +41,7 @@ bool DealToAlternateReserve(PlayContext& ctx) {
     const int reserve = count % 2 == 1 ? 0 : 1;
     int dealt = 0;
     for (int n = 0; n < 3 && !PileEmpty(game.piles.Stock()); ++n) {
-        if (!Execute(ctx, kDealCount, DealReserveMove(reserve))) break;
+        if (!Execute(ctx, {MoveKind::DealReserve, reserve, 0})) break;
         ++dealt;
     }
     game.counters.dealCounter = count;
@@ -62,7 +59,7 @@ bool DealFourToEachColumn(PlayContext& ctx) {
     int dealt = 0;
     for (int k = 0; k < UsedColumnCount(game); ++k) {
         for (int n = 0; n < 4 && !PileEmpty(game.piles.Stock()); ++n) {
-            if (Execute(ctx, kDealCount, DealColumnMove(k))) ++dealt;
+            if (Execute(ctx, {MoveKind::DealColumn, k, 0})) ++dealt;
         }
     }
     for (int n = 1; n < dealt; ++n)
@@ -76,10 +73,11 @@ bool DealByCodes(PlayContext& ctx) {
     const int columns = UsedColumnCount(game);
     const int reserves = UsedReserveCount(game);
     if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::EachPile)) {
-        const bool dealt = Execute(ctx, kDealCount, "Add_Tableaus");
+        const bool dealt = Execute(ctx, {MoveKind::DealColumns, 0, 0});
         if (def.At(gd::ReserveDealCode, 0) == dealCode::FaceDownCounted) {
             const int before = game.undo.Count();
-            if (Execute(ctx, kDealCount, "Add_Reserves") && dealt && game.undo.Count() > before) {
+            if (Execute(ctx, {MoveKind::DealReserves, 0, 0}) && dealt &&
+                game.undo.Count() > before) {
                 DropLastMove(ctx);
             }
         }
@@ -90,16 +88,16 @@ bool DealByCodes(PlayContext& ctx) {
             ctx.messages.Information(kFillGapsFirst);
             return false;
         }
-        return Execute(ctx, kDealCount, "Add_Tableaus");
+        return Execute(ctx, {MoveKind::DealColumns, 0, 0});
     }
     if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::EachPile)) {
-        return Execute(ctx, kDealCount, "Add_Reserves");
+        return Execute(ctx, {MoveKind::DealReserves, 0, 0});
     }
     if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::TwiceOrLastEight)) {
         if (PileCount(game.piles.Stock()) == 8)
-            return Execute(ctx, kDealCount, "Add_Tableaus_Last");
-        const bool first = Execute(ctx, kDealCount, "Add_Reserves");
-        const bool second = Execute(ctx, kDealCount, "Add_Reserves");
+            return Execute(ctx, {MoveKind::DealColumnsAll, 0, 0});
+        const bool first = Execute(ctx, {MoveKind::DealReserves, 0, 0});
+        const bool second = Execute(ctx, {MoveKind::DealReserves, 0, 0});
         return first || second;
     }
     if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::Alternate))
@@ -107,7 +105,7 @@ bool DealByCodes(PlayContext& ctx) {
     if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::FourEach))
         return DealFourToEachColumn(ctx);
     if (def[gd::SecondWasteArrangement] != 0) {
-        return Execute(ctx, PileTop(game.piles.Stock()), "Mazzo_Waste");
+        return Execute(ctx, {MoveKind::TurnToSecondWaste, 0, 0});
     }
     return false;
 }
@@ -127,10 +125,10 @@ bool StockClick(PlayContext& ctx) {
     bool moved = false;
     if (def[gd::WasteUsed] == 1) {
         if (def[gd::TurnOnlyWhenWasteEmpty] == 1 && !PileEmpty(game.piles.Waste())) return false;
-        moved = Execute(ctx, top, "Mazzo_Vis");
+        moved = Execute(ctx, {MoveKind::TurnToWaste, 0, 0});
     } else if ((def[gd::RedealMode] != redeal::None && PileEmpty(stock)) ||
                def[gd::RedealMode] == redeal::AlsoWithCards) {
-        moved = Execute(ctx, top, "Mazzo_Redeal");
+        moved = Execute(ctx, {MoveKind::RedealRequest, 0, 0});
     } else {
         moved = DealByCodes(ctx);
     }

@@ -7,6 +7,7 @@
 
 #include "model/Game.h"
 #include "model/LegalMoves.h"
+#include "model/MoveText.h"
 #include "model/Random.h"
 #include "play/Commands.h"
 #include "play/Gestures.h"
@@ -107,8 +108,7 @@ inline Gesture RandomGesture(PlayContext& ctx, Random& random) {
             return g;
         }
         const Move m = moves[static_cast<size_t>(random.Below(static_cast<int>(moves.size())))];
-        g.what = "legal move " + std::to_string(static_cast<int>(m.kind)) + " of card " +
-                 std::to_string(m.card) + " to " + std::to_string(m.index);
+        g.what = "legal move " + MoveText(m);
         if (IsDrag(m)) {
             g.legalDrag = true;
             g.acted = DragCardTo(ctx, m.card, DragTarget(m));
