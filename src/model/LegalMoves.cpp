@@ -18,21 +18,8 @@ bool StockClickMayAct(const Game& game) {
     if (def[gd::StockPileCount] < 1) return false;
     const bool stockEmpty = PileEmpty(game.piles.Stock());
     const int special = SpecialOf(def);
-    if (def[gd::SelectionGame] != 0 && def[gd::ClickPlay] != 1) {
-        switch (special) {
-            case special::MonteCarlo:
-            case special::FourColumnsLeft:
-            case special::TensByDeals:
-            case special::RowNeighbours:
-            case special::RowNeighboursHearts:
-            case special::GridDrops:
-            case special::OneFoundationLeft:
-            case special::PairsInPlaceOrder:
-            case special::PairsKept:
-                return true;
-            default:
-                break;
-        }
+    if (def[gd::SelectionGame] != 0 && def[gd::ClickPlay] != 1 && SelectionStockMove(special)) {
+        return true;
     }
     if (special == special::Pyramid && !stockEmpty && !PileEmpty(game.piles.dest[0])) return true;
     const int mode = def[gd::RedealMode];

@@ -156,6 +156,24 @@ bool PairingClickable(const Game& game, PileRef pile, int card) {
     }
 }
 
+std::optional<MoveKind> SelectionStockMove(int specialGame) {
+    switch (specialGame) {
+        case special::MonteCarlo:
+        case special::FourColumnsLeft:
+            return MoveKind::CloseGridGaps;
+        case special::TensByDeals:
+        case special::RowNeighbours:
+        case special::RowNeighboursHearts:
+        case special::GridDrops:
+        case special::OneFoundationLeft:
+        case special::PairsInPlaceOrder:
+        case special::PairsKept:
+            return MoveKind::DealColumns;
+        default:
+            return std::nullopt;
+    }
+}
+
 SelectionFamily FamilyOf(int specialGame) {
     switch (specialGame) {
         case special::MonteCarlo:

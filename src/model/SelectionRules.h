@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
+#include "model/Move.h"
 #include "model/Piles.h"
 
 // The tests of the selection games: given the selection (card numbers in click order, the
@@ -34,6 +36,11 @@ enum class SelectionFamily {
 };
 
 SelectionFamily FamilyOf(int specialGame);
+
+// The move a click on the stock makes in a selection game: closing the grid's gaps
+// (MonteCarlo, FourColumnsLeft) or a card to each column (the games that deal by the stock);
+// nullopt for the games whose stock click is the ordinary one.
+std::optional<MoveKind> SelectionStockMove(int specialGame);
 
 // The families that select only face-up cards (a click on a face-down top card turns it up).
 bool SelectsFaceUpOnly(SelectionFamily family);

@@ -100,21 +100,8 @@ bool SelectionClick(PlayContext& ctx, const PileHit& hit) {
     Game& game = ctx.game;
     const int special = game.def[gd::SpecialGame];
     if (hit.pile.kind == PileKind::Mazzo) {
-        switch (special) {
-            case special::MonteCarlo:
-            case special::FourColumnsLeft:
-                return Execute(ctx, {MoveKind::CloseGridGaps, 0, 0});
-            case special::TensByDeals:
-            case special::RowNeighbours:
-            case special::RowNeighboursHearts:
-            case special::GridDrops:
-            case special::OneFoundationLeft:
-            case special::PairsInPlaceOrder:
-            case special::PairsKept:
-                return Execute(ctx, {MoveKind::DealColumns, 0, 0});
-            default:
-                return StockClick(ctx);
-        }
+        const auto stockMove = SelectionStockMove(special);
+        return stockMove ? Execute(ctx, {*stockMove, 0, 0}) : StockClick(ctx);
     }
     if (hit.pile.kind != PileKind::Fila || hit.card < 1) return false;
 
