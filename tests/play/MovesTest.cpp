@@ -3,9 +3,11 @@
 
 #include "PlayFixture.h"
 #include "model/History.h"
+#include "model/LegalMoves.h"
 #include "model/MoveText.h"
 #include "model/UndoRedo.h"
 #include "play/MoveExecutor.h"
+#include "play/PlayMove.h"
 #include "play/TablePlaces.h"
 
 namespace tindle::test {
@@ -52,6 +54,34 @@ TEST_F(MovesTest, MovesAndTheirTextConvertBothWays) {
                             "Add_Reserve_11", "mazzo_vis", "Stock02", "click Dest1", "Fila1", ""}) {
         EXPECT_FALSE(ParseMove(bad)) << bad;
     }
+}
+
+// LegalMoves in a Klondike position: the stock click first, then by the piles in order each
+// lifted card with every pile that takes it, and the turn-up of a face-down column top; and
+// each of them played as the player makes it changes the table.
+TEST_F(MovesTest, LegalMovesListTheStockClickEveryLiftWithItsTakersAndTheTurnUps) {
+    Put(kStock, {C(2)}, {C(2)});
+    Put(Fila(1), {S(9), D(8)}, {S(9)});
+    Put(Fila(2), {C(9)});
+    Put(Fila(3), {H(1)});
+    Put(Fila(4), {S(5)}, {S(5)});
+    std::vector<Move> moves;
+    LegalMoves(game, moves);
+    const std::vector<Move> expected = {
+        {MoveKind::StockClick, 0, 0},      {MoveKind::ToColumn, 1, D(8)},
+        {MoveKind::ToFoundation, 0, H(1)}, {MoveKind::ToFoundation, 1, H(1)},
+        {MoveKind::ToFoundation, 2, H(1)}, {MoveKind::ToFoundation, 3, H(1)},
+        {MoveKind::TurnUp, 3, 0},
+    };
+    EXPECT_EQ(moves, expected);
+    for (const Move& m : {expected[6], expected[1], expected[0]})
+        EXPECT_TRUE(PlayMove(ctx, m)) << MoveText(m);
+    EXPECT_EQ(Cards(Fila(2)), (std::vector<int>{C(9), D(8)}));
+    EXPECT_FALSE(game.cards.CardIsFaceDown(S(5)));
+    EXPECT_EQ(Cards(kWaste), std::vector<int>{C(2)});
+    game.flags.gameInProgress = false;
+    LegalMoves(game, moves);
+    EXPECT_TRUE(moves.empty());
 }
 
 TEST_F(MovesTest, ARunGoesToAColumnWholeAndTheUncoveredCardTurnsUpAsItsOwnStep) {
