@@ -1,14 +1,17 @@
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
+#include <vector>
 
 #include "model/Card.h"
 #include "model/Game.h"
+#include "model/LegalMoves.h"
 #include "model/Legality.h"
 #include "model/Pile.h"
 
-// CanPlace as pointer input and autoplay ask it on a FreeCell-like table: eight columns built
-// down in alternating colours, four foundations up in suit from the Ace, four free cells.
+// CanPlace as pointer input and autoplay ask it, and LegalMoves as a solver asks it, on a
+// FreeCell-like table: eight columns built down in alternating colours, four foundations up
+// in suit from the Ace, four free cells.
 
 namespace tindle {
 namespace {
@@ -29,13 +32,13 @@ Game FreeCellTable() {
     g.def[gd::GroupSizeRule] = -5;
     for (int j = 0; j < 4; ++j) {
         g.def.At(gd::FoundationBase, j) = kAce;
-        g.def.At(gd::FoundationDirection, j) = kAscending;
-        g.def.At(gd::FoundationRule, j) = 0;
+        g.def.At(gd::FoundationDirection, j) = direction::Ascending;
+        g.def.At(gd::FoundationRule, j) = build::SameSuit;
     }
     for (int k = 0; k < 8; ++k) {
-        g.def.At(gd::TableauBase, k) = kBaseAnyCard;
-        g.def.At(gd::TableauDirection, k) = kDescending;
-        g.def.At(gd::TableauRule, k) = 3;
+        g.def.At(gd::TableauBase, k) = base::AnyCard;
+        g.def.At(gd::TableauDirection, k) = direction::Descending;
+        g.def.At(gd::TableauRule, k) = build::AlternateColours;
     }
     // Deal the deck round the columns in a scrambled order (7 is prime to 52).
     for (int i = 0; i < 52; ++i)
@@ -76,6 +79,19 @@ void BM_CanMoveGroupOfSix(benchmark::State& state) {
         benchmark::DoNotOptimize(CanMoveGroup(g, king, 0));
 }
 BENCHMARK(BM_CanMoveGroupOfSix);
+
+// Every legal move of the position, as a solver asks it at every node (the list reused).
+void BM_LegalMovesFreeCell(benchmark::State& state) {
+    Game g = FreeCellTable();
+    g.flags.gameInProgress = true;
+    std::vector<Move> moves;
+    for (auto _ : state) {
+        LegalMoves(g, moves);
+        benchmark::DoNotOptimize(moves.data());
+    }
+    state.counters["moves"] = static_cast<double>(moves.size());
+}
+BENCHMARK(BM_LegalMovesFreeCell);
 
 }  // namespace
 }  // namespace tindle

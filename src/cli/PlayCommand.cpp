@@ -1,10 +1,12 @@
 // tindle-cli play GAME_ID GAME_NUMBER [--autoplay] [GAMES.DAT]: deals the game, then plays the
 // moves read from standard input, one per line, exactly as the player's mouse would on a
-// 1024x768 table:
+// 1024x768 table. The moves are written as model/MoveText.h writes them:
 //   <card> <pile>     drag the block whose lowest card is <card> (three digits) and drop it
-//                     exactly on Fila<n>, Dest<n>, Appogg<n> or Mazzo_Vis
+//                     exactly on Fila<n>, Dest<n>, Appogg<n> or Mazzo_Vis; <card> Mazzo_Waste
+//                     plays a card of the second-waste games (a click on it)
 //   click <pile>      a left click on the pile's top card (or on the empty pile); Mazzo is
 //                     the stock
+//   click <card>      a left click on the card (the selection and pairing games)
 //   dblclick <card>   a double click on the card
 //   undo, redo        the Undo and Redo commands
 // Blank lines and "#" comments are ignored. With --autoplay the Autoplay command is on (as
@@ -21,10 +23,11 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDeal.h"
 #include "cli/CliGamesDat.h"
-#include "model/Card.h"
+#include "model/MoveText.h"
 #include "play/Commands.h"
 #include "play/Gestures.h"
 #include "play/HeadlessPlay.h"
+#include "play/PlayMove.h"
 
 namespace tindle::cli {
 
@@ -40,21 +43,20 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-std::optional<int> CardArgument(const std::string& text) {
-    if (text.size() != 3) return std::nullopt;
-    int n = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
+// The pile a dragged block is dropped on; nullopt for a move that is no drag.
+std::optional<PileRef> DropPile(const Move& move) {
+    switch (move.kind) {
+        case MoveKind::ToColumn:
+            return PileRef{PileKind::Fila, move.index};
+        case MoveKind::ToFoundation:
+            return PileRef{PileKind::Dest, move.index};
+        case MoveKind::ToReserve:
+            return PileRef{PileKind::Appogg, move.index};
+        case MoveKind::ToWaste:
+            return PileRef{PileKind::MazzoVis, 0};
+        default:
+            return std::nullopt;
     }
-    if (n < 1 || n > kLastCard) return std::nullopt;
-    return n;
-}
-
-// The piles a block may be dropped on.
-bool DropPile(const PileRef& ref) {
-    return ref.kind == PileKind::Fila || ref.kind == PileKind::Dest ||
-           ref.kind == PileKind::Appogg || ref.kind == PileKind::MazzoVis;
 }
 
 enum class Outcome { Done, Refused, Unreadable };
@@ -63,20 +65,24 @@ Outcome PlayLine(PlayContext& ctx, const std::vector<std::string>& w) {
     if (w.size() == 1 && w[0] == "undo") return UndoCommand(ctx) ? Outcome::Done : Outcome::Refused;
     if (w.size() == 1 && w[0] == "redo") return RedoCommand(ctx) ? Outcome::Done : Outcome::Refused;
     if (w.size() != 2) return Outcome::Unreadable;
+    auto outcome = [](bool acted) { return acted ? Outcome::Done : Outcome::Refused; };
+    const auto move = ParseMove(w[0] + " " + w[1]);
     if (w[0] == "click") {
+        // The clicks LegalMoves names, and a click on any other pile's top card.
+        if (move) return outcome(PlayMove(ctx, *move));
         const auto pile = ParsePileName(w[1]);
         if (!pile) return Outcome::Unreadable;
-        return ClickPile(ctx, *pile) ? Outcome::Done : Outcome::Refused;
+        return outcome(ClickPile(ctx, *pile));
     }
     if (w[0] == "dblclick") {
-        const auto card = CardArgument(w[1]);
-        if (!card) return Outcome::Unreadable;
-        return DoubleClickCard(ctx, *card) ? Outcome::Done : Outcome::Refused;
+        const auto card = ParseMove("click " + w[1]);
+        if (!card || card->kind != MoveKind::Select) return Outcome::Unreadable;
+        return outcome(DoubleClickCard(ctx, card->card));
     }
-    const auto card = CardArgument(w[0]);
-    const auto pile = ParsePileName(w[1]);
-    if (!card || !pile || !DropPile(*pile)) return Outcome::Unreadable;
-    return DragCardTo(ctx, *card, *pile) ? Outcome::Done : Outcome::Refused;
+    if (!move) return Outcome::Unreadable;
+    if (const auto pile = DropPile(*move)) return outcome(DragCardTo(ctx, move->card, *pile));
+    if (move->kind == MoveKind::ToSecondWaste) return outcome(PlayMove(ctx, *move));
+    return Outcome::Unreadable;
 }
 
 int PlayCommand(const CliArgs& given) {

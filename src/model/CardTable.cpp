@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Pile.h"
+#include "model/RuleCodes.h"
 
 namespace tindle {
 
@@ -70,17 +71,17 @@ void CardTable::SetAllFaceUp() {
 
 void CardTable::SetPileFaces(std::string_view pile, int mode, char flag) {
     int count = PileCount(pile);
-    if (mode >= 1) {
+    if (mode > faceMode::TopCards) {  // that many top cards; 0 turns none
         for (int i = std::max(0, count - mode); i < count; ++i)
             SetCardFace(PileCardAt(pile, i), flag);
-    } else if (mode == -1 || mode == -2) {
-        // -1: 1st, 3rd, .. card up; -2: 1st, 3rd, .. card down.
+    } else if (mode == faceMode::Alternate || mode == faceMode::AlternateDown) {
+        // Alternate: 1st, 3rd, .. card up; AlternateDown: 1st, 3rd, .. card down.
         for (int i = 0; i < count; ++i) {
             bool odd = i % 2 == 0;  // position 0 is the 1st card
-            bool up = (mode == -1) ? odd : !odd;
+            bool up = (mode == faceMode::Alternate) ? odd : !odd;
             SetCardFace(PileCardAt(pile, i), up ? kFaceUp : kFaceDown);
         }
-    } else if (mode == -3) {
+    } else if (mode == faceMode::BottomUpOnly) {
         for (int i = 0; i < count; ++i)
             SetCardFace(PileCardAt(pile, i), i == 0 ? kFaceUp : kFaceDown);
     }

@@ -9,6 +9,8 @@
 #include "model/Game.h"
 #include "model/Ports.h"
 #include "model/Random.h"
+#include "model/RuleCodes.h"
+#include "model/SpecialGames.h"
 
 namespace tindle {
 
@@ -62,39 +64,12 @@ namespace {
 using deal::DealCards;
 using deal::DealState;
 
-// Foundation starting-card codes.
-constexpr int kStartFirstCardNextSuits = 91;
-constexpr int kStartBaseOfFirst = 92;
-constexpr int kStartAces = 93;
-constexpr int kStartAcesOwnColumn = 94;
-constexpr int kStartKingsThenAces = 95;
-constexpr int kStartAcesFromTableau = 96;
-constexpr int kStartFirstCard = 20;
-constexpr int kStartFirstNewSuit = 21;
-constexpr int kStartRankFirst = 51;  // 51..63: the first card of rank code - 50
-constexpr int kStartRankLast = 63;
-constexpr int kStartCardNumber = 100;  // above 99: card code - 100
-
-// Ways of setting the foundation bases after the piles are dealt.
-constexpr int kBaseFromOneCard = 1;
-constexpr int kBaseFromCardPerFoundation = 2;
-constexpr int kBaseAfterReserves = 3;
-constexpr int kBaseTwoGroups = 4;
-
-constexpr int kTableauBaseBelowFirst = 91;  // a column base: the rank below foundation 1's base
-constexpr int kSingleCardDeals = 1000;      // column counts above this deal one chosen card
-constexpr int kJokerDealFirst = 1501;
-constexpr int kJokerDealLast = 1504;
-constexpr int kJokerBase = -2;  // a foundation based on a joker
-
-constexpr int kSpecialReserveAces = 11;
-constexpr int kSpecialKingQueenStart = 22;
-
+// A foundation based on a joker takes the rank of the first started foundation.
 int BaseRank(int card) {
-    return CardIsJoker(card) ? kJokerBase : CardRank(card);
+    return CardIsJoker(card) ? base::FirstStarted : CardRank(card);
 }
-int NextBase(int base) {
-    return base == kJokerBase ? kJokerBase : NextRank(base);
+int NextBase(int value) {
+    return value == base::FirstStarted ? base::FirstStarted : NextRank(value);
 }
 
 // Takes a named card out of the list and puts it on the pile face up; a card the list does not
@@ -114,7 +89,7 @@ bool PlaceNamedCard(DealState& st, Pile& pile, int card) {
 int StartingCard(DealState& st, int j, int code) {
     const GameDef& def = st.game.def;
     const deal::DealList& list = st.list;
-    if (code == kStartFirstCardNextSuits) {
+    if (code == foundationStart::FirstCardNextSuits) {
         if (list.Empty()) return -1;
         // The same rank in the following suits: past the last card of the deck the count
         // starts again at the first card, so that the King of spades is followed by the
@@ -124,10 +99,12 @@ int StartingCard(DealState& st, int j, int code) {
         if (card > deck && deck > 0) card = (card - 1) % deck + 1;
         return card;
     }
-    if (code == kStartAces || code == kStartAcesOwnColumn) return j * 13 + 1;
-    if (code == kStartKingsThenAces) return j <= 3 ? (j + 1) * 13 : j * 13 - 51;
-    if (code == kStartFirstCard) return list.Empty() ? -1 : list.At(0);
-    if (code == kStartFirstNewSuit) {
+    if (code == foundationStart::Aces || code == foundationStart::AcesOwnColumn) {
+        return j * 13 + 1;
+    }
+    if (code == foundationStart::KingsThenAces) return j <= 3 ? (j + 1) * 13 : j * 13 - 51;
+    if (code == foundationStart::FirstCard) return list.Empty() ? -1 : list.At(0);
+    if (code == foundationStart::FirstNewSuit) {
         if (list.Empty()) return -1;
         bool taken[4] = {false, false, false, false};
         for (int f = 0; f < j; ++f) {
@@ -142,11 +119,13 @@ int StartingCard(DealState& st, int j, int code) {
         });
         return list.At(at >= 0 ? at : list.Size() - 1);
     }
-    if (code >= kStartRankFirst && code <= kStartRankLast) {
-        int at = list.FindIf([code](int c) { return CardRank(c) == code - 50; });
+    if (code >= foundationStart::FirstOfRank && code <= foundationStart::FirstOfRankLast) {
+        const int rank = code - foundationStart::FirstOfRank + 1;
+        int at = list.FindIf([rank](int c) { return CardRank(c) == rank; });
         return at >= 0 ? list.At(at) : -1;
     }
-    if (code >= kStartCardNumber) return code - kStartCardNumber;
+    if (code >= foundationStart::CardNumber) return code - foundationStart::CardNumber;
+    // foundationStart::RankOfOwnSuit: that rank in the suit of the foundation's number.
     return j * 13 + code;
 }
 
@@ -154,8 +133,8 @@ void PlaceStartingCards(DealState& st) {
     GameDef& def = st.game.def;
     for (int j = 0; j < deal::UsedFoundations(def); ++j) {
         const int code = def.At(gd::FoundationStartCard, j);
-        if (code == 0 || code == kStartAcesFromTableau) continue;
-        if (code == kStartBaseOfFirst) {
+        if (code == foundationStart::Empty || code == foundationStart::AcesFromTableau) continue;
+        if (code == foundationStart::BaseOfFirst) {
             def.At(gd::FoundationBase, j) = static_cast<int16_t>(def[gd::FoundationBase]);
             continue;
         }
@@ -173,8 +152,8 @@ void PlaceStartingCards(DealState& st) {
 
 void PlaceSecondWasteCard(DealState& st) {
     int card = st.game.def[gd::SecondWasteStartCard];
-    if (card == 0) return;
-    if (card > 100) card -= 100;
+    if (card == secondWasteStart::None) return;
+    if (card >= secondWasteStart::CardPlus100) card -= secondWasteStart::CardLast;
     PlaceNamedCard(st, st.game.piles.SecondWaste(), card);
 }
 
@@ -182,16 +161,18 @@ void DealSingleCards(DealState& st) {
     Game& game = st.game;
     for (int k = 0; k < kFilaPiles; ++k) {
         const int n = game.def.At(gd::TableauDealCount, k);
-        if (n <= kSingleCardDeals) continue;
+        if (n < dealCount::SingleOfRank) continue;
         Pile& column = game.piles.fila[static_cast<size_t>(k)];
         int at = -1;
         bool asked = true;
-        if (n >= kJokerDealFirst && n <= kJokerDealLast) {
-            at = st.list.Find(kFirstJoker + n - kJokerDealFirst);
-        } else if (n < kJokerDealFirst - 1) {
-            at = st.list.FindIf([n](int c) { return CardRank(c) + kSingleCardDeals == n; });
+        if (n >= dealCount::SingleJoker && n <= dealCount::SingleJokerLast) {
+            at = st.list.Find(kFirstJoker + n - dealCount::SingleJoker);
+        } else if (n < dealCount::SingleJoker - 1) {
+            // SingleOfRank; a count past the King's finds no card.
+            at = st.list.FindIf(
+                [n](int c) { return CardRank(c) + dealCount::SingleOfRank - 1 == n; });
         } else {
-            asked = false;  // 1500 and above 1504 name no card
+            asked = false;  // the counts between the ranks' and the jokers' name no card
         }
         if (at >= 0) {
             AppendCard(game.cards, column, st.list.TakeAt(at));
@@ -217,7 +198,7 @@ void DealPiles(DealState& st) {
 
     for (int k = 0; k < kFilaPiles; ++k) {
         const int n = def.At(gd::TableauDealCount, k);
-        if (n <= 0 || n > kSingleCardDeals) continue;
+        if (n < dealCount::Cards || n > dealCount::CardsLast) continue;
         Pile& column = piles.fila[static_cast<size_t>(k)];
         DealCards(st, column, n, kFaceDown);
         game.cards.SetPileFaces(column, def.At(gd::TableauFaceMode, k), kFaceUp);
@@ -254,14 +235,14 @@ void SetFoundationBases(DealState& st) {
         def.At(gd::FoundationBase, j) = static_cast<int16_t>(base);
     };
     switch (def[gd::FoundationBaseSet]) {
-        case kBaseFromOneCard: {
+        case baseSet::FromOneCard: {
             int card = DealOneToFoundation(st, 0);
             if (card < 0) return;
             for (int j = 0; j < kDestPiles; ++j)
                 setBase(j, BaseRank(card));
             break;
         }
-        case kBaseFromCardPerFoundation: {
+        case baseSet::FromCardPerFoundation: {
             int first = -1;
             for (int j = 0; j < used; ++j) {
                 int card = DealOneToFoundation(st, j);
@@ -272,7 +253,7 @@ void SetFoundationBases(DealState& st) {
                 setBase(j, BaseRank(first));
             break;
         }
-        case kBaseAfterReserves:
+        case baseSet::AfterReserves:
             // Only foundations that have a reserve of the same index, and only when that
             // reserve holds a card: there is no rank to follow otherwise.
             for (int j = 0; j < std::min(used, kAppoggPiles); ++j) {
@@ -281,7 +262,7 @@ void SetFoundationBases(DealState& st) {
                 setBase(j, NextBase(BaseRank(PileBottom(reserve))));
             }
             break;
-        case kBaseTwoGroups: {
+        case baseSet::TwoGroups: {
             int card = DealOneToFoundation(st, 0);
             if (card < 0) return;
             for (int j = 1; j <= 3; ++j)
@@ -297,7 +278,7 @@ void SetFoundationBases(DealState& st) {
 
 void SetTableauBasesBelowFirst(GameDef& def) {
     for (int k = 0; k < kFilaPiles; ++k) {
-        if (def.At(gd::TableauBase, k) == kTableauBaseBelowFirst) {
+        if (def.At(gd::TableauBase, k) == base::BelowFirstFoundation) {
             def.At(gd::TableauBase, k) = static_cast<int16_t>(PrevRank(def[gd::FoundationBase]));
         }
     }
@@ -330,8 +311,8 @@ bool TakeCardFromAnywhere(DealState& st, int card) {
     return true;
 }
 
-// Special game 22: the King of hearts goes to the bottom of the stock and the Queen of hearts
-// starts the first column.
+// special::RowNeighboursHearts: the King of hearts goes to the bottom of the stock and the Queen of
+// hearts starts the first column.
 void KingUnderStockQueenOnFirstColumn(DealState& st) {
     constexpr int kQueenOfHearts = MakeCard(kHearts, kQueen);
     constexpr int kKingOfHearts = MakeCard(kHearts, kKing);
@@ -390,15 +371,15 @@ DealReport DealGame(Game& game, const GameNumber& number, const DealContext& con
         if (game.def[gd::FoundationExtraCard] == 1) {
             DealCards(st, game.piles.dest[0], 1, kFaceUp);
         }
-        if (game.def[gd::SpecialGame] == kSpecialReserveAces) deal::ReserveAcesToFoundations(game);
+        if (SpecialOf(game.def) == special::ReserveAces) deal::ReserveAcesToFoundations(game);
         const int firstStart = game.def.At(gd::FoundationStartCard, 0);
-        if (firstStart == kStartAces || firstStart == kStartAcesOwnColumn ||
-            firstStart == kStartKingsThenAces) {
+        if (firstStart == foundationStart::Aces || firstStart == foundationStart::AcesOwnColumn ||
+            firstStart == foundationStart::KingsThenAces) {
             deal::AutomaticFoundationMoves(game);
-        } else if (firstStart == kStartAcesFromTableau) {
+        } else if (firstStart == foundationStart::AcesFromTableau) {
             deal::MoveTableauAces(game);
         }
-        if (game.def[gd::SpecialGame] == kSpecialKingQueenStart) {
+        if (SpecialOf(game.def) == special::RowNeighboursHearts) {
             KingUnderStockQueenOnFirstColumn(st);
         }
         deal::ArrangeDeal(st);

@@ -1,31 +1,19 @@
-// The arrangement step at the end of a deal (GameDef DealArrangement).
+// The arrangement step at the end of a deal (DealArrangement, arrangement:: in RuleCodes.def).
 #include <algorithm>
 #include <vector>
 
 #include "model/AppendCard.h"
 #include "model/Card.h"
 #include "model/DealSteps.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/Random.h"
+#include "model/RuleCodes.h"
 
 namespace tindle::deal {
 
 namespace {
 
-constexpr int kKingsUnderStock = 1;
-constexpr int kColumnsFromKings = 2;
-constexpr int kDistinctRanksPerColumn = 3;
-constexpr int kColumnsFromQueens = 4;
-constexpr int kColumnPerRankFromTwo = 5;
-constexpr int kColumnPerRankFromAce = 6;
-constexpr int kBottomCardsToFoundations = 7;
-constexpr int kAcesBecomeGaps = 8;
-constexpr int kEmptyColumnOfCard = 9;
-constexpr int kEmptyRandomColumn = 10;
-constexpr int kFoundationsShowOrder = 13;
-constexpr int kKingsBecomeGapsNineRows = 15;
-
-constexpr int kGridRows = 9;  // rows of the grid of arrangement 15
+constexpr int kGridRows = 9;  // rows of the grid of KingsBecomeGapsNineRows
 
 // In every used column and foundation whose bottom card is a King, the King goes to the
 // bottom of the stock, the stock's top card is turned face down, and a pile left empty takes
@@ -143,7 +131,10 @@ void BottomCardsToFoundations(Game& game) {
     for (int k = 0; k < n; ++k) {
         Pile& column = game.piles.fila[static_cast<size_t>(k)];
         const int card = PileBottom(column);
-        if (card <= 0 || !CanPlaceOnFoundation(game, k, card, false)) continue;
+        if (card <= 0 ||
+            !Accepts(game, CardPlace{{PileKind::Fila, k}, 0}, {PileKind::Dest, k}, Mover::Deal)) {
+            continue;
+        }
         PileRemoveAt(column, 0);
         AppendCard(game.cards, game.piles.dest[static_cast<size_t>(k)], card, kFaceUp);
     }
@@ -198,40 +189,40 @@ void KingsBecomeGapsNineRows(Game& game) {
 void ArrangeDeal(DealState& st) {
     Game& game = st.game;
     switch (game.def[gd::DealArrangement]) {
-        case kKingsUnderStock:
+        case arrangement::KingsUnderStock:
             KingsUnderStock(game);
             break;
-        case kColumnsFromKings:
+        case arrangement::ColumnsFromKings:
             ColumnsStartingWith(st, kKing);
             break;
-        case kColumnsFromQueens:
+        case arrangement::ColumnsFromQueens:
             ColumnsStartingWith(st, kQueen);
             break;
-        case kDistinctRanksPerColumn:
+        case arrangement::DistinctRanksPerColumn:
             DistinctRanksPerColumn(game);
             break;
-        case kColumnPerRankFromTwo:
+        case arrangement::ColumnPerRankFromTwo:
             ColumnPerRank(st, 2);
             break;
-        case kColumnPerRankFromAce:
+        case arrangement::ColumnPerRankFromAce:
             ColumnPerRank(st, 1);
             break;
-        case kBottomCardsToFoundations:
+        case arrangement::BottomCardsToFoundations:
             BottomCardsToFoundations(game);
             break;
-        case kAcesBecomeGaps:
+        case arrangement::AcesBecomeGaps:
             RankBecomesGaps(game, kAce);
             break;
-        case kEmptyColumnOfCard:
+        case arrangement::FirstCardsEmptyColumn:
             EmptyColumnOfCard(game);
             break;
-        case kEmptyRandomColumn:
+        case arrangement::EmptyRandomColumn:
             EmptyRandomColumn(game, st.context.random);
             break;
-        case kFoundationsShowOrder:
+        case arrangement::FoundationsShowOrder:
             FoundationsShowOrder(st);
             break;
-        case kKingsBecomeGapsNineRows:
+        case arrangement::KingsBecomeGapsNineRows:
             KingsBecomeGapsNineRows(game);
             break;
         default:

@@ -1,18 +1,16 @@
 // The deal's own moves to the foundations: cards of the tableau offered to the foundations,
-// the Aces of the tableau with replacement cards, and the reserve Aces of special game 11.
+// the Aces of the tableau with replacement cards, and the reserve Aces of special::ReserveAces.
 #include <algorithm>
 
 #include "model/AppendCard.h"
 #include "model/Card.h"
 #include "model/DealSteps.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
+#include "model/RuleCodes.h"
 
 namespace tindle::deal {
 
 namespace {
-
-constexpr int kStartAcesOwnColumn = 94;
-constexpr int kStartKingsThenAces = 95;
 
 // The foundations a card is offered to, in order: [first, last) of the used ones, or none.
 struct FoundationRange {
@@ -24,10 +22,10 @@ FoundationRange OfferedFoundations(const GameDef& def, int column, int groupInde
     const int used = UsedFoundations(def);
     FoundationRange r{0, used};
     switch (def.At(gd::FoundationStartCard, 0)) {
-        case kStartAcesOwnColumn:
+        case foundationStart::AcesOwnColumn:
             r = {column, column + 1};
             break;
-        case kStartKingsThenAces:
+        case foundationStart::KingsThenAces:
             if (groupIndex >= 0 && groupIndex <= 3) {
                 r = {0, 4};
             } else if (groupIndex >= 6 && groupIndex <= 9) {
@@ -50,7 +48,9 @@ bool OfferToFoundations(Game& game, int k, int p, FoundationRange range) {
     const int card = PileCardAt(column, p);
     if (card <= 0) return false;
     for (int j = range.first; j < range.last; ++j) {
-        if (!CanPlaceOnFoundation(game, j, card, false)) continue;
+        if (!Accepts(game, CardPlace{{PileKind::Fila, k}, p}, {PileKind::Dest, j}, Mover::Deal)) {
+            continue;
+        }
         PileRemoveAt(column, p);
         AppendCard(game.cards, game.piles.dest[static_cast<size_t>(j)], card, kFaceUp);
         return true;
@@ -66,9 +66,9 @@ int TallestColumn(const Game& game, int columns) {
     return h;
 }
 
-int FirstFoundationTaking(const Game& game, int card) {
+int FirstFoundationTaking(const Game& game, const CardPlace& from) {
     for (int j = 0; j < UsedFoundations(game.def); ++j) {
-        if (CanPlaceOnFoundation(game, j, card, false)) return j;
+        if (Accepts(game, from, {PileKind::Dest, j}, Mover::Deal)) return j;
     }
     return -1;
 }
@@ -106,7 +106,7 @@ void MoveTableauAces(Game& game) {
             Pile& column = piles.fila[static_cast<size_t>(k)];
             const int card = PileCardAt(column, depth);
             if (card <= 0 || CardRank(card) != kAce) continue;
-            const int j = FirstFoundationTaking(game, card);
+            const int j = FirstFoundationTaking(game, CardPlace{{PileKind::Fila, k}, depth});
             if (j < 0) continue;
             PileRemoveAt(column, depth);
             AppendCard(game.cards, piles.dest[static_cast<size_t>(j)], card, kFaceUp);

@@ -4,19 +4,16 @@
 
 #include "model/Card.h"
 #include "model/DealSteps.h"
+#include "model/RuleCodes.h"
 
 namespace tindle::deal {
 
 namespace {
 
-constexpr int kOneOfEachRank = 11;      // one card of each rank 1 .. TableauCount
-constexpr int kOneSuitToNine = 14;      // Ace .. 9 of the first card's suit
-constexpr int kFirstCardsByNumber = 9;  // card numbers up to TableauCount
-constexpr int kChosenCards = 12;        // a fixed set, by the number of columns
-constexpr int kOneSuitTopRank = 9;
+constexpr int kOneSuitTopRank = 9;  // OneSuitToNine keeps the Ace .. 9
 
 // One card of each rank from 1 to topRank stays: the first of its rank in the order (for
-// code 14 the first of the given suit); every card outside 1 .. topRank goes.
+// OneSuitToNine the first of the given suit); every card outside 1 .. topRank goes.
 void KeepOnePerRank(DealList& list, int topRank, std::optional<int> suit) {
     for (int rank = 1; rank <= topRank; ++rank) {
         int at = list.FindIf(
@@ -52,21 +49,21 @@ void ReduceDeck(DealState& st) {
     const GameDef& def = st.game.def;
     const int columns = def[gd::TableauCount];
     switch (def[gd::DealArrangement]) {
-        case kOneOfEachRank:
+        case arrangement::OneOfEachRank:
             KeepOnePerRank(st.list, columns, std::nullopt);
             break;
-        case kOneSuitToNine:
+        case arrangement::OneSuitToNine:
             // The first card keeps its place throughout: it is the first of its own rank.
             KeepOnePerRank(st.list, kOneSuitTopRank,
                            st.list.Empty() ? -1 : CardSuit(st.list.At(0)));
             break;
-        case kFirstCardsByNumber:
+        case arrangement::FirstCardsEmptyColumn:
             st.list.KeepIf([columns](int c) {
                 if (columns <= 13) return c >= 1 && c <= columns;
                 return (c >= 1 && c <= 13) || (c >= 27 && c <= columns + 13);
             });
             break;
-        case kChosenCards:
+        case arrangement::ChosenCards:
             KeepChosenCards(st.list, columns);
             break;
         default:

@@ -77,7 +77,7 @@ void AutomaticFoundationMoves(Game& game);
 // Starting code 96: the Aces of the tableau go to the foundations and their columns get a
 // replacement from the stock (or the waste).
 void MoveTableauAces(Game& game);
-// Special game 11: the Aces of reserve 1 start foundations 2, 3, ..; the waste gives Aces to
+// special::ReserveAces: the Aces of reserve 1 start foundations 2, 3, ..; the waste gives Aces to
 // foundation 1 and replacements to reserve 1.
 void ReserveAcesToFoundations(Game& game);
 

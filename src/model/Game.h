@@ -27,7 +27,8 @@ struct RunFlags {
 struct GameCounters {
     int passCounter = 1;    // passes through the stock so far (redeals + 1)
     int firstMoveMark = 0;  // 0 at a new game, raised by every executor call up to 2
-    int dealCounter = 0;  // per-deal counter of stock clicks (reserve deal code 4, code 28, scores)
+    int dealCounter =
+        0;  // per-deal counter of stock clicks (dealCode::Alternate, special::CountedTurns, scores)
     int runningCounter = 0;  // the counter of rule code 40
 };
 

@@ -34,7 +34,7 @@ int StandardScore(const Game& game);
 // may go, and only to the foundations; autoplay and the automatic column filling wait.
 bool FillPhaseOpen(const Game& game);
 
-// A column of exactly nine cards of ranks 9, 8, .., 1 from the bottom up (codes 43).
+// A column of exactly nine cards of ranks 9, 8, .., 1 from the bottom up (special::NineDown).
 bool ColumnIsNineDown(const Pile& pile);
 
 }  // namespace tindle

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/GamesDatText.h"
+#include "model/RuleCodes.h"
 
 namespace tindle {
 
@@ -225,6 +226,10 @@ class Parser {
             if (*number < info->minimum || *number > info->maximum) {
                 Error(n, label + ": " + std::to_string(*number) + " is out of range " +
                              std::to_string(info->minimum) + ".." + std::to_string(info->maximum));
+                continue;
+            }
+            if (FamilyOfField(index) != nullptr && FindRuleCode(index, *number) == nullptr) {
+                Error(n, label + " = " + std::to_string(*number) + " is not a known code");
                 continue;
             }
             auto& assignedLine = game_.line[static_cast<size_t>(index)];

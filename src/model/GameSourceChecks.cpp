@@ -1,16 +1,11 @@
 #include "model/GameSourceChecks.h"
 
+#include "model/SpecialGames.h"
+
 namespace tindle {
 
 namespace {
 
-// Foundation starting-card codes that place no card.
-constexpr int kStartNoCardSameBase = 92;
-constexpr int kStartNoCard = 96;
-// Special games whose tableau clicks pair cards instead of lifting them.
-constexpr int kPairingGames[] = {3, 4, 33};
-// Tableau deal counts above this are single-card deals.
-constexpr int kSingleCardDeal = 1000;
 constexpr int kTwoDecks = 104;
 constexpr int kOneDeck = 52;
 
@@ -36,7 +31,7 @@ class Checker {
     int LineOf(gd::Field f) const { return g_.LineOf(f, g_.idLine > 0 ? g_.idLine : 1); }
 
     void ColumnLimit() {
-        if (def_[gd::TableauCount] <= 0 || def_[gd::ColumnMaxCards] != 0) return;
+        if (def_[gd::TableauCount] <= 0 || def_[gd::ColumnMaxCards] != columnLimit::Closed) return;
         Error(g_.IsSet(gd::ColumnMaxCards) ? LineOf(gd::ColumnMaxCards) : LineOf(gd::TableauCount),
               "ColumnMaxCards must be -1 (no limit) or positive in a game with tableau columns; "
               "0 makes every column refuse every card");
@@ -78,11 +73,9 @@ class Checker {
 
     void GroupSize() {
         if (def_[gd::TableauCount] <= 0 || def_[gd::SelectionGame] != 0 ||
-            def_[gd::ClickPlay] != 0 || def_[gd::GroupSizeRule] != 0) {
+            def_[gd::ClickPlay] != 0 || def_[gd::GroupSizeRule] != groupSize::NoRule ||
+            IsPairingGame(def_)) {
             return;
-        }
-        for (int code : kPairingGames) {
-            if (def_[gd::SpecialGame] == code) return;
         }
         Error(g_.IsSet(gd::GroupSizeRule) ? LineOf(gd::GroupSizeRule) : LineOf(gd::TableauCount),
               "GroupSizeRule must not be 0 in a game whose tableau cards are lifted (-1: any run, "
@@ -98,7 +91,7 @@ class Checker {
 
     void DealTargets() {
         for (int k = def_[gd::TableauCount]; k < 28; ++k) {
-            if (def_.At(gd::TableauDealCount, k) == 0) continue;
+            if (def_.At(gd::TableauDealCount, k) == dealCount::NoCard) continue;
             Error(g_.line[static_cast<size_t>(gd::TableauDealCount + k)],
                   "TableauDealCount[" + std::to_string(k) +
                       "] deals to a column the game does not use (TableauCount is " +
@@ -114,26 +107,29 @@ class Checker {
     }
 
     void DealTotal() {
-        if (def_[gd::DealArrangement] != 0) return;
+        if (def_[gd::DealArrangement] != arrangement::None) return;
         int placed =
             def_[gd::StockDealCount] + def_[gd::WasteDealCount] + def_[gd::SecondWasteDealCount];
         for (int k = 0; k < def_[gd::TableauCount]; ++k) {
             const int n = def_.At(gd::TableauDealCount, k);
-            placed += n > kSingleCardDeal ? 1 : n;
+            placed += n >= dealCount::SingleOfRank ? 1 : n;
         }
         for (int i = 0; i < def_[gd::ReserveCount]; ++i)
             placed += def_.At(gd::ReserveDealCount, i);
         for (int j = 0; j < def_[gd::FoundationCount]; ++j) {
             const int code = def_.At(gd::FoundationStartCard, j);
-            if (code != 0 && code != kStartNoCardSameBase && code != kStartNoCard) ++placed;
+            if (code != foundationStart::Empty && code != foundationStart::BaseOfFirst &&
+                code != foundationStart::AcesFromTableau) {
+                ++placed;
+            }
         }
-        if (def_[gd::SecondWasteStartCard] != 0) ++placed;
+        if (def_[gd::SecondWasteStartCard] != secondWasteStart::None) ++placed;
         switch (def_[gd::FoundationBaseSet]) {
-            case 1:
-            case 4:
+            case baseSet::FromOneCard:
+            case baseSet::TwoGroups:
                 ++placed;
                 break;
-            case 2:
+            case baseSet::FromCardPerFoundation:
                 placed += def_[gd::FoundationCount];
                 break;
             default:

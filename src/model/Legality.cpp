@@ -73,12 +73,15 @@ const Pile& PlaceContext::Destination() const {
 
 namespace {
 
-// Field StockRestriction: 1 keeps tableau cards off the foundations (and reserves) while the
-// stock or the waste holds cards; 2 and 3 keep them from going anywhere.
+// StockRestriction: FoundationsAfterStock keeps tableau cards off the foundations (and
+// reserves) while the stock or the waste holds cards; AllAfterStock keeps them from going
+// anywhere.
 bool StockRestrictionRefuses(const Game& game, const PlaceQuery& q) {
     const int restriction = game.def[gd::StockRestriction];
     const bool applies =
-        (restriction == 1 && q.foundationMode) || restriction == 2 || restriction == 3;
+        (restriction == stockRestriction::FoundationsAfterStock && q.foundationMode) ||
+        restriction == stockRestriction::AllAfterStock ||
+        restriction == stockRestriction::AllAfterStockToo;
     if (!applies) return false;
     if (legality::StockEmpty(game) && legality::WasteEmpty(game)) return false;
     return LocIsTableau(game.Locate(q.card));
@@ -87,12 +90,13 @@ bool StockRestrictionRefuses(const Game& game, const PlaceQuery& q) {
 }  // namespace
 
 bool CanPlace(const Game& game, const PlaceQuery& q) {
-    if (q.jumpedCell) *q.jumpedCell = -1;
     if (q.card == q.topCard) return false;
     if (StockRestrictionRefuses(game, q)) return false;
 
     const legality::PlaceContext c(game, q);
-    if (legality::RuleFn rule = legality::SpecialRule(q.ruleCode)) return rule(c);
+    // A value the table of codes does not name (refused by the compiler) builds by the
+    // standard rule.
+    if (legality::RuleFn rule = legality::BuildingRule(q.ruleCode)) return rule(c);
     return legality::StandardRule(c);
 }
 
@@ -103,7 +107,7 @@ bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
     q.base = game.def.At(gd::FoundationBase, j);
     q.playerMove = playerMove;
     q.destIndex = j;
-    q.wrapFlag = game.def.At(gd::WrapFlag, j) > 0;
+    q.wrapFlag = game.def.At(gd::WrapFlag, j) != wrap::None;
     q.foundationMode = true;
     q.ruleCode = game.def.At(gd::FoundationRule, j);
     q.directionType = game.def.At(gd::FoundationDirection, j);
@@ -111,19 +115,18 @@ bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
     return CanPlace(game, q);
 }
 
-bool CanPlaceOnColumn(const Game& game, int k, int card, bool playerMove, int* jumpedCell) {
+bool CanPlaceOnColumn(const Game& game, int k, int card, bool playerMove) {
     PlaceQuery q;
     q.topCard = PileTop(legality::Column(game, k));
     q.card = card;
     q.base = game.def.At(gd::TableauBase, k);
     q.playerMove = playerMove;
     q.destIndex = k;
-    q.wrapFlag = game.def.At(gd::WrapFlag, k) > 0;
+    q.wrapFlag = game.def.At(gd::WrapFlag, k) != wrap::None;
     q.foundationMode = false;
     q.ruleCode = game.def.At(gd::TableauRule, k);
     q.directionType = game.def.At(gd::TableauDirection, k);
     q.firstBase = game.def[gd::FoundationBase];
-    q.jumpedCell = jumpedCell;
     return CanPlace(game, q);
 }
 
@@ -131,7 +134,7 @@ bool CanPlaceOnReserve(const Game& game, int i, int card, bool playerMove) {
     PlaceQuery q;
     q.topCard = -1;
     q.card = card;
-    q.base = kBaseAnyCard;
+    q.base = base::AnyCard;
     q.playerMove = playerMove;
     q.destIndex = i;
     q.wrapFlag = true;

@@ -5,25 +5,18 @@
 //
 // The rules live in the Legality*.cpp files: Legality.cpp the order of the checks,
 // LegalityBase.cpp the rule for an empty pile (ranks and letter codes), LegalityStandard.cpp
-// the standard building rule, LegalityRuleTable.cpp the table from every special rule code
-// to the function that holds it (LegalityRules*.cpp), LegalityGroups.cpp the lifting checks.
+// the standard building rule, LegalityRuleTable.cpp the table from every building rule code
+// (build:: of RuleCodes.def) to the function that holds it (LegalityRules*.cpp),
+// LegalityGroups.cpp the lifting checks. The questions of a whole move (may it be lifted,
+// does the pile take it) are MoveRules.h.
+
+#include "model/RuleCodes.h"
 
 namespace tindle {
 
 class Game;
+class GameDef;
 class MessagePort;
-
-// Base values of an empty pile besides a rank 1..13 and the letter codes ('Q' .. '`').
-constexpr int kBaseAnyCard = -1;
-constexpr int kBaseOfFirstStartedFoundation = -2;  // joker games (rules 72, 75)
-
-// Direction types of a pile.
-constexpr int kDescending = 0;
-constexpr int kAscending = 1;
-constexpr int kEitherDirection = 2;
-
-// The WrapFlag value that selects pairing on the tableau (an Ace takes a 2, a King a Queen).
-constexpr int kWrapPairing = 2;
 
 // One question to CanPlace: may `card` go onto a destination whose top card is `topCard`
 // (0 or less when it is empty)? A reserve is always asked with topCard -1, base -1, wrapFlag
@@ -41,8 +34,6 @@ struct PlaceQuery {
     int ruleCode = 0;
     int directionType = 0;  // reserve checks pass -1
     int firstBase = 0;      // the base of foundation 1
-    // Rule 71 (grid jump) names the cell jumped over here (0-based column), else -1.
-    int* jumpedCell = nullptr;
     // Where "Error suit - 1" is shown when a balanced base meets a card outside the decks;
     // without a port the card is only left out of the count.
     MessagePort* messages = nullptr;
@@ -52,22 +43,25 @@ bool CanPlace(const Game& game, const PlaceQuery& q);
 
 // CanPlace with the destination's own fields and top card filled in.
 bool CanPlaceOnFoundation(const Game& game, int foundation, int card, bool playerMove);
-bool CanPlaceOnColumn(const Game& game, int column, int card, bool playerMove,
-                      int* jumpedCell = nullptr);
+bool CanPlaceOnColumn(const Game& game, int column, int card, bool playerMove);
 bool CanPlaceOnReserve(const Game& game, int reserve, int card, bool playerMove);
 
+// Whether the game's group rule asks a lifted run to be built (groupRule::ByColumnRule,
+// InSuit).
+bool GroupRuleChecksRuns(const GameDef& def);
+
 // The run from firstCard to the top of its column is built by the column's own rule
-// (GroupRule 1 or 10); any run may move under other group rules.
+// (GroupRuleChecksRuns); any run may move under other group rules.
 bool CanMoveGroup(const Game& game, int firstCard, int column);
 
-// Whether the run from firstCard upward may be lifted, by GroupSizeRule. Remembers the run's
-// top card as the pointer state's dragTopCard.
-bool GroupSizeAllowed(Game& game, int firstCard, bool toEmptyColumn);
+// Whether the run from firstCard upward may be lifted, by GroupSizeRule.
+bool GroupSizeAllowed(const Game& game, int firstCard, bool toEmptyColumn);
 
-// Whether a pyramid card may be clicked (special game 4): no card of the next row covers it.
+// Whether a pyramid card may be clicked (special::Pyramid): no card of the next row covers it.
 bool CardUncovered(const Game& game, int card);
 
-// The balanced-base letters 'Q', 'T', 'U', 'Z' of empty foundations.
+// The balanced bases of empty foundations ('Q', 'T', 'U', 'Z': base::BalancedAces,
+// BalancedKings, BalancedDistinctAces, BalancedTwos).
 bool FoundationBaseBalanced(const Game& game, int letter, int card,
                             MessagePort* messages = nullptr);
 

@@ -38,36 +38,39 @@ bool AnyReserveHoldsCards(const Game& game) {
 }  // namespace
 
 bool BaseRule(const PlaceContext& c) {
-    const int base = c.q.base;
-    switch (base) {
-        case 'Q':
-        case 'T':
-        case 'U':
-        case 'Z':
-            return FoundationBaseBalanced(c.game, base, c.q.card, c.q.messages);
-        case 'R':
-        case 'S':
+    const int value = c.q.base;
+    switch (value) {
+        case base::BalancedAces:
+        case base::BalancedKings:
+        case base::BalancedDistinctAces:
+        case base::BalancedTwos:
+            return FoundationBaseBalanced(c.game, value, c.q.card, c.q.messages);
+        case base::ClosedR:
+        case base::ClosedS:
             return false;
-        // 'V' compares two values of the table layout, which the rules cannot see; an empty
-        // pile with this base takes nothing, so that it never allows a move it should not.
-        case 'V':
+        // LayoutCompare compares two values of the table layout, which the rules cannot see;
+        // an empty pile with this base takes nothing, so that it never allows a move it
+        // should not.
+        case base::LayoutCompare:
             return false;
-        case 'W': {
+        case base::FromStockOrWaste: {
             const int from = c.Source();
             return from == kLocStock || from == kLocWaste || from == kLocNowhere;
         }
-        case 'X':
+        case base::NotFromTableau:
             return c.Source() < 1;
-        case '\\':
+        case base::SameAsStarted:
             return EveryStartedFoundationBeganWith(c.game, c.s);
-        case ']':
+        case base::SameAsStartedFromReserve:
             if (NoFoundationStarted(c.game)) return c.FromReserve();
             return EveryStartedFoundationBeganWith(c.game, c.s);
-        case '`':
+        case base::FromReserveOrWaste:
             if (AnyReserveHoldsCards(c.game)) return c.FromReserve();
             return c.Source() == kLocWaste;
         default:
-            return c.s == base || base == kBaseAnyCard || c.q.firstBase == kBaseAnyCard;
+            // A rank (base::Rank), AnyCard, or a code that takes nothing by the base rule
+            // (NoCard, the marks, FirstStarted outside the joker rules).
+            return c.s == value || value == base::AnyCard || c.q.firstBase == base::AnyCard;
     }
 }
 
@@ -82,14 +85,14 @@ bool SuitsDistinctInGroup(const Game& game, int j, int card) {
 bool FoundationBaseBalanced(const Game& game, int letter, int card, MessagePort* messages) {
     int startRank = 0;
     switch (letter) {
-        case 'Q':
-        case 'U':
+        case base::BalancedAces:
+        case base::BalancedDistinctAces:
             startRank = kAce;
             break;
-        case 'T':
+        case base::BalancedKings:
             startRank = kKing;
             break;
-        case 'Z':
+        case base::BalancedTwos:
             startRank = 2;
             break;
         default:
@@ -127,7 +130,7 @@ bool FoundationBaseBalanced(const Game& game, int letter, int card, MessagePort*
 
     const int half = sameLetter / 2;
     if (red > half || black > half) return false;
-    if (letter != 'Q') {
+    if (letter != base::BalancedAces) {
         for (int n : perSuit) {
             if (n > 1) return false;
         }

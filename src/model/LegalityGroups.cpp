@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
 // Lifting several cards at once: whether a run is built by its column's rule, how many cards
 // may be lifted together, and which cards of a pyramid are free to be clicked.
@@ -8,18 +9,6 @@
 namespace tindle {
 
 namespace {
-
-// GroupRule values that make a lifted run follow its column's own building rule.
-constexpr int kGroupByColumnRule = 1;
-constexpr int kGroupInSuit = 10;  // the same, with the suit rule of code 0
-
-// GroupSizeRule values.
-constexpr int kAnySize = -1;
-constexpr int kNoSizeRule = 0;
-constexpr int kKingOrSingle = -12;
-constexpr int kWholeColumnOrSingle = -13;
-constexpr int kByFreeCells = -5;
-constexpr int kByFreeCellsSameOnEmpty = -6;
 
 // The pile a PileLocator names; nullptr for a card that lies in none.
 const Pile* PileAtLocator(const Game& game, int loc) {
@@ -49,9 +38,13 @@ int EmptyUsedReserves(const Game& game) {
 
 }  // namespace
 
+bool GroupRuleChecksRuns(const GameDef& def) {
+    const int rule = def[gd::GroupRule];
+    return rule == groupRule::ByColumnRule || rule == groupRule::InSuit;
+}
+
 bool CanMoveGroup(const Game& game, int firstCard, int column) {
-    const int groupRule = game.def[gd::GroupRule];
-    if (groupRule != kGroupByColumnRule && groupRule != kGroupInSuit) return true;
+    if (!GroupRuleChecksRuns(game.def)) return true;
     if (column < 0 || column >= kFilaPiles) return false;
 
     const Pile& pile = legality::Column(game, column);
@@ -62,9 +55,11 @@ bool CanMoveGroup(const Game& game, int firstCard, int column) {
     q.base = game.def.At(gd::TableauBase, column);
     q.playerMove = false;
     q.destIndex = column;
-    q.wrapFlag = game.def.At(gd::WrapFlag, column) > 0;
+    q.wrapFlag = game.def.At(gd::WrapFlag, column) != wrap::None;
     q.foundationMode = false;
-    q.ruleCode = groupRule == kGroupInSuit ? 0 : game.def.At(gd::TableauRule, column);
+    q.ruleCode = game.def[gd::GroupRule] == groupRule::InSuit
+                     ? build::SameSuit
+                     : game.def.At(gd::TableauRule, column);
     q.directionType = game.def.At(gd::TableauDirection, column);
     q.firstBase = game.def[gd::FoundationBase];
     for (int i = first; i + 1 < PileCount(pile); ++i) {
@@ -75,28 +70,48 @@ bool CanMoveGroup(const Game& game, int firstCard, int column) {
     return true;
 }
 
-bool GroupSizeAllowed(Game& game, int firstCard, bool toEmptyColumn) {
+namespace {
+
+// The group size rule for a run of n cards whose first card lies at position `at` of its pile
+// (a column when inColumn).
+bool GroupSizeRuleAllows(const Game& game, int firstCard, int n, int at, bool inColumn,
+                         bool toEmptyColumn) {
+    const int rule = game.def[gd::GroupSizeRule];
+    if (rule == groupSize::AnyRun || rule == groupSize::NoRule) return true;
+    if (rule >= groupSize::AtMost) return n <= rule;
+    if (rule == groupSize::KingOrSingle) return n == 1 || CardRank(firstCard) == kKing;
+    if (rule == groupSize::WholeColumnOrSingle) return inColumn && (n == 1 || at == 0);
+
+    const int e = EmptyUsedColumns(game);
+    const int f = EmptyUsedReserves(game);
+    if (rule == groupSize::ByFreeCells) {
+        const int limit = e == 0 ? f + 1 : (toEmptyColumn ? f + e : f + e + 1);
+        return n <= limit;
+    }
+    if (rule == groupSize::ByFreeCellsSameOnEmpty) return n <= (e == 0 ? f + 1 : f + e);
+    // groupSize::ByEmptyColumns, and any other negative value the table does not name.
+    return n <= std::max(e, 1);
+}
+
+}  // namespace
+
+bool GroupSizeAllowed(const Game& game, int firstCard, bool toEmptyColumn) {
     const int loc = game.Locate(firstCard);
     const Pile* pile = PileAtLocator(game, loc);
     const int at = pile ? PileFind(*pile, firstCard) : -1;
     const int n = at >= 0 ? PileCount(*pile) - at : 1;
-    game.pointer.dragTopCard = at >= 0 ? PileTop(*pile) : firstCard;
-
-    const int rule = game.def[gd::GroupSizeRule];
-    if (rule == kAnySize || rule == kNoSizeRule) return true;
-    if (rule > 0) return n <= rule;
-    if (rule == kKingOrSingle) return n == 1 || CardRank(firstCard) == kKing;
-    if (rule == kWholeColumnOrSingle) return LocIsTableau(loc) && (n == 1 || at == 0);
-
-    const int e = EmptyUsedColumns(game);
-    const int f = EmptyUsedReserves(game);
-    if (rule == kByFreeCells) {
-        const int limit = e == 0 ? f + 1 : (toEmptyColumn ? f + e : f + e + 1);
-        return n <= limit;
-    }
-    if (rule == kByFreeCellsSameOnEmpty) return n <= (e == 0 ? f + 1 : f + e);
-    return n <= std::max(e, 1);
+    return GroupSizeRuleAllows(game, firstCard, n, at, LocIsTableau(loc), toEmptyColumn);
 }
+
+namespace legality {
+
+bool GroupSizeAllowedAt(const Game& game, const CardPlace& place, bool toEmptyColumn) {
+    const int card = PileCardAt(game.piles.Get(place.pile), place.position);
+    return GroupSizeRuleAllows(game, card, BlockSize(game, place), place.position,
+                               place.pile.kind == PileKind::Fila, toEmptyColumn);
+}
+
+}  // namespace legality
 
 bool CardUncovered(const Game& game, int card) {
     if (card < 1) return false;

@@ -1,107 +1,118 @@
 #include <array>
 
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
-// Every special building rule code and the function that holds its rule. Codes 0, 1, 2, 3
-// (and 6) are the standard rule with its suit filter; a code that is not listed here behaves
-// as the standard rule without a suit filter.
+// Every building rule code (build::, RuleCodes.def) and the function that holds its rule.
+// The codes of the standard rule (SameSuit .. EmptyOnly, and the codes that build by it
+// without a suit filter) name RuleStandard, whose suit filter is that of the code. The
+// foundation rules QueenOnEmptyFoundation and DiscardBelowHigher decide a drop onto a
+// foundation themselves (FoundationDropRule); asked here, as the deal asks, they are the
+// standard rule.
 
 namespace tindle::legality {
 
 namespace {
 
 struct RuleEntry {
-    int code;
+    build::Code code;
     RuleFn rule;
 };
 
-constexpr RuleEntry kSpecialRules[] = {
-    {4, RuleNever},
-    {5, RuleNever},
-    {7, Rule7PlayerOnlyFillsAfterStock},  // the player only fills an empty pile, stock empty
-    {8, RuleStandard},
-    {11, Rule11NoQueenOnKingOrJack},  // same suit; no Queen on a King or a Jack
-    {12, RuleAlways},
-    {13, RuleStandard},
-    {14, Rule14To16UpByTwoToFour},  // up by 2, around the corner
-    {15, Rule14To16UpByTwoToFour},  // up by 3
-    {16, Rule14To16UpByTwoToFour},  // up by 4
-    {17, Rule17And19NotFromTableau},
-    {18, Rule18NoTableauCardOnCards},
-    {19, Rule17And19NotFromTableau},  // nor from a reserve
-    {20, Rule20UpFromAceAround},
-    {21, Rule21NotOnSameSuit},
-    {23, Rule23SameSuitUpWhileWasteEmpty},
-    {24, Rule24SameSuitNoQueenKingSwap},
-    {25, Rule25And61SameSuitByTwo},
-    {26, Rule26UpOrDownOnShortColumn},
-    {27, Rule27AlternateNotFromFoundation},
-    {28, Rule28And60UpOrDown},
-    {29, Rule29UpThenKingThenDown},
-    {30, Rule30FollowColumnDirection},
-    {31, Rule31SameSuitDown},
-    {32, Rule32SameSuitUp},
-    {33, Rule33TwoCardsNotFromTableau},
-    {34, Rule34DownAnySuit},
-    {35, Rule35UpOrDownAround},
-    {36, Rule36DownFromFirstBaseInTurn},
-    {37, Rule37Doubling},
-    {38, Rule38KingThenOneCard},
-    {39, Rule39And44UpFromAce},  // never a Queen or a King
-    {40, Rule40RunningCounter},
-    {41, Rule41SameSuitByTwoDistinctSuits},
-    {42, Rule42KingAfterSixFurther},
-    {43, Rule43SameSuitUpByTwo},
-    {44, Rule39And44UpFromAce},  // never a King
-    {45, Rule45KingThenDown},
-    {46, Rule46And49And51UpBesideColumn},
-    {47, Rule47And50And52DownBesideColumn},
-    {48, Rule48QueenThenOneCard},
-    {49, Rule46And49And51UpBesideColumn},    // the column of the same index holds cards
-    {50, Rule47And50And52DownBesideColumn},  // the column eight places back holds cards
-    {51, Rule46And49And51UpBesideColumn},    // ... and gives the suit
-    {52, Rule47And50And52DownBesideColumn},  // ... and gives the suit
-    {53, Rule53AfterFirstFoundation},
-    {54, Rule54DownFromColumnBase},
-    {55, Rule55SameColourUpFromWaste},
-    {56, Rule56SameRankFromLaterColumn},
-    {60, Rule28And60UpOrDown},       // same suit
-    {61, Rule25And61SameSuitByTwo},  // King takes a 2, Queen an Ace
-    {70, Rule70GridStep},
-    {71, Rule71GridJump},
-    {72, Rule72And75Jokers},  // a joker only on a started foundation
-    {73, Rule73RankOfPileNumber},
-    {75, Rule72And75Jokers},  // a joker on any foundation
-    {76, Rule76AnyLowerRank},
-    {77, Rule77FourOfEachRank},
-    {78, Rule78And95SameSuitUpFromAce},
-    {79, Rule79ThirteenthFromReserve},
-    {80, Rule80SameSuitAround},
-    {81, Rule81ReserveSameSuitAround},
-    {82, Rule82DistinctSuitsAfterStock},
-    {83, Rule83DownWithStopRank},
-    {86, Rule86And87SuitCycle},  // up
-    {87, Rule86And87SuitCycle},  // down
-    {91, Rule91StepOfFirstFoundation},
-    {92, Rule92AcesOnly},
-    {93, Rule93ColumnBaseByThrees},
-    {94, Rule94AlternateDownByNumber},
-    {95, Rule78And95SameSuitUpFromAce},
-    {96, Rule96DistinctSuitsThenSameSuit},
+constexpr RuleEntry kBuildingRules[] = {
+    {build::SameSuit, RuleStandard},
+    {build::SameColour, RuleStandard},
+    {build::AnySuit, RuleStandard},
+    {build::AlternateColours, RuleStandard},
+    {build::Never, RuleNever},
+    {build::NeverAccepts, RuleNever},
+    {build::EmptyOnly, RuleStandard},
+    {build::PlayerFillsAfterStock, RulePlayerFillsAfterStock},
+    {build::AnySuitBuild, RuleStandard},
+    {build::QueenOnEmptyFoundation, RuleStandard},
+    {build::SameSuitNoQueenOnKingOrJack, RuleSameSuitNoQueenOnKingOrJack},
+    {build::Always, RuleAlways},
+    {build::AnySuitByDirection, RuleStandard},
+    {build::UpByTwo, RuleUpByTwoToFour},
+    {build::UpByThree, RuleUpByTwoToFour},
+    {build::UpByFour, RuleUpByTwoToFour},
+    {build::NotFromTableau, RuleNotFromTableau},
+    {build::NoTableauCardOnCards, RuleNoTableauCardOnCards},
+    {build::NotFromTableauOrReserve, RuleNotFromTableau},
+    {build::UpFromAceAround, RuleUpFromAceAround},
+    {build::NotOnSameSuit, RuleNotOnSameSuit},
+    {build::DiscardBelowHigher, RuleStandard},
+    {build::SameSuitUpWhileWasteEmpty, RuleSameSuitUpWhileWasteEmpty},
+    {build::SameSuitNoQueenKingSwap, RuleSameSuitNoQueenKingSwap},
+    {build::SameSuitByTwo, RuleSameSuitByTwo},
+    {build::UpOrDownOnShortColumn, RuleUpOrDownOnShortColumn},
+    {build::AlternateNotFromFoundation, RuleAlternateNotFromFoundation},
+    {build::UpOrDown, RuleUpOrDown},
+    {build::UpThenKingThenDown, RuleUpThenKingThenDown},
+    {build::FollowColumnDirection, RuleFollowColumnDirection},
+    {build::SameSuitDown, RuleSameSuitDown},
+    {build::SameSuitUp, RuleSameSuitUp},
+    {build::TwoCardsNotFromTableau, RuleTwoCardsNotFromTableau},
+    {build::DownAnySuit, RuleDownAnySuit},
+    {build::UpOrDownAround, RuleUpOrDownAround},
+    {build::DownFromFirstBaseInTurn, RuleDownFromFirstBaseInTurn},
+    {build::Doubling, RuleDoubling},
+    {build::KingThenOneCard, RuleKingThenOneCard},
+    {build::UpFromAceNoCourts, RuleUpFromAce},
+    {build::RunningCounter, RuleRunningCounter},
+    {build::SameSuitByTwoDistinctSuits, RuleSameSuitByTwoDistinctSuits},
+    {build::KingAfterSixFurther, RuleKingAfterSixFurther},
+    {build::SameSuitUpByTwo, RuleSameSuitUpByTwo},
+    {build::UpFromAceNoKing, RuleUpFromAce},
+    {build::KingThenDown, RuleKingThenDown},
+    {build::UpBesideColumn, RuleUpBesideColumn},
+    {build::DownBesideColumn, RuleDownBesideColumn},
+    {build::QueenThenOneCard, RuleQueenThenOneCard},
+    {build::UpBesideHoldingColumn, RuleUpBesideColumn},
+    {build::DownBesideHoldingColumn, RuleDownBesideColumn},
+    {build::UpInSuitOfColumn, RuleUpBesideColumn},
+    {build::DownInSuitOfColumn, RuleDownBesideColumn},
+    {build::AfterFirstFoundation, RuleAfterFirstFoundation},
+    {build::DownFromColumnBase, RuleDownFromColumnBase},
+    {build::SameColourUpFromWaste, RuleSameColourUpFromWaste},
+    {build::SameRankFromLaterColumn, RuleSameRankFromLaterColumn},
+    {build::UpOrDownSameSuit, RuleUpOrDown},
+    {build::SameSuitByTwoAround, RuleSameSuitByTwo},
+    {build::GridStep, RuleGridStep},
+    {build::GridJump, RuleGridJump},
+    {build::JokersOnStarted, RuleJokers},
+    {build::RankOfPileNumber, RuleRankOfPileNumber},
+    {build::JokersAnywhere, RuleJokers},
+    {build::AnyLowerRank, RuleAnyLowerRank},
+    {build::FourOfEachRank, RuleFourOfEachRank},
+    {build::SameSuitUpFromAce, RuleSameSuitUpFromAce},
+    {build::ThirteenthFromReserve, RuleThirteenthFromReserve},
+    {build::SameSuitAround, RuleSameSuitAround},
+    {build::ReserveSameSuitAround, RuleReserveSameSuitAround},
+    {build::DistinctSuitsAfterStock, RuleDistinctSuitsAfterStock},
+    {build::DownWithStopRank, RuleDownWithStopRank},
+    {build::SuitCycleUp, RuleSuitCycle},
+    {build::SuitCycleDown, RuleSuitCycle},
+    {build::StepOfFirstFoundation, RuleStepOfFirstFoundation},
+    {build::AcesOnly, RuleAcesOnly},
+    {build::ColumnBaseByThrees, RuleColumnBaseByThrees},
+    {build::AlternateDownByNumber, RuleAlternateDownByNumber},
+    {build::SameSuitUpByNumber, RuleSameSuitUpFromAce},
+    {build::DistinctSuitsThenSameSuit, RuleDistinctSuitsThenSameSuit},
 };
 
-constexpr int kRuleCodes = 100;
+constexpr int kRuleCodes = 100;  // building rule codes are 0..99 (GameDefFields.def)
 
 constexpr std::array<RuleFn, kRuleCodes> kRuleByCode = [] {
     std::array<RuleFn, kRuleCodes> table{};
-    for (const RuleEntry& entry : kSpecialRules)
+    for (const RuleEntry& entry : kBuildingRules)
         table[static_cast<size_t>(entry.code)] = entry.rule;
     return table;
 }();
 
 }  // namespace
 
-RuleFn SpecialRule(int code) {
+RuleFn BuildingRule(int code) {
     if (code < 0 || code >= kRuleCodes) return nullptr;
     return kRuleByCode[static_cast<size_t>(code)];
 }

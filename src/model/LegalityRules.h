@@ -1,11 +1,13 @@
 #pragma once
 
-// Inside the legality files only: what every building rule reads (PlaceContext), the small
-// questions rules ask so that they read as rules, the base and standard rules that many
-// special rules end in, and the special rules themselves, one function per rule code (or per
-// family of codes that share their logic). LegalityRuleTable.cpp maps codes to functions.
+// Inside the legality files (and the rule table tests) only: what every building rule reads
+// (PlaceContext), the small questions rules ask so that they read as rules, the base and
+// standard rules that many rules end in, and the rules themselves, one function per rule
+// code (or per family of codes that share their logic). LegalityRuleTable.cpp maps the codes
+// to the functions, Accepts.cpp the foundation and reserve codes to their drop rules.
 
 #include "model/Card.h"
+#include "model/CardPlaces.h"
 #include "model/Game.h"
 #include "model/Legality.h"
 #include "model/Pile.h"
@@ -82,7 +84,7 @@ class PlaceContext {
 };
 
 // ---------------------------------------------------------------------------------------
-// The rules every special rule may end in.
+// The rules every other rule may end in.
 
 // The rule for an empty destination, by its base value (a rank or a letter code).
 bool BaseRule(const PlaceContext& c);
@@ -91,81 +93,101 @@ bool BaseRule(const PlaceContext& c);
 bool StandardRule(const PlaceContext& c);
 bool StandardRuleWithCode(const PlaceContext& c, int code);
 
-// The rule of a special code; nullptr for the codes of the standard rule and for any code
-// without a rule of its own (those behave as the standard rule without a suit filter).
+// The rule function of a building rule code (build::, LegalityRuleTable.cpp); nullptr for a
+// value the table of codes does not name (CanPlace builds such a pile by the standard rule).
 using RuleFn = bool (*)(const PlaceContext&);
-RuleFn SpecialRule(int code);
+RuleFn BuildingRule(int code);
 
 // ---------------------------------------------------------------------------------------
-// Special rules. Unless a rule says what an empty destination takes, it takes what the base
-// rule allows: the rule speaks only of building on a top card.
+// The rules, each named after the code (or the codes) it holds. Unless a rule says what an
+// empty destination takes, it takes what the base rule allows: the rule speaks only of
+// building on a top card.
 
 // LegalityRulesRank.cpp: rules on the two cards' ranks and suits alone.
-bool RuleNever(const PlaceContext& c);                      // 4, 5
-bool RuleAlways(const PlaceContext& c);                     // 12
-bool RuleStandard(const PlaceContext& c);                   // 8, 13
-bool Rule11NoQueenOnKingOrJack(const PlaceContext& c);      // 11
-bool Rule14To16UpByTwoToFour(const PlaceContext& c);        // 14, 15, 16
-bool Rule20UpFromAceAround(const PlaceContext& c);          // 20
-bool Rule21NotOnSameSuit(const PlaceContext& c);            // 21
-bool Rule24SameSuitNoQueenKingSwap(const PlaceContext& c);  // 24
-bool Rule25And61SameSuitByTwo(const PlaceContext& c);       // 25, 61
-bool Rule28And60UpOrDown(const PlaceContext& c);            // 28, 60
-bool Rule31SameSuitDown(const PlaceContext& c);             // 31
-bool Rule32SameSuitUp(const PlaceContext& c);               // 32
-bool Rule34DownAnySuit(const PlaceContext& c);              // 34
-bool Rule35UpOrDownAround(const PlaceContext& c);           // 35
-bool Rule39And44UpFromAce(const PlaceContext& c);           // 39, 44
-bool Rule43SameSuitUpByTwo(const PlaceContext& c);          // 43
-bool Rule73RankOfPileNumber(const PlaceContext& c);         // 73
-bool Rule76AnyLowerRank(const PlaceContext& c);             // 76
-bool Rule86And87SuitCycle(const PlaceContext& c);           // 86, 87
-bool Rule92AcesOnly(const PlaceContext& c);                 // 92
-bool Rule78And95SameSuitUpFromAce(const PlaceContext& c);   // 78, 95
+bool RuleNever(const PlaceContext& c);                        // Never, NeverAccepts
+bool RuleAlways(const PlaceContext& c);                       // Always
+bool RuleStandard(const PlaceContext& c);                     // AnySuitBuild, AnySuitByDirection
+bool RuleSameSuitNoQueenOnKingOrJack(const PlaceContext& c);  // SameSuitNoQueenOnKingOrJack
+bool RuleUpByTwoToFour(const PlaceContext& c);                // UpByTwo, UpByThree, UpByFour
+bool RuleUpFromAceAround(const PlaceContext& c);              // UpFromAceAround
+bool RuleNotOnSameSuit(const PlaceContext& c);                // NotOnSameSuit
+bool RuleSameSuitNoQueenKingSwap(const PlaceContext& c);      // SameSuitNoQueenKingSwap
+bool RuleSameSuitByTwo(const PlaceContext& c);                // SameSuitByTwo, SameSuitByTwoAround
+bool RuleUpOrDown(const PlaceContext& c);                     // UpOrDown, UpOrDownSameSuit
+bool RuleSameSuitDown(const PlaceContext& c);                 // SameSuitDown
+bool RuleSameSuitUp(const PlaceContext& c);                   // SameSuitUp
+bool RuleDownAnySuit(const PlaceContext& c);                  // DownAnySuit
+bool RuleUpOrDownAround(const PlaceContext& c);               // UpOrDownAround
+bool RuleUpFromAce(const PlaceContext& c);                    // UpFromAceNoCourts, UpFromAceNoKing
+bool RuleSameSuitUpByTwo(const PlaceContext& c);              // SameSuitUpByTwo
+bool RuleRankOfPileNumber(const PlaceContext& c);             // RankOfPileNumber
+bool RuleAnyLowerRank(const PlaceContext& c);                 // AnyLowerRank
+bool RuleSuitCycle(const PlaceContext& c);                    // SuitCycleUp, SuitCycleDown
+bool RuleAcesOnly(const PlaceContext& c);                     // AcesOnly
+bool RuleSameSuitUpFromAce(const PlaceContext& c);  // SameSuitUpFromAce, SameSuitUpByNumber
 
 // LegalityRulesSource.cpp: rules on where the card comes from and on the stock and waste.
-bool Rule7PlayerOnlyFillsAfterStock(const PlaceContext& c);    // 7
-bool Rule17And19NotFromTableau(const PlaceContext& c);         // 17, 19
-bool Rule18NoTableauCardOnCards(const PlaceContext& c);        // 18
-bool Rule23SameSuitUpWhileWasteEmpty(const PlaceContext& c);   // 23
-bool Rule27AlternateNotFromFoundation(const PlaceContext& c);  // 27
-bool Rule33TwoCardsNotFromTableau(const PlaceContext& c);      // 33
-bool Rule38KingThenOneCard(const PlaceContext& c);             // 38
-bool Rule40RunningCounter(const PlaceContext& c);              // 40
-bool Rule45KingThenDown(const PlaceContext& c);                // 45
-bool Rule48QueenThenOneCard(const PlaceContext& c);            // 48
-bool Rule54DownFromColumnBase(const PlaceContext& c);          // 54
-bool Rule55SameColourUpFromWaste(const PlaceContext& c);       // 55
-bool Rule56SameRankFromLaterColumn(const PlaceContext& c);     // 56
-bool Rule80SameSuitAround(const PlaceContext& c);              // 80
-bool Rule81ReserveSameSuitAround(const PlaceContext& c);       // 81
-bool Rule94AlternateDownByNumber(const PlaceContext& c);       // 94
+bool RulePlayerFillsAfterStock(const PlaceContext& c);  // PlayerFillsAfterStock
+bool RuleNotFromTableau(const PlaceContext& c);         // NotFromTableau, NotFromTableauOrReserve
+bool RuleNoTableauCardOnCards(const PlaceContext& c);   // NoTableauCardOnCards
+bool RuleSameSuitUpWhileWasteEmpty(const PlaceContext& c);   // SameSuitUpWhileWasteEmpty
+bool RuleAlternateNotFromFoundation(const PlaceContext& c);  // AlternateNotFromFoundation
+bool RuleTwoCardsNotFromTableau(const PlaceContext& c);      // TwoCardsNotFromTableau
+bool RuleKingThenOneCard(const PlaceContext& c);             // KingThenOneCard
+bool RuleRunningCounter(const PlaceContext& c);              // RunningCounter
+bool RuleKingThenDown(const PlaceContext& c);                // KingThenDown
+bool RuleQueenThenOneCard(const PlaceContext& c);            // QueenThenOneCard
+bool RuleDownFromColumnBase(const PlaceContext& c);          // DownFromColumnBase
+bool RuleSameColourUpFromWaste(const PlaceContext& c);       // SameColourUpFromWaste
+bool RuleSameRankFromLaterColumn(const PlaceContext& c);     // SameRankFromLaterColumn
+bool RuleSameSuitAround(const PlaceContext& c);              // SameSuitAround
+bool RuleReserveSameSuitAround(const PlaceContext& c);       // ReserveSameSuitAround
+bool RuleAlternateDownByNumber(const PlaceContext& c);       // AlternateDownByNumber
 
 // LegalityRulesPiles.cpp: rules that read other piles or the destination's own cards.
-bool Rule26UpOrDownOnShortColumn(const PlaceContext& c);       // 26
-bool Rule29UpThenKingThenDown(const PlaceContext& c);          // 29
-bool Rule30FollowColumnDirection(const PlaceContext& c);       // 30
-bool Rule36DownFromFirstBaseInTurn(const PlaceContext& c);     // 36
-bool Rule37Doubling(const PlaceContext& c);                    // 37
-bool Rule41SameSuitByTwoDistinctSuits(const PlaceContext& c);  // 41
-bool Rule42KingAfterSixFurther(const PlaceContext& c);         // 42
-bool Rule46And49And51UpBesideColumn(const PlaceContext& c);    // 46, 49, 51
-bool Rule47And50And52DownBesideColumn(const PlaceContext& c);  // 47, 50, 52
-bool Rule53AfterFirstFoundation(const PlaceContext& c);        // 53
-bool Rule77FourOfEachRank(const PlaceContext& c);              // 77
-bool Rule79ThirteenthFromReserve(const PlaceContext& c);       // 79
-bool Rule82DistinctSuitsAfterStock(const PlaceContext& c);     // 82
-bool Rule83DownWithStopRank(const PlaceContext& c);            // 83
-bool Rule91StepOfFirstFoundation(const PlaceContext& c);       // 91
-bool Rule93ColumnBaseByThrees(const PlaceContext& c);          // 93
-bool Rule96DistinctSuitsThenSameSuit(const PlaceContext& c);   // 96
+bool RuleUpOrDownOnShortColumn(const PlaceContext& c);       // UpOrDownOnShortColumn
+bool RuleUpThenKingThenDown(const PlaceContext& c);          // UpThenKingThenDown
+bool RuleFollowColumnDirection(const PlaceContext& c);       // FollowColumnDirection
+bool RuleDownFromFirstBaseInTurn(const PlaceContext& c);     // DownFromFirstBaseInTurn
+bool RuleDoubling(const PlaceContext& c);                    // Doubling
+bool RuleSameSuitByTwoDistinctSuits(const PlaceContext& c);  // SameSuitByTwoDistinctSuits
+bool RuleKingAfterSixFurther(const PlaceContext& c);         // KingAfterSixFurther
+bool RuleUpBesideColumn(
+    const PlaceContext& c);  // UpBesideColumn, UpBesideHoldingColumn, UpInSuitOfColumn
+bool RuleDownBesideColumn(
+    const PlaceContext& c);  // DownBesideColumn, DownBesideHoldingColumn, DownInSuitOfColumn
+bool RuleAfterFirstFoundation(const PlaceContext& c);       // AfterFirstFoundation
+bool RuleFourOfEachRank(const PlaceContext& c);             // FourOfEachRank
+bool RuleThirteenthFromReserve(const PlaceContext& c);      // ThirteenthFromReserve
+bool RuleDistinctSuitsAfterStock(const PlaceContext& c);    // DistinctSuitsAfterStock
+bool RuleDownWithStopRank(const PlaceContext& c);           // DownWithStopRank
+bool RuleStepOfFirstFoundation(const PlaceContext& c);      // StepOfFirstFoundation
+bool RuleColumnBaseByThrees(const PlaceContext& c);         // ColumnBaseByThrees
+bool RuleDistinctSuitsThenSameSuit(const PlaceContext& c);  // DistinctSuitsThenSameSuit
 
 // LegalityRulesGrid.cpp: the grid games, tableau columns as cells of rows.
-bool Rule70GridStep(const PlaceContext& c);  // 70
-bool Rule71GridJump(const PlaceContext& c);  // 71
+bool RuleGridStep(const PlaceContext& c);  // GridStep
+bool RuleGridJump(const PlaceContext& c);  // GridJump
 
 // LegalityRulesJokers.cpp.
-bool Rule72And75Jokers(const PlaceContext& c);  // 72, 75
+bool RuleJokers(const PlaceContext& c);  // JokersOnStarted, JokersAnywhere
+
+// GroupSizeAllowed for a block whose place is known (a card of a used column, a reserve, a
+// foundation or the waste, where the card's own search would find it).
+bool GroupSizeAllowedAt(const Game& game, const CardPlace& place, bool toEmptyColumn);
+
+// The cell (0-based column) that a grid jump of the card into `column` passes over, for a
+// jump that GridJump allows.
+int JumpedGridCell(const Game& game, int card, int column);
+
+// Accepts.cpp: the drop rule of a foundation by its building rule code (every named code has
+// one; the codes without a rule of their own share the FoundationCapacity rule), and the rule
+// of each reserve kind; nullptr for a value the table of codes does not name.
+using FoundationDropFn = bool (*)(const Game& game, int card, int foundation, bool playerMove);
+FoundationDropFn FoundationDropRule(int code);
+using ReserveDropFn = bool (*)(const Game& game, const CardPlace& from, int reserve,
+                               bool playerMove);
+ReserveDropFn ReserveDropRule(int kind);
 
 // Shared by rules that need distinct suits among a group of four foundations (1-4, 5-8, ..):
 // true when the card, put on foundation j, keeps the suits of its group's top cards distinct.

@@ -3,8 +3,8 @@
 #include "model/LegalityRules.h"
 
 // The grid games: tableau columns are the cells of rows GridRowWidth wide, numbered from 1
-// row by row. A card moves into an empty cell, a step away (70) or jumping over an occupied
-// cell (71).
+// row by row. A card moves into an empty cell, a step away (GridStep) or jumping over an
+// occupied cell (GridJump).
 
 namespace tindle::legality {
 
@@ -31,23 +31,25 @@ bool IntoEmptyCell(const PlaceContext& c, GridMove& move) {
 
 // Into an empty cell from its left or right neighbour in the row, or from the cell above or
 // below it.
-bool Rule70GridStep(const PlaceContext& c) {
+bool RuleGridStep(const PlaceContext& c) {
     GridMove move;
     if (!IntoEmptyCell(c, move)) return false;
     return (move.SameRow() && move.Distance() == 1) || move.Distance() == move.width;
 }
 
 // Into an empty cell two cells away in the row or two rows away in the column, over an
-// occupied cell; the jumped cell (0-based) is handed back through the query.
-bool Rule71GridJump(const PlaceContext& c) {
+// occupied cell.
+bool RuleGridJump(const PlaceContext& c) {
     GridMove move;
     if (!IntoEmptyCell(c, move)) return false;
     const bool jump = (move.SameRow() && move.Distance() == 2) || move.Distance() == 2 * move.width;
     if (!jump) return false;
-    const int jumped = (move.from + move.to) / 2 - 1;
-    if (!HoldsCards(Column(c.game, jumped))) return false;
-    if (c.q.jumpedCell) *c.q.jumpedCell = jumped;
-    return true;
+    return HoldsCards(Column(c.game, JumpedGridCell(c.game, c.q.card, c.q.destIndex)));
+}
+
+// The cell halfway between the card's cell and the destination.
+int JumpedGridCell(const Game& game, int card, int column) {
+    return (game.Locate(card) + column + 1) / 2 - 1;
 }
 
 }  // namespace tindle::legality

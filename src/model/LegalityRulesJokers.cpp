@@ -1,4 +1,5 @@
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
 // The joker games: foundations built up in suit from a base rank, a joker standing in for the
 // card it covers.
@@ -24,30 +25,31 @@ int RankOfFirstStartedFoundation(const Game& game) {
 
 }  // namespace
 
-// 72: a joker goes onto a started foundation; 75: onto any foundation. Any other card: an
-// empty foundation takes the base rank; a card goes on a card of its suit one higher (the Ace
-// after the King unless the base is the Ace); on a joker one or two above the card below the
-// joker, in that card's suit (a joker alone: the base rank or the one after it). With four
+// JokersOnStarted: a joker goes onto a started foundation; JokersAnywhere: onto any foundation. Any
+// other card: an empty foundation takes the base rank; a card goes on a card of its suit one higher
+// (the Ace after the King unless the base is the Ace); on a joker one or two above the card below
+// the joker, in that card's suit (a joker alone: the base rank or the one after it). With four
 // foundations in use, their suits stay distinct.
-bool Rule72And75Jokers(const PlaceContext& c) {
-    if (CardIsJoker(c.q.card)) return c.q.ruleCode == 75 || HoldsCards(c.Destination());
+bool RuleJokers(const PlaceContext& c) {
+    if (CardIsJoker(c.q.card))
+        return c.q.ruleCode == build::JokersAnywhere || HoldsCards(c.Destination());
 
     const Game& game = c.game;
     if (UsedFoundations(game) == 4 && c.q.destIndex >= 0 && c.q.destIndex < 4) {
         if (!SuitsDistinctInGroup(game, c.q.destIndex, c.q.card)) return false;
     }
 
-    const int base =
-        c.q.base == kBaseOfFirstStartedFoundation ? RankOfFirstStartedFoundation(game) : c.q.base;
-    const bool anyBase = base == kBaseAnyCard || base == kNoRank;
-    const bool wraps = base != kAce;
-    if (c.Empty()) return anyBase || c.s == base;
+    const int baseRank =
+        c.q.base == base::FirstStarted ? RankOfFirstStartedFoundation(game) : c.q.base;
+    const bool anyBase = baseRank == base::AnyCard || baseRank == kNoRank;
+    const bool wraps = baseRank != kAce;
+    if (c.Empty()) return anyBase || c.s == baseRank;
 
     if (!CardIsJoker(c.q.topCard))
         return c.SameSuit() && (c.OneHigher() || (wraps && c.AceOnKing()));
 
     const int below = CardBelow(c.Destination(), c.q.topCard);
-    if (below < 1) return anyBase || c.s == base || c.s == NextRank(base);
+    if (below < 1) return anyBase || c.s == baseRank || c.s == NextRank(baseRank);
     if (!IsDeckCard(below) || CardSuit(below) != CardSuit(c.q.card)) return false;
     const int r = CardRank(below);
     const int next = NextRank(r);

@@ -1,6 +1,7 @@
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
-// Special rules that read more than the two cards: the destination's own cards, other
+// Building rules that read more than the two cards: the destination's own cards, other
 // foundations, or the tableau column that belongs to a foundation.
 
 namespace tindle::legality {
@@ -26,7 +27,7 @@ bool SuitOfColumnBottom(const Game& game, int k, int card) {
 
 // A column of one or two cards takes one higher or one lower in any suit; an empty column
 // or a longer one takes nothing.
-bool Rule26UpOrDownOnShortColumn(const PlaceContext& c) {
+bool RuleUpOrDownOnShortColumn(const PlaceContext& c) {
     const int n = c.DestinationCount();
     if (n != 1 && n != 2) return false;
     return c.OneHigher() || c.OneLower();
@@ -34,7 +35,7 @@ bool Rule26UpOrDownOnShortColumn(const PlaceContext& c) {
 
 // Two decks on one foundation in suit: up to the King, a second King, then down again.
 // An empty foundation starts by its balanced letter (or, for any other base, by the base rule).
-bool Rule29UpThenKingThenDown(const PlaceContext& c) {
+bool RuleUpThenKingThenDown(const PlaceContext& c) {
     if (c.Empty()) {
         const int base = c.q.base;
         const bool letter = base == 'Q' || base == 'T' || base == 'U' || base == 'Z';
@@ -48,7 +49,7 @@ bool Rule29UpThenKingThenDown(const PlaceContext& c) {
 }
 
 // In suit, one up or one down, the column keeping the direction its top two cards set.
-bool Rule30FollowColumnDirection(const PlaceContext& c) {
+bool RuleFollowColumnDirection(const PlaceContext& c) {
     if (c.KingOnAce() || c.AceOnKing()) return false;
     if (c.Empty()) return BaseRule(c);
     if (!c.SameSuit()) return false;
@@ -59,7 +60,7 @@ bool Rule30FollowColumnDirection(const PlaceContext& c) {
 
 // Down in any suit, the King on the Ace. The foundations start in turn, each with the game's
 // base rank once the one before it holds cards.
-bool Rule36DownFromFirstBaseInTurn(const PlaceContext& c) {
+bool RuleDownFromFirstBaseInTurn(const PlaceContext& c) {
     if (c.Empty()) {
         const int j = c.q.destIndex;
         return c.s == c.q.firstBase && (j == 0 || HoldsCards(Foundation(c.game, j - 1)));
@@ -69,7 +70,7 @@ bool Rule36DownFromFirstBaseInTurn(const PlaceContext& c) {
 
 // Each card doubles the top card's rank modulo 13. That never gives a King, so the Kings go
 // on once foundation 1 holds 48 cards.
-bool Rule37Doubling(const PlaceContext& c) {
+bool RuleDoubling(const PlaceContext& c) {
     if (c.Empty()) return StandardRule(c);
     if (c.s == (2 * c.t) % 13) return true;
     return c.s == kKing && PileCount(Foundation(c.game, 0)) >= 48;
@@ -77,7 +78,7 @@ bool Rule37Doubling(const PlaceContext& c) {
 
 // Up by two in suit, past the King; the four foundations of a group start with their base
 // rank in four different suits.
-bool Rule41SameSuitByTwoDistinctSuits(const PlaceContext& c) {
+bool RuleSameSuitByTwoDistinctSuits(const PlaceContext& c) {
     if (c.Empty()) {
         return c.s == c.q.base && SuitsDistinctInGroup(c.game, c.q.destIndex, c.q.card);
     }
@@ -86,7 +87,7 @@ bool Rule41SameSuitByTwoDistinctSuits(const PlaceContext& c) {
 
 // Up in suit; the King only while the foundation six places further has a King on top (none
 // further than the last foundation: no King).
-bool Rule42KingAfterSixFurther(const PlaceContext& c) {
+bool RuleKingAfterSixFurther(const PlaceContext& c) {
     if (c.s == kKing && CardRank(PileTop(Foundation(c.game, c.q.destIndex + 6))) != kKing) {
         return false;
     }
@@ -94,43 +95,47 @@ bool Rule42KingAfterSixFurther(const PlaceContext& c) {
     return c.SameSuit() && c.OneHigher();
 }
 
-// 46: up from the base, never a Queen or a King. 49: only while the column of the same index
-// holds cards; 51: also in the suit of that column's bottom card.
-bool Rule46And49And51UpBesideColumn(const PlaceContext& c) {
+// UpBesideColumn: up from the base, never a Queen or a King. UpBesideHoldingColumn: only while
+// the column of the same index holds cards; UpInSuitOfColumn: also in the suit of that
+// column's bottom card.
+bool RuleUpBesideColumn(const PlaceContext& c) {
     const int code = c.q.ruleCode;
     const int k = c.q.destIndex;
-    if (code != 46 && !HoldsCards(Column(c.game, k))) return false;
-    if (code == 51 && !SuitOfColumnBottom(c.game, k, c.q.card)) return false;
+    if (code != build::UpBesideColumn && !HoldsCards(Column(c.game, k))) return false;
+    if (code == build::UpInSuitOfColumn && !SuitOfColumnBottom(c.game, k, c.q.card)) return false;
     if (c.Empty()) return c.s == c.q.base;
     return c.OneHigher() && c.s != kQueen && c.s != kKing;
 }
 
-// 47: down from the base, the King on the Ace, never a Queen. 50: only while the column eight
-// places back holds cards; 52: also in the suit of that column's bottom card.
-bool Rule47And50And52DownBesideColumn(const PlaceContext& c) {
+// DownBesideColumn: down from the base, the King on the Ace, never a Queen.
+// DownBesideHoldingColumn: only while the column eight places back holds cards;
+// DownInSuitOfColumn: also in the suit of that column's bottom card.
+bool RuleDownBesideColumn(const PlaceContext& c) {
     const int code = c.q.ruleCode;
     const int k = c.q.destIndex - 8;
-    if (code != 47 && !HoldsCards(Column(c.game, k))) return false;
-    if (code == 52 && !SuitOfColumnBottom(c.game, k, c.q.card)) return false;
+    if (code != build::DownBesideColumn && !HoldsCards(Column(c.game, k))) return false;
+    if (code == build::DownInSuitOfColumn && !SuitOfColumnBottom(c.game, k, c.q.card)) {
+        return false;
+    }
     if (c.Empty()) return c.s == c.q.base;
     return c.OneLowerAround() && c.s != kQueen;
 }
 
 // Foundation 1 is built first; the others take cards only while it holds exactly 13.
-bool Rule53AfterFirstFoundation(const PlaceContext& c) {
+bool RuleAfterFirstFoundation(const PlaceContext& c) {
     if (c.q.destIndex > 0 && PileCount(Foundation(c.game, 0)) != 13) return false;
     if (c.Empty()) return c.s == c.q.base;
     return c.OneHigherAround();
 }
 
 // Four Aces, then four 2s, and so on.
-bool Rule77FourOfEachRank(const PlaceContext& c) {
+bool RuleFourOfEachRank(const PlaceContext& c) {
     return c.s == c.DestinationCount() / 4 + 1;
 }
 
 // Up in any suit (Ace after King) from the base. The 13th card comes from the reserve of the
 // same index, and reserve cards go nowhere else.
-bool Rule79ThirteenthFromReserve(const PlaceContext& c) {
+bool RuleThirteenthFromReserve(const PlaceContext& c) {
     if (c.DestinationCount() == 12) {
         if (c.Source() != LocReserve(c.q.destIndex)) return false;
     } else if (c.FromReserve()) {
@@ -142,7 +147,7 @@ bool Rule79ThirteenthFromReserve(const PlaceContext& c) {
 
 // Nothing until the stock and waste are used up; then an empty foundation needs a suit of its
 // own in its group of four and a started one its own suit, both besides the standard rule.
-bool Rule82DistinctSuitsAfterStock(const PlaceContext& c) {
+bool RuleDistinctSuitsAfterStock(const PlaceContext& c) {
     if (!StockEmpty(c.game) || !WasteEmpty(c.game)) return false;
     if (c.Empty()) {
         if (!SuitsDistinctInGroup(c.game, c.q.destIndex, c.q.card)) return false;
@@ -154,7 +159,7 @@ bool Rule82DistinctSuitsAfterStock(const PlaceContext& c) {
 
 // Down in any suit, the King on the Ace; foundation n stops at rank n, except foundation 7,
 // which goes on past its 7 unless it holds exactly 13 cards.
-bool Rule83DownWithStopRank(const PlaceContext& c) {
+bool RuleDownWithStopRank(const PlaceContext& c) {
     if (c.Empty()) return BaseRule(c);
     const int j = c.q.destIndex;
     if (c.t == j + 1 && !(j == 6 && c.DestinationCount() != 13)) return false;
@@ -163,7 +168,7 @@ bool Rule83DownWithStopRank(const PlaceContext& c) {
 
 // Every foundation climbs by the step the first foundation with two cards set (its second
 // card's rank less its first, around the corner); before any has two cards, by one or two.
-bool Rule91StepOfFirstFoundation(const PlaceContext& c) {
+bool RuleStepOfFirstFoundation(const PlaceContext& c) {
     if (c.Empty()) return BaseRule(c);
     if (!IsRank(c.t)) return false;
     for (int j = 0; j < UsedFoundations(c.game); ++j) {
@@ -180,7 +185,7 @@ bool Rule91StepOfFirstFoundation(const PlaceContext& c) {
 // Columns built up by threes in suit from their base rank. A column whose single card is not
 // of its base rank swaps it for a base-rank card lying alone in the column that card belongs
 // to.
-bool Rule93ColumnBaseByThrees(const PlaceContext& c) {
+bool RuleColumnBaseByThrees(const PlaceContext& c) {
     const Game& game = c.game;
     const int k = c.q.destIndex;
     if (k < 0 || k >= kFilaPiles) return false;
@@ -194,7 +199,7 @@ bool Rule93ColumnBaseByThrees(const PlaceContext& c) {
 }
 
 // The standard rule in suit; the four foundations of a group start in four different suits.
-bool Rule96DistinctSuitsThenSameSuit(const PlaceContext& c) {
+bool RuleDistinctSuitsThenSameSuit(const PlaceContext& c) {
     if (c.Empty() && !SuitsDistinctInGroup(c.game, c.q.destIndex, c.q.card)) return false;
     return StandardRuleWithCode(c, 0);
 }

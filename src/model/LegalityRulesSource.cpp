@@ -1,6 +1,7 @@
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
-// Special rules that ask where the card comes from, or what the stock and the waste hold.
+// Building rules that ask where the card comes from, or what the stock and the waste hold.
 
 namespace tindle::legality {
 
@@ -14,49 +15,50 @@ int ColumnBase(const Game& game, int k) {
 
 bool RankIsColumnBase(const PlaceContext& c) {
     const int base = ColumnBase(c.game, c.q.destIndex);
-    return c.s == base || base == kBaseAnyCard;
+    return c.s == base || base == base::AnyCard;
 }
 
 }  // namespace
 
 // The deal and autoplay build by the standard rule; the player may only fill an empty pile,
 // and only once the stock is used up (and then by what the pile's base allows).
-bool Rule7PlayerOnlyFillsAfterStock(const PlaceContext& c) {
+bool RulePlayerFillsAfterStock(const PlaceContext& c) {
     if (!c.q.playerMove) return StandardRule(c);
     return c.Empty() && StockEmpty(c.game) && StandardRule(c);
 }
 
-// 17: anything that does not come from the tableau; 19: nor from a reserve.
-bool Rule17And19NotFromTableau(const PlaceContext& c) {
+// NotFromTableau: anything that does not come from the tableau; NotFromTableauOrReserve: nor
+// from a reserve.
+bool RuleNotFromTableau(const PlaceContext& c) {
     if (c.FromTableau()) return false;
-    if (c.q.ruleCode == 19 && c.FromReserve()) return false;
+    if (c.q.ruleCode == build::NotFromTableauOrReserve && c.FromReserve()) return false;
     return true;
 }
 
-bool Rule18NoTableauCardOnCards(const PlaceContext& c) {
+bool RuleNoTableauCardOnCards(const PlaceContext& c) {
     return !(c.FromTableau() && !c.Empty());
 }
 
-bool Rule23SameSuitUpWhileWasteEmpty(const PlaceContext& c) {
+bool RuleSameSuitUpWhileWasteEmpty(const PlaceContext& c) {
     if (!WasteEmpty(c.game)) return false;
     if (c.Empty()) return BaseRule(c);
     return c.SameSuit() && c.OneHigher();
 }
 
 // Alternating colours by the standard rule, but nothing back from a foundation or a reserve.
-bool Rule27AlternateNotFromFoundation(const PlaceContext& c) {
+bool RuleAlternateNotFromFoundation(const PlaceContext& c) {
     if (c.FromFoundationOrReserve()) return false;
-    return StandardRuleWithCode(c, 3);
+    return StandardRuleWithCode(c, build::AlternateColours);
 }
 
-bool Rule33TwoCardsNotFromTableau(const PlaceContext& c) {
+bool RuleTwoCardsNotFromTableau(const PlaceContext& c) {
     if (c.FromTableau()) return false;
     return c.DestinationCount() < 2;
 }
 
 // While the waste is empty: a King on an empty column, then one more card that is neither a
 // Queen nor a King.
-bool Rule38KingThenOneCard(const PlaceContext& c) {
+bool RuleKingThenOneCard(const PlaceContext& c) {
     if (!WasteEmpty(c.game)) return false;
     if (c.Empty()) return c.s == kKing;
     if (c.DestinationCount() == 1 && c.t == kKing) return c.s != kQueen && c.s != kKing;
@@ -65,7 +67,7 @@ bool Rule38KingThenOneCard(const PlaceContext& c) {
 
 // The card must have the rank the running counter names (a King on multiples of 13); the
 // last card of the stock and waste goes anywhere.
-bool Rule40RunningCounter(const PlaceContext& c) {
+bool RuleRunningCounter(const PlaceContext& c) {
     const Piles& piles = c.game.piles;
     if (PileCount(piles.Stock()) + PileCount(piles.Waste()) == 1) return true;
     const int counter = c.game.counters.runningCounter % 13;
@@ -75,7 +77,7 @@ bool Rule40RunningCounter(const PlaceContext& c) {
 
 // While the waste is empty: a King on an empty column, then any card but a King, then down
 // in any suit, never a King.
-bool Rule45KingThenDown(const PlaceContext& c) {
+bool RuleKingThenDown(const PlaceContext& c) {
     if (!WasteEmpty(c.game)) return false;
     if (c.Empty()) return c.s == kKing;
     if (c.s == kKing) return false;
@@ -83,7 +85,7 @@ bool Rule45KingThenDown(const PlaceContext& c) {
 }
 
 // While the waste is empty: a Queen on an empty column, then one card that is not a Queen.
-bool Rule48QueenThenOneCard(const PlaceContext& c) {
+bool RuleQueenThenOneCard(const PlaceContext& c) {
     if (!WasteEmpty(c.game)) return false;
     if (c.Empty()) return c.s == kQueen;
     if (c.DestinationCount() == 1 && c.t == kQueen) return c.s != kQueen;
@@ -92,16 +94,16 @@ bool Rule48QueenThenOneCard(const PlaceContext& c) {
 
 // Down in any suit (the King on the Ace where the column's WrapFlag is 1); an empty column
 // takes its base rank, never from a reserve or another column.
-bool Rule54DownFromColumnBase(const PlaceContext& c) {
+bool RuleDownFromColumnBase(const PlaceContext& c) {
     if (c.Empty()) return !c.FromReserve() && !c.FromTableau() && RankIsColumnBase(c);
     if (c.OneLower()) return true;
     return c.KingOnAce() && c.q.destIndex >= 0 && c.q.destIndex < kFilaPiles &&
-           c.game.def.At(gd::WrapFlag, c.q.destIndex) == 1;
+           c.game.def.At(gd::WrapFlag, c.q.destIndex) == wrap::Around;
 }
 
 // Up in colour, an empty column its base rank; while the waste holds one card only that card
 // may move, while it holds more nothing may.
-bool Rule55SameColourUpFromWaste(const PlaceContext& c) {
+bool RuleSameColourUpFromWaste(const PlaceContext& c) {
     const Pile& waste = c.game.piles.Waste();
     if (PileCount(waste) > 1) return false;
     if (PileCount(waste) == 1 && c.q.card != PileTop(waste)) return false;
@@ -110,13 +112,13 @@ bool Rule55SameColourUpFromWaste(const PlaceContext& c) {
 }
 
 // A card of the top card's rank from a column at or after the destination.
-bool Rule56SameRankFromLaterColumn(const PlaceContext& c) {
+bool RuleSameRankFromLaterColumn(const PlaceContext& c) {
     if (!c.FromTableau() || c.Source() - 1 < c.q.destIndex) return false;
     if (c.Empty()) return BaseRule(c);
     return c.s == c.t;
 }
 
-bool Rule80SameSuitAround(const PlaceContext& c) {
+bool RuleSameSuitAround(const PlaceContext& c) {
     if (c.FromTableau()) return false;
     if (c.Empty()) return true;
     return c.SameSuit() && (c.OneHigherAround() || c.OneLowerAround());
@@ -124,7 +126,7 @@ bool Rule80SameSuitAround(const PlaceContext& c) {
 
 // A reserve (asked without its top card) that builds up or down in suit, Ace and King
 // adjacent; on any other pile the standard rule.
-bool Rule81ReserveSameSuitAround(const PlaceContext& c) {
+bool RuleReserveSameSuitAround(const PlaceContext& c) {
     if (c.DestinationKind() != PileKind::Appogg) return StandardRule(c);
     if (c.FromTableau()) return false;
     const int top = PileTop(c.Destination());
@@ -138,7 +140,7 @@ bool Rule81ReserveSameSuitAround(const PlaceContext& c) {
 // Down in alternating colours by the rank of the card numbered one below the top card (the
 // King again after the Ace). An empty column takes no card from the tableau, and one from the
 // waste only while every reserve is empty.
-bool Rule94AlternateDownByNumber(const PlaceContext& c) {
+bool RuleAlternateDownByNumber(const PlaceContext& c) {
     if (c.Empty()) {
         if (c.FromTableau()) return false;
         if (c.Source() == kLocWaste) {

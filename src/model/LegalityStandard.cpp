@@ -1,4 +1,5 @@
 #include "model/LegalityRules.h"
+#include "model/RuleCodes.h"
 
 // The standard building rule: an empty pile takes what its base allows; on a card, the rule
 // code's suit filter and then the rank step of the pile's direction type, ascending part
@@ -11,22 +12,22 @@ namespace {
 // Suit filter of the standard rule codes; every other code reaching here has none.
 bool SuitFilterPasses(const PlaceContext& c, int code) {
     switch (code) {
-        case 0:
-        case 11:
+        case build::SameSuit:
+        case build::SameSuitNoQueenOnKingOrJack:
             return CardSuit(c.q.card) == CardSuit(c.q.topCard);
-        case 1:
+        case build::SameColour:
             return CardIsRed(c.q.card) == CardIsRed(c.q.topCard);
-        case 3:
+        case build::AlternateColours:
             return CardIsRed(c.q.card) != CardIsRed(c.q.topCard);
-        case 6:
+        case build::EmptyOnly:
             return false;
         default:
             return true;
     }
 }
 
-bool ClosedLetterBase(int base) {
-    return base == 'Q' || base == 'R' || base == 'S';
+bool ClosedLetterBase(int value) {
+    return value == base::BalancedAces || value == base::ClosedR || value == base::ClosedS;
 }
 
 // Pairing on the tableau: an Ace takes a 2 and a King a Queen.
@@ -40,13 +41,13 @@ bool RankStep(const PlaceContext& c) {
     const int d = c.q.directionType;
     const bool onTableau = !c.q.foundationMode;
     const bool pairing = onTableau && c.q.destIndex >= 0 && c.q.destIndex < kFilaPiles &&
-                         c.game.def.At(gd::WrapFlag, c.q.destIndex) == kWrapPairing;
+                         c.game.def.At(gd::WrapFlag, c.q.destIndex) == wrap::Pairing;
     // A column whose top has the game's base rank ends a sequence unless it may wrap.
     const bool endOfSequence = onTableau && !pairing && t == c.q.firstBase && !c.q.wrapFlag;
 
     // Ascending part (direction types ascending and either).
     bool result = false;
-    if (d == kAscending || d == kEitherDirection) {
+    if (d == direction::Ascending || d == direction::Either) {
         if (pairing) {
             result = PairingStep(c) || s == t + 1;
         } else if (endOfSequence) {
@@ -57,12 +58,12 @@ bool RankStep(const PlaceContext& c) {
             if (!onTableau && t == kKing) {
                 // A foundation wraps from the King to the Ace unless it started at the Ace.
                 result = s == kAce && c.q.base != kAce;
-                if (d == kAscending) return result;
+                if (d == direction::Ascending) return result;
             }
             if (s == t + 1) result = true;
         }
     }
-    if (d != kDescending && d != kEitherDirection) return result;
+    if (d != direction::Descending && d != direction::Either) return result;
     if (result) return true;
 
     // Descending part (direction types descending, and either when the ascending part failed).

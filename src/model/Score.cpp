@@ -2,11 +2,12 @@
 
 #include "model/Card.h"
 #include "model/GameEnd.h"
+#include "model/RuleCodes.h"
 #include "model/Snapshot.h"
 #include "model/UsedPiles.h"
 #include "shell/settings/SettingsRecord.h"
 
-// The score of every win-condition code (SpecialGame). D is the deck's cards (DeckCards), W
+// The score of every win-condition code (special::). D is the deck's cards (DeckCards), W
 // the cards on the second waste; the used columns are the first TableauCount columns.
 
 namespace tindle {
@@ -26,8 +27,8 @@ const Pile& Column(const Game& game, int k) {
     return game.piles.fila[static_cast<size_t>(k)];
 }
 
-// Code 34: 10 for each column, from the first, whose bottom card is the Ace..King of hearts
-// or diamonds of its own position; counting stops at the first column that fails.
+// special::ScoreRedColumns: 10 for each column, from the first, whose bottom card is the Ace..King
+// of hearts or diamonds of its own position; counting stops at the first column that fails.
 int OrderedColumnsScore(const Game& game, int deck) {
     int score = -deck;
     for (int k = 0; k < UsedColumnCount(game); ++k) {
@@ -40,7 +41,7 @@ int OrderedColumnsScore(const Game& game, int deck) {
     return score;
 }
 
-// Code 44: the top cards of the columns, up to the first empty one, adding up to 91.
+// special::TopsMake91: the top cards of the columns, up to the first empty one, adding up to 91.
 int TopRanksScore(const Game& game, int deck) {
     int sum = 0;
     for (int k = 0; k < UsedColumnCount(game); ++k) {
@@ -51,9 +52,9 @@ int TopRanksScore(const Game& game, int deck) {
     return sum == 91 ? 150 : -deck;
 }
 
-// Code 46, rows of a grid: runs of one suit from an Ace upwards, scanned through the columns
-// in order as one line. The second card of a run (the 2 after the Ace) counts 10, every later
-// one 5; a Queen ends the run, a gap or any other card breaks it. The line wraps round once:
+// special::GridRuns, rows of a grid: runs of one suit from an Ace upwards, scanned through the
+// columns in order as one line. The second card of a run (the 2 after the Ace) counts 10, every
+// later one 5; a Queen ends the run, a gap or any other card breaks it. The line wraps round once:
 // column 1 is scanned again, with the run carried over, up to its first Ace.
 int GridRunsScore(const Game& game) {
     int score = -32;
@@ -114,43 +115,43 @@ std::optional<int> ScoreOf(const Game& game, const SettingsRecord& settings) {
     const int secondWaste = CardsOn(game.piles.SecondWaste());
     const int c = game.counters.dealCounter;
     switch (def[gd::SpecialGame]) {
-        case 9:
+        case special::ColumnsFilled:
             return std::nullopt;
-        case 32:
-        case 36:
-        case 38:
-        case 40:
-        case 41:
-        case 42:
+        case special::NeverWonPeek:
+        case special::ScoreZero:
+        case special::ScoreZeroStandardWin:
+        case special::FaceDownTargets:
+        case special::OneFoundationLeft:
+        case special::ScoreZeroByScore:
             return 0;
-        case 34:
+        case special::ScoreRedColumns:
             return OrderedColumnsScore(game, deck);
-        case 35:
+        case special::ScoreSecondWaste:
             return 10 * secondWaste - deck;
-        case 37:
+        case special::ScorePairsLessDeals:
             return 10 * (secondWaste / 2) - 2 * c - 52;
-        case 39:
+        case special::ScoreSevensLessDeals:
             return 7 * (secondWaste / 2) - c - 52;
-        case 43: {
+        case special::NineDown: {
             int score = -deck;
             for (int k = 0; k < UsedColumnCount(game); ++k) {
                 if (ColumnIsNineDown(Column(game, k))) score += 225;
             }
             return score;
         }
-        case 44:
+        case special::TopsMake91:
             return TopRanksScore(game, deck);
-        case 46:
+        case special::GridRuns:
             return GridRunsScore(game);
-        case 47:
+        case special::PairsInPlaceOrder:
             for (int k = 0; k < UsedColumnCount(game); ++k) {
                 if (!PileEmpty(Column(game, k))) return 5 * secondWaste - deck;
             }
             return 4 * deck;
-        case 48:
+        case special::PairsKept:
             return kPointsPerCard * def[gd::ScoreBonus] +
                    kPointsPerCard * CardsOn(game.piles.dest[1]) - deck;
-        case 49: {
+        case special::ColumnExchange: {
             int cards = 0;
             for (int k = 0; k < 24; ++k)
                 cards += CardsOn(Column(game, k));

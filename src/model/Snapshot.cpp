@@ -2,6 +2,7 @@
 
 #include "model/CardTable.h"
 #include "model/Game.h"
+#include "model/SpecialGames.h"
 
 namespace tindle {
 
@@ -10,10 +11,6 @@ namespace {
 constexpr int kFirstDestLine = kMazzoPiles;
 constexpr int kFirstFilaLine = kFirstDestLine + kDestPiles;
 constexpr int kFirstAppoggLine = kFirstFilaLine + kFilaPiles;
-
-// Special games that keep foundation 1 out of the history.
-constexpr int kSpecialFoundationOneOutA = 3;
-constexpr int kSpecialFoundationOneOutB = 4;
 
 }  // namespace
 
@@ -42,9 +39,10 @@ void WriteSnapshotLine(const CardTable& cards, std::string_view pile, std::strin
 }
 
 bool FoundationOneExcluded(const GameDef& def) {
-    const int special = def[gd::SpecialGame];
-    return def[gd::SelectionGame] != 0 || special == kSpecialFoundationOneOutA ||
-           special == kSpecialFoundationOneOutB;
+    // The pairing games that remove cards keep their selection there (MarkOnly keeps none).
+    const int special = SpecialOf(def);
+    return def[gd::SelectionGame] != 0 || special == special::PairsOf14 ||
+           special == special::Pyramid;
 }
 
 void TakeSnapshot(const Game& game, Snapshot& snapshot) {

@@ -2,10 +2,11 @@
 
 #include "model/Card.h"
 #include "model/GameEnd.h"
+#include "model/RuleCodes.h"
 #include "model/UsedPiles.h"
 #include "shell/settings/SettingsRecord.h"
 
-// The win test of every win-condition code (SpecialGame). Codes not listed below use the
+// The win test of every win-condition code (special::). Codes not listed below use the
 // standard test: stock, waste, every used column and every used reserve empty (what lies on
 // the foundations and the second waste does not matter).
 
@@ -50,53 +51,53 @@ bool ColumnIsNineDown(const Pile& pile) {
 bool IsGameWon(const Game& game, const SettingsRecord& settings) {
     const auto& fila = game.piles.fila;
     switch (game.def[gd::SpecialGame]) {
-        case 4:  // pyramid: removed cards leave gaps
+        case special::Pyramid:  // removed cards leave gaps
             return StandardWin(game, true);
-        case 9:
+        case special::ColumnsFilled:
             return ColumnsAll(game, [](const Pile& p) { return PileCount(p) >= 1; });
-        case 21:
-        case 22:
+        case special::RowNeighbours:
+        case special::RowNeighboursHearts:
             return PileEmpty(game.piles.Stock()) && PileCount(fila[0]) <= 4;
-        case 27:
+        case special::OneCardEach:
             return ColumnsAll(game, [](const Pile& p) { return PileCount(p) == 1; });
-        case 31:
+        case special::AcesAlone:
             return PileEmpty(game.piles.Stock()) && ColumnsAll(game, [](const Pile& p) {
                        return PileCount(p) == 1 && CardRank(PileTop(p)) == kAce;
                    });
-        case 32:
-        case 44:
-        case 46:
-        case 48:
+        case special::NeverWonPeek:
+        case special::TopsMake91:
+        case special::GridRuns:
+        case special::PairsKept:
             return false;
-        case 34:
-        case 35:
-        case 36:
-        case 37:
-        case 39:
-        case 40:
-        case 42:
-        case 47: {
+        case special::ScoreRedColumns:
+        case special::ScoreSecondWaste:
+        case special::ScoreZero:
+        case special::ScorePairsLessDeals:
+        case special::ScoreSevensLessDeals:
+        case special::FaceDownTargets:
+        case special::ScoreZeroByScore:
+        case special::PairsInPlaceOrder: {
             const auto score = ScoreOf(game, settings);
             return score && *score >= game.def[gd::TargetScore];
         }
-        case 41:
+        case special::OneFoundationLeft:
             for (int j = 1; j < UsedFoundationCount(game); ++j) {
                 if (!PileEmpty(game.piles.dest[static_cast<size_t>(j)])) return false;
             }
             return true;
-        case 43:
+        case special::NineDown:
             for (int k = 0; k < UsedColumnCount(game); ++k) {
                 if (ColumnIsNineDown(fila[static_cast<size_t>(k)])) return true;
             }
             return false;
-        case 45: {
+        case special::FourColumnsLeft: {
             int holding = 0;
             for (int k = 0; k < UsedColumnCount(game); ++k) {
                 holding += !PileEmpty(fila[static_cast<size_t>(k)]);
             }
             return holding == 4;
         }
-        case 49:
+        case special::ColumnExchange:
             for (int k = 0; k < 24; ++k) {
                 if (PileCount(fila[static_cast<size_t>(k)]) != 4) return false;
             }

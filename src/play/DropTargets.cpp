@@ -5,11 +5,11 @@
 #include "model/Card.h"
 #include "model/GameEnd.h"
 #include "model/History.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/Snapshot.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/MoveExecutor.h"
-#include "play/MoveName.h"
 #include "play/PlayContext.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
@@ -20,127 +20,8 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSingleQueenFoundation = 10;  // FoundationRule: a Queen on an empty foundation
-constexpr int kDiscardBelowHigher = 22;     // FoundationRule: a card below a higher one of its suit
-constexpr int kUncappedFoundation20 = 20;
-constexpr int kUncappedFoundation29 = 29;
-constexpr int kFoundationDeckLimit = 52;
-constexpr int kSpecialFaceDownTargets = 40;
-constexpr int kSingleCardColumnRule = 34;
-constexpr int kSpecialGridMarker = 23;
-constexpr int kMarkerGridDrop = 1;
-constexpr int kNoColumnLimit = -1;
-constexpr int kSizeByFreeCells = -5;
-constexpr int kWasteTakesNeighbours = 2;
-constexpr int kWasteNeverTarget = 4;
-
-// Reserve kinds (ReserveKind).
-constexpr int kReserveClosed = 4;
-constexpr int kReserveKingStack = 8;
-constexpr int kReserveOpen = 12;
-constexpr int kReserveFromWaste = 85;
-constexpr int kReserveFiveStack = 13;
-constexpr int kReserveJack = 88;
-constexpr int kReserveQueen = 89;
-constexpr int kReserveKing = 90;
-constexpr int kReserveCourt = 9;
-constexpr int kReserveByRule = 81;
-
-bool GroupRuleChecksRuns(const Game& game) {
-    const int rule = game.def[gd::GroupRule];
-    return rule == 1 || rule == 10;
-}
-
-bool FoundationAccepts(PlayContext& ctx, int card, int j, int blockSize, bool playerMove) {
-    const Game& game = ctx.game;
-    if (blockSize != 1) return false;
-    const Pile& pile = game.piles.dest[static_cast<size_t>(j)];
-    const int code = game.def.At(gd::FoundationRule, j);
-    if (code == kSingleQueenFoundation) return CardRank(card) == kQueen && PileEmpty(pile);
-    if (code == kDiscardBelowHigher) {
-        if (CardRank(card) == kAce) return false;
-        for (int k = 0; k < UsedColumnCount(game); ++k) {
-            const int top = PileTop(game.piles.fila[static_cast<size_t>(k)]);
-            if (top < 1 || CardSuit(top) != CardSuit(card)) continue;
-            if (CardRank(top) > CardRank(card) || CardRank(top) == kAce) return true;
-        }
-        return false;
-    }
-    const int count = PileCount(pile);
-    const bool uncapped = code == kUncappedFoundation20 || code == kUncappedFoundation29;
-    if (!uncapped && count >= game.def[gd::FoundationCapacity]) return false;
-    if (code == kUncappedFoundation20 && count >= kFoundationDeckLimit) return false;
-    return CanPlaceOnFoundation(game, j, card, playerMove);
-}
-
-bool ColumnAccepts(PlayContext& ctx, int card, const CardPlace& source, int k, int blockSize,
-                   bool playerMove) {
-    Game& game = ctx.game;
-    const Pile& pile = game.piles.fila[static_cast<size_t>(k)];
-    const int top = PileTop(pile);
-    if (top > 0 && game.cards.CardIsFaceDown(top) &&
-        game.def[gd::SpecialGame] != kSpecialFaceDownTargets) {
-        return false;
-    }
-    const int limit = game.def[gd::ColumnMaxCards];
-    if (limit != kNoColumnLimit && PileCount(pile) >= limit) return false;
-    if (top > 0 && top == PileTop(game.piles.Get(source.pile))) return false;
-    if (game.def.At(gd::TableauRule, k) == kSingleCardColumnRule && blockSize > 1 &&
-        !PileEmpty(pile)) {
-        return false;
-    }
-    if (!CanPlaceOnColumn(game, k, card, playerMove)) return false;
-    if (blockSize > 1 && GroupRuleChecksRuns(game) && source.pile.kind == PileKind::Fila &&
-        !CanMoveGroup(game, card, source.pile.index)) {
-        return false;
-    }
-    if (blockSize > 1 && PileEmpty(pile) && game.def[gd::GroupSizeRule] == kSizeByFreeCells &&
-        !GroupSizeAllowed(game, card, true)) {
-        return false;
-    }
-    return true;
-}
-
-bool ReserveAccepts(PlayContext& ctx, int card, const CardPlace& source, int i, int blockSize,
-                    bool playerMove) {
-    const Game& game = ctx.game;
-    const Pile& pile = game.piles.appogg[static_cast<size_t>(i)];
-    const int firstReserveCount = PileCount(game.piles.appogg[0]);
-    const bool single = blockSize == 1;
-    const int rank = CardRank(card);
-    switch (game.def.At(gd::ReserveKind, i)) {
-        case kReserveClosed:
-            return false;
-        case kReserveKingStack:
-            return single && rank == kKing && firstReserveCount < 3;
-        case kReserveOpen:
-            return true;
-        case kReserveFromWaste:
-            return source.pile.kind == PileKind::MazzoVis;
-        case kReserveFiveStack:
-            return single && firstReserveCount < 5;
-        case kReserveJack:
-            return single && rank == kJack && PileEmpty(pile);
-        case kReserveQueen:
-            return single && rank == kQueen && PileEmpty(pile);
-        case kReserveKing:
-            return single && rank == kKing && PileEmpty(pile);
-        case kReserveCourt:
-            return single && PileEmpty(pile) && CardIsFaceCard(card);
-        case kReserveByRule:
-            return single && PileEmpty(pile) && CanPlaceOnReserve(game, i, card, playerMove);
-        default:
-            return single && PileEmpty(pile);
-    }
-}
-
-bool WasteAccepts(const PlayContext& ctx, int card, int blockSize) {
-    const Game& game = ctx.game;
-    if (game.def[gd::WasteAcceptsDrops] != kWasteTakesNeighbours || blockSize != 1) return false;
-    const int top = PileTop(game.piles.Waste());
-    if (top < 1 || CardSuit(top) != CardSuit(card)) return false;
-    const int rank = CardRank(top);
-    return rank == NextRank(CardRank(card)) || rank == PrevRank(CardRank(card));
+Mover MoverOf(bool autoplay) {
+    return autoplay ? Mover::Autoplay : Mover::Player;
 }
 
 bool Animated(const PlayContext& ctx) {
@@ -182,54 +63,27 @@ std::vector<DropCandidate> DropCandidates(const PlayContext& ctx) {
     for (int j = 0; j < UsedFoundationCount(game); ++j)
         add(kDropFoundation, j);
     const int style = game.def[gd::TableauFanStyle];
-    if (style != 8 && style != 9) {
+    if (style != fan::Grid && style != fan::GridNoDrops) {
         for (int k = 0; k < UsedColumnCount(game); ++k)
             add(kDropColumn, k);
     }
     for (int i = 0; i < UsedReserveCount(game); ++i)
         add(kDropReserve, i);
-    if (game.def[gd::WasteNotDropTarget] != kWasteNeverTarget) add(kDropWaste, 0);
+    if (game.def[gd::WasteNotDropTarget] != wasteTarget::Never) add(kDropWaste, 0);
     return out;
 }
 
-bool DropAccepted(PlayContext& ctx, int card, DropTarget target, bool playerMove) {
-    Game& game = ctx.game;
-    const auto source = FindCard(game, card);
-    if (!source) return false;
-    if (FillPhaseOpen(game) &&
-        (source->pile.kind != PileKind::Fila || target.kind != kDropFoundation)) {
-        return false;
-    }
-    const int blockSize = BlockSize(game, *source);
-    switch (target.kind) {
-        case kDropFoundation:
-            if (target.index < 0 || target.index >= UsedFoundationCount(game)) return false;
-            // Foundation 1 of the games that keep their selection there takes no card.
-            if (target.index == 0 && FoundationOneExcluded(game.def)) return false;
-            return FoundationAccepts(ctx, card, target.index, blockSize, playerMove);
-        case kDropColumn:
-            if (target.index < 0 || target.index >= UsedColumnCount(game)) return false;
-            return ColumnAccepts(ctx, card, *source, target.index, blockSize, playerMove);
-        case kDropReserve:
-            if (target.index < 0 || target.index >= UsedReserveCount(game)) return false;
-            return ReserveAccepts(ctx, card, *source, target.index, blockSize, playerMove);
-        case kDropWaste:
-            return WasteAccepts(ctx, card, blockSize);
-        default:
-            return false;
-    }
-}
-
-std::string DropMoveName(DropTarget target, bool autoplay) {
+Move DropMove(DropTarget target, bool autoplay, int card) {
     switch (target.kind) {
         case kDropWaste:
-            return "Stock02";
+            return {MoveKind::ToWaste, 0, card};
         case kDropFoundation:
-            return FoundationMove(target.index, autoplay);
+            return {autoplay ? MoveKind::ToFoundationAuto : MoveKind::ToFoundation, target.index,
+                    card};
         case kDropReserve:
-            return ReserveMove(target.index);
+            return {MoveKind::ToReserve, target.index, card};
         default:
-            return ColumnMove(target.index);
+            return {MoveKind::ToColumn, target.index, card};
     }
 }
 
@@ -237,7 +91,7 @@ bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point fro
     Game& game = ctx.game;
     const int card = game.pointer.dragCard;
     if (!DropOverlaps(DraggedRect(ctx), TargetRect(ctx, target))) return false;
-    if (!DropAccepted(ctx, card, target, !autoplay)) return false;
+    if (!Accepts(game, card, TargetPile(target), MoverOf(autoplay))) return false;
 
     const Point to = NextCardCorner(ctx, TargetPile(target));
     if (Animated(ctx)) {
@@ -249,9 +103,9 @@ bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point fro
     }
     game.pointer.dragRect = CardRectAt(ctx, to, game.pointer.dragImageHeight);
 
-    if (!Execute(ctx, card, DropMoveName(target, autoplay))) return false;
-    if (target.kind == kDropColumn && game.def[gd::SpecialGame] == kSpecialGridMarker) {
-        SetMarker(game, kMarkerGridDrop);
+    if (!Execute(ctx, DropMove(target, autoplay, card))) return false;
+    if (target.kind == kDropColumn && SpecialOf(game.def) == special::GridDrops) {
+        SetMarker(game, marker::GridDrop);
     }
     return true;
 }
@@ -271,7 +125,7 @@ bool SendCardTo(PlayContext& ctx, int card, DropTarget target, bool autoplay) {
     if (!place) return false;
     const PileRef targetPile = TargetPile(target);
     if (!ctx.layout.OnTable(targetPile)) return false;
-    if (!DropAccepted(ctx, card, target, !autoplay)) return false;
+    if (!Accepts(game, *place, targetPile, MoverOf(autoplay))) return false;
 
     const Point from = CardCorner(ctx, place->pile, place->position);
     PointerState& p = game.pointer;

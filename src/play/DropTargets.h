@@ -1,7 +1,9 @@
 #pragma once
 
 #include <optional>
+
 #include <vector>
+#include "model/Move.h"
 
 #include "play/DropSearch.h"
 #include "play/TablePlaces.h"
@@ -19,14 +21,12 @@ struct PlayContext;
 // WasteNotDropTarget), as far as they lie on the table.
 std::vector<DropCandidate> DropCandidates(const PlayContext& ctx);
 
-// Whether the pile takes the block whose lowest card is `card` (the drop acceptance rules of
-// each pile kind and the legality of the move). playerMove is false for autoplay.
-bool DropAccepted(PlayContext& ctx, int card, DropTarget target, bool playerMove);
+// The move that puts the block whose lowest card is `card` on the target (ToFoundationAuto
+// for autoplay's moves to a foundation).
+Move DropMove(DropTarget target, bool autoplay, int card);
 
-// The move name that puts a block on the target ("Dest_Autoplay" + n for autoplay).
-std::string DropMoveName(DropTarget target, bool autoplay);
-
-// One target tried: the block must still overlap it and be accepted; it then flies (or,
+// One target tried: the block must still overlap it and be accepted (Accepts of
+// model/MoveRules.h, by the player or by autoplay); it then flies (or,
 // without card animation, is put) from `from` to its place on the pile and the move is
 // executed. True when the move was made.
 bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point from);

@@ -5,7 +5,8 @@
 #include "model/Card.h"
 #include "model/GameEnd.h"
 #include "model/History.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
+#include "model/SpecialGames.h"
 #include "play/ExecutorSteps.h"
 #include "play/MoveExecutor.h"
 #include "play/PlayHistory.h"
@@ -15,11 +16,6 @@
 namespace tindle::exec {
 
 namespace {
-
-constexpr int kGridJumpRule = 71;
-constexpr int kSpecialColumnExchange = 49;
-constexpr int kSpecialEddy = 12;
-constexpr int kFannedFoundations = 7;
 
 // The card's place, when the card lies in a pile other than `target`.
 std::optional<CardPlace> SourceOf(const Game& game, int card, PileRef target) {
@@ -50,7 +46,7 @@ void PlayMoveSound(PlayContext& ctx, std::string_view name, SettingField eventSw
     PlayGatedSound(ctx.settings, ctx.sounds, name, eventSwitch);
 }
 
-// Rule 71: the card jumped over the cell named by the rule; the jumped card goes to the
+// build::GridJump: the card jumped over the cell named by the rule; the jumped card goes to the
 // second waste in the same undo step.
 void RemoveJumpedCard(PlayContext& ctx, int jumpedCell) {
     Game& game = ctx.game;
@@ -61,10 +57,12 @@ void RemoveJumpedCard(PlayContext& ctx, int jumpedCell) {
     FlyCard(ctx, card, CardCorner(ctx, cell, PileCount(game.piles.Get(cell)) - 1),
             NextCardCorner(ctx, {PileKind::MazzoWaste, 0}));
     const int before = game.undo.Count();
-    if (Execute(ctx, card, "Waste") && game.undo.Count() > before) DropLastMove(ctx);
+    if (Execute(ctx, {MoveKind::ToSecondWaste, 0, card}) && game.undo.Count() > before) {
+        DropLastMove(ctx);
+    }
 }
 
-// Special game 49: a column that now holds two cards whose lowest card is not of the
+// special::ColumnExchange: a column that now holds two cards whose lowest card is not of the
 // column's base rank changes places with the column the card came from.
 void ExchangeColumns(PlayContext& ctx, int column, const CardPlace& source) {
     Game& game = ctx.game;
@@ -91,10 +89,7 @@ bool MoveToColumn(PlayContext& ctx, int card, int column, CallState& call) {
     const auto place = SourceOf(game, card, target);
     if (!place) return false;
 
-    int jumpedCell = -1;
-    if (game.def.At(gd::TableauRule, column) == kGridJumpRule) {
-        CanPlaceOnColumn(game, column, card, true, &jumpedCell);
-    }
+    const int jumpedCell = JumpedCell(game, card, column);
 
     TakeSnapshot(ctx, call);
     const int countBefore = PileCount(game.piles.Get(target));
@@ -113,7 +108,7 @@ bool MoveToColumn(PlayContext& ctx, int card, int column, CallState& call) {
     call.moved = true;
 
     if (jumpedCell >= 0) RemoveJumpedCard(ctx, jumpedCell);
-    if (game.def[gd::SpecialGame] == kSpecialColumnExchange) ExchangeColumns(ctx, column, *place);
+    if (SpecialOf(game.def) == special::ColumnExchange) ExchangeColumns(ctx, column, *place);
     return true;
 }
 
@@ -125,7 +120,7 @@ bool MoveToFoundation(PlayContext& ctx, int card, int foundation, bool autoplay,
 
     TakeSnapshot(ctx, call);
     PutBlock(ctx, TakeBlock(ctx, *place, call), target);
-    if (game.def[gd::FoundationFanStyle] == kFannedFoundations) {
+    if (game.def[gd::FoundationFanStyle] == fan::FirstStepped) {
         ctx.view.DrawPile(target, DrawTarget::Both);
     } else {
         ctx.view.DrawPileTop(target, DrawTarget::Both);
@@ -162,7 +157,7 @@ bool MoveToWastePile(PlayContext& ctx, int card, bool secondWaste, CallState& ca
     ctx.view.DrawPile(target, DrawTarget::Both);
     if (!secondWaste) {
         PlayMoveSound(ctx, "Tableau", field::SoundsTableau);
-    } else if (game.def[gd::SpecialGame] == kSpecialEddy) {
+    } else if (SpecialOf(game.def) == special::Eddy) {
         PlayMoveSound(ctx, "Eddy", field::SoundsFoundation);
     }
     return true;

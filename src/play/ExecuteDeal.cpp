@@ -3,6 +3,7 @@
 
 #include "model/AppendCard.h"
 #include "model/GameEnd.h"
+#include "model/StockPasses.h"
 #include "model/UsedPiles.h"
 #include "play/ExecutorSteps.h"
 #include "play/Sounds.h"
@@ -12,20 +13,13 @@ namespace tindle::exec {
 
 namespace {
 
-constexpr int kUnlimitedPasses = -1;
-constexpr int kDealOnlyToHolding = 7;    // deal code: only to a column that holds cards
-constexpr int kReserveDealFaceDown = 5;  // deal code 5 of a reserve: face down (and counted)
-constexpr int kColumnDealFaceDown = 6;
-constexpr int kLastDealingCode = 8;
-constexpr int kGridFanStyle = 8;  // TableauFanStyle 8: a gap follows every dealt card
-
 struct DealPlan {
     bool toReserves = false;
     int first = 0;
     int last = -1;  // inclusive
 };
 
-DealPlan PlanOf(const Game& game, const MoveName& move) {
+DealPlan PlanOf(const Game& game, const Move& move) {
     DealPlan plan;
     switch (move.kind) {
         case MoveKind::DealReserves:
@@ -53,25 +47,25 @@ DealPlan PlanOf(const Game& game, const MoveName& move) {
 bool Deals(const Pile& target, int code, MoveKind kind) {
     if (kind == MoveKind::DealColumnsAll) return true;
     if (kind == MoveKind::FillColumns) return PileEmpty(target);
-    if (code < 1 || code > kLastDealingCode) return false;
-    return code != kDealOnlyToHolding || !PileEmpty(target);
+    // Every named code but NoDeal deals.
+    if (code == dealCode::NoDeal || !FindRuleCode(gd::TableauDealCode, code)) return false;
+    return code != dealCode::OnlyHolding || !PileEmpty(target);
 }
 
 bool FaceDownDeal(bool toReserves, int code, MoveKind kind) {
-    if (toReserves) return code == kReserveDealFaceDown;
-    return code == kColumnDealFaceDown &&
+    if (toReserves) return code == dealCode::FaceDownCounted;
+    return code == dealCode::FaceDown &&
            (kind == MoveKind::DealColumns || kind == MoveKind::DealColumn);
 }
 
 }  // namespace
 
-bool DealMove(PlayContext& ctx, const MoveName& move, CallState& call) {
+bool DealMove(PlayContext& ctx, const Move& move, CallState& call) {
     Game& game = ctx.game;
     if (PileEmpty(game.piles.Stock())) return false;
     const DealPlan plan = PlanOf(game, move);
-    if (plan.toReserves && game.def.At(gd::ReserveDealCode, 0) == kReserveDealFaceDown &&
-        game.def[gd::StockPasses] != kUnlimitedPasses &&
-        game.counters.passCounter >= game.def[gd::StockPasses]) {
+    if (plan.toReserves && game.def.At(gd::ReserveDealCode, 0) == dealCode::FaceDownCounted &&
+        !PassAllowed(game)) {
         return false;
     }
 
@@ -99,7 +93,7 @@ bool DealMove(PlayContext& ctx, const MoveName& move, CallState& call) {
             ctx.view.DrawPileTop(target, DrawTarget::Both);
         }
         PlayGatedSound(ctx.settings, ctx.sounds, "Shuffle", field::SoundsShuffle);
-        if (!plan.toReserves && game.def[gd::TableauFanStyle] == kGridFanStyle) {
+        if (!plan.toReserves && game.def[gd::TableauFanStyle] == fan::Grid) {
             PileAppend(game.piles.fila[0], 0);
         }
         ++dealt;

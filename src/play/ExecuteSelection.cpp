@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/AppendCard.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/ExecutorSteps.h"
 #include "play/PlayUi.h"
@@ -14,9 +15,6 @@
 namespace tindle::exec {
 
 namespace {
-
-constexpr int kSpecialPyramid = 4;
-constexpr int kSpecialRemoveInPlaceOrder = 47;
 
 const PileRef kStock{PileKind::Mazzo, 0};
 const PileRef kSecondWaste{PileKind::MazzoWaste, 0};
@@ -52,7 +50,7 @@ bool RemoveSelection(PlayContext& ctx, CallState& call) {
         selection.clear();
         return false;
     }
-    if (game.def[gd::SpecialGame] == kSpecialRemoveInPlaceOrder) {
+    if (SpecialOf(game.def) == special::PairsInPlaceOrder) {
         // The upper of the cards goes first, so that no card flies from under another.
         std::stable_sort(cards.begin(), cards.end(), [](const Selected& a, const Selected& b) {
             return a.place.position > b.place.position;
@@ -70,7 +68,7 @@ bool RemoveSelection(PlayContext& ctx, CallState& call) {
         const Point from = CardCorner(ctx, place->pile, place->position);
         const bool stockFamily =
             place->pile.kind == PileKind::Mazzo || place->pile.kind == PileKind::MazzoVis;
-        if (game.def[gd::SpecialGame] == kSpecialPyramid && !stockFamily) {
+        if (SpecialOf(game.def) == special::Pyramid && !stockFamily) {
             PileReplaceAt(pile, place->position, 0);
         } else {
             PileRemoveAt(pile, place->position);

@@ -6,6 +6,8 @@
 #include "model/AppendCard.h"
 #include "model/GameEnd.h"
 #include "model/History.h"
+#include "model/SpecialGames.h"
+#include "model/StockPasses.h"
 #include "play/ExecutorSteps.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
@@ -14,19 +16,8 @@ namespace tindle::exec {
 
 namespace {
 
-constexpr int kUnlimitedPasses = -1;
-constexpr int kRedealAlsoWithCards = 6;  // RedealMode: redeal requests also with cards left
-constexpr int kSpecialCountedTurns = 28;
-constexpr int kSpecialPyramid = 4;
-constexpr int kMarkerStockTurn = 2;
-
 const PileRef kStock{PileKind::Mazzo, 0};
 const PileRef kWaste{PileKind::MazzoVis, 0};
-
-bool PassAllowed(const Game& game) {
-    const int passes = game.def[gd::StockPasses];
-    return passes == kUnlimitedPasses || game.counters.passCounter < passes;
-}
 
 bool Animated(const PlayContext& ctx) {
     return ctx.settings.IsNotNo(field::CardsAnimate);
@@ -57,9 +48,9 @@ bool TurnStock(PlayContext& ctx, bool toWaste, CallState& call) {
         ++game.counters.runningCounter;
         game.flags.gameWon = IsGameWon(game, ctx.settings);
     }
-    if (game.def[gd::SpecialGame] == kSpecialCountedTurns) {
+    if (SpecialOf(game.def) == special::CountedTurns) {
         ++game.counters.dealCounter;
-        SetMarker(game, kMarkerStockTurn);
+        SetMarker(game, marker::StockDeal);
     }
     call.moved = true;
     return true;
@@ -105,7 +96,7 @@ void RedealWaste(PlayContext& ctx, CallState& call) {
     }
     ctx.view.DrawPile(kStock, DrawTarget::Both);
     ctx.view.DrawPile(kWaste, DrawTarget::Both);
-    if (game.def[gd::SpecialGame] == kSpecialPyramid) DropSelectedFromStock(game);
+    if (SpecialOf(game.def) == special::Pyramid) DropSelectedFromStock(game);
     game.pointer.stockPressed = false;
     call.moved = true;
 }
@@ -123,8 +114,8 @@ bool StockMove(PlayContext& ctx, MoveKind kind, CallState& call) {
     const int mode = game.def[gd::RedealMode];
     const bool stockEmpty = PileEmpty(game.piles.Stock());
 
-    if (mode > 0) {
-        if (PassAllowed(game) && (stockEmpty || mode == kRedealAlsoWithCards)) {
+    if (mode != redeal::None) {
+        if (PassAllowed(game) && (stockEmpty || mode == redeal::AlsoWithCards)) {
             if (!game.pointer.stockPressed) {
                 PressButton(ctx);
                 if (!stockEmpty) TurnStock(ctx, kind == MoveKind::TurnToWaste, call);

@@ -4,7 +4,7 @@
 // moves by kind.
 
 #include "model/Game.h"
-#include "play/MoveName.h"
+#include "model/Move.h"
 #include "play/PlayContext.h"
 #include "play/TablePlaces.h"
 
@@ -32,7 +32,7 @@ bool MoveToWastePile(PlayContext& ctx, int card, bool secondWaste, CallState& ca
 bool StockMove(PlayContext& ctx, MoveKind kind, CallState& call);
 
 // The deals to columns and reserves.
-bool DealMove(PlayContext& ctx, const MoveName& move, CallState& call);
+bool DealMove(PlayContext& ctx, const Move& move, CallState& call);
 
 // "Selezionate_Dest", "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo".
 bool RemoveSelection(PlayContext& ctx, CallState& call);

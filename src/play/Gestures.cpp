@@ -59,6 +59,15 @@ bool ClickPile(PlayContext& ctx, PileRef pile) {
     return pressed || released;
 }
 
+bool ClickCard(PlayContext& ctx, int card) {
+    int x = 0;
+    int y = 0;
+    if (!PointOnCard(ctx, card, x, y)) return false;
+    const bool pressed = imgSfondoMouseDown(ctx, MouseButton::Left, false, x, y);
+    const bool released = imgSfondoMouseUp(ctx, x, y);
+    return pressed || released;
+}
+
 bool DoubleClickCard(PlayContext& ctx, int card) {
     int x = 0;
     int y = 0;

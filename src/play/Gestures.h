@@ -19,6 +19,10 @@ bool DragCardTo(PlayContext& ctx, int card, PileRef target);
 // pile. True when the click changed the table by itself.
 bool ClickPile(PlayContext& ctx, PileRef pile);
 
+// A left click (press and release without a move) on the card. True when the click changed
+// the table by itself.
+bool ClickCard(PlayContext& ctx, int card);
+
 // A double click on the card: press, release, the double click and the press and release
 // that belong to it. True when the double click sent the card somewhere.
 bool DoubleClickCard(PlayContext& ctx, int card);

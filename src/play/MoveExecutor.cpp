@@ -4,6 +4,7 @@
 
 #include "model/GameEnd.h"
 #include "model/History.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/ExecutorSteps.h"
 #include "play/FaceUp.h"
@@ -22,17 +23,36 @@ constexpr int kFirstMoveDone = 2;
 
 // While the tableau-filling phase is open only a tableau card may move, and only to a
 // foundation.
-bool FillPhaseAccepts(const Game& game, int card, const MoveName& move) {
+bool FillPhaseAccepts(const Game& game, const Move& move) {
     const bool toFoundation =
         move.kind == MoveKind::ToFoundation || move.kind == MoveKind::ToFoundationAuto;
-    return toFoundation && LocIsTableau(game.Locate(card));
+    return toFoundation && LocIsTableau(game.Locate(move.card));
+}
+
+// The move's pile lies within its pile list (the index is not read by the other kinds).
+bool PileExists(const Move& move) {
+    auto within = [&](int count) { return move.index >= 0 && move.index < count; };
+    switch (move.kind) {
+        case MoveKind::ToColumn:
+        case MoveKind::DealColumn:
+            return within(kFilaPiles);
+        case MoveKind::ToFoundation:
+        case MoveKind::ToFoundationAuto:
+            return within(kDestPiles);
+        case MoveKind::ToReserve:
+        case MoveKind::DealReserve:
+            return within(kAppoggPiles);
+        default:
+            return true;
+    }
 }
 
 bool StockRunningLow(const Game& game) {
     return PileEmpty(game.piles.Stock()) && PileCount(game.piles.Waste()) <= 1;
 }
 
-bool Dispatch(PlayContext& ctx, int card, const MoveName& move, exec::CallState& call) {
+bool Dispatch(PlayContext& ctx, const Move& move, exec::CallState& call) {
+    const int card = move.card;
     switch (move.kind) {
         case MoveKind::ToColumn:
             return exec::MoveToColumn(ctx, card, move.index, call);
@@ -63,6 +83,11 @@ bool Dispatch(PlayContext& ctx, int card, const MoveName& move, exec::CallState&
             return exec::RefillColumns(ctx, call);
         case MoveKind::CloseGridGaps:
             return exec::CloseGridGaps(ctx, call);
+        case MoveKind::StockClick:
+        case MoveKind::WasteClick:
+        case MoveKind::TurnUp:
+        case MoveKind::Select:
+            return false;  // player moves (PlayMove), no executor moves
     }
     return false;
 }
@@ -104,15 +129,14 @@ void FlyCard(PlayContext& ctx, int card, Point from, Point to, bool faceDown) {
 
 }  // namespace exec
 
-bool Execute(PlayContext& ctx, int card, std::string_view moveName) {
+bool Execute(PlayContext& ctx, const Move& move) {
     Game& game = ctx.game;
-    const auto move = ParseMoveName(moveName);
-    if (!move) return false;
-    if (FillPhaseOpen(game) && !FillPhaseAccepts(game, card, *move)) return false;
+    if (!PileExists(move)) return false;
+    if (FillPhaseOpen(game) && !FillPhaseAccepts(game, move)) return false;
 
     const bool stockHeldCards = !StockRunningLow(game);
     exec::CallState call;
-    call.moved = Dispatch(ctx, card, *move, call);
+    call.moved = Dispatch(ctx, move, call);
 
     if (stockHeldCards && StockRunningLow(game)) ctx.view.DrawEmptyStockMark();
     if (call.moved) ComputeScore(ctx);
@@ -123,12 +147,13 @@ bool Execute(PlayContext& ctx, int card, std::string_view moveName) {
         ++game.counters.firstMoveMark;
         if (game.counters.firstMoveMark == 1 && game.def[gd::FillAfterFirstMove] == 1) {
             game.counters.firstMoveMark = kFirstMoveDone;
-            Execute(ctx, 7, "Fill_Tableaus");
+            Execute(ctx, {MoveKind::FillColumns, 0, 0});
         }
     }
     StoreScrollExtent(ctx);
-    const int special = game.def[gd::SpecialGame];
-    if (special == 31 || special == 34 || special == 35) {
+    const int special = SpecialOf(game.def);
+    if (special == special::AcesAlone || special == special::ScoreRedColumns ||
+        special == special::ScoreSecondWaste) {
         game.flags.gameWon = IsGameWon(game, ctx.settings);
     }
     return call.moved;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string_view>
+#include "model/Move.h"
 
-// The move executor: the one road by which play changes the piles. Given a card number (or,
-// for deals, a small count) and a move name (MoveName.h), it carries the move out, records it
-// for undo, redraws what changed, plays the move's sound and brings the score and the
-// game-won flag up to date. Whether the move is legal is decided by the caller (pointer,
+// The move executor: the one road by which play changes the piles. Given a typed move
+// (model/Move.h: its kind, the pile it goes to or deals to, the card it moves), it carries the
+// move out, records it for undo, redraws what changed, plays the move's sound and brings the score
+// and the game-won flag up to date. Whether the move is legal is decided by the caller (pointer,
 // shortcuts, autoplay, automatic fills); the executor checks only what follows.
 //
 // Every call runs the same frame around its move:
@@ -21,16 +21,16 @@
 //  7. the first-move mark, raised by every call up to 2; with FillAfterFirstMove the first
 //     call is followed by "Fill_Tableaus";
 //  8. the piles' lowest extent for the scroll range;
-//  9. the game-won flag again in the games won by the shape of the columns (codes 31, 34,
-//     35).
+//  9. the game-won flag again in the games whose win is tested after every move
+//     (special::AcesAlone, ScoreRedColumns, ScoreSecondWaste).
 
 namespace tindle {
 
 struct PlayContext;
 
-// True when the piles changed. A name that names no move, a move from or to a pile that
-// does not exist, a turn or a deal from an empty stock, and a redeal past the passes allowed
-// change nothing and answer false.
-bool Execute(PlayContext& ctx, int card, std::string_view moveName);
+// True when the piles changed. A player move (the clicks of PlayMove), a move from or to a
+// pile that does not exist, a turn or a deal from an empty stock, and a redeal past the
+// passes allowed change nothing and answer false.
+bool Execute(PlayContext& ctx, const Move& move);
 
 }  // namespace tindle

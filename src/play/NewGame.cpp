@@ -9,6 +9,7 @@
 #include "model/History.h"
 #include "model/Ports.h"
 #include "model/Random.h"
+#include "model/SpecialGames.h"
 #include "play/Autoplay.h"
 #include "play/EndGame.h"
 #include "play/PlayContext.h"
@@ -26,8 +27,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSpecialWonAtDeal = 44;
-constexpr int kNoSaveNoUndo = 1;
 constexpr int kAutoplayWaitMs = 800;
 
 std::string Trimmed(std::string s) {
@@ -37,7 +36,7 @@ std::string Trimmed(std::string s) {
 }
 
 std::string ScreenClassAdvice(int screenClass, const std::string& name) {
-    if (screenClass == 1) {
+    if (screenClass == screenClass::Wide650) {
         return "Your video card's display is 640x480 pixels. For the best graphics display the "
                "screen resolution should be set to 800x600 pixels or higher. However, it's "
                "possible to play " +
@@ -56,7 +55,8 @@ void ApplyScreenClass(PlayContext& ctx) {
     SettingsRecord& s = ctx.settings;
     const int width = ctx.ui.ScreenWidth();
     const int screenClass = ctx.game.def[gd::ScreenClass];
-    const bool fits = !(width < 650 && screenClass == 1) && !(width < 810 && screenClass == 2);
+    const bool fits = !(width < 650 && screenClass == screenClass::Wide650) &&
+                      !(width < 810 && screenClass == screenClass::Wide810);
     const std::string sizeBefore = s.Get(field::CardSize);
     if (fits) {
         if (!s.Get(field::SavedCardSet).empty()) {
@@ -88,7 +88,7 @@ void ApplyScreenClass(PlayContext& ctx) {
 void ApplyDefinitionAvailability(PlayContext& ctx) {
     const GameDef& def = ctx.game.def;
     ctx.ui.SetAutoplayAvailable(def[gd::AutoplayAvailable] != 0);
-    const bool undoable = def[gd::NoSaveNoUndo] != kNoSaveNoUndo;
+    const bool undoable = def[gd::NoSaveNoUndo] != 1;
     ctx.ui.SetSaveAvailable(undoable);
     ctx.ui.SetUndoAvailable(undoable);
 }
@@ -244,8 +244,8 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
         }
     }
     ctx.ui.SetPauseQuitAvailable(true);
-    ctx.ui.SetBookmarkAvailable(game.def[gd::NoSaveNoUndo] != kNoSaveNoUndo);
-    if (game.def[gd::SpecialGame] == kSpecialWonAtDeal) {
+    ctx.ui.SetBookmarkAvailable(game.def[gd::NoSaveNoUndo] != 1);
+    if (SpecialOf(game.def) == special::TopsMake91) {
         game.flags.gameWon = IsGameWon(game, ctx.settings);
         if (game.flags.gameWon) EndGame(ctx);
     }

@@ -33,7 +33,7 @@ struct PlaySession {
     int cardSetMark = 0;
     // Whether the last game that ended was won (EndGame's answer).
     bool lastGameWon = false;
-    // Cards shown marked by the clicks of special game 33 (their selection does not change).
+    // Cards shown marked by the clicks of special::MarkOnly (their selection does not change).
     std::string markedCards;
     // The per-game counters of every snapshot of the undo and redo histories (PlayHistory.h).
     std::vector<GameCounters> undoCounters;

@@ -3,8 +3,9 @@
 #include "model/Card.h"
 #include "model/Game.h"
 #include "model/History.h"
-#include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/Ports.h"
+#include "model/SpecialGames.h"
 #include "play/Autoplay.h"
 #include "play/DropTargets.h"
 #include "play/EndGame.h"
@@ -21,33 +22,6 @@
 namespace tindle {
 
 namespace {
-
-constexpr int kClickPlay = 1;
-constexpr int kReserveFaceDownLift = -11;
-constexpr int kReserveNoLift = -14;
-constexpr int kFoundationLiftTop = 1;
-constexpr int kFoundationLiftAboveOne = 2;
-constexpr int kFoundationLiftJoker = 3;
-
-bool IsPeekGame(int special) {
-    return special == 32 || special == 46 || special == 33;
-}
-bool IsSecondWasteGame(int special) {
-    return special == 2 || special == 12 || special == 15;
-}
-bool IsPairingGame(int special) {
-    return special == 3 || special == 4 || special == 33;
-}
-
-bool GroupRuleChecksRuns(const Game& game) {
-    const int rule = game.def[gd::GroupRule];
-    return rule == 1 || rule == 10;
-}
-
-int LockedColumns(const Game& game) {
-    const int groups = game.def[gd::FillSkipGroups];
-    return groups > 0 ? groups * game.def[gd::FillSkipGroupSize] : 0;
-}
 
 void MoveDragPicture(PlayContext& ctx, int x, int y) {
     PointerState& p = ctx.game.pointer;
@@ -98,7 +72,8 @@ void Peek(PlayContext& ctx, const std::optional<PileHit>& hit) {
         !game.cards.CardIsFaceDown(hit->card)) {
         const int style = game.def[gd::ReserveFanStyle];
         const bool column = hit->pile.kind == PileKind::Fila;
-        const bool fannedReserve = hit->pile.kind == PileKind::Appogg && (style == 1 || style == 2);
+        const bool fannedReserve =
+            hit->pile.kind == PileKind::Appogg && (style == fan::Down || style == fan::Right);
         if (column || fannedReserve) {
             const int position = PileFind(game.piles.Get(hit->pile), hit->card);
             const Point at = CardCorner(ctx, hit->pile, position);
@@ -110,38 +85,16 @@ void Peek(PlayContext& ctx, const std::optional<PileHit>& hit) {
     if (p.peekX < 1 && p.peekY < 1) ctx.messages.Beep();
 }
 
-// The second-waste games (codes 2, 12, 15): a column's or reserve's top card is played at
-// once onto the second waste when it is one rank from the card there.
-bool FitsOnSecondWaste(const Game& game, int card) {
-    const int top = PileTop(game.piles.SecondWaste());
-    if (top < 1) return true;
-    const int special = game.def[gd::SpecialGame];
-    const int a = CardRank(card);
-    const int b = CardRank(top);
-    const bool aceKing = (a == kAce && b == kKing) || (a == kKing && b == kAce);
-    if (special == 12) return aceKing || a == b + 1 || a == b - 1;
-    if (aceKing) return special == 15;
-    // The second waste has no rule fields: the standard rank step, any suit, either way.
-    PlaceQuery q;
-    q.playerMove = true;
-    q.base = kBaseAnyCard;
-    q.ruleCode = 2;
-    q.directionType = kDescending;
-    q.topCard = top;
-    q.card = card;
-    if (CanPlace(game, q)) return true;
-    q.topCard = card;
-    q.card = top;
-    return CanPlace(game, q);
-}
-
+// The second-waste games: a column's or reserve's top card is played at once onto the
+// second waste when it fits there; any other card only beeps.
 bool PlayToSecondWaste(PlayContext& ctx, const PileHit& hit) {
     Game& game = ctx.game;
     const bool liftable = hit.pile.kind == PileKind::Fila || hit.pile.kind == PileKind::Appogg;
     if (!liftable) return false;
     const Pile& pile = game.piles.Get(hit.pile);
-    if (hit.card < 1 || hit.card != PileTop(pile) || game.cards.CardIsFaceDown(hit.card) ||
-        !FitsOnSecondWaste(game, hit.card)) {
+    const CardPlace place{hit.pile, PileFind(pile, hit.card)};
+    if (hit.card < 1 || !MayLift(game, place, Gesture::Drag) ||
+        !Accepts(game, place, {PileKind::MazzoWaste, 0}, Mover::Player)) {
         ctx.messages.Beep();
         return false;
     }
@@ -149,88 +102,51 @@ bool PlayToSecondWaste(PlayContext& ctx, const PileHit& hit) {
     FlightOptions options;
     const Point to = NextCardCorner(ctx, {PileKind::MazzoWaste, 0});
     ctx.view.AnimateMove(hit.card, from.x, from.y, to.x, to.y, options);
-    const bool moved = Execute(ctx, hit.card, "Waste");
+    const bool moved = Execute(ctx, {MoveKind::ToSecondWaste, 0, hit.card});
     EndGameIfWon(ctx);
     return moved;
 }
 
-// The pick-up rules of a left press, by the pile that was hit. Answers whether the press
-// changed the table (a lift does not).
+// A left press, by the pile that was hit: a click on the stock or the empty waste, the turn-up
+// of a face-down column top, or the lift of the card (MayLift) that starts a drag. Answers
+// whether the press changed the table (a lift does not).
 bool PickUp(PlayContext& ctx, const PileHit& hit, int x, int y) {
     Game& game = ctx.game;
-    const int special = game.def[gd::SpecialGame];
     if (hit.pile.kind == PileKind::Mazzo) return StockClick(ctx);
-    if (IsSecondWasteGame(special)) return PlayToSecondWaste(ctx, hit);
-    if (IsPairingGame(special)) return PairingClick(ctx, hit);
+    if (IsSecondWasteGame(game.def)) return PlayToSecondWaste(ctx, hit);
+    if (IsPairingGame(game.def)) return PairingClick(ctx, hit);
 
     const Pile& pile = game.piles.Get(hit.pile);
     const int position = PileFind(pile, hit.card);
     const bool top = position >= 0 && position == PileCount(pile) - 1;
     game.pointer.dragTopCard = 0;
-    switch (hit.pile.kind) {
-        case PileKind::MazzoVis:
-            if (PileEmpty(pile)) {
-                if (PileEmpty(game.piles.Stock()) && game.def[gd::RedealMode] > 0) {
-                    return Execute(ctx, 0, "Mazzo_Redeal");
-                }
-                return false;
-            }
-            if (game.def[gd::WasteLocked] != 0 || !top) return false;
-            StartDrag(ctx, hit.pile, position, x, y, false);
-            return false;
-        case PileKind::Dest: {
-            if (!top) return false;
-            const int lift = game.def[gd::FoundationLift];
-            const bool may = lift == kFoundationLiftTop ||
-                             (lift == kFoundationLiftAboveOne && PileCount(pile) > 1) ||
-                             (lift == kFoundationLiftJoker && CardIsJoker(hit.card));
-            if (may) StartDrag(ctx, hit.pile, position, x, y, false);
-            return false;
+    if (hit.pile.kind == PileKind::MazzoVis && PileEmpty(pile)) {
+        // The empty waste with the stock used up: the redeal request of a redeal mode.
+        if (PileEmpty(game.piles.Stock()) && game.def[gd::RedealMode] != redeal::None) {
+            return Execute(ctx, {MoveKind::RedealRequest, 0, 0});
         }
-        case PileKind::Fila: {
-            if (hit.card < 1 || position < 0) {
-                ctx.messages.Beep();
-                return false;
-            }
-            if (top && game.cards.CardIsFaceDown(hit.card)) {
-                if (!TurnUpColumnTop(ctx, hit.pile.index)) return false;
-                ClearRedoMoves(ctx);
-                return true;
-            }
-            if (top) {
-                if (hit.pile.index < LockedColumns(game)) return false;
-                if (GroupSizeAllowed(game, hit.card, false)) {
-                    StartDrag(ctx, hit.pile, position, x, y, false);
-                }
-                return false;
-            }
-            if (RunMayBeLifted(ctx, hit.card, hit.pile.index)) {
-                StartDrag(ctx, hit.pile, position, x, y, false);
-            }
-            return false;
-        }
-        case PileKind::Appogg: {
-            const int rule = game.def[gd::ReserveRule];
-            if (!top || rule == kReserveNoLift) return false;
-            const bool faceDown = game.cards.CardIsFaceDown(hit.card);
-            if (faceDown && rule != kReserveFaceDownLift) return false;
-            StartDrag(ctx, hit.pile, position, x, y, faceDown);
-            return false;
-        }
-        default:
-            return false;
+        return false;
     }
+    if (hit.pile.kind == PileKind::Fila) {
+        if (hit.card < 1 || position < 0) {
+            ctx.messages.Beep();
+            return false;
+        }
+        if (top && game.cards.CardIsFaceDown(hit.card)) {
+            if (!TurnUpColumnTop(ctx, hit.pile.index)) return false;
+            ClearRedoMoves(ctx);
+            return true;
+        }
+    }
+    if (position < 0 || !MayLift(game, {hit.pile, position}, Gesture::Drag)) return false;
+    // A face-down reserve card (reserveRule::FaceDownLift) is drawn at its place.
+    const bool faceDownReserve =
+        hit.pile.kind == PileKind::Appogg && game.cards.CardIsFaceDown(hit.card);
+    StartDrag(ctx, hit.pile, position, x, y, faceDownReserve);
+    return false;
 }
 
 }  // namespace
-
-bool RunMayBeLifted(PlayContext& ctx, int card, int column) {
-    Game& game = ctx.game;
-    if (column < LockedColumns(game)) return false;
-    if (card < 1 || game.cards.CardIsFaceDown(card)) return false;
-    if (GroupRuleChecksRuns(game) && !CanMoveGroup(game, card, column)) return false;
-    return GroupSizeAllowed(game, card, false);
-}
 
 bool imgSfondoMouseDown(PlayContext& ctx, MouseButton button, bool ctrl, int x, int y) {
     Game& game = ctx.game;
@@ -246,9 +162,7 @@ bool imgSfondoMouseDown(PlayContext& ctx, MouseButton button, bool ctrl, int x, 
     p.pressX = x;
     p.pressY = y;
     const auto hit = HitTestTable(ctx.layout, game, x, y);
-    const int special = game.def[gd::SpecialGame];
-
-    if (button == MouseButton::Right && !ctrl && !IsPeekGame(special)) {
+    if (button == MouseButton::Right && !ctrl && !IsPeekGame(game.def)) {
         return RightClickShortcut(ctx, hit);
     }
     if (button != MouseButton::Left) {
@@ -257,7 +171,7 @@ bool imgSfondoMouseDown(PlayContext& ctx, MouseButton button, bool ctrl, int x, 
         return false;
     }
     if (!hit) return false;
-    if (game.def[gd::ClickPlay] == kClickPlay) {
+    if (game.def[gd::ClickPlay] == 1) {
         // The stock keeps its own click: a shortcut cannot send it anywhere.
         if (hit->pile.kind == PileKind::Mazzo) return StockClick(ctx);
         return ClickPlayShortcut(ctx, hit);
@@ -300,7 +214,7 @@ bool imgSfondoMouseUp(PlayContext& ctx, int, int) {
     if (p.stockPressed) {
         ctx.view.DrawButtonPile(false);
         ctx.time.Wait(50);
-        acted = Execute(ctx, PileTop(game.piles.Stock()), "Mazzo_Vis");
+        acted = Execute(ctx, {MoveKind::TurnToWaste, 0, 0});
         p.stockPressed = false;
     }
     if (p.dragCard != 0) {

@@ -31,15 +31,10 @@ bool imgSfondoDblClick(PlayContext& ctx);
 
 // ---- The parts of a press, shared with the shortcuts and the selection play.
 
-// Whether the run from `card` up may be lifted off column `column` (0-based): its lowest
-// card face up, built by the column's rule where the game checks runs, within the sequence
-// rule, and the column not one of the locked leading columns.
-bool RunMayBeLifted(PlayContext& ctx, int card, int column);
-
 // A left press on the stock: deals, turns or redeals by the game's deal codes.
 bool StockClick(PlayContext& ctx);
 
-// Presses in the games played by pairing (codes 3, 4, 33) and by selection (SelectionGame).
+// Presses in the games played by pairing (IsPairingGame) and by selection (SelectionGame).
 bool PairingClick(PlayContext& ctx, const PileHit& hit);
 bool SelectionClick(PlayContext& ctx, const PileHit& hit);
 

@@ -4,19 +4,13 @@
 
 #include "model/Game.h"
 #include "model/GameEnd.h"
+#include "model/RuleCodes.h"
 #include "play/PlayContext.h"
 #include "play/PlayUi.h"
 #include "play/TableView.h"
 #include "shell/settings/SettingsRecord.h"
 
 namespace tindle {
-
-namespace {
-
-constexpr int kJokerRuleOnStarted = 72;
-constexpr int kJokerRuleAnywhere = 75;
-
-}  // namespace
 
 void ComputeScore(PlayContext& ctx) {
     if (const auto score = ScoreOf(ctx.game, ctx.settings)) {
@@ -25,7 +19,7 @@ void ComputeScore(PlayContext& ctx) {
         ctx.ui.ShowScore(ctx.settings.Get(field::Score));
     }
     const int rule = ctx.game.def.At(gd::FoundationRule, 0);
-    if (rule == kJokerRuleOnStarted || rule == kJokerRuleAnywhere) ctx.view.DrawJokerLabels();
+    if (rule == build::JokersOnStarted || rule == build::JokersAnywhere) ctx.view.DrawJokerLabels();
 }
 
 }  // namespace tindle

@@ -1,8 +1,8 @@
 // The games played by clicking cards instead of dragging them. The selection lies on
 // foundation 1 as card numbers in click order; a selected card is shown inverted.
-//  - Pairing games (codes 3, 4, 33): code 3 removes two top cards whose ranks add up to 14,
-//    code 4 (the pyramid) uncovered cards adding up to 13 (a King alone); code 33 only marks
-//    the clicked card.
+//  - Pairing games (special::PairsOf14, Pyramid, MarkOnly): PairsOf14 removes two top cards
+//    whose ranks add up to 14, the pyramid uncovered cards adding up to 13 (a King alone);
+//    MarkOnly only marks the clicked card.
 //  - Selection games (SelectionGame): each click toggles a card and the game's test
 //    (SelectionRules) rejects the selection, waits for more, or removes it.
 
@@ -13,6 +13,8 @@
 #include "model/History.h"
 #include "model/Legality.h"
 #include "model/Ports.h"
+#include "model/RuleCodes.h"
+#include "model/SelectionRules.h"
 #include "play/EndGame.h"
 #include "play/FaceUp.h"
 #include "play/MoveExecutor.h"
@@ -20,17 +22,11 @@
 #include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/Pointer.h"
-#include "play/SelectionRules.h"
 #include "play/TableView.h"
 
 namespace tindle {
 
 namespace {
-
-constexpr int kSpecialPairsOf14 = 3;
-constexpr int kSpecialPyramid = 4;
-constexpr int kSpecialMarkOnly = 33;
-constexpr int kSpecialNoRemoval = 48;
 
 // Toggles the card in the pile text; true when it is now in it.
 bool Toggle(Pile& pile, int card) {
@@ -60,33 +56,17 @@ bool RemoveSelected(PlayContext& ctx, bool refill) {
     const int special = ctx.game.def[gd::SpecialGame];
     ctx.ui.SetInputRouting(InputRouting::SwallowInput);
     bool moved = false;
-    if (special != kSpecialNoRemoval) {
-        moved = Execute(ctx, 0, "Selezionate_Dest");
+    if (special != special::PairsKept) {
+        moved = Execute(ctx, {MoveKind::RemoveSelection, 0, 0});
     } else {
         // Nothing takes the cards away in this game: the completed selection is let go.
         ctx.view.DrawSelection(false);
         ctx.game.piles.dest[0].clear();
     }
-    if (refill && !ctx.ui.ExitRequested()) moved |= Execute(ctx, 0, "Selezionate_Fila");
+    if (refill && !ctx.ui.ExitRequested()) moved |= Execute(ctx, {MoveKind::RefillColumns, 0, 0});
     ctx.ui.SetInputRouting(InputRouting::Normal);
     EndGameIfWon(ctx);
     return moved;
-}
-
-bool PairingClickable(PlayContext& ctx, const PileHit& hit) {
-    const Game& game = ctx.game;
-    const int special = game.def[gd::SpecialGame];
-    const Pile& pile = game.piles.Get(hit.pile);
-    const bool top = hit.card > 0 && PileTop(pile) == hit.card;
-    switch (special) {
-        case kSpecialPairsOf14:
-            return top && (hit.pile.kind == PileKind::Fila || hit.pile.kind == PileKind::Appogg);
-        case kSpecialPyramid:
-            if (hit.pile.kind == PileKind::Fila) return CardUncovered(game, hit.card);
-            return top && (hit.pile.kind == PileKind::MazzoVis || hit.pile.kind == PileKind::Mazzo);
-        default:
-            return hit.card > 0;
-    }
 }
 
 }  // namespace
@@ -95,11 +75,11 @@ bool PairingClick(PlayContext& ctx, const PileHit& hit) {
     Game& game = ctx.game;
     const int special = game.def[gd::SpecialGame];
     if (hit.card < 1) {
-        if (special == kSpecialPyramid) ctx.messages.Beep();
+        if (special == special::Pyramid) ctx.messages.Beep();
         return false;
     }
-    if (!PairingClickable(ctx, hit)) return false;
-    if (special == kSpecialMarkOnly) {
+    if (!PairingClickable(game, hit.pile, hit.card)) return false;
+    if (special == special::MarkOnly) {
         ctx.view.InvertCard(hit.rect, Toggle(ctx.session.markedCards, hit.card));
         return false;
     }
@@ -111,7 +91,7 @@ bool PairingClick(PlayContext& ctx, const PileHit& hit) {
         return false;
     }
     ctx.view.InvertCard(hit.rect, selected);
-    const int target = special == kSpecialPairsOf14 ? 14 : 13;
+    const int target = special == special::PairsOf14 ? 14 : 13;
     if (RankSum(selection) != target) return false;
     return RemoveSelected(ctx, false);
 }
@@ -120,21 +100,8 @@ bool SelectionClick(PlayContext& ctx, const PileHit& hit) {
     Game& game = ctx.game;
     const int special = game.def[gd::SpecialGame];
     if (hit.pile.kind == PileKind::Mazzo) {
-        switch (special) {
-            case 8:
-            case 45:
-                return Execute(ctx, 0, "Stock_To_Pile_Monte_Carlo");
-            case 20:
-            case 21:
-            case 22:
-            case 23:
-            case 41:
-            case 47:
-            case 48:
-                return Execute(ctx, 7, "Add_Tableaus");
-            default:
-                return StockClick(ctx);
-        }
+        const auto stockMove = SelectionStockMove(special);
+        return stockMove ? Execute(ctx, {*stockMove, 0, 0}) : StockClick(ctx);
     }
     if (hit.pile.kind != PileKind::Fila || hit.card < 1) return false;
 
@@ -160,7 +127,8 @@ bool SelectionClick(PlayContext& ctx, const PileHit& hit) {
             return false;
         case SelectionVerdict::Complete:
             ctx.view.InvertCard(hit.rect, true);
-            return RemoveSelected(ctx, special != 8 && special != 47);
+            return RemoveSelected(
+                ctx, special != special::MonteCarlo && special != special::PairsInPlaceOrder);
     }
     return false;
 }

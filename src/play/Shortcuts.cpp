@@ -4,6 +4,7 @@
 // same acceptance, flight and move as a drop.
 
 #include "model/Game.h"
+#include "model/MoveRules.h"
 #include "model/UsedPiles.h"
 #include "play/DropTargets.h"
 #include "play/EndGame.h"
@@ -17,38 +18,16 @@ namespace tindle {
 
 namespace {
 
-constexpr int kFoundationLiftTop = 1;
-constexpr int kFoundationLiftAboveOne = 2;
-constexpr int kReserveFaceDownLift = -11;
-
 struct Targets {
     bool foundations = false;  // foundations and reserves
     bool tableaus = false;     // columns and the waste
 };
 
 // Whether the card under the pointer may be sent at all, by the pile it lies in.
-bool MayBeSent(PlayContext& ctx, const PileHit& hit) {
-    Game& game = ctx.game;
-    const int card = hit.card;
-    if (card < 1 || game.cards.CardIsFaceDown(card)) return false;
-    const Pile& pile = game.piles.Get(hit.pile);
-    const bool top = PileTop(pile) == card;
-    switch (hit.pile.kind) {
-        case PileKind::Dest: {
-            const int lift = game.def[gd::FoundationLift];
-            return top && (lift == kFoundationLiftTop ||
-                           (lift == kFoundationLiftAboveOne && PileCount(pile) > 1));
-        }
-        case PileKind::MazzoVis:
-            return top;
-        case PileKind::Fila:
-            if (game.def[gd::GroupSizeRule] == 0) return false;
-            return top || RunMayBeLifted(ctx, card, hit.pile.index);
-        case PileKind::Appogg:
-            return top || game.def[gd::ReserveRule] == kReserveFaceDownLift;
-        default:
-            return false;
-    }
+bool MayBeSent(const Game& game, const PileHit& hit) {
+    if (hit.card < 1) return false;
+    const int position = PileFind(game.piles.Get(hit.pile), hit.card);
+    return position >= 0 && MayLift(game, {hit.pile, position}, Gesture::Shortcut);
 }
 
 bool SendToFirstTaker(PlayContext& ctx, const PileHit& hit, Targets targets) {
@@ -85,7 +64,7 @@ bool SendToFirstTaker(PlayContext& ctx, const PileHit& hit, Targets targets) {
 
 bool Shortcut(PlayContext& ctx, const std::optional<PileHit>& hit, Targets targets,
               bool doubleClick) {
-    if (!hit || !MayBeSent(ctx, *hit)) return false;
+    if (!hit || !MayBeSent(ctx.game, *hit)) return false;
     if (doubleClick) ctx.game.flags.doubleClickMark = true;
     const bool moved = SendToFirstTaker(ctx, *hit, targets);
     ctx.game.pointer.dragCard = 0;

@@ -3,10 +3,10 @@
 
 #include "model/History.h"
 #include "model/Ports.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 #include "play/EndGame.h"
 #include "play/MoveExecutor.h"
-#include "play/MoveName.h"
 #include "play/PlayContext.h"
 #include "play/PlayHistory.h"
 #include "play/Pointer.h"
@@ -16,11 +16,6 @@
 namespace tindle {
 
 namespace {
-
-constexpr int kDealCount = 7;  // the argument the deal moves are called with
-constexpr int kRedealAlsoWithCards = 6;
-constexpr int kSpecialPyramid = 4;
-constexpr int kMarkerReserveDeal = 2;
 
 constexpr std::string_view kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
 
@@ -46,7 +41,7 @@ bool DealToAlternateReserve(PlayContext& ctx) {
     const int reserve = count % 2 == 1 ? 0 : 1;
     int dealt = 0;
     for (int n = 0; n < 3 && !PileEmpty(game.piles.Stock()); ++n) {
-        if (!Execute(ctx, kDealCount, DealReserveMove(reserve))) break;
+        if (!Execute(ctx, {MoveKind::DealReserve, reserve, 0})) break;
         ++dealt;
     }
     game.counters.dealCounter = count;
@@ -54,7 +49,7 @@ bool DealToAlternateReserve(PlayContext& ctx) {
     // deal back.
     for (int n = 1; n < dealt; ++n)
         DropLastMove(ctx);
-    if (dealt >= 1) SetMarker(game, kMarkerReserveDeal);
+    if (dealt >= 1) SetMarker(game, marker::StockDeal);
     return dealt > 0;
 }
 
@@ -64,7 +59,7 @@ bool DealFourToEachColumn(PlayContext& ctx) {
     int dealt = 0;
     for (int k = 0; k < UsedColumnCount(game); ++k) {
         for (int n = 0; n < 4 && !PileEmpty(game.piles.Stock()); ++n) {
-            if (Execute(ctx, kDealCount, DealColumnMove(k))) ++dealt;
+            if (Execute(ctx, {MoveKind::DealColumn, k, 0})) ++dealt;
         }
     }
     for (int n = 1; n < dealt; ++n)
@@ -77,37 +72,40 @@ bool DealByCodes(PlayContext& ctx) {
     const GameDef& def = game.def;
     const int columns = UsedColumnCount(game);
     const int reserves = UsedReserveCount(game);
-    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 1)) {
-        const bool dealt = Execute(ctx, kDealCount, "Add_Tableaus");
-        if (def.At(gd::ReserveDealCode, 0) == 5) {
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::EachPile)) {
+        const bool dealt = Execute(ctx, {MoveKind::DealColumns, 0, 0});
+        if (def.At(gd::ReserveDealCode, 0) == dealCode::FaceDownCounted) {
             const int before = game.undo.Count();
-            if (Execute(ctx, kDealCount, "Add_Reserves") && dealt && game.undo.Count() > before) {
+            if (Execute(ctx, {MoveKind::DealReserves, 0, 0}) && dealt &&
+                game.undo.Count() > before) {
                 DropLastMove(ctx);
             }
         }
         return dealt;
     }
-    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 2)) {
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::WhenNoGap)) {
         if (AnyColumnEmpty(game)) {
             ctx.messages.Information(kFillGapsFirst);
             return false;
         }
-        return Execute(ctx, kDealCount, "Add_Tableaus");
+        return Execute(ctx, {MoveKind::DealColumns, 0, 0});
     }
-    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 1)) {
-        return Execute(ctx, kDealCount, "Add_Reserves");
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::EachPile)) {
+        return Execute(ctx, {MoveKind::DealReserves, 0, 0});
     }
-    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 3)) {
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::TwiceOrLastEight)) {
         if (PileCount(game.piles.Stock()) == 8)
-            return Execute(ctx, kDealCount, "Add_Tableaus_Last");
-        const bool first = Execute(ctx, kDealCount, "Add_Reserves");
-        const bool second = Execute(ctx, kDealCount, "Add_Reserves");
+            return Execute(ctx, {MoveKind::DealColumnsAll, 0, 0});
+        const bool first = Execute(ctx, {MoveKind::DealReserves, 0, 0});
+        const bool second = Execute(ctx, {MoveKind::DealReserves, 0, 0});
         return first || second;
     }
-    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, 4)) return DealToAlternateReserve(ctx);
-    if (FirstOrLastHas(def, gd::TableauDealCode, columns, 8)) return DealFourToEachColumn(ctx);
+    if (FirstOrLastHas(def, gd::ReserveDealCode, reserves, dealCode::Alternate))
+        return DealToAlternateReserve(ctx);
+    if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::FourEach))
+        return DealFourToEachColumn(ctx);
     if (def[gd::SecondWasteArrangement] != 0) {
-        return Execute(ctx, PileTop(game.piles.Stock()), "Mazzo_Waste");
+        return Execute(ctx, {MoveKind::TurnToSecondWaste, 0, 0});
     }
     return false;
 }
@@ -117,25 +115,27 @@ bool DealByCodes(PlayContext& ctx) {
 bool StockClick(PlayContext& ctx) {
     Game& game = ctx.game;
     const GameDef& def = game.def;
-    const int special = def[gd::SpecialGame];
     const Pile& stock = game.piles.Stock();
     const int top = PileTop(stock);
 
-    if (special == kSpecialPyramid && !PileEmpty(stock) && !PileEmpty(game.piles.dest[0])) {
+    if (SpecialOf(def) == special::Pyramid && !PileEmpty(stock) && !PileEmpty(game.piles.dest[0])) {
         const PileRef pile{PileKind::Mazzo, 0};
         return PairingClick(ctx, PileHit{pile, top, TopCardRect(ctx, pile)});
     }
     bool moved = false;
     if (def[gd::WasteUsed] == 1) {
         if (def[gd::TurnOnlyWhenWasteEmpty] == 1 && !PileEmpty(game.piles.Waste())) return false;
-        moved = Execute(ctx, top, "Mazzo_Vis");
-    } else if ((def[gd::RedealMode] > 0 && PileEmpty(stock)) ||
-               def[gd::RedealMode] == kRedealAlsoWithCards) {
-        moved = Execute(ctx, top, "Mazzo_Redeal");
+        moved = Execute(ctx, {MoveKind::TurnToWaste, 0, 0});
+    } else if ((def[gd::RedealMode] != redeal::None && PileEmpty(stock)) ||
+               def[gd::RedealMode] == redeal::AlsoWithCards) {
+        moved = Execute(ctx, {MoveKind::RedealRequest, 0, 0});
     } else {
         moved = DealByCodes(ctx);
     }
-    if (special == 2 || special == 15) EndGameIfWon(ctx);
+    const int special = SpecialOf(def);
+    if (special == special::SecondWasteByRule || special == special::SecondWasteAround) {
+        EndGameIfWon(ctx);
+    }
     return moved;
 }
 

@@ -2,22 +2,12 @@
 
 #include "model/Card.h"
 #include "model/Game.h"
+#include "model/SpecialGames.h"
+#include "model/StockPasses.h"
 
 namespace tindle {
 
 namespace {
-
-constexpr int kSpecialStockGameA = 8;
-constexpr int kSpecialStockGameB = 45;
-constexpr int kUnlimitedPasses = -1;
-constexpr int kQueenFoundationRule = 10;
-constexpr int kBlankBase = 94;
-// Reserve kinds of the whole game (first reserve) and of single reserves.
-constexpr int kReservesVariant9 = 9;
-constexpr int kReservesVariantK = 8;
-constexpr int kReserveJ = 88;
-constexpr int kReserveQ = 89;
-constexpr int kReserveK = 90;
 
 EmptyMarkChoice Slot(MarkSlot slot) {
     return {EmptyMarkChoice::Source::Slot, slot, 0};
@@ -26,22 +16,16 @@ EmptyMarkChoice Rank(int rank) {
     return {EmptyMarkChoice::Source::Rank, MarkSlot::RankA, rank};
 }
 
-bool PassesUsedUp(const Game& game) {
-    const int passes = game.def[gd::StockPasses];
-    return game.counters.passCounter >= passes && passes != kUnlimitedPasses;
-}
-
 EmptyMarkChoice StockMark(const Game& game) {
     const GameDef& def = game.def;
-    const int special = def[gd::SpecialGame];
-    if (special == kSpecialStockGameA || special == kSpecialStockGameB)
+    const int special = SpecialOf(def);
+    if (special == special::MonteCarlo || special == special::FourColumnsLeft)
         return {EmptyMarkChoice::Source::SpecialStock, MarkSlot::StockRedeal, 0};
-    const int passes = def[gd::StockPasses];
-    if (def[gd::RedealMode] < 1 || PassesUsedUp(game)) {
+    if (def[gd::RedealMode] == redeal::None || !PassAllowed(game)) {
         const bool nothingToTurn =
             PileEmpty(game.piles.Stock()) && PileCount(game.piles.Waste()) <= 1;
         if (nothingToTurn) return Slot(MarkSlot::StockNoRedeal);
-        if (game.counters.passCounter < passes || passes < 0) return Slot(MarkSlot::StockRedeal);
+        if (PassAllowed(game)) return Slot(MarkSlot::StockRedeal);
         return Slot(MarkSlot::StockNoRedeal);
     }
     return Slot(MarkSlot::StockRedeal);
@@ -50,14 +34,14 @@ EmptyMarkChoice StockMark(const Game& game) {
 EmptyMarkChoice WasteMark(const Game& game) {
     const GameDef& def = game.def;
     if (def[gd::StockUsed] == 1) return Slot(MarkSlot::Waste);
-    if (def[gd::StockPasses] == 0) return Slot(MarkSlot::StockNoRedeal);
-    if (def[gd::RedealMode] >= 1 && def[gd::StockUsed] == 0)
-        return Slot(PassesUsedUp(game) ? MarkSlot::StockNoRedeal : MarkSlot::StockRedeal);
+    if (def[gd::StockPasses] == passes::NoStock) return Slot(MarkSlot::StockNoRedeal);
+    if (def[gd::RedealMode] != redeal::None && def[gd::StockUsed] == 0)
+        return Slot(!PassAllowed(game) ? MarkSlot::StockNoRedeal : MarkSlot::StockRedeal);
     return {};
 }
 
 EmptyMarkChoice FoundationMark(const Game& game, int i) {
-    if (game.def.At(gd::FoundationRule, i) == kQueenFoundationRule) return Rank(kQueen);
+    if (game.def.At(gd::FoundationRule, i) == build::QueenOnEmptyFoundation) return Rank(kQueen);
     const int rank = RankMarkOfBase(game.def.At(gd::FoundationBase, i));
     if (rank == kRankMarkBlank) return {};
     if (rank == kNoRankMark) return Slot(MarkSlot::EmptyFoundation);
@@ -66,14 +50,14 @@ EmptyMarkChoice FoundationMark(const Game& game, int i) {
 
 EmptyMarkChoice ReserveMark(const Game& game, int i) {
     const int all = game.def.At(gd::ReserveKind, 0);
-    if (all == kReservesVariant9) return Slot(MarkSlot::Reserve9);
-    if (all == kReservesVariantK) return Slot(MarkSlot::ReserveK);
+    if (all == reserveKind::Courts) return Slot(MarkSlot::Reserve9);
+    if (all == reserveKind::KingStack) return Slot(MarkSlot::ReserveK);
     switch (game.def.At(gd::ReserveKind, i)) {
-        case kReserveJ:
+        case reserveKind::Jack:
             return Slot(MarkSlot::ReserveJ);
-        case kReserveQ:
+        case reserveKind::Queen:
             return Slot(MarkSlot::ReserveQ);
-        case kReserveK:
+        case reserveKind::King:
             return Slot(MarkSlot::ReserveK);
         default:
             return Slot(MarkSlot::Reserve);
@@ -84,8 +68,8 @@ EmptyMarkChoice TableauMark(const Game& game, int i) {
     const int rank = RankMarkOfBase(game.def.At(gd::TableauBase, i));
     if (rank == kRankMarkBlank) return {};
     if (rank != kNoRankMark) return Rank(rank);
-    return Slot(game.def.At(gd::TableauBase, 0) != 0 ? MarkSlot::EmptyTableauBase
-                                                     : MarkSlot::TableauFree);
+    return Slot(game.def.At(gd::TableauBase, 0) != base::NoCard ? MarkSlot::EmptyTableauBase
+                                                                : MarkSlot::TableauFree);
 }
 
 }  // namespace
@@ -110,21 +94,22 @@ int MarkKindOf(PileKind kind) {
 
 int RankMarkOfBase(int baseValue) {
     switch (baseValue) {
-        case 1:
-        case 58:
-        case 81:
-        case 85:
+        case kAce:
+        case base::AceMark:
+        case base::BalancedAces:
+        case base::BalancedDistinctAces:
             return kAce;
         case 2:
-        case 90:
+        case base::BalancedTwos:
             return 2;
-        case 13:
-        case 64:
-        case 84:
+        case kKing:
+        case base::KingMark:
+        case base::BalancedKings:
             return kKing;
-        case kBlankBase:
+        case base::Blank:
             return kRankMarkBlank;
         default:
+            // The other ranks (base::Rank) show themselves; every other code no rank.
             return baseValue >= 3 && baseValue <= kQueen ? baseValue : kNoRankMark;
     }
 }

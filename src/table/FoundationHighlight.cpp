@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "model/Game.h"
+#include "model/RuleCodes.h"
 #include "shell/settings/PreferencesFile.h"
 #include "shell/settings/SettingsInit.h"
 #include "table/PixelCopy.h"
@@ -14,7 +15,6 @@ namespace tindle {
 
 namespace {
 constexpr int kSingleCornerCardWidth = 59;
-constexpr int kFoundationCompleteAtCapacity = -1;
 }  // namespace
 
 HighlightPreference ReadHighlightPreference(const SettingsRecord& settings) {
@@ -73,8 +73,7 @@ bool TableRenderer::IsFoundationComplete(int i) const {
     // An empty foundation is never complete, whatever its definition says.
     if (count == 0) return false;
     const int complete = game_.def.At(gd::FoundationComplete, i);
-    if (complete == kFoundationCompleteAtCapacity)
-        return count == game_.def[gd::FoundationCapacity];
+    if (complete == complete::AtCapacity) return count == game_.def[gd::FoundationCapacity];
     return count == complete;
 }
 

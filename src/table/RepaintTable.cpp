@@ -1,6 +1,7 @@
 // The full repaint of a game, at once or as an animated deal.
 #include "model/Game.h"
 #include "model/Ports.h"
+#include "model/SpecialGames.h"
 #include "play/Sounds.h"
 #include "table/CardPictures.h"
 #include "table/EmptyMarks.h"
@@ -12,8 +13,6 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSideDealGame = 46;  // the deal comes from the left of the table
-constexpr int kSpreadTableau = 4;  // columns side by side: no empty marks before the deal
 constexpr int kDealPause = 100;
 constexpr int kFlipPause = 2;
 constexpr int kSlidePause = 1;
@@ -37,7 +36,7 @@ TableRenderer::DealPoint TableRenderer::ChooseDealPoint() const {
         point.y = layout_.PileY(ref);
         return point;
     };
-    if (game_.def[gd::SpecialGame] == kSideDealGame) {
+    if (SpecialOf(game_.def) == special::GridRuns) {
         point.x = -Nearest(1.1 * CardWidth());
         point.y = 0;
         return point;
@@ -100,7 +99,7 @@ void TableRenderer::RepaintTable(bool deal) {
     layout_.tableBottom = 0;
     const bool dealing = deal && TableauOrReservesHoldCards(game_);
 
-    if (deal && game_.def[gd::TableauFanStyle] != kSpreadTableau)
+    if (deal && game_.def[gd::TableauFanStyle] != fan::SideBySide)
         DrawEmptyTableauAndReserves(dealing ? DrawTarget::Both : DrawTarget::Table);
     {
         Canvas t = TableCanvas();

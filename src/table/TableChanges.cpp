@@ -6,6 +6,7 @@
 
 #include "model/Game.h"
 #include "model/Ports.h"
+#include "model/SpecialGames.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/CardPictures.h"
 #include "table/PixelCopy.h"
@@ -16,13 +17,8 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSquaredStyle = 3;
 // The game whose stock is redrawn with every removal.
 constexpr int kStockRedrawGameId = 3;
-// Games whose clicks select cards for pairing.
-constexpr int kPairingGameA = 3;
-constexpr int kPairingGameB = 4;
-constexpr int kPairingGameC = 33;
 constexpr int kFadeSteps = 4;
 constexpr int kFadePause = 15;
 
@@ -32,7 +28,7 @@ void TableRenderer::RedrawAfterRemoval(PileRef pile, std::string_view before,
                                        std::string_view after) {
     if (before == after) return;
     Pile& real = game_.piles.Get(pile);
-    if (pile.kind == PileKind::Fila && game_.def[gd::TableauFanStyle] == kSquaredStyle &&
+    if (pile.kind == PileKind::Fila && game_.def[gd::TableauFanStyle] == fan::Squared &&
         !PileEmpty(real))
         return;
     // Everything the pile covered before or covers now is drawn afresh.
@@ -133,9 +129,7 @@ std::optional<TableRenderer::CardSpot> TableRenderer::FindSelectedCard(int card)
 }
 
 bool TableRenderer::SelectsCards() const {
-    const int special = game_.def[gd::SpecialGame];
-    return special == kPairingGameA || special == kPairingGameB || special == kPairingGameC ||
-           game_.def[gd::SelectionGame] != 0;
+    return IsPairingGame(game_.def) || game_.def[gd::SelectionGame] != 0;
 }
 
 void TableRenderer::DrawSelection(bool invert) {

@@ -59,7 +59,7 @@ TEST(CliFields, PrintsEveryFieldOfTheLoadedGame) {
     const auto lines = SplitLines(run.out);
     ASSERT_EQ(lines.size(), 402u);
     EXPECT_EQ(lines[0], "0=0");
-    EXPECT_EQ(lines[12], "12=-5");
+    EXPECT_EQ(lines[12], "12=-5 ByFreeCells");  // a coded field: the name of its code
     EXPECT_EQ(lines[304], "304=8");
     EXPECT_EQ(lines[401], "401=0");
     // An explicit file gives the same.
@@ -125,6 +125,32 @@ TEST(Gamec, CompilesTheGamesIntoAFileTheCliReads) {
     const auto lines = SplitLines(fields.out);
     ASSERT_EQ(lines.size(), 402u);
     EXPECT_EQ(lines[308], "308=24");
+}
+
+// The catalogue signature is the pinned one; a game whose rules differ gives another. A
+// change of the rules on purpose updates tests/data/signature.txt with it.
+TEST(CliSignature, IsThePinnedValueAndMovesWithTheRules) {
+    const ProgramRun run = Cli({"signature"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, test::ReadFile(test::DataFile("signature.txt")))
+        << "the rules of the catalogue changed; if on purpose, put the new signature into "
+           "tests/data/signature.txt";
+
+    test::TempDir dir;
+    std::string freecell = test::ReadFile(test::SourceDir() / "games" / "freecell.game");
+    const std::string alternate = "TableauRule = 3 3 3 3 3 3 3 3";
+    ASSERT_NE(freecell.find(alternate), std::string::npos);
+    freecell.replace(freecell.find(alternate), alternate.size(), "TableauRule = 1 1 1 1 1 1 1 1");
+    test::WriteFile(dir.Path() / "freecell.game", freecell);
+    const auto out = dir.Path() / "GAMES.DAT";
+    ASSERT_EQ(RunProgram(test::ProgramDir() / "tools" / "tindle-gamec",
+                         {"-o", out.string(), (dir.Path() / "freecell.game").string(),
+                          (test::SourceDir() / "games" / "klondike.game").string()})
+                  .exitCode,
+              0);
+    const ProgramRun other = Cli({"signature", out.string()});
+    ASSERT_EQ(other.exitCode, 0) << other.err;
+    EXPECT_NE(other.out, run.out);
 }
 
 }  // namespace

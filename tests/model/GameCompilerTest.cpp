@@ -86,6 +86,8 @@ TEST(GameCompiler, RejectsBadAssignmentsWithFileAndLine) {
         {"StockDealCount 12", "expected 'Name = value'"},
         {"StockDealCount =", "no value given for 'StockDealCount'"},
         {"Name[2] = 1", "unknown field name 'Name'"},
+        {"SpecialGame = 5", "SpecialGame = 5 is not a known code"},
+        {"TableauRule[2] = 3 9", "TableauRule[3] = 9 is not a known code"},
     };
     for (const auto& c : cases) {
         ExpectError(Compile({{"games/t.game", withLine(c.extra)}}), "games/t.game:17: ", c.what);

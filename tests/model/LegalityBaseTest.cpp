@@ -22,16 +22,16 @@ class RecordingMessages : public MessagePort {
 };
 
 TEST_F(BaseRule, KingOnlyEmptyColumns) {
-    Columns(kKing, kDescending, 3);
+    Columns(kKing, direction::Descending, 3);
     EXPECT_TRUE(ToColumn(0, Spades(kKing)));
     EXPECT_FALSE(ToColumn(0, Spades(12)));
 }
 
 TEST_F(BaseRule, AnyCardWhenThePileOrTheGameHasNoBaseRank) {
-    Foundation(1, kBaseAnyCard, kAscending, 0);
+    Foundation(1, base::AnyCard, direction::Ascending, 0);
     EXPECT_TRUE(ToFoundation(1, Spades(9)));
     EXPECT_FALSE(ToFoundation(2, Spades(9)));
-    g.def.At(gd::FoundationBase, 0) = kBaseAnyCard;  // the game's base: any card everywhere
+    g.def.At(gd::FoundationBase, 0) = base::AnyCard;  // the game's base: any card everywhere
     EXPECT_TRUE(ToFoundation(2, Spades(9)));
     EXPECT_TRUE(ToReserve(0, Spades(9)));
 }
@@ -39,14 +39,14 @@ TEST_F(BaseRule, AnyCardWhenThePileOrTheGameHasNoBaseRank) {
 TEST_F(BaseRule, ClosedAndLayoutLettersTakeNothing) {
     for (int letter : {'R', 'S', 'V'}) {
         SCOPED_TRACE(static_cast<char>(letter));
-        Foundation(1, letter, kAscending, 0);
+        Foundation(1, letter, direction::Ascending, 0);
         EXPECT_FALSE(ToFoundation(1, Spades(kAce)));
         EXPECT_FALSE(ToFoundation(1, Spades(kKing)));
     }
 }
 
 TEST_F(BaseRule, LetterQBalancesColoursAmongItsFoundations) {
-    Foundations('Q', kAscending, 0);
+    Foundations('Q', direction::Ascending, 0);
     EXPECT_FALSE(ToFoundation(0, Hearts(2)));
     EXPECT_TRUE(ToFoundation(0, Hearts(kAce)));
     g.piles.dest[0] = Cards({Hearts(kAce)});
@@ -64,7 +64,7 @@ TEST_F(BaseRule, LettersTUZWantTheirRankInDistinctSuits) {
     };
     for (Case c : {Case{'T', kKing}, Case{'U', kAce}, Case{'Z', 2}}) {
         SCOPED_TRACE(static_cast<char>(c.letter));
-        Foundations(c.letter, kAscending, 0);
+        Foundations(c.letter, direction::Ascending, 0);
         g.piles.dest[0].clear();
         EXPECT_FALSE(ToFoundation(0, Hearts(c.rank == kAce ? 2 : kAce)));
         EXPECT_TRUE(ToFoundation(0, Hearts(c.rank)));
@@ -75,9 +75,9 @@ TEST_F(BaseRule, LettersTUZWantTheirRankInDistinctSuits) {
 }
 
 TEST_F(BaseRule, BalancedLetterCountsOnlyFoundationsOfTheSameLetter) {
-    Foundations('T', kAscending, 0);
-    Foundation(2, kAce, kAscending, 0);
-    Foundation(3, kAce, kAscending, 0);
+    Foundations('T', direction::Ascending, 0);
+    Foundation(2, kAce, direction::Ascending, 0);
+    Foundation(3, kAce, direction::Ascending, 0);
     g.piles.dest[0] = Cards({Hearts(kKing)});
     // Two 'T' foundations: one red and one black.
     EXPECT_FALSE(ToFoundation(1, Diamonds(kKing)));
@@ -85,7 +85,7 @@ TEST_F(BaseRule, BalancedLetterCountsOnlyFoundationsOfTheSameLetter) {
 }
 
 TEST_F(BaseRule, CardOutsideTheDecksIsLeftOutOfTheBalanceAndReported) {
-    Foundations('Q', kAscending, 0);
+    Foundations('Q', direction::Ascending, 0);
     g.piles.dest[0] = Cards({kJoker});
     g.piles.dest[1] = Cards({Hearts(kAce)});
     EXPECT_TRUE(FoundationBaseBalanced(g, 'Q', Diamonds(kAce)));
@@ -96,7 +96,7 @@ TEST_F(BaseRule, CardOutsideTheDecksIsLeftOutOfTheBalanceAndReported) {
 }
 
 TEST_F(BaseRule, LetterWTakesCardsFromStockWasteOrNowhere) {
-    Foundation(0, 'W', kAscending, 0);
+    Foundation(0, 'W', direction::Ascending, 0);
     g.piles.Waste() = Cards({Hearts(3)});
     g.piles.fila[0] = Cards({Hearts(4)});
     g.piles.appogg[0] = Cards({Hearts(5)});
@@ -107,7 +107,7 @@ TEST_F(BaseRule, LetterWTakesCardsFromStockWasteOrNowhere) {
 }
 
 TEST_F(BaseRule, LetterXRefusesOnlyTableauCards) {
-    Foundation(0, 'X', kAscending, 0);
+    Foundation(0, 'X', direction::Ascending, 0);
     g.piles.fila[0] = Cards({Hearts(4)});
     g.piles.appogg[0] = Cards({Hearts(5)});
     EXPECT_FALSE(ToFoundation(0, Hearts(4)));
@@ -115,7 +115,7 @@ TEST_F(BaseRule, LetterXRefusesOnlyTableauCards) {
 }
 
 TEST_F(BaseRule, BackslashFollowsTheRankOfTheStartedFoundations) {
-    Foundations('\\', kAscending, 0);
+    Foundations('\\', direction::Ascending, 0);
     EXPECT_TRUE(ToFoundation(0, Clubs(6)));
     g.piles.dest[1] = Cards({Hearts(6), Hearts(7)});
     EXPECT_TRUE(ToFoundation(0, Clubs(6)));
@@ -123,7 +123,7 @@ TEST_F(BaseRule, BackslashFollowsTheRankOfTheStartedFoundations) {
 }
 
 TEST_F(BaseRule, BracketStartsFromAReserveThenFollowsTheStartedRank) {
-    Foundations(']', kAscending, 0);
+    Foundations(']', direction::Ascending, 0);
     g.piles.appogg[0] = Cards({Hearts(9)});
     g.piles.Waste() = Cards({Clubs(9)});
     EXPECT_TRUE(ToFoundation(0, Hearts(9)));
@@ -134,7 +134,7 @@ TEST_F(BaseRule, BracketStartsFromAReserveThenFollowsTheStartedRank) {
 }
 
 TEST_F(BaseRule, GraveAccentTakesReserveCardsFirstThenTheWaste) {
-    Foundations('`', kAscending, 0);
+    Foundations('`', direction::Ascending, 0);
     g.piles.appogg[1] = Cards({Hearts(9)});
     g.piles.Waste() = Cards({Clubs(9)});
     g.piles.fila[0] = Cards({Spades(9)});

@@ -7,6 +7,7 @@
 #include "model/Card.h"
 #include "model/Game.h"
 #include "model/Legality.h"
+#include "model/MoveRules.h"
 #include "model/Pile.h"
 
 // A table for legality tests: four foundations, eight columns, four reserves, all empty, and
@@ -44,8 +45,8 @@ class LegalityTable : public ::testing::Test {
         g.def[gd::FoundationCount] = 4;
         g.def[gd::TableauCount] = 8;
         g.def[gd::ReserveCount] = 4;
-        Foundations(kAce, kAscending, 0);
-        Columns(kBaseAnyCard, kDescending, 3);
+        Foundations(kAce, direction::Ascending, 0);
+        Columns(base::AnyCard, direction::Descending, 3);
     }
 
     void Foundations(int base, int direction, int rule) {

@@ -12,15 +12,17 @@ class Grid : public LegalityTable {
     void Fill(int rule, std::initializer_list<int> emptyCells) {
         g.def[gd::TableauCount] = 9;
         g.def[gd::GridRowWidth] = 3;
-        Columns(kBaseAnyCard, kDescending, rule);
+        Columns(base::AnyCard, direction::Descending, rule);
         for (int k = 0; k < 9; ++k)
             g.piles.fila[k] = Cards({k + 1});
         for (int cell : emptyCells)
             g.piles.fila[cell - 1] = std::string(kEmptySlot);
     }
     int CardOfCell(int cell) const { return cell; }
+    // The move's legality, and the cell it jumps over (JumpedCell) into `jumped`.
     bool Move(int fromCell, int toCell, int* jumped = nullptr) {
-        return CanPlaceOnColumn(g, toCell - 1, CardOfCell(fromCell), true, jumped);
+        if (jumped) *jumped = JumpedCell(g, CardOfCell(fromCell), toCell - 1);
+        return CanPlaceOnColumn(g, toCell - 1, CardOfCell(fromCell), true);
     }
 };
 
@@ -55,14 +57,14 @@ TEST_F(Grid, Rule71JumpsOverAnOccupiedCellAndNamesIt) {
 
 class Jokers : public LegalityTable {
   protected:
-    Jokers() { Foundations(kBaseOfFirstStartedFoundation, kAscending, 72); }
+    Jokers() { Foundations(base::FirstStarted, direction::Ascending, 72); }
 };
 
 TEST_F(Jokers, Rule72PutsJokersOnStartedFoundationsAnd75Anywhere) {
     EXPECT_FALSE(ToFoundation(0, kJoker));
     g.piles.dest[0] = Cards({Hearts(5)});
     EXPECT_TRUE(ToFoundation(0, kJoker));
-    Foundations(kBaseOfFirstStartedFoundation, kAscending, 75);
+    Foundations(base::FirstStarted, direction::Ascending, 75);
     EXPECT_TRUE(ToFoundation(1, kJoker));
 }
 
@@ -93,7 +95,7 @@ TEST_F(Jokers, TheAceFollowsTheKingUnlessTheFoundationsStartAtTheAce) {
     EXPECT_TRUE(ToFoundation(0, Hearts(kAce)));
     g.piles.dest[0] = Cards({Hearts(12), kJoker});
     EXPECT_TRUE(ToFoundation(0, Hearts(kAce)));
-    Foundations(kAce, kAscending, 72);
+    Foundations(kAce, direction::Ascending, 72);
     EXPECT_TRUE(ToFoundation(0, Hearts(kKing)));
     EXPECT_FALSE(ToFoundation(0, Hearts(kAce)));
     g.piles.dest[0] = Cards({Hearts(kKing)});
@@ -101,7 +103,7 @@ TEST_F(Jokers, TheAceFollowsTheKingUnlessTheFoundationsStartAtTheAce) {
 }
 
 TEST_F(Jokers, AJokerAloneStandsForTheBaseRank) {
-    Foundations(5, kAscending, 75);
+    Foundations(5, direction::Ascending, 75);
     g.piles.dest[0] = Cards({kJoker});
     EXPECT_TRUE(ToFoundation(0, Hearts(5)));
     EXPECT_TRUE(ToFoundation(0, Hearts(6)));

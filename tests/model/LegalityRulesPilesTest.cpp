@@ -24,7 +24,7 @@ Pile HeartsFromAce(int upTo) {
 using PileRules = LegalityTable;
 
 TEST_F(PileRules, Rule26BuildsOnlyOnColumnsOfOneOrTwoCards) {
-    Columns(kBaseAnyCard, kDescending, 26);
+    Columns(base::AnyCard, direction::Descending, 26);
     g.piles.fila[0] = Cards({Hearts(5)});
     g.piles.fila[1] = Cards({Hearts(5 + 13), Clubs(6), Clubs(7)});
     EXPECT_TRUE(ToColumn(0, Spades(6)));
@@ -35,7 +35,7 @@ TEST_F(PileRules, Rule26BuildsOnlyOnColumnsOfOneOrTwoCards) {
 }
 
 TEST_F(PileRules, Rule29ClimbsToTheKingTakesASecondKingThenDescends) {
-    Foundations('Q', kAscending, 29);
+    Foundations('Q', direction::Ascending, 29);
     EXPECT_TRUE(ToFoundation(0, Hearts(kAce)));
     EXPECT_FALSE(ToFoundation(0, Hearts(2)));
     g.piles.dest[0] = HeartsFromAce(12);
@@ -47,13 +47,13 @@ TEST_F(PileRules, Rule29ClimbsToTheKingTakesASecondKingThenDescends) {
     PileAppend(g.piles.dest[0], SecondDeck(Hearts(kKing)));
     EXPECT_TRUE(ToFoundation(0, SecondDeck(Hearts(12))));
     EXPECT_FALSE(ToFoundation(0, SecondDeck(Hearts(kAce))));
-    Foundation(1, 5, kAscending, 29);  // a rank base starts by the base rule
+    Foundation(1, 5, direction::Ascending, 29);  // a rank base starts by the base rule
     EXPECT_TRUE(ToFoundation(1, Clubs(5)));
     EXPECT_FALSE(ToFoundation(1, Clubs(kAce)));
 }
 
 TEST_F(PileRules, Rule30KeepsTheDirectionTheColumnTook) {
-    Columns(kBaseAnyCard, kDescending, 30);
+    Columns(base::AnyCard, direction::Descending, 30);
     g.piles.fila[0] = Cards({Hearts(5), Hearts(6)});
     EXPECT_TRUE(ToColumn(0, Hearts(7)));
     EXPECT_FALSE(ToColumn(0, SecondDeck(Hearts(5))));
@@ -69,7 +69,7 @@ TEST_F(PileRules, Rule30KeepsTheDirectionTheColumnTook) {
 }
 
 TEST_F(PileRules, Rule36StartsTheFoundationsInTurnAndBuildsDown) {
-    Foundations(kAce, kDescending, 36);
+    Foundations(kAce, direction::Descending, 36);
     EXPECT_TRUE(ToFoundation(0, Hearts(kAce)));
     EXPECT_FALSE(ToFoundation(0, Hearts(2)));
     EXPECT_FALSE(ToFoundation(1, Spades(kAce)));
@@ -82,7 +82,7 @@ TEST_F(PileRules, Rule36StartsTheFoundationsInTurnAndBuildsDown) {
 }
 
 TEST_F(PileRules, Rule37DoublesModuloThirteenAndTakesKingsLast) {
-    Foundations(kAce, kAscending, 37);
+    Foundations(kAce, direction::Ascending, 37);
     EXPECT_TRUE(ToFoundation(1, Spades(kAce)));
     g.piles.dest[1] = Cards({Hearts(7)});
     EXPECT_TRUE(ToFoundation(1, Spades(kAce)));
@@ -98,7 +98,7 @@ TEST_F(PileRules, Rule37DoublesModuloThirteenAndTakesKingsLast) {
 
 TEST_F(PileRules, Rule41StartsDistinctSuitsPerGroupAndClimbsByTwo) {
     g.def[gd::FoundationCount] = 8;
-    Foundations(2, kAscending, 41);
+    Foundations(2, direction::Ascending, 41);
     g.piles.dest[0] = Cards({Hearts(2)});
     EXPECT_FALSE(ToFoundation(1, SecondDeck(Hearts(2))));
     EXPECT_TRUE(ToFoundation(1, Spades(2)));
@@ -117,7 +117,7 @@ TEST_F(PileRules, Rule41StartsDistinctSuitsPerGroupAndClimbsByTwo) {
 
 TEST_F(PileRules, Rule42TakesAKingOnlyWhenTheFoundationSixFurtherShowsOne) {
     g.def[gd::FoundationCount] = 8;
-    Foundations(kAce, kAscending, 42);
+    Foundations(kAce, direction::Ascending, 42);
     g.piles.dest[0] = Cards({Hearts(12)});
     EXPECT_FALSE(ToFoundation(0, Hearts(kKing)));
     g.piles.dest[6] = Cards({Spades(kKing)});
@@ -132,7 +132,7 @@ TEST_F(PileRules, Rule42TakesAKingOnlyWhenTheFoundationSixFurtherShowsOne) {
 
 TEST_F(PileRules, Rules46To52BuildBesideTheirColumn) {
     g.def[gd::FoundationCount] = 16;
-    Foundation(0, 5, kAscending, 46);
+    Foundation(0, 5, direction::Ascending, 46);
     EXPECT_TRUE(ToFoundation(0, Hearts(5)));
     EXPECT_FALSE(ToFoundation(0, Hearts(6)));
     g.piles.dest[0] = Cards({Hearts(10)});
@@ -140,32 +140,32 @@ TEST_F(PileRules, Rules46To52BuildBesideTheirColumn) {
     g.piles.dest[0] = Cards({Hearts(kJack)});
     EXPECT_FALSE(ToFoundation(0, Spades(12)));
 
-    Foundation(1, 5, kAscending, 49);
+    Foundation(1, 5, direction::Ascending, 49);
     EXPECT_FALSE(ToFoundation(1, Hearts(5)));
     g.piles.fila[1] = Cards({Clubs(12)});
     EXPECT_TRUE(ToFoundation(1, Hearts(5)));
-    Foundation(1, 5, kAscending, 51);
+    Foundation(1, 5, direction::Ascending, 51);
     EXPECT_TRUE(ToFoundation(1, Clubs(5)));
     EXPECT_FALSE(ToFoundation(1, Hearts(5)));
 
-    Foundation(8, kJack, kDescending, 47);
+    Foundation(8, kJack, direction::Descending, 47);
     EXPECT_TRUE(ToFoundation(8, Hearts(kJack)));
     g.piles.dest[8] = Cards({Hearts(kAce)});
     EXPECT_TRUE(ToFoundation(8, Spades(kKing)));
     g.piles.dest[8] = Cards({Hearts(kKing)});
     EXPECT_FALSE(ToFoundation(8, Spades(12)));
-    Foundation(9, kJack, kDescending, 50);  // beside column 2 (index 9 - 8 = 1)
+    Foundation(9, kJack, direction::Descending, 50);  // beside column 2 (index 9 - 8 = 1)
     EXPECT_TRUE(ToFoundation(9, Hearts(kJack)));
     g.piles.fila[1].clear();
     EXPECT_FALSE(ToFoundation(9, Hearts(kJack)));
     g.piles.fila[1] = Cards({Clubs(12)});
-    Foundation(9, kJack, kDescending, 52);
+    Foundation(9, kJack, direction::Descending, 52);
     EXPECT_TRUE(ToFoundation(9, Clubs(kJack)));
     EXPECT_FALSE(ToFoundation(9, Hearts(kJack)));
 }
 
 TEST_F(PileRules, Rule53OpensTheOtherFoundationsWhenTheFirstHoldsThirteen) {
-    Foundations(kAce, kAscending, 53);
+    Foundations(kAce, direction::Ascending, 53);
     g.piles.dest[0] = FilledTo(12, Clubs(9));
     EXPECT_FALSE(ToFoundation(1, Hearts(kAce)));
     EXPECT_TRUE(ToFoundation(0, Hearts(10)));
@@ -176,7 +176,7 @@ TEST_F(PileRules, Rule53OpensTheOtherFoundationsWhenTheFirstHoldsThirteen) {
 }
 
 TEST_F(PileRules, Rule77TakesFourOfEachRankInTurn) {
-    Foundations(kAce, kAscending, 77);
+    Foundations(kAce, direction::Ascending, 77);
     EXPECT_TRUE(ToFoundation(0, Hearts(kAce)));
     EXPECT_FALSE(ToFoundation(0, Hearts(2)));
     g.piles.dest[0] = Cards({Hearts(kAce), Clubs(kAce), Spades(kAce)});
@@ -187,7 +187,7 @@ TEST_F(PileRules, Rule77TakesFourOfEachRankInTurn) {
 }
 
 TEST_F(PileRules, Rule79TakesTheThirteenthCardFromItsOwnReserveOnly) {
-    Foundations(kAce, kAscending, 79);
+    Foundations(kAce, direction::Ascending, 79);
     g.piles.dest[1] =
         Cards({Hearts(kAce), Hearts(2), Hearts(3), Hearts(4), Hearts(5), Hearts(6), Hearts(7),
                Hearts(8), Hearts(9), Hearts(10), Hearts(kJack), Hearts(12)});
@@ -205,7 +205,7 @@ TEST_F(PileRules, Rule79TakesTheThirteenthCardFromItsOwnReserveOnly) {
 }
 
 TEST_F(PileRules, Rule82WaitsForStockAndWasteThenKeepsSuitsApart) {
-    Foundations(kAce, kAscending, 82);
+    Foundations(kAce, direction::Ascending, 82);
     g.piles.Stock() = Cards({Clubs(9)});
     EXPECT_FALSE(ToFoundation(0, Hearts(kAce)));
     g.piles.Stock().clear();
@@ -219,7 +219,7 @@ TEST_F(PileRules, Rule82WaitsForStockAndWasteThenKeepsSuitsApart) {
 
 TEST_F(PileRules, Rule83StopsEachFoundationAtItsNumberButTheSeventh) {
     g.def[gd::FoundationCount] = 8;
-    Foundations(kKing, kDescending, 83);
+    Foundations(kKing, direction::Descending, 83);
     g.piles.dest[2] = Cards({Hearts(4), Hearts(3)});
     EXPECT_FALSE(ToFoundation(2, Spades(2)));
     g.piles.dest[2] = Cards({Hearts(4)});
@@ -235,7 +235,7 @@ TEST_F(PileRules, Rule83StopsEachFoundationAtItsNumberButTheSeventh) {
 }
 
 TEST_F(PileRules, Rule91ClimbsByTheStepOfTheFirstFoundationWithTwoCards) {
-    Foundations(kAce, kAscending, 91);
+    Foundations(kAce, direction::Ascending, 91);
     g.piles.dest[0] = Cards({Hearts(5)});
     EXPECT_TRUE(ToFoundation(0, Spades(6)));
     EXPECT_TRUE(ToFoundation(0, Spades(7)));
@@ -251,7 +251,7 @@ TEST_F(PileRules, Rule91ClimbsByTheStepOfTheFirstFoundationWithTwoCards) {
 }
 
 TEST_F(PileRules, Rule93BuildsByThreesAndSwapsStrayCardsHome) {
-    Columns(2, kAscending, 93);
+    Columns(2, direction::Ascending, 93);
     EXPECT_TRUE(ToColumn(0, Hearts(2)));
     EXPECT_FALSE(ToColumn(0, Hearts(3)));
     g.piles.fila[1] = Cards({Hearts(2), Hearts(5)});
@@ -260,18 +260,18 @@ TEST_F(PileRules, Rule93BuildsByThreesAndSwapsStrayCardsHome) {
     EXPECT_FALSE(ToColumn(1, Hearts(6)));
     // Column 3 holds a 7 that belongs to column 4 (base 7), which holds column 3's 2.
     g.piles.fila[2] = Cards({Diamonds(7)});
-    Column(3, 7, kAscending, 93);
+    Column(3, 7, direction::Ascending, 93);
     g.piles.fila[3] = Cards({Clubs(2)});
     EXPECT_TRUE(ToColumn(2, Clubs(2)));
-    Column(3, 8, kAscending, 93);
+    Column(3, 8, direction::Ascending, 93);
     EXPECT_FALSE(ToColumn(2, Clubs(2)));
-    Column(3, 7, kAscending, 93);
+    Column(3, 7, direction::Ascending, 93);
     g.piles.fila[3] = Cards({Spades(9), Clubs(2)});
     EXPECT_FALSE(ToColumn(2, Clubs(2)));
 }
 
 TEST_F(PileRules, Rule96StartsDistinctSuitsThenBuildsInSuit) {
-    Foundations(kAce, kAscending, 96);
+    Foundations(kAce, direction::Ascending, 96);
     g.piles.dest[0] = Cards({Hearts(kAce)});
     EXPECT_FALSE(ToFoundation(1, SecondDeck(Hearts(kAce))));
     EXPECT_TRUE(ToFoundation(1, Spades(kAce)));

@@ -16,7 +16,7 @@ struct RankCase {
     int top;  // kEmpty: the foundation is empty
     int card;
     bool accepted;
-    int direction = kAscending;
+    int direction = direction::Ascending;
     int base = kAce;
 };
 
@@ -27,26 +27,26 @@ const RankCase kRankCases[] = {
     {8, Hearts(5), Spades(6), true},  // standard, no suit filter
     {13, Hearts(5), Spades(7), false},
     // 11: standard in suit, but no Queen on a King or a Jack.
-    {11, Hearts(kKing), Hearts(12), false, kDescending},
+    {11, Hearts(kKing), Hearts(12), false, direction::Descending},
     {11, Hearts(kJack), Hearts(12), false},
-    {11, Hearts(12), Hearts(kJack), true, kDescending},
-    {11, Hearts(12), Spades(kJack), false, kDescending},
+    {11, Hearts(12), Hearts(kJack), true, direction::Descending},
+    {11, Hearts(12), Spades(kJack), false, direction::Descending},
     // 14..16: up by 2, 3, 4 in any suit, on past the King.
     {14, Hearts(2), Spades(4), true},
     {14, Hearts(kJack), Spades(kKing), true},
     {14, Hearts(12), Spades(kAce), true},
     {14, Hearts(kKing), Spades(2), true},
     {14, Hearts(2), Spades(3), false},
-    {14, kEmpty, Spades(2), true, kAscending, 2},
-    {14, kEmpty, Spades(kAce), false, kAscending, 2},
+    {14, kEmpty, Spades(2), true, direction::Ascending, 2},
+    {14, kEmpty, Spades(kAce), false, direction::Ascending, 2},
     {15, Hearts(2), Spades(5), true},
     {15, Hearts(kJack), Spades(kAce), true},
     {15, Hearts(2), Spades(4), false},
     {16, Hearts(kJack), Spades(2), true},
     {16, Hearts(2), Spades(5), false},
     // 20: up in any suit from the Ace, the Ace again after the King.
-    {20, kEmpty, Spades(kAce), true, kAscending, 2},
-    {20, kEmpty, Spades(2), false, kAscending, 2},
+    {20, kEmpty, Spades(kAce), true, direction::Ascending, 2},
+    {20, kEmpty, Spades(2), false, direction::Ascending, 2},
     {20, Hearts(kKing), Spades(kAce), true},
     {20, Hearts(5), Spades(7), false},
     // 21: never on the same suit, else standard.
@@ -54,14 +54,14 @@ const RankCase kRankCases[] = {
     {21, Hearts(5), Hearts(6), false},
     // 24: in suit, but never a Queen on a King or a King on a Queen.
     {24, Hearts(12), Hearts(kKing), false},
-    {24, Hearts(kKing), Hearts(12), false, kDescending},
-    {24, Hearts(12), Hearts(kJack), true, kDescending},
-    {24, Hearts(12), Spades(kJack), false, kDescending},
+    {24, Hearts(kKing), Hearts(12), false, direction::Descending},
+    {24, Hearts(12), Hearts(kJack), true, direction::Descending},
+    {24, Hearts(12), Spades(kJack), false, direction::Descending},
     // 25: in suit by two, up or down by the direction type; 61 also wraps.
     {25, Hearts(5), Hearts(7), true},
     {25, Hearts(5), Spades(7), false},
     {25, Hearts(5), Hearts(6), false},
-    {25, Hearts(5), Hearts(3), true, kDescending},
+    {25, Hearts(5), Hearts(3), true, direction::Descending},
     {25, Hearts(kKing), Hearts(2), false},
     {61, Hearts(kKing), Hearts(2), true},
     {61, Hearts(12), Hearts(kAce), true},
@@ -87,8 +87,8 @@ const RankCase kRankCases[] = {
     {35, Hearts(kAce), Spades(kKing), true},
     {35, Hearts(5), Spades(7), false},
     // 39 / 44: up from the Ace; 39 never a Queen or King, 44 never a King.
-    {39, kEmpty, Spades(kAce), true, kAscending, 2},
-    {39, kEmpty, Spades(2), false, kAscending, 2},
+    {39, kEmpty, Spades(kAce), true, direction::Ascending, 2},
+    {39, kEmpty, Spades(2), false, direction::Ascending, 2},
     {39, Hearts(10), Spades(kJack), true},
     {39, Hearts(kJack), Spades(12), false},
     {44, Hearts(kJack), Spades(12), true},
@@ -101,8 +101,8 @@ const RankCase kRankCases[] = {
     {76, Hearts(9), Spades(9), false},
     {76, kEmpty, Spades(kKing), true},
     // 78 and 95: in suit from the Ace, the Ace again after the King.
-    {78, kEmpty, Spades(kAce), true, kAscending, 5},
-    {78, kEmpty, Spades(5), false, kAscending, 5},
+    {78, kEmpty, Spades(kAce), true, direction::Ascending, 5},
+    {78, kEmpty, Spades(5), false, direction::Ascending, 5},
     {78, Hearts(kKing), Hearts(kAce), true},
     {78, Hearts(kKing), Spades(kAce), false},
     {95, SecondDeck(Spades(kKing)), Spades(kAce), true},
@@ -118,7 +118,7 @@ const RankCase kRankCases[] = {
     {87, Hearts(5), Clubs(6), false},
     // 92: Aces only.
     {92, Hearts(kKing), Spades(kAce), true},
-    {92, kEmpty, Spades(2), false, kAscending, 2},
+    {92, kEmpty, Spades(2), false, direction::Ascending, 2},
 };
 
 class RankRules : public LegalityTable, public ::testing::WithParamInterface<RankCase> {};
@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(EveryCode, RankRules, ::testing::ValuesIn(kRankCases),
                          });
 
 TEST_F(LegalityTable, Rule73TakesTheRankOfThePileNumber) {
-    Foundation(2, kAce, kAscending, 73);
+    Foundation(2, kAce, direction::Ascending, 73);
     EXPECT_TRUE(ToFoundation(2, Spades(3)));
     EXPECT_FALSE(ToFoundation(2, Spades(kAce)));
     g.piles.dest[2] = Cards({Hearts(3)});

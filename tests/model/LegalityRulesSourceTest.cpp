@@ -8,7 +8,7 @@ namespace {
 using SourceRules = LegalityTable;
 
 TEST_F(SourceRules, Rule7LetsThePlayerOnlyFillEmptyPilesOnceTheStockIsOut) {
-    Columns(kBaseAnyCard, kDescending, 7);
+    Columns(base::AnyCard, direction::Descending, 7);
     g.piles.fila[0] = Cards({Hearts(9)});
     g.piles.Stock() = Cards({Clubs(2)});
     EXPECT_TRUE(ToColumn(0, Spades(8), false));  // the deal builds by the standard rule
@@ -24,17 +24,17 @@ TEST_F(SourceRules, Rules17And19RefuseTableauCardsAnd19AlsoReserveCards) {
     g.piles.fila[0] = Cards({Hearts(9)});
     g.piles.appogg[0] = Cards({Hearts(8)});
     g.piles.Waste() = Cards({Hearts(7)});
-    Foundation(0, kAce, kAscending, 17);
+    Foundation(0, kAce, direction::Ascending, 17);
     EXPECT_FALSE(ToFoundation(0, Hearts(9)));
     EXPECT_TRUE(ToFoundation(0, Hearts(8)));
     EXPECT_TRUE(ToFoundation(0, Hearts(7)));
-    Foundation(0, kAce, kAscending, 19);
+    Foundation(0, kAce, direction::Ascending, 19);
     EXPECT_FALSE(ToFoundation(0, Hearts(8)));
     EXPECT_TRUE(ToFoundation(0, Hearts(7)));
 }
 
 TEST_F(SourceRules, Rule18KeepsTableauCardsOffStartedColumns) {
-    Columns(kBaseAnyCard, kDescending, 18);
+    Columns(base::AnyCard, direction::Descending, 18);
     g.piles.fila[0] = Cards({Hearts(9)});
     g.piles.fila[1] = Cards({Hearts(2)});
     g.piles.Waste() = Cards({Spades(kKing)});
@@ -44,7 +44,7 @@ TEST_F(SourceRules, Rule18KeepsTableauCardsOffStartedColumns) {
 }
 
 TEST_F(SourceRules, Rule23BuildsInSuitOnlyWhileTheWasteIsEmpty) {
-    Foundation(0, kAce, kAscending, 23);
+    Foundation(0, kAce, direction::Ascending, 23);
     g.piles.dest[0] = Cards({Hearts(5)});
     EXPECT_TRUE(ToFoundation(0, Hearts(6)));
     EXPECT_FALSE(ToFoundation(0, Spades(6)));
@@ -53,7 +53,7 @@ TEST_F(SourceRules, Rule23BuildsInSuitOnlyWhileTheWasteIsEmpty) {
 }
 
 TEST_F(SourceRules, Rule27AlternatesButRefusesFoundationAndReserveCards) {
-    Columns(kBaseAnyCard, kDescending, 27);
+    Columns(base::AnyCard, direction::Descending, 27);
     g.piles.fila[0] = Cards({Spades(9)});
     g.piles.fila[1] = Cards({Hearts(8)});
     g.piles.dest[0] = Cards({Diamonds(8)});
@@ -66,7 +66,7 @@ TEST_F(SourceRules, Rule27AlternatesButRefusesFoundationAndReserveCards) {
 }
 
 TEST_F(SourceRules, Rule33TakesTwoCardsAndNoneFromTheTableau) {
-    Columns(kBaseAnyCard, kDescending, 33);
+    Columns(base::AnyCard, direction::Descending, 33);
     g.piles.fila[0] = Cards({Hearts(9)});
     g.piles.fila[1] = Cards({Diamonds(9), Clubs(4)});
     g.piles.fila[2] = Cards({Spades(3)});
@@ -77,7 +77,7 @@ TEST_F(SourceRules, Rule33TakesTwoCardsAndNoneFromTheTableau) {
 }
 
 TEST_F(SourceRules, Rules38And48StartWithAKingOrQueenThenTakeOneCard) {
-    Columns(kBaseAnyCard, kDescending, 38);
+    Columns(base::AnyCard, direction::Descending, 38);
     EXPECT_TRUE(ToColumn(0, Spades(kKing)));
     EXPECT_FALSE(ToColumn(0, Spades(12)));
     g.piles.fila[0] = Cards({Spades(kKing)});
@@ -90,7 +90,7 @@ TEST_F(SourceRules, Rules38And48StartWithAKingOrQueenThenTakeOneCard) {
     EXPECT_FALSE(ToColumn(0, Hearts(4)));
 
     g.piles.Waste().clear();
-    Columns(kBaseAnyCard, kDescending, 48);
+    Columns(base::AnyCard, direction::Descending, 48);
     EXPECT_TRUE(ToColumn(1, Spades(12)));
     EXPECT_FALSE(ToColumn(1, Spades(kKing)));
     g.piles.fila[1] = Cards({Spades(12)});
@@ -100,7 +100,7 @@ TEST_F(SourceRules, Rules38And48StartWithAKingOrQueenThenTakeOneCard) {
 }
 
 TEST_F(SourceRules, Rule40WantsTheRankOfTheRunningCounter) {
-    Foundation(0, kAce, kAscending, 40);
+    Foundation(0, kAce, direction::Ascending, 40);
     g.piles.dest[0] = Cards({Hearts(9)});
     g.piles.Stock() = Cards({Clubs(5), Clubs(6)});
     g.counters.runningCounter = 14;
@@ -114,7 +114,7 @@ TEST_F(SourceRules, Rule40WantsTheRankOfTheRunningCounter) {
 }
 
 TEST_F(SourceRules, Rule45StartsWithAKingThenBuildsDownWithoutKings) {
-    Columns(kBaseAnyCard, kDescending, 45);
+    Columns(base::AnyCard, direction::Descending, 45);
     EXPECT_TRUE(ToColumn(0, Spades(kKing)));
     EXPECT_FALSE(ToColumn(0, Spades(5)));
     g.piles.fila[0] = Cards({Spades(kKing)});
@@ -128,7 +128,7 @@ TEST_F(SourceRules, Rule45StartsWithAKingThenBuildsDownWithoutKings) {
 }
 
 TEST_F(SourceRules, Rule54BuildsDownAndFillsFromOutsideTheTableauAndReserves) {
-    Columns(9, kDescending, 54);
+    Columns(9, direction::Descending, 54);
     g.piles.Waste() = Cards({Hearts(9)});
     g.piles.appogg[0] = Cards({Clubs(9)});
     g.piles.fila[1] = Cards({Spades(9)});
@@ -147,7 +147,7 @@ TEST_F(SourceRules, Rule54BuildsDownAndFillsFromOutsideTheTableauAndReserves) {
 }
 
 TEST_F(SourceRules, Rule55MovesOnlyTheLastWasteCardAndBuildsUpInColour) {
-    Columns(kKing, kAscending, 55);
+    Columns(kKing, direction::Ascending, 55);
     g.piles.fila[0] = Cards({Hearts(5)});
     g.piles.fila[1] = Cards({Diamonds(6)});
     EXPECT_TRUE(ToColumn(0, Diamonds(6)));
@@ -163,7 +163,7 @@ TEST_F(SourceRules, Rule55MovesOnlyTheLastWasteCardAndBuildsUpInColour) {
 }
 
 TEST_F(SourceRules, Rule56TakesTheSameRankFromAColumnAtOrAfterIt) {
-    Columns(kBaseAnyCard, kDescending, 56);
+    Columns(base::AnyCard, direction::Descending, 56);
     g.piles.fila[0] = Cards({Diamonds(7)});
     g.piles.fila[2] = Cards({Hearts(4), Hearts(7)});
     g.piles.fila[3] = Cards({Clubs(7)});
@@ -177,7 +177,7 @@ TEST_F(SourceRules, Rule56TakesTheSameRankFromAColumnAtOrAfterIt) {
 }
 
 TEST_F(SourceRules, Rule80BuildsInSuitBothWaysAroundTheCornerButNotFromTheTableau) {
-    Columns(kBaseAnyCard, kDescending, 80);
+    Columns(base::AnyCard, direction::Descending, 80);
     g.piles.fila[0] = Cards({Hearts(kKing)});
     g.piles.fila[1] = Cards({Hearts(kAce)});
     EXPECT_FALSE(ToColumn(0, Hearts(kAce)));
@@ -203,14 +203,14 @@ TEST_F(SourceRules, Rule81ReadsTheReserveItself) {
     g.piles.Waste() = Cards({Hearts(7)});
     EXPECT_FALSE(ToReserve(0, Hearts(7)));
     // On a column, 81 is the standard rule.
-    Column(1, kBaseAnyCard, kDescending, 81);
+    Column(1, base::AnyCard, direction::Descending, 81);
     g.piles.fila[1] = Cards({Spades(8)});
     EXPECT_TRUE(ToColumn(1, Hearts(7)));
     EXPECT_FALSE(ToColumn(1, Hearts(9)));
 }
 
 TEST_F(SourceRules, Rule94AlternatesDownAndFillsFromReservesFirst) {
-    Columns(kBaseAnyCard, kDescending, 94);
+    Columns(base::AnyCard, direction::Descending, 94);
     g.piles.fila[0] = Cards({Hearts(kAce)});
     g.piles.Waste() = Cards({Spades(kKing)});
     EXPECT_TRUE(ToColumn(0, Spades(kKing)));  // the Ace of hearts of the first deck too

@@ -41,19 +41,19 @@ TEST_F(StandardRule, SameSuitFoundationsClimbFromTheAce) {
 TEST_F(StandardRule, FoundationWrapsPastTheKingOnlyWhenItDidNotStartAtTheAce) {
     g.piles.dest[0] = Cards({Hearts(12), Hearts(kKing)});
     EXPECT_FALSE(ToFoundation(0, Hearts(kAce)));
-    Foundation(0, 2, kAscending, 0);
+    Foundation(0, 2, direction::Ascending, 0);
     EXPECT_TRUE(ToFoundation(0, Hearts(kAce)));
     // Descending: the Ace takes the King unless the foundation started at the King.
     g.piles.dest[1] = Cards({Hearts(2), Hearts(kAce)});
-    Foundation(1, kKing, kDescending, 0);
+    Foundation(1, kKing, direction::Descending, 0);
     EXPECT_FALSE(ToFoundation(1, Hearts(kKing)));
-    Foundation(1, 12, kDescending, 0);
+    Foundation(1, 12, direction::Descending, 0);
     EXPECT_TRUE(ToFoundation(1, Hearts(kKing)));
     EXPECT_FALSE(ToFoundation(1, Hearts(2)));
 }
 
 TEST_F(StandardRule, FoundationBuildingEitherWayTurnsAtTheKing) {
-    Foundation(0, kAce, kEitherDirection, 2);
+    Foundation(0, kAce, direction::Either, 2);
     g.piles.dest[0] = Cards({Hearts(kKing)});
     EXPECT_FALSE(ToFoundation(0, Spades(kAce)));  // base 1: no Ace after the King
     EXPECT_TRUE(ToFoundation(0, Spades(12)));     // the descending part still decides
@@ -64,21 +64,21 @@ TEST_F(StandardRule, FoundationBuildingEitherWayTurnsAtTheKing) {
 }
 
 TEST_F(StandardRule, ColumnTopOfTheGameBaseRankEndsTheSequenceUnlessItWraps) {
-    Foundation(0, 5, kAscending, 0);  // the game's base rank is 5
-    Column(0, kBaseAnyCard, kDescending, 2);
+    Foundation(0, 5, direction::Ascending, 0);  // the game's base rank is 5
+    Column(0, base::AnyCard, direction::Descending, 2);
     g.piles.fila[0] = Cards({Hearts(5)});
     EXPECT_FALSE(ToColumn(0, Clubs(4)));
     g.def.At(gd::WrapFlag, 0) = 1;
     EXPECT_TRUE(ToColumn(0, Clubs(4)));
     // An ascending column stops at the base rank just the same.
-    Column(1, kBaseAnyCard, kAscending, 2);
+    Column(1, base::AnyCard, direction::Ascending, 2);
     g.piles.fila[1] = Cards({Hearts(5)});
     EXPECT_FALSE(ToColumn(1, Clubs(6)));
 }
 
 TEST_F(StandardRule, ColumnAceTakesTheKingExceptUnderClosedLetterBases) {
-    Foundation(0, 7, kAscending, 0);
-    Column(0, kBaseAnyCard, kDescending, 2);
+    Foundation(0, 7, direction::Ascending, 0);
+    Column(0, base::AnyCard, direction::Descending, 2);
     g.piles.fila[0] = Cards({Hearts(kAce)});
     EXPECT_TRUE(ToColumn(0, Clubs(kKing)));
     g.def.At(gd::FoundationBase, 0) = 'Q';
@@ -88,8 +88,8 @@ TEST_F(StandardRule, ColumnAceTakesTheKingExceptUnderClosedLetterBases) {
 }
 
 TEST_F(StandardRule, ColumnBuildingEitherWayAtTheKing) {
-    Foundation(0, 7, kAscending, 0);
-    Column(0, kBaseAnyCard, kEitherDirection, 2);
+    Foundation(0, 7, direction::Ascending, 0);
+    Column(0, base::AnyCard, direction::Either, 2);
     g.piles.fila[0] = Cards({Hearts(kKing)});
     EXPECT_TRUE(ToColumn(0, Clubs(kAce)));  // ascending around the corner
     EXPECT_TRUE(ToColumn(0, Clubs(12)));    // descending part
@@ -97,15 +97,15 @@ TEST_F(StandardRule, ColumnBuildingEitherWayAtTheKing) {
 }
 
 TEST_F(StandardRule, PairingLetsTheAceTakeATwoAndTheKingAQueen) {
-    Column(0, kBaseAnyCard, kAscending, 2);
-    g.def.At(gd::WrapFlag, 0) = kWrapPairing;
+    Column(0, base::AnyCard, direction::Ascending, 2);
+    g.def.At(gd::WrapFlag, 0) = wrap::Pairing;
     g.piles.fila[0] = Cards({Hearts(kKing)});
     EXPECT_TRUE(ToColumn(0, Clubs(12)));
     EXPECT_FALSE(ToColumn(0, Clubs(kAce)));
     g.piles.fila[0] = Cards({Hearts(kAce)});  // the base rank does not stop a paired column
     EXPECT_TRUE(ToColumn(0, Clubs(2)));
-    Column(1, kBaseAnyCard, kDescending, 2);
-    g.def.At(gd::WrapFlag, 1) = kWrapPairing;
+    Column(1, base::AnyCard, direction::Descending, 2);
+    g.def.At(gd::WrapFlag, 1) = wrap::Pairing;
     g.piles.fila[1] = Cards({Hearts(kAce)});
     EXPECT_TRUE(ToColumn(1, Clubs(2)));
     EXPECT_FALSE(ToColumn(1, Clubs(kKing)));
@@ -115,18 +115,18 @@ TEST_F(StandardRule, PairingLetsTheAceTakeATwoAndTheKingAQueen) {
 
 TEST_F(StandardRule, SuitFiltersOfTheStandardCodes) {
     g.piles.fila[0] = Cards({Hearts(8)});
-    Column(0, kBaseAnyCard, kDescending, 1);  // same colour
+    Column(0, base::AnyCard, direction::Descending, 1);  // same colour
     EXPECT_TRUE(ToColumn(0, Diamonds(7)));
     EXPECT_FALSE(ToColumn(0, Spades(7)));
-    Column(0, kBaseAnyCard, kDescending, 2);  // any suit
+    Column(0, base::AnyCard, direction::Descending, 2);  // any suit
     EXPECT_TRUE(ToColumn(0, Spades(7)));
-    Column(0, kBaseAnyCard, kDescending, 0);  // same suit
+    Column(0, base::AnyCard, direction::Descending, 0);  // same suit
     EXPECT_TRUE(ToColumn(0, Hearts(7)));
     EXPECT_FALSE(ToColumn(0, Diamonds(7)));
 }
 
 TEST_F(StandardRule, CodeSixTakesACardOnlyOnAnEmptyPile) {
-    Column(0, kBaseAnyCard, kDescending, 6);
+    Column(0, base::AnyCard, direction::Descending, 6);
     EXPECT_TRUE(ToColumn(0, Hearts(7)));
     g.piles.fila[0] = Cards({Spades(8)});
     EXPECT_FALSE(ToColumn(0, Hearts(7)));
@@ -142,7 +142,7 @@ TEST_F(StandardRule, DirectionTypesAboveTwoNeverBuild) {
 TEST_F(StandardRule, CodesWithoutARuleOfTheirOwnBuildWithoutSuitFilter) {
     for (int code : {9, 10, 22, 57, 99, 150, -4}) {
         SCOPED_TRACE(code);
-        Foundation(0, kAce, kAscending, code);
+        Foundation(0, kAce, direction::Ascending, code);
         g.piles.dest[0] = Cards({Hearts(4)});
         EXPECT_TRUE(ToFoundation(0, Spades(5)));
         EXPECT_FALSE(ToFoundation(0, Spades(6)));

@@ -2,6 +2,7 @@
 // what each kind of pile accepts.
 
 #include "PlayFixture.h"
+#include "model/MoveRules.h"
 #include "play/DropSearch.h"
 #include "play/DropTargets.h"
 #include "play/Gestures.h"
@@ -59,8 +60,9 @@ class FreeCellDrops : public PlayFixture {
   protected:
     void SetUp() override { UseGame(kFreecellId); }
     bool Accepts(int card, int kind, int index) {
-        return DropAccepted(ctx, card, {kind, index}, true);
+        return tindle::Accepts(game, card, TargetPile({kind, index}), Mover::Player);
     }
+    bool Lifts(int card) { return MayLift(game, *FindCard(game, card), Gesture::Drag); }
 };
 
 TEST_F(FreeCellDrops, RunsWithinTheFreeCellLimit) {
@@ -70,8 +72,8 @@ TEST_F(FreeCellDrops, RunsWithinTheFreeCellLimit) {
     Put(Fila(3), {S(13)});
     for (int k = 4; k <= 8; ++k)
         Put(Fila(k), {D(k - 2)});
-    EXPECT_TRUE(RunMayBeLifted(ctx, S(11), 0));
-    EXPECT_FALSE(RunMayBeLifted(ctx, H(12), 0));
+    EXPECT_TRUE(Lifts(S(11)));
+    EXPECT_FALSE(Lifts(H(12)));
     EXPECT_FALSE(DragCardTo(ctx, H(12), Fila(3)));
     EXPECT_TRUE(game.undo.Empty());
     ASSERT_TRUE(DragCardTo(ctx, S(11), Fila(2)));
@@ -84,7 +86,7 @@ TEST_F(FreeCellDrops, ARunForAnEmptyColumnCountsThatColumnOut) {
     for (int k = 4; k <= 7; ++k)
         Put(Fila(k), {D(k - 2)});
     Put(Fila(2), {D(6)});  // column 8 is empty: six may be lifted, five go to the empty column
-    EXPECT_TRUE(RunMayBeLifted(ctx, H(12), 0));
+    EXPECT_TRUE(Lifts(H(12)));
     EXPECT_FALSE(Accepts(H(12), kDropColumn, 7));
     EXPECT_TRUE(Accepts(S(11), kDropColumn, 7));
     EXPECT_TRUE(Accepts(H(12), kDropColumn, 2));
@@ -128,7 +130,7 @@ class KlondikeDrops : public PlayFixture {
   protected:
     void SetUp() override { UseGame(kKlondikeId); }
     bool Accepts(int card, int kind, int index) {
-        return DropAccepted(ctx, card, {kind, index}, true);
+        return tindle::Accepts(game, card, TargetPile({kind, index}), Mover::Player);
     }
 };
 

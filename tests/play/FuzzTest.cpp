@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "PlayFixture.h"
+#include "model/RuleCodes.h"
 #include "play/Commands.h"
 #include "play/NewGame.h"
 #include "play/Pointer.h"
@@ -19,33 +23,37 @@ int Pick(Random& random, const int (&values)[N]) {
     return values[static_cast<size_t>(random.Below(static_cast<int>(N)))];
 }
 
+// A value the table of codes names for the field (a range gives a value of its own, kept
+// small and within the field), so that every named code of a family gets played.
+int16_t AnyCode(Random& random, int field) {
+    const RuleFamily* family = FamilyOfField(field);
+    const GameDefFieldInfo* info = GameDefFieldAt(field);
+    std::vector<const RuleCode*> codes;
+    for (const RuleCode& c : family->codes) {
+        if (c.first <= info->maximum && c.last >= info->minimum) codes.push_back(&c);
+    }
+    const RuleCode& c = *codes[static_cast<size_t>(random.Below(static_cast<int>(codes.size())))];
+    const int first = std::max(c.first, info->minimum);
+    const int last = std::min({c.last, info->maximum, first + 12});
+    return static_cast<int16_t>(random.Between(first, last));
+}
+
 void Scramble(GameDef& def, Random& random) {
-    static const int kSpecial[] = {0,  1,  2,  3,  4,  8,  9,  12, 14, 15, 16, 17, 18,
-                                   20, 21, 22, 23, 24, 25, 26, 27, 28, 31, 32, 33, 34,
-                                   35, 37, 39, 40, 41, 43, 44, 45, 46, 47, 48, 49};
-    static const int kGroupSize[] = {-1, -5, -6, -12, -13, -3, 0, 1, 3};
-    static const int kRules[] = {0,  1,  2,  3,  6,  7,  10, 12, 17, 20, 22,
-                                 26, 29, 34, 38, 40, 55, 70, 71, 72, 81, 92};
-    static const int kReserveKinds[] = {0, 4, 8, 9, 12, 13, 81, 85, 88, 89, 90};
-    def[gd::SpecialGame] = static_cast<int16_t>(Pick(random, kSpecial));
+    for (gd::Field f : {gd::SpecialGame, gd::GroupSizeRule, gd::GroupRule, gd::FillRule,
+                        gd::RedealMode, gd::StockPasses, gd::WasteAcceptsDrops,
+                        gd::WasteNotDropTarget, gd::FoundationLift, gd::ReserveRule}) {
+        def[f] = AnyCode(random, f);
+    }
     def[gd::SelectionGame] = static_cast<int16_t>(random.Below(4) == 0);
     def[gd::ClickPlay] = static_cast<int16_t>(random.Below(6) == 0);
-    def[gd::GroupSizeRule] = static_cast<int16_t>(Pick(random, kGroupSize));
-    def[gd::GroupRule] = static_cast<int16_t>(Pick(random, (const int[]){0, 1, 10}));
-    def[gd::FillRule] = static_cast<int16_t>(random.Below(11));
     def[gd::FillSkipGroups] = static_cast<int16_t>(random.Below(2));
     def[gd::FillSkipGroupSize] = static_cast<int16_t>(random.Below(3));
     def[gd::FillPhaseRule] = static_cast<int16_t>(random.Below(5) == 0);
     def[gd::FillAfterFirstMove] = static_cast<int16_t>(random.Below(5) == 0);
-    def[gd::RedealMode] = static_cast<int16_t>(Pick(random, (const int[]){0, 0, 1, 6}));
-    def[gd::StockPasses] = static_cast<int16_t>(random.Between(-1, 3));
+    def[gd::StockPasses] = static_cast<int16_t>(std::min<int>(def[gd::StockPasses], 3));
     def[gd::StockTurnCount] = static_cast<int16_t>(random.Between(1, 3));
     def[gd::WasteUsed] = static_cast<int16_t>(random.Below(2));
     def[gd::WasteLocked] = static_cast<int16_t>(random.Below(4) == 0);
-    def[gd::WasteAcceptsDrops] = static_cast<int16_t>(random.Below(3));
-    def[gd::WasteNotDropTarget] = static_cast<int16_t>(Pick(random, (const int[]){0, 4}));
-    def[gd::FoundationLift] = static_cast<int16_t>(random.Below(4));
-    def[gd::ReserveRule] = static_cast<int16_t>(Pick(random, (const int[]){0, -11, -14}));
     def[gd::ColumnMaxCards] = static_cast<int16_t>(Pick(random, (const int[]){-1, -1, 3}));
     def[gd::AutoFaceUp] = static_cast<int16_t>(random.Below(2));
     def[gd::GridRowWidth] = static_cast<int16_t>(random.Below(6));
@@ -53,17 +61,17 @@ void Scramble(GameDef& def, Random& random) {
     def[gd::SecondWasteArrangement] = static_cast<int16_t>(random.Below(3) == 0);
     def[gd::ScoreBonus] = static_cast<int16_t>(random.Below(3));
     for (int k = 0; k < kFilaPiles; ++k) {
-        def.At(gd::TableauRule, k) = static_cast<int16_t>(Pick(random, kRules));
-        def.At(gd::TableauDealCode, k) = static_cast<int16_t>(random.Below(9));
+        def.At(gd::TableauRule, k) = AnyCode(random, gd::TableauRule + k);
+        def.At(gd::TableauDealCode, k) = AnyCode(random, gd::TableauDealCode + k);
         def.At(gd::TableauBase, k) = static_cast<int16_t>(random.Between(-1, 13));
-        def.At(gd::WrapFlag, k) = static_cast<int16_t>(random.Below(3));
+        def.At(gd::WrapFlag, k) = AnyCode(random, gd::WrapFlag + k);
     }
     for (int j = 0; j < kDestPiles; ++j) {
-        def.At(gd::FoundationRule, j) = static_cast<int16_t>(Pick(random, kRules));
+        def.At(gd::FoundationRule, j) = AnyCode(random, gd::FoundationRule + j);
         def.At(gd::FoundationDirection, j) = static_cast<int16_t>(random.Below(3));
     }
     for (int i = 0; i < kAppoggPiles; ++i) {
-        def.At(gd::ReserveKind, i) = static_cast<int16_t>(Pick(random, kReserveKinds));
+        def.At(gd::ReserveKind, i) = AnyCode(random, gd::ReserveKind + i);
         def.At(gd::ReserveDealCode, i) = static_cast<int16_t>(random.Below(6));
     }
 }
@@ -108,12 +116,8 @@ TEST(FuzzedDefinitions, NeverLoseOrDoubleACard) {
         // The game dealt again under the scrambled rules.
         Scramble(play.game.def, rules);
         play.game.def[gd::ReserveCount] = static_cast<int16_t>(rules.Below(3));
-        play.game.def[gd::TableauFanStyle] =
-            static_cast<int16_t>(Pick(rules, (const int[]){1, 1, 2, 3, 4, 6, 7, 8, 9}));
-        play.game.def[gd::ReserveFanStyle] =
-            static_cast<int16_t>(Pick(rules, (const int[]){1, 2, 3, 5}));
-        play.game.def[gd::FoundationFanStyle] =
-            static_cast<int16_t>(Pick(rules, (const int[]){3, 7}));
+        for (gd::Field f : {gd::TableauFanStyle, gd::ReserveFanStyle, gd::FoundationFanStyle})
+            play.game.def[f] = AnyCode(rules, f);
         if (play.game.def[gd::ReserveArrangement] == 0) {
             play.game.def[gd::ReserveArrangement] = 4;
             play.game.def[gd::ReserveRow] = 3;

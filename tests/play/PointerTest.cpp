@@ -191,6 +191,16 @@ TEST_F(SecondWastePlay, ATopCardOneRankFromTheSecondWasteIsPlayedAtOnce) {
     EXPECT_EQ(Cards(kSecondWaste), (std::vector<int>{H(13), C(12)}));
     EXPECT_TRUE(Cards(Appogg(1)).empty());
     EXPECT_EQ(game.undo.Count(), 1);
+    // While the tableau-filling phase is open the card is refused like any that does not fit
+    // (the executor would not move it): a beep, no flight.
+    Put(Fila(2), {D(11)});
+    game.def[gd::FillPhaseRule] = 1;
+    game.counters.firstMoveMark = 0;
+    const size_t flights = view.flights.size();
+    EXPECT_FALSE(Press(D(11)));
+    EXPECT_EQ(messages.beeps, 3);
+    EXPECT_EQ(view.flights.size(), flights);
+    EXPECT_EQ(Cards(Fila(2)), std::vector<int>{D(11)});
 }
 
 TEST_F(SecondWastePlay, CodesTwelveAndFifteenJoinTheAceAndTheKing) {

@@ -2,10 +2,10 @@
 // games with their tests.
 
 #include "PlayFixture.h"
+#include "model/SelectionRules.h"
 #include "model/UndoRedo.h"
 #include "play/Gestures.h"
 #include "play/Pointer.h"
-#include "play/SelectionRules.h"
 #include "play/TablePlaces.h"
 
 namespace tindle::test {

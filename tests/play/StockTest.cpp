@@ -20,7 +20,7 @@ class StockTest : public PlayFixture {
     // A stock of the given cards (bottom first), face down as Klondike keeps it.
     void Stock(std::vector<int> cards) { Put(kStock, cards, cards); }
 
-    bool Turn() { return Execute(ctx, PileTop(game.piles.Stock()), "Mazzo_Vis"); }
+    bool Turn() { return Execute(ctx, {MoveKind::TurnToWaste, 0, 0}); }
 
     // A click on the stock as the player makes it: press and release in place.
     bool ClickStock() { return ClickPile(ctx, kStock); }
@@ -198,7 +198,7 @@ TEST_F(DealClickTest, CodeSevenSkipsEmptyColumnsAndFillSkipsFullOnes) {
     EXPECT_EQ(Cards(Fila(3)), (std::vector<int>{S(8), H(4)}));
     EXPECT_EQ(game.undo.Count(), 1);
 
-    ASSERT_TRUE(Execute(ctx, 7, "Fill_Tableaus"));
+    ASSERT_TRUE(Execute(ctx, {MoveKind::FillColumns, 0, 0}));
     EXPECT_EQ(Cards(Fila(1)).size(), 2u);
     EXPECT_EQ(Cards(Fila(2)), std::vector<int>{H(3)});
     EXPECT_EQ(Cards(Fila(4)), std::vector<int>{H(2)});
@@ -287,8 +287,8 @@ TEST_F(DealClickTest, AReserveTheGameDoesNotUseIsDealtNothing) {
     EXPECT_EQ(Cards(Appogg(1)).size(), 3u);
     EXPECT_FALSE(ClickPile(ctx, kStock));  // the even click's reserve 2 is not in the game
     EXPECT_EQ(Cards(kStock).size(), 2u);
-    EXPECT_FALSE(Execute(ctx, 7, "Add_Reserve_5"));
-    EXPECT_FALSE(Execute(ctx, 7, "Add_Tableau_12"));
+    EXPECT_FALSE(Execute(ctx, {MoveKind::DealReserve, 4, 0}));
+    EXPECT_FALSE(Execute(ctx, {MoveKind::DealColumn, 11, 0}));
 }
 
 TEST_F(DealClickTest, TableauAndFaceDownReserveDealAreOneStepAndStopAtThePassLimit) {
@@ -310,14 +310,14 @@ TEST_F(DealClickTest, TableauAndFaceDownReserveDealAreOneStepAndStopAtThePassLim
     EXPECT_EQ(Cards(kStock).size(), 9u);
 }
 
-TEST_F(DealClickTest, DealsAreRefusedFromAnEmptyStockAndUnknownNamesChangeNothing) {
-    EXPECT_FALSE(Execute(ctx, 7, "Add_Tableaus"));
-    EXPECT_FALSE(Execute(ctx, 7, "Add_Tableau_99"));
-    EXPECT_FALSE(Execute(ctx, 7, "Add_Reserve_x"));
-    EXPECT_FALSE(Execute(ctx, H(1), "Fila0"));
-    EXPECT_FALSE(Execute(ctx, H(1), "Fila29"));
-    EXPECT_FALSE(Execute(ctx, H(1), "Dest"));
-    EXPECT_FALSE(Execute(ctx, H(1), "Jump"));
+TEST_F(DealClickTest, DealsAreRefusedFromAnEmptyStockAndMovesOffThePileListsChangeNothing) {
+    EXPECT_FALSE(Execute(ctx, {MoveKind::DealColumns, 0, 0}));
+    EXPECT_FALSE(Execute(ctx, {MoveKind::DealColumn, 98, 0}));
+    EXPECT_FALSE(Execute(ctx, {MoveKind::DealReserve, 10, 0}));
+    EXPECT_FALSE(Execute(ctx, {MoveKind::ToColumn, -1, H(1)}));
+    EXPECT_FALSE(Execute(ctx, {MoveKind::ToColumn, 28, H(1)}));
+    EXPECT_FALSE(Execute(ctx, {MoveKind::StockClick, 0, 0}));
+    EXPECT_FALSE(Execute(ctx, {MoveKind::Select, 0, H(1)}));
     EXPECT_TRUE(game.undo.Empty());
 }
 

@@ -6,13 +6,15 @@
 #include <vector>
 
 #include "model/Game.h"
+#include "model/LegalMoves.h"
+#include "model/MoveText.h"
 #include "model/Random.h"
 #include "play/Commands.h"
-#include "play/DropTargets.h"
 #include "play/Gestures.h"
 #include "play/PlayContext.h"
+#include "play/PlayMove.h"
 
-// Random play for soak tests: gestures a player could make (most of them legal drags), the
+// Random play for soak tests: gestures a player could make (most of them legal moves), the
 // table captured to compare before and after.
 
 namespace tindle::test {
@@ -30,38 +32,6 @@ inline TableState Capture(const Game& game) {
         t.down[static_cast<size_t>(c)] = game.cards.CardIsFaceDown(c);
     }
     return t;
-}
-
-struct LegalDrag {
-    int card;
-    PileRef target;
-};
-
-// Every face-up card of a pile, with every pile that would accept its block.
-inline std::vector<LegalDrag> LegalDrags(PlayContext& ctx) {
-    std::vector<LegalDrag> out;
-    const Game& game = ctx.game;
-    const auto candidates = DropCandidates(ctx);
-    auto consider = [&](PileRef ref) {
-        const Pile& pile = game.piles.Get(ref);
-        for (int p = 0; p < PileCount(pile); ++p) {
-            const int card = PileCardAt(pile, p);
-            if (card < 1 || game.cards.CardIsFaceDown(card)) continue;
-            for (const DropCandidate& c : candidates) {
-                if (DropAccepted(ctx, card, c.target, true)) {
-                    out.push_back({card, TargetPile(c.target)});
-                }
-            }
-        }
-    };
-    consider({PileKind::MazzoVis, 0});
-    for (int j = 0; j < game.FoundationCount(); ++j)
-        consider({PileKind::Dest, j});
-    for (int k = 0; k < game.TableauCount(); ++k)
-        consider({PileKind::Fila, k});
-    for (int i = 0; i < game.ReserveCount(); ++i)
-        consider({PileKind::Appogg, i});
-    return out;
 }
 
 // A card of a column, a reserve's top or the waste's top, or 0 when there is none.
@@ -83,12 +53,32 @@ inline int RandomCardOnTable(const Game& game, Random& random) {
 }
 
 struct Gesture {
-    std::string what;    // empty when no gesture was made
-    bool acted = false;  // the gesture changed the table by itself
+    std::string what;        // empty when no gesture was made
+    bool acted = false;      // the gesture changed the table by itself
+    bool legalDrag = false;  // a drag of LegalMoves, made with the mouse
 };
 
+inline bool IsDrag(const Move& m) {
+    return m.kind == MoveKind::ToColumn || m.kind == MoveKind::ToFoundation ||
+           m.kind == MoveKind::ToReserve || m.kind == MoveKind::ToWaste;
+}
+
+inline PileRef DragTarget(const Move& m) {
+    switch (m.kind) {
+        case MoveKind::ToFoundation:
+            return {PileKind::Dest, m.index};
+        case MoveKind::ToReserve:
+            return {PileKind::Appogg, m.index};
+        case MoveKind::ToWaste:
+            return {PileKind::MazzoVis, 0};
+        default:
+            return {PileKind::Fila, m.index};
+    }
+}
+
 // One random gesture: undo (10 %), redo (5 %), a click on the stock (20 %), a double click on
-// a card (10 %), a click on a column (5 %), otherwise a legal drag.
+// a card (10 %), a click on a column (5 %), otherwise one of the legal moves: a drag made with
+// the mouse, or the move's click (an undo when there is none).
 inline Gesture RandomGesture(PlayContext& ctx, Random& random) {
     Gesture g;
     const int roll = random.Below(100);
@@ -110,12 +100,21 @@ inline Gesture RandomGesture(PlayContext& ctx, Random& random) {
         g.what = "click on column " + std::to_string(k + 1);
         g.acted = ClickPile(ctx, {PileKind::Fila, k});
     } else {
-        const auto drags = LegalDrags(ctx);
-        if (drags.empty()) return g;
-        const LegalDrag d =
-            drags[static_cast<size_t>(random.Below(static_cast<int>(drags.size())))];
-        g.what = "drag of " + std::to_string(d.card) + " to " + PileName(d.target);
-        g.acted = DragCardTo(ctx, d.card, d.target);
+        std::vector<Move> moves;
+        LegalMoves(ctx.game, moves);
+        if (moves.empty()) {  // a position without a legal move is left by undoing
+            g.what = "undo, no legal move left";
+            g.acted = UndoCommand(ctx);
+            return g;
+        }
+        const Move m = moves[static_cast<size_t>(random.Below(static_cast<int>(moves.size())))];
+        g.what = "legal move " + MoveText(m);
+        if (IsDrag(m)) {
+            g.legalDrag = true;
+            g.acted = DragCardTo(ctx, m.card, DragTarget(m));
+        } else {
+            g.acted = PlayMove(ctx, m);
+        }
     }
     return g;
 }

@@ -5,14 +5,13 @@
 
 #include "model/Card.h"
 #include "model/Game.h"
+#include "model/SpecialGames.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle {
 
 namespace {
-
-constexpr int kSpecialGameSingleCardLift = 49;
 
 struct Walk {
     int count = 0;      // cards in the pile
@@ -51,20 +50,20 @@ int TMainGame::CardTopY(const Game& game, PileRef ref, int excluded, bool liftin
 
     // One card lifted off a column that holds nothing else, when that card is not of the
     // column's base rank, is taken from the column's own place.
-    if (game.def[gd::SpecialGame] == kSpecialGameSingleCardLift && lifting &&
-        ref.kind == PileKind::Fila && w.count == 1 &&
-        CardRank(PileCardAt(pile, 0)) != game.def.At(gd::TableauBase, ref.index)) {
+    if (SpecialOf(game.def) == special::ColumnExchange && lifting && ref.kind == PileKind::Fila &&
+        w.count == 1 && CardRank(PileCardAt(pile, 0)) != game.def.At(gd::TableauBase, ref.index)) {
         return PileY(ref);
     }
 
     int y = PileY(ref);
-    if (style == 7 && w.remaining >= 1 && (w.count > 1 || w.excluded > 0 || lifting)) {
+    if (style == fan::FirstStepped && w.remaining >= 1 &&
+        (w.count > 1 || w.excluded > 0 || lifting)) {
         y += faceUpStepY;
     }
     for (int i = 0; i < w.walked; ++i) {
-        if (style == 1) {
+        if (style == fan::Down) {
             y += game.cards.CardIsFaceDown(PileCardAt(pile, i)) ? faceDownStepY : faceUpStepY;
-        } else if (style == 5 && ref.kind == PileKind::Appogg) {
+        } else if (style == fan::Stacked && ref.kind == PileKind::Appogg) {
             y += stackStep[1];
         }
     }
@@ -92,16 +91,16 @@ int TMainGame::CardLeftX(const Game& game, PileRef ref, int excluded, bool lifti
     const int style = FanStyleOf(ref.kind, game.def);
 
     for (int i = 0; i < w.walked; ++i) {
-        if (style == 2) {
+        if (style == fan::Right) {
             x += game.cards.CardIsFaceDown(PileCardAt(pile, i)) ? faceDownStepX : faceUpStepX;
-        } else if (style == 4) {
+        } else if (style == fan::SideBySide) {
             x += cardWidth + spreadGap;
-        } else if (style == 6 && ref.kind == PileKind::Fila) {
+        } else if (style == fan::Diagonal && ref.kind == PileKind::Fila) {
             x += diagonalStep[0];
         }
     }
 
-    if (untidyColumns && style == 1 && ref.kind == PileKind::Fila) {
+    if (untidyColumns && style == fan::Down && ref.kind == PileKind::Fila) {
         const int depth = w.excluded == 0 && !lifting ? w.remaining - 1 : w.remaining;
         x += columnJitter.ColumnOffset(ref.index, depth);
     }

@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "table/layout/Arrangement.h"
+
+#include "model/RuleCodes.h"
 #include "table/layout/Nearest.h"
 
 namespace tindle::layout {
@@ -109,7 +111,7 @@ void PlaceGeneric(ArrangeContext& c) {
     const int x0 = std::max(m, Nearest((w - (perRow * c.cw + (perRow - 1) * gap)) / 2.0));
 
     const int style = c.def[gd::TableauFanStyle];
-    const bool fansDown = style == 1 || style == 7;
+    const bool fansDown = style == fan::Down || style == fan::FirstStepped;
     int pitch = c.ch + g;
     if (fansDown && rows > 1) {
         pitch = std::max(pitch, (c.frame.lowestTop + c.ch - tableauTop) / rows);
@@ -118,7 +120,7 @@ void PlaceGeneric(ArrangeContext& c) {
         Put(c, {PileKind::Fila, k}, x0 + (k % perRow) * (c.cw + gap),
             tableauTop + (k / perRow) * pitch);
     }
-    if (style == 1) {
+    if (style == fan::Down) {
         c.tm.filaRoomY =
             static_cast<int16_t>(rows > 1 ? pitch : std::max(c.ch, c.in.height - tableauTop));
     }

@@ -1,5 +1,7 @@
 #include "table/layout/LayoutFrame.h"
 
+#include "model/RuleCodes.h"
+
 #include <algorithm>
 
 #include "table/layout/Nearest.h"
@@ -77,7 +79,7 @@ LayoutFrame ComputeLayoutFrame(const LayoutInputs& in, const GameDef& def) {
     f.filaRoomY = ch;
     f.filaRoomX = in.cardWidth;
     const int k = codes.tableau.Row();
-    if (def[gd::TableauFanStyle] == 1 && k >= 1 && k <= 3) {
+    if (def[gd::TableauFanStyle] == fan::Down && k >= 1 && k <= 3) {
         f.filaRoomY = in.height - f.RowTop(k);
         for (int m = k + 1; m <= 4; ++m) {
             if (f.occupiedRows.find(static_cast<char>('0' + m)) != std::string::npos) {

@@ -1,6 +1,7 @@
 #include "table/layout/PileHitTest.h"
 
 #include "model/Game.h"
+#include "model/RuleCodes.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle {
@@ -8,10 +9,11 @@ namespace tindle {
 namespace {
 
 bool FansDown(int style) {
-    return style == 1 || style == 3 || style == 5 || style == 7;
+    return style == fan::Down || style == fan::Squared || style == fan::Stacked ||
+           style == fan::FirstStepped;
 }
 bool FansRight(int style) {
-    return style == 2 || style == 4 || style == 6;
+    return style == fan::Right || style == fan::SideBySide || style == fan::Diagonal;
 }
 
 TableRect CardRect(const TMainGame& tm, int x, int y) {
@@ -26,18 +28,18 @@ bool IsStockFamily(PileKind kind) {
 int BandOf(const TMainGame& tm, const Game& game, int style, int position, int card) {
     const bool faceDown = game.cards.CardIsFaceDown(card);
     switch (style) {
-        case 1:
-        case 3:
+        case fan::Down:
+        case fan::Squared:
             return faceDown ? tm.faceDownStepY : tm.faceUpStepY;
-        case 7:
+        case fan::FirstStepped:
             return position == 0 ? tm.faceUpStepY : 0;
-        case 5:
+        case fan::Stacked:
             return tm.stackStep[1];
-        case 2:
+        case fan::Right:
             return faceDown ? tm.faceDownStepX : tm.faceUpStepX;
-        case 6:
+        case fan::Diagonal:
             return tm.diagonalStep[0];
-        case 4:
+        case fan::SideBySide:
             return tm.cardWidth;
         default:
             return 0;
@@ -80,7 +82,8 @@ std::optional<CardHit> FanSearch(const TMainGame& tm, const Game& game, PileRef 
             const int card = PileCardAt(pile, i);
             const int band = i == top ? tm.cardHeight : BandOf(tm, game, style, i, card);
             if (y >= t && y < t + band) {
-                if (style == 3) return CardHit{top, PileCardAt(pile, top), CardRect(tm, px, py)};
+                if (style == fan::Squared)
+                    return CardHit{top, PileCardAt(pile, top), CardRect(tm, px, py)};
                 return CardHit{i, card, CardRect(tm, px, t)};
             }
             t += band;
@@ -94,7 +97,7 @@ std::optional<CardHit> FanSearch(const TMainGame& tm, const Game& game, PileRef 
             const int card = PileCardAt(pile, i);
             const int band = i == top ? tm.cardWidth : BandOf(tm, game, style, i, card);
             if (x >= l && x < l + band) return CardHit{i, card, CardRect(tm, l, py)};
-            l += band + (style == 4 ? tm.spreadGap : 0);
+            l += band + (style == fan::SideBySide ? tm.spreadGap : 0);
         }
         return std::nullopt;
     }
@@ -113,13 +116,13 @@ std::optional<PileHit> HitTestTable(const TMainGame& tm, const Game& game, int x
 
     const int columns = game.TableauCount();
     const int style = game.def[gd::TableauFanStyle];
-    const bool tryOn = style == 4 || style == 8;
+    const bool tryOn = style == fan::SideBySide || style == fan::Grid;
     for (int n = 0; n < columns; ++n) {
-        const int i = style == 4 ? columns - 1 - n : n;
+        const int i = style == fan::SideBySide ? columns - 1 - n : n;
         const PileRef ref{PileKind::Fila, i};
         const auto r = PileExtent(tm, game, ref);
         if (!r) continue;
-        if (style != 8 && !r->Contains(x, y)) continue;
+        if (style != fan::Grid && !r->Contains(x, y)) continue;
         if (const auto hit = FanSearch(tm, game, ref, x, y)) {
             return PileHit{ref, hit->card, hit->rect};
         }

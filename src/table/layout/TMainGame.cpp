@@ -1,6 +1,7 @@
 #include "table/layout/TMainGame.h"
 
 #include "model/GameDef.h"
+#include "model/RuleCodes.h"
 
 namespace tindle {
 
@@ -99,13 +100,14 @@ void TMainGame::SetFanSteps(char cardSizeLetter, const GameDef& def) {
 
     const int tableau = def[gd::TableauFanStyle];
     const int reserve = def[gd::ReserveFanStyle];
-    const bool downwards = tableau == 1 || tableau == 7 || reserve == 1;
-    const bool rightwards = tableau == 2 || reserve == 2;
+    const bool downwards =
+        tableau == fan::Down || tableau == fan::FirstStepped || reserve == fan::Down;
+    const bool rightwards = tableau == fan::Right || reserve == fan::Right;
     faceUpStepY = static_cast<int16_t>(downwards ? s.faceUpY : 0);
     faceDownStepY = static_cast<int16_t>(downwards ? s.faceDownY : 0);
     faceUpStepX = static_cast<int16_t>(rightwards ? s.faceUpX : 0);
     faceDownStepX = static_cast<int16_t>(rightwards ? s.faceDownX : 0);
-    const int16_t diagonal = static_cast<int16_t>(tableau == 6 ? s.diagonal : 0);
+    const int16_t diagonal = static_cast<int16_t>(tableau == fan::Diagonal ? s.diagonal : 0);
     diagonalStep = {diagonal, diagonal};
     spreadGap = 6;
     stackStep = {3, 3};

@@ -3,6 +3,7 @@
 // scroll offset).
 
 #include "model/GameDef.h"
+#include "model/RuleCodes.h"
 #include "table/layout/Arrangement.h"
 #include "table/layout/TMainGame.h"
 
@@ -58,7 +59,7 @@ void TMainGame::TableLayout(const LayoutInputs& in, const GameDef& def) {
 
     // A column fanned to the right may reach the next column in its row, or the first
     // foundation when the next column lies in another row.
-    if (def[gd::TableauFanStyle] == 2 && c.counts.tableau >= 1) {
+    if (def[gd::TableauFanStyle] == fan::Right && c.counts.tableau >= 1) {
         int room = 0;
         if (c.counts.tableau >= 2 && FilaY(0) == FilaY(1)) {
             room = FilaX(1) - FilaX(0);

@@ -1,4 +1,4 @@
-#include "play/SelectionRules.h"
+#include "model/SelectionRules.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,25 +7,29 @@
 
 #include "model/Card.h"
 #include "model/Game.h"
+#include "model/Legality.h"
 #include "model/Pile.h"
+#include "model/RuleCodes.h"
+#include "model/SpecialGames.h"
 #include "model/UsedPiles.h"
 
-// No game of the catalogue needs codes 1, 14, 16, 17, 18, 21, 22, 23, 24, 41, 45, 47 and 48
-// yet; each is given the test of the family its other rules point to:
-//  - 21, 22 (the row dealt into column 1 and won when it is down to four cards, the King and
-//    Queen of hearts placed by the deal): the cards between two cards of one suit or rank;
-//  - 23, 45 (grid games: marker 1 of grid drops, the Monte Carlo refill of the stock click)
-//    and 18: the touching pairs of code 8 in the game's own row width;
-//  - 41, 47, 48 (pairs removed two at a time, code 47 in the order of their places) and 1:
-//    pairs of one rank as in code 25;
-//  - 14: the sums of ten of code 20; 16: the elevens of code 26; 17: the thirteens of the
-//    pyramid; 24: the fourteens of code 3.
+// No game of the catalogue needs the codes other than MonteCarlo, TensByDeals, RankPairsFaceUp
+// and ElevensAndCourts yet; each is given the test of the family its other rules point to:
+//  - RowNeighbours, RowNeighboursHearts (the row dealt into column 1 and won when it is down
+//    to four cards): the cards between two cards of one suit or rank;
+//  - GridDrops, FourColumnsLeft (grid games: the grid drop marker, the Monte Carlo refill of
+//    the stock click) and TouchingPairs: the touching pairs of MonteCarlo in the game's own
+//    row width;
+//  - OneFoundationLeft, PairsInPlaceOrder, PairsKept (pairs removed two at a time) and
+//    RankPairs: pairs of one rank as in RankPairsFaceUp;
+//  - SumsOfTen: the sums of ten of TensByDeals; Elevens: the elevens of ElevensAndCourts;
+//    Thirteens: the thirteens of the pyramid; Fourteens: the fourteens of PairsOf14.
 
 namespace tindle {
 
 namespace {
 
-constexpr int kMonteCarloWidth = 5;  // code 8's grid is five cells wide
+constexpr int kMonteCarloWidth = 5;  // special::MonteCarlo's grid is five cells wide
 
 std::vector<int> Cards(std::string_view selection) {
     std::vector<int> out;
@@ -139,25 +143,56 @@ SelectionVerdict RowNeighbours(const Game& game, const std::vector<int>& cards) 
 
 }  // namespace
 
+bool PairingClickable(const Game& game, PileRef pile, int card) {
+    const bool top = card > 0 && PileTop(game.piles.Get(pile)) == card;
+    switch (SpecialOf(game.def)) {
+        case special::PairsOf14:
+            return top && (pile.kind == PileKind::Fila || pile.kind == PileKind::Appogg);
+        case special::Pyramid:
+            if (pile.kind == PileKind::Fila) return CardUncovered(game, card);
+            return top && (pile.kind == PileKind::MazzoVis || pile.kind == PileKind::Mazzo);
+        default:
+            return card > 0;
+    }
+}
+
+std::optional<MoveKind> SelectionStockMove(int specialGame) {
+    switch (specialGame) {
+        case special::MonteCarlo:
+        case special::FourColumnsLeft:
+            return MoveKind::CloseGridGaps;
+        case special::TensByDeals:
+        case special::RowNeighbours:
+        case special::RowNeighboursHearts:
+        case special::GridDrops:
+        case special::OneFoundationLeft:
+        case special::PairsInPlaceOrder:
+        case special::PairsKept:
+            return MoveKind::DealColumns;
+        default:
+            return std::nullopt;
+    }
+}
+
 SelectionFamily FamilyOf(int specialGame) {
     switch (specialGame) {
-        case 8:
-        case 18:
-        case 23:
-        case 45:
+        case special::MonteCarlo:
+        case special::TouchingPairs:
+        case special::GridDrops:
+        case special::FourColumnsLeft:
             return SelectionFamily::TouchingPairs;
-        case 14:
-        case 20:
+        case special::SumsOfTen:
+        case special::TensByDeals:
             return SelectionFamily::SumsOfTen;
-        case 16:
-        case 26:
+        case special::Elevens:
+        case special::ElevensAndCourts:
             return SelectionFamily::ElevensAndCourts;
-        case 17:
+        case special::Thirteens:
             return SelectionFamily::SumsOfThirteen;
-        case 24:
+        case special::Fourteens:
             return SelectionFamily::SumsOfFourteen;
-        case 21:
-        case 22:
+        case special::RowNeighbours:
+        case special::RowNeighboursHearts:
             return SelectionFamily::RowNeighbours;
         default:
             return SelectionFamily::SameRankPairs;
@@ -174,7 +209,7 @@ SelectionVerdict JudgeSelection(const Game& game, std::string_view selection) {
     const int special = game.def[gd::SpecialGame];
     switch (FamilyOf(special)) {
         case SelectionFamily::TouchingPairs: {
-            const int width = special == 8 || game.def[gd::GridRowWidth] < 1
+            const int width = special == special::MonteCarlo || game.def[gd::GridRowWidth] < 1
                                   ? kMonteCarloWidth
                                   : game.def[gd::GridRowWidth];
             return TouchingPairs(game, cards, width);
