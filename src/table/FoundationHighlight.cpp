@@ -3,8 +3,7 @@
 #include <QPainter>
 
 #include "model/Game.h"
-#include "shell/settings/PreferencesFile.h"
-#include "shell/settings/SettingsInit.h"
+#include "shell/settings/SettingsRecord.h"
 #include "table/PixelCopy.h"
 #include "table/TableColours.h"
 #include "table/TableRenderer.h"
@@ -18,11 +17,7 @@ constexpr int kFoundationCompleteAtCapacity = -1;
 }  // namespace
 
 HighlightPreference ReadHighlightPreference(const SettingsRecord& settings) {
-    const PreferencesFile prefs(PreferencesPath(settings));
-    HighlightPreference pref;
-    pref.style = prefs.ReadInteger(section::Preference, "HighLights_Foundations_Mark", 0);
-    pref.colour = prefs.ReadInteger(section::Preference, "HighLights_Foundations_Color", 0);
-    return pref;
+    return {settings.options.highlightMark, settings.options.highlightColour};
 }
 
 Qt::BrushStyle HighlightBrushStyle(int style) {

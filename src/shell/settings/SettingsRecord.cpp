@@ -30,6 +30,7 @@ void SettingsRecord::Reset() {
         b.assign(kBlockChars, ' ');
     programDir_.clear();
     programDirField_.clear();
+    options = PreferenceOptions{};
 }
 
 void SettingsRecord::SetProgramDir(std::string_view dir) {
