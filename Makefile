@@ -7,7 +7,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench install deb clean format format-check
+.PHONY: all deps configure build run test bench install deb clean format format-check sanitize
 
 all: build
 
@@ -25,6 +25,24 @@ run: build
 
 test: build format-check
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The engine, the drawing code, the command-line tools and the tests that link only the engine,
+# built with AddressSanitizer and UndefinedBehaviorSanitizer into build-san/ and run; any
+# finding fails the run. TINDLE_SANITIZE sets the compiler flags and leaves the window program
+# and the other tests out; the resource library is the regular build's.
+SAN_DIR ?= build-san
+CCACHE := $(shell command -v ccache 2>/dev/null)
+SAN_ENV = QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1
+
+sanitize: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target zuv_rgf
+	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE= -DTINDLE_SANITIZE=ON \
+		-DTINDLE_RESOURCE_LIBRARY=$(abspath $(BUILD_DIR))/ZUV.RGF \
+		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
+	$(SAN_ENV) cmake --build $(SAN_DIR) -j $(JOBS)
+	cd $(SAN_DIR) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
 # Every C++ file of the repository follows .clang-format; `make format` applies it.
 FORMAT_FILES = git ls-files -z '*.cpp' '*.h'

@@ -18,8 +18,7 @@
 #include "play/ScoreDisplay.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
-#include "shell/settings/PreferencesFile.h"
-#include "shell/settings/SettingsInit.h"
+#include "shell/settings/PreferencesLoader.h"
 #include "table/layout/CardSize.h"
 #include "table/layout/TMainGame.h"
 
@@ -111,13 +110,6 @@ GameNumber CurrentGameNumber(PlayContext& ctx) {
     if (auto number = ParseGameNumber(ctx.settings.Get(field::GameNumber))) return *number;
     NewGameNumber(ctx);
     return ParseGameNumber(ctx.settings.Get(field::GameNumber)).value_or(GameNumber{});
-}
-
-void WritePreference(PlayContext& ctx, std::string_view key, std::string_view value) {
-    // Without a program directory and a preferences path there is no file to write to.
-    if (ctx.settings.ProgramDir().empty() || ctx.settings.Get(field::PrefsPath).empty()) return;
-    PreferencesFile prefs(PreferencesPath(ctx.settings));
-    prefs.WriteString(section::Preference, key, value);
 }
 
 class BusyCursor {
@@ -275,7 +267,7 @@ bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeN
     }
     if (playerChanges) {
         s.Put(field::UserDefault, playerName);
-        WritePreference(ctx, "UserDefault", s.Get(field::UserDefault));
+        WritePreference(s, "UserDefault", s.Get(field::UserDefault));
         ctx.ui.RefreshCaption();
     }
     if (gameChanges || ctx.session.cardSetMark == kCardSetForced) ctx.session.cardSetMark = 0;
@@ -284,9 +276,9 @@ bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeN
     if (gameChanges && !LoadGame(ctx)) return false;
     if (!StartGame(ctx, true, true, numberMode, false)) return false;
     if (remember) {
-        WritePreference(ctx, "Game", std::to_string(gameId));
-        WritePreference(ctx, "Game_Name", s.Get(field::GameName));
-        WritePreference(ctx, "Game_TreeNum", std::to_string(treeNumber));
+        WritePreference(s, "Game", std::to_string(gameId));
+        WritePreference(s, "Game_Name", s.Get(field::GameName));
+        WritePreference(s, "Game_TreeNum", std::to_string(treeNumber));
     }
     return true;
 }

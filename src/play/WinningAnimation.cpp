@@ -7,16 +7,12 @@
 #include <string>
 
 #include "play/WinningAnimationRun.h"
-#include "shell/settings/PreferencesFile.h"
-#include "shell/settings/SettingsInit.h"
 #include "table/layout/Nearest.h"
 
 namespace tindle {
 
 namespace {
 
-constexpr std::string_view kPatternKey = "Winning_Animations";
-constexpr std::string_view kSecondsKey = "Winning_Animations_Time";
 // The card speed when the record holds none (the preferences' default).
 constexpr int kDefaultSpeedMoveCard = 10;
 // More seconds than anyone waits; keeps the milliseconds far from overflowing.
@@ -103,19 +99,9 @@ WinningPattern PlayWinningAnimation(const WinningAnimationPorts& ports,
         ~ClearFlag() { flags.animationRunning = false; }
     } clearFlag{ports.game.flags};
 
-    std::string name;
-    int duration = 0;
-    if (!patternName || !seconds) {
-        PreferencesFile prefs(PreferencesPath(ports.settings));
-        name = patternName ? std::string(*patternName)
-                           : prefs.ReadString(section::Preference, kPatternKey, kRandomPatternName);
-        duration =
-            seconds ? *seconds
-                    : prefs.ReadInteger(section::Preference, kSecondsKey, kDefaultWinningSeconds);
-    } else {
-        name = std::string(*patternName);
-        duration = *seconds;
-    }
+    const PreferenceOptions& options = ports.settings.options;
+    const std::string name = patternName ? std::string(*patternName) : options.winningAnimation;
+    const int duration = seconds.value_or(options.winningSeconds);
 
     WinningAnimationRun run(ports, area, std::clamp<int64_t>(duration, 0, kMaxSeconds) * 1000);
 

@@ -24,9 +24,6 @@ namespace tindle {
 // The patterns, in the order of their names in the preferences.
 enum class WinningPattern { OpenOrder, LeftToRight, UpToDown, Festoons, Lines, Circles };
 
-inline constexpr std::string_view kRandomPatternName = "(Random)";
-inline constexpr int kDefaultWinningSeconds = 30;
-
 // The stored name of a pattern ("Open order", "Left to right", ...).
 std::string_view WinningPatternName(WinningPattern pattern);
 // The pattern of a stored name (case and surrounding blanks ignored); nullopt for
@@ -53,12 +50,12 @@ struct WinningAnimationPorts {
     TableView& view;                 // every stamp: DrawCard(card, x, y, false, Both)
     TimePort& time;                  // clock, busy pauses, letting window events run
     Random& random;                  // positions, directions and cards
-    const SettingsRecord& settings;  // Speed_Move_Card and the preferences file's path
+    const SettingsRecord& settings;  // Speed_Move_Card and the winning animation's options
 };
 
 // Runs the winning animation to its end and returns. patternName and seconds take the place
 // of the preferences Winning_Animations ("(Random)" by default) and Winning_Animations_Time
-// (30 by default), which are read from the preferences file at every start when not given.
+// (30 by default), which are taken from the settings record's options when not given.
 // "(Random)" picks one of the first three patterns; a name that is not a pattern counts as
 // "(Random)". A negative duration counts as 0; a duration of 0 still runs the first pass of
 // the pattern. AnimationRunning is set at the start and always clear at the end. Returns the

@@ -13,8 +13,7 @@
 #include "shell/HeaderArrangement.h"
 #include "shell/MainWindow.h"
 #include "shell/TindleApp.h"
-#include "shell/settings/PreferencesFile.h"
-#include "shell/settings/SettingsInit.h"
+#include "shell/settings/PreferencesLoader.h"
 
 namespace tindle {
 
@@ -134,8 +133,7 @@ void HeaderPanels::ApplyButtonGeometry() {
 }
 
 void HeaderPanels::WritePreference(const char* key, bool yes) {
-    PreferencesFile(PreferencesPath(app_.settings))
-        .WriteString(section::Preference, key, yes ? kYes : kNo);
+    tindle::WritePreference(app_.settings, key, yes ? kYes : kNo);
 }
 
 void HeaderPanels::SwitchToolBarSize(bool large, bool store) {

@@ -476,7 +476,6 @@ void TfrmMain::HostRenderer() {
     rendererHosted_ = true;
     TableRenderer& renderer = app_.renderer;
     renderer.SetDisplayColours(DisplayColours());
-    renderer.SetHighlightMark(app_.loaded.highLightsFoundationsMark);
     renderer.SetObserver(imgSfondo);
     imgSfondo->SetPainter([&renderer](QPainter& painter, const QRect& region) {
         renderer.PaintWindow(painter, region);

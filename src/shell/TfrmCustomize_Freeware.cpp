@@ -18,6 +18,7 @@
 #include "shell/TfrmCustomizeTrees.h"
 #include "shell/TindleApp.h"
 #include "shell/settings/PreferencesFile.h"
+#include "shell/settings/PreferencesLoader.h"
 #include "shell/settings/SettingsInit.h"
 #include "table/ResourceNames.h"
 
@@ -284,6 +285,8 @@ void TfrmCustomize_Freeware::btnOKClick() {
     {
         PreferencesFile prefs(PreferencesPath(app_.settings));
         StoreCustomizeChoices(app_.settings, prefs, choices_, plainColour_, app_.Sounds());
+        // What play and drawing take from the file besides the record's fields, afresh.
+        app_.settings.options = ReadPreferenceOptions(prefs);
     }
     main_.SwitchToolBarSize(choices_.toolBarLarge, false);
     main_.SwitchFlat(choices_.toolBarFlat, false);

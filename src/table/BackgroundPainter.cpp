@@ -7,8 +7,7 @@
 #include <utility>
 
 #include "model/Ports.h"
-#include "shell/settings/PreferencesFile.h"
-#include "shell/settings/SettingsInit.h"
+#include "shell/settings/PreferencesLoader.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/PixelCopy.h"
 #include "table/ResourceNames.h"
@@ -118,11 +117,7 @@ void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long 
 
 bool BackgroundPainter::PaintPictureFile(QImage& canvas, const std::string& fileName,
                                          bool canvasOnly) {
-    std::string name = fileName;
-    if (name.empty()) {
-        const PreferencesFile prefs(PreferencesPath(settings_));
-        name = prefs.ReadString(section::Preference, kCustomizedBackgroundKey, "");
-    }
+    const std::string& name = fileName.empty() ? settings_.options.customizedBackground : fileName;
     const std::string path = PictureFilePath(name, settings_.ProgramDir());
     const QString file = QString::fromStdString(path);
     QImage picture;
@@ -140,9 +135,9 @@ bool BackgroundPainter::PaintPictureFile(QImage& canvas, const std::string& file
 void BackgroundPainter::RepairCustomizedBackground() {
     settings_.Put(field::CustomizedBackground, "N");
     settings_.Put(field::BackgroundDef, "Y");
-    PreferencesFile prefs(PreferencesPath(settings_));
-    prefs.WriteString(section::Preference, kCustomizedBackgroundKey, "");
-    prefs.WriteString(section::Preference, kBackgroundDefKey, "Y");
+    settings_.options.customizedBackground.clear();
+    WritePreference(settings_, kCustomizedBackgroundKey, "");
+    WritePreference(settings_, kBackgroundDefKey, "Y");
 }
 
 void BackgroundPainter::FadeFill(QImage& canvas, const QRect& rect, const QColor& topColour,

@@ -69,7 +69,7 @@ class BackgroundPainter {
     void PaintBackground(QImage& canvas);
 
     // Paints one kind on canvas and, unless canvasOnly, on BackgroundImage. fileName is the
-    // player's picture for kind 2 (empty: the one stored in the preferences file). A missing
+    // player's picture for kind 2 (empty: the one of the settings record's options). A missing
     // or unreadable picture file shows the not-found message, turns the customized background
     // off in the settings record and in the preferences file, and paints the default; with
     // canvasOnly (a preview) the preferences are left as they are.

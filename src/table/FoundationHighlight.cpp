@@ -4,8 +4,7 @@
 
 #include "model/Game.h"
 #include "model/RuleCodes.h"
-#include "shell/settings/PreferencesFile.h"
-#include "shell/settings/SettingsInit.h"
+#include "shell/settings/SettingsRecord.h"
 #include "table/PixelCopy.h"
 #include "table/TableColours.h"
 #include "table/TableRenderer.h"
@@ -18,11 +17,7 @@ constexpr int kSingleCornerCardWidth = 59;
 }  // namespace
 
 HighlightPreference ReadHighlightPreference(const SettingsRecord& settings) {
-    const PreferencesFile prefs(PreferencesPath(settings));
-    HighlightPreference pref;
-    pref.style = prefs.ReadInteger(section::Preference, "HighLights_Foundations_Mark", 0);
-    pref.colour = prefs.ReadInteger(section::Preference, "HighLights_Foundations_Color", 0);
-    return pref;
+    return {settings.options.highlightMark, settings.options.highlightColour};
 }
 
 Qt::BrushStyle HighlightBrushStyle(int style) {

@@ -22,7 +22,7 @@ struct HighlightPreference {
     int colour = 0;
 };
 
-// Both preferences as the preferences file holds them now (read afresh on every call).
+// Both preferences, from the settings record's options.
 HighlightPreference ReadHighlightPreference(const SettingsRecord& settings);
 
 // The brush of styles 2..5; Qt::NoBrush for the others.

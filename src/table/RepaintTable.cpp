@@ -3,8 +3,10 @@
 #include "model/Ports.h"
 #include "model/SpecialGames.h"
 #include "play/Sounds.h"
+#include "shell/settings/SettingsRecord.h"
 #include "table/CardPictures.h"
 #include "table/EmptyMarks.h"
+#include "table/FoundationHighlight.h"
 #include "table/TableRenderer.h"
 #include "table/layout/Nearest.h"
 #include "table/layout/TMainGame.h"
@@ -161,7 +163,8 @@ void TableRenderer::RepaintTable(bool deal) {
         if (from.hasPile) DrawPile(from.pile, DrawTarget::Both);
     }
     tableDrawn_ = true;
-    if (highlightMark_ != 0) HighlightFoundations(-1);
+    // A full repaint ends with the highlights of every completed foundation.
+    if (settings_.options.highlightMark != kHighlightNone) HighlightFoundations(-1);
     PresentTable();
 }
 

@@ -81,9 +81,6 @@ class TableRenderer : public TableView {
     const QImage& DragImage() const { return dragImage_; }
     BackgroundPainter& Backgrounds() { return backgrounds_; }
 
-    // The game-state copy of the HighLights_Foundations_Mark preference: a full repaint ends
-    // with the highlights of every completed foundation when it is not 0.
-    void SetHighlightMark(int mark) { highlightMark_ = mark; }
     // Set by every full repaint of a game.
     bool TableDrawn() const { return tableDrawn_; }
 
@@ -241,7 +238,6 @@ class TableRenderer : public TableView {
     int windowWidth_ = 0;
     int windowHeight_ = 0;
 
-    int highlightMark_ = 0;
     bool tableDrawn_ = false;
     bool suppressShadows_ = false;  // during a card's flight
     bool shadowShown_ = false;      // the last step of the moving picture drew a shadow

@@ -1,6 +1,10 @@
 // tindle-cli render: a dealt game drawn into a PNG picture without a window.
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
+#include <QString>
+
 #include <sys/wait.h>
 #include <cstdint>
 #include <cstdlib>
@@ -66,6 +70,57 @@ TEST(CliRender, WritesThePictureOfTheTableInTheAskedSize) {
     ASSERT_EQ(
         Render({"2", "42", preview.string(), "--size", "300x185", "--cards", "L", "--preview"}), 0);
     EXPECT_EQ(ReadPngSize(preview).width, 300u);
+}
+
+QImage ReadPicture(const std::filesystem::path& file) {
+    return QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+}
+
+// The pixels that matter of FreeCell 1234567890123 at 1024x768 with big cards: the table's
+// colour fading from green to black, the marks of the free cells and foundations, and the cards
+// the deal puts at the foot of three columns. Only places without lettering are checked, so
+// that the fonts of the machine that made the pictures do not matter.
+TEST(CliRender, DrawsTheFreeCellDealAsTheWindowShowsIt) {
+    test::TempDir dir;
+    const auto file = dir.Path() / "freecell.png";
+    std::string err;
+    ASSERT_EQ(Render({"1", "1234567890123", file.string()}, &err), 0) << err;
+    const QImage table = ReadPicture(file);
+    ASSERT_EQ(table.size(), QSize(1024, 768));
+    auto at = [&table](int x, int y) { return QColor(table.pixel(x, y)); };
+    auto tableAt = [&](int y) { return at(5, y); };  // the left margin: bare table
+    auto isRed = [](QColor c) { return c.red() > 150 && c.green() < 60 && c.blue() < 80; };
+    auto isBlack = [](QColor c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; };
+    auto isOutline = [](QColor c) {
+        return c.red() < 100 && std::abs(c.red() - c.green()) < 8 &&
+               std::abs(c.red() - c.blue()) < 8;
+    };
+
+    // Green (0, 128, 0) faded to black from the top to the bottom row.
+    EXPECT_EQ(tableAt(5), QColor(0, 127, 0));
+    EXPECT_EQ(tableAt(400), QColor(0, 61, 0));
+    EXPECT_EQ(at(512, 767), QColor(0, 0, 0));
+
+    // Four free cells and four foundations in a row, each a mark darker than the table.
+    for (int pile = 0; pile < 8; ++pile) {
+        const QColor mark = at(193 + 91 * pile, 90);
+        EXPECT_EQ(mark.red(), 0) << pile;
+        EXPECT_LT(mark.green(), tableAt(90).green() - 15) << pile;
+    }
+
+    // Column 1 ends with the Two of hearts: 71 pixels from x 157, outlined, white, a red pip,
+    // and the table beside it.
+    EXPECT_TRUE(isOutline(at(157, 280)));
+    EXPECT_TRUE(isOutline(at(227, 280)));
+    EXPECT_EQ(at(170, 280), QColor(255, 255, 255));
+    EXPECT_TRUE(isRed(at(193, 251)));
+    EXPECT_EQ(at(156, 280), tableAt(280));
+    EXPECT_EQ(at(228, 280), tableAt(280));
+    EXPECT_TRUE(isOutline(at(193, 324)));
+    EXPECT_EQ(at(193, 325), tableAt(325));
+    // Column 3 the Ace of hearts with its big pip, column 7 the Six of clubs.
+    EXPECT_TRUE(isRed(at(374, 276)));
+    EXPECT_TRUE(isBlack(at(727, 230)));
 }
 
 TEST(CliRender, RefusesBadArgumentsWithAMessage) {

@@ -179,12 +179,16 @@ TEST_F(CustomizeDialog, WhiteAndOkStoresTheFixedColour) {
     TfrmCustomize_Freeware& d = Open();
     Choose(d.trvBackGround, "White");
     d.chkFadeBackground->setChecked(false);
+    // The options of play and drawing are read from the file at start and again after OK.
+    PreferencesFile(Prefs()).WriteString(section::Preference, "HighLights_Foundations_Mark", "2");
+    EXPECT_EQ(app->settings.options.highlightMark, 0);
     d.btnOK->click();
     EXPECT_EQ(Pref("Background_bmp"), "0");
     EXPECT_EQ(Pref("Background_Fixed_Col"), "16777215");
     EXPECT_EQ(Pref("Background_Def"), "N");
     EXPECT_EQ(Pref("Fade_Background"), "N");
     EXPECT_EQ(TableBackgroundPixel(), qRgb(255, 255, 255));
+    EXPECT_EQ(app->settings.options.highlightMark, 2);
 }
 
 TEST_F(CustomizeDialog, AFolderOfBackgroundsMeansTheDefault) {

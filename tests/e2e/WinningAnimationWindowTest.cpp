@@ -127,8 +127,7 @@ TEST_F(WinningAnimationWindow, CardsAreStampedInTheTableBelowTheToolbar) {
     EXPECT_EQ(area.top, window->ToolBarBottom() > 0 ? window->ToolBarBottom() : 5);
     EXPECT_EQ(area.cardWidth, app->pictures.CardWidth());
     // "Left to right" starts its first row 20 pixels left of the table at the free top.
-    PreferencesFile(Prefs()).WriteString(section::Preference, "Winning_Animations",
-                                         "Left to right");
+    app->settings.options.winningAnimation = "Left to right";
     const QImage before = Table();
     QTimer::singleShot(200, window.get(), [&] { app->game.flags.animationRunning = false; });
     PlayWinningAnimationOn(*window);

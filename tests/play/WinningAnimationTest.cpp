@@ -131,27 +131,30 @@ TEST(WinningAnimation, PatternNamesAreFoundWhateverTheirCase) {
     EXPECT_EQ(WinningPatternFromName(""), std::nullopt);
 }
 
-TEST(WinningAnimation, ReadsPatternAndTimeFromThePreferencesAtEveryStart) {
+TEST(WinningAnimation, TakesPatternAndTimeFromTheRecordAtEveryStartNotFromTheFile) {
     AnimationBench bench;
+    bench.settings.options.winningAnimation = "Lines";
+    bench.settings.options.winningSeconds = 2;
+    // The file says otherwise: it was read at start, play does not open it.
     std::filesystem::create_directories(PreferencesPath(bench.settings).parent_path());
     {
         PreferencesFile prefs(PreferencesPath(bench.settings));
-        ASSERT_TRUE(prefs.WriteString(section::Preference, "Winning_Animations", "Lines"));
-        ASSERT_TRUE(prefs.WriteInteger(section::Preference, "Winning_Animations_Time", 2));
+        ASSERT_TRUE(prefs.WriteString(section::Preference, "Winning_Animations", "Festoons"));
+        ASSERT_TRUE(prefs.WriteInteger(section::Preference, "Winning_Animations_Time", 9));
     }
     uint64_t start = bench.clock.now;
     EXPECT_EQ(bench.Play(std::nullopt, std::nullopt), WinningPattern::Lines);
     EXPECT_GE(bench.clock.now - start, 2000u);
     EXPECT_LT(bench.clock.now - start, 4000u);
 
-    // Changed between two wins: the next animation follows the file.
-    PreferencesFile(PreferencesPath(bench.settings))
-        .WriteString(section::Preference, "Winning_Animations", "Circles");
+    // Changed between two wins: the next animation follows the record.
+    bench.settings.options.winningAnimation = "Circles";
     EXPECT_EQ(bench.Play(std::nullopt, 0), WinningPattern::Circles);
-    // A name given by the caller takes the file's place; the time still comes from the file.
+    // A name given by the caller takes the preference's place; the time is still the record's.
     start = bench.clock.now;
     EXPECT_EQ(bench.Play("Up to down", std::nullopt), WinningPattern::UpToDown);
     EXPECT_GE(bench.clock.now - start, 2000u);
+    EXPECT_LT(bench.clock.now - start, 4000u);
 }
 
 TEST(WinningAnimation, WithoutAPreferencesFileRunsARandomPatternForThirtySeconds) {

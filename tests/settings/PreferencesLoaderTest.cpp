@@ -102,7 +102,7 @@ TEST_F(PreferencesLoaderTest, FirstStartWithoutAFileGivesEveryDefaultAndCreatesT
     EXPECT_EQ(Get(field::Counter1), "0000");
     EXPECT_EQ(Get(field::Counter2), "0000");
     EXPECT_EQ(loaded.gamesFastSearchType, 0);
-    EXPECT_EQ(loaded.highLightsFoundationsMark, 0);
+    EXPECT_EQ(record_.options, PreferenceOptions{});
     EXPECT_EQ(loaded.randomGameType, 2);
     EXPECT_EQ(loaded.autoPlayAllGames, 1);
     EXPECT_TRUE(loaded.autoPlay);
@@ -138,6 +138,7 @@ TEST_F(PreferencesLoaderTest, StoredValuesReachTheirFieldsAndRightClickIsForcedO
         "UserDefault=Ann\nSounds_Stock=N\nStatusBar=Y\nCustomized_Background=/x/y.png\n"
         "DoubleClick_To_Tableaus=Y\nBackground_Col=255\nBackground_bmp=12\nCursor=12\n"
         "HighLights_Foundations_Mark=3\nLanguage=10000\nUndo_Enabled=2\n"
+        "HighLights_Foundations_Color=7\nWinning_Animations=Lines\nWinning_Animations_Time=4\n"
         "[Settings]\nGames_Fast_Search_Type=1\nRandom_Game_Type=0\n");
     LoadedPreferences loaded = Load();
     EXPECT_EQ(Get(field::RightClickToFoundations), "N");
@@ -156,7 +157,11 @@ TEST_F(PreferencesLoaderTest, StoredValuesReachTheirFieldsAndRightClickIsForcedO
     EXPECT_EQ(Get(field::BackgroundBmp), "12");
     EXPECT_EQ(loaded.cursor, 12);
     EXPECT_EQ(Get(field::Cursor), "12");
-    EXPECT_EQ(loaded.highLightsFoundationsMark, 3);
+    EXPECT_EQ(record_.options.highlightMark, 3);
+    EXPECT_EQ(record_.options.customizedBackground, "/x/y.png");
+    EXPECT_EQ(record_.options.highlightColour, 7);
+    EXPECT_EQ(record_.options.winningAnimation, "Lines");
+    EXPECT_EQ(record_.options.winningSeconds, 4);
     EXPECT_EQ(Get(field::Language), "10000");
     EXPECT_EQ(Get(field::UndoEnabled), "2");
     EXPECT_EQ(loaded.gamesFastSearchType, 1);
@@ -231,6 +236,19 @@ TEST_F(PreferencesLoaderTest, ClosingWritesAutoplayOnlyForAllGamesAndAlwaysTheRa
     PreferencesFile again(PreferencesPath(record_));
     EXPECT_EQ(again.ReadString("Preference", "AutoPlay", "-"), "N");
     EXPECT_EQ(again.ReadInteger("Settings", "Random_Game_Type", 0), 1);
+}
+
+TEST_F(PreferencesLoaderTest, WritePreferenceLandsInTheRecordsFileAndNowhereWithoutOne) {
+    EXPECT_TRUE(WritePreference(record_, "Game_TreeNum", "-12"));
+    EXPECT_EQ(
+        PreferencesFile(PreferencesPath(record_)).ReadString("preference", "game_treenum", ""),
+        "-12");
+
+    // A record without a program directory names no file: nothing is written anywhere.
+    SettingsRecord bare;
+    bare.Put(field::PrefsPath, kPreferencesStoredPath);
+    EXPECT_FALSE(WritePreference(bare, "Game_TreeNum", "-3"));
+    EXPECT_FALSE(fs::exists(PreferencesPath(bare)));
 }
 
 TEST_F(PreferencesLoaderTest, UnwritableFolderStillLoadsAndGivesAPlayer) {

@@ -181,8 +181,7 @@ TEST_F(BackgroundTest, ThePlayersPictureIsTiledFromTheProgramFolder) {
     tile.fill(QColor(0, 0, 200));
     tile.setPixelColor(0, 0, QColor(255, 255, 0));
     ASSERT_TRUE(tile.save(QString::fromStdString((dir_.Path() / "mine.bmp").string()), "BMP"));
-    PreferencesFile(PreferencesPath(settings_))
-        .WriteString(section::Preference, "Customized_Background", "mine");
+    settings_.options.customizedBackground = "mine";
     settings_.Put(field::BackgroundDef, "N");
     settings_.Put(field::CustomizedBackground, "Y");
     painter_.PaintBackground(canvas_);
@@ -195,8 +194,7 @@ TEST_F(BackgroundTest, ThePlayersPictureIsTiledFromTheProgramFolder) {
 
 TEST_F(BackgroundTest, AMissingPlayersPictureFallsBackOnceAndRepairsThePreferences) {
     const std::string missing = (dir_.Path() / "gone" / "sea.bmp").string();
-    PreferencesFile(PreferencesPath(settings_))
-        .WriteString(section::Preference, "Customized_Background", missing);
+    settings_.options.customizedBackground = missing;
     settings_.Put(field::BackgroundDef, "N");
     settings_.Put(field::CustomizedBackground, "Y");
     painter_.PaintBackground(canvas_);
@@ -206,6 +204,8 @@ TEST_F(BackgroundTest, AMissingPlayersPictureFallsBackOnceAndRepairsThePreferenc
     EXPECT_EQ(QColor(painter_.Painted().Pixel(50, 50)), QColor(0, 96, 0));
     EXPECT_EQ(settings_.Get(field::CustomizedBackground), "N");
     EXPECT_EQ(settings_.Get(field::BackgroundDef), "Y");
+    EXPECT_EQ(settings_.options.customizedBackground, "");
+    // The repair is written through to the file.
     const PreferencesFile prefs(PreferencesPath(settings_));
     EXPECT_EQ(prefs.ReadString(section::Preference, "Customized_Background", "?"), "");
     EXPECT_EQ(prefs.ReadString(section::Preference, "Background_Def", "?"), "Y");

@@ -25,12 +25,12 @@ class HighlightTest : public RendererTest {
 TEST_F(HighlightTest, StyleZeroDrawsNothingAndSolidFillsTheInsetCard) {
     FillFirstFoundation(13);
     const QImage before = renderer_->TableImage().copy();
-    WritePreference("HighLights_Foundations_Mark", "0");
-    WritePreference("HighLights_Foundations_Color", "5");
+    settings_.options.highlightMark = 0;
+    settings_.options.highlightColour = 5;
     renderer_->HighlightFoundations(-1);
     EXPECT_EQ(renderer_->TableImage(), before);
 
-    WritePreference("HighLights_Foundations_Mark", "2");
+    settings_.options.highlightMark = 2;
     renderer_->HighlightFoundations(0);
     const QRect card = FirstFoundation();
     const QImage& table = renderer_->TableImage();
@@ -46,7 +46,7 @@ TEST_F(HighlightTest, StyleZeroDrawsNothingAndSolidFillsTheInsetCard) {
 }
 
 TEST_F(HighlightTest, OnlyCompleteFoundationsAreMarked) {
-    WritePreference("HighLights_Foundations_Mark", "2");
+    settings_.options.highlightMark = 2;
     FillFirstFoundation(12);
     const QImage before = renderer_->TableImage().copy();
     renderer_->HighlightFoundations(-1);
@@ -73,16 +73,16 @@ TEST_F(HighlightTest, HatchesAndTheDiagonalPicture) {
         return n;
     };
     const int area = inset.width() * inset.height();
-    WritePreference("HighLights_Foundations_Color", "1");
-    WritePreference("HighLights_Foundations_Mark", "1");
+    settings_.options.highlightColour = 1;
+    settings_.options.highlightMark = 1;
     renderer_->HighlightFoundations(0);
     const int diagonal = changed();
     EXPECT_GT(diagonal, area / 3);
     EXPECT_LT(diagonal, area * 2 / 3);
-    for (const char* style : {"3", "4", "5"}) {
+    for (int style : {3, 4, 5}) {
         renderer_->DrawPile({PileKind::Dest, 0}, DrawTarget::Both);
         ASSERT_EQ(changed(), 0);
-        WritePreference("HighLights_Foundations_Mark", style);
+        settings_.options.highlightMark = style;
         renderer_->HighlightFoundations(0);
         EXPECT_GT(changed(), area / 20) << style;
         EXPECT_LT(changed(), area * 2 / 3) << style;
@@ -100,9 +100,8 @@ TEST_F(HighlightTest, HatchesAndTheDiagonalPicture) {
 }
 
 TEST_F(HighlightTest, AFullRepaintEndsWithTheHighlights) {
-    WritePreference("HighLights_Foundations_Mark", "2");
-    WritePreference("HighLights_Foundations_Color", "3");
-    renderer_->SetHighlightMark(2);
+    settings_.options.highlightMark = 2;
+    settings_.options.highlightColour = 3;
     FillFirstFoundation(13);
     const QRect card = FirstFoundation();
     EXPECT_EQ(ColourAt(renderer_->TableImage(), card.center().x(), card.center().y()), 0x00ff00u);

@@ -7,8 +7,6 @@
 #include "model/Deal.h"
 #include "model/GamesDat.h"
 #include "model/Random.h"
-#include "shell/settings/PreferencesFile.h"
-#include "shell/settings/SettingsInit.h"
 #include "table/DefaultSettings.h"
 
 namespace tindle::test {
@@ -99,11 +97,6 @@ QImage RendererTest::FreshTable() {
     fresh.PaintBackground();
     fresh.RepaintTable(false);
     return fresh.TableImage().copy();
-}
-
-void RendererTest::WritePreference(const std::string& key, const std::string& value) {
-    PreferencesFile prefs(PreferencesPath(settings_));
-    ASSERT_TRUE(prefs.WriteString(section::Preference, key, value));
 }
 
 }  // namespace tindle::test

@@ -89,8 +89,6 @@ class RendererTest : public ::testing::Test {
     void Repaint();
     // A copy of TableImage from a renderer that draws the current state from scratch.
     QImage FreshTable();
-    // Writes a key of the Preference section of the test's preferences file.
-    void WritePreference(const std::string& key, const std::string& value);
 
     TempDir dir_;
     ResourceLibrary library_;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "shell/settings/GameAutoplayStore.h"
+#include "shell/settings/SettingsInit.h"
 
 namespace tindle {
 
@@ -135,8 +136,9 @@ LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs
     in.Put(field::BackgroundCol, std::to_string(in.Integer("Background_Col", kButtonFaceColour)));
     in.Read({"Background_def", kNo, field::BackgroundDef});
     in.Read({"Fade_Background", kYes, field::FadeBackground});
-    // The file holds the picture's name; the record only whether there is one.
-    in.Put(field::CustomizedBackground, in.Text("Customized_Background", "").empty() ? kNo : kYes);
+    // The options hold the picture's name, the field only whether there is one.
+    record.options = ReadPreferenceOptions(prefs);
+    in.Put(field::CustomizedBackground, record.options.customizedBackground.empty() ? kNo : kYes);
     in.ReadPadded("Game", kDefaultGameId, field::GameId);
     in.Read({"Game_name", "Freecell", field::GameName});
     in.Read(kPanelSettings);
@@ -162,7 +164,6 @@ LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs
     loaded.cursor = cursor > kSystemPointer && cursor <= kLastCursor ? cursor : kSystemPointer;
     in.Put(field::Cursor, std::to_string(loaded.cursor));
     in.Put(field::ScoringSystem, kScoringSystem);
-    loaded.highLightsFoundationsMark = in.Integer("HighLights_Foundations_Mark", 0);
     loaded.randomGameType = prefs.ReadInteger(section::Settings, "Random_Game_Type", 2);
 
     // Repairs of values that would name no card back, no colour or no picture.
@@ -201,6 +202,28 @@ LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs
     loaded.statusBarVisible = record.Get(field::StatusBar) != kNo;
     loaded.shadowMargin = ShadowMarginFor(record);
     return loaded;
+}
+
+PreferenceOptions ReadPreferenceOptions(const PreferencesFile& prefs) {
+    auto text = [&prefs](std::string_view key, std::string_view fallback) {
+        return prefs.ReadString(section::Preference, key, fallback);
+    };
+    auto integer = [&prefs](std::string_view key, int fallback) {
+        return prefs.ReadInteger(section::Preference, key, fallback);
+    };
+    PreferenceOptions options;
+    options.customizedBackground = text("Customized_Background", "");
+    options.highlightMark = integer("HighLights_Foundations_Mark", 0);
+    options.highlightColour = integer("HighLights_Foundations_Color", 0);
+    options.winningAnimation = text("Winning_Animations", kRandomPatternName);
+    options.winningSeconds = integer("Winning_Animations_Time", kDefaultWinningSeconds);
+    return options;
+}
+
+bool WritePreference(const SettingsRecord& record, std::string_view key, std::string_view value) {
+    if (record.ProgramDir().empty() || record.Get(field::PrefsPath).empty()) return false;
+    PreferencesFile prefs(PreferencesPath(record));
+    return prefs.WriteString(section::Preference, key, value);
 }
 
 bool StoreClosingPreferences(PreferencesFile& prefs, int autoPlayAllGames, bool autoPlayOn,

@@ -4,9 +4,10 @@
 #include "shell/settings/SettingsRecord.h"
 #include "table/layout/CardSize.h"
 
-// Reading every preference into the settings record at start, and what is written back at
-// close. Nothing here shows anything; the front end applies the values that are not record
-// fields (LoadedPreferences) and shows the panels, toolbar and advice boxes.
+// Reading every preference into the settings record at start, what is written back at close,
+// and the one write of a preference that play changes. Nothing here shows anything; the front
+// end applies the values that are not record fields (LoadedPreferences) and shows the panels,
+// toolbar and advice boxes.
 
 namespace tindle {
 
@@ -20,7 +21,6 @@ struct LoadedPreferences {
     bool toolBarFlat = true;             // ToolBar_Flat = "Y": flat buttons
     int gamesFastSearchType = 0;         // Settings/Games_Fast_Search_Type
     int cursor = 10;                     // Cursor: 10 system pointer, else cursor number
-    int highLightsFoundationsMark = 0;   // HighLights_Foundations_Mark
     int randomGameType = 2;              // Settings/Random_Game_Type
     int autoPlayAllGames = 1;            // 1 one setting for all games, 2 per game
     bool autoPlay = true;                // autoplay on at start (menu check, buttons down)
@@ -36,9 +36,21 @@ struct LoadedPreferences {
 // repairs of a card back of 0, a background colour of 0 and an empty background picture, the
 // two counters "0000", the first players on a first start (written to the file), and the
 // start state of autoplay (for AutoPlay_All_Games = 2, the stored value of the record's
-// GameId). lowColourDisplay (256 colours or fewer) makes card set 3 the default.
+// GameId). The record's options are read as well (ReadPreferenceOptions). lowColourDisplay
+// (256 colours or fewer) makes card set 3 the default.
 LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs,
                                   bool lowColourDisplay);
+
+// The options of the record (Customized_Background, HighLights_Foundations_Mark and _Color,
+// Winning_Animations and Winning_Animations_Time) as the file holds them, with their defaults.
+// Read at start and again after the Customize dialog's OK.
+PreferenceOptions ReadPreferenceOptions(const PreferencesFile& prefs);
+
+// The one road by which play and drawing store a preference: key = value in section Preference
+// of the record's preferences file, written at once. The record itself is the caller's to
+// change. Nothing is written when the record names no program directory or no preferences
+// file (a table of its own, as tindle-cli makes); false then and when the write fails.
+bool WritePreference(const SettingsRecord& record, std::string_view key, std::string_view value);
 
 // Written at close: AutoPlay ("Y"/"N") when autoplay is one setting for all games, and
 // Settings/Random_Game_Type always. False when a write failed (not reported further).

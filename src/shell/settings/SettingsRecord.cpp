@@ -31,6 +31,7 @@ void SettingsRecord::Reset() {
     programDir_.clear();
     programDirField_.clear();
     dataFolder_.clear();
+    options = PreferenceOptions{};
 }
 
 void SettingsRecord::SetProgramDir(std::string_view dir) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "shell/settings/PreferenceOptions.h"
+
 // The settings record: three text blocks of 250 characters in which every setting has a
 // fixed position (1-based) and width. Positions 1..249 lie in block 1, 251..499 in block 2,
 // 501..750 in block 3; positions 250 and 500 and anything outside the blocks hold nothing
@@ -21,7 +23,7 @@ class SettingsRecord {
     static constexpr int kBlockChars = 250;
 
     SettingsRecord() { Reset(); }
-    // All blocks blank, no program directory, no data folder.
+    // All blocks blank, no program directory, no data folder, the options at their defaults.
     void Reset();
 
     // Leading blanks of the text are removed, then it is padded with blanks or cut to width.
@@ -51,6 +53,9 @@ class SettingsRecord {
     // (field::PrefsPath) is relative to it.
     void SetDataFolder(std::string_view dir) { dataFolder_.assign(dir); }
     std::string DataFolder() const { return dataFolder_.empty() ? ProgramDir() : dataFolder_; }
+
+    // The preferences of play and drawing that no field holds.
+    PreferenceOptions options;
 
   private:
     std::array<std::string, 3> blocks_;
