@@ -400,15 +400,32 @@ TEST_F(CustomizeDialog, OkSwitchesThePanelsAndToolbar) {
     EXPECT_GE(app->mainGame.DestY(0), w.ToolBarBottom());
 }
 
-TEST_F(CustomizeDialog, TheQuestionMarkOpensItsHelpTopic) {
-    Start();
-    TfrmCustomize_Freeware& d = Open();
-    d.btnAiuto->click();
-    HelpViewer* viewer = app->help.Viewer("proc");
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->CurrentPage().path().endsWith("/topics/1019.html"));
+TEST_F(CustomizeDialog, TheQuestionMarkOpensItsHelpInFrontAndUsableWhileTheDialogWaits) {
+    TfrmMain& w = Start();
+    OfferCustomizeCommand(*app, w);
+    HelpViewer* viewer = nullptr;
+    bool active = false;
+    std::string pageAfterContents;
+    bool dialogWaits = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<TfrmCustomize_Freeware*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->btnAiuto->click();
+        viewer = app->help.Viewer("proc");
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_TRUE(viewer->CurrentPage().path().endsWith("/topics/1019.html"));
+        active = QTest::qWaitForWindowActive(viewer, 1000);
+        // The dialog is modal for the main window only: a click on the help still works.
+        ClickAsTheWindowSystem(viewer->findChild<QPushButton*>("btnContents"));
+        pageAfterContents = viewer->CurrentPage().fileName().toStdString();
+        dialogWaits = d->isVisible();
+        d->btnAnnulla->click();
+    });
+    w.Commands().Menu().mnuCustomize->trigger();
+    EXPECT_TRUE(active);
+    EXPECT_EQ(pageAfterContents, "contents.html");
+    EXPECT_TRUE(dialogWaits);
     EXPECT_TRUE(messages->messages.empty());
-    EXPECT_TRUE(d.isVisible());
 }
 
 TEST_F(CustomizeDialog, CtrlUOpensANewModalDialogEachTime) {
