@@ -54,7 +54,9 @@ bool EndGame(PlayContext& ctx) {
     const bool newGameStarted = game.flags.gameInProgress;
     ui.SetInputRouting(InputRouting::Normal);
     if (won && !newGameStarted) {
-        ctx.view.PresentTable();
+        // The animation left cards all over the table: the won table is what stays, whatever
+        // the player does in the dialog.
+        ctx.view.RedrawWholeTable();
         ui.OpenGameDialog();
     }
     return won;

@@ -432,14 +432,17 @@ void TfrmMain::SizeTableBuffers() {
 void TfrmMain::DrawTable() {
     HostRenderer();
     TableRenderer& renderer = app_.renderer;
-    renderer.PaintBackground();
     if (app_.game.flags.gameInProgress) {
+        renderer.PaintBackground();
         renderer.RepaintTable(false);
+        renderer.PresentTable();
     } else if (layoutGameId_ >= 0) {
-        renderer.DrawEmptyTableauAndReserves(DrawTarget::Table);
-        renderer.DrawStockAndFoundations(DrawTarget::Table, false);
+        // The piles as they lie: empty before the first deal, the last game's after it ended.
+        renderer.RedrawWholeTable();
+    } else {
+        renderer.PaintBackground();
+        renderer.PresentTable();
     }
-    renderer.PresentTable();
 }
 
 void TfrmMain::PlaceClientChildren() {

@@ -155,8 +155,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     void HostRenderer();
     // The table's pictures sized for the screen and the window.
     void SizeTableBuffers();
-    // The whole table drawn afresh: background, then the game's piles, or the empty marks of
-    // the stored game's piles before a game is dealt, and shown.
+    // The whole table drawn afresh and shown: the game in progress, or else the stored game's
+    // piles as they lie (their empty marks before a deal, the last game's cards after it).
     void DrawTable();
     void PlaceClientChildren();
     long long DisplayColours() const;

@@ -78,6 +78,11 @@ class WinningAnimationWindow : public MainWindowFixture {
 
 TEST_F(WinningAnimationWindow, AKeyPressStopsTheAnimationOfAWonGameAndTheChooserOpens) {
     LastMove("Open order");
+    QImage underTheChooser;
+    window->Play()->openGameDialog = [&] {
+        ++chooserOpened;
+        underTheChooser = Table();
+    };
     QImage during;
     QTimer::singleShot(600, window.get(), [&] {
         during = Table();
@@ -90,9 +95,17 @@ TEST_F(WinningAnimationWindow, AKeyPressStopsTheAnimationOfAWonGameAndTheChooser
     EXPECT_LT(ms, 5000);
     EXPECT_FALSE(app->game.flags.animationRunning);
     EXPECT_FALSE(app->game.flags.gameInProgress);
-    // Cards were stamped all over the table; afterwards it is shown as it stands.
+    // Cards were stamped all over the table; the chooser opens over the won table drawn
+    // afresh, and that stays (a resize draws the same).
     ASSERT_FALSE(during.isNull());
     EXPECT_NE(during, Table());
+    app->renderer.PaintBackground();
+    app->renderer.RedrawRegion(window->imgSfondo->rect());
+    app->renderer.PresentTable();
+    const QImage won = Table();
+    EXPECT_TRUE(underTheChooser == won);
+    window->FormResize();
+    EXPECT_TRUE(Table() == won);
     EXPECT_EQ(window->Hooks().Installed(), MessageHooks::Hook::None);
     EXPECT_EQ(chooserOpened, 1);
     EXPECT_TRUE(window->isVisible());
