@@ -219,6 +219,7 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
 
     game.flags.gameInProgress = true;
     game.flags.gameWon = false;
+    OfferHistorySteps(ctx);
     if (!quiet) ctx.view.PaintBackground();
     ctx.ui.ShowScore(ctx.settings.Get(field::Score));
     if (!quiet) {

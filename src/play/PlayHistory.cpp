@@ -4,6 +4,7 @@
 #include "model/History.h"
 #include "model/UndoRedo.h"
 #include "play/PlayContext.h"
+#include "play/PlayUi.h"
 
 namespace tindle {
 
@@ -23,6 +24,7 @@ void RecordMove(PlayContext& ctx) {
     RecordSnapshot(ctx.game, HistoryKind::Undo, ctx.settings);
     if (static_cast<int>(kept.size()) + 1 == ctx.game.undo.Count())
         kept.push_back(ctx.game.counters);
+    OfferHistorySteps(ctx);
 }
 
 void DropLastMove(PlayContext& ctx) {
@@ -30,17 +32,20 @@ void DropLastMove(PlayContext& ctx) {
     const bool inStep = InStep(kept, ctx.game.undo);
     DropLastSnapshot(ctx.game.undo);
     if (inStep && !kept.empty()) kept.pop_back();
+    OfferHistorySteps(ctx);
 }
 
 void ClearRedoMoves(PlayContext& ctx) {
     ClearRedo(ctx.game, ctx.settings);
     ctx.session.redoCounters.clear();
+    OfferHistorySteps(ctx);
 }
 
 void ClearMoveHistories(PlayContext& ctx, bool both) {
     ClearHistories(ctx.game, ctx.settings, both);
     ctx.session.redoCounters.clear();
     if (both) ctx.session.undoCounters.clear();
+    OfferHistorySteps(ctx);
 }
 
 namespace {
@@ -59,10 +64,17 @@ bool Step(PlayContext& ctx, bool (*step)(Game&, SettingsRecord&), std::vector<Ga
         from.clear();
         to.clear();
     }
+    OfferHistorySteps(ctx);
     return true;
 }
 
 }  // namespace
+
+void OfferHistorySteps(PlayContext& ctx) {
+    const Game& game = ctx.game;
+    const bool playing = game.flags.gameInProgress;
+    ctx.ui.SetHistoryStepsAvailable(playing && !game.undo.Empty(), playing && !game.redo.Empty());
+}
 
 bool UndoMove(PlayContext& ctx) {
     return Step(ctx, &Undo, ctx.session.undoCounters, ctx.game.undo, ctx.session.redoCounters,

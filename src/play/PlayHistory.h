@@ -21,5 +21,8 @@ void ClearMoveHistories(PlayContext& ctx, bool both);
 // One step back or forward, counters included. False when there is nothing to step to.
 bool UndoMove(PlayContext& ctx);
 bool RedoMove(PlayContext& ctx);
+// Undo and Redo offered while a game is in progress and they have a step to take. Every
+// function above calls it; so do the start and the end of a game.
+void OfferHistorySteps(PlayContext& ctx);
 
 }  // namespace tindle

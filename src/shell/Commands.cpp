@@ -164,15 +164,29 @@ void MainCommands::SetAutoplayAvailable(bool available) {
 }
 
 void MainCommands::SetUndoAvailable(bool available) {
+    undoAllowed_ = available;
+    ShowHistoryCommands();
+}
+
+void MainCommands::SetHistoryStepsAvailable(bool undo, bool redo) {
+    undoStep_ = undo;
+    redoStep_ = redo;
+    ShowHistoryCommands();
+}
+
+void MainCommands::ShowHistoryCommands() {
     const ToolBars& bars = header_.Bars();
-    QToolButton* undo = bars.large.Button(ToolbarCommand::Undo);
-    QToolButton* undo1 = bars.small.Button(ToolbarCommand::Undo);
-    QToolButton* redo = bars.large.Button(ToolbarCommand::Redo);
-    QToolButton* redo1 = bars.small.Button(ToolbarCommand::Redo);
-    if (undo->isEnabled() == available && undo1->isEnabled() == available) return;
-    SetButtonGlyph(undo1, app_.library, ToolbarGlyphName(ToolbarCommand::Undo, false, available));
-    SetButtonGlyph(redo1, app_.library, ToolbarGlyphName(ToolbarCommand::Redo, false, available));
-    Enable(available, menu_.mnuUndo, menu_.mnuRedo, undo, undo1, redo, redo1);
+    auto show = [&](ToolbarCommand command, QAction* item, bool available) {
+        QToolButton* large = bars.large.Button(command);
+        QToolButton* small = bars.small.Button(command);
+        if (item->isEnabled() == available && small->isEnabled() == available &&
+            large->isEnabled() == available)
+            return;
+        SetButtonGlyph(small, app_.library, ToolbarGlyphName(command, false, available));
+        Enable(available, item, large, small);
+    };
+    show(ToolbarCommand::Undo, menu_.mnuUndo, undoAllowed_ && undoStep_);
+    show(ToolbarCommand::Redo, menu_.mnuRedo, undoAllowed_ && redoStep_);
 }
 
 void MainCommands::SetGameCommandsAvailable(bool available) {
@@ -196,10 +210,6 @@ void MainCommands::SetCustomizeAvailable(bool available) {
 
 bool MainCommands::AutoplayAvailable() const {
     return menu_.mnuAutoPlay->isEnabled();
-}
-
-bool MainCommands::UndoAvailable() const {
-    return menu_.mnuUndo->isEnabled();
 }
 
 void MainCommands::SetOpenCommand(std::function<void()> open) {

@@ -68,13 +68,17 @@ class MainCommands : public QObject {
 
     // ---- Availability.
     void SetAutoplayAvailable(bool available);
-    void SetUndoAvailable(bool available);  // Undo and Redo
+    // Undo and Redo as the game allows them; each is offered only while it also has a step to
+    // take (SetHistoryStepsAvailable).
+    void SetUndoAvailable(bool available);
+    void SetHistoryStepsAvailable(bool undo, bool redo);
     // New game, Rules, Undo/Redo, Autoplay and the larger edition's commands together.
     void SetGameCommandsAvailable(bool available);
     // Customize, as far as the customize dialog is there.
     void SetCustomizeAvailable(bool available);
     bool AutoplayAvailable() const;
-    bool UndoAvailable() const;
+    // Whether the game allows Undo and Redo (whatever there is to step to).
+    bool UndoAvailable() const { return undoAllowed_; }
 
     // ---- The Autoplay command's state.
     bool AutoplayTicked() const { return autoplayOn_; }
@@ -97,6 +101,7 @@ class MainCommands : public QObject {
     void ConnectButtons(const ToolBarRow& row);
     void RunFromButton(void (MainCommands::*handler)());
     void ShowAutoplayState();
+    void ShowHistoryCommands();
 
     TfrmMain& window_;
     TindleApp& app_;
@@ -104,6 +109,9 @@ class MainCommands : public QObject {
     MainMenu menu_;
     MenuHelpKey* helpKey_ = nullptr;
     bool autoplayOn_ = false;
+    bool undoAllowed_ = true;
+    bool undoStep_ = false;
+    bool redoStep_ = false;
     bool customizeWanted_ = true;
     std::function<void()> open_;
     std::function<void()> customize_;

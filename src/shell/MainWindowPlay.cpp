@@ -138,6 +138,10 @@ void MainWindowPlay::SetUndoAvailable(bool available) {
     window_.Commands().SetUndoAvailable(available);
 }
 
+void MainWindowPlay::SetHistoryStepsAvailable(bool undo, bool redo) {
+    window_.Commands().SetHistoryStepsAvailable(undo, redo);
+}
+
 void MainWindowPlay::SetGameCommandsAvailable(bool available) {
     window_.Commands().SetGameCommandsAvailable(available);
 }

@@ -123,12 +123,23 @@ TEST_F(CommandsPlay, WithoutConfirmationNewGameDealsAtOnce) {
     EXPECT_NE(app->settings.Get(field::GameNumber), first);
 }
 
-TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScore) {
+TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScoreAndAreOfferedOnlyWithAStep) {
     TfrmMain& w = StartWith();
+    const MainMenu& menu = Commands().Menu();
+    QToolButton* undoButton = Header().Bars().small.Button(ToolbarCommand::Undo);
+    QToolButton* redoButton = Header().Bars().large.Button(ToolbarCommand::Redo);
+    auto offered = [&] {
+        EXPECT_EQ(menu.mnuUndo->isEnabled(), undoButton->isEnabled());
+        EXPECT_EQ(menu.mnuRedo->isEnabled(), redoButton->isEnabled());
+        return std::pair{menu.mnuUndo->isEnabled(), menu.mnuRedo->isEnabled()};
+    };
+    using Offer = std::pair<bool, bool>;
     DealFreeCell3();
+    EXPECT_EQ(offered(), Offer(false, false)) << "a new deal";
     const Piles dealt = G().piles;
     ASSERT_EQ(PileTop(G().piles.fila[7]), kAceOfClubs);
     ASSERT_TRUE(OfferToFoundations(Ctx(), kAceOfClubs));
+    EXPECT_EQ(offered(), Offer(true, false)) << "after a move";
     ASSERT_EQ(PileTop(G().piles.dest[0]), kAceOfClubs);
     const Piles moved = G().piles;
     const QString movedScore = w.lblScore->text();
@@ -137,6 +148,7 @@ TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScore) {
     EXPECT_TRUE(G().piles == dealt);
     EXPECT_EQ(G().undo.Count(), 0);
     EXPECT_EQ(G().redo.Count(), 1);
+    EXPECT_EQ(offered(), Offer(false, true)) << "back at the deal";
     EXPECT_EQ(w.lblScore->text(), "-52");
     EXPECT_EQ(w.lblScore->text().toStdString(), app->settings.Get(field::Score));
 
@@ -144,6 +156,7 @@ TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScore) {
     EXPECT_TRUE(G().piles == moved);
     EXPECT_EQ(w.lblScore->text(), movedScore);
     EXPECT_EQ(G().redo.Count(), 0);
+    EXPECT_EQ(offered(), Offer(true, false)) << "nothing left to redo";
 
     // The buttons of both rows do the same.
     Header().Bars().small.Button(ToolbarCommand::Undo)->click();

@@ -84,9 +84,12 @@ TEST_F(CommandsTest, TheMenuBarAsThePlayerSeesIt) {
     EXPECT_FALSE(m.mnuOpen->isEnabled());
     EXPECT_FALSE(Small(ToolbarCommand::Open)->isEnabled());
     EXPECT_FALSE(m.mnuCustomize->isEnabled());
-    for (QAction* action : {m.mnuNew, m.mnuEsci, m.mnuUndo, m.mnuRedo, m.mnuAutoPlay, m.mnuRules,
-                            m.Sommario1, m.mnuBravellHomePage, m.mnuAbout})
+    for (QAction* action : {m.mnuNew, m.mnuEsci, m.mnuAutoPlay, m.mnuRules, m.Sommario1,
+                            m.mnuBravellHomePage, m.mnuAbout})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    // No game, nothing to step through.
+    EXPECT_FALSE(m.mnuUndo->isEnabled());
+    EXPECT_FALSE(m.mnuRedo->isEnabled());
     // Autoplay starts on (AutoPlay defaults to "Y"): the check and both buttons down.
     EXPECT_TRUE(m.mnuAutoPlay->isChecked());
     EXPECT_TRUE(Small(ToolbarCommand::Autoplay)->isChecked());
@@ -243,7 +246,7 @@ TEST_F(CommandsTest, TheToolbarsRightClickMenu) {
     HeaderPanels& h = Header();
     // On the row and on one of its buttons (the button passes the click to its row).
     for (QWidget* target :
-         {static_cast<QWidget*>(w.pnlTB1), static_cast<QWidget*>(Small(ToolbarCommand::Undo))}) {
+         {static_cast<QWidget*>(w.pnlTB1), static_cast<QWidget*>(Small(ToolbarCommand::New))}) {
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 target->mapToGlobal(QPoint(5, 5)));
         QCoreApplication::sendEvent(target, &click);
@@ -271,6 +274,7 @@ TEST_F(CommandsTest, AvailabilitySwitchesMenusButtonsAndTheSmallRowsGlyphs) {
     StartNormal();
     MainCommands& c = Commands();
     MainMenu& m = c.Menu();
+    c.SetHistoryStepsAvailable(true, true);  // steps to take: the game's switch decides
 
     c.SetUndoAvailable(false);
     EXPECT_FALSE(c.UndoAvailable());

@@ -3,6 +3,7 @@
 // the game end plays the animation of the preferences on the table, a key or button press
 // stops it, and a close asked for meanwhile is refused and carried out once it is over.
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include "play/Gestures.h"
 #include "play/NewGame.h"
 #include "play/TablePlaces.h"
+#include "shell/Commands.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/TableArea.h"
 #include "shell/WinningAnimationHost.h"
@@ -109,6 +111,9 @@ TEST_F(WinningAnimationWindow, AKeyPressStopsTheAnimationOfAWonGameAndTheChooser
     EXPECT_EQ(window->Hooks().Installed(), MessageHooks::Hook::None);
     EXPECT_EQ(chooserOpened, 1);
     EXPECT_TRUE(window->isVisible());
+    // A won game has no step to undo or redo any more.
+    EXPECT_FALSE(window->Commands().Menu().mnuUndo->isEnabled());
+    EXPECT_FALSE(window->Commands().Menu().mnuRedo->isEnabled());
 }
 
 TEST_F(WinningAnimationWindow, ACloseDuringTheAnimationClosesTheWindowOnceItEnds) {
