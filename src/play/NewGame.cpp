@@ -292,13 +292,34 @@ bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeN
     return true;
 }
 
+namespace {
+
+// The commands that deal anew give up the game in progress first, as the player agrees; a
+// won game's own end sequence takes over instead.
+bool AbandonForANewDeal(PlayContext& ctx) {
+    return ConfirmAbandon(ctx) && !EndGame(ctx);
+}
+
+}  // namespace
+
 void NewGameCommand(PlayContext& ctx) {
-    if (!ConfirmAbandon(ctx)) return;
-    if (EndGame(ctx)) return;
+    if (!AbandonForANewDeal(ctx)) return;
     ctx.ui.BeginBusyCursor();
     PlayGatedSound(ctx.settings, ctx.sounds, "New", field::SoundsNewGame, SoundMode::Sync);
     ctx.ui.RestoreCursor();
     StartGame(ctx, true, true, kDrawNewNumber, false);
+}
+
+void RestartGameCommand(PlayContext& ctx) {
+    if (!AbandonForANewDeal(ctx)) return;
+    StartGame(ctx, true, true, kDealStoredNumber, false);
+}
+
+bool SelectGameNumberCommand(PlayContext& ctx, std::string_view number) {
+    const auto chosen = ParseGameNumber(number);
+    if (!chosen || !AbandonForANewDeal(ctx)) return false;
+    ctx.settings.Put(field::GameNumber, chosen->Text());
+    return StartGame(ctx, true, true, kDealStoredNumber, false);
 }
 
 }  // namespace tindle

@@ -8,6 +8,7 @@
 #include "shell/HeaderPanels.h"
 #include "shell/HomePage.h"
 #include "shell/MainWindow.h"
+#include "shell/TfrmSelectGameNumber.h"
 #include "shell/TindleApp.h"
 #include "shell/settings/GameAutoplayStore.h"
 #include "shell/settings/PreferencesFile.h"
@@ -42,6 +43,8 @@ void MainCommands::ConnectMenu() {
     const std::pair<QAction*, void (MainCommands::*)()> handlers[] = {
         {menu_.mnuNew, &MainCommands::mnuNewClick},
         {menu_.mnuOpen, &MainCommands::mnuOpenClick},
+        {menu_.mnuRestart, &MainCommands::mnuRestartClick},
+        {menu_.mnuSelectGame, &MainCommands::mnuSelectGameClick},
         {menu_.mnuEsci, &MainCommands::mnuEsciClick},
         {menu_.mnuUndo, &MainCommands::mnuUndoClick},
         {menu_.mnuRedo, &MainCommands::mnuRedoClick},
@@ -106,6 +109,18 @@ void MainCommands::mnuNewClick() {
 
 void MainCommands::mnuOpenClick() {
     if (open_) open_();
+}
+
+void MainCommands::mnuRestartClick() {
+    if (app_.game.flags.animationRunning) return;
+    if (play.restart) play.restart();
+}
+
+void MainCommands::mnuSelectGameClick() {
+    if (app_.game.flags.animationRunning) return;
+    const auto number = TfrmSelectGameNumber::Ask(
+        QString::fromStdString(app_.settings.Get(field::GameNumber)), &window_);
+    if (number && play.dealNumber) play.dealNumber(*number);
 }
 
 void MainCommands::mnuEsciClick() {
@@ -192,8 +207,9 @@ void MainCommands::ShowHistoryCommands() {
 void MainCommands::SetGameCommandsAvailable(bool available) {
     const ToolBars& bars = header_.Bars();
     Enable(available, menu_.mnuNew, bars.large.Button(ToolbarCommand::New),
-           bars.small.Button(ToolbarCommand::New), menu_.mnuRules,
-           bars.large.Button(ToolbarCommand::Rules), bars.small.Button(ToolbarCommand::Rules));
+           bars.small.Button(ToolbarCommand::New), menu_.mnuRestart, menu_.mnuSelectGame,
+           menu_.mnuRules, bars.large.Button(ToolbarCommand::Rules),
+           bars.small.Button(ToolbarCommand::Rules));
     SetUndoAvailable(available);
     SetAutoplayAvailable(available);
     // The larger edition's commands follow (they stay hidden).

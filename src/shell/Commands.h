@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 
 #include "shell/Launch.h"
 #include "shell/MainMenu.h"
@@ -33,6 +34,11 @@ struct PlayCommandHooks {
     // New game: confirm abandoning the game in progress, end it, the "New" sound, a new deal
     // of the same game.
     std::function<void()> newGame;
+    // Restart game: confirm, end the current game, deal its GameNumber again.
+    std::function<void()> restart;
+    // Select game number, once a number of 1 to 13 digits was chosen: confirm, end the
+    // current game, store the number and deal it.
+    std::function<void(const std::string& number)> dealNumber;
     // One step back or forward in the histories; the score recomputed and the table redrawn.
     std::function<void()> undo;
     std::function<void()> redo;
@@ -56,6 +62,8 @@ class MainCommands : public QObject {
     // ---- Handlers.
     void mnuNewClick();
     void mnuOpenClick();
+    void mnuRestartClick();
+    void mnuSelectGameClick();
     void mnuEsciClick();
     void mnuUndoClick();
     void mnuRedoClick();
@@ -72,7 +80,8 @@ class MainCommands : public QObject {
     // take (SetHistoryStepsAvailable).
     void SetUndoAvailable(bool available);
     void SetHistoryStepsAvailable(bool undo, bool redo);
-    // New game, Rules, Undo/Redo, Autoplay and the larger edition's commands together.
+    // New game, Restart game, Select game number, Rules, Undo/Redo, Autoplay and the larger
+    // edition's commands together.
     void SetGameCommandsAvailable(bool available);
     // Customize, as far as the customize dialog is there.
     void SetCustomizeAvailable(bool available);

@@ -43,8 +43,15 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
                                                      app.Messages(), app.time, app.random, *this});
     ConnectTable();
     // The commands of the menu bar and the toolbars that belong to play.
-    window_.Commands().play = {[this] { NewGame(); }, [this] { Undo(); }, [this] { Redo(); },
-                               [this] { Autoplay(); }};
+    PlayCommandHooks& hooks = window_.Commands().play;
+    hooks.newGame = [this] { NewGame(); };
+    hooks.restart = [this] { RestartGameCommand(*ctx_); };
+    hooks.dealNumber = [this](const std::string& number) {
+        SelectGameNumberCommand(*ctx_, number);
+    };
+    hooks.undo = [this] { Undo(); };
+    hooks.redo = [this] { Redo(); };
+    hooks.autoplay = [this] { Autoplay(); };
     window_.onEndGame = [this] { EndGameInProgress(); };
 }
 
