@@ -1,13 +1,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <set>
+#include <string>
 
 #include "e2e/MainWindowFixture.h"
 #include "model/Deal.h"
@@ -426,6 +431,25 @@ TEST_F(CustomizeDialog, TheQuestionMarkOpensItsHelpInFrontAndUsableWhileTheDialo
     EXPECT_EQ(pageAfterContents, "contents.html");
     EXPECT_TRUE(dialogWaits);
     EXPECT_TRUE(messages->messages.empty());
+}
+
+TEST_F(CustomizeDialog, ItsHelpPageDescribesTheTabsTheDialogHas) {
+    Start();
+    TfrmCustomize_Freeware& d = Open();
+    std::set<std::string> tabs;
+    for (int i = 0; i < d.pgcCustomize->count(); ++i)
+        tabs.insert(d.pgcCustomize->tabText(i).remove('&').trimmed().toStdString());
+    d.btnAiuto->click();
+    HelpViewer* viewer = app->help.Viewer("proc");
+    ASSERT_NE(viewer, nullptr);
+    QFile page(":" + viewer->CurrentPage().path());
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    // The page describes the dialog item by item: "<li><b>Decks</b>: ...".
+    std::set<std::string> described;
+    const QRegularExpression item(QStringLiteral("<li><b>([^<]+)</b>"));
+    for (const auto& found : item.globalMatch(QString::fromUtf8(page.readAll())))
+        described.insert(found.captured(1).toStdString());
+    EXPECT_EQ(described, tabs);
 }
 
 TEST_F(CustomizeDialog, CtrlUOpensANewModalDialogEachTime) {
