@@ -156,7 +156,8 @@ void MainCommands::Sommario1Click() {
 }
 
 void MainCommands::mnuBravellHomePageClick() {
-    Launch("HTTP", kHomePageAddress, app_.Messages(), openUrl);
+    if (!Launch("HTTP", kHomePageAddress, app_.Messages(), openUrl))
+        app_.Messages().Information(HomePageNotOpenedText());
 }
 
 void MainCommands::mnuAboutClick() {

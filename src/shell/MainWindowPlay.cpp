@@ -59,10 +59,12 @@ MainWindowPlay::~MainWindowPlay() = default;
 
 void MainWindowPlay::ConnectTable() {
     TableArea* table = window_.imgSfondo;
+    // After every press, release and double click the table follows what lies on it.
     connect(table, &TableArea::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
                 if (const auto b = PlayButton(button)) {
                     imgSfondoMouseDown(*ctx_, *b, modifiers & Qt::ControlModifier, x, y);
+                    window_.FitTableToPiles();
                 }
             });
     connect(table, &TableArea::MouseMove, this,
@@ -71,7 +73,9 @@ void MainWindowPlay::ConnectTable() {
             });
     connect(table, &TableArea::MouseUp, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-                if (PlayButton(button)) imgSfondoMouseUp(*ctx_, x, y);
+                if (!PlayButton(button)) return;
+                imgSfondoMouseUp(*ctx_, x, y);
+                window_.FitTableToPiles();
             });
     // The toolkit reports the second press of a double click as the double click itself: the
     // double click acts first, then the press that belongs to it (which it may make ignored).
@@ -81,22 +85,28 @@ void MainWindowPlay::ConnectTable() {
                 if (!b) return;
                 if (*b == MouseButton::Left) imgSfondoDblClick(*ctx_);
                 imgSfondoMouseDown(*ctx_, *b, modifiers & Qt::ControlModifier, x, y);
+                window_.FitTableToPiles();
             });
 }
 
 // ---- Commands
 
+// After each command the table follows what lies on it.
 void MainWindowPlay::NewGame() {
     NewGameCommand(*ctx_);
+    window_.FitTableToPiles();
 }
 void MainWindowPlay::Undo() {
     UndoCommand(*ctx_);
+    window_.FitTableToPiles();
 }
 void MainWindowPlay::Redo() {
     RedoCommand(*ctx_);
+    window_.FitTableToPiles();
 }
 void MainWindowPlay::Autoplay() {
     AutoplayCommand(*ctx_);
+    window_.FitTableToPiles();
 }
 
 void MainWindowPlay::EndGameInProgress() {

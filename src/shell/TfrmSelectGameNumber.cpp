@@ -11,6 +11,10 @@
 
 namespace tindle {
 
+namespace {
+constexpr int kNumberWidth = 240;
+}  // namespace
+
 TfrmSelectGameNumber::TfrmSelectGameNumber(const QString& number, QWidget* parent)
     : C_TAdvancedForm<QDialog>(parent) {
     setObjectName(QStringLiteral("frmSelectGameNumber"));
@@ -20,6 +24,8 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(const QString& number, QWidget* paren
     edtNumber = new QLineEdit(number, this);
     edtNumber->setObjectName(QStringLiteral("edtNumber"));
     edtNumber->setMaxLength(GameNumber::kDigits);
+    // Room for the number and for the caption above.
+    edtNumber->setMinimumWidth(kNumberWidth);
     edtNumber->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(GameNumber::kDigits)), edtNumber));
     label->setBuddy(edtNumber);

@@ -224,6 +224,8 @@ TEST_F(CommandsTest, ANarrowWindowHidesThePanelsAndWideningShowsThem) {
     TfrmMain& w = StartNormal();
     HeaderPanels& h = Header();
     h.mnuHideTime->trigger();
+    // Narrower than the program allows, as a large font could make the toolbar.
+    w.setMinimumSize(0, 0);
     w.resize(240, 400);
     Settle();
     ASSERT_LT(w.width(), 300);
@@ -432,6 +434,13 @@ TEST_F(CommandsTest, HelpHomePageAboutAndExit) {
     m.mnuBravellHomePage->trigger();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl(QString::fromLatin1(kHomePageAddress.data())));
+    EXPECT_TRUE(messages->messages.empty());
+    // No browser took it: the player is told where the page is.
+    c.openUrl = [](const QUrl&) { return false; };
+    m.mnuBravellHomePage->trigger();
+    ASSERT_EQ(messages->messages.size(), 1u);
+    EXPECT_EQ(messages->messages[0].kind, "Information");
+    EXPECT_NE(messages->messages[0].text.find(std::string(kHomePageAddress)), std::string::npos);
 
     // The about box, closed as soon as it is up; its sound played.
     bool aboutShown = false;
