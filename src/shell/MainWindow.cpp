@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -35,7 +34,6 @@
 #include "shell/settings/Placeholders.h"
 #include "shell/settings/PreferencesFile.h"
 #include "shell/settings/SettingsInit.h"
-#include "table/ResourceNames.h"
 #include "table/layout/PileHitTest.h"
 
 namespace tindle {
@@ -215,11 +213,6 @@ bool TfrmMain::FormCreate() {
     commands_->LoadGlyphs();
     commands_->HideLargerEditionCommands();
     QCoreApplication::setApplicationName(Q(std::string(kProductName)));
-    // The program icon on every window: this one, the dialogs, the message boxes, the help.
-    QIcon icon;
-    for (const std::string_view name : {kSmallIconPicture, kIconPicture})
-        icon.addPixmap(QPixmap::fromImage(app_.library.Bitmap(name)));
-    QApplication::setWindowIcon(icon);
 
     // 3. Cursors and run state.
     app_.cursors.Load(app_.library);
