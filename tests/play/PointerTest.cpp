@@ -185,6 +185,18 @@ TEST_F(FreeCellPointer, AMoveAndTheAceAutoplaySendsHomeAreOneUndo) {
     EXPECT_FALSE(RedoCommand(ctx));
 }
 
+TEST_F(FreeCellPointer, AFreeCellCardWithNowhereBetterToGoStaysAndBeeps) {
+    Put(Fila(1), {S(12), C(9)});
+    for (int k = 2; k <= 8; ++k)
+        Put(Fila(k), {S(k)});
+    ASSERT_TRUE(DoubleClickCard(ctx, C(9)));  // no column takes it: the first free cell does
+    EXPECT_EQ(Cards(Appogg(1)), std::vector<int>{C(9)});
+    EXPECT_FALSE(DoubleClickCard(ctx, C(9)));
+    EXPECT_EQ(Cards(Appogg(1)), std::vector<int>{C(9)});
+    EXPECT_TRUE(Cards(Appogg(2)).empty());
+    EXPECT_EQ(messages.beeps, 1);
+}
+
 TEST_F(FreeCellPointer, ACardNeverLiftedFromAFoundationOfThisGame) {
     Put(Dest(1), {H(1)});
     Put(Fila(1), {C(2)});
