@@ -237,6 +237,9 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
         game.flags.clockRunning = true;
     }
     if (AutoplayOn(ctx)) {
+        // What autoplay plays after the deal is one step of Undo, like the autoplay that
+        // follows a player's move.
+        PlayerAction action(ctx, PlayerAction::Start::New);
         ctx.time.Wait(kAutoplayWaitMs);
         if (RunAutoplay(ctx)) {
             do {
