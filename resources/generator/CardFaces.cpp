@@ -108,6 +108,12 @@ QPainterPath Pip(int suit, QPointF c, double size, bool inverted) {
     return inverted ? RotateHalf(path, box) : path;
 }
 
+// The suit of an index: clubs and spades on whole pixels while they are small.
+QPainterPath IndexPip(int suit, QPointF c, double size) {
+    QPainterPath pixels = PixelSuit(suit, c, size);
+    return pixels.isEmpty() ? Pip(suit, c, size, false) : pixels;
+}
+
 // The suit beside the rank of a pip card, a little larger than one under it would be.
 double SideSuitSize(const Geometry& g) {
     return g.indexSuitSize * 1.12;
@@ -132,10 +138,10 @@ void DrawIndices(QPainter& p, const Geometry& g, int suit, int rank, const QColo
         RankOutline(rank, g.indexCentre, g.rankTop, g.rankHeight, g.rankStroke, g.rankSqueezeTen);
     const double s = g.indexSuitSize;
     if (rank <= 10) {
-        index.addPath(Pip(suit, QPointF(SideSuitCentreX(g), g.rankTop + g.rankHeight / 2),
-                          SideSuitSize(g), false));
+        index.addPath(IndexPip(suit, QPointF(SideSuitCentreX(g), g.rankTop + g.rankHeight / 2),
+                               SideSuitSize(g)));
     } else {
-        index.addPath(Pip(suit, QPointF(g.indexCentre, g.indexSuitTop + s * 0.53), s, false));
+        index.addPath(IndexPip(suit, QPointF(g.indexCentre, g.indexSuitTop + s * 0.53), s));
     }
     const QRectF card(0, 0, g.w, g.h);
     index.addPath(RotateHalf(index, card));
@@ -518,7 +524,7 @@ void DrawLittleFace(QPainter& p, const Geometry& g, int suit, int rank, const QC
     QPainterPath marks =
         RankOutline(rank, g.indexCentre, g.rankTop, g.rankHeight, g.rankStroke, 0.96);
     // Small suit top right, a big one below.
-    marks.addPath(Pip(suit, QPointF(g.w - 6.5, g.indexSuitTop + 3.9), 7.5, false));
+    marks.addPath(IndexPip(suit, QPointF(g.w - 6.5, g.indexSuitTop + 3.9), 7.5));
     marks.addPath(Pip(suit, QPointF(g.w / 2, 22.5), 14, false));
     marks.setFillRule(Qt::WindingFill);
     p.fillPath(marks, color);

@@ -2,6 +2,8 @@
 
 #include <QTransform>
 
+#include <cmath>
+
 #include "Paint.h"
 
 namespace gen {
@@ -211,6 +213,44 @@ QPainterPath SuitShape(int suit) {
 
 QPainterPath SuitIn(int suit, const QRectF& box) {
     return MapBox(SuitShape(suit), 100, 100, box);
+}
+
+QPainterPath PixelSuit(int suit, QPointF c, double width) {
+    // Patterns 7, 9 and 11 pixels wide, each a pixel taller than wide; '#' is inked.
+    struct Pattern {
+        int width;
+        const char* club[12];
+        const char* spade[12];
+    };
+    static const Pattern kPatterns[] = {
+        {7,
+         {"..###..", ".#####.", "..###..", "##.#.##", "#######", "##.#.##", "...#...", "..###.."},
+         {"...#...", "..###..", ".#####.", "#######", "#######", "##.#.##", "...#...", "..###.."}},
+        {9,
+         {"...###...", "..#####..", "..#####..", "...###...", ".##.#.##.", "#########", "#########",
+          ".##.#.##.", "....#....", "...###..."},
+         {"....#....", "...###...", "..#####..", ".#######.", "#########", "#########", "#########",
+          ".##.#.##.", "....#....", "...###..."}},
+        {11,
+         {"....###....", "...#####...", "...#####...", "....###....", ".###.#.###.", "###########",
+          "###########", ".###.#.###.", ".....#.....", ".....#.....", "....###....", "...#####..."},
+         {".....#.....", "....###....", "...#####...", "..#######..", ".#########.", "###########",
+          "###########", "###########", ".###.#.###.", ".....#.....", "....###....",
+          "...#####..."}},
+    };
+    QPainterPath path;
+    if ((suit != kClub && suit != kSpade) || width >= 12) return path;
+    const Pattern& pattern = width < 8.5 ? kPatterns[0] : width < 10 ? kPatterns[1] : kPatterns[2];
+    const char* const* rows = suit == kClub ? pattern.club : pattern.spade;
+    const int w = pattern.width;
+    const int h = w + 1;
+    const double left = std::round(c.x() - w / 2.0);
+    const double top = std::round(c.y() - h / 2.0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (rows[y][x] == '#') path.addRect(QRectF(left + x, top + y, 1, 1));
+    path.setFillRule(Qt::WindingFill);
+    return path.simplified();
 }
 
 QPainterPath GlyphLine(char c) {

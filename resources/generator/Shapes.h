@@ -14,6 +14,11 @@ enum SuitIndex { kHeart = 0, kDiamond = 1, kClub = 2, kSpade = 3 };
 QPainterPath SuitShape(int suit);
 // The suit symbol fitted into the rectangle.
 QPainterPath SuitIn(int suit, const QRectF& box);
+// Clubs and spades at the size of a card index (under 12 pixels wide), drawn on whole
+// pixels from patterns that keep them apart: the club's round top and the gaps between its
+// leaves, the spade's point. Outlines of that size blur into the same blot. The pattern is
+// centred on c; an empty path for the red suits and for larger sizes.
+QPainterPath PixelSuit(int suit, QPointF c, double width);
 
 // The centre line of a letter or figure, 100 units high (y grows downwards), starting at
 // x = 0; its width in the same units. Knows A, 0-9, J, Q, K, O, E, R and "10" (as '1' '0'

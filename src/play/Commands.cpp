@@ -41,7 +41,10 @@ bool RedoCommand(PlayContext& ctx) {
 void SetAutoplay(PlayContext& ctx, bool on) {
     if (ctx.ui.AutoplayTicked() == on) return;
     ctx.ui.SetAutoplayTicked(on);
-    if (on && ctx.game.flags.gameInProgress) AutoFillAndAutoplay(ctx);
+    if (on && ctx.game.flags.gameInProgress) {
+        PlayerAction action(ctx, PlayerAction::Start::New);
+        AutoFillAndAutoplay(ctx);
+    }
 }
 
 void AutoplayCommand(PlayContext& ctx) {

@@ -4,6 +4,7 @@
 #include "model/GameEnd.h"
 #include "model/Ports.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/Sounds.h"
 #include "play/TableView.h"
@@ -34,6 +35,8 @@ bool EndGame(PlayContext& ctx) {
     game.flags.gameWon = false;
     game.flags.gameInProgress = false;
     game.flags.stopRequest = true;
+    // A game that ended has nothing left to step through.
+    OfferHistorySteps(ctx);
     ui.ClearExitRequested();
     ctx.session.lastGameWon = won;
 
@@ -54,7 +57,9 @@ bool EndGame(PlayContext& ctx) {
     const bool newGameStarted = game.flags.gameInProgress;
     ui.SetInputRouting(InputRouting::Normal);
     if (won && !newGameStarted) {
-        ctx.view.PresentTable();
+        // The animation left cards all over the table: the won table is what stays, whatever
+        // the player does in the dialog.
+        ctx.view.RedrawWholeTable();
         ui.OpenGameDialog();
     }
     return won;

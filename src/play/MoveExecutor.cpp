@@ -5,7 +5,6 @@
 #include "model/GameEnd.h"
 #include "model/History.h"
 #include "model/SpecialGames.h"
-#include "model/UsedPiles.h"
 #include "play/ExecutorSteps.h"
 #include "play/FaceUp.h"
 #include "play/PlayHistory.h"
@@ -93,19 +92,8 @@ bool Dispatch(PlayContext& ctx, const Move& move, exec::CallState& call) {
 }
 
 void StoreScrollExtent(PlayContext& ctx) {
-    const Game& game = ctx.game;
-    int bottom = 0;
-    auto take = [&](PileRef ref) {
-        if (const auto r = PileExtent(ctx.layout, game, ref)) bottom = std::max(bottom, r->bottom);
-    };
-    for (int i = 0; i < kMazzoPiles; ++i)
-        take({static_cast<PileKind>(i), 0});
-    for (int j = 0; j < UsedFoundationCount(game); ++j)
-        take({PileKind::Dest, j});
-    for (int k = 0; k < UsedColumnCount(game); ++k)
-        take({PileKind::Fila, k});
-    for (int i = 0; i < UsedReserveCount(game); ++i)
-        take({PileKind::Appogg, i});
+    const auto extent = TableExtent(ctx.layout, ctx.game);
+    const int bottom = extent ? std::max(extent->bottom, 0) : 0;
     const int unscrolled = bottom + ctx.layout.scrollOffset;
     ctx.layout.tableBottom = static_cast<int16_t>(std::clamp(unscrolled, 0, 32767));
     ctx.ui.ScrollExtentChanged(unscrolled);

@@ -211,6 +211,7 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
 
     game.flags.gameInProgress = true;
     game.flags.gameWon = false;
+    OfferHistorySteps(ctx);
     if (!quiet) ctx.view.PaintBackground();
     ctx.ui.ShowScore(ctx.settings.Get(field::Score));
     if (!quiet) {
@@ -228,6 +229,9 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
         game.flags.clockRunning = true;
     }
     if (AutoplayOn(ctx)) {
+        // What autoplay plays after the deal is one step of Undo, like the autoplay that
+        // follows a player's move.
+        PlayerAction action(ctx, PlayerAction::Start::New);
         ctx.time.Wait(kAutoplayWaitMs);
         if (RunAutoplay(ctx)) {
             do {
@@ -283,13 +287,34 @@ bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeN
     return true;
 }
 
+namespace {
+
+// The commands that deal anew give up the game in progress first, as the player agrees; a
+// won game's own end sequence takes over instead.
+bool AbandonForANewDeal(PlayContext& ctx) {
+    return ConfirmAbandon(ctx) && !EndGame(ctx);
+}
+
+}  // namespace
+
 void NewGameCommand(PlayContext& ctx) {
-    if (!ConfirmAbandon(ctx)) return;
-    if (EndGame(ctx)) return;
+    if (!AbandonForANewDeal(ctx)) return;
     ctx.ui.BeginBusyCursor();
     PlayGatedSound(ctx.settings, ctx.sounds, "New", field::SoundsNewGame, SoundMode::Sync);
     ctx.ui.RestoreCursor();
     StartGame(ctx, true, true, kDrawNewNumber, false);
+}
+
+void RestartGameCommand(PlayContext& ctx) {
+    if (!AbandonForANewDeal(ctx)) return;
+    StartGame(ctx, true, true, kDealStoredNumber, false);
+}
+
+bool SelectGameNumberCommand(PlayContext& ctx, std::string_view number) {
+    const auto chosen = ParseGameNumber(number);
+    if (!chosen || !AbandonForANewDeal(ctx)) return false;
+    ctx.settings.Put(field::GameNumber, chosen->Text());
+    return StartGame(ctx, true, true, kDealStoredNumber, false);
 }
 
 }  // namespace tindle

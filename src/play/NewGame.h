@@ -11,8 +11,9 @@ namespace tindle {
 struct PlayContext;
 
 // The number mode of StartGame and OpenGame that draws a new game number; any other mode
-// deals the GameNumber of the settings record again.
+// (kDealStoredNumber) deals the GameNumber of the settings record again.
 inline constexpr int kDrawNewNumber = 2;
+inline constexpr int kDealStoredNumber = 0;
 
 inline constexpr std::string_view kQuitThisGame = "Quit this game?";
 
@@ -46,6 +47,15 @@ bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeN
 // The New game command: confirm, end the current game, the "New" sound, a new deal of the
 // same game with a new number.
 void NewGameCommand(PlayContext& ctx);
+
+// The Restart game command: confirm, end the current game, deal its GameNumber again (the
+// same cards, the clock and the score from zero).
+void RestartGameCommand(PlayContext& ctx);
+
+// The Select game number command with the number chosen: 1 to 13 digits, stored padded to 13
+// with '0' on the left and dealt, after the same confirmation. Anything else is refused and
+// changes nothing. Answers whether the number was dealt.
+bool SelectGameNumberCommand(PlayContext& ctx, std::string_view number);
 
 // The step the deal runs last (the deal's postDealStep): the new table's score.
 void PostDealStep(PlayContext& ctx);

@@ -38,6 +38,13 @@ struct PlaySession {
     // The per-game counters of every snapshot of the undo and redo histories (PlayHistory.h).
     std::vector<GameCounters> undoCounters;
     std::vector<GameCounters> redoCounters;
+    // The number of snapshots of each player action on the undo history, oldest first, and on
+    // the redo history, the next to redo last: Undo and Redo step whole actions (PlayerAction).
+    std::vector<int> undoActions;
+    std::vector<int> redoActions;
+    // A player action is open, and it has a step on the undo history already.
+    bool actionOpen = false;
+    bool actionRecorded = false;
 };
 
 inline constexpr int kCardSetForced = 2;

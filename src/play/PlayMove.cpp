@@ -4,6 +4,7 @@
 #include "play/EndGame.h"
 #include "play/Gestures.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/Pointer.h"
 
 namespace tindle {
@@ -11,6 +12,7 @@ namespace tindle {
 namespace {
 
 bool SendAndRelease(PlayContext& ctx, int card, DropTarget target) {
+    PlayerAction action(ctx, PlayerAction::Start::New);
     const bool moved = SendCardTo(ctx, card, target, false);
     EndGameIfWon(ctx);
     imgSfondoMouseUp(ctx, ctx.game.pointer.pressX, ctx.game.pointer.pressY);

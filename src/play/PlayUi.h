@@ -42,7 +42,11 @@ class PlayUi {
 
     // ---- Command availability
     virtual void SetAutoplayAvailable(bool available) = 0;
-    virtual void SetUndoAvailable(bool available) = 0;  // Undo and Redo
+    // Undo and Redo as the game allows them (its definition, the undo mode).
+    virtual void SetUndoAvailable(bool available) = 0;
+    // Whether there is a step to undo and one to redo in the game in progress: Undo and Redo
+    // are offered only when they would do something (and the game allows them).
+    virtual void SetHistoryStepsAvailable(bool undo, bool redo) = 0;
     // New game, Rules, Undo/Redo and Autoplay together (off while no game was ever chosen).
     virtual void SetGameCommandsAvailable(bool available) = 0;
     virtual void SetCustomizeAvailable(bool available) = 0;
@@ -105,6 +109,7 @@ class QuietPlayUi : public PlayUi {
     void TickClock() override {}
     void SetAutoplayAvailable(bool available) override { autoplayEnabled = available; }
     void SetUndoAvailable(bool) override {}
+    void SetHistoryStepsAvailable(bool, bool) override {}
     void SetGameCommandsAvailable(bool available) override { autoplayEnabled = available; }
     void SetCustomizeAvailable(bool) override {}
     bool AutoplayTicked() const override { return autoplayTicked; }

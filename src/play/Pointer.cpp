@@ -157,6 +157,7 @@ bool imgSfondoMouseDown(PlayContext& ctx, MouseButton button, bool ctrl, int x, 
         game.flags.doubleClickMark = false;
         return false;
     }
+    PlayerAction action(ctx, PlayerAction::Start::New);
     ctx.ui.TickClock();
     p.dragMoved = false;
     p.pressX = x;
@@ -209,6 +210,7 @@ void imgSfondoMouseMove(PlayContext& ctx, int x, int y) {
 bool imgSfondoMouseUp(PlayContext& ctx, int, int) {
     Game& game = ctx.game;
     PointerState& p = game.pointer;
+    PlayerAction action(ctx, PlayerAction::Start::Continued);
     ctx.ui.RestorePointerShape();
     bool acted = false;
     if (p.stockPressed) {
@@ -238,6 +240,7 @@ bool imgSfondoMouseUp(PlayContext& ctx, int, int) {
 }
 
 bool imgSfondoDblClick(PlayContext& ctx) {
+    PlayerAction action(ctx, PlayerAction::Start::New);
     return DoubleClickShortcut(ctx);
 }
 

@@ -1,10 +1,11 @@
 // The shortcuts that send a card without dragging it: the double click, the right click and
 // the click of the click-play games. The card goes to the first pile that takes it, in the
-// order foundations, columns that hold cards, empty columns, reserves, waste, through the
-// same acceptance, flight and move as a drop.
+// order foundations, columns that hold cards, empty columns, reserves (for a card that is not
+// in one already), waste, through the same acceptance, flight and move as a drop.
 
 #include "model/Game.h"
 #include "model/MoveRules.h"
+#include "model/Ports.h"
 #include "model/UsedPiles.h"
 #include "play/DropTargets.h"
 #include "play/EndGame.h"
@@ -54,7 +55,9 @@ bool SendToFirstTaker(PlayContext& ctx, const PileHit& hit, Targets targets) {
             }
         }
     }
-    if (targets.foundations && single) {
+    // A reserve card is never sent on to another reserve: it would only wander from cell to
+    // cell on every double click.
+    if (targets.foundations && single && hit.pile.kind != PileKind::Appogg) {
         for (int i = 0; i < UsedReserveCount(game); ++i) {
             if (send(kDropReserve, i)) return true;
         }
@@ -67,6 +70,8 @@ bool Shortcut(PlayContext& ctx, const std::optional<PileHit>& hit, Targets targe
     if (!hit || !MayBeSent(ctx.game, *hit)) return false;
     if (doubleClick) ctx.game.flags.doubleClickMark = true;
     const bool moved = SendToFirstTaker(ctx, *hit, targets);
+    // A reserve card with nowhere to go: the player hears that nothing happened.
+    if (!moved && hit->pile.kind == PileKind::Appogg) ctx.messages.Beep();
     ctx.game.pointer.dragCard = 0;
     ctx.game.pointer.dragTopCard = 0;
     EndGameIfWon(ctx);

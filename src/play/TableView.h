@@ -45,6 +45,10 @@ class TableView {
     // The full repaint of a game in progress; with deal, the cards fly from the deal point to
     // their places one by one.
     virtual void RepaintTable(bool deal) = 0;
+    // The whole table drawn afresh as the piles lie, also when no game is in progress (a game
+    // that just ended): the background, every pile, the highlights; then shown on the window,
+    // so that nothing an animation left on it remains.
+    virtual void RedrawWholeTable() = 0;
     // Copies TableImage to the window.
     virtual void PresentTable() = 0;
     // Copies one rectangle of TableImage to the window.
@@ -98,6 +102,7 @@ class QuietTableView : public TableView {
   public:
     void PaintBackground() override {}
     void RepaintTable(bool) override {}
+    void RedrawWholeTable() override {}
     void PresentTable() override {}
     void RefreshRect(const TableRect&) override {}
     void DrawCard(int, int, int, bool, DrawTarget) override {}

@@ -34,4 +34,15 @@ const QFont& FormFont() {
     return font;
 }
 
+void MakeDialogWindow(QDialog& dialog) {
+    Qt::WindowFlags flags = dialog.windowFlags();
+    if (!flags.testFlag(Qt::CustomizeWindowHint)) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint;
+    }
+    flags &= ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint);
+    dialog.setWindowFlags(flags);
+    dialog.setWindowModality(Qt::WindowModal);
+}
+
 }  // namespace tindle

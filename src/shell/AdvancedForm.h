@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QDialog>
 #include <QFont>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <type_traits>
 
 // The base of every form of the program (main window, splash, dialogs): it gives the form
 // the program's font, which every label, button and panel on it inherits.
@@ -24,12 +27,19 @@ QString ChooseFormFontFamily(const QStringList& installedFamilies, const QString
 // The font of every form (computed once per process).
 const QFont& FormFont();
 
+// Every dialog and message box of the program: a title bar with a close button only (no
+// minimise or maximise; a dialog that asked for no close button keeps none), and modal for its
+// parent window alone. The help window is a window of its own, so it stays usable while a
+// dialog is open, and a player can read the rules beside the dialog that sent them there.
+void MakeDialogWindow(QDialog& dialog);
+
 template <class Base>
 class C_TAdvancedForm : public Base {
   public:
     explicit C_TAdvancedForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
         : Base(parent, flags) {
         this->setFont(FormFont());
+        if constexpr (std::is_base_of_v<QDialog, Base>) MakeDialogWindow(*this);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "shell/HeaderPanels.h"
 #include "shell/HomePage.h"
 #include "shell/MainWindow.h"
+#include "shell/TfrmSelectGameNumber.h"
 #include "shell/TindleApp.h"
 #include "shell/settings/GameAutoplayStore.h"
 #include "shell/settings/PreferencesFile.h"
@@ -42,6 +43,8 @@ void MainCommands::ConnectMenu() {
     const std::pair<QAction*, void (MainCommands::*)()> handlers[] = {
         {menu_.mnuNew, &MainCommands::mnuNewClick},
         {menu_.mnuOpen, &MainCommands::mnuOpenClick},
+        {menu_.mnuRestart, &MainCommands::mnuRestartClick},
+        {menu_.mnuSelectGame, &MainCommands::mnuSelectGameClick},
         {menu_.mnuEsci, &MainCommands::mnuEsciClick},
         {menu_.mnuUndo, &MainCommands::mnuUndoClick},
         {menu_.mnuRedo, &MainCommands::mnuRedoClick},
@@ -108,6 +111,18 @@ void MainCommands::mnuOpenClick() {
     if (open_) open_();
 }
 
+void MainCommands::mnuRestartClick() {
+    if (app_.game.flags.animationRunning) return;
+    if (play.restart) play.restart();
+}
+
+void MainCommands::mnuSelectGameClick() {
+    if (app_.game.flags.animationRunning) return;
+    const auto number = TfrmSelectGameNumber::Ask(
+        QString::fromStdString(app_.settings.Get(field::GameNumber)), &window_);
+    if (number && play.dealNumber) play.dealNumber(*number);
+}
+
 void MainCommands::mnuEsciClick() {
     window_.close();
 }
@@ -141,7 +156,8 @@ void MainCommands::Sommario1Click() {
 }
 
 void MainCommands::mnuBravellHomePageClick() {
-    Launch("HTTP", kHomePageAddress, app_.Messages(), openUrl);
+    if (!Launch("HTTP", kHomePageAddress, app_.Messages(), openUrl))
+        app_.Messages().Information(HomePageNotOpenedText());
 }
 
 void MainCommands::mnuAboutClick() {
@@ -164,22 +180,37 @@ void MainCommands::SetAutoplayAvailable(bool available) {
 }
 
 void MainCommands::SetUndoAvailable(bool available) {
+    undoAllowed_ = available;
+    ShowHistoryCommands();
+}
+
+void MainCommands::SetHistoryStepsAvailable(bool undo, bool redo) {
+    undoStep_ = undo;
+    redoStep_ = redo;
+    ShowHistoryCommands();
+}
+
+void MainCommands::ShowHistoryCommands() {
     const ToolBars& bars = header_.Bars();
-    QToolButton* undo = bars.large.Button(ToolbarCommand::Undo);
-    QToolButton* undo1 = bars.small.Button(ToolbarCommand::Undo);
-    QToolButton* redo = bars.large.Button(ToolbarCommand::Redo);
-    QToolButton* redo1 = bars.small.Button(ToolbarCommand::Redo);
-    if (undo->isEnabled() == available && undo1->isEnabled() == available) return;
-    SetButtonGlyph(undo1, app_.library, ToolbarGlyphName(ToolbarCommand::Undo, false, available));
-    SetButtonGlyph(redo1, app_.library, ToolbarGlyphName(ToolbarCommand::Redo, false, available));
-    Enable(available, menu_.mnuUndo, menu_.mnuRedo, undo, undo1, redo, redo1);
+    auto show = [&](ToolbarCommand command, QAction* item, bool available) {
+        QToolButton* large = bars.large.Button(command);
+        QToolButton* small = bars.small.Button(command);
+        if (item->isEnabled() == available && small->isEnabled() == available &&
+            large->isEnabled() == available)
+            return;
+        SetButtonGlyph(small, app_.library, ToolbarGlyphName(command, false, available));
+        Enable(available, item, large, small);
+    };
+    show(ToolbarCommand::Undo, menu_.mnuUndo, undoAllowed_ && undoStep_);
+    show(ToolbarCommand::Redo, menu_.mnuRedo, undoAllowed_ && redoStep_);
 }
 
 void MainCommands::SetGameCommandsAvailable(bool available) {
     const ToolBars& bars = header_.Bars();
     Enable(available, menu_.mnuNew, bars.large.Button(ToolbarCommand::New),
-           bars.small.Button(ToolbarCommand::New), menu_.mnuRules,
-           bars.large.Button(ToolbarCommand::Rules), bars.small.Button(ToolbarCommand::Rules));
+           bars.small.Button(ToolbarCommand::New), menu_.mnuRestart, menu_.mnuSelectGame,
+           menu_.mnuRules, bars.large.Button(ToolbarCommand::Rules),
+           bars.small.Button(ToolbarCommand::Rules));
     SetUndoAvailable(available);
     SetAutoplayAvailable(available);
     // The larger edition's commands follow (they stay hidden).
@@ -196,10 +227,6 @@ void MainCommands::SetCustomizeAvailable(bool available) {
 
 bool MainCommands::AutoplayAvailable() const {
     return menu_.mnuAutoPlay->isEnabled();
-}
-
-bool MainCommands::UndoAvailable() const {
-    return menu_.mnuUndo->isEnabled();
 }
 
 void MainCommands::SetOpenCommand(std::function<void()> open) {

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 
 #include "shell/Launch.h"
 #include "shell/MainMenu.h"
@@ -33,6 +34,11 @@ struct PlayCommandHooks {
     // New game: confirm abandoning the game in progress, end it, the "New" sound, a new deal
     // of the same game.
     std::function<void()> newGame;
+    // Restart game: confirm, end the current game, deal its GameNumber again.
+    std::function<void()> restart;
+    // Select game number, once a number of 1 to 13 digits was chosen: confirm, end the
+    // current game, store the number and deal it.
+    std::function<void(const std::string& number)> dealNumber;
     // One step back or forward in the histories; the score recomputed and the table redrawn.
     std::function<void()> undo;
     std::function<void()> redo;
@@ -56,6 +62,8 @@ class MainCommands : public QObject {
     // ---- Handlers.
     void mnuNewClick();
     void mnuOpenClick();
+    void mnuRestartClick();
+    void mnuSelectGameClick();
     void mnuEsciClick();
     void mnuUndoClick();
     void mnuRedoClick();
@@ -68,13 +76,18 @@ class MainCommands : public QObject {
 
     // ---- Availability.
     void SetAutoplayAvailable(bool available);
-    void SetUndoAvailable(bool available);  // Undo and Redo
-    // New game, Rules, Undo/Redo, Autoplay and the larger edition's commands together.
+    // Undo and Redo as the game allows them; each is offered only while it also has a step to
+    // take (SetHistoryStepsAvailable).
+    void SetUndoAvailable(bool available);
+    void SetHistoryStepsAvailable(bool undo, bool redo);
+    // New game, Restart game, Select game number, Rules, Undo/Redo, Autoplay and the larger
+    // edition's commands together.
     void SetGameCommandsAvailable(bool available);
     // Customize, as far as the customize dialog is there.
     void SetCustomizeAvailable(bool available);
     bool AutoplayAvailable() const;
-    bool UndoAvailable() const;
+    // Whether the game allows Undo and Redo (whatever there is to step to).
+    bool UndoAvailable() const { return undoAllowed_; }
 
     // ---- The Autoplay command's state.
     bool AutoplayTicked() const { return autoplayOn_; }
@@ -97,6 +110,7 @@ class MainCommands : public QObject {
     void ConnectButtons(const ToolBarRow& row);
     void RunFromButton(void (MainCommands::*handler)());
     void ShowAutoplayState();
+    void ShowHistoryCommands();
 
     TfrmMain& window_;
     TindleApp& app_;
@@ -104,6 +118,9 @@ class MainCommands : public QObject {
     MainMenu menu_;
     MenuHelpKey* helpKey_ = nullptr;
     bool autoplayOn_ = false;
+    bool undoAllowed_ = true;
+    bool undoStep_ = false;
+    bool redoStep_ = false;
     bool customizeWanted_ = true;
     std::function<void()> open_;
     std::function<void()> customize_;

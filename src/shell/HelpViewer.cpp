@@ -21,6 +21,7 @@ HelpViewer::HelpViewer(const QUrl& contents, QWidget* parent)
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(false);
     auto* contentsButton = new QPushButton(tr("&Contents"), this);
+    contentsButton->setObjectName(QStringLiteral("btnContents"));
     auto* backButton = new QPushButton(tr("&Back"), this);
     auto* forwardButton = new QPushButton(tr("&Forward"), this);
     backButton->setEnabled(false);

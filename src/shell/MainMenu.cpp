@@ -46,8 +46,6 @@ struct LargerEditionItem {
     const char* caption;
 };
 constexpr LargerEditionItem kLargerEdition[] = {
-    {Home::File, "mnuRestart", "&Restart game"},
-    {Home::File, "mnuSelectGame", "&Select a game number..."},
     {Home::File, "mnuRandomGame", "Random &game"},
     {Home::File, "mnuSave", "&Save"},
     {Home::File, "mnuPlayers", "&Players..."},
@@ -80,6 +78,11 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
     m.mnuEsci = Item(m.mnuPartita, "mnuEsci", "E&xit", topic::Exit);
 
     m.mnuGameMenu = Menu(bar, "mnuGameMenu", "&Game");
+    m.mnuRestart = Item(m.mnuGameMenu, "mnuRestart", "Re&start game", topic::RestartGame,
+                        QKeySequence(Qt::Key_F5));
+    m.mnuSelectGame = Item(m.mnuGameMenu, "mnuSelectGame", "Select game &number...",
+                           topic::SelectGameNumber, QKeySequence(Qt::Key_F3));
+    m.mnuSepRestart = Separator(m.mnuGameMenu, "mnuSepRestart");
     m.mnuUndo =
         Item(m.mnuGameMenu, "mnuUndo", "&Undo", topic::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.mnuRedo =

@@ -13,9 +13,10 @@ class QMenuBar;
 // captions, shortcuts and help topics. Captions may carry placeholders ("[Program]"): the
 // main window fills them when it is made.
 //
-// The larger edition of the program has more commands (restart, save, pause, statistics,
+// The larger edition of the program has more commands (random game, save, pause, statistics,
 // themes, ...). This one keeps them in one list of hidden, disabled items that do nothing,
-// so that switching the game commands can switch them too.
+// so that switching the game commands can switch them too. Of them, this edition offers
+// Restart game and Select game number, in the Game menu, without toolbar buttons.
 
 namespace tindle {
 
@@ -27,6 +28,9 @@ struct MainMenu {
     QAction* mnuEsci = nullptr;
 
     QMenu* mnuGameMenu = nullptr;  // "&Game"
+    QAction* mnuRestart = nullptr;
+    QAction* mnuSelectGame = nullptr;
+    QAction* mnuSepRestart = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
     QAction* mnuSep42 = nullptr;

@@ -34,6 +34,7 @@
 #include "shell/settings/Placeholders.h"
 #include "shell/settings/PreferencesFile.h"
 #include "shell/settings/SettingsInit.h"
+#include "table/layout/PileHitTest.h"
 
 namespace tindle {
 
@@ -51,6 +52,8 @@ constexpr int kSoundStartDelayMs = 100;
 constexpr int kStatusBarHeight = 19;
 constexpr int kPilesSizeWidth = 80;
 constexpr int kPilesSizeHeight = 34;
+// Table beyond the right and lowest card edges, so that a scrolled table shows them whole.
+constexpr int kTableEdge = 10;
 
 constexpr std::string_view kYes = "Y";
 constexpr std::string_view kNo = "N";
@@ -87,6 +90,7 @@ QFont BoldFont() {
 TfrmMain::TfrmMain(TindleApp& app, QWidget* parent)
     : C_TAdvancedForm<QMainWindow>(parent), app_(app), hooks_(app.game.flags) {
     setObjectName(QStringLiteral("frmMain"));
+    setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     resize(kDesignedWidth, kDesignedHeight);
     CreateComponents();
     lblTempo->setText(GameClock::ZeroText());
@@ -172,9 +176,16 @@ void TfrmMain::CreateComponents() {
     pnlPilesSize->setMouseTracking(true);
     pnlPilesSize->installEventFilter(this);
 
+    // The table scrolls as a whole: the bars move it under the client area.
     scrBarMain = new QScrollBar(Qt::Vertical, pnlClient);
     scrBarMain->setObjectName(QStringLiteral("scrBarMain"));
     scrBarMain->hide();
+    scrBarHorz = new QScrollBar(Qt::Horizontal, pnlClient);
+    scrBarHorz->setObjectName(QStringLiteral("scrBarHorz"));
+    scrBarHorz->hide();
+    for (QScrollBar* bar : {scrBarMain, scrBarHorz})
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this] { imgSfondo->move(-scrBarHorz->value(), -scrBarMain->value()); });
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -395,7 +406,8 @@ LayoutInputs TfrmMain::CurrentLayoutInputs() const {
     in.cardWidth = app_.pictures.CardWidth();
     in.cardHeight = app_.pictures.CardHeight();
     in.shadowMargin = app_.pictures.ShadowMargin();
-    in.scrollPosition = scrBarMain->value();
+    // The table scrolls as a whole (the bars move it); the layout itself is never scrolled.
+    in.scrollPosition = 0;
     return in;
 }
 
@@ -432,21 +444,71 @@ void TfrmMain::SizeTableBuffers() {
 void TfrmMain::DrawTable() {
     HostRenderer();
     TableRenderer& renderer = app_.renderer;
-    renderer.PaintBackground();
     if (app_.game.flags.gameInProgress) {
+        renderer.PaintBackground();
         renderer.RepaintTable(false);
+        renderer.PresentTable();
     } else if (layoutGameId_ >= 0) {
-        renderer.DrawEmptyTableauAndReserves(DrawTarget::Table);
-        renderer.DrawStockAndFoundations(DrawTarget::Table, false);
+        // The piles as they lie: empty before the first deal, the last game's after it ended.
+        renderer.RedrawWholeTable();
+    } else {
+        renderer.PaintBackground();
+        renderer.PresentTable();
     }
-    renderer.PresentTable();
+}
+
+bool TfrmMain::PlaceTable() {
+    const QSize client = pnlClient->size();
+    QSize needed;
+    if (layoutGameId_ >= 0) {
+        if (const auto extent = TableExtent(app_.mainGame, app_.game))
+            needed = QSize(extent->right + kTableEdge, extent->bottom + kTableEdge);
+    }
+    const int barWidth = scrBarMain->sizeHint().width();
+    const int barHeight = scrBarHorz->sizeHint().height();
+    // Each bar takes room from the other direction.
+    bool vertical = false, horizontal = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        horizontal = needed.width() > client.width() - (vertical ? barWidth : 0);
+        vertical = needed.height() > client.height() - (horizontal ? barHeight : 0);
+    }
+    const QSize visible(client.width() - (vertical ? barWidth : 0),
+                        client.height() - (horizontal ? barHeight : 0));
+    const QSize table = visible.expandedTo(needed);
+    const bool barsChanged =
+        vertical == scrBarMain->isHidden() || horizontal == scrBarHorz->isHidden();
+
+    // The vertical bar runs from below the toolbar row to the bottom.
+    const int top = std::min(ToolBarBottom(), visible.height());
+    scrBarMain->setGeometry(visible.width(), top, barWidth, visible.height() - top);
+    scrBarMain->setRange(0, table.height() - visible.height());
+    scrBarMain->setPageStep(std::max(visible.height() - top, 1));
+    scrBarMain->setSingleStep(app_.pictures.CardHeight() / 4 + 1);
+    scrBarMain->setVisible(vertical);
+    scrBarHorz->setGeometry(0, visible.height(), visible.width(), barHeight);
+    scrBarHorz->setRange(0, table.width() - visible.width());
+    scrBarHorz->setPageStep(std::max(visible.width(), 1));
+    scrBarHorz->setSingleStep(app_.pictures.CardWidth() / 4 + 1);
+    scrBarHorz->setVisible(horizontal);
+    imgSfondo->setGeometry(-scrBarHorz->value(), -scrBarMain->value(), table.width(),
+                           table.height());
+    return barsChanged;
+}
+
+void TfrmMain::FitTableToPiles() {
+    if (app_.game.flags.startupPending || layoutGameId_ < 0) return;
+    const QSize before = imgSfondo->size();
+    if (PlaceTable()) {
+        FormResize();
+    } else if (imgSfondo->size() != before) {
+        SizeTableBuffers();
+        DrawTable();
+    }
 }
 
 void TfrmMain::PlaceClientChildren() {
     const QSize client = pnlClient->size();
-    const int side = scrBarMain->isHidden() ? 0 : scrBarMain->sizeHint().width();
-    imgSfondo->setGeometry(0, 0, client.width() - side, client.height());
-    scrBarMain->setGeometry(client.width() - side, 0, side, client.height());
+    PlaceTable();
     const int rowWidth = std::max(client.width(), pnlTB->width());
     pnlTB->resize(rowWidth, pnlTB->height());
     pnlTB1->resize(std::max(client.width(), pnlTB1->width()), pnlTB1->height());
@@ -462,6 +524,12 @@ void TfrmMain::FormResize() {
     ArrangeHeader();
     if (app_.game.flags.startupPending) return;
     ComputeLayout();
+    // The bars follow what the new layout puts on the table; the vertical one, coming or
+    // going, changes the width the layout has.
+    if (PlaceTable()) {
+        ComputeLayout();
+        PlaceTable();
+    }
     SizeTableBuffers();
     DrawTable();
 }

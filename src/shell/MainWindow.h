@@ -70,6 +70,9 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     LayoutInputs CurrentLayoutInputs() const;
     // The resize handling: layout for the new size, status bar, header, redraw.
     void FormResize();
+    // After play changed the piles: the table and its scroll bars follow what lies on it (a
+    // redraw when its size changed).
+    void FitTableToPiles();
     // The table's pointer from the Cursor preference (its twin while dragging).
     void ApplyPointer(bool dragging);
 
@@ -122,7 +125,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     QFrame* pnlPilesSize = nullptr;
     QLabel* lblPilesSize1 = nullptr;
     QLabel* lblPilesSize2 = nullptr;
-    QScrollBar* scrBarMain = nullptr;
+    QScrollBar* scrBarMain = nullptr;  // scrolls the table up and down
+    QScrollBar* scrBarHorz = nullptr;  // and left and right
     QTimer* Timer1 = nullptr;
 
   signals:
@@ -155,10 +159,14 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     void HostRenderer();
     // The table's pictures sized for the screen and the window.
     void SizeTableBuffers();
-    // The whole table drawn afresh: background, then the game's piles, or the empty marks of
-    // the stored game's piles before a game is dealt, and shown.
+    // The whole table drawn afresh and shown: the game in progress, or else the stored game's
+    // piles as they lie (their empty marks before a deal, the last game's cards after it).
     void DrawTable();
     void PlaceClientChildren();
+    // The table and its scroll bars: the table is as large as the client area less the bars,
+    // or as everything of the game on it when that is larger, and the bars show then. Answers
+    // whether a bar came or went (the layout's width changes with the vertical one).
+    bool PlaceTable();
     long long DisplayColours() const;
     bool LowColourDisplay() const;
 

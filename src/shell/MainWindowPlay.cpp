@@ -43,8 +43,15 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
                                                      app.Messages(), app.time, app.random, *this});
     ConnectTable();
     // The commands of the menu bar and the toolbars that belong to play.
-    window_.Commands().play = {[this] { NewGame(); }, [this] { Undo(); }, [this] { Redo(); },
-                               [this] { Autoplay(); }};
+    PlayCommandHooks& hooks = window_.Commands().play;
+    hooks.newGame = [this] { NewGame(); };
+    hooks.restart = [this] { RestartGameCommand(*ctx_); };
+    hooks.dealNumber = [this](const std::string& number) {
+        SelectGameNumberCommand(*ctx_, number);
+    };
+    hooks.undo = [this] { Undo(); };
+    hooks.redo = [this] { Redo(); };
+    hooks.autoplay = [this] { Autoplay(); };
     window_.onEndGame = [this] { EndGameInProgress(); };
 }
 
@@ -52,10 +59,12 @@ MainWindowPlay::~MainWindowPlay() = default;
 
 void MainWindowPlay::ConnectTable() {
     TableArea* table = window_.imgSfondo;
+    // After every press, release and double click the table follows what lies on it.
     connect(table, &TableArea::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
                 if (const auto b = PlayButton(button)) {
                     imgSfondoMouseDown(*ctx_, *b, modifiers & Qt::ControlModifier, x, y);
+                    window_.FitTableToPiles();
                 }
             });
     connect(table, &TableArea::MouseMove, this,
@@ -64,7 +73,9 @@ void MainWindowPlay::ConnectTable() {
             });
     connect(table, &TableArea::MouseUp, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-                if (PlayButton(button)) imgSfondoMouseUp(*ctx_, x, y);
+                if (!PlayButton(button)) return;
+                imgSfondoMouseUp(*ctx_, x, y);
+                window_.FitTableToPiles();
             });
     // The toolkit reports the second press of a double click as the double click itself: the
     // double click acts first, then the press that belongs to it (which it may make ignored).
@@ -74,22 +85,28 @@ void MainWindowPlay::ConnectTable() {
                 if (!b) return;
                 if (*b == MouseButton::Left) imgSfondoDblClick(*ctx_);
                 imgSfondoMouseDown(*ctx_, *b, modifiers & Qt::ControlModifier, x, y);
+                window_.FitTableToPiles();
             });
 }
 
 // ---- Commands
 
+// After each command the table follows what lies on it.
 void MainWindowPlay::NewGame() {
     NewGameCommand(*ctx_);
+    window_.FitTableToPiles();
 }
 void MainWindowPlay::Undo() {
     UndoCommand(*ctx_);
+    window_.FitTableToPiles();
 }
 void MainWindowPlay::Redo() {
     RedoCommand(*ctx_);
+    window_.FitTableToPiles();
 }
 void MainWindowPlay::Autoplay() {
     AutoplayCommand(*ctx_);
+    window_.FitTableToPiles();
 }
 
 void MainWindowPlay::EndGameInProgress() {
@@ -136,6 +153,10 @@ bool MainWindowPlay::AutoplayEnabled() const {
 
 void MainWindowPlay::SetUndoAvailable(bool available) {
     window_.Commands().SetUndoAvailable(available);
+}
+
+void MainWindowPlay::SetHistoryStepsAvailable(bool undo, bool redo) {
+    window_.Commands().SetHistoryStepsAvailable(undo, redo);
 }
 
 void MainWindowPlay::SetGameCommandsAvailable(bool available) {

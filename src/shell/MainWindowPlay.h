@@ -50,6 +50,7 @@ class MainWindowPlay : public QObject, public PlayUi {
     void TickClock() override;
     void SetAutoplayAvailable(bool available) override;
     void SetUndoAvailable(bool available) override;
+    void SetHistoryStepsAvailable(bool undo, bool redo) override;
     void SetGameCommandsAvailable(bool available) override;
     void SetCustomizeAvailable(bool available) override;
     bool AutoplayTicked() const override;

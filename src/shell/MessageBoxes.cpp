@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "shell/AdvancedForm.h"
 #include "shell/TfrmMsgAdvice.h"
 #include "shell/settings/Placeholders.h"
 #include "table/ResourceLibrary.h"
@@ -19,6 +20,7 @@ QString Q(std::string_view text) {
 int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, std::string_view text,
             QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, title, Q(FillPlaceholders(text)), buttons, parent);
+    MakeDialogWindow(box);
     return box.exec();
 }
 

@@ -49,10 +49,14 @@ TfrmOpenGame* OpenGameChooser::MakeDialog() {
 bool OpenGameChooser::OpenCommand() {
     if (!MakeDialog()) return false;
     MainWindowPlay* play = window_.Play();
-    return RunOpenCommand(*dialog_, [play](int gameId, const std::string& name, int treeNumber) {
-        // The dialog has no player list: an empty player name keeps the current player.
-        if (play) OpenGame(play->Context(), gameId, name, treeNumber, "", kDrawNewNumber, true);
-    });
+    TfrmMain& window = window_;
+    return RunOpenCommand(
+        *dialog_, [play, &window](int gameId, const std::string& name, int treeNumber) {
+            // The dialog has no player list: an empty player name keeps the current player.
+            if (!play) return;
+            OpenGame(play->Context(), gameId, name, treeNumber, "", kDrawNewNumber, true);
+            window.FitTableToPiles();
+        });
 }
 
 }  // namespace tindle

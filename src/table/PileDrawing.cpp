@@ -224,6 +224,12 @@ void TableRenderer::DrawEmptyStockMark() {
 // ---------------------------------------------------------------------------------------
 // A region drawn afresh.
 
+void TableRenderer::RedrawWholeTable() {
+    PaintBackground();
+    RedrawRegion(QRect(0, 0, windowWidth_, windowHeight_));
+    PresentTable();
+}
+
 void TableRenderer::RedrawRegion(const QRect& windowRect) {
     const QRect tableRect = windowRect.translated(0, Scroll()).intersected(tableImage_.rect());
     if (tableRect.isEmpty()) return;

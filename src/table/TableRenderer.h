@@ -87,6 +87,7 @@ class TableRenderer : public TableView {
     // ---- TableView.
     void PaintBackground() override;
     void RepaintTable(bool deal) override;
+    void RedrawWholeTable() override;
     void PresentTable() override;
     void RefreshRect(const TableRect& rect) override;
     void DrawCard(int card, int x, int y, bool moving, DrawTarget target) override;

@@ -1,11 +1,17 @@
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
 
 #include "e2e/MainWindowFixture.h"
+#include "model/Deal.h"
+#include "model/GameNumber.h"
 #include "model/Pile.h"
 #include "play/Autoplay.h"
 #include "play/NewGame.h"
@@ -13,6 +19,7 @@
 #include "shell/Commands.h"
 #include "shell/HeaderPanels.h"
 #include "shell/MainWindowPlay.h"
+#include "shell/TfrmSelectGameNumber.h"
 
 // The commands that hand over to play, driven by the keys and buttons of the main window.
 
@@ -123,12 +130,23 @@ TEST_F(CommandsPlay, WithoutConfirmationNewGameDealsAtOnce) {
     EXPECT_NE(app->settings.Get(field::GameNumber), first);
 }
 
-TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScore) {
+TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScoreAndAreOfferedOnlyWithAStep) {
     TfrmMain& w = StartWith();
+    const MainMenu& menu = Commands().Menu();
+    QToolButton* undoButton = Header().Bars().small.Button(ToolbarCommand::Undo);
+    QToolButton* redoButton = Header().Bars().large.Button(ToolbarCommand::Redo);
+    auto offered = [&] {
+        EXPECT_EQ(menu.mnuUndo->isEnabled(), undoButton->isEnabled());
+        EXPECT_EQ(menu.mnuRedo->isEnabled(), redoButton->isEnabled());
+        return std::pair{menu.mnuUndo->isEnabled(), menu.mnuRedo->isEnabled()};
+    };
+    using Offer = std::pair<bool, bool>;
     DealFreeCell3();
+    EXPECT_EQ(offered(), Offer(false, false)) << "a new deal";
     const Piles dealt = G().piles;
     ASSERT_EQ(PileTop(G().piles.fila[7]), kAceOfClubs);
     ASSERT_TRUE(OfferToFoundations(Ctx(), kAceOfClubs));
+    EXPECT_EQ(offered(), Offer(true, false)) << "after a move";
     ASSERT_EQ(PileTop(G().piles.dest[0]), kAceOfClubs);
     const Piles moved = G().piles;
     const QString movedScore = w.lblScore->text();
@@ -137,6 +155,7 @@ TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScore) {
     EXPECT_TRUE(G().piles == dealt);
     EXPECT_EQ(G().undo.Count(), 0);
     EXPECT_EQ(G().redo.Count(), 1);
+    EXPECT_EQ(offered(), Offer(false, true)) << "back at the deal";
     EXPECT_EQ(w.lblScore->text(), "-52");
     EXPECT_EQ(w.lblScore->text().toStdString(), app->settings.Get(field::Score));
 
@@ -144,6 +163,7 @@ TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScore) {
     EXPECT_TRUE(G().piles == moved);
     EXPECT_EQ(w.lblScore->text(), movedScore);
     EXPECT_EQ(G().redo.Count(), 0);
+    EXPECT_EQ(offered(), Offer(true, false)) << "nothing left to redo";
 
     // The buttons of both rows do the same.
     Header().Bars().small.Button(ToolbarCommand::Undo)->click();
@@ -153,6 +173,67 @@ TEST_F(CommandsPlay, UndoAndRedoStepTheHistoriesAndTheScore) {
     // Nothing left to redo: nothing changes.
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_TRUE(G().piles == moved);
+}
+
+TEST_F(CommandsPlay, RestartDealsTheSameNumberAgainAndSelectGameNumberDealsTheNumberTyped) {
+    TfrmMain& w = StartWith("ConfirmQuitGame=Y\n");
+    DealFreeCell3();
+    const Piles dealt = G().piles;
+    ASSERT_TRUE(OfferToFoundations(Ctx(), kAceOfClubs));
+
+    // F5 gives up the game only when the player agrees, then deals the same number again.
+    messages->confirmAnswer = false;
+    Key(Qt::Key_F5);
+    EXPECT_EQ(Confirmations(), 1u);
+    EXPECT_FALSE(G().piles == dealt);
+    messages->confirmAnswer = true;
+    Key(Qt::Key_F5);
+    EXPECT_EQ(Confirmations(), 2u);
+    EXPECT_TRUE(G().piles == dealt);
+    EXPECT_EQ(app->settings.Get(field::GameNumber), "3");
+    EXPECT_TRUE(G().undo.Empty());
+    EXPECT_EQ(w.lblScore->text(), "-52");
+
+    // F3: only digits go in, at most 13, and OK waits for a number.
+    bool okWhenEmpty = true, okWithDigits = false;
+    QString afterLetters, afterTooMany;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<TfrmSelectGameNumber*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->edtNumber->text(), "3");
+        EXPECT_EQ(d->windowModality(), Qt::WindowModal);
+        d->edtNumber->clear();
+        okWhenEmpty = d->btnOK->isEnabled();
+        QTest::keyClicks(d->edtNumber, "4x2");
+        afterLetters = d->edtNumber->text();
+        okWithDigits = d->btnOK->isEnabled();
+        QTest::keyClicks(d->edtNumber, "123456789012");
+        afterTooMany = d->edtNumber->text();
+        d->edtNumber->setText("42");
+        d->btnOK->click();
+    });
+    Key(Qt::Key_F3);
+    EXPECT_FALSE(okWhenEmpty);
+    EXPECT_EQ(afterLetters, "42");
+    EXPECT_TRUE(okWithDigits);
+    EXPECT_EQ(afterTooMany, "4212345678901");
+    EXPECT_EQ(Confirmations(), 3u);
+    EXPECT_EQ(app->settings.Get(field::GameNumber), "0000000000042");
+    EXPECT_TRUE(w.windowTitle().contains("0000000000042"));
+    Game expected = G();
+    DealGame(expected, *ParseGameNumber("42"), DealContext{});
+    EXPECT_TRUE(G().piles == expected.piles);
+
+    // Cancel deals nothing.
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<TfrmSelectGameNumber*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->edtNumber->setText("7");
+        d->btnCancel->click();
+    });
+    Commands().Menu().mnuSelectGame->trigger();
+    EXPECT_EQ(app->settings.Get(field::GameNumber), "0000000000042");
+    EXPECT_TRUE(G().piles == expected.piles);
 }
 
 TEST_F(CommandsPlay, AutoplaySwitchedOnPlaysEveryCardThatCanGoHomeBeforeReturning) {

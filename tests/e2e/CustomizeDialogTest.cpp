@@ -1,13 +1,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <set>
+#include <string>
 
 #include "e2e/MainWindowFixture.h"
 #include "model/Deal.h"
@@ -404,15 +409,51 @@ TEST_F(CustomizeDialog, OkSwitchesThePanelsAndToolbar) {
     EXPECT_GE(app->mainGame.DestY(0), w.ToolBarBottom());
 }
 
-TEST_F(CustomizeDialog, TheQuestionMarkOpensItsHelpTopic) {
+TEST_F(CustomizeDialog, TheQuestionMarkOpensItsHelpInFrontAndUsableWhileTheDialogWaits) {
+    TfrmMain& w = Start();
+    OfferCustomizeCommand(*app, w);
+    HelpViewer* viewer = nullptr;
+    bool active = false;
+    std::string pageAfterContents;
+    bool dialogWaits = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<TfrmCustomize_Freeware*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->btnAiuto->click();
+        viewer = app->help.Viewer("proc");
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_TRUE(viewer->CurrentPage().path().endsWith("/topics/1019.html"));
+        active = QTest::qWaitForWindowActive(viewer, 1000);
+        // The dialog is modal for the main window only: a click on the help still works.
+        ClickAsTheWindowSystem(viewer->findChild<QPushButton*>("btnContents"));
+        pageAfterContents = viewer->CurrentPage().fileName().toStdString();
+        dialogWaits = d->isVisible();
+        d->btnAnnulla->click();
+    });
+    w.Commands().Menu().mnuCustomize->trigger();
+    EXPECT_TRUE(active);
+    EXPECT_EQ(pageAfterContents, "contents.html");
+    EXPECT_TRUE(dialogWaits);
+    EXPECT_TRUE(messages->messages.empty());
+}
+
+TEST_F(CustomizeDialog, ItsHelpPageDescribesTheTabsTheDialogHas) {
     Start();
     TfrmCustomize_Freeware& d = Open();
+    std::set<std::string> tabs;
+    for (int i = 0; i < d.pgcCustomize->count(); ++i)
+        tabs.insert(d.pgcCustomize->tabText(i).remove('&').trimmed().toStdString());
     d.btnAiuto->click();
     HelpViewer* viewer = app->help.Viewer("proc");
     ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->CurrentPage().path().endsWith("/topics/1019.html"));
-    EXPECT_TRUE(messages->messages.empty());
-    EXPECT_TRUE(d.isVisible());
+    QFile page(":" + viewer->CurrentPage().path());
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    // The page describes the dialog item by item: "<li><b>Decks</b>: ...".
+    std::set<std::string> described;
+    const QRegularExpression item(QStringLiteral("<li><b>([^<]+)</b>"));
+    for (const auto& found : item.globalMatch(QString::fromUtf8(page.readAll())))
+        described.insert(found.captured(1).toStdString());
+    EXPECT_EQ(described, tabs);
 }
 
 TEST_F(CustomizeDialog, CtrlUOpensANewModalDialogEachTime) {

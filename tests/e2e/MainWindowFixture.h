@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
 
 #include <filesystem>
 #include <memory>
@@ -75,6 +78,14 @@ class MainWindowFixture : public ::testing::Test {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         } while (app->game.flags.startupPending && clock.elapsed() < 2000);
         QCoreApplication::processEvents();
+    }
+
+    // A left click on a widget delivered the way the window system delivers it: a window that a
+    // modal dialog blocks does not get it.
+    static void ClickAsTheWindowSystem(QWidget* widget) {
+        QWidget* top = widget->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          widget->mapTo(top, widget->rect().center()));
     }
 
     TempDir dir;

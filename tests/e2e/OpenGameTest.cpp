@@ -1,10 +1,12 @@
 // The game chooser in the running program: shown at the first start, opening the chosen game,
 // and what it leaves when closed without a choice.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -12,6 +14,8 @@
 
 #include "MainWindowFixture.h"
 #include "shell/Commands.h"
+#include "shell/HelpSystem.h"
+#include "shell/HelpViewer.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/TfrmOpenGame.h"
@@ -232,6 +236,30 @@ TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelecte
     EXPECT_EQ(app->settings.Get(field::GameId), "0001");
     EXPECT_EQ(app->game.def[gd::TableauCount], 8);
     EXPECT_TRUE(app->game.flags.gameInProgress);
+}
+
+TEST_F(OpenGameProgram, RulesFromTheChooserComeToTheFrontAndWorkWhileItIsOpen) {
+    WritePrefs("[Preference]\nCards_Animate=N\nDeal_Animation=N\nSounds_Enabled=N\n");
+    bool activeAfterRules = false;
+    std::string pageAfterContents;
+    bool chooserStillOpen = false;
+    StartWith([&](TfrmOpenGame& d) {
+        Select(d, "Klondike");
+        Click(d, "btnRules");
+        HelpViewer* viewer = app->help.Viewer(kRulesWindow);
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_EQ(viewer->PageTitle(), "Klondike");
+        // The chooser is modal for the main window only: the help takes the focus, and its
+        // buttons answer a click while the chooser waits.
+        activeAfterRules = QTest::qWaitForWindowActive(viewer, 1000);
+        ClickAsTheWindowSystem(viewer->findChild<QPushButton*>("btnContents"));
+        pageAfterContents = viewer->CurrentPage().fileName().toStdString();
+        chooserStillOpen = d.isVisible() && d.windowModality() == Qt::WindowModal;
+        Click(d, "btnCancel");
+    });
+    EXPECT_TRUE(activeAfterRules);
+    EXPECT_EQ(pageAfterContents, "contents.html");
+    EXPECT_TRUE(chooserStillOpen);
 }
 
 }  // namespace

@@ -1,17 +1,62 @@
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
 
 #include "e2e/MainWindowFixture.h"
+#include "model/Pile.h"
+#include "play/NewGame.h"
+#include "shell/AboutBox.h"
 #include "shell/EarlierVersions.h"
+#include "shell/MainWindowPlay.h"
+#include "shell/MessageBoxes.h"
 #include "shell/TableArea.h"
+#include "shell/TfrmCustomize_Freeware.h"
+#include "shell/TfrmMsgAdvice.h"
+#include "shell/TfrmOpenGame.h"
+#include "shell/TfrmSelectGameNumber.h"
+#include "shell/WindowPlacement.h"
+#include "table/layout/PileHitTest.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle::test {
 namespace {
 
 using StartAndClose = MainWindowFixture;
+
+TEST_F(StartAndClose, EveryDialogHasOnlyACloseButtonAndIsModalForTheMainWindowAlone) {
+    TfrmMain& w = Start();
+    // A title with a close button (the advice box: none), never minimise or maximise, and
+    // modal for the main window only.
+    auto dialogLike = [&](const QWidget& dialog, bool closeButton) {
+        const Qt::WindowFlags flags = dialog.windowFlags();
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))
+            << dialog.objectName().toStdString();
+        EXPECT_TRUE(flags & Qt::CustomizeWindowHint) << dialog.objectName().toStdString();
+        EXPECT_EQ(bool(flags & Qt::WindowCloseButtonHint), closeButton)
+            << dialog.objectName().toStdString();
+        EXPECT_EQ(dialog.windowModality(), Qt::WindowModal) << dialog.objectName().toStdString();
+    };
+    dialogLike(TfrmAbout(app->library, app->settings, app->Sounds(), 2, &w), true);
+    dialogLike(TfrmCustomize_Freeware(*app, w), true);
+    dialogLike(TfrmSelectGameNumber("1", &w), true);
+    dialogLike(TfrmOpenGame(app->catalogue, app->settings, app->library, app->Messages(), {}, &w),
+               true);
+    dialogLike(TfrmMsgAdvice("advice", QImage(), &w), false);
+    MessageBoxes boxes;
+    boxes.SetParent(&w);
+    bool boxSeen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        boxSeen = true;
+        dialogLike(*box, true);
+        box->close();
+    });
+    boxes.Information("A message");
+    EXPECT_TRUE(boxSeen);
+}
 
 TEST_F(StartAndClose, FirstStartCreatesThePlayersAndOpensMaximised) {
     ASSERT_FALSE(std::filesystem::exists(Data()));
@@ -127,6 +172,63 @@ TEST_F(StartAndClose, TheLayoutFollowsTheWindowSize) {
     EXPECT_GT(app->mainGame.FilaX(6), narrow);
     // The table takes the whole client area below the menu bar.
     EXPECT_EQ(w.imgSfondo->size(), w.pnlClient->size());
+}
+
+TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanItself) {
+    WritePrefs(
+        "[Preference]\nGame=2\nMainWindowState_Maximized=N\nMainWindowState_Width=900\n"
+        "MainWindowState_Height=600\nDeal_Animation=N\nCards_Animate=N\n");
+    TfrmMain& w = Start();
+    w.resize(150, 100);
+    Settle();
+    EXPECT_EQ(w.size(), QSize(kMinWindowWidth, kMinWindowHeight));
+    ASSERT_TRUE(StartGame(w.Play()->Context(), true, false, kDealStoredNumber, false));
+    w.FitTableToPiles();
+    // Where the table is seen: the client area less the bars that show.
+    auto seen = [&] {
+        QRect r = w.pnlClient->rect();
+        if (w.scrBarMain->isVisible()) r.setRight(w.scrBarMain->x() - 1);
+        if (w.scrBarHorz->isVisible()) r.setBottom(w.scrBarHorz->y() - 1);
+        return r;
+    };
+    // The lower right corner of a pile's last card is in view.
+    auto shown = [&](PileRef ref) {
+        const auto extent = PileExtent(app->mainGame, app->game, ref);
+        return extent &&
+               seen().contains(QPoint(extent->right - 1, extent->bottom - 1) + w.imgSfondo->pos());
+    };
+    // Every column fits across.
+    EXPECT_FALSE(w.scrBarHorz->isVisible());
+    EXPECT_LE(PileExtent(app->mainGame, app->game, {PileKind::Fila, 6})->right, seen().right());
+
+    // A column longer than the window is high: the vertical bar shows and reaches its end.
+    Pile& column = app->game.piles.fila[6];
+    column = Pile{};
+    for (int card = 1; card <= 19; ++card)
+        PileAppend(column, card);
+    app->game.cards.SetAllFaceUp();
+    w.FitTableToPiles();
+    ASSERT_TRUE(w.scrBarMain->isVisible());
+    EXPECT_GT(w.scrBarMain->y(), 0) << "it starts below the toolbar row";
+    EXPECT_FALSE(shown({PileKind::Fila, 6}));
+    w.scrBarMain->setValue(w.scrBarMain->maximum());
+    EXPECT_TRUE(shown({PileKind::Fila, 6}));
+    // Back to a short column: the bar goes.
+    column = Pile{};
+    PileAppend(column, 1);
+    w.FitTableToPiles();
+    EXPECT_FALSE(w.scrBarMain->isVisible());
+    EXPECT_EQ(w.imgSfondo->pos(), QPoint(0, 0));
+
+    // A window narrower than the program allows (the layout must still cope): the columns that
+    // do not fit are reached with the horizontal bar.
+    w.setMinimumSize(0, 0);
+    w.resize(450, 400);
+    Settle();
+    ASSERT_TRUE(w.scrBarHorz->isVisible());
+    EXPECT_FALSE(shown({PileKind::Fila, 6}));
+    w.scrBarHorz->setValue(w.scrBarHorz->maximum());
+    EXPECT_TRUE(shown({PileKind::Fila, 6}));
 }
 
 TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {

@@ -3,6 +3,7 @@
 // the game end plays the animation of the preferences on the table, a key or button press
 // stops it, and a close asked for meanwhile is refused and carried out once it is over.
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include "play/Gestures.h"
 #include "play/NewGame.h"
 #include "play/TablePlaces.h"
+#include "shell/Commands.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/TableArea.h"
 #include "shell/WinningAnimationHost.h"
@@ -78,6 +80,11 @@ class WinningAnimationWindow : public MainWindowFixture {
 
 TEST_F(WinningAnimationWindow, AKeyPressStopsTheAnimationOfAWonGameAndTheChooserOpens) {
     LastMove("Open order");
+    QImage underTheChooser;
+    window->Play()->openGameDialog = [&] {
+        ++chooserOpened;
+        underTheChooser = Table();
+    };
     QImage during;
     QTimer::singleShot(600, window.get(), [&] {
         during = Table();
@@ -90,12 +97,23 @@ TEST_F(WinningAnimationWindow, AKeyPressStopsTheAnimationOfAWonGameAndTheChooser
     EXPECT_LT(ms, 5000);
     EXPECT_FALSE(app->game.flags.animationRunning);
     EXPECT_FALSE(app->game.flags.gameInProgress);
-    // Cards were stamped all over the table; afterwards it is shown as it stands.
+    // Cards were stamped all over the table; the chooser opens over the won table drawn
+    // afresh, and that stays (a resize draws the same).
     ASSERT_FALSE(during.isNull());
     EXPECT_NE(during, Table());
+    app->renderer.PaintBackground();
+    app->renderer.RedrawRegion(window->imgSfondo->rect());
+    app->renderer.PresentTable();
+    const QImage won = Table();
+    EXPECT_TRUE(underTheChooser == won);
+    window->FormResize();
+    EXPECT_TRUE(Table() == won);
     EXPECT_EQ(window->Hooks().Installed(), MessageHooks::Hook::None);
     EXPECT_EQ(chooserOpened, 1);
     EXPECT_TRUE(window->isVisible());
+    // A won game has no step to undo or redo any more.
+    EXPECT_FALSE(window->Commands().Menu().mnuUndo->isEnabled());
+    EXPECT_FALSE(window->Commands().Menu().mnuRedo->isEnabled());
 }
 
 TEST_F(WinningAnimationWindow, ACloseDuringTheAnimationClosesTheWindowOnceItEnds) {

@@ -3,6 +3,7 @@
 
 #include "PlayFixture.h"
 #include "model/GameCompiler.h"
+#include "play/Commands.h"
 #include "play/NewGame.h"
 #include "shell/settings/PreferencesFile.h"
 #include "shell/settings/SettingsInit.h"
@@ -56,16 +57,20 @@ TEST_F(NewGameTest, DrawsANewNumberInModeTwoAndWhenTheStoredOneIsNotANumber) {
     }
 }
 
-TEST_F(NewGameTest, AutoplayRunsAfterTheDealWaitingFirst) {
+TEST_F(NewGameTest, AutoplayRunsAfterTheDealWaitingFirstAndIsOneUndo) {
     ui.autoplayTicked = true;
-    settings.Put(field::GameNumber, "3");
+    settings.Put(field::GameNumber, "10");
     ASSERT_TRUE(StartGame(ctx, true, false, 0, true));
     EXPECT_GE(time.TickCount(), 800u);
     int home = 0;
     for (int j = 0; j < 4; ++j)
         home += static_cast<int>(Cards(Dest(j + 1)).size());
-    EXPECT_GT(home, 0);           // this deal has an Ace on top of a column
+    EXPECT_EQ(home, 2);           // this deal sends two cards home at once
     EXPECT_EQ(view.repaints, 0);  // quiet: nothing drawn
+    ASSERT_TRUE(UndoCommand(ctx));
+    EXPECT_FALSE(UndoCommand(ctx));
+    for (int j = 0; j < 4; ++j)
+        EXPECT_TRUE(Cards(Dest(j + 1)).empty());
 }
 
 TEST_F(NewGameTest, AGameThatIsNotInTheCatalogueIsNotDealt) {

@@ -1,9 +1,11 @@
 // Presses, double clicks and right clicks on the table: what is lifted, turned or sent.
 
 #include "PlayFixture.h"
+#include "play/Commands.h"
 #include "play/Gestures.h"
 #include "play/Pointer.h"
 #include "play/TablePlaces.h"
+#include "support/RandomPlay.h"
 
 namespace tindle::test {
 namespace {
@@ -113,6 +115,39 @@ TEST_F(KlondikePointer, ARightClickSendsTheCardButNotWithCtrlHeldThenItPeeks) {
     EXPECT_EQ(messages.beeps, 1);  // nothing was peeked
 }
 
+TEST_F(KlondikePointer, OneUndoTakesBackOnePlayerActionWithWhatItSetOffAndOneRedoReplaysIt) {
+    // Autoplay off: the A♥ dragged home (the 9♠ beneath turns up), the 2♥ sent home by a
+    // double click (the J♦ beneath turns up), then Autoplay switched on (the 3♥ goes home and
+    // the K♣ beneath turns up).
+    Put(Fila(1), {S(9), H(1)}, {S(9)});
+    Put(Fila(2), {D(11), H(2)}, {D(11)});
+    Put(Fila(3), {C(13), H(3)}, {C(13)});
+    std::vector<TableState> tables{Capture(game)};
+    ASSERT_TRUE(DragCardTo(ctx, H(1), Dest(1)));
+    tables.push_back(Capture(game));
+    ASSERT_TRUE(DoubleClickCard(ctx, H(2)));
+    EXPECT_FALSE(game.cards.CardIsFaceDown(D(11)));
+    tables.push_back(Capture(game));
+    AutoplayCommand(ctx);
+    EXPECT_EQ(Cards(Dest(1)), (std::vector<int>{H(1), H(2), H(3)}));
+    EXPECT_FALSE(game.cards.CardIsFaceDown(C(13)));
+    tables.push_back(Capture(game));
+    const History undone = game.undo;  // the snapshots of the moves and turn-ups
+
+    for (int back = 3; back > 0; --back) {
+        ASSERT_TRUE(UndoCommand(ctx)) << back;
+        EXPECT_TRUE(Capture(game) == tables[static_cast<size_t>(back - 1)]) << back;
+    }
+    EXPECT_FALSE(UndoCommand(ctx));
+    EXPECT_TRUE(game.undo.Empty());
+    for (int forth = 1; forth <= 3; ++forth) {
+        ASSERT_TRUE(RedoCommand(ctx)) << forth;
+        EXPECT_TRUE(Capture(game) == tables[static_cast<size_t>(forth)]) << forth;
+    }
+    EXPECT_FALSE(RedoCommand(ctx));
+    EXPECT_TRUE(game.undo == undone);
+}
+
 class FreeCellPointer : public PointerTest {
   protected:
     void SetUp() override {
@@ -132,6 +167,34 @@ TEST_F(FreeCellPointer, AColumnThatHoldsCardsIsPreferredToAnEmptyOne) {
     // With no column to build on, the empty one takes it; then a free cell.
     ASSERT_TRUE(DoubleClickCard(ctx, C(9)));
     EXPECT_EQ(Cards(Fila(2)), std::vector<int>{C(9)});
+}
+
+TEST_F(FreeCellPointer, AMoveAndTheAceAutoplaySendsHomeAreOneUndo) {
+    ui.autoplayTicked = true;
+    Put(Fila(1), {S(1), D(5)});
+    Put(Fila(2), {C(6)});
+    const TableState before = Capture(game);
+    ASSERT_TRUE(DragCardTo(ctx, D(5), Fila(2)));
+    ASSERT_EQ(Cards(Dest(1)), std::vector<int>{S(1)});
+    const TableState after = Capture(game);
+    ASSERT_TRUE(UndoCommand(ctx));
+    EXPECT_TRUE(Capture(game) == before);
+    EXPECT_FALSE(UndoCommand(ctx));
+    ASSERT_TRUE(RedoCommand(ctx));
+    EXPECT_TRUE(Capture(game) == after);
+    EXPECT_FALSE(RedoCommand(ctx));
+}
+
+TEST_F(FreeCellPointer, AFreeCellCardWithNowhereBetterToGoStaysAndBeeps) {
+    Put(Fila(1), {S(12), C(9)});
+    for (int k = 2; k <= 8; ++k)
+        Put(Fila(k), {S(k)});
+    ASSERT_TRUE(DoubleClickCard(ctx, C(9)));  // no column takes it: the first free cell does
+    EXPECT_EQ(Cards(Appogg(1)), std::vector<int>{C(9)});
+    EXPECT_FALSE(DoubleClickCard(ctx, C(9)));
+    EXPECT_EQ(Cards(Appogg(1)), std::vector<int>{C(9)});
+    EXPECT_TRUE(Cards(Appogg(2)).empty());
+    EXPECT_EQ(messages.beeps, 1);
 }
 
 TEST_F(FreeCellPointer, ACardNeverLiftedFromAFoundationOfThisGame) {

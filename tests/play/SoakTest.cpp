@@ -1,7 +1,8 @@
 // Thousands of random gestures in every game of the built GAMES.DAT, most of them walks of
 // LegalMoves, with undos and redos, the table checked after each: every legal drag taken by
 // the mouse, no card lost or doubled, face flags as the game keeps them, undo followed by
-// redo giving back the same table, and a refused gesture leaving the table as it was.
+// redo giving back the same table, a refused gesture leaving the table as it was, and at the
+// end of each deal Undo all the way giving back the deal and Redo all the way the last table.
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,10 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
             PlayContext& ctx = play.ctx;
             const std::map<int, int> deck = CardCounts(play.game);
             ASSERT_EQ(CheckTable(play.game, deck), "") << entry.name << " after the deal";
+            // The deal as dealt, before the autoplay that may follow it.
+            HeadlessPlay fresh(nullptr, 1);
+            ASSERT_TRUE(fresh.Open(BuiltGamesDat(), entry.gameId, number, error)) << error;
+            const TableState dealt = Capture(fresh.game);
             Random& random = play.random;
 
             for (int step = 0; step < kSteps && play.game.flags.gameInProgress; ++step) {
@@ -72,6 +77,18 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
                     ASSERT_TRUE(play.game.undo == undo)
                         << entry.name << ": undo history after " << what;
                 }
+            }
+            if (play.game.flags.gameInProgress) {
+                // Undo action by action back to the deal, Redo forward to the last table.
+                while (RedoCommand(ctx)) {
+                }
+                const TableState end = Capture(play.game);
+                while (UndoCommand(ctx)) {
+                }
+                ASSERT_TRUE(Capture(play.game) == dealt) << entry.name << ": undo all";
+                while (RedoCommand(ctx)) {
+                }
+                ASSERT_TRUE(Capture(play.game) == end) << entry.name << ": redo all";
             }
         }
         EXPECT_GE(gestures, 1000) << entry.name;

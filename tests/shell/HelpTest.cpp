@@ -1,15 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "model/Catalogue.h"
 #include "shell/HelpFile.h"
 #include "shell/HelpSystem.h"
 #include "shell/HelpTopics.h"
 #include "shell/HelpViewer.h"
+#include "shell/MainMenu.h"
+#include "shell/settings/Placeholders.h"
 #include "support/QtTestApp.h"
 #include "support/RecordingPorts.h"
 #include "support/TestPaths.h"
@@ -75,6 +84,72 @@ TEST_F(HelpFileTest, EveryLinkOfEveryPageLeadsToAPageOfTheFile) {
                 << page.toString().toStdString() << " -> " << link.toStdString();
         }
     }
+}
+
+// A menu caption as the help writes it: placeholders filled, no access key, no "...".
+QString PlainCaption(const QString& caption) {
+    QString plain = QString::fromStdString(FillPlaceholders(caption.toStdString()));
+    plain.remove('&');
+    if (plain.endsWith("...")) plain.chop(3);
+    return plain.trimmed().toLower();
+}
+
+TEST_F(HelpFileTest, EveryKeyThePagesNameIsTheShortcutOfTheCommandTheyNameItWith) {
+    QMenuBar bar;
+    MainMenu menu = BuildMainMenu(&bar);
+    HideLargerEditionCommands(menu);
+    // "menu > item" of every visible command, and which command each shortcut belongs to.
+    std::map<QString, QAction*> commands;
+    std::map<QString, QAction*> byKey;
+    for (QMenu* m : menu.menus) {
+        if (!m->menuAction()->isVisible()) continue;
+        for (QAction* action : m->actions()) {
+            if (!action->isVisible() || action->isSeparator()) continue;
+            commands[PlainCaption(m->title()) + " > " + PlainCaption(action->text())] = action;
+            const QString key = action->shortcut().toString(QKeySequence::PortableText);
+            if (key.isEmpty()) continue;
+            EXPECT_EQ(byKey.count(key), 0u) << key.toStdString() << " is given twice";
+            byKey[key] = action;
+        }
+    }
+    ASSERT_GE(byKey.size(), 9u);
+
+    const QRegularExpression keyName(
+        QStringLiteral(R"(\b(?:(?:Ctrl|Shift|Alt)\+)+\w+\b|\bF\d{1,2}\b)"));
+    // A command is named in bold, its key in brackets right after it:
+    // "<b>Game &gt; Undo</b> (Ctrl+Z".
+    const QRegularExpression namedWithKey(
+        QStringLiteral(R"(<b>(\w+) &gt; ([^<]+)</b> \(((?:(?:Ctrl|Shift|Alt)\+)*F?\w+)[,)])"));
+    std::vector<QUrl> pages{file.ContentsUrl(), file.ContentsUrl().resolved(QUrl("commands.html"))};
+    for (int topic : file.Topics())
+        pages.push_back(file.TopicUrl(topic));
+    std::set<QString> listed;
+    for (const QUrl& page : pages) {
+        QFile source(":" + page.path());
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << page.toString().toStdString();
+        const QString html = QString::fromUtf8(source.readAll()).simplified();
+        QTextDocument document;
+        document.setHtml(html);
+        const QString text = document.toPlainText().simplified();
+        const std::string where = page.fileName().toStdString();
+        for (const auto& found : keyName.globalMatch(text)) {
+            EXPECT_TRUE(byKey.count(found.captured(0)))
+                << where << ": " << found.captured(0).toStdString() << " is no command's key";
+        }
+        for (const auto& found : namedWithKey.globalMatch(html)) {
+            const QString command =
+                PlainCaption(found.captured(1)) + " > " + PlainCaption(found.captured(2));
+            const auto named = commands.find(command);
+            ASSERT_NE(named, commands.end()) << where << ": no command " << command.toStdString();
+            EXPECT_EQ(named->second->shortcut().toString(QKeySequence::PortableText),
+                      found.captured(3))
+                << where << ": " << command.toStdString();
+            if (page.fileName() == "commands.html") listed.insert(found.captured(3));
+        }
+    }
+    // The page of menus and keys lists every key of the menus.
+    for (const auto& [key, action] : byKey)
+        EXPECT_TRUE(listed.count(key)) << key.toStdString() << " is missing from commands.html";
 }
 
 TEST(HelpFileLoad, AMissingOrForeignFileIsNoHelpFile) {

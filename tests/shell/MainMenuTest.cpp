@@ -38,6 +38,10 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
         {&MainMenu::mnuOpen, "mnuOpen", "&Open a game", QKeySequence(Qt::CTRL | Qt::Key_F12),
          topic::OpenGame},
         {&MainMenu::mnuEsci, "mnuEsci", "E&xit", {}, topic::Exit},
+        {&MainMenu::mnuRestart, "mnuRestart", "Re&start game", QKeySequence(Qt::Key_F5),
+         topic::RestartGame},
+        {&MainMenu::mnuSelectGame, "mnuSelectGame", "Select game &number...",
+         QKeySequence(Qt::Key_F3), topic::SelectGameNumber},
         {&MainMenu::mnuUndo, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), topic::Undo},
         {&MainMenu::mnuRedo, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), topic::Redo},
         {&MainMenu::mnuAutoPlay, "mnuAutoPlay", "Au&toplay", QKeySequence(Qt::Key_F7),
@@ -80,7 +84,8 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
     EXPECT_EQ(visible(menu.mnuPartita),
               (std::vector<QString>{"mnuNew", "mnuOpen", "N8", "mnuEsci"}));
     EXPECT_EQ(visible(menu.mnuGameMenu),
-              (std::vector<QString>{"mnuUndo", "mnuRedo", "mnuSep42", "mnuAutoPlay"}));
+              (std::vector<QString>{"mnuRestart", "mnuSelectGame", "mnuSepRestart", "mnuUndo",
+                                    "mnuRedo", "mnuSep42", "mnuAutoPlay"}));
     EXPECT_EQ(visible(menu.mnuOpzioni), (std::vector<QString>{"mnuCustomize"}));
     EXPECT_EQ(visible(menu.mnuAiuto),
               (std::vector<QString>{"mnuRules", "Sommario1", "mnuSep25", "", "N9", "mnuAbout"}));
@@ -90,7 +95,7 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
 
 TEST_F(MainMenuTest, TheLargerEditionsCommandsAreHiddenDisabledAndWithoutShortcuts) {
     HideLargerEditionCommands(menu);
-    ASSERT_GE(menu.largerEdition.size(), 19u);
+    ASSERT_GE(menu.largerEdition.size(), 18u);
     for (QAction* action : menu.largerEdition) {
         EXPECT_FALSE(action->isVisible()) << action->objectName().toStdString();
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdlib>
+
 #include "Cards.h"
 #include "Icons.h"
 #include "Output.h"
@@ -134,6 +136,26 @@ TEST(GeneratorCards, ACardCoveredInAFannedColumnStillShowsItsSuit) {
                      {std::pair{gen::kHeart, gen::kDiamond}, std::pair{gen::kClub, gen::kSpade}})
                     EXPECT_NE(gen::DrawFace(size, cardSet, a, rank).copy(strip),
                               gen::DrawFace(size, cardSet, b, rank).copy(strip));
+            }
+    }
+}
+
+TEST(GeneratorCards, TheIndicesOfClubsAndSpadesDifferByMoreThanABlur) {
+    // Drawn from their outlines, a club and a spade of index size blur into the same blot: the
+    // index corner must show them clearly apart (pixels light on one, dark on the other).
+    for (const CardSizeSpec& size : kCardSizes) {
+        const QRect corner(0, 0, size.width, size.height * 36 / 100);
+        for (int cardSet : kCardSets)
+            for (int rank = 1; rank <= 13; ++rank) {
+                SCOPED_TRACE(std::string(1, size.letter) + " set " + std::to_string(cardSet) +
+                             " rank " + std::to_string(rank));
+                const QImage club = gen::DrawFace(size, cardSet, gen::kClub, rank);
+                const QImage spade = gen::DrawFace(size, cardSet, gen::kSpade, rank);
+                int apart = 0;
+                for (int y = corner.top(); y <= corner.bottom(); ++y)
+                    for (int x = corner.left(); x <= corner.right(); ++x)
+                        apart += std::abs(qGray(club.pixel(x, y)) - qGray(spade.pixel(x, y))) > 128;
+                EXPECT_GE(apart, 8);
             }
     }
 }

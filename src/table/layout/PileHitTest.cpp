@@ -1,7 +1,10 @@
 #include "table/layout/PileHitTest.h"
 
+#include <algorithm>
+
 #include "model/Game.h"
 #include "model/RuleCodes.h"
+#include "model/UsedPiles.h"
 #include "table/layout/TMainGame.h"
 
 namespace tindle {
@@ -63,6 +66,31 @@ std::optional<TableRect> PileExtent(const TMainGame& tm, const Game& game, PileR
     if (FansDown(style)) r.bottom = tm.CardTopY(game, ref, 0, false) + tm.cardHeight;
     if (FansRight(style)) r.right = tm.CardLeftX(game, ref, 0, false, false) + tm.cardWidth;
     return r;
+}
+
+std::optional<TableRect> TableExtent(const TMainGame& tm, const Game& game) {
+    std::optional<TableRect> all;
+    auto take = [&](PileRef ref) {
+        const auto r = PileExtent(tm, game, ref);
+        if (!r) return;
+        if (!all) {
+            all = *r;
+            return;
+        }
+        all->left = std::min(all->left, r->left);
+        all->top = std::min(all->top, r->top);
+        all->right = std::max(all->right, r->right);
+        all->bottom = std::max(all->bottom, r->bottom);
+    };
+    for (int i = 0; i < kMazzoPiles; ++i)
+        take({static_cast<PileKind>(i), 0});
+    for (int j = 0; j < UsedFoundationCount(game); ++j)
+        take({PileKind::Dest, j});
+    for (int k = 0; k < UsedColumnCount(game); ++k)
+        take({PileKind::Fila, k});
+    for (int i = 0; i < UsedReserveCount(game); ++i)
+        take({PileKind::Appogg, i});
+    return all;
 }
 
 std::optional<CardHit> FanSearch(const TMainGame& tm, const Game& game, PileRef ref, int x, int y) {

@@ -23,6 +23,11 @@ class TMainGame;
 // the place of their top card. nullopt for a pile off the table.
 std::optional<TableRect> PileExtent(const TMainGame& tm, const Game& game, PileRef ref);
 
+// Everything of the game on the table: the union of the extents of its piles (the stock
+// family, and the foundations, columns and reserves the game uses). nullopt when none lies on
+// the table.
+std::optional<TableRect> TableExtent(const TMainGame& tm, const Game& game);
+
 struct CardHit {
     int position = 0;  // 0 = the bottom card of the pile
     int card = 0;      // the card number there (0 for a gap)
