@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+// The solver's key of a position: a 64-bit Zobrist-style hash over the piles in play, the
+// face of every card on them and the counters the rules read. Positions that differ only by
+// the order of piles the rules treat alike (free cells, columns, foundations of one kind with
+// the same rules, which no stock click or fill tells apart) get the same key, so the search
+// meets each of them once.
+
+namespace tindle {
+
+class Game;
+
+class PositionKeys {
+  public:
+    // Which pile kinds are interchangeable and which counters matter are read from the rules
+    // of `game` (a dealt game: the deal may rewrite the foundation and column bases).
+    explicit PositionKeys(const Game& game);
+
+    uint64_t Key(const Game& game) const;
+
+    bool ColumnsAlike() const { return columnsAlike_; }
+    bool ReservesAlike() const { return reservesAlike_; }
+    bool FoundationsAlike() const { return foundationsAlike_; }
+
+  private:
+    bool columnsAlike_ = false;
+    bool reservesAlike_ = false;
+    bool foundationsAlike_ = false;
+    bool passesCount_ = false;
+    bool dealCounterCounts_ = false;
+    bool runningCounterCounts_ = false;
+};
+
+}  // namespace tindle
