@@ -93,6 +93,29 @@ struct Child {
     bool plain = false;             // the move changed nothing but the place of its cards
 };
 
+// Of the moves of one card into empty piles that are alike (free cells, columns) only the
+// first is kept: the others lead to the same position with the piles in another order.
+void DropTwinMoves(const Game& game, const PositionKeys& keys, std::vector<Move>& moves) {
+    auto intoEmptyTwin = [&](const Move& m) {
+        if (m.kind == MoveKind::ToReserve) {
+            return keys.ReservesAlike() &&
+                   PileEmpty(game.piles.appogg[static_cast<size_t>(m.index)]);
+        }
+        if (m.kind == MoveKind::ToColumn) {
+            return keys.ColumnsAlike() && PileEmpty(game.piles.fila[static_cast<size_t>(m.index)]);
+        }
+        return false;
+    };
+    std::vector<Move> kept;
+    kept.reserve(moves.size());
+    for (const Move& m : moves) {
+        const bool twin = intoEmptyTwin(m) && !kept.empty() && kept.back().card == m.card &&
+                          kept.back().kind == m.kind && intoEmptyTwin(kept.back());
+        if (!twin) kept.push_back(m);
+    }
+    moves.swap(kept);
+}
+
 // One position of the search path: the state play works on, its moves still to try and the
 // move that led to it.
 struct Frame {
@@ -163,6 +186,7 @@ class Search {
             const Move only = moves_[static_cast<size_t>(safe)];
             moves_.assign(1, only);
         }
+        DropTwinMoves(ctx_.game, keys_, moves_);
         const Tally before = TallyOf(ctx_.game);
         bool live = true;
         for (const Move& move : moves_) {
