@@ -6,6 +6,7 @@
 #include "model/Card.h"
 #include "model/CardPlaces.h"
 #include "model/Game.h"
+#include "model/MoveRules.h"
 #include "model/UsedPiles.h"
 
 namespace tindle {
@@ -90,6 +91,20 @@ int PositionMerit(const Game& game) {
         }
     }
     return merit;
+}
+
+bool IsShuffle(const Game& game, const Move& move) {
+    if (!IsCardMove(move.kind)) return false;
+    const auto from = FindCard(game, move.card);
+    if (!from) return false;
+    if (from->pile.kind == PileKind::Dest) return true;
+    if (from->pile.kind != PileKind::Fila || move.kind != MoveKind::ToColumn ||
+        from->position == 0) {
+        return false;
+    }
+    const CardPlace beneath{from->pile, from->position - 1};
+    const int below = PileCardAt(game.piles.Get(from->pile), beneath.position);
+    return !game.cards.CardIsFaceDown(below) && MayLift(game, beneath, Gesture::Drag);
 }
 
 std::optional<PileRef> MoveSource(const Game& game, const Move& move) {

@@ -23,6 +23,12 @@ int MoveMerit(const Game& game, const Move& move);
 // free cells against it.
 int PositionMerit(const Game& game);
 
+// A move that only rearranges what is already in order: a card taken back off a foundation,
+// or a block moved to another column off a face-up card it could have been lifted with. A
+// winning line rarely needs one; the solver's first, bold pass leaves them out (and may then
+// find a win sooner), its second pass, which alone may answer lost, tries them.
+bool IsShuffle(const Game& game, const Move& move);
+
 // The pile a card move takes its card from, before it is played; nullopt for the clicks.
 std::optional<PileRef> MoveSource(const Game& game, const Move& move);
 

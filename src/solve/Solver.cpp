@@ -129,8 +129,8 @@ struct Frame {
 
 class Search {
   public:
-    Search(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel)
-        : ctx_(ctx), budget_(budget), cancel_(cancel), keys_(ctx.game) {}
+    Search(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel, bool bold)
+        : ctx_(ctx), budget_(budget), cancel_(cancel), bold_(bold), keys_(ctx.game) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -203,6 +203,7 @@ class Search {
                 move.kind == MoveKind::ToFoundation) {
                 continue;
             }
+            if (bold_ && IsShuffle(ctx_.game, move)) continue;
             live = false;
             if (!PlayMove(ctx_, move)) continue;
             ++positions_;
@@ -267,6 +268,7 @@ class Search {
     PlayContext& ctx_;
     SolveBudget budget_;
     const std::atomic<bool>* cancel_;
+    bool bold_;  // shuffles left out: a win only, never a loss, may be concluded
     PositionKeys keys_;
     std::unordered_set<uint64_t> seen_;
     std::vector<Frame> frames_;
@@ -280,7 +282,19 @@ class Search {
 }  // namespace
 
 SolveResult Solve(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel) {
-    return Search(ctx, budget, cancel).Run();
+    // Half the budget for the bold pass; what it leaves to the whole search.
+    SolveBudget half = budget;
+    half.positions /= 2;
+    half.milliseconds /= 2;
+    const SolveResult bold = Search(ctx, half, cancel, true).Run();
+    if (bold.verdict == SolveVerdict::Won) return bold;
+    SolveBudget rest = budget;
+    rest.positions -= bold.positions;
+    rest.milliseconds -= bold.milliseconds;
+    SolveResult full = Search(ctx, rest, cancel, false).Run();
+    full.positions += bold.positions;
+    full.milliseconds += bold.milliseconds;
+    return full;
 }
 
 }  // namespace tindle
