@@ -1,7 +1,9 @@
 #include "solve/PositionKey.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "model/Game.h"
 #include "model/Pile.h"
@@ -109,6 +111,23 @@ uint64_t KindHash(const Game& game, const std::array<Pile, N>& piles, int used, 
     return Mix(h ^ salt);
 }
 
+// The order in which the cards of the stock and the waste come to the waste top (the stock
+// from its top down, then the waste from its bottom up), from its lowest card on, so that
+// turning the cycle leaves it alone.
+uint64_t CycleHash(const Pile& stock, const Pile& waste) {
+    std::vector<int> cycle;
+    for (int p = PileCount(stock) - 1; p >= 0; --p)
+        cycle.push_back(PileCardAt(stock, p));
+    for (int p = 0; p < PileCount(waste); ++p)
+        cycle.push_back(PileCardAt(waste, p));
+    if (cycle.empty()) return 0;
+    const auto first = std::min_element(cycle.begin(), cycle.end()) - cycle.begin();
+    uint64_t h = 0x5354'4f43'4b00ull;
+    for (size_t i = 0; i < cycle.size(); ++i)
+        h = Mix(h + static_cast<uint64_t>(cycle[(static_cast<size_t>(first) + i) % cycle.size()]));
+    return h;
+}
+
 // The marks entries other than the empty ones (",") every plain move leaves.
 uint64_t MarkersHash(std::string_view marks) {
     uint64_t h = 0;
@@ -136,6 +155,10 @@ PositionKeys::PositionKeys(const Game& game) {
                     def[gd::FillSkipGroups] == 0 && SameRules(def, kFilaPiles, columns);
     reservesAlike_ = plain && !stockDealsToPiles && SameRules(def, kAppoggPiles, reserves);
     foundationsAlike_ = plain && SameRules(def, kDestPiles, UsedFoundationCount(game));
+    stockCycles_ = plain && !stockDealsToPiles && def[gd::WasteUsed] == 1 &&
+                   def[gd::StockTurnCount] == 1 && def[gd::StockPasses] == passes::Unlimited &&
+                   def[gd::RedealMode] == redeal::None && def[gd::TurnOnlyWhenWasteEmpty] == 0 &&
+                   def[gd::WasteLocked] == 0;
     // Counters that grow with every stock turn are left out unless a rule reads them, or no
     // position of an unlimited stock would ever be met twice.
     passesCount_ = def[gd::StockPasses] != passes::Unlimited;
@@ -148,8 +171,10 @@ PositionKeys::PositionKeys(const Game& game) {
 uint64_t PositionKeys::Key(const Game& game) const {
     uint64_t h = 0;
     for (size_t i = 0; i < game.piles.mazzo.size(); ++i) {
+        if (stockCycles_ && i < 2) continue;
         h ^= Mix(PileHash(game, game.piles.mazzo[i]) + i + 1);
     }
+    if (stockCycles_) h ^= Mix(CycleHash(game.piles.Stock(), game.piles.Waste()));
     h += KindHash(game, game.piles.dest, UsedFoundationCount(game), foundationsAlike_, 0x100);
     h += KindHash(game, game.piles.fila, UsedColumnCount(game), columnsAlike_, 0x200);
     h += KindHash(game, game.piles.appogg, UsedReserveCount(game), reservesAlike_, 0x300);

@@ -23,11 +23,17 @@ class PositionKeys {
     bool ColumnsAlike() const { return columnsAlike_; }
     bool ReservesAlike() const { return reservesAlike_; }
     bool FoundationsAlike() const { return foundationsAlike_; }
+    // The stock turns one card at a time onto the waste and the waste goes back into the
+    // stock as it lies, without end: stock clicks only turn the stock and waste round one
+    // cycle, and any card of it can be brought to the waste top. The key then holds the cycle
+    // and not how far it has been turned.
+    bool StockCycles() const { return stockCycles_; }
 
   private:
     bool columnsAlike_ = false;
     bool reservesAlike_ = false;
     bool foundationsAlike_ = false;
+    bool stockCycles_ = false;
     bool passesCount_ = false;
     bool dealCounterCounts_ = false;
     bool runningCounterCounts_ = false;

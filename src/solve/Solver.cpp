@@ -9,6 +9,8 @@
 #include "model/Game.h"
 #include "model/History.h"
 #include "model/LegalMoves.h"
+#include "model/MoveRules.h"
+#include "model/UsedPiles.h"
 #include "play/PlayContext.h"
 #include "play/PlayMove.h"
 #include "shell/settings/SettingsRecord.h"
@@ -91,7 +93,10 @@ struct Child {
     int merit = 0;
     std::optional<PileRef> source;  // where the moved card came from
     bool plain = false;             // the move changed nothing but the place of its cards
+    int clicks = 0;                 // stock clicks played before the move (a cycling stock)
 };
+
+constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
 
 // Of the moves of one card into empty piles that are alike (free cells, columns) only the
 // first is kept: the others lead to the same position with the piles in another order.
@@ -169,15 +174,25 @@ class Search {
             }
             const Child child = frame.children[frame.next++];
             Restore(frame);
-            if (!PlayMove(ctx_, child.move)) continue;
+            if (!PlayWithClicks(child)) continue;
             Tidy();
             if (const SolveVerdict v = Push(child); v != SolveVerdict::Lost) return v;
         }
         return SolveVerdict::Lost;
     }
 
+    bool PlayWithClicks(const Child& child) {
+        for (int i = 0; i < child.clicks; ++i) {
+            if (!PlayMove(ctx_, kStockClick)) return false;
+        }
+        return PlayMove(ctx_, child.move);
+    }
+
     // Every move of the position in ctx is played once: a win ends the search, a position met
-    // before is left out, the others are rated and kept best first.
+    // before is left out, the others are rated and kept best first. Where the stock cycles, its
+    // clicks are no moves of their own: each card the clicks bring to the waste top is played
+    // from there, after as many clicks as it takes (a line of play that wins may always make
+    // its clicks just before it plays the card they bring).
     SolveVerdict Rate(Frame& frame) {
         frame.children.clear();
         frame.next = 0;
@@ -187,6 +202,12 @@ class Search {
             moves_.assign(1, only);
         }
         DropTwinMoves(ctx_.game, keys_, moves_);
+        bool cycle = false;
+        if (keys_.StockCycles()) {
+            const auto click = std::find(moves_.begin(), moves_.end(), kStockClick);
+            cycle = click != moves_.end();
+            if (cycle) moves_.erase(click);
+        }
         const Tally before = TallyOf(ctx_.game);
         bool live = true;
         for (const Move& move : moves_) {
@@ -197,32 +218,96 @@ class Search {
             }
             if (!live) Restore(frame);
             live = true;
-            Child child{move, MoveMerit(ctx_.game, move), MoveSource(ctx_.game, move), false};
-            // Between foundations alike a card only changes places with itself.
-            if (keys_.FoundationsAlike() && child.source && child.source->kind == PileKind::Dest &&
-                move.kind == MoveKind::ToFoundation) {
-                continue;
-            }
-            if (bold_ && IsShuffle(ctx_.game, move)) continue;
+            if (!Worth(move)) continue;
             live = false;
-            if (!PlayMove(ctx_, move)) continue;
-            ++positions_;
-            if (ctx_.session.lastGameWon) {
-                for (size_t d = 1; d < depth_; ++d)
-                    solution_.push_back(frames_[d].via.move);
-                solution_.push_back(move);
-                return SolveVerdict::Won;
+            if (const SolveVerdict v = Try(frame, move, 0, before); v != SolveVerdict::Lost) {
+                return v;
             }
-            if (OverBudget()) return SolveVerdict::Unknown;
-            Tidy();
-            if (!seen_.insert(keys_.Key(ctx_.game)).second) continue;
-            child.plain = TallyOf(ctx_.game) == before;
-            child.merit = PositionMerit(ctx_.game) + child.merit / 10;
-            frame.children.push_back(child);
+        }
+        if (cycle) {
+            if (!live) Restore(frame);
+            if (const SolveVerdict v = TryStockCycle(frame, before); v != SolveVerdict::Lost) {
+                return v;
+            }
         }
         std::stable_sort(frame.children.begin(), frame.children.end(),
                          [](const Child& a, const Child& b) { return a.merit > b.merit; });
         return SolveVerdict::Lost;
+    }
+
+    // Whether the move in the position in ctx is worth playing at all.
+    bool Worth(const Move& move) const {
+        // Between foundations alike a card only changes places with itself.
+        if (keys_.FoundationsAlike() && move.kind == MoveKind::ToFoundation) {
+            const auto source = MoveSource(ctx_.game, move);
+            if (source && source->kind == PileKind::Dest) return false;
+        }
+        return !(bold_ && IsShuffle(ctx_.game, move));
+    }
+
+    // The move played in the position in ctx (reached by `clicks` stock clicks from the
+    // frame's position); a new position becomes a child of the frame.
+    SolveVerdict Try(Frame& frame, const Move& move, int clicks, const Tally& before) {
+        Child child{move, MoveMerit(ctx_.game, move), MoveSource(ctx_.game, move), false, clicks};
+        if (!PlayMove(ctx_, move)) return SolveVerdict::Lost;
+        ++positions_;
+        if (ctx_.session.lastGameWon) {
+            for (size_t d = 1; d < depth_; ++d)
+                AppendLine(frames_[d].via);
+            AppendLine(child);
+            return SolveVerdict::Won;
+        }
+        if (OverBudget()) return SolveVerdict::Unknown;
+        Tidy();
+        if (!seen_.insert(keys_.Key(ctx_.game)).second) return SolveVerdict::Lost;
+        child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
+        child.merit = PositionMerit(ctx_.game) + child.merit / 10;
+        frame.children.push_back(child);
+        return SolveVerdict::Lost;
+    }
+
+    // The stock clicked round its whole cycle from the frame's position; every move of the
+    // card on the waste top after each click is tried.
+    SolveVerdict TryStockCycle(Frame& frame, const Tally& before) {
+        const int length = PileCount(ctx_.game.piles.Stock()) + PileCount(ctx_.game.piles.Waste());
+        for (int clicks = 1; clicks <= length; ++clicks) {
+            if (!PlayMove(ctx_, kStockClick)) break;
+            Tidy();
+            WasteTopMoves(cycleMoves_);
+            if (cycleMoves_.empty()) continue;
+            Keep(clicked_);
+            for (const Move& move : cycleMoves_) {
+                if (Worth(move)) {
+                    const SolveVerdict v = Try(frame, move, clicks, before);
+                    if (v != SolveVerdict::Lost) return v;
+                }
+                Restore(clicked_);
+            }
+        }
+        return SolveVerdict::Lost;
+    }
+
+    // The moves of the waste's top card (as LegalMoves lists them, for this card alone).
+    void WasteTopMoves(std::vector<Move>& out) const {
+        out.clear();
+        const Game& game = ctx_.game;
+        const Pile& waste = game.piles.Waste();
+        const int top = PileTop(waste);
+        const CardPlace place{{PileKind::MazzoVis, 0}, PileCount(waste) - 1};
+        if (top < 1 || !MayLift(game, place, Gesture::Drag)) return;
+        auto offer = [&](MoveKind kind, PileKind pile, int count) {
+            for (int i = 0; i < count; ++i) {
+                if (Accepts(game, place, {pile, i}, Mover::Player)) out.push_back({kind, i, top});
+            }
+        };
+        offer(MoveKind::ToFoundation, PileKind::Dest, UsedFoundationCount(game));
+        offer(MoveKind::ToColumn, PileKind::Fila, UsedColumnCount(game));
+        offer(MoveKind::ToReserve, PileKind::Appogg, UsedReserveCount(game));
+    }
+
+    void AppendLine(const Child& child) {
+        solution_.insert(solution_.end(), static_cast<size_t>(child.clicks), kStockClick);
+        solution_.push_back(child.move);
     }
 
     // What play keeps besides the position is dropped after every move.
@@ -235,12 +320,16 @@ class Search {
     SolveVerdict Push(const Child& via) {
         if (frames_.size() == depth_) frames_.emplace_back();
         Frame& f = frames_[depth_];
-        f.game = ctx_.game;
-        f.score = ctx_.settings.Get(field::Score);
-        f.markedCards = ctx_.session.markedCards;
+        Keep(f);
         f.via = via;
         ++depth_;
         return Rate(f);
+    }
+
+    void Keep(Frame& f) const {
+        f.game = ctx_.game;
+        f.score = ctx_.settings.Get(field::Score);
+        f.markedCards = ctx_.session.markedCards;
     }
 
     void Restore(const Frame& f) {
@@ -274,6 +363,8 @@ class Search {
     std::vector<Frame> frames_;
     size_t depth_ = 0;
     std::vector<Move> moves_;
+    std::vector<Move> cycleMoves_;
+    Frame clicked_;  // the position after some clicks of a cycling stock
     std::vector<Move> solution_;
     long positions_ = 0;
     std::chrono::steady_clock::time_point start_;
