@@ -31,6 +31,7 @@ struct MainMenu {
     QAction* mnuRedo = nullptr;
     QAction* mnuSep42 = nullptr;
     QAction* mnuAutoPlay = nullptr;
+    QAction* mnuHint = nullptr;
 
     QMenu* mnuOpzioni = nullptr;  // "&Tools"
     QAction* mnuCustomize = nullptr;

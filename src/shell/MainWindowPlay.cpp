@@ -1,5 +1,6 @@
 #include "shell/MainWindowPlay.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "play/Pointer.h"
 #include "shell/Commands.h"
 #include "shell/HeaderPanels.h"
+#include "shell/HintCommand.h"
 #include "shell/MainWindow.h"
 #include "shell/TableArea.h"
 #include "shell/TindleApp.h"
@@ -46,6 +48,8 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     window_.Commands().play = {[this] { NewGame(); }, [this] { Undo(); }, [this] { Redo(); },
                                [this] { Autoplay(); }};
     window_.onEndGame = [this] { EndGameInProgress(); };
+    auto* hint = new HintCommand(*ctx_, this);
+    connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);
 }
 
 MainWindowPlay::~MainWindowPlay() = default;

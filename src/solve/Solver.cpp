@@ -153,8 +153,13 @@ class Search {
         ctx_.game.redo.Clear();
         seen_.insert(keys_.Key(ctx_.game));
         result.verdict = Push(Child{});
+        const std::vector<Child>& first = frames_[0].children;
+        if (!first.empty()) {
+            result.firstMove = first[0].clicks > 0 ? kStockClick : first[0].move;
+        }
         if (result.verdict == SolveVerdict::Lost) result.verdict = Explore();
         result.moves = std::move(solution_);
+        if (!result.moves.empty()) result.firstMove = result.moves.front();
         ctx_.game = original;
         ctx_.session = session;
         ctx_.settings.Put(field::Score, score);

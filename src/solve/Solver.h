@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct SolveBudget {
 struct SolveResult {
     SolveVerdict verdict = SolveVerdict::Unknown;
     std::vector<Move> moves;  // won: the moves from the start to the win
+    // The first move of the most promising line: the first of `moves` when won, else the
+    // best-rated move of the start (none when it has no move).
+    std::optional<Move> firstMove;
     long positions = 0;
     long milliseconds = 0;
 };

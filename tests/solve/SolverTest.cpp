@@ -62,6 +62,7 @@ TEST(Solver, WinsEveryCatalogueGameAndItsSolutionsReplay) {
             if (result.verdict == SolveVerdict::Lost) ++lost;
             if (result.verdict != SolveVerdict::Won) continue;
             ++wins;
+            EXPECT_EQ(result.firstMove, result.moves.front());
             ExpectReplayWins(entry.gameId, n, result.moves);
         }
         EXPECT_EQ(wins, kWinsPerGame) << "game " << entry.gameId << " (" << lost << " lost)";
