@@ -2,11 +2,6 @@
 
 #include <QObject>
 
-#include <atomic>
-#include <thread>
-
-#include "model/Piles.h"
-
 // The Hint command (Game menu, H): the solver searches the position in play on a copy of the
 // game, on a thread of its own so that the window goes on; its first move is then shown, the
 // card and where it goes drawn selected for a moment. A move made meanwhile makes the answer
@@ -15,14 +10,17 @@
 
 namespace tindle {
 
+class BackgroundSolve;
 struct PlayContext;
 struct SolveResult;
+
+// What Hint and Demo say when no move of the position leads to a won game.
+extern const char* const kNoWinningMove;
 
 class HintCommand : public QObject {
     Q_OBJECT
   public:
     HintCommand(PlayContext& ctx, QObject* parent);
-    ~HintCommand() override;
 
     // Starts a search (a search still running is given up first).
     void Run();
@@ -31,12 +29,10 @@ class HintCommand : public QObject {
     static constexpr int kShownMs = 900;
 
   private:
-    void Stop();
-    void Show(const SolveResult& result, const Piles& asked);
+    void Show(const SolveResult& result);
 
     PlayContext& ctx_;
-    std::atomic<bool> cancel_{false};
-    std::thread worker_;
+    BackgroundSolve* solve_;
 };
 
 }  // namespace tindle

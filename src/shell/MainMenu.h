@@ -32,6 +32,7 @@ struct MainMenu {
     QAction* mnuSep42 = nullptr;
     QAction* mnuAutoPlay = nullptr;
     QAction* mnuHint = nullptr;
+    QAction* mnuDemo = nullptr;
 
     QMenu* mnuOpzioni = nullptr;  // "&Tools"
     QAction* mnuCustomize = nullptr;

@@ -12,6 +12,7 @@
 #include "play/NewGame.h"
 #include "play/Pointer.h"
 #include "shell/Commands.h"
+#include "shell/DemoCommand.h"
 #include "shell/HeaderPanels.h"
 #include "shell/HintCommand.h"
 #include "shell/MainWindow.h"
@@ -50,6 +51,8 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     window_.onEndGame = [this] { EndGameInProgress(); };
     auto* hint = new HintCommand(*ctx_, this);
     connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);
+    auto* demo = new DemoCommand(*ctx_, this);
+    connect(window_.Commands().Menu().mnuDemo, &QAction::triggered, demo, &DemoCommand::Run);
 }
 
 MainWindowPlay::~MainWindowPlay() = default;

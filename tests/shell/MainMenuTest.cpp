@@ -43,6 +43,7 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
         {&MainMenu::mnuAutoPlay, "mnuAutoPlay", "Au&toplay", QKeySequence(Qt::Key_F7),
          topic::Autoplay},
         {&MainMenu::mnuHint, "mnuHint", "&Hint", QKeySequence(Qt::Key_H), 0},
+        {&MainMenu::mnuDemo, "mnuDemo", "&Demo", {}, 0},
         {&MainMenu::mnuCustomize, "mnuCustomize", "C&ustomize...",
          QKeySequence(Qt::CTRL | Qt::Key_U), topic::Customize},
         {&MainMenu::mnuRules, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), topic::Rules},
@@ -81,7 +82,8 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
     EXPECT_EQ(visible(menu.mnuPartita),
               (std::vector<QString>{"mnuNew", "mnuOpen", "N8", "mnuEsci"}));
     EXPECT_EQ(visible(menu.mnuGameMenu),
-              (std::vector<QString>{"mnuUndo", "mnuRedo", "mnuSep42", "mnuAutoPlay", "mnuHint"}));
+              (std::vector<QString>{"mnuUndo", "mnuRedo", "mnuSep42", "mnuAutoPlay", "mnuHint",
+                                    "mnuDemo"}));
     EXPECT_EQ(visible(menu.mnuOpzioni), (std::vector<QString>{"mnuCustomize"}));
     EXPECT_EQ(visible(menu.mnuAiuto),
               (std::vector<QString>{"mnuRules", "Sommario1", "mnuSep25", "", "N9", "mnuAbout"}));
@@ -91,7 +93,7 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
 
 TEST_F(MainMenuTest, TheLargerEditionsCommandsAreHiddenDisabledAndWithoutShortcuts) {
     HideLargerEditionCommands(menu);
-    ASSERT_GE(menu.largerEdition.size(), 19u);
+    ASSERT_GE(menu.largerEdition.size(), 18u);
     for (QAction* action : menu.largerEdition) {
         EXPECT_FALSE(action->isVisible()) << action->objectName().toStdString();
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
