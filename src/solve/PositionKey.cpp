@@ -139,7 +139,7 @@ uint64_t MarkersHash(std::string_view marks) {
 
 }  // namespace
 
-PositionKeys::PositionKeys(const Game& game) {
+PositionKeys::PositionKeys(const Game& game, bool autoplay) {
     const GameDef& def = game.def;
     const int columns = UsedColumnCount(game);
     const int reserves = UsedReserveCount(game);
@@ -155,7 +155,7 @@ PositionKeys::PositionKeys(const Game& game) {
                     def[gd::FillSkipGroups] == 0 && SameRules(def, kFilaPiles, columns);
     reservesAlike_ = plain && !stockDealsToPiles && SameRules(def, kAppoggPiles, reserves);
     foundationsAlike_ = plain && SameRules(def, kDestPiles, UsedFoundationCount(game));
-    stockCycles_ = plain && !stockDealsToPiles && def[gd::WasteUsed] == 1 &&
+    stockCycles_ = plain && !autoplay && !stockDealsToPiles && def[gd::WasteUsed] == 1 &&
                    def[gd::StockTurnCount] == 1 && def[gd::StockPasses] == passes::Unlimited &&
                    def[gd::RedealMode] == redeal::None && def[gd::TurnOnlyWhenWasteEmpty] == 0 &&
                    def[gd::WasteLocked] == 0;

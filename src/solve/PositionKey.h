@@ -15,8 +15,10 @@ class Game;
 class PositionKeys {
   public:
     // Which pile kinds are interchangeable and which counters matter are read from the rules
-    // of `game` (a dealt game: the deal may rewrite the foundation and column bases).
-    explicit PositionKeys(const Game& game);
+    // of `game` (a dealt game: the deal may rewrite the foundation and column bases) and
+    // whether autoplay is on (it may send a card home as a click brings it up, so that clicks
+    // no longer only turn the stock round).
+    PositionKeys(const Game& game, bool autoplay);
 
     uint64_t Key(const Game& game) const;
 

@@ -135,7 +135,11 @@ struct Frame {
 class Search {
   public:
     Search(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel, bool bold)
-        : ctx_(ctx), budget_(budget), cancel_(cancel), bold_(bold), keys_(ctx.game) {}
+        : ctx_(ctx),
+          budget_(budget),
+          cancel_(cancel),
+          bold_(bold),
+          keys_(ctx.game, AutoplayOn(ctx)) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();

@@ -32,8 +32,10 @@ void Open(HeadlessPlay& play, int gameId, int number) {
 
 // The solution played again on a fresh deal of the same number, move by move as the player
 // makes them.
-void ExpectReplayWins(int gameId, int number, const std::vector<Move>& moves) {
+void ExpectReplayWins(int gameId, int number, const std::vector<Move>& moves,
+                      bool autoplay = false) {
     HeadlessPlay replay;
+    replay.ui.autoplayTicked = autoplay;
     Open(replay, gameId, number);
     for (size_t i = 0; i < moves.size(); ++i) {
         ASSERT_FALSE(replay.ctx.session.lastGameWon) << "won before move " << i;
@@ -67,6 +69,21 @@ TEST(Solver, WinsEveryCatalogueGameAndItsSolutionsReplay) {
         }
         EXPECT_EQ(wins, kWinsPerGame) << "game " << entry.gameId << " (" << lost << " lost)";
     }
+}
+
+// With autoplay on, the solver plays the line the player sees: its autoplay included.
+TEST(Solver, WithAutoplayOnTheSolutionReplaysWithAutoplay) {
+    int wins = 0;
+    for (int n = 1; n <= 6 && wins < 2; ++n) {
+        HeadlessPlay play;
+        play.ui.autoplayTicked = true;
+        Open(play, 2, n);
+        const SolveResult result = Solve(play.ctx, kBudget);
+        if (result.verdict != SolveVerdict::Won) continue;
+        ++wins;
+        ExpectReplayWins(2, n, result.moves, true);
+    }
+    EXPECT_EQ(wins, 2);
 }
 
 // FreeCell cut down to two columns and `cells` free cells, every card home but the hearts:
