@@ -67,7 +67,7 @@ int MoveMerit(const Game& game, const Move& move) {
 int PositionMerit(const Game& game) {
     constexpr int kPerFoundationCard = 100;
     constexpr int kPerFaceDown = -20;
-    constexpr int kPerReserveCard = -8;
+    constexpr int kPerReserveCard = -20;
     constexpr int kPerEmptyColumn = 15;
     constexpr int kPerBlocker = -3;
     int merit = 0;

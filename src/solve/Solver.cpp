@@ -382,11 +382,11 @@ class Search {
 }  // namespace
 
 SolveResult Solve(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel) {
-    // Half the budget for the bold pass; what it leaves to the whole search.
-    SolveBudget half = budget;
-    half.positions /= 2;
-    half.milliseconds /= 2;
-    const SolveResult bold = Search(ctx, half, cancel, true).Run();
+    // Three quarters of the budget for the bold pass; what it leaves to the whole search.
+    SolveBudget first = budget;
+    first.positions = first.positions / 4 * 3;
+    first.milliseconds = first.milliseconds / 4 * 3;
+    const SolveResult bold = Search(ctx, first, cancel, true).Run();
     if (bold.verdict == SolveVerdict::Won) return bold;
     SolveBudget rest = budget;
     rest.positions -= bold.positions;
