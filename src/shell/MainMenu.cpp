@@ -55,7 +55,6 @@ constexpr LargerEditionItem kLargerEdition[] = {
     {Home::Game, "mnuPause", "&Pause"},
     {Home::Game, "mnuQuitGame", "&Quit game"},
     {Home::Game, "mnuGameInfo", "Game &information..."},
-    {Home::Game, "mnuDemo", "&Demo"},
     {Home::Game, "mnuCardCounter", "&Card counter"},
     {Home::Statistics, "mnuShowStatistics", "&Statistics..."},
     {Home::Tournament, "mnuShowTournament", "&Tournament..."},
@@ -91,6 +90,8 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
     m.mnuAutoPlay =
         Item(m.mnuGameMenu, "mnuAutoPlay", "Au&toplay", topic::Autoplay, QKeySequence(Qt::Key_F7));
     m.mnuAutoPlay->setCheckable(true);
+    m.mnuHint = Item(m.mnuGameMenu, "mnuHint", "&Hint", 0, QKeySequence(Qt::Key_H));
+    m.mnuDemo = Item(m.mnuGameMenu, "mnuDemo", "&Demo", 0);
 
     QMenu* statistics = Menu(bar, "mnuStatistics", "&Statistics");
     QMenu* tournament = Menu(bar, "mnuTournament", "T&ournament");

@@ -35,6 +35,8 @@ struct MainMenu {
     QAction* mnuRedo = nullptr;
     QAction* mnuSep42 = nullptr;
     QAction* mnuAutoPlay = nullptr;
+    QAction* mnuHint = nullptr;
+    QAction* mnuDemo = nullptr;
 
     QMenu* mnuOpzioni = nullptr;  // "&Tools"
     QAction* mnuCustomize = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/MainWindowPlay.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,7 +12,9 @@
 #include "play/NewGame.h"
 #include "play/Pointer.h"
 #include "shell/Commands.h"
+#include "shell/DemoCommand.h"
 #include "shell/HeaderPanels.h"
+#include "shell/HintCommand.h"
 #include "shell/MainWindow.h"
 #include "shell/TableArea.h"
 #include "shell/TindleApp.h"
@@ -53,6 +56,10 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     hooks.redo = [this] { Redo(); };
     hooks.autoplay = [this] { Autoplay(); };
     window_.onEndGame = [this] { EndGameInProgress(); };
+    auto* hint = new HintCommand(*ctx_, this);
+    connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);
+    auto* demo = new DemoCommand(*ctx_, this);
+    connect(window_.Commands().Menu().mnuDemo, &QAction::triggered, demo, &DemoCommand::Run);
 }
 
 MainWindowPlay::~MainWindowPlay() = default;

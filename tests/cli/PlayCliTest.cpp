@@ -122,5 +122,26 @@ TEST(CliPlay, AutoplaySendsPlayableCardsHome) {
     EXPECT_NE(Line(plain.out, "Dest1:"), "Dest1:");
 }
 
+// tindle-cli solve writes a move file that tindle-cli play replays to a win; --range sums up.
+TEST(CliPlay, SolveWritesMovesThatPlayReplaysToAWin) {
+    test::TempDir dir;
+    const std::string file = (dir.Path() / "solution.moves").string();
+    const PlayRun solved = Cli("solve", {"1", "3", "--moves", file}, "");
+    ASSERT_EQ(solved.exitCode, 0) << solved.err;
+    EXPECT_EQ(solved.out.rfind("Result: won\nMoves: ", 0), 0u) << solved.out;
+    EXPECT_NE(Line(solved.out, "Positions: "), "");
+    EXPECT_NE(Line(solved.out, "Time: "), "");
+    const PlayRun replay = Play({"1", "3"}, test::ReadFile(file));
+    ASSERT_EQ(replay.exitCode, 0) << replay.err;
+    EXPECT_NE(replay.out.find("\nWon: yes\n"), std::string::npos) << replay.out;
+
+    const PlayRun range = Cli("solve", {"1", "--range", "3", "4"}, "");
+    ASSERT_EQ(range.exitCode, 0) << range.err;
+    EXPECT_EQ(range.out.rfind("0000000000003 won ", 0), 0u) << range.out;
+    EXPECT_NE(range.out.find("\nWon: 2\nLost: 0\nUnknown: 0\nMedian time: "), std::string::npos)
+        << range.out;
+    EXPECT_EQ(Cli("solve", {"1", "3", "--budget-ms", "x"}, "").exitCode, 2);
+}
+
 }  // namespace
 }  // namespace tindle

@@ -46,6 +46,8 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
         {&MainMenu::mnuRedo, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), topic::Redo},
         {&MainMenu::mnuAutoPlay, "mnuAutoPlay", "Au&toplay", QKeySequence(Qt::Key_F7),
          topic::Autoplay},
+        {&MainMenu::mnuHint, "mnuHint", "&Hint", QKeySequence(Qt::Key_H), 0},
+        {&MainMenu::mnuDemo, "mnuDemo", "&Demo", {}, 0},
         {&MainMenu::mnuCustomize, "mnuCustomize", "C&ustomize...",
          QKeySequence(Qt::CTRL | Qt::Key_U), topic::Customize},
         {&MainMenu::mnuRules, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), topic::Rules},
@@ -85,7 +87,7 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
               (std::vector<QString>{"mnuNew", "mnuOpen", "N8", "mnuEsci"}));
     EXPECT_EQ(visible(menu.mnuGameMenu),
               (std::vector<QString>{"mnuRestart", "mnuSelectGame", "mnuSepRestart", "mnuUndo",
-                                    "mnuRedo", "mnuSep42", "mnuAutoPlay"}));
+                                    "mnuRedo", "mnuSep42", "mnuAutoPlay", "mnuHint", "mnuDemo"}));
     EXPECT_EQ(visible(menu.mnuOpzioni), (std::vector<QString>{"mnuCustomize"}));
     EXPECT_EQ(visible(menu.mnuAiuto),
               (std::vector<QString>{"mnuRules", "Sommario1", "mnuSep25", "", "N9", "mnuAbout"}));

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <vector>
+
+#include "model/Move.h"
+
+// The Demo command (Game menu): the solver searches the position in play (BackgroundSolve),
+// then its solution is played move by move as the player would make them, with the card
+// flights of the player's preferences, and the won game ends as every won game does. Any key
+// or click stops the demo (and is used for nothing else); a message says when no move leads
+// to a won game, or when none was found in time.
+
+namespace tindle {
+
+class BackgroundSolve;
+struct PlayContext;
+struct SolveResult;
+
+class DemoCommand : public QObject {
+    Q_OBJECT
+  public:
+    DemoCommand(PlayContext& ctx, QObject* parent);
+    ~DemoCommand() override;
+
+    void Run();
+    bool Running() const { return !moves_.empty(); }
+
+    static constexpr long kBudgetMs = 5000;
+    static constexpr int kStepMs = 350;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Begin(const SolveResult& result);
+    void Step();
+    void Stop();
+
+    PlayContext& ctx_;
+    BackgroundSolve* solve_;
+    std::vector<Move> moves_;
+    size_t next_ = 0;
+    QTimer timer_;
+};
+
+}  // namespace tindle

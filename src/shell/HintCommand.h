@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+// The Hint command (Game menu, H): the solver searches the position in play on a copy of the
+// game, on a thread of its own so that the window goes on; its first move is then shown, the
+// card and where it goes drawn selected for a moment. A move made meanwhile makes the answer
+// stale: it is not shown. When the search proves that no line of play wins, a message says
+// so; when its time runs out, the move it rates best is shown.
+
+namespace tindle {
+
+class BackgroundSolve;
+struct PlayContext;
+struct SolveResult;
+
+// What Hint and Demo say when no move of the position leads to a won game.
+extern const char* const kNoWinningMove;
+
+class HintCommand : public QObject {
+    Q_OBJECT
+  public:
+    HintCommand(PlayContext& ctx, QObject* parent);
+
+    // Starts a search (a search still running is given up first).
+    void Run();
+
+    static constexpr long kBudgetMs = 2000;
+    static constexpr int kShownMs = 900;
+
+  private:
+    void Show(const SolveResult& result);
+
+    PlayContext& ctx_;
+    BackgroundSolve* solve_;
+};
+
+}  // namespace tindle

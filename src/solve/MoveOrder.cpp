@@ -1,0 +1,132 @@
+#include "solve/MoveOrder.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/Card.h"
+#include "model/CardPlaces.h"
+#include "model/Game.h"
+#include "model/MoveRules.h"
+#include "model/UsedPiles.h"
+
+namespace tindle {
+
+namespace {
+
+// Merits of the heuristics; only their order matters.
+constexpr int kToFoundation = 1000;
+constexpr int kTurnUp = 900;
+constexpr int kUncovers = 400;
+constexpr int kEmptiesColumn = 150;
+constexpr int kOutOfReserve = 200;
+constexpr int kIntoReserve = -100;
+constexpr int kIntoEmptyColumn = -50;
+constexpr int kWholeColumnToEmpty = -1000;
+constexpr int kStock = -300;
+
+bool IsCardMove(MoveKind kind) {
+    return kind == MoveKind::ToColumn || kind == MoveKind::ToFoundation ||
+           kind == MoveKind::ToReserve || kind == MoveKind::ToWaste;
+}
+
+}  // namespace
+
+int MoveMerit(const Game& game, const Move& move) {
+    switch (move.kind) {
+        case MoveKind::ToFoundation:
+            return kToFoundation;
+        case MoveKind::TurnUp:
+            return kTurnUp;
+        case MoveKind::StockClick:
+        case MoveKind::WasteClick:
+            return kStock;
+        default:
+            break;
+    }
+    if (!IsCardMove(move.kind)) return 0;
+    const auto from = FindCard(game, move.card);
+    if (!from) return 0;
+    int merit = 0;
+    const bool toEmptyColumn = move.kind == MoveKind::ToColumn &&
+                               PileEmpty(game.piles.fila[static_cast<size_t>(move.index)]);
+    if (from->pile.kind == PileKind::Fila) {
+        const Pile& pile = game.piles.Get(from->pile);
+        if (from->position == 0) {
+            if (toEmptyColumn) return kWholeColumnToEmpty;
+            merit += kEmptiesColumn;
+        } else if (game.cards.CardIsFaceDown(PileCardAt(pile, from->position - 1))) {
+            merit += kUncovers;
+        }
+    }
+    if (from->pile.kind == PileKind::Appogg) merit += kOutOfReserve;
+    if (move.kind == MoveKind::ToReserve) merit += kIntoReserve;
+    if (toEmptyColumn) merit += kIntoEmptyColumn;
+    return merit;
+}
+
+int PositionMerit(const Game& game) {
+    constexpr int kPerFoundationCard = 100;
+    constexpr int kPerFaceDown = -20;
+    constexpr int kPerReserveCard = -20;
+    constexpr int kPerEmptyColumn = 15;
+    constexpr int kPerBlocker = -3;
+    int merit = 0;
+    for (int j = 0; j < UsedFoundationCount(game); ++j)
+        merit += kPerFoundationCard * PileCount(game.piles.dest[static_cast<size_t>(j)]);
+    for (int i = 0; i < UsedReserveCount(game); ++i)
+        merit += kPerReserveCard * PileCount(game.piles.appogg[static_cast<size_t>(i)]);
+    for (int k = 0; k < UsedColumnCount(game); ++k) {
+        const Pile& pile = game.piles.fila[static_cast<size_t>(k)];
+        const int n = PileCount(pile);
+        if (n == 0) merit += kPerEmptyColumn;
+        // A card above a lower card of its column must leave before that card can go.
+        int lowest = kKing + 1;
+        for (int p = 0; p < n; ++p) {
+            const int card = PileCardAt(pile, p);
+            if (card < 1) continue;
+            if (game.cards.CardIsFaceDown(card)) merit += kPerFaceDown;
+            const int rank = CardRank(card);
+            if (rank > lowest) merit += kPerBlocker;
+            lowest = std::min(lowest, rank);
+        }
+    }
+    return merit;
+}
+
+bool IsShuffle(const Game& game, const Move& move) {
+    if (!IsCardMove(move.kind)) return false;
+    const auto from = FindCard(game, move.card);
+    if (!from) return false;
+    if (from->pile.kind == PileKind::Dest) return true;
+    if (from->pile.kind != PileKind::Fila || move.kind != MoveKind::ToColumn ||
+        from->position == 0) {
+        return false;
+    }
+    const CardPlace beneath{from->pile, from->position - 1};
+    const int below = PileCardAt(game.piles.Get(from->pile), beneath.position);
+    return !game.cards.CardIsFaceDown(below) && MayLift(game, beneath, Gesture::Drag);
+}
+
+std::optional<PileRef> MoveSource(const Game& game, const Move& move) {
+    if (!IsCardMove(move.kind)) return std::nullopt;
+    const auto from = FindCard(game, move.card);
+    if (!from) return std::nullopt;
+    return from->pile;
+}
+
+std::optional<PileRef> MoveTarget(const Move& move) {
+    switch (move.kind) {
+        case MoveKind::ToColumn:
+            return PileRef{PileKind::Fila, move.index};
+        case MoveKind::ToFoundation:
+            return PileRef{PileKind::Dest, move.index};
+        case MoveKind::ToReserve:
+            return PileRef{PileKind::Appogg, move.index};
+        case MoveKind::ToWaste:
+            return PileRef{PileKind::MazzoVis, 0};
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace tindle

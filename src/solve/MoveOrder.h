@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "model/Move.h"
+#include "model/Piles.h"
+
+// How the solver rates the moves of a position, to try the best first: by the position each
+// leads to (PositionMerit), then by the move itself (MoveMerit: cards to the foundations,
+// turn-ups and moves that uncover a face-down card or empty a column, cards out of the free
+// cells first; moves into a free cell or an empty column and the stock's clicks last).
+
+namespace tindle {
+
+class Game;
+
+// The merit of a move in `game` before it is played (higher is better).
+int MoveMerit(const Game& game, const Move& move);
+
+// The merit of a position: cards on the foundations, cards not covering a lower card of
+// their column, empty columns and free cells count for it; face-down cards and cards in the
+// free cells against it.
+int PositionMerit(const Game& game);
+
+// A move that only rearranges what is already in order: a card taken back off a foundation,
+// or a block moved to another column off a face-up card it could have been lifted with. A
+// winning line rarely needs one; the solver's first, bold pass leaves them out (and may then
+// find a win sooner), its second pass, which alone may answer lost, tries them.
+bool IsShuffle(const Game& game, const Move& move);
+
+// The pile a card move takes its card from, before it is played; nullopt for the clicks.
+std::optional<PileRef> MoveSource(const Game& game, const Move& move);
+
+// The pile a card move puts its card on; nullopt for the clicks.
+std::optional<PileRef> MoveTarget(const Move& move);
+
+}  // namespace tindle

@@ -1,0 +1,400 @@
+#include "solve/Solver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
+#include <string>
+#include <unordered_set>
+
+#include "model/Game.h"
+#include "model/History.h"
+#include "model/LegalMoves.h"
+#include "model/MoveRules.h"
+#include "model/UsedPiles.h"
+#include "play/PlayContext.h"
+#include "play/PlayMove.h"
+#include "shell/settings/SettingsRecord.h"
+#include "solve/MoveOrder.h"
+#include "solve/PositionKey.h"
+#include "solve/SafeMoves.h"
+
+namespace tindle {
+
+std::string_view VerdictName(SolveVerdict verdict) {
+    switch (verdict) {
+        case SolveVerdict::Won:
+            return "won";
+        case SolveVerdict::Lost:
+            return "lost";
+        default:
+            return "unknown";
+    }
+}
+
+namespace {
+
+// The clock is read once per this many positions.
+constexpr long kClockStride = 64;
+
+// What a move changed besides the cards it moved: when none of it changed, playing the card
+// back gives the position before the move again.
+struct Tally {
+    int faceDown = 0;
+    int onFoundations = 0;
+    int stock = 0;
+    int waste = 0;
+    bool operator==(const Tally&) const = default;
+};
+
+Tally TallyOf(const Game& game) {
+    Tally t;
+    for (int c = 1; c <= CardTable::kCards; ++c)
+        t.faceDown += game.cards.CardIsFaceDown(c) ? 1 : 0;
+    for (const Pile& p : game.piles.dest)
+        t.onFoundations += PileCount(p);
+    t.stock = PileCount(game.piles.Stock());
+    t.waste = PileCount(game.piles.Waste());
+    return t;
+}
+
+// The undo history is no part of a position, except where a rule asks whether a marker was
+// ever set (a grid drop ends the fill of some games): of its snapshots only the first one of
+// each marker is kept, so the copies of the search stay small.
+void KeepFirstMarkers(History& history) {
+    if (history.marks.find_first_not_of(',') == std::string::npos) {
+        history.Clear();
+        return;
+    }
+    History kept;
+    std::string seen;
+    size_t start = 0;
+    for (int s = 0; s < history.Count(); ++s) {
+        const size_t end = history.marks.find(',', start);
+        const std::string entry = history.marks.substr(start, end - start);
+        start = end + 1;
+        if (entry.empty() || seen.find(entry + ",") != std::string::npos) continue;
+        seen += entry + ",";
+        auto copy = [s](const std::vector<std::string>& from, std::vector<std::string>& to,
+                        int per) {
+            to.insert(to.end(), from.begin() + s * per, from.begin() + (s + 1) * per);
+        };
+        copy(history.stockLines, kept.stockLines, 3);
+        copy(history.foundationLines, kept.foundationLines, 16);
+        copy(history.tableauLines, kept.tableauLines, 28);
+        copy(history.reserveLines, kept.reserveLines, 10);
+        kept.marks += entry + ",";
+    }
+    history = std::move(kept);
+}
+
+// A move of a frame, played once to rate it and again to descend into it.
+struct Child {
+    Move move;
+    int merit = 0;
+    std::optional<PileRef> source;  // where the moved card came from
+    bool plain = false;             // the move changed nothing but the place of its cards
+    int clicks = 0;                 // stock clicks played before the move (a cycling stock)
+};
+
+constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
+
+// Of the moves of one card into empty piles that are alike (free cells, columns) only the
+// first is kept: the others lead to the same position with the piles in another order.
+void DropTwinMoves(const Game& game, const PositionKeys& keys, std::vector<Move>& moves) {
+    auto intoEmptyTwin = [&](const Move& m) {
+        if (m.kind == MoveKind::ToReserve) {
+            return keys.ReservesAlike() &&
+                   PileEmpty(game.piles.appogg[static_cast<size_t>(m.index)]);
+        }
+        if (m.kind == MoveKind::ToColumn) {
+            return keys.ColumnsAlike() && PileEmpty(game.piles.fila[static_cast<size_t>(m.index)]);
+        }
+        return false;
+    };
+    std::vector<Move> kept;
+    kept.reserve(moves.size());
+    for (const Move& m : moves) {
+        const bool twin = intoEmptyTwin(m) && !kept.empty() && kept.back().card == m.card &&
+                          kept.back().kind == m.kind && intoEmptyTwin(kept.back());
+        if (!twin) kept.push_back(m);
+    }
+    moves.swap(kept);
+}
+
+// One position of the search path: the state play works on, its moves still to try and the
+// move that led to it.
+struct Frame {
+    Game game;
+    std::string score;
+    std::string markedCards;
+    std::vector<Child> children;
+    size_t next = 0;
+    Child via;
+};
+
+class Search {
+  public:
+    Search(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel, bool bold)
+        : ctx_(ctx),
+          budget_(budget),
+          cancel_(cancel),
+          bold_(bold),
+          keys_(ctx.game, AutoplayOn(ctx)) {}
+
+    SolveResult Run() {
+        start_ = std::chrono::steady_clock::now();
+        SolveResult result;
+        if (!ctx_.game.flags.gameInProgress) {
+            result.verdict = ctx_.game.flags.gameWon || ctx_.session.lastGameWon
+                                 ? SolveVerdict::Won
+                                 : SolveVerdict::Lost;
+            return result;
+        }
+        const Game original = ctx_.game;
+        const PlaySession session = ctx_.session;
+        const std::string score = ctx_.settings.Get(field::Score);
+        KeepFirstMarkers(ctx_.game.undo);
+        ctx_.game.redo.Clear();
+        seen_.insert(keys_.Key(ctx_.game));
+        result.verdict = Push(Child{});
+        const std::vector<Child>& first = frames_[0].children;
+        if (!first.empty()) {
+            result.firstMove = first[0].clicks > 0 ? kStockClick : first[0].move;
+        }
+        if (result.verdict == SolveVerdict::Lost) result.verdict = Explore();
+        result.moves = std::move(solution_);
+        if (!result.moves.empty()) result.firstMove = result.moves.front();
+        ctx_.game = original;
+        ctx_.session = session;
+        ctx_.settings.Put(field::Score, score);
+        result.positions = positions_;
+        result.milliseconds = Elapsed();
+        return result;
+    }
+
+  private:
+    // Lost: nothing left to search; won and unknown end the search at once.
+    SolveVerdict Explore() {
+        while (depth_ > 0) {
+            Frame& frame = frames_[depth_ - 1];
+            if (frame.next == frame.children.size()) {
+                --depth_;
+                continue;
+            }
+            const Child child = frame.children[frame.next++];
+            Restore(frame);
+            if (!PlayWithClicks(child)) continue;
+            Tidy();
+            if (const SolveVerdict v = Push(child); v != SolveVerdict::Lost) return v;
+        }
+        return SolveVerdict::Lost;
+    }
+
+    bool PlayWithClicks(const Child& child) {
+        for (int i = 0; i < child.clicks; ++i) {
+            if (!PlayMove(ctx_, kStockClick)) return false;
+        }
+        return PlayMove(ctx_, child.move);
+    }
+
+    // Every move of the position in ctx is played once: a win ends the search, a position met
+    // before is left out, the others are rated and kept best first. Where the stock cycles, its
+    // clicks are no moves of their own: each card the clicks bring to the waste top is played
+    // from there, after as many clicks as it takes (a line of play that wins may always make
+    // its clicks just before it plays the card they bring).
+    SolveVerdict Rate(Frame& frame) {
+        frame.children.clear();
+        frame.next = 0;
+        LegalMoves(ctx_.game, moves_);
+        if (const int safe = SafeFoundationMove(ctx_.game, moves_); safe >= 0) {
+            const Move only = moves_[static_cast<size_t>(safe)];
+            moves_.assign(1, only);
+        }
+        DropTwinMoves(ctx_.game, keys_, moves_);
+        bool cycle = false;
+        if (keys_.StockCycles()) {
+            const auto click = std::find(moves_.begin(), moves_.end(), kStockClick);
+            cycle = click != moves_.end();
+            if (cycle) moves_.erase(click);
+        }
+        const Tally before = TallyOf(ctx_.game);
+        bool live = true;
+        for (const Move& move : moves_) {
+            // Playing back the card the last move took away gives the position before it.
+            if (frame.via.plain && move.card == frame.via.move.card &&
+                MoveTarget(move) == frame.via.source) {
+                continue;
+            }
+            if (!live) Restore(frame);
+            live = true;
+            if (!Worth(move)) continue;
+            live = false;
+            if (const SolveVerdict v = Try(frame, move, 0, before); v != SolveVerdict::Lost) {
+                return v;
+            }
+        }
+        if (cycle) {
+            if (!live) Restore(frame);
+            if (const SolveVerdict v = TryStockCycle(frame, before); v != SolveVerdict::Lost) {
+                return v;
+            }
+        }
+        std::stable_sort(frame.children.begin(), frame.children.end(),
+                         [](const Child& a, const Child& b) { return a.merit > b.merit; });
+        return SolveVerdict::Lost;
+    }
+
+    // Whether the move in the position in ctx is worth playing at all.
+    bool Worth(const Move& move) const {
+        // Between foundations alike a card only changes places with itself.
+        if (keys_.FoundationsAlike() && move.kind == MoveKind::ToFoundation) {
+            const auto source = MoveSource(ctx_.game, move);
+            if (source && source->kind == PileKind::Dest) return false;
+        }
+        return !(bold_ && IsShuffle(ctx_.game, move));
+    }
+
+    // The move played in the position in ctx (reached by `clicks` stock clicks from the
+    // frame's position); a new position becomes a child of the frame.
+    SolveVerdict Try(Frame& frame, const Move& move, int clicks, const Tally& before) {
+        Child child{move, MoveMerit(ctx_.game, move), MoveSource(ctx_.game, move), false, clicks};
+        if (!PlayMove(ctx_, move)) return SolveVerdict::Lost;
+        ++positions_;
+        if (ctx_.session.lastGameWon) {
+            for (size_t d = 1; d < depth_; ++d)
+                AppendLine(frames_[d].via);
+            AppendLine(child);
+            return SolveVerdict::Won;
+        }
+        if (OverBudget()) return SolveVerdict::Unknown;
+        Tidy();
+        if (!seen_.insert(keys_.Key(ctx_.game)).second) return SolveVerdict::Lost;
+        child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
+        child.merit = PositionMerit(ctx_.game) + child.merit / 10;
+        frame.children.push_back(child);
+        return SolveVerdict::Lost;
+    }
+
+    // The stock clicked round its whole cycle from the frame's position; every move of the
+    // card on the waste top after each click is tried.
+    SolveVerdict TryStockCycle(Frame& frame, const Tally& before) {
+        const int length = PileCount(ctx_.game.piles.Stock()) + PileCount(ctx_.game.piles.Waste());
+        for (int clicks = 1; clicks <= length; ++clicks) {
+            if (!PlayMove(ctx_, kStockClick)) break;
+            Tidy();
+            WasteTopMoves(cycleMoves_);
+            if (cycleMoves_.empty()) continue;
+            Keep(clicked_);
+            for (const Move& move : cycleMoves_) {
+                if (Worth(move)) {
+                    const SolveVerdict v = Try(frame, move, clicks, before);
+                    if (v != SolveVerdict::Lost) return v;
+                }
+                Restore(clicked_);
+            }
+        }
+        return SolveVerdict::Lost;
+    }
+
+    // The moves of the waste's top card (as LegalMoves lists them, for this card alone).
+    void WasteTopMoves(std::vector<Move>& out) const {
+        out.clear();
+        const Game& game = ctx_.game;
+        const Pile& waste = game.piles.Waste();
+        const int top = PileTop(waste);
+        const CardPlace place{{PileKind::MazzoVis, 0}, PileCount(waste) - 1};
+        if (top < 1 || !MayLift(game, place, Gesture::Drag)) return;
+        auto offer = [&](MoveKind kind, PileKind pile, int count) {
+            for (int i = 0; i < count; ++i) {
+                if (Accepts(game, place, {pile, i}, Mover::Player)) out.push_back({kind, i, top});
+            }
+        };
+        offer(MoveKind::ToFoundation, PileKind::Dest, UsedFoundationCount(game));
+        offer(MoveKind::ToColumn, PileKind::Fila, UsedColumnCount(game));
+        offer(MoveKind::ToReserve, PileKind::Appogg, UsedReserveCount(game));
+    }
+
+    void AppendLine(const Child& child) {
+        solution_.insert(solution_.end(), static_cast<size_t>(child.clicks), kStockClick);
+        solution_.push_back(child.move);
+    }
+
+    // What play keeps besides the position is dropped after every move.
+    void Tidy() {
+        KeepFirstMarkers(ctx_.game.undo);
+        ctx_.game.redo.Clear();
+    }
+
+    // A new frame for the position in ctx (reusing the storage of an earlier one), rated.
+    SolveVerdict Push(const Child& via) {
+        if (frames_.size() == depth_) frames_.emplace_back();
+        Frame& f = frames_[depth_];
+        Keep(f);
+        f.via = via;
+        ++depth_;
+        return Rate(f);
+    }
+
+    void Keep(Frame& f) const {
+        f.game = ctx_.game;
+        f.score = ctx_.settings.Get(field::Score);
+        f.markedCards = ctx_.session.markedCards;
+    }
+
+    void Restore(const Frame& f) {
+        ctx_.game = f.game;
+        ctx_.settings.Put(field::Score, f.score);
+        ctx_.session.markedCards = f.markedCards;
+        ctx_.session.lastGameWon = false;
+        ctx_.session.undoCounters.clear();
+        ctx_.session.redoCounters.clear();
+    }
+
+    long Elapsed() const {
+        const auto spent = std::chrono::steady_clock::now() - start_;
+        return static_cast<long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(spent).count());
+    }
+
+    bool OverBudget() const {
+        if (positions_ >= budget_.positions) return true;
+        if (positions_ % kClockStride != 0) return false;
+        if (cancel_ && cancel_->load(std::memory_order_relaxed)) return true;
+        return Elapsed() >= budget_.milliseconds;
+    }
+
+    PlayContext& ctx_;
+    SolveBudget budget_;
+    const std::atomic<bool>* cancel_;
+    bool bold_;  // shuffles left out: a win only, never a loss, may be concluded
+    PositionKeys keys_;
+    std::unordered_set<uint64_t> seen_;
+    std::vector<Frame> frames_;
+    size_t depth_ = 0;
+    std::vector<Move> moves_;
+    std::vector<Move> cycleMoves_;
+    Frame clicked_;  // the position after some clicks of a cycling stock
+    std::vector<Move> solution_;
+    long positions_ = 0;
+    std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace
+
+SolveResult Solve(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel) {
+    // Three quarters of the budget for the bold pass; what it leaves to the whole search.
+    SolveBudget first = budget;
+    first.positions = first.positions / 4 * 3;
+    first.milliseconds = first.milliseconds / 4 * 3;
+    const SolveResult bold = Search(ctx, first, cancel, true).Run();
+    if (bold.verdict == SolveVerdict::Won) return bold;
+    SolveBudget rest = budget;
+    rest.positions -= bold.positions;
+    rest.milliseconds -= bold.milliseconds;
+    SolveResult full = Search(ctx, rest, cancel, false).Run();
+    full.positions += bold.positions;
+    full.milliseconds += bold.milliseconds;
+    return full;
+}
+
+}  // namespace tindle

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/LegalMoves.h"
+#include "model/MoveText.h"
+#include "play/HeadlessPlay.h"
+#include "play/PlayMove.h"
+#include "solve/Solver.h"
+#include "support/TestPaths.h"
+
+namespace tindle {
+namespace {
+
+constexpr int kWinsPerGame = 20;
+constexpr int kNumbersPerGame = 40;
+// A budget in positions, not in time, so that the verdicts do not depend on the machine.
+constexpr SolveBudget kBudget{20'000, 1'000'000};
+
+GameNumber Number(int n) {
+    return *ParseGameNumber(std::to_string(n));
+}
+
+void Open(HeadlessPlay& play, int gameId, int number) {
+    std::string error;
+    ASSERT_TRUE(play.Open(test::ProgramDir() / "GAMES.DAT", gameId, Number(number), error))
+        << error;
+}
+
+// The solution played again on a fresh deal of the same number, move by move as the player
+// makes them.
+void ExpectReplayWins(int gameId, int number, const std::vector<Move>& moves,
+                      bool autoplay = false) {
+    HeadlessPlay replay;
+    replay.ui.autoplayTicked = autoplay;
+    Open(replay, gameId, number);
+    for (size_t i = 0; i < moves.size(); ++i) {
+        ASSERT_FALSE(replay.ctx.session.lastGameWon) << "won before move " << i;
+        ASSERT_TRUE(PlayMove(replay.ctx, moves[i]))
+            << "game " << gameId << " number " << number << ": move " << i << " "
+            << MoveText(moves[i]) << " refused";
+    }
+    EXPECT_TRUE(replay.ctx.session.lastGameWon) << "game " << gameId << " number " << number;
+}
+
+// Every game of the catalogue: wins for kWinsPerGame of its first numbers, each replayed,
+// and the game given back as it was dealt.
+TEST(Solver, WinsEveryCatalogueGameAndItsSolutionsReplay) {
+    HeadlessPlay catalogue;
+    Open(catalogue, 1, 1);
+    for (const CatalogueEntry& entry : catalogue.catalogue.Entries()) {
+        int wins = 0;
+        int lost = 0;
+        for (int n = 1; n <= kNumbersPerGame && wins < kWinsPerGame; ++n) {
+            HeadlessPlay play;
+            Open(play, entry.gameId, n);
+            const Piles dealt = play.game.piles;
+            const SolveResult result = Solve(play.ctx, kBudget);
+            EXPECT_EQ(play.game.piles, dealt) << "game " << entry.gameId << " number " << n;
+            EXPECT_TRUE(play.game.flags.gameInProgress);
+            if (result.verdict == SolveVerdict::Lost) ++lost;
+            if (result.verdict != SolveVerdict::Won) continue;
+            ++wins;
+            EXPECT_EQ(result.firstMove, result.moves.front());
+            ExpectReplayWins(entry.gameId, n, result.moves);
+        }
+        EXPECT_EQ(wins, kWinsPerGame) << "game " << entry.gameId << " (" << lost << " lost)";
+    }
+}
+
+// With autoplay on, the solver plays the line the player sees: its autoplay included.
+TEST(Solver, WithAutoplayOnTheSolutionReplaysWithAutoplay) {
+    int wins = 0;
+    for (int n = 1; n <= 6 && wins < 2; ++n) {
+        HeadlessPlay play;
+        play.ui.autoplayTicked = true;
+        Open(play, 2, n);
+        const SolveResult result = Solve(play.ctx, kBudget);
+        if (result.verdict != SolveVerdict::Won) continue;
+        ++wins;
+        ExpectReplayWins(2, n, result.moves, true);
+    }
+    EXPECT_EQ(wins, 2);
+}
+
+// FreeCell cut down to two columns and `cells` free cells, every card home but the hearts:
+// the Ace of Hearts lies under the Jack and the Queen, the other column holds the King under
+// the Ten down to the Two. Hearts build on no heart, so one cell frees nothing; two cells take
+// the Queen and the Jack and free the Ace.
+void DealStuckHearts(HeadlessPlay& play, int cells) {
+    Open(play, 1, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = 2;
+    game.def[gd::ReserveCount] = static_cast<int16_t>(cells);
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    auto put = [](Pile& pile, std::initializer_list<int> cards) {
+        for (const int c : cards)
+            PileAppend(pile, c);
+    };
+    for (int suit = 1; suit <= 3; ++suit) {
+        for (int rank = 1; rank <= 13; ++rank)
+            PileAppend(game.piles.dest[static_cast<size_t>(suit - 1)], 13 * suit + rank);
+    }
+    put(game.piles.fila[0], {1, 11, 12});
+    put(game.piles.fila[1], {13, 10, 9, 8, 7, 6, 5, 4, 3, 2});
+}
+
+std::string PositionText(const Game& game) {
+    std::string text;
+    for (const Pile& p : game.piles.mazzo)
+        text += p + "|";
+    for (const Pile& p : game.piles.dest)
+        text += p + "|";
+    for (const Pile& p : game.piles.fila)
+        text += p + "|";
+    for (const Pile& p : game.piles.appogg)
+        text += p + "|";
+    for (int c = 1; c <= CardTable::kCards; ++c)
+        text += game.cards.CardIsFaceDown(c) ? 'd' : 'u';
+    return text;
+}
+
+// Every position reachable from the table with one cell, found without the solver's keys or
+// pruning: none is won, and the solver answers lost; with two cells it wins.
+TEST(Solver, LostOnlyWhenNoReachablePositionIsWon) {
+    HeadlessPlay play;
+    DealStuckHearts(play, 1);
+    const Game start = play.game;
+    std::set<std::string> seen{PositionText(start)};
+    std::vector<Game> todo{start};
+    std::vector<Move> moves;
+    bool anyWon = false;
+    while (!todo.empty() && seen.size() < 10'000) {
+        const Game position = todo.back();
+        todo.pop_back();
+        LegalMoves(position, moves);
+        for (const Move& m : std::vector<Move>(moves)) {
+            play.game = position;
+            play.ctx.session.lastGameWon = false;
+            if (!PlayMove(play.ctx, m)) continue;
+            anyWon = anyWon || play.ctx.session.lastGameWon;
+            if (seen.insert(PositionText(play.game)).second) todo.push_back(play.game);
+        }
+    }
+    ASSERT_TRUE(todo.empty()) << "the brute force did not end";
+    ASSERT_FALSE(anyWon);
+    EXPECT_GT(seen.size(), 2u);  // the Queen and the Two each fill the cell
+
+    play.game = start;
+    const SolveResult lost = Solve(play.ctx, kBudget);
+    EXPECT_EQ(lost.verdict, SolveVerdict::Lost);
+    EXPECT_LT(lost.positions, static_cast<long>(seen.size()) * 4);
+
+    HeadlessPlay two;
+    DealStuckHearts(two, 2);
+    const SolveResult won = Solve(two.ctx, kBudget);
+    ASSERT_EQ(won.verdict, SolveVerdict::Won);
+    for (const Move& m : won.moves)
+        ASSERT_TRUE(PlayMove(two.ctx, m)) << MoveText(m);
+    EXPECT_TRUE(two.ctx.session.lastGameWon);
+}
+
+}  // namespace
+}  // namespace tindle
