@@ -228,7 +228,9 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
         game.flags.clockRunning = true;
     }
     if (AutoplayOn(ctx)) {
-        ctx.time.Wait(kAutoplayWaitMs);
+        // The pause shows the dealt table before autoplay takes cards off it. With nothing
+        // for autoplay to do, or nothing drawn, it would only hold the player up.
+        if (!quiet && AutoplayWouldMove(ctx)) ctx.time.Wait(kAutoplayWaitMs);
         if (RunAutoplay(ctx)) {
             do {
                 AutoFillEmptyColumns(ctx);

@@ -38,6 +38,7 @@ class QPainter;
 namespace tindle {
 
 class CardPictures;
+class DealClock;
 class Game;
 class MessagePort;
 class SettingsRecord;
@@ -217,6 +218,8 @@ class TableRenderer : public TableView {
         bool hasPile = false;
     };
     DealPoint ChooseDealPoint() const;
+    // The order the cards of the table are laid in (each pile's first place also when empty).
+    std::vector<CardSpot> DealOrder() const;
     void DealCard(PileRef ref, int position, const DealPoint& from);
 
     // Moving pictures.
@@ -239,8 +242,9 @@ class TableRenderer : public TableView {
     int windowHeight_ = 0;
 
     bool tableDrawn_ = false;
-    bool suppressShadows_ = false;  // during a card's flight
-    bool shadowShown_ = false;      // the last step of the moving picture drew a shadow
+    bool suppressShadows_ = false;    // during a card's flight
+    DealClock* dealClock_ = nullptr;  // during an animated deal
+    bool shadowShown_ = false;        // the last step of the moving picture drew a shadow
     int jokerLabelKey_ = 0;
     bool jokerLabelKeySet_ = false;
     std::unordered_map<qint64, PictureKind> pictureKinds_;
