@@ -432,13 +432,13 @@ void TfrmMain::SizeTableBuffers() {
 void TfrmMain::DrawTable() {
     HostRenderer();
     TableRenderer& renderer = app_.renderer;
-    renderer.PaintBackground();
-    if (app_.game.flags.gameInProgress) {
-        renderer.RepaintTable(false);
-    } else if (layoutGameId_ >= 0) {
-        renderer.DrawEmptyTableauAndReserves(DrawTarget::Table);
-        renderer.DrawStockAndFoundations(DrawTarget::Table, false);
+    // No game in play: the window paints the bare table straight from its description.
+    if (!app_.game.flags.gameInProgress) {
+        renderer.ShowBareTable(layoutGameId_ >= 0);
+        return;
     }
+    renderer.PaintBackground();
+    renderer.RepaintTable(false);
     renderer.PresentTable();
 }
 

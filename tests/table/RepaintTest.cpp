@@ -1,12 +1,15 @@
 // Full repaints with and without the deal, removals, and renders without a window.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <algorithm>
 
 #include "RendererFixture.h"
 #include "model/Deal.h"
 #include "model/GamesDat.h"
 #include "table/DefaultSettings.h"
+#include "table/TableColours.h"
 #include "table/TableRender.h"
 
 namespace tindle::test {
@@ -93,6 +96,36 @@ TEST_F(RendererTest, ADealTakesAboutASecondAtAnyWindowSizeAndCardSpeed) {
             EXPECT_EQ(renderer_->TableImage(), expected);
         }
     }
+}
+
+TEST_F(RendererTest, TheBareTableIsPaintedWithoutATablePictureUntilOneIsNeeded) {
+    // The table as it was drawn before a game is dealt: the background, the empty marks and
+    // the stock family and foundations, all in the table picture.
+    TMainGame layout = layout_;
+    RecordingSounds sounds;
+    RecordingTime time;
+    RecordingMessages messages;
+    TableRenderer drawn(game_, layout, settings_, *pictures_, time, sounds, messages);
+    drawn.SetWindowSize(width_, height_);
+    drawn.PaintBackground();
+    drawn.DrawEmptyTableauAndReserves(DrawTarget::Table);
+    drawn.DrawStockAndFoundations(DrawTarget::Table, false);
+    const QImage expected = drawn.TableImage().copy();
+
+    renderer_->ShowBareTable(true);
+    QImage window(width_ + 100, height_ + 100, QImage::Format_RGB32);
+    {
+        QPainter painter(&window);
+        renderer_->PaintWindow(painter, window.rect());
+    }
+    EXPECT_FALSE(renderer_->HasTablePicture()) << "painted without one";
+    EXPECT_EQ(window.copy(0, 0, width_, height_), expected.copy(0, 0, width_, height_));
+    // Beyond the table's extent, the default green.
+    EXPECT_EQ(ColourAt(window, width_ + 90, height_ + 90),
+              Colour(DefaultTableGreen(kManyColours).rgb()));
+    // Made when asked for, it holds what the window showed.
+    EXPECT_EQ(renderer_->TableImage(), expected);
+    EXPECT_TRUE(renderer_->HasTablePicture());
 }
 
 TEST_F(RendererTest, RemovalRedrawsThePileAsAFreshTableWould) {
