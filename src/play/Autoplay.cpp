@@ -2,6 +2,7 @@
 
 #include "model/GameEnd.h"
 #include "model/History.h"
+#include "model/MoveRules.h"
 #include "model/UsedPiles.h"
 #include "play/DropTargets.h"
 #include "play/EndGame.h"
@@ -59,7 +60,34 @@ bool SweepColumns(PlayContext& ctx) {
     return moved;
 }
 
+// Whether a foundation on the table takes the face-up card from autoplay.
+bool FoundationTakes(const PlayContext& ctx, int card) {
+    if (card < 1 || ctx.game.cards.CardIsFaceDown(card)) return false;
+    for (int j = 0; j < UsedFoundationCount(ctx.game); ++j) {
+        const PileRef foundation = TargetPile({kDropFoundation, j});
+        if (ctx.layout.OnTable(foundation) && Accepts(ctx.game, card, foundation, Mover::Autoplay))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+bool AutoplayWouldMove(const PlayContext& ctx) {
+    const Game& game = ctx.game;
+    if (!AutoplayOn(ctx) || !game.flags.gameInProgress || FillPhaseOpen(game)) return false;
+    for (int i = 0; i < UsedReserveCount(game); ++i)
+        if (FoundationTakes(ctx, PileTop(game.piles.appogg[static_cast<size_t>(i)]))) return true;
+    if (game.def[gd::WasteLocked] == 0 && FoundationTakes(ctx, PileTop(game.piles.Waste())))
+        return true;
+    for (int k = 0; k < UsedColumnCount(game); ++k) {
+        const int card = PileTop(game.piles.fila[static_cast<size_t>(k)]);
+        if (card < 1) continue;
+        if (game.cards.CardIsFaceDown(card) ? AutomaticFaceUpOn(ctx) : FoundationTakes(ctx, card))
+            return true;
+    }
+    return false;
+}
 
 bool OfferToFoundations(PlayContext& ctx, int card) {
     // As with the player's shortcuts, a face-down card is never sent.

@@ -15,6 +15,11 @@ struct PlayContext;
 // on and a game is in progress; a won game is ended. True when a card moved.
 bool RunAutoplay(PlayContext& ctx);
 
+// Whether a pass of autoplay would change the table now: a face-up top card of a reserve,
+// of the waste (unless WasteLocked) or of a column that a foundation takes, or a face-down
+// column top that autoplay turns up. It changes nothing.
+bool AutoplayWouldMove(const PlayContext& ctx);
+
 // Every empty used column (and, for fill rule 8, every empty reserve) gets the card(s) of
 // the game's fill rule. True when an empty column was found and a fill was tried.
 bool AutoFillEmptyColumns(PlayContext& ctx);

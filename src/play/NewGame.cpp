@@ -230,9 +230,11 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
     }
     if (AutoplayOn(ctx)) {
         // What autoplay plays after the deal is one step of Undo, like the autoplay that
-        // follows a player's move.
+        // follows a player's move. The pause shows the dealt table before autoplay takes cards
+        // off it; with nothing for autoplay to do, or nothing drawn, it would only hold the
+        // player up.
         PlayerAction action(ctx, PlayerAction::Start::New);
-        ctx.time.Wait(kAutoplayWaitMs);
+        if (!quiet && AutoplayWouldMove(ctx)) ctx.time.Wait(kAutoplayWaitMs);
         if (RunAutoplay(ctx)) {
             do {
                 AutoFillEmptyColumns(ctx);

@@ -448,12 +448,13 @@ void TfrmMain::DrawTable() {
         renderer.PaintBackground();
         renderer.RepaintTable(false);
         renderer.PresentTable();
-    } else if (layoutGameId_ >= 0) {
+    } else if (app_.game.flags.startupPending || layoutGameId_ < 0) {
+        // Until the start is over the window paints the bare table straight from its
+        // description, without making a table picture first.
+        renderer.ShowBareTable(layoutGameId_ >= 0);
+    } else {
         // The piles as they lie: empty before the first deal, the last game's after it ended.
         renderer.RedrawWholeTable();
-    } else {
-        renderer.PaintBackground();
-        renderer.PresentTable();
     }
 }
 

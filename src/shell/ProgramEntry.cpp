@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdlib>
 #include <memory>
@@ -13,6 +14,8 @@
 #include "shell/MessageBoxes.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
+#include "shell/StartupMark.h"
+#include "shell/TableArea.h"
 #include "shell/TfrmCustomize_Freeware.h"
 #include "shell/TfrmSplash.h"
 #include "shell/TindleApp.h"
@@ -27,6 +30,8 @@ namespace tindle {
 namespace {
 
 constexpr int kExitCode = 0;
+// The splash goes with the main window's first picture, or after this if none comes.
+constexpr int kSplashLimitMs = 1000;
 
 // The hourglass from the start until the message loop runs (or the start ends early).
 class StartPointer {
@@ -80,7 +85,6 @@ int RunProgram(QApplication& application) {
 
     // The splash needs the resource library: it is loaded here, before anything is shown.
     if (!app.LoadResourceLibrary()) return kExitCode;
-    SetProgramIcon(app.library);
 
     // Meanwhile a worker reads the font database and decodes the card pictures.
     app.preload = std::make_unique<PicturePreload>(app.pictures, PreferencesPath(app.settings),
@@ -108,10 +112,23 @@ int RunProgram(QApplication& application) {
     OfferCustomizeCommand(app, window);
     splash->RepaintNow();
 
-    // 8. The main window takes over from the splash.
+    // 8. The main window takes over from the splash, which stays until the window's first
+    // picture has gone to the screen (the queued call runs once that paint has ended). The
+    // windows get the program's icon then: nothing shows it before.
+    auto endSplash = [&splash, &app] {
+        if (!splash) return;
+        splash.reset();
+        SetProgramIcon(app.library);
+    };
+    QObject::connect(
+        window.imgSfondo, &TableArea::FirstPainted, &window,
+        [endSplash] {
+            WriteStartupMark();
+            endSplash();
+        },
+        Qt::QueuedConnection);
+    QTimer::singleShot(kSplashLimitMs, &window, endSplash);
     window.show();
-    splash->hide();
-    splash.reset();
 
     // 9. The default pointer, and the message loop until the main window closes.
     pointer.Restore();

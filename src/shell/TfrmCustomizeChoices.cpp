@@ -66,6 +66,7 @@ CustomizeChoices InitialCustomizeChoices(const SettingsRecord& settings,
     c.showTime = settings.IsNotNo(field::ShowTime);
     c.showScore = settings.IsNotNo(field::ShowScore);
     c.confirmQuitGame = settings.IsNotNo(field::ConfirmQuitGame);
+    c.animateDeal = settings.IsNotNo(field::DealAnimation);
     return c;
 }
 
@@ -116,9 +117,11 @@ void StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
     prefs.WriteString(p, "ConfirmQuit", YesNo(choices.confirmOnExit));
     prefs.WriteString(p, "ConfirmQuitGame", YesNo(choices.confirmQuitGame));
     prefs.WriteString(p, "Winning_Animation", YesNo(choices.winningAnimation));
+    prefs.WriteString(p, "Deal_Animation", YesNo(choices.animateDeal));
     settings.Put(field::ShowTime, YesNo(choices.showTime));
     settings.Put(field::ShowScore, YesNo(choices.showScore));
     settings.Put(field::ConfirmQuitGame, YesNo(choices.confirmQuitGame));
+    settings.Put(field::DealAnimation, YesNo(choices.animateDeal));
 }
 
 }  // namespace tindle

@@ -111,6 +111,7 @@ void TfrmCustomize_Freeware::CreateGeneralTab() {
     grpShow = new QGroupBox(QStringLiteral("Show "), tabGeneral);
     grpShow->setGeometry(8, 86, 360, 50);
     chkConfirmQuitGame = Check("C&onfirm quit game", grpShow, 12, 22);
+    chkAnimateDeal = Check("&Animate the deal", grpShow, 180, 22, 170);
     // Kept for the values they carry; this edition does not show them.
     chkWinningAnimation = Check("&Winning animation", grpShow, 12, 44);
     chkWinningAnimation->setChecked(true);

@@ -154,6 +154,7 @@ void TfrmCustomize_Freeware::FormShow() {
     chkShowTime->setChecked(choices_.showTime);
     chkShowScore->setChecked(choices_.showScore);
     chkConfirmQuitGame->setChecked(choices_.confirmQuitGame);
+    chkAnimateDeal->setChecked(choices_.animateDeal);
 }
 
 QTreeWidgetItem* TfrmCustomize_Freeware::NodeWithCode(QTreeWidget* tree, long long code) const {
@@ -271,6 +272,7 @@ void TfrmCustomize_Freeware::TakeCheckBoxes() {
     choices_.showTime = chkShowTime->isChecked();
     choices_.showScore = chkShowScore->isChecked();
     choices_.confirmQuitGame = chkConfirmQuitGame->isChecked();
+    choices_.animateDeal = chkAnimateDeal->isChecked();
     choices_.toolBarLarge = chkTBLargeIcons->isChecked();
     choices_.toolBarFlat = chkTBFlatBtn->isChecked();
     choices_.winningAnimation = chkWinningAnimation->isChecked();

@@ -61,6 +61,7 @@ class TfrmCustomize_Freeware : public C_TAdvancedForm<QDialog> {
     QCheckBox* chkShowScore = nullptr;
     QGroupBox* grpShow = nullptr;
     QCheckBox* chkConfirmQuitGame = nullptr;
+    QCheckBox* chkAnimateDeal = nullptr;
     QCheckBox* chkWinningAnimation = nullptr;  // hidden
     QCheckBox* chkConfirmOnExit = nullptr;     // hidden
     QGroupBox* grpButtons = nullptr;           // hidden

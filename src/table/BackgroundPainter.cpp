@@ -51,33 +51,47 @@ BackgroundChoice BackgroundPainter::ChooseKind() const {
 
 void BackgroundPainter::PaintBackground(QImage& canvas) {
     const BackgroundChoice c = ChooseKind();
-    PaintBackgroundKind(canvas, c.kind, c.colourOrNumber, std::string(), false, c.fixedColour);
+    PaintKind({&canvas, canvas.size()}, c.kind, c.colourOrNumber, std::string(), false,
+              c.fixedColour);
 }
 
-void BackgroundPainter::PaintOn(QImage& canvas, bool canvasOnly, const Describe& describe) {
+void BackgroundPainter::DescribeBackground(QSize extent) {
+    const BackgroundChoice c = ChooseKind();
+    PaintKind({nullptr, extent}, c.kind, c.colourOrNumber, std::string(), false, c.fixedColour);
+}
+
+void BackgroundPainter::PaintOn(Target target, bool canvasOnly, const Describe& describe) {
     const bool forTable = !canvasOnly && geometry_.tableWidth > 0 && geometry_.tableHeight > 0;
+    const QSize extent = target.extent;
     const PaintedBackground painted =
-        describe(canvas.size(), forTable ? geometry_.tableWidth : canvas.width(),
-                 forTable ? geometry_.tableHeight : canvas.height());
-    painted.Draw(canvas.rect(), canvas, QPoint(0, 0));
+        describe(extent, forTable ? geometry_.tableWidth : extent.width(),
+                 forTable ? geometry_.tableHeight : extent.height());
+    if (target.canvas) painted.Draw(target.canvas->rect(), *target.canvas, QPoint(0, 0));
     if (!canvasOnly) painted_ = painted;
 }
 
-void BackgroundPainter::KeepTableAsItWas(const QImage& canvas, bool canvasOnly) {
-    if (!canvasOnly) painted_ = PaintedBackground::Copy(canvas);
+void BackgroundPainter::KeepTableAsItWas(Target target, bool canvasOnly) {
+    if (!canvasOnly && target.canvas) painted_ = PaintedBackground::Copy(*target.canvas);
 }
 
 void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long colourOrNumber,
                                             const std::string& fileName, bool canvasOnly,
                                             long long fixedColour) {
+    PaintKind({&canvas, canvas.size()}, kind, colourOrNumber, fileName, canvasOnly, fixedColour);
+}
+
+void BackgroundPainter::PaintKind(Target target, int kind, long long colourOrNumber,
+                                  const std::string& fileName, bool canvasOnly,
+                                  long long fixedColour) {
     const long long colours = geometry_.displayColours;
     if (kind == background::kPictureFile) {
-        if (!PaintPictureFile(canvas, fileName, canvasOnly)) {
+        if (!PaintPictureFile(target, fileName, canvasOnly)) {
             if (canvasOnly) {
-                PaintBackgroundKind(canvas, background::kDefault, 0, std::string(), true, 0);
+                PaintKind(target, background::kDefault, 0, std::string(), true, 0);
             } else {
                 RepairCustomizedBackground();
-                PaintBackground(canvas);
+                const BackgroundChoice c = ChooseKind();
+                PaintKind(target, c.kind, c.colourOrNumber, std::string(), false, c.fixedColour);
             }
         }
         return;
@@ -86,7 +100,7 @@ void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long 
         const QColor colour = ColourFromStored(fixedColour > 0 ? fixedColour : colourOrNumber);
         const bool fade = settings_.IsYes(field::FadeBackground) && !IsLowColourDisplay(colours);
         const int extra = geometry_.scrollBarVisible && !canvasOnly ? kFadeExtraWithScrollBar : 1;
-        PaintOn(canvas, canvasOnly, [&](QSize extent, int width, int height) {
+        PaintOn(target, canvasOnly, [&](QSize extent, int width, int height) {
             if (!fade) return PaintedBackground::Colour(extent, colour);
             return PaintedBackground::Faded(extent, colour, QRect(0, 0, width + 1, height + extra),
                                             Qt::black);
@@ -97,12 +111,12 @@ void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long 
         const QImage picture = pictures_ ? pictures_(BackgroundName(kind)) : QImage();
         // A picture the library does not hold leaves the table as it was.
         if (picture.isNull()) {
-            KeepTableAsItWas(canvas, canvasOnly);
+            KeepTableAsItWas(target, canvasOnly);
             return;
         }
         const bool tiled = kind < background::kFirstUntiled;
         const QColor green = DefaultTableGreen(colours);
-        PaintOn(canvas, canvasOnly, [&](QSize extent, int, int) {
+        PaintOn(target, canvasOnly, [&](QSize extent, int, int) {
             // Drawn once at its own size, the rest of the table is the default green, so
             // nothing of an earlier table shows around a small picture.
             return tiled ? PaintedBackground::Tiled(extent, picture)
@@ -111,11 +125,11 @@ void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long 
         return;
     }
     const QColor green = DefaultTableGreen(colours);
-    PaintOn(canvas, canvasOnly,
+    PaintOn(target, canvasOnly,
             [&](QSize extent, int, int) { return PaintedBackground::Colour(extent, green); });
 }
 
-bool BackgroundPainter::PaintPictureFile(QImage& canvas, const std::string& fileName,
+bool BackgroundPainter::PaintPictureFile(Target target, const std::string& fileName,
                                          bool canvasOnly) {
     const std::string& name = fileName.empty() ? settings_.options.customizedBackground : fileName;
     const std::string path = PictureFilePath(name, settings_.ProgramDir());
@@ -127,7 +141,7 @@ bool BackgroundPainter::PaintPictureFile(QImage& canvas, const std::string& file
         messages_.Information(std::string(kNotFoundMessage) + path);
         return false;
     }
-    PaintOn(canvas, canvasOnly,
+    PaintOn(target, canvasOnly,
             [&](QSize extent, int, int) { return PaintedBackground::Tiled(extent, picture); });
     return true;
 }

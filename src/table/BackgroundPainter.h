@@ -67,6 +67,9 @@ class BackgroundPainter {
 
     // Chooses the kind and paints it on canvas and on BackgroundImage.
     void PaintBackground(QImage& canvas);
+    // The same for a table of that size that is not painted now: only what would be painted
+    // is kept (Painted()). A picture that is missing leaves what was painted before.
+    void DescribeBackground(QSize extent);
 
     // Paints one kind on canvas and, unless canvasOnly, on BackgroundImage. fileName is the
     // player's picture for kind 2 (empty: the one of the settings record's options). A missing
@@ -92,10 +95,17 @@ class BackgroundPainter {
     // The background of a picture of that size painted for a table of that size.
     using Describe =
         std::function<PaintedBackground(QSize extent, int tableWidth, int tableHeight)>;
-    void PaintOn(QImage& canvas, bool canvasOnly, const Describe& describe);
+    // Where a painting goes: a canvas, or none (only described) for a table of that size.
+    struct Target {
+        QImage* canvas = nullptr;
+        QSize extent;
+    };
+    void PaintKind(Target target, int kind, long long colourOrNumber, const std::string& fileName,
+                   bool canvasOnly, long long fixedColour);
+    void PaintOn(Target target, bool canvasOnly, const Describe& describe);
     // The table was left as it was: that is its background now.
-    void KeepTableAsItWas(const QImage& canvas, bool canvasOnly);
-    bool PaintPictureFile(QImage& canvas, const std::string& fileName, bool canvasOnly);
+    void KeepTableAsItWas(Target target, bool canvasOnly);
+    bool PaintPictureFile(Target target, const std::string& fileName, bool canvasOnly);
     void RepairCustomizedBackground();
 
     SettingsRecord& settings_;

@@ -7,6 +7,7 @@
 #include "model/Game.h"
 #include "model/Ports.h"
 #include "table/CardPictures.h"
+#include "table/DealClock.h"
 #include "table/FlightPath.h"
 #include "table/PixelCopy.h"
 #include "table/TableRenderer.h"
@@ -262,6 +263,8 @@ void TableRenderer::AnimateMove(int card, int fromX, int fromY, int toX, int toY
         int progress = 0;
         for (;;) {
             progress = std::min(progress + step, distance);
+            // A dealt card behind its time skips ahead to where it should be.
+            if (dealClock_) progress = std::max(progress, dealClock_->Reached(distance));
             int x, y;
             if (alongX) {
                 x = fromX + (dx < 0 ? -progress : progress);
@@ -270,7 +273,11 @@ void TableRenderer::AnimateMove(int card, int fromX, int fromY, int toX, int toY
                 y = fromY + (dy < 0 ? -progress : progress);
                 x = FlightFollow(fromX, toX, progress, distance);
             }
-            time_.Wait(stepDelay);
+            if (dealClock_) {
+                dealClock_->Wait(stepDelay);
+            } else {
+                time_.Wait(stepDelay);
+            }
             if (progress >= distance) break;
             MoveImageTo(x, y, false, true);
         }

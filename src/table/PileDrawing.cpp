@@ -202,19 +202,21 @@ void TableRenderer::DrawStockAndFoundations(DrawTarget target, bool dealing) {
     DrawOn(target, [&](Canvas& c) { StockAndFoundationsOn(c, dealing); });
 }
 
+void TableRenderer::EmptyTableauAndReservesOn(Canvas& c) {
+    for (int i = 0; i < std::min(game_.TableauCount(), kFilaPiles); ++i) {
+        const PileRef ref{PileKind::Fila, i};
+        if (layout_.OnTable(ref))
+            EmptyMarkOn(c, mark::kTableau, layout_.PileX(ref), layout_.PileY(ref), i);
+    }
+    for (int i = 0; i < std::min(game_.ReserveCount(), kAppoggPiles); ++i) {
+        const PileRef ref{PileKind::Appogg, i};
+        if (layout_.OnTable(ref))
+            EmptyMarkOn(c, mark::kReserve, layout_.PileX(ref), layout_.PileY(ref), i);
+    }
+}
+
 void TableRenderer::DrawEmptyTableauAndReserves(DrawTarget target) {
-    DrawOn(target, [&](Canvas& c) {
-        for (int i = 0; i < std::min(game_.TableauCount(), kFilaPiles); ++i) {
-            const PileRef ref{PileKind::Fila, i};
-            if (layout_.OnTable(ref))
-                EmptyMarkOn(c, mark::kTableau, layout_.PileX(ref), layout_.PileY(ref), i);
-        }
-        for (int i = 0; i < std::min(game_.ReserveCount(), kAppoggPiles); ++i) {
-            const PileRef ref{PileKind::Appogg, i};
-            if (layout_.OnTable(ref))
-                EmptyMarkOn(c, mark::kReserve, layout_.PileX(ref), layout_.PileY(ref), i);
-        }
-    });
+    DrawOn(target, [&](Canvas& c) { EmptyTableauAndReservesOn(c); });
 }
 
 void TableRenderer::DrawEmptyStockMark() {
@@ -231,6 +233,7 @@ void TableRenderer::RedrawWholeTable() {
 }
 
 void TableRenderer::RedrawRegion(const QRect& windowRect) {
+    MakeTablePicture();
     const QRect tableRect = windowRect.translated(0, Scroll()).intersected(tableImage_.rect());
     if (tableRect.isEmpty()) return;
     CopyBackground(tableRect, tableImage_, tableRect.topLeft());

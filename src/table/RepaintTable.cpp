@@ -1,10 +1,13 @@
 // The full repaint of a game, at once or as an animated deal.
+#include <algorithm>
+
 #include "model/Game.h"
 #include "model/Ports.h"
 #include "model/SpecialGames.h"
 #include "play/Sounds.h"
 #include "shell/settings/SettingsRecord.h"
 #include "table/CardPictures.h"
+#include "table/DealClock.h"
 #include "table/EmptyMarks.h"
 #include "table/FoundationHighlight.h"
 #include "table/TableRenderer.h"
@@ -56,6 +59,40 @@ TableRenderer::DealPoint TableRenderer::ChooseDealPoint() const {
     return at({PileKind::Fila, 0});
 }
 
+std::vector<TableRenderer::CardSpot> TableRenderer::DealOrder() const {
+    std::vector<CardSpot> order;
+    for (int i = 0; i < std::min(game_.ReserveCount(), kAppoggPiles); ++i) {
+        const PileRef ref{PileKind::Appogg, i};
+        if (!layout_.OnTable(ref)) continue;
+        const int count = PileCount(game_.piles.Get(ref));
+        for (int k = 0; k < std::max(count, 1); ++k)
+            order.push_back({ref, k});
+    }
+    const int columns = std::min(game_.TableauCount(), kFilaPiles);
+    auto columnCount = [&](int j) { return PileCount(game_.piles.fila[static_cast<size_t>(j)]); };
+    auto onTable = [&](int j) { return layout_.OnTable(PileRef{PileKind::Fila, j}); };
+    if (game_.def[gd::DealScanByColumn] != 0) {
+        for (int j = 0; j < columns; ++j) {
+            if (!onTable(j)) continue;
+            for (int k = 0; k < std::max(columnCount(j), 1); ++k)
+                order.push_back({{PileKind::Fila, j}, k});
+        }
+        return order;
+    }
+    // Row by row: each column's card of that row, and a column's first place when it is empty.
+    int rows = 1;
+    for (int j = 0; j < columns; ++j)
+        rows = std::max(rows, columnCount(j));
+    for (int r = 0; r < rows; ++r) {
+        for (int j = 0; j < columns; ++j) {
+            if (!onTable(j)) continue;
+            const int count = columnCount(j);
+            if (r < count || (r == 0 && count == 0)) order.push_back({{PileKind::Fila, j}, r});
+        }
+    }
+    return order;
+}
+
 void TableRenderer::DealCard(PileRef ref, int position, const DealPoint& from) {
     const int card = PileCardAt(game_.piles.Get(ref), position);
     if (card < 1) return;
@@ -71,13 +108,14 @@ void TableRenderer::DealCard(PileRef ref, int position, const DealPoint& from) {
         });
     };
     // Taken off the deal point: shown, covered by the next back, then slid off.
+    dealClock_->StartCard();
     drawAt(from.x, from.y, faceDown);
-    time_.Wait(kFlipPause);
+    dealClock_->Wait(kFlipPause);
     drawAt(from.x, from.y, true);
     const int slidX = from.x + Nearest(w / 7.0);
     const int slidY = from.y + Nearest(h / 7.0);
     drawAt(slidX, slidY, faceDown);
-    time_.Wait(kSlidePause);
+    dealClock_->Wait(kSlidePause);
 
     const QPoint to = CardPlace(ref, position);
     FlightOptions flight;
@@ -118,45 +156,25 @@ void TableRenderer::RepaintTable(bool deal) {
         PlayGatedSound(settings_, sounds_, "Shuffle", field::SoundsShuffle, SoundMode::Loop);
     }
     const bool fromFirstColumn = from.hasPile && from.pile == PileRef{PileKind::Fila, 0};
-    auto place = [&](PileRef ref, int position) {
-        if (!dealing) {
-            Canvas t = TableCanvas();
-            PileCardOn(t, ref, position);
-        } else if (PileEmpty(game_.piles.Get(ref)) || (fromFirstColumn && ref == from.pile)) {
-            DrawOn(DrawTarget::Both, [&](Canvas& c) { PileCardOn(c, ref, position); });
-        } else {
-            DealCard(ref, position, from);
-        }
+    // Whether the card at that place flies from the deal point (rather than being laid).
+    auto flies = [&](const CardSpot& spot) {
+        return dealing && !PileEmpty(game_.piles.Get(spot.pile)) &&
+               !(fromFirstColumn && spot.pile == from.pile);
     };
-
-    for (int i = 0; i < std::min(game_.ReserveCount(), kAppoggPiles); ++i) {
-        const PileRef ref{PileKind::Appogg, i};
-        if (!layout_.OnTable(ref)) continue;
-        const int count = PileCount(game_.piles.Get(ref));
-        for (int k = 0; k < std::max(count, 1); ++k)
-            place(ref, k);
-    }
-    const int columns = std::min(game_.TableauCount(), kFilaPiles);
-    auto columnCount = [&](int j) { return PileCount(game_.piles.fila[static_cast<size_t>(j)]); };
-    auto onTable = [&](int j) { return layout_.OnTable(PileRef{PileKind::Fila, j}); };
-    if (game_.def[gd::DealScanByColumn] != 0) {
-        for (int j = 0; j < columns; ++j) {
-            if (!onTable(j)) continue;
-            for (int k = 0; k < std::max(columnCount(j), 1); ++k)
-                place({PileKind::Fila, j}, k);
-        }
-    } else {
-        int rows = 1;
-        for (int j = 0; j < columns; ++j)
-            rows = std::max(rows, columnCount(j));
-        for (int r = 0; r < rows; ++r) {
-            for (int j = 0; j < columns; ++j) {
-                if (!onTable(j)) continue;
-                const int count = columnCount(j);
-                if (r < count || (r == 0 && count == 0)) place({PileKind::Fila, j}, r);
-            }
+    const std::vector<CardSpot> order = DealOrder();
+    DealClock clock(time_, static_cast<int>(std::count_if(order.begin(), order.end(), flies)));
+    dealClock_ = &clock;
+    for (const CardSpot& spot : order) {
+        if (flies(spot)) {
+            DealCard(spot.pile, spot.position, from);
+        } else if (dealing) {
+            DrawOn(DrawTarget::Both, [&](Canvas& c) { PileCardOn(c, spot.pile, spot.position); });
+        } else {
+            Canvas t = TableCanvas();
+            PileCardOn(t, spot.pile, spot.position);
         }
     }
+    dealClock_ = nullptr;
 
     if (dealing) {
         StopGatedSounds(settings_, sounds_);

@@ -42,7 +42,6 @@ TableRenderer::TableRenderer(Game& game, TMainGame& layout, SettingsRecord& sett
       time_(time),
       sounds_(sounds),
       messages_(messages),
-      tableImage_(BlankTable(1, 1)),
       dragImage_(BlankTable(1, 1)),
       backgrounds_(settings, messages, [&pictures](std::string_view name) {
           return pictures.LoadResourcePicture(name);
@@ -57,7 +56,9 @@ void TableRenderer::SetWindowSize(int width, int height) {
     surface_.Resize(windowWidth_, windowHeight_);
     // The table picture follows the window (it never shrinks): a table the size of the
     // screen would hold mostly pixels no window shows.
-    GrowKeeping(tableImage_, windowWidth_ + kTableImageSlack, windowHeight_ + kTableImageSlack);
+    tableSize_ = tableSize_.expandedTo(
+        QSize(windowWidth_ + kTableImageSlack, windowHeight_ + kTableImageSlack));
+    if (!bareTable_) GrowKeeping(tableImage_, tableSize_.width(), tableSize_.height());
     BackgroundGeometry g = backgrounds_.Geometry();
     g.tableWidth = windowWidth_;
     g.tableHeight = windowHeight_;
@@ -96,6 +97,7 @@ int TableRenderer::ShadowMargin() const {
 // Canvases and the window.
 
 TableRenderer::Canvas TableRenderer::TableCanvas() {
+    MakeTablePicture();
     Canvas c;
     c.image = &tableImage_;
     c.offsetY = Scroll();
@@ -121,6 +123,7 @@ TableRenderer::Canvas TableRenderer::DragCanvas(int originX, int originY) {
 }
 
 QImage& TableRenderer::WindowImage() {
+    MakeTablePicture();
     surface_.MakeImage(tableImage_, QPoint(0, Scroll()));
     return surface_.Image();
 }
@@ -134,7 +137,16 @@ bool TableRenderer::WindowHasOwnPicture() const {
     return surface_.HasImage();
 }
 
+const QImage& TableRenderer::TableImage() {
+    MakeTablePicture();
+    return tableImage_;
+}
+
 void TableRenderer::PaintWindow(QPainter& painter, const QRect& region) {
+    if (bareTable_) {
+        PaintBareTable(painter, region);
+        return;
+    }
     SyncSurface();
     const QImage& source = surface_.HasImage() ? surface_.Image() : tableImage_;
     const QPoint origin = surface_.HasImage() ? QPoint(0, 0) : QPoint(0, Scroll());
@@ -185,6 +197,8 @@ void TableRenderer::RefreshRect(const TableRect& rect) {
 }
 
 void TableRenderer::PaintBackground() {
+    // A background that cannot be painted leaves the table as it was: it has to exist.
+    MakeTablePicture();
     backgrounds_.PaintBackground(tableImage_);
     // Whatever labels stood on the table are gone with it.
     jokerLabelKeySet_ = false;
@@ -302,17 +316,17 @@ void TableRenderer::CopyFromBackground(Canvas& c, const QRect& windowRect) {
 }
 
 QImage TableRenderer::BackgroundImage() const {
-    return backgrounds_.Painted().ToImage(tableImage_.size());
+    return backgrounds_.Painted().ToImage(tableSize_);
 }
 
 bool TableRenderer::HasBackgroundPixel(int x, int y) const {
-    return HasPixel(tableImage_, x, y);
+    return TableExtent().contains(x, y);
 }
 
 void TableRenderer::CopyBackground(const QRect& tableRect, QImage& dst, QPoint at,
                                    const QRect& clip) const {
     // Only the table picture's own area has a background.
-    const QRect from = tableRect.intersected(tableImage_.rect());
+    const QRect from = tableRect.intersected(TableExtent());
     if (from.isEmpty()) return;
     backgrounds_.Painted().Draw(from, dst, at + (from.topLeft() - tableRect.topLeft()), clip);
 }

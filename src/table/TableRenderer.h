@@ -32,12 +32,20 @@
 // when a first card moves); its resize calls SetWindowSize, then the layout, PaintBackground
 // and RepaintTable. tindle-cli and the open-a-game preview use it without any window
 // (RenderTableImage in TableRender.h).
+//
+// The bare table: while no game is in play (the start, before a game is chosen) the window
+// shows only the background, the empty marks of the tableau and the reserves, the stock
+// family and the foundations (ShowBareTable). That picture is painted straight onto the
+// window from its description, in bands, and the table picture is not made at all: it is
+// made, holding exactly what the window shows, the first time anything is drawn into it or
+// asked of it. A start thus never pays for a screen-sized picture and its full copy.
 
 class QPainter;
 
 namespace tindle {
 
 class CardPictures;
+class DealClock;
 class Game;
 class MessagePort;
 class SettingsRecord;
@@ -74,10 +82,18 @@ class TableRenderer : public TableView {
     // has none; a region beyond both is the default green.
     void PaintWindow(QPainter& painter, const QRect& region);
 
-    const QImage& TableImage() const { return tableImage_; }
+    // The table picture (made now when the bare table is shown without it).
+    const QImage& TableImage();
+    // Whether the table picture exists (false while the bare table is shown without it).
+    bool HasTablePicture() const { return !bareTable_; }
     // The table's background alone, as large as TableImage. It is drawn on request from
     // what the last background painting put on the table; no such picture is kept.
     QImage BackgroundImage() const;
+
+    // Shows the table of no game in play: the background the preferences choose, and with
+    // piles, the empty marks of the tableau and the reserves, the stock family and the
+    // foundations as they are. The table picture is given up until it is needed again.
+    void ShowBareTable(bool withPiles);
     const QImage& DragImage() const { return dragImage_; }
     BackgroundPainter& Backgrounds() { return backgrounds_; }
 
@@ -163,6 +179,14 @@ class TableRenderer : public TableView {
     }
     // The surface's own picture, made from TableImage when it has none yet.
     QImage& WindowImage();
+    // The table picture's rectangle (also while it is not made).
+    QRect TableExtent() const { return QRect(QPoint(0, 0), tableSize_); }
+    // Makes the table picture of the bare table when it does not exist.
+    void MakeTablePicture();
+    // The bare table's region of the window painted band by band.
+    void PaintBareTable(QPainter& painter, const QRect& region);
+    void BareTableOn(Canvas& c);
+    void EmptyTableauAndReservesOn(Canvas& c);
     void ShowTableRect(const QRect& windowRect);
     void InvalidateWindow(const QRect& windowRect);
     void FlushPending();
@@ -218,6 +242,8 @@ class TableRenderer : public TableView {
         bool hasPile = false;
     };
     DealPoint ChooseDealPoint() const;
+    // The order the cards of the table are laid in (each pile's first place also when empty).
+    std::vector<CardSpot> DealOrder() const;
     void DealCard(PileRef ref, int position, const DealPoint& from);
 
     // Moving pictures.
@@ -233,6 +259,9 @@ class TableRenderer : public TableView {
     MessagePort& messages_;
 
     QImage tableImage_;
+    QSize tableSize_{1, 1};  // what TableImage has, or will have when it is made
+    bool bareTable_ = true;  // the bare table is shown and the table picture is not made
+    bool bareWithPiles_ = false;
     QImage dragImage_;
     WindowSurface surface_;
     BackgroundPainter backgrounds_;
@@ -240,8 +269,9 @@ class TableRenderer : public TableView {
     int windowHeight_ = 0;
 
     bool tableDrawn_ = false;
-    bool suppressShadows_ = false;  // during a card's flight
-    bool shadowShown_ = false;      // the last step of the moving picture drew a shadow
+    bool suppressShadows_ = false;    // during a card's flight
+    DealClock* dealClock_ = nullptr;  // during an animated deal
+    bool shadowShown_ = false;        // the last step of the moving picture drew a shadow
     int jokerLabelKey_ = 0;
     bool jokerLabelKeySet_ = false;
     std::unordered_map<qint64, PictureKind> pictureKinds_;

@@ -45,6 +45,8 @@ class WindowSurface {
     // Gives it its own picture: the window's part of the table picture, from origin on. Rectangles
     // pending until then are taken with it.
     void MakeImage(const QImage& table, QPoint origin);
+    // Gives its own picture up: the window shows the table picture again.
+    void DropImage() { image_ = QImage(); }
     // Its own picture (null before MakeImage).
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }

@@ -57,11 +57,10 @@ TEST_F(NewGameTest, DrawsANewNumberInModeTwoAndWhenTheStoredOneIsNotANumber) {
     }
 }
 
-TEST_F(NewGameTest, AutoplayRunsAfterTheDealWaitingFirstAndIsOneUndo) {
+TEST_F(NewGameTest, AutoplayAfterTheDealIsOneUndo) {
     ui.autoplayTicked = true;
     settings.Put(field::GameNumber, "10");
     ASSERT_TRUE(StartGame(ctx, true, false, 0, true));
-    EXPECT_GE(time.TickCount(), 800u);
     int home = 0;
     for (int j = 0; j < 4; ++j)
         home += static_cast<int>(Cards(Dest(j + 1)).size());
@@ -71,6 +70,33 @@ TEST_F(NewGameTest, AutoplayRunsAfterTheDealWaitingFirstAndIsOneUndo) {
     EXPECT_FALSE(UndoCommand(ctx));
     for (int j = 0; j < 4; ++j)
         EXPECT_TRUE(Cards(Dest(j + 1)).empty());
+}
+
+TEST_F(NewGameTest, AutoplayWaitsAfterTheDealOnlyWhenItHasCardsToMove) {
+    ui.autoplayTicked = true;
+    auto home = [&] {
+        int cards = 0;
+        for (int j = 0; j < 4; ++j)
+            cards += static_cast<int>(Cards(Dest(j + 1)).size());
+        return cards;
+    };
+    // This deal has an Ace on top of a column: the dealt table is shown a moment first.
+    settings.Put(field::GameNumber, "3");
+    ASSERT_TRUE(StartGame(ctx, true, false, 0, false));
+    EXPECT_GE(time.TickCount(), 800u);
+    EXPECT_GT(home(), 0);
+    // Quiet, nothing is drawn: autoplay plays at once.
+    uint64_t before = time.TickCount();
+    ASSERT_TRUE(StartGame(ctx, true, false, 0, true));
+    EXPECT_LT(time.TickCount() - before, 800u);
+    EXPECT_GT(home(), 0);
+    EXPECT_EQ(view.repaints, 1);
+    // Nothing for autoplay to do: the player is not held up.
+    settings.Put(field::GameNumber, "0000000004711");
+    before = time.TickCount();
+    ASSERT_TRUE(StartGame(ctx, true, false, 0, false));
+    EXPECT_EQ(home(), 0);
+    EXPECT_EQ(time.TickCount(), before);
 }
 
 TEST_F(NewGameTest, AGameThatIsNotInTheCatalogueIsNotDealt) {

@@ -153,6 +153,7 @@ TEST_F(CustomizeChoicesTest, DefaultPreferencesOpenWithGreenAndPlaiting1) {
     // The quit-game confirmation is ticked unless the field is "N", and it defaults to "N".
     EXPECT_FALSE(c.confirmQuitGame);
     EXPECT_TRUE(c.winningAnimation);
+    EXPECT_TRUE(c.animateDeal);
     // The plain colour of a fresh start is the button face.
     EXPECT_EQ(ChosenPlainColour(settings), kButtonFaceColour);
 }
@@ -161,7 +162,7 @@ TEST_F(CustomizeChoicesTest, OpeningChoicesFollowTheStoredOnes) {
     Load(
         "[Preference]\nToolBar_Large=Y\nToolBar_Flat=N\nConfirmQuit=Y\nShow_Time=N\n"
         "Show_Score=N\nConfirmQuitGame=Y\nSounds_Enabled=N\nFade_Background=N\nBack_Card=2\n"
-        "Background_Fixed_Col=0\nBackground_bmp=311\n");
+        "Background_Fixed_Col=0\nBackground_bmp=311\nDeal_Animation=N\n");
     const CustomizeChoices c = InitialCustomizeChoices(settings, PreferencesFile(Path()));
     EXPECT_TRUE(c.toolBarLarge);
     EXPECT_FALSE(c.toolBarFlat);
@@ -174,6 +175,7 @@ TEST_F(CustomizeChoicesTest, OpeningChoicesFollowTheStoredOnes) {
     // A back the tree does not offer is no chosen back.
     EXPECT_EQ(c.backCard, 0);
     EXPECT_EQ(c.backgroundCode, 311);
+    EXPECT_FALSE(c.animateDeal);
 }
 
 TEST_F(CustomizeChoicesTest, TheBackgroundCodeOfTheSettings) {
@@ -202,11 +204,12 @@ TEST_F(CustomizeChoicesTest, OkWritesEveryKeyInItsOrder) {
     c.backgroundCode = 311;  // "Parquet"
     c.backCard = 14;         // "Roses"
     Store(c);
-    EXPECT_EQ(KeysInFile(), (std::vector<std::string>{
-                                "Sounds_Enabled", "Back_Card", "Background_bmp", "Background_Col",
-                                "Background_Fixed_Col", "Background_Def", "Fade_Background",
-                                "ToolBar_Large", "ToolBar_Flat", "Show_Time", "Show_Score",
-                                "ConfirmQuit", "ConfirmQuitGame", "Winning_Animation"}));
+    EXPECT_EQ(KeysInFile(),
+              (std::vector<std::string>{"Sounds_Enabled", "Back_Card", "Background_bmp",
+                                        "Background_Col", "Background_Fixed_Col", "Background_Def",
+                                        "Fade_Background", "ToolBar_Large", "ToolBar_Flat",
+                                        "Show_Time", "Show_Score", "ConfirmQuit", "ConfirmQuitGame",
+                                        "Winning_Animation", "Deal_Animation"}));
     EXPECT_EQ(Pref("Sounds_Enabled"), "Y");
     EXPECT_EQ(Pref("Back_Card"), "14");
     EXPECT_EQ(Pref("Background_bmp"), "311");
@@ -234,6 +237,7 @@ TEST_F(CustomizeChoicesTest, OkStoresColoursTheDefaultAndTheSwitches) {
     c.confirmQuitGame = true;
     c.confirmOnExit = true;
     c.toolBarLarge = true;
+    c.animateDeal = false;
     Store(c);
     EXPECT_EQ(Pref("Background_bmp"), "0");
     EXPECT_EQ(Pref("Background_Fixed_Col"), "16777215");
@@ -245,11 +249,13 @@ TEST_F(CustomizeChoicesTest, OkStoresColoursTheDefaultAndTheSwitches) {
     EXPECT_EQ(Pref("ConfirmQuit"), "Y");
     EXPECT_EQ(Pref("ConfirmQuitGame"), "Y");
     EXPECT_EQ(Pref("ToolBar_Large"), "Y");
+    EXPECT_EQ(Pref("Deal_Animation"), "N");
     EXPECT_EQ(settings.Get(field::BackCard), "011");
     EXPECT_EQ(settings.Get(field::FadeBackground), "N");
     EXPECT_EQ(settings.Get(field::ShowTime), "N");
     EXPECT_EQ(settings.Get(field::ShowScore), "N");
     EXPECT_EQ(settings.Get(field::ConfirmQuitGame), "Y");
+    EXPECT_EQ(settings.Get(field::DealAnimation), "N");
 
     c.backgroundCode = 0;  // a folder: the default background
     Store(c);
