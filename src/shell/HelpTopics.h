@@ -24,6 +24,8 @@ inline constexpr int NewGame = 4014;
 inline constexpr int OpenGame = 4015;
 inline constexpr int RestartGame = 4016;
 inline constexpr int SelectGameNumber = 4017;
+inline constexpr int Hint = 4018;
+inline constexpr int Demo = 4019;
 inline constexpr int OnTheWeb = 4036;
 inline constexpr int HomePage = 4040;
 }  // namespace topic

@@ -90,8 +90,8 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
     m.mnuAutoPlay =
         Item(m.mnuGameMenu, "mnuAutoPlay", "Au&toplay", topic::Autoplay, QKeySequence(Qt::Key_F7));
     m.mnuAutoPlay->setCheckable(true);
-    m.mnuHint = Item(m.mnuGameMenu, "mnuHint", "&Hint", 0, QKeySequence(Qt::Key_H));
-    m.mnuDemo = Item(m.mnuGameMenu, "mnuDemo", "&Demo", 0);
+    m.mnuHint = Item(m.mnuGameMenu, "mnuHint", "&Hint", topic::Hint, QKeySequence(Qt::Key_H));
+    m.mnuDemo = Item(m.mnuGameMenu, "mnuDemo", "&Demo", topic::Demo);
 
     QMenu* statistics = Menu(bar, "mnuStatistics", "&Statistics");
     QMenu* tournament = Menu(bar, "mnuTournament", "T&ournament");
