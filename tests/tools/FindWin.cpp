@@ -2,8 +2,9 @@
 // `tindle-cli play` (without --autoplay). The deal is taken from the engine itself (the game
 // dealt by number from the built GAMES.DAT); the search is a plain depth-first search over
 // single-card moves (FreeCell) or over moves and stock clicks with unlimited passes
-// (Klondike), with the positions already seen left out. Any other game is given by its id and
-// searched over the engine's own LegalMoves, each played by PlayMove on the engine's game.
+// (Klondike, and Klondike Draw Three by id 3), with the positions already seen left out. Any other
+// game is given by its id and searched over the engine's own LegalMoves, each played by PlayMove on
+// the engine's game.
 //
 //   tindle-find-win freecell|klondike|GAME_ID GAMES.DAT FIRST_NUMBER [TRIES [MAX_MOVES [NODES]]]
 //
@@ -196,7 +197,8 @@ struct KlMove {
 
 class KlondikeSearch {
   public:
-    explicit KlondikeSearch(KlState s) : start_(std::move(s)) {}
+    // turn: the cards a stock click turns (Klondike 1, Klondike Draw Three 3).
+    KlondikeSearch(KlState s, int turn) : start_(std::move(s)), turn_(turn) {}
     bool Run(long budget) {
         budget_ = budget;
         KlState s = start_;
@@ -258,14 +260,16 @@ class KlondikeSearch {
         }
         return false;
     }
-    static void Apply(KlState& s, const KlMove& m) {
+    void Apply(KlState& s, const KlMove& m) const {
         if (m.card == 0) {
             if (s.stock.empty()) {  // the redeal, which turns the first card of the pass too
                 s.stock.assign(s.waste.rbegin(), s.waste.rend());
                 s.waste.clear();
             }
-            s.waste.push_back(s.stock.back());
-            s.stock.pop_back();
+            for (int i = 0; i < turn_ && !s.stock.empty(); ++i) {
+                s.waste.push_back(s.stock.back());
+                s.stock.pop_back();
+            }
             return;
         }
         std::vector<int> block;
@@ -292,6 +296,7 @@ class KlondikeSearch {
         }
     }
     KlState start_;
+    int turn_ = 1;
     long budget_ = 0;
     std::unordered_set<std::string> seen_;
 };
@@ -311,22 +316,34 @@ class GenericSearch {
     std::vector<Move> path;
 
   private:
+    // The columns, and the reserves, of every catalogue game share their rules: positions
+    // that differ only in the order of those piles are one position.
     std::string Key() const {
         const Game& g = play_.game;
-        std::string k;
-        auto add = [&](const auto& piles) {
-            for (const Pile& pile : piles) {
-                for (int p = 0; p < PileCount(pile); ++p) {
-                    const int c = PileCardAt(pile, p);
-                    k += static_cast<char>(g.cards.CardIsFaceDown(c) ? c + 110 : c);
-                }
-                k += '|';
+        auto text = [&](const Pile& pile) {
+            std::string t;
+            for (int p = 0; p < PileCount(pile); ++p) {
+                const int c = PileCardAt(pile, p);
+                t += static_cast<char>(g.cards.CardIsFaceDown(c) ? c + 110 : c);
             }
+            return t + '|';
         };
-        add(g.piles.mazzo);
-        add(g.piles.dest);
-        add(g.piles.fila);
-        add(g.piles.appogg);
+        auto sorted = [&](const auto& piles) {
+            std::vector<std::string> texts;
+            for (const Pile& pile : piles)
+                texts.push_back(text(pile));
+            std::sort(texts.begin(), texts.end());
+            std::string t;
+            for (const auto& x : texts)
+                t += x;
+            return t;
+        };
+        std::string k;
+        for (const Pile& pile : g.piles.mazzo)
+            k += text(pile);
+        for (const Pile& pile : g.piles.dest)
+            k += text(pile);
+        k += sorted(g.piles.fila) + sorted(g.piles.appogg);
         k += static_cast<char>(g.counters.passCounter);
         return k;
     }
@@ -429,7 +446,7 @@ int main2(int argc, char** argv) {
             return suitFoundation[suit] + 1;
         };
         bool found = false;
-        if (gameId > 2) {
+        if (gameId > 3) {
             GenericSearch search(play);
             found = search.Run(nodes);
             for (const Move& m : search.path)
@@ -457,7 +474,7 @@ int main2(int argc, char** argv) {
             }
             for (int p = 0; p < PileCount(g.piles.Stock()); ++p)
                 s.stock.push_back(PileCardAt(g.piles.Stock(), p));
-            KlondikeSearch search(s);
+            KlondikeSearch search(s, gameId == 3 ? 3 : 1);
             found = search.Run(3000000);
             for (const KlMove& m : search.path) {
                 if (m.card == 0) {
