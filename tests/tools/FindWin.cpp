@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -391,16 +392,17 @@ class GenericSearch {
         }
         std::stable_sort(ranked.begin(), ranked.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        const Game saved = play_.game;
+        // On the heap: a deep search would overflow the stack with games.
+        const auto saved = std::make_unique<Game>(play_.game);
         for (const auto& [r, m] : ranked) {
             if (!PlayMove(play_.ctx, m)) {
-                play_.game = saved;
+                play_.game = *saved;
                 continue;
             }
             path.push_back(m);
             if (Dfs()) return true;
             path.pop_back();
-            play_.game = saved;
+            play_.game = *saved;
             play_.ctx.session.lastGameWon = false;
             if (budget_ < 0) return false;
         }
