@@ -1,13 +1,15 @@
-// tindle-cli render GAME_ID GAME_NUMBER OUT.png [--size WxH] [--cards B|M|L] [--top T]
-//   [--preview]: the game dealt from the number and drawn on a table of that size (default
-// 1024x768, big cards) as the window shows it after the deal, written as a PNG picture.
-// The table's top is 5 (no toolbar showing) unless --top gives the bottom of a toolbar;
-// --preview lays the table out as the open-a-game preview does. GAMES.DAT and ZUV.RGF are
-// the ones of the program folder; the preferences are the program's defaults.
+// tindle-cli render GAME_ID GAME_NUMBER OUT.png [GAMES.DAT] [--size WxH] [--cards B|M|L]
+//   [--top T] [--preview]: the game dealt from the number and drawn on a table of that size
+// (default 1024x768, big cards) as the window shows it after the deal, written as a PNG
+// picture. The table's top is 5 (no toolbar showing) unless --top gives the bottom of a
+// toolbar; --preview lays the table out as the open-a-game preview does. GAMES.DAT is the one
+// given, else the program folder's; ZUV.RGF is the program folder's; the preferences are the
+// program's defaults.
 #include <QGuiApplication>
 #include <QImageWriter>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +30,7 @@ struct RenderArguments {
     int gameId = 0;
     GameNumber number;
     std::string output;
+    std::filesystem::path gamesDat;  // empty: the program folder's
     char cards = 'B';
     TableRenderOptions options;
 };
@@ -68,7 +71,9 @@ std::optional<RenderArguments> Parse(const CliArgs& args, int& exitCode) {
     for (size_t i = 3; i < args.size(); ++i) {
         const std::string& option = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (option == "--preview") {
+        if (i == 3 && option.rfind("--", 0) != 0) {
+            parsed.gamesDat = option;
+        } else if (option == "--preview") {
             parsed.options.previewMode = true;
         } else if (option == "--size" && hasValue) {
             if (!ParseSize(args[++i], parsed.options)) {
@@ -109,8 +114,9 @@ int RenderCommand(const CliArgs& args) {
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
 
-    const RenderedGame rendered = RenderDealtGame(ProgramDirectory(), parsed->gameId,
-                                                  parsed->number, parsed->cards, parsed->options);
+    const RenderedGame rendered =
+        RenderDealtGame(ProgramDirectory(), parsed->gameId, parsed->number, parsed->cards,
+                        parsed->options, parsed->gamesDat);
     if (rendered.image.isNull()) return Fail(rendered.error);
     QImageWriter writer(QString::fromStdString(parsed->output), "png");
     if (!writer.write(rendered.image))
@@ -120,7 +126,8 @@ int RenderCommand(const CliArgs& args) {
 
 const CliRegistrar kRegister(
     "render",
-    "render GAME_ID GAME_NUMBER OUT.png [--size WxH] [--cards B|M|L] [--top T] [--preview]",
+    "render GAME_ID GAME_NUMBER OUT.png [GAMES.DAT] [--size WxH] [--cards B|M|L] [--top T] "
+    "[--preview]",
     RenderCommand);
 
 }  // namespace

@@ -141,6 +141,10 @@ FoundationDropFn FoundationDropRule(int code) {
     return CappedDrop;
 }
 
+bool FoundationCapacityApplies(int code) {
+    return FoundationDropRule(code) == CappedDrop;
+}
+
 ReserveDropFn ReserveDropRule(int kind) {
     for (const ReserveDropEntry& e : kReserveDrops) {
         if (e.kind == kind) return e.rule;

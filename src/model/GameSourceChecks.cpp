@@ -1,5 +1,6 @@
 #include "model/GameSourceChecks.h"
 
+#include "model/LegalityRules.h"
 #include "model/SpecialGames.h"
 
 namespace tindle {
@@ -40,7 +41,14 @@ class Checker {
     void Foundations() {
         const int used = def_[gd::FoundationCount];
         if (used <= 0) return;
-        if (def_[gd::FoundationCapacity] <= 0) {
+        // The capacity is needed where a drop rule or a completion count reads it.
+        bool capacityRead = false;
+        for (int j = 0; j < used; ++j) {
+            capacityRead = capacityRead ||
+                           legality::FoundationCapacityApplies(def_.At(gd::FoundationRule, j)) ||
+                           def_.At(gd::FoundationComplete, j) == complete::AtCapacity;
+        }
+        if (capacityRead && def_[gd::FoundationCapacity] <= 0) {
             Error(g_.IsSet(gd::FoundationCapacity) ? LineOf(gd::FoundationCapacity)
                                                    : LineOf(gd::FoundationCount),
                   "FoundationCapacity must be set to the most cards a foundation takes (the game "

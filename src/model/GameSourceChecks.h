@@ -11,8 +11,9 @@
 //
 // - ColumnMaxCards must be -1 or positive in a game with tableau columns: 0 (also when left
 //   out) makes every column refuse every card.
-// - FoundationCapacity must be set and positive in a game with foundations: a foundation
-//   takes a dropped card only while it holds fewer.
+// - FoundationCapacity must be set and positive in a game with foundations whose building
+//   rule is capped by it (every rule but the few with a drop rule of their own) or that are
+//   complete at it: a foundation then takes a dropped card only while it holds fewer.
 // - FoundationComplete[j] must be set (-1: complete at FoundationCapacity) and not 0 for every
 //   used foundation: it decides when a foundation is shown complete.
 // - StockTurnCount must be at least 1 when stock clicks turn cards (WasteUsed 1 or a second

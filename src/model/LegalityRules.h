@@ -185,6 +185,9 @@ int JumpedGridCell(const Game& game, int card, int column);
 // of each reserve kind; nullptr for a value the table of codes does not name.
 using FoundationDropFn = bool (*)(const Game& game, int card, int foundation, bool playerMove);
 FoundationDropFn FoundationDropRule(int code);
+// Whether FoundationCapacity limits the drops onto a foundation of that building rule code
+// (false for the codes whose drop rule is their own, and for codes the table does not name).
+bool FoundationCapacityApplies(int code);
 using ReserveDropFn = bool (*)(const Game& game, const CardPlace& from, int reserve,
                                bool playerMove);
 ReserveDropFn ReserveDropRule(int kind);

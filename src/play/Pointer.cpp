@@ -236,6 +236,9 @@ bool imgSfondoMouseUp(PlayContext& ctx, int, int) {
         p.peekY = 0;
     }
     AutoFillAndAutoplay(ctx);
+    // Whatever set the win flag since the press (a stock click, a fill, a move whose win the
+    // end test does not look at), the game ends at the release.
+    EndGameIfWon(ctx);
     return acted;
 }
 

@@ -132,10 +132,9 @@ bool StockClick(PlayContext& ctx) {
     } else {
         moved = DealByCodes(ctx);
     }
-    const int special = SpecialOf(def);
-    if (special == special::SecondWasteByRule || special == special::SecondWasteAround) {
-        EndGameIfWon(ctx);
-    }
+    // A turn or deal that wins (the last card of a second-waste game, the stock of an
+    // AcesAlone game dealt out onto four Aces) ends the game at once, whatever the win code.
+    EndGameIfWon(ctx);
     return moved;
 }
 

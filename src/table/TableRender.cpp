@@ -58,10 +58,12 @@ QImage RenderTableImage(Game& game, SettingsRecord& settings, CardPictures& pict
 
 RenderedGame RenderDealtGame(const std::filesystem::path& programDir, int gameId,
                              const GameNumber& number, char cardSize,
-                             const TableRenderOptions& options) {
+                             const TableRenderOptions& options,
+                             const std::filesystem::path& gamesDat) {
     RenderedGame result;
     Game game;
-    if (auto status = LoadGame(programDir / "GAMES.DAT", gameId, game); !status.Ok()) {
+    const auto definitions = gamesDat.empty() ? programDir / "GAMES.DAT" : gamesDat;
+    if (auto status = LoadGame(definitions, gameId, game); !status.Ok()) {
         result.error = status.error;
         return result;
     }

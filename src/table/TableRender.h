@@ -39,11 +39,13 @@ struct RenderedGame {
     std::string error;  // what failed
 };
 
-// The whole road from the program folder: GAMES.DAT and ZUV.RGF beside the program, the
-// preferences' defaults (nothing is read from or written to the player's preferences file),
-// the card size letter ('B', 'M' or 'L'), the game dealt from the number.
+// The whole road from the program folder: GAMES.DAT (unless another one is given) and ZUV.RGF
+// beside the program, the preferences' defaults (nothing is read from or written to the
+// player's preferences file), the card size letter ('B', 'M' or 'L'), the game dealt from the
+// number.
 RenderedGame RenderDealtGame(const std::filesystem::path& programDir, int gameId,
                              const GameNumber& number, char cardSize,
-                             const TableRenderOptions& options);
+                             const TableRenderOptions& options,
+                             const std::filesystem::path& gamesDat = {});
 
 }  // namespace tindle

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "support/TestPaths.h"
@@ -114,9 +115,14 @@ TEST(Gamec, CompilesTheGamesIntoAFileTheCliReads) {
     test::TempDir dir;
     const auto out = dir.Path() / "GAMES.DAT";
     const auto games = test::SourceDir() / "games";
-    const ProgramRun run = RunProgram(test::ProgramDir() / "tools" / "tindle-gamec",
-                                      {"-o", out.string(), (games / "klondike.game").string(),
-                                       (games / "freecell.game").string()});
+    // Every source, in the reverse of the build's order.
+    std::vector<std::string> args;
+    for (const auto& entry : std::filesystem::directory_iterator(games)) {
+        if (entry.path().extension() == ".game") args.push_back(entry.path().string());
+    }
+    std::sort(args.rbegin(), args.rend());
+    args.insert(args.begin(), {"-o", out.string()});
+    const ProgramRun run = RunProgram(test::ProgramDir() / "tools" / "tindle-gamec", args);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     // The same bytes as the build's file, whatever the order of the sources.
     EXPECT_EQ(test::ReadFile(out), test::ReadFile(test::ProgramDir() / "GAMES.DAT"));

@@ -2,6 +2,10 @@
 
 #include <sys/wait.h>
 #include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,17 +49,37 @@ std::string Line(const std::string& out, const std::string& start) {
     return out.substr(at + 1, end - at - 1);
 }
 
-TEST(CliPlay, WinsFreeCellAndKlondikeFromTheirMoveFiles) {
-    for (const char* id : {"1", "2"}) {
-        const std::string file = std::string("play-") + id + "-0000000000003.moves";
-        const PlayRun run = Play({id, "3"}, test::ReadFile(test::DataFile(file)));
-        ASSERT_EQ(run.exitCode, 0) << file << ": " << run.err;
-        EXPECT_NE(run.out.find("\nScore: 208\nWon: yes\n"), std::string::npos) << run.out;
-        for (int k = 1; k <= 8; ++k)
-            EXPECT_EQ(Line(run.out, "Fila" + std::to_string(k) + ":"),
-                      "Fila" + std::to_string(k) + ":");
-        EXPECT_EQ(Line(run.out, "Dest1:").size(), std::string("Dest1:").size() + 13 * 5);
+// Every game of the catalogue has a won move file, tests/data/play-<id>-<number>.moves, and
+// its replay wins: the cards all home (or, in Aces Up, only the Aces left).
+TEST(CliPlay, WinsEveryCatalogueGameFromItsMoveFile) {
+    const PlayRun games = Cli("games", {}, "");
+    ASSERT_EQ(games.exitCode, 0) << games.err;
+    std::map<std::string, std::filesystem::path> files;
+    const std::regex name("play-([0-9]+)-([0-9]{13})\\.moves");
+    for (const auto& entry :
+         std::filesystem::directory_iterator(test::SourceDir() / "tests" / "data")) {
+        const std::string file = entry.path().filename().string();
+        std::smatch m;
+        if (std::regex_match(file, m, name)) files[m[1]] = entry.path();
     }
+    std::istringstream list(games.out);
+    int replayed = 0;
+    for (std::string id, type, rest; list >> id >> type && std::getline(list, rest);) {
+        ASSERT_TRUE(files.count(id)) << "no won move file for game " << id << rest;
+        const std::string file = files[id].filename().string();
+        const std::string number = file.substr(file.size() - 19, 13);
+        const PlayRun run = Play({id, number}, test::ReadFile(files[id]));
+        ASSERT_EQ(run.exitCode, 0) << file << ": " << run.err;
+        EXPECT_NE(run.out.find("\nWon: yes\n"), std::string::npos) << file << "\n" << run.out;
+        EXPECT_EQ(Line(run.out, "Mazzo:"), "Mazzo:") << file;
+        ++replayed;
+    }
+    EXPECT_EQ(replayed, static_cast<int>(files.size()));
+    // The standard score of a won one-deck game: 5 for each of the 52 cards home, less 52.
+    const PlayRun freecell =
+        Play({"1", "3"}, test::ReadFile(test::DataFile("play-1-0000000000003.moves")));
+    EXPECT_NE(freecell.out.find("\nScore: 208\nWon: yes\n"), std::string::npos);
+    EXPECT_EQ(Line(freecell.out, "Dest1:").size(), std::string("Dest1:").size() + 13 * 5);
 }
 
 TEST(CliPlay, WithoutMovesPrintsTheDealAsTheDealCommandDoes) {

@@ -60,7 +60,11 @@ TEST(CliRender, WritesThePictureOfTheTableInTheAskedSize) {
     EXPECT_EQ(size.height, 768u);
 
     const auto klondike = dir.Path() / "klondike.png";
-    ASSERT_EQ(Render({"2", "42", klondike.string(), "--size", "800x600", "--cards", "M"}, &err), 0)
+    // A GAMES.DAT given after the picture's name, like the other commands take one.
+    ASSERT_EQ(Render({"2", "42", klondike.string(), (test::ProgramDir() / "GAMES.DAT").string(),
+                      "--size", "800x600", "--cards", "M"},
+                     &err),
+              0)
         << err;
     size = ReadPngSize(klondike);
     EXPECT_EQ(size.width, 800u);
@@ -136,6 +140,8 @@ TEST(CliRender, RefusesBadArgumentsWithAMessage) {
     EXPECT_EQ(Render({"1", "1", out, "--cards", "X"}, &err), 1);
     EXPECT_EQ(Render({"1", "1", out, "--bogus"}, &err), 2);
     EXPECT_EQ(Render({"4242", "1", out}, &err), 1);
+    EXPECT_EQ(Render({"1", "1", out, (dir.Path() / "GAMES.DAT").string()}, &err), 1);
+    EXPECT_NE(err.find("cannot read"), std::string::npos) << err;
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(Render({"1", "1", (dir.Path() / "no" / "such" / "x.png").string()}, &err), 1);
     EXPECT_NE(err.find("cannot write"), std::string::npos);

@@ -105,12 +105,40 @@ TEST(TableauRow, MarginSqueezesTheGapOf014) {
     in.screenWidth = 800;
     EXPECT_EQ(LaidOut(def, in).FilaX(0), 27);
 
-    // "001" instead keeps its gap but never below 15 under a stock "004": 8 columns on 640.
+    // "001" instead keeps its gap but never below 15 under a stock "004", as long as the row
+    // fits: 8 columns on 640 at a gap of 15 would end at 700, so the gap narrows to
+    // (628 - 27 - 8 * 71) / 7 = 4.
     def[gd::TableauArrangement] = 1;
     def[gd::TableauCount] = 8;
     tm = LaidOut(def, 640, 480);
     EXPECT_EQ(tm.FilaX(0), 27);
-    EXPECT_EQ(tm.FilaX(7), 27 + 7 * 86);
+    EXPECT_EQ(tm.FilaX(7), 27 + 7 * 75);
+}
+
+// Ten columns "014" under a stock "004" and eight foundations "007": on an 800 x 600 table
+// and in the open-a-game preview every pile lies wholly on the table, left to right in order.
+TEST(TableauRow, TenColumnsWithAStockStayOnTheTable) {
+    GameDef def = test::KlondikeDef();
+    def[gd::TableauArrangement] = 14;
+    def[gd::TableauCount] = 10;
+    def[gd::FoundationCount] = 8;
+    LayoutInputs preview = test::TableInputs(300, 185, 'L', 0);
+    preview.previewMode = true;
+    preview.top = 3;
+    preview.bottom = 185;
+    for (const LayoutInputs& in : {test::TableInputs(800, 600, 'B'), preview}) {
+        const TMainGame tm = LaidOut(def, in);
+        for (int k = 0; k < 10; ++k) {
+            EXPECT_GE(tm.FilaX(k), 0) << in.width << " column " << k;
+            EXPECT_LE(tm.FilaX(k) + in.cardWidth, in.width) << in.width << " column " << k;
+            if (k > 0) {
+                EXPECT_GT(tm.FilaX(k), tm.FilaX(k - 1) + in.cardWidth);
+            }
+        }
+        for (int j = 0; j < 8; ++j)
+            EXPECT_LE(tm.DestX(j) + in.cardWidth, in.width) << in.width << " foundation " << j;
+        EXPECT_GE(tm.MazzoX(0), 0);
+    }
 }
 
 TEST(TableauRows, SeveralRowsOnTheFourRowBlocks018) {

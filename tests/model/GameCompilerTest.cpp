@@ -153,6 +153,12 @@ TEST(GameCompiler, ChecksFieldsThatSilentlyBreakPlay) {
                 "t:8: ", "ColumnMaxCards must be -1 (no limit) or positive");
     ExpectError(Compile({{"t", replaced("FoundationCapacity = 13", "")}}),
                 "t:12: ", "FoundationCapacity must be set");
+    // A discard pile (rule DiscardBelowHigher) complete at a count of its own never reads it.
+    EXPECT_TRUE(Compile({{"t", replaced("FoundationCapacity = 13\nFoundationComplete = -1",
+                                        "FoundationRule = 22\nFoundationComplete = 48")}})
+                    .Ok());
+    ExpectError(Compile({{"t", replaced("FoundationCapacity = 13", "FoundationRule = 22")}}),
+                "t:12: ", "FoundationCapacity must be set");
     ExpectError(Compile({{"t", replaced("FoundationComplete = -1", "")}}),
                 "t:12: ", "FoundationComplete[0] is not set for a used foundation");
     ExpectError(Compile({{"t", replaced("FoundationComplete = -1", "FoundationComplete = 0")}}),

@@ -3,6 +3,7 @@
 #include "PlayFixture.h"
 #include "model/GameEnd.h"
 #include "model/History.h"
+#include "model/RuleCodes.h"
 #include "play/Autoplay.h"
 #include "play/Commands.h"
 #include "play/EndGame.h"
@@ -176,6 +177,30 @@ TEST_F(GameEndTest, AnAbandonedGameShowsNothingAndACloseAskedForDuringTheAnimati
     EXPECT_TRUE(EndGame(ctx));
     EXPECT_EQ(ui.closes, 1);
     EXPECT_EQ(ui.gameDialogs, 0);
+}
+
+// A win that no release looks for still ends the game at the click that makes it, whatever
+// the win code: the last stock card turned onto the second waste of a Golf-type game
+// (Eddy), and the stock of an Aces Up game dealt out onto its four Aces (AcesAlone).
+TEST_F(GameEndTest, AStockClickThatWinsEndsTheGameWhateverTheWinCode) {
+    Code(special::Eddy);
+    game.def[gd::WasteUsed] = 0;
+    game.def[gd::SecondWastePresent] = 1;
+    game.def[gd::SecondWasteArrangement] = 7;
+    game.def[gd::SecondWasteRow] = 1;
+    Relayout();
+    Put(kStock, {C(5)});
+    ClickPile(ctx, kStock);
+    EXPECT_EQ(Cards(kSecondWaste), std::vector<int>{C(5)});
+    EXPECT_FALSE(game.flags.gameInProgress);
+    EXPECT_EQ(ui.winningAnimations, 1);
+
+    UseGame(11);  // Aces Up
+    Put(kStock, {H(1), D(1), C(1), S(1)});
+    ClickPile(ctx, kStock);
+    EXPECT_EQ(Cards(Fila(4)).size(), 1u);
+    EXPECT_FALSE(game.flags.gameInProgress);
+    EXPECT_EQ(ui.winningAnimations, 2);
 }
 
 TEST_F(GameEndTest, AScoreGameIsWonByItsTargetScore) {

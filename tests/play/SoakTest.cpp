@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "PlayFixture.h"
+#include "model/RuleCodes.h"
 #include "model/Snapshot.h"
 #include "model/UndoRedo.h"
 #include "play/HeadlessPlay.h"
@@ -48,6 +49,13 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
 
             for (int step = 0; step < kSteps && play.game.flags.gameInProgress; ++step) {
                 const TableState before = Capture(play.game);
+                // Every release fills the empty columns of a game with a fill rule, also after
+                // a refused gesture (an undo may have emptied a column the rule fills at once).
+                bool fillDue = false;
+                for (int k = 0; k < play.game.TableauCount(); ++k) {
+                    fillDue = fillDue || (play.game.def[gd::FillRule] != fill::None &&
+                                          PileEmpty(play.game.piles.fila[static_cast<size_t>(k)]));
+                }
                 const Gesture g = RandomGesture(ctx, random);
                 if (g.what.empty()) continue;
                 const std::string& what = g.what;
@@ -60,7 +68,7 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
                 const std::string problem = CheckTable(play.game, deck);
                 ASSERT_EQ(problem, "")
                     << entry.name << " deal " << number.Text() << " step " << step << ": " << what;
-                if (!acted && !autoplay) {
+                if (!acted && !autoplay && !fillDue) {
                     ASSERT_TRUE(Capture(play.game) == before)
                         << entry.name << " step " << step << ": refused " << what
                         << " changed the table";

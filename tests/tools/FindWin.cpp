@@ -1,10 +1,12 @@
-// Test tooling: finds a won line of play for a FreeCell or a Klondike deal and prints it as
-// a move file for `tindle-cli play` (without --autoplay). The deal is taken from the engine
-// itself (the game dealt by number from the built GAMES.DAT); the search is a plain
-// depth-first search over single-card moves (FreeCell) or over moves and stock clicks with
-// unlimited passes (Klondike), with the positions already seen left out.
+// Test tooling: finds a won line of play for a deal and prints it as a move file for
+// `tindle-cli play` (without --autoplay). The deal is taken from the engine itself (the game
+// dealt by number from the built GAMES.DAT); the search is a plain depth-first search over
+// single-card moves (FreeCell) or over moves and stock clicks with unlimited passes
+// (Klondike, and Klondike Draw Three by id 3), with the positions already seen left out. Any other
+// game is given by its id and searched over the engine's own LegalMoves, each played by PlayMove on
+// the engine's game.
 //
-//   tindle-find-win freecell|klondike GAMES.DAT FIRST_NUMBER [TRIES [MAX_MOVES]]
+//   tindle-find-win freecell|klondike|GAME_ID GAMES.DAT FIRST_NUMBER [TRIES [MAX_MOVES [NODES]]]
 //
 // prints "# <game> <number>" and the moves of the first number from FIRST_NUMBER on whose
 // search succeeds within its node budget.
@@ -13,12 +15,16 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 #include "model/Card.h"
+#include "model/LegalMoves.h"
+#include "model/MoveText.h"
 #include "play/HeadlessPlay.h"
+#include "play/PlayMove.h"
 
 namespace {
 
@@ -192,7 +198,8 @@ struct KlMove {
 
 class KlondikeSearch {
   public:
-    explicit KlondikeSearch(KlState s) : start_(std::move(s)) {}
+    // turn: the cards a stock click turns (Klondike 1, Klondike Draw Three 3).
+    KlondikeSearch(KlState s, int turn) : start_(std::move(s)), turn_(turn) {}
     bool Run(long budget) {
         budget_ = budget;
         KlState s = start_;
@@ -254,14 +261,16 @@ class KlondikeSearch {
         }
         return false;
     }
-    static void Apply(KlState& s, const KlMove& m) {
+    void Apply(KlState& s, const KlMove& m) const {
         if (m.card == 0) {
             if (s.stock.empty()) {  // the redeal, which turns the first card of the pass too
                 s.stock.assign(s.waste.rbegin(), s.waste.rend());
                 s.waste.clear();
             }
-            s.waste.push_back(s.stock.back());
-            s.stock.pop_back();
+            for (int i = 0; i < turn_ && !s.stock.empty(); ++i) {
+                s.waste.push_back(s.stock.back());
+                s.stock.pop_back();
+            }
             return;
         }
         std::vector<int> block;
@@ -288,8 +297,121 @@ class KlondikeSearch {
         }
     }
     KlState start_;
+    int turn_ = 1;
     long budget_ = 0;
     std::unordered_set<std::string> seen_;
+};
+
+// ---------------------------------------------------------------- any game
+
+// The engine's legal moves searched depth first: cards home first, then moves that build,
+// then moves to empty piles and the stock. A whole column moved to an empty column and a
+// reserve card moved to another reserve are left out (they only rename the position).
+class GenericSearch {
+  public:
+    explicit GenericSearch(HeadlessPlay& play) : play_(play) {}
+    bool Run(long budget) {
+        budget_ = budget;
+        return Dfs();
+    }
+    std::vector<Move> path;
+
+  private:
+    // The columns, and the reserves, of every catalogue game share their rules: positions
+    // that differ only in the order of those piles are one position.
+    std::string Key() const {
+        const Game& g = play_.game;
+        auto text = [&](const Pile& pile) {
+            std::string t;
+            for (int p = 0; p < PileCount(pile); ++p) {
+                const int c = PileCardAt(pile, p);
+                t += static_cast<char>(g.cards.CardIsFaceDown(c) ? c + 110 : c);
+            }
+            return t + '|';
+        };
+        auto sorted = [&](const auto& piles) {
+            std::vector<std::string> texts;
+            for (const Pile& pile : piles)
+                texts.push_back(text(pile));
+            std::sort(texts.begin(), texts.end());
+            std::string t;
+            for (const auto& x : texts)
+                t += x;
+            return t;
+        };
+        std::string k;
+        for (const Pile& pile : g.piles.mazzo)
+            k += text(pile);
+        for (const Pile& pile : g.piles.dest)
+            k += text(pile);
+        k += sorted(g.piles.fila) + sorted(g.piles.appogg);
+        k += static_cast<char>(g.counters.passCounter);
+        return k;
+    }
+
+    // Lower is tried first; -1 leaves the move out.
+    int Rank(const Move& m) const {
+        const Game& g = play_.game;
+        const int loc = m.card > 0 ? g.Locate(m.card) : 0;
+        switch (m.kind) {
+            case MoveKind::ToFoundation:
+            case MoveKind::TurnUp:
+                return 0;
+            case MoveKind::ToColumn: {
+                const bool toEmpty = PileEmpty(g.piles.fila[static_cast<size_t>(m.index)]);
+                if (!LocIsTableau(loc)) return toEmpty ? 3 : 1;
+                const Pile& from = g.piles.fila[static_cast<size_t>(loc - 1)];
+                const int at = PileFind(from, m.card);
+                if (at == 0) return toEmpty ? -1 : 1;  // empties its column
+                const int below = PileCardAt(from, at - 1);
+                // Uncovering a face-down card first; moving a card off a face-up card last.
+                if (g.cards.CardIsFaceDown(below)) return 1;
+                return toEmpty ? 4 : 3;
+            }
+            case MoveKind::ToReserve:
+                return LocIsReserve(loc) ? -1 : 4;
+            case MoveKind::StockClick:
+                return 5;
+            case MoveKind::WasteClick:
+                return 6;
+            default:
+                return 2;
+        }
+    }
+
+    bool Dfs() {
+        if (play_.ctx.session.lastGameWon) return true;
+        if (--budget_ < 0 || static_cast<int>(path.size()) >= kMaxMoves) return false;
+        if (!seen_.insert(std::hash<std::string>{}(Key())).second) return false;
+        std::vector<Move> moves;
+        LegalMoves(play_.game, moves);
+        std::vector<std::pair<int, Move>> ranked;
+        for (const Move& m : moves) {
+            const int r = Rank(m);
+            if (r >= 0) ranked.push_back({r, m});
+        }
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        // On the heap: a deep search would overflow the stack with games.
+        const auto saved = std::make_unique<Game>(play_.game);
+        for (const auto& [r, m] : ranked) {
+            if (!PlayMove(play_.ctx, m)) {
+                play_.game = *saved;
+                continue;
+            }
+            path.push_back(m);
+            if (Dfs()) return true;
+            path.pop_back();
+            play_.game = *saved;
+            play_.ctx.session.lastGameWon = false;
+            if (budget_ < 0) return false;
+        }
+        return false;
+    }
+
+    HeadlessPlay& play_;
+    long budget_ = 0;
+    std::unordered_set<size_t> seen_;
 };
 
 // ---------------------------------------------------------------- output
@@ -299,15 +421,16 @@ class KlondikeSearch {
 int main2(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr,
-                     "usage: tindle-find-win freecell|klondike GAMES.DAT FIRST_NUMBER [TRIES "
-                     "[MAX_MOVES]]\n");
+                     "usage: tindle-find-win freecell|klondike|GAME_ID GAMES.DAT FIRST_NUMBER "
+                     "[TRIES [MAX_MOVES [NODES]]]\n");
         return 2;
     }
     const std::string which = argv[1];
-    const int gameId = which == "freecell" ? 1 : 2;
+    const int gameId = which == "freecell" ? 1 : which == "klondike" ? 2 : std::atoi(argv[1]);
     const long long first = std::atoll(argv[3]);
     const int tries = argc > 4 ? std::atoi(argv[4]) : 50;
     if (argc > 5) kMaxMoves = std::atoi(argv[5]);
+    const long nodes = argc > 6 ? std::atol(argv[6]) : 2000000;
     for (long long n = first; n < first + tries; ++n) {
         HeadlessPlay play;
         std::string error;
@@ -325,7 +448,12 @@ int main2(int argc, char** argv) {
             return suitFoundation[suit] + 1;
         };
         bool found = false;
-        if (gameId == 1) {
+        if (gameId > 3) {
+            GenericSearch search(play);
+            found = search.Run(nodes);
+            for (const Move& m : search.path)
+                lines.push_back(MoveText(m));
+        } else if (gameId == 1) {
             FcState s;
             for (int k = 0; k < 8; ++k)
                 for (int p = 0; p < PileCount(g.piles.fila[k]); ++p)
@@ -348,7 +476,7 @@ int main2(int argc, char** argv) {
             }
             for (int p = 0; p < PileCount(g.piles.Stock()); ++p)
                 s.stock.push_back(PileCardAt(g.piles.Stock(), p));
-            KlondikeSearch search(s);
+            KlondikeSearch search(s, gameId == 3 ? 3 : 1);
             found = search.Run(3000000);
             for (const KlMove& m : search.path) {
                 if (m.card == 0) {
@@ -362,7 +490,8 @@ int main2(int argc, char** argv) {
             }
         }
         if (!found) continue;
-        std::printf("# %s %s: a won game, found by tests/tools/FindWin.cpp\n", which.c_str(),
+        const std::string title = gameId > 2 ? play.catalogue.GameName(gameId) : which;
+        std::printf("# %s %s: a won game, found by tests/tools/FindWin.cpp\n", title.c_str(),
                     number->Text().c_str());
         for (const auto& l : lines)
             std::printf("%s\n", l.c_str());

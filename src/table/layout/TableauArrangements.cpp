@@ -48,8 +48,17 @@ void SpreadRow(ArrangeContext& c) {
             x0 = c.in.screenWidth < kNarrowScreen ? c.M() - 2 : c.M();
         }
     }
-    const bool widenUnderStock = code != 1 && gap < 15 && c.counts.stockPiles > 0 && stockInRow;
+    bool widenUnderStock = code != 1 && gap < 15 && c.counts.stockPiles > 0 && stockInRow;
     const int stockColumns = c.counts.stockPiles;
+    // Every column stays on the table: where the room under the stock (or the gap itself)
+    // would push the last column past the table's edge, that room goes first, then the gap
+    // narrows (a row of ten columns with a stock at 800 x 600, or in the preview).
+    const auto rowEnd = [&] {
+        const int widening = widenUnderStock ? stockColumns * (15 - gap) : 0;
+        return x0 + n * c.cw + (n - 1) * gap + widening;
+    };
+    if (rowEnd() > c.W()) widenUnderStock = false;
+    if (rowEnd() > c.W() && n > 1) gap = std::max(1, (c.W() - x0 - n * c.cw) / (n - 1));
     LayRow(c, x0,
            [&](int i) { return widenUnderStock && i <= stockColumns ? c.cw + 15 : c.cw + gap; });
     c.tableauGap = gap;
