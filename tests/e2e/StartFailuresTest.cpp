@@ -54,21 +54,23 @@ TEST_F(WithoutGamesDat, ADamagedFileIsToldToo) {
     }
 }
 
-// The real program, run as its own process from a folder of its own. The environment
-// variable TINDLE_MESSAGE_LOG makes it write its messages to a file instead of showing them.
+// The real program, run as its own process from a folder of its own, in its test build that
+// writes its messages to a file instead of showing them (tests/tools/LoggedProgram.cpp).
 class ProgramRun : public ::testing::Test {
   protected:
     void Provide(const char* name) {
         std::filesystem::copy_file(ProgramDir() / name, dir.Path() / name);
     }
     void Start(QProcess& program) {
-        std::filesystem::copy_file(ProgramDir() / "tindle", dir.Path() / "tindle");
+        const std::filesystem::path executable = dir.Path() / "tindle";
+        if (!std::filesystem::exists(executable))
+            std::filesystem::copy_file(TINDLE_LOGGED_PROGRAM, executable);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("TINDLE_MESSAGE_LOG", QString::fromStdString(Log().string()));
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(QString::fromStdString(dir.Path().string()));
-        program.start(QString::fromStdString((dir.Path() / "tindle").string()), {});
+        program.start(QString::fromStdString(executable.string()),
+                      {QString::fromStdString(Log().string())});
     }
     int Run() {
         QProcess program;
