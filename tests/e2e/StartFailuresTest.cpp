@@ -3,6 +3,7 @@
 #include <QProcess>
 
 #include "e2e/MainWindowFixture.h"
+#include "support/DamagedResourceFiles.h"
 
 namespace tindle::test {
 namespace {
@@ -90,6 +91,22 @@ TEST_F(ProgramRun, AMissingResourceLibraryEndsTheProgramAfterItsMessage) {
     const std::string path = (dir.Path() / "zuv.rgf").string();
     EXPECT_EQ(ReadFile(Log()), "FatalError: Can't find/load " + path + "\n");
     // It ended before any file was written.
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "DATA"));
+}
+
+// A library cut short, with a flipped bit or with offsets and lengths that point outside it is
+// refused before Qt reads it: the same message as a missing one, and the same end.
+TEST_F(ProgramRun, ADamagedResourceLibraryEndsTheProgramAfterItsMessage) {
+    Provide("GAMES.DAT");
+    const std::string expected =
+        "FatalError: Can't find/load " + (dir.Path() / "zuv.rgf").string() + "\n";
+    for (const DamagedFile& damaged : DamagedResourceFiles(ReadFile(ProgramDir() / "ZUV.RGF"))) {
+        SCOPED_TRACE(damaged.what);
+        WriteFile(dir.Path() / "ZUV.RGF", damaged.bytes);
+        std::filesystem::remove(Log());
+        EXPECT_EQ(Run(), 0);
+        EXPECT_EQ(ReadFile(Log()), expected);
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "DATA"));
 }
 
