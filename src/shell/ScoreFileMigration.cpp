@@ -26,8 +26,9 @@ constexpr std::string_view kVersionLine = "Version=";
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kTemporaryPrefix = "rpl";
 constexpr std::string_view kTemporarySuffix = ".tmp";
-// A score file is a few kilobytes; anything near this size is not one and is left alone.
-constexpr std::size_t kMaxScoreFileBytes = 64u << 20;
+// A score file is a few kilobytes (a line of 91 characters per result); anything near this
+// size is not one and is left alone.
+constexpr std::size_t kMaxScoreFileBytes = 16u << 20;
 constexpr mode_t kNewFileMode = 0644;
 // An older version's value meaning "yes".
 constexpr std::string_view kOldYes = "S";
@@ -49,7 +50,7 @@ std::filesystem::path ScoreFilePath(const std::filesystem::path& dataFolder) {
 
 std::string ScoreFileVersion(const std::filesystem::path& scoreFile) {
     return ReadSectionValues(scoreFile, kVersionSection, {std::string(kVersionKey)},
-                             {std::string(kNoVersion)})
+                             {std::string(kNoVersion)}, kMaxScoreFileBytes)
         .values.front();
 }
 

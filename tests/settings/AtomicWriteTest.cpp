@@ -112,5 +112,19 @@ TEST(ReadFileLimited, TellsMissingUnreadableTooLargeAndWhole) {
     EXPECT_EQ(text, "0123");
 }
 
+// Files that never end: nothing waits for a writer, and nothing reads on without a limit.
+TEST(ReadFileLimited, ReadsOnlyRegularFiles) {
+    TempDir dir;
+    std::string text;
+    ASSERT_EQ(::mkfifo((dir.Path() / "fifo").c_str(), 0600), 0);
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "fifo", 10, text), FileReadStatus::Unreadable);
+    fs::create_symlink("/dev/zero", dir.Path() / "zero");
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "zero", 10, text), FileReadStatus::Unreadable);
+    fs::create_symlink(dir.Path() / "f", dir.Path() / "link");
+    WriteFile(dir.Path() / "f", "linked");
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "link", 10, text), FileReadStatus::Ok);
+    EXPECT_EQ(text, "linked");
+}
+
 }  // namespace
 }  // namespace tindle

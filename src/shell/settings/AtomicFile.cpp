@@ -1,8 +1,7 @@
 #include "shell/settings/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <fstream>
-#include <system_error>
 #include <vector>
 
 #include <fcntl.h>
@@ -80,22 +79,43 @@ bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
 FileReadStatus ReadFileLimited(const std::filesystem::path& path, std::size_t maxBytes,
                                std::string& text) {
     text.clear();
-    std::error_code ec;
-    auto status = std::filesystem::status(path, ec);
-    if (!std::filesystem::exists(status)) return FileReadStatus::Missing;
-    if (!std::filesystem::is_regular_file(status)) return FileReadStatus::Unreadable;
-
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileReadStatus::Unreadable;
-    std::string buffer(maxBytes + 1, '\0');
-    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    if (in.bad()) return FileReadStatus::Unreadable;
-    buffer.resize(static_cast<std::size_t>(in.gcount()));
-    if (buffer.size() > maxBytes) {
+    // Opened without waiting (a FIFO with no writer would block the open itself) and without
+    // taking a terminal as the controlling one. Whatever the name leads to is then asked
+    // through the open descriptor, so nothing can be swapped in between the question and the
+    // read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing
+                                                   : FileReadStatus::Unreadable;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return FileReadStatus::Unreadable;
+    }
+    // One byte more than allowed tells a file that is too long; the size the system reports
+    // only sizes the buffer, as the file may change while it is read.
+    const std::size_t expected = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    std::string buffer(std::min(expected, maxBytes) + 1, '\0');
+    std::size_t filled = 0;
+    while (filled <= maxBytes) {
+        if (filled == buffer.size()) buffer.resize(std::min(buffer.size() * 2, maxBytes + 1));
+        const ssize_t got = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            ::close(fd);
+            return FileReadStatus::Unreadable;
+        }
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    if (filled > maxBytes) {
         buffer.resize(maxBytes);
         text = std::move(buffer);
         return FileReadStatus::TooLarge;
     }
+    buffer.resize(filled);
     text = std::move(buffer);
     return FileReadStatus::Ok;
 }

@@ -35,10 +35,13 @@ bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
 enum class FileReadStatus {
     Ok,          // the whole file is in the text
     Missing,     // no such file; the text is empty
-    Unreadable,  // it exists but cannot be read (a folder, no permission); the text is empty
+    Unreadable,  // not a regular file (a folder, a FIFO, a device) or no permission to read
+                 // it; the text is empty
     TooLarge,    // longer than the limit; the text holds its first maxBytes bytes
 };
 
+// Every file the program reads is read through this: only a regular file (a symbolic link
+// to one too), never more than maxBytes + 1 bytes, and never waiting for a writer.
 FileReadStatus ReadFileLimited(const std::filesystem::path& path, std::size_t maxBytes,
                                std::string& text);
 
