@@ -99,6 +99,22 @@ TEST(AtomicWrite, ReadOnlyFolderRefusesTheWriteAndKeepsTheOldFile) {
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"CFG.DAT"});
 }
 
+// Run as an ordinary user: the mode binds everyone else, so the rename must not bypass it.
+TEST(AtomicWrite, AReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "a file's mode does not bind the super-user";
+    TempDir dir;
+    fs::path file = dir.Path() / "CFG.DAT";
+    WriteFile(file, kOld);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    PreferencesFile prefs(file);
+    EXPECT_FALSE(prefs.WriteString("Preference", "Player1", "Someone"));
+    EXPECT_EQ(ReadFile(file), kOld);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"CFG.DAT"});
+    EXPECT_EQ(prefs.ReadString("Preference", "Player1", "none"), "none");
+}
+
 TEST(ReadFileLimited, TellsMissingUnreadableTooLargeAndWhole) {
     TempDir dir;
     std::string text = "stale";

@@ -56,6 +56,9 @@ bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
     std::filesystem::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
 
+    // The old file's mode is kept, but a file the user may not write is not replaced.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
+
     std::string pattern = (dir / (target.filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');

@@ -28,7 +28,8 @@ class FileOps {
 const FileOps& DefaultFileOps();
 
 // Replaces target by a file holding exactly contents. On failure the old file (if any) is
-// untouched, the temporary file is removed and false comes back.
+// untouched, the temporary file is removed and false comes back. A target the user may not
+// write (a read-only file) is refused, although the rename could replace it.
 bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view contents,
                            const FileOps& ops = DefaultFileOps());
 
