@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -113,6 +115,29 @@ TEST(AtomicWrite, AReadOnlyFileIsNotReplaced) {
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"CFG.DAT"});
     EXPECT_EQ(prefs.ReadString("Preference", "Player1", "none"), "none");
+}
+
+// What a killed write leaves goes at the next start; anything else, and a write that may be
+// going on just now, stays.
+TEST(AtomicWrite, LeftoverTemporaryFilesAreRemoved) {
+    TempDir dir;
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const char* name :
+         {"CFG.DAT.tmp-a1B2c3", "rplX9y8Z7.tmp", "CFG.DAT.tmp-youngX", "CFG.DAT", "STAT_SCR.DAT",
+          "notes.tmp", "CFG.DAT.tmp-abc", "rplABCDEFG.tmp", "rpl.tmp"}) {
+        WriteFile(dir.Path() / name, "x");
+        if (std::string(name) != "CFG.DAT.tmp-youngX") fs::last_write_time(dir.Path() / name, old);
+    }
+    fs::create_directory(dir.Path() / "rplFOLDER.tmp");
+    fs::last_write_time(dir.Path() / "rplFOLDER.tmp", old);
+
+    RemoveLeftoverTemporaryFiles(dir.Path());
+    std::vector<std::string> left = Names(dir.Path());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"CFG.DAT", "CFG.DAT.tmp-abc", "CFG.DAT.tmp-youngX",
+                                              "STAT_SCR.DAT", "notes.tmp", "rpl.tmp",
+                                              "rplABCDEFG.tmp", "rplFOLDER.tmp"}));
+    RemoveLeftoverTemporaryFiles(dir.Path() / "none");  // a missing folder is no error
 }
 
 TEST(ReadFileLimited, TellsMissingUnreadableTooLargeAndWhole) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <vector>
 
 #include <fcntl.h>
@@ -14,6 +15,27 @@ namespace {
 
 // Mode of a newly created file when there is no old file to copy it from.
 constexpr mode_t kNewFileMode = 0644;
+
+// A temporary file younger than this may belong to a write in progress.
+constexpr auto kLeftoverAge = std::chrono::minutes(1);
+
+bool UniqueChars(std::string_view text) {
+    return text.size() == kTemporaryUniqueChars &&
+           std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+           });
+}
+
+bool TemporaryName(std::string_view name) {
+    const std::size_t mark = name.rfind(kReplacementTemporaryMark);
+    if (mark != std::string_view::npos && mark > 0 &&
+        UniqueChars(name.substr(mark + kReplacementTemporaryMark.size())))
+        return true;
+    return name.size() == kScoreTemporaryPrefix.size() + kTemporaryUniqueChars +
+                              kScoreTemporarySuffix.size() &&
+           name.starts_with(kScoreTemporaryPrefix) && name.ends_with(kScoreTemporarySuffix) &&
+           UniqueChars(name.substr(kScoreTemporaryPrefix.size(), kTemporaryUniqueChars));
+}
 
 // Makes a rename durable. Best effort: a failure here cannot undo the rename.
 void SyncDirectory(const std::filesystem::path& dir) {
@@ -59,7 +81,9 @@ bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
     // The old file's mode is kept, but a file the user may not write is not replaced.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
 
-    std::string pattern = (dir / (target.filename().string() + ".tmp-XXXXXX")).string();
+    std::string pattern =
+        (dir / (target.filename().string() + std::string(kReplacementTemporaryMark) + "XXXXXX"))
+            .string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
@@ -77,6 +101,21 @@ bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
     }
     SyncDirectory(dir);
     return true;
+}
+
+void RemoveLeftoverTemporaryFiles(const std::filesystem::path& dir) {
+    std::error_code ec;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::directory_entry& entry = *it;
+        std::error_code entryError;
+        if (!TemporaryName(entry.path().filename().string()) ||
+            !entry.is_regular_file(entryError) || entry.is_symlink(entryError))
+            continue;
+        const auto changed = entry.last_write_time(entryError);
+        if (entryError || now - changed < kLeftoverAge) continue;
+        std::filesystem::remove(entry.path(), entryError);
+    }
 }
 
 FileReadStatus ReadFileLimited(const std::filesystem::path& path, std::size_t maxBytes,

@@ -33,6 +33,20 @@ const FileOps& DefaultFileOps();
 bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view contents,
                            const FileOps& ops = DefaultFileOps());
 
+// The names of the temporary files of replacements: the target's name followed by
+// kReplacementTemporaryMark and six characters of mkstemp (ReplaceFileAtomically), and
+// kScoreTemporaryPrefix, six characters, kScoreTemporarySuffix (the score file migration).
+inline constexpr std::string_view kReplacementTemporaryMark = ".tmp-";
+inline constexpr std::string_view kScoreTemporaryPrefix = "rpl";
+inline constexpr std::string_view kScoreTemporarySuffix = ".tmp";
+inline constexpr std::size_t kTemporaryUniqueChars = 6;
+
+// Removes from dir the temporary files that a replacement killed on its way (a crash, a
+// SIGKILL, a power cut) left behind: regular files with the names above only, and only when
+// they are older than a minute, so that a write another instance is making just now is left
+// alone. Called once at start with the data folder; failures are ignored.
+void RemoveLeftoverTemporaryFiles(const std::filesystem::path& dir);
+
 enum class FileReadStatus {
     Ok,          // the whole file is in the text
     Missing,     // no such file; the text is empty
