@@ -217,7 +217,7 @@ bool TfrmMain::FormCreate() {
 
     // 5. The data folder, without the temporary files a killed run left in it.
     EnsureDataDirectory(settings);
-    RemoveLeftoverTemporaryFiles(std::filesystem::path(settings.ProgramDir()) / kDataDirName);
+    RemoveLeftoverTemporaryFiles(DataDirectory(settings));
 
     {
         // 6. The preferences, with the colour advice of a display of few colours.
