@@ -7,7 +7,8 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench install deb clean format format-check sanitize
+.PHONY: all deps configure build run test bench install deb clean format format-check sanitize \
+	fuzz
 
 all: build
 
@@ -67,6 +68,20 @@ install: build
 
 deb: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# Fuzzing with libFuzzer (clang) into build-fuzz/: every target of tests/fuzz runs
+# FUZZ_SECONDS (default 600) from its corpus, then a table of executions, speed, corpus size,
+# crashes and hangs is printed; FUZZ_TARGETS picks some ("games_dat move_file"). Not part of
+# `make test`, which replays the corpus and the past failures of every target instead.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS ?=
+
+fuzz:
+	./scripts/install-deps fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINDLE_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
+	./scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -21,7 +21,6 @@ using tindle::CardSizeSpec;
 const QColor kFaceWhite(255, 255, 255);
 const QColor kOutline(58, 58, 62);
 const QColor kGold(232, 180, 36);
-const QColor kGoldDark(150, 100, 10);
 const QColor kSkin(250, 218, 186);
 const QColor kInk(40, 30, 30);
 const QColor kBlue(40, 86, 170);

@@ -1,11 +1,7 @@
 #include "model/GamesDatText.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
-
 #include "model/GameDef.h"
+#include "shell/settings/AtomicFile.h"
 
 namespace tindle {
 
@@ -31,16 +27,19 @@ std::string TransformText(std::string_view text) {
 GamesDatStatus GamesDatLines::Read(const std::filesystem::path& path) {
     file = path;
     lines.clear();
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const char* reason = errno != 0 ? std::strerror(errno) : "cannot be opened";
-        return {"cannot read " + path.string() + ": " + reason};
+    std::string text;
+    switch (ReadFileLimited(path, kMaxGamesDatBytes, text)) {
+        case FileReadStatus::Ok:
+            break;
+        case FileReadStatus::Missing:
+            return {"cannot read " + path.string() + ": No such file or directory"};
+        case FileReadStatus::Unreadable:
+            return {"cannot read " + path.string() +
+                    ": not a regular file, or no permission to read it"};
+        case FileReadStatus::TooLarge:
+            return {"cannot read " + path.string() + ": larger than " +
+                    std::to_string(kMaxGamesDatBytes) + " bytes, not a game definitions file"};
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) return {"cannot read " + path.string() + ": read error"};
-    const std::string text = content.str();
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);

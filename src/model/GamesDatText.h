@@ -17,6 +17,9 @@
 namespace tindle {
 
 inline constexpr std::string_view kCatalogueHeader = "[Sect1]";
+// A game takes about 5 KB of the file (its catalogue line and a value on each field line);
+// a larger file is no game definitions file.
+inline constexpr std::size_t kMaxGamesDatBytes = 16u << 20;
 inline constexpr std::string_view kFieldsHeader = "[Sect2]";
 
 // "[Sect2]" columns, 0-based: the index, the first value, the value width and the stride.
@@ -47,7 +50,8 @@ struct GamesDatLines {
     std::filesystem::path file;
     std::vector<std::string> lines;
 
-    // Reads the whole file; the status names the file and the system's reason on failure.
+    // Reads the whole file, a regular file of at most kMaxGamesDatBytes; the status names the
+    // file and the reason on failure.
     GamesDatStatus Read(const std::filesystem::path& path);
     // The lines of every occurrence of `header` (compared case-sensitively over the header's
     // length), in file order; a section ends before the next line that starts with '['.

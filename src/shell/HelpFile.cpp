@@ -3,55 +3,49 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QResource>
 
 #include <algorithm>
 #include <atomic>
+
+#include "table/ResourceFileCheck.h"
 
 namespace tindle {
 
 namespace {
 const QString kTopicsFolder = QStringLiteral("topics");
 const QString kContentsPage = QStringLiteral("contents.html");
+
+QString NewRoot() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("/tindle-help-%1").arg(++counter);
+}
+
 }  // namespace
 
-HelpFile::HelpFile() {
-    static std::atomic<int> counter{0};
-    root_ = QStringLiteral("/tindle-help-%1").arg(++counter);
-}
+HelpFile::HelpFile() : file_(NewRoot()) {}
 
-HelpFile::~HelpFile() {
-    Unload();
-}
+HelpFile::~HelpFile() = default;
 
-bool HelpFile::Load(const QString& path) {
-    Unload();
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable()) return false;
-    const QString absolute = info.absoluteFilePath();
-    if (!QResource::registerResource(absolute, root_)) return false;
-    path_ = absolute;
-    loaded_ = true;
+HelpFile::LoadStatus HelpFile::Load(const QString& path) {
+    const LoadStatus status = file_.Load(path, kMaxHelpFileBytes);
+    if (status != LoadStatus::Loaded) return status;
     if (!QFile::exists(PagePath(kContentsPage))) {
         Unload();
-        return false;
+        return LoadStatus::Damaged;
     }
-    return true;
+    return LoadStatus::Loaded;
 }
 
 void HelpFile::Unload() {
-    if (!loaded_) return;
-    QResource::unregisterResource(path_, root_);
-    loaded_ = false;
-    path_.clear();
+    file_.Unload();
 }
 
 QString HelpFile::PagePath(const QString& page) const {
-    return QStringLiteral(":") + root_ + "/" + kTopicsFolder + "/" + page;
+    return QStringLiteral(":") + file_.Root() + "/" + kTopicsFolder + "/" + page;
 }
 
 bool HelpFile::HasTopic(int topic) const {
-    return loaded_ && topic >= 0 && QFile::exists(PagePath(QString::number(topic) + ".html"));
+    return IsLoaded() && topic >= 0 && QFile::exists(PagePath(QString::number(topic) + ".html"));
 }
 
 QUrl HelpFile::TopicUrl(int topic) const {
@@ -60,14 +54,14 @@ QUrl HelpFile::TopicUrl(int topic) const {
 }
 
 QUrl HelpFile::ContentsUrl() const {
-    if (!loaded_) return {};
+    if (!IsLoaded()) return {};
     return QUrl(QStringLiteral("qrc") + PagePath(kContentsPage));
 }
 
 std::vector<int> HelpFile::Topics() const {
     std::vector<int> topics;
-    if (!loaded_) return topics;
-    const QDir dir(QStringLiteral(":") + root_ + "/" + kTopicsFolder);
+    if (!IsLoaded()) return topics;
+    const QDir dir(QStringLiteral(":") + file_.Root() + "/" + kTopicsFolder);
     for (const QString& name : dir.entryList(QDir::Files)) {
         bool ok = false;
         const int number = QFileInfo(name).completeBaseName().toInt(&ok);

@@ -27,8 +27,18 @@ QString HelpSystem::TargetWindow() const {
 bool HelpSystem::EnsureFile() {
     const QString path = TargetPath();
     if (file_.IsLoaded() && file_.Path() == path) return true;
-    if (file_.Load(path)) return true;
-    messages_.Information(("Cannot find the help file:\n" + path).toStdString());
+    switch (file_.Load(path)) {
+        case HelpFile::LoadStatus::Loaded:
+            return true;
+        case HelpFile::LoadStatus::Missing:
+            messages_.Information(("Cannot find the help file:\n" + path).toStdString());
+            return false;
+        case HelpFile::LoadStatus::Unreadable:
+        case HelpFile::LoadStatus::Damaged:
+            break;
+    }
+    messages_.Information(
+        ("The help file cannot be read; it may be damaged:\n" + path).toStdString());
     return false;
 }
 

@@ -32,7 +32,8 @@ class HelpSystem {
     static QString HelpFileTargetIn(const QString& programDir, const char* window);
 
     // Opens a numbered topic (or the contents page) in the window of the help file target
-    // (path>window). A missing help file or topic is told in an information box; false then.
+    // (path>window). A missing, unreadable or damaged help file, or a missing topic, is told
+    // in an information box; false then, and the program goes on.
     bool ShowTopic(int topic);
     bool ShowContents();
     // The rules of a game (a GameId below 0: the current game) in the window "rules"; the

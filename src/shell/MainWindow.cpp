@@ -30,6 +30,7 @@
 #include "shell/TindleApp.h"
 #include "shell/WindowPlacement.h"
 #include "shell/WindowTitle.h"
+#include "shell/settings/AtomicFile.h"
 #include "shell/settings/DisplayColours.h"
 #include "shell/settings/Placeholders.h"
 #include "shell/settings/PreferencesFile.h"
@@ -225,8 +226,9 @@ bool TfrmMain::FormCreate() {
     // 4. The help file and its window.
     app_.help.SetHelpFile(HelpSystem::HelpFileTargetIn(app_.ProgramDirText(), kProcedureWindow));
 
-    // 5. The data folder.
+    // 5. The data folder, without the temporary files a killed run left in it.
     EnsureDataDirectory(settings);
+    RemoveLeftoverTemporaryFiles(DataDirectory(settings));
 
     {
         // 6. The preferences, with the colour advice of a display of few colours.

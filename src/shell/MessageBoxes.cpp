@@ -54,18 +54,4 @@ bool MessageBoxes::ShowAdvice(std::string_view text, int page) {
     return silenced;
 }
 
-LoggedMessages::LoggedMessages(const std::filesystem::path& logFile) : file_(logFile) {}
-
-void LoggedMessages::Log(const std::string& kind, std::string_view text) {
-    std::string line = kind;
-    for (char c : text) {
-        if (c == '\n')
-            line += "\\n";
-        else if (c != '\r')
-            line += c;
-    }
-    std::ofstream out(file_, std::ios::app | std::ios::binary);
-    out << line << '\n';
-}
-
 }  // namespace tindle

@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include <cstdlib>
 #include <memory>
 
 #include "play/Sounds.h"
@@ -66,16 +65,17 @@ void SetProgramIcon(const ResourceLibrary& library) {
 }  // namespace
 
 int RunProgram(QApplication& application) {
+    return RunProgram(application, nullptr);
+}
+
+int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> messages) {
     // 1. The hourglass.
     StartPointer pointer;
 
     // 2. The process-wide objects and the settings record. The message port shows message
-    // boxes, or writes the log that the whole-program tests read (LoggedMessages).
-    std::unique_ptr<ShellMessagePort> messages;
+    // boxes unless one was given.
     MessageBoxes* boxes = nullptr;
-    if (const char* log = std::getenv(LoggedMessages::kEnvironmentVariable); log && *log) {
-        messages = std::make_unique<LoggedMessages>(log);
-    } else {
+    if (!messages) {
         auto shown = std::make_unique<MessageBoxes>();
         boxes = shown.get();
         messages = std::move(shown);

@@ -24,10 +24,9 @@ constexpr std::string_view kNoVersion = "0000";
 constexpr std::string_view kVersionHeader = "[Version]";
 constexpr std::string_view kVersionLine = "Version=";
 constexpr std::string_view kLineBreak = "\r\n";
-constexpr std::string_view kTemporaryPrefix = "rpl";
-constexpr std::string_view kTemporarySuffix = ".tmp";
-// A score file is a few kilobytes; anything near this size is not one and is left alone.
-constexpr std::size_t kMaxScoreFileBytes = 64u << 20;
+// A score file is a few kilobytes (a line of 91 characters per result); anything near this
+// size is not one and is left alone.
+constexpr std::size_t kMaxScoreFileBytes = 16u << 20;
 constexpr mode_t kNewFileMode = 0644;
 // An older version's value meaning "yes".
 constexpr std::string_view kOldYes = "S";
@@ -49,7 +48,7 @@ std::filesystem::path ScoreFilePath(const std::filesystem::path& dataFolder) {
 
 std::string ScoreFileVersion(const std::filesystem::path& scoreFile) {
     return ReadSectionValues(scoreFile, kVersionSection, {std::string(kVersionKey)},
-                             {std::string(kNoVersion)})
+                             {std::string(kNoVersion)}, kMaxScoreFileBytes)
         .values.front();
 }
 
@@ -81,10 +80,10 @@ std::string MigratedScoreText(std::string_view oldText) {
 int ScoreFileOps::CreateTemporary(const std::filesystem::path& dir, std::string_view prefix,
                                   std::filesystem::path& created) const {
     const std::string pattern =
-        (dir / (std::string(prefix) + "XXXXXX" + std::string(kTemporarySuffix))).string();
+        (dir / (std::string(prefix) + "XXXXXX" + std::string(kScoreTemporarySuffix))).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
-    const int fd = ::mkstemps(name.data(), static_cast<int>(kTemporarySuffix.size()));
+    const int fd = ::mkstemps(name.data(), static_cast<int>(kScoreTemporarySuffix.size()));
     if (fd >= 0) created = name.data();
     return fd;
 }
@@ -102,7 +101,7 @@ MigrationResult MigrateScoreFile(const std::filesystem::path& dataFolder, Messag
     if (ScoreFileVersion(scoreFile) >= kScoreFileVersion) return MigrationResult::UpToDate;
 
     std::filesystem::path temporary;
-    const int fd = ops.CreateTemporary(scoreFile.parent_path(), kTemporaryPrefix, temporary);
+    const int fd = ops.CreateTemporary(scoreFile.parent_path(), kScoreTemporaryPrefix, temporary);
     if (fd < 0) {
         messages.Information("Error creating temp file.");
         return MigrationResult::Failed;

@@ -1,12 +1,12 @@
 #include "shell/VersionReader.h"
 
-#include <fstream>
+#include "shell/settings/AtomicFile.h"
 
 namespace tindle {
 
 SectionValues ReadSectionValues(const std::filesystem::path& file, std::string_view section,
                                 const std::vector<std::string>& keys,
-                                const std::vector<std::string>& defaults) {
+                                const std::vector<std::string>& defaults, std::size_t maxBytes) {
     SectionValues result;
     result.values.resize(keys.size());
     for (std::size_t k = 0; k < keys.size() && k < defaults.size(); ++k)
@@ -18,13 +18,16 @@ SectionValues ReadSectionValues(const std::filesystem::path& file, std::string_v
         return result;
     }
 
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return result;
+    std::string text;
+    if (ReadFileLimited(file, maxBytes, text) != FileReadStatus::Ok) return result;
     const std::string header = "[" + std::string(section) + "]";
     bool inSection = false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
         if (!inSection) {
             inSection = line.starts_with(header);
             continue;
@@ -33,8 +36,9 @@ SectionValues ReadSectionValues(const std::filesystem::path& file, std::string_v
         for (std::size_t k = 0; k < keys.size(); ++k) {
             if (!line.starts_with(keys[k])) continue;
             const std::size_t equals = line.find('=');
-            result.values[k] =
-                equals == std::string::npos ? std::string() : line.substr(equals + 1);
+            result.values[k] = equals == std::string_view::npos
+                                   ? std::string()
+                                   : std::string(line.substr(equals + 1));
             if (!found[k]) {
                 found[k] = true;
                 ++foundCount;

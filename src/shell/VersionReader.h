@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,9 +20,10 @@ struct SectionValues {
 // with "[" + section + "]" starts the section; inside it a line that begins with "[" ends the
 // reading, and any other line gives the first key (in list order) that it begins with the
 // text after the line's first "=" (empty when it has none). Reading stops as soon as every
-// key was found. A missing or unreadable file gives the defaults.
+// key was found. A missing or unreadable file, or one longer than maxBytes, gives the
+// defaults.
 SectionValues ReadSectionValues(const std::filesystem::path& file, std::string_view section,
                                 const std::vector<std::string>& keys,
-                                const std::vector<std::string>& defaults);
+                                const std::vector<std::string>& defaults, std::size_t maxBytes);
 
 }  // namespace tindle

@@ -1,6 +1,5 @@
 #include "table/BackgroundPainter.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include "model/Ports.h"
 #include "shell/settings/PreferencesLoader.h"
 #include "shell/settings/SettingsRecord.h"
+#include "table/CardPictures.h"
 #include "table/PixelCopy.h"
 #include "table/ResourceNames.h"
 #include "table/TableColours.h"
@@ -133,9 +133,7 @@ bool BackgroundPainter::PaintPictureFile(Target target, const std::string& fileN
                                          bool canvasOnly) {
     const std::string& name = fileName.empty() ? settings_.options.customizedBackground : fileName;
     const std::string path = PictureFilePath(name, settings_.ProgramDir());
-    const QString file = QString::fromStdString(path);
-    QImage picture;
-    if (QFileInfo(file).isFile()) picture = QImage(file);
+    const QImage picture = ReadPictureFile(path);
     if (picture.isNull()) {
         // A file that is gone, or that holds no picture, is reported by its path.
         messages_.Information(std::string(kNotFoundMessage) + path);

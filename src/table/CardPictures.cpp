@@ -1,10 +1,10 @@
 #include "table/CardPictures.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 #include "model/Card.h"
 #include "model/Ports.h"
+#include "shell/settings/AtomicFile.h"
 
 namespace tindle {
 
@@ -161,6 +161,13 @@ std::string ImagesFileMissingText(const std::string& path) {
            "or reinstall the program.";
 }
 
+QImage ReadPictureFile(const std::string& path) {
+    std::string bytes;
+    if (ReadFileLimited(path, kMaxPictureFileBytes, bytes) != FileReadStatus::Ok) return {};
+    return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
+                            static_cast<int>(bytes.size()));
+}
+
 bool LoadPictureFile(QImage& bitmap, const std::string& name, const std::string& programFolder,
                      MessagePort& messages) {
     std::string path = name;
@@ -173,14 +180,10 @@ bool LoadPictureFile(QImage& bitmap, const std::string& name, const std::string&
         if (!folder.empty() && folder.back() != '/') folder += '/';
         path = folder + path + ".bmp";
     }
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile()) {
-        messages.FatalError(ImagesFileMissingText(path));
-        return false;
-    }
-    QImage loaded(file);
+    // A file that is missing, unreadable or no picture gets the same box, so the player knows
+    // which file.
+    const QImage loaded = ReadPictureFile(path);
     if (loaded.isNull()) {
-        // The file is there but is no picture: the same box, so the player knows which file.
         messages.FatalError(ImagesFileMissingText(path));
         return false;
     }

@@ -121,4 +121,9 @@ bool LoadPictureFile(QImage& bitmap, const std::string& name, const std::string&
 // The text of the missing-images-file box.
 std::string ImagesFileMissingText(const std::string& path);
 
+// A picture file of the player's: a regular file of at most kMaxPictureFileBytes holding a
+// picture; a null image otherwise (missing, a folder or device, too long, no picture).
+inline constexpr std::size_t kMaxPictureFileBytes = 32u << 20;
+QImage ReadPictureFile(const std::string& path);
+
 }  // namespace tindle

@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QResource>
 
 #include <atomic>
+
+#include "table/ResourceFileCheck.h"
 
 namespace tindle {
 
@@ -33,35 +33,25 @@ const char* Folder(ResourceKind kind) {
     return "bmp";
 }
 
+// Each library object maps its file under its own root, so that objects never see each other's
+// files or unregister each other's.
+QString NewRoot() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("/tindle-zuv-%1").arg(++counter);
+}
+
 }  // namespace
 
-ResourceLibrary::ResourceLibrary() {
-    // Each library object maps its file under its own root, so that objects never see each
-    // other's files or unregister each other's.
-    static std::atomic<int> counter{0};
-    root_ = QStringLiteral("/tindle-zuv-%1").arg(++counter);
-}
+ResourceLibrary::ResourceLibrary() : file_(NewRoot()) {}
 
-ResourceLibrary::~ResourceLibrary() {
-    Unload();
-}
+ResourceLibrary::~ResourceLibrary() = default;
 
 bool ResourceLibrary::Load(const QString& file) {
-    Unload();
-    const QFileInfo info(file);
-    if (!info.isFile() || !info.isReadable()) return false;
-    const QString absolute = info.absoluteFilePath();
-    if (!QResource::registerResource(absolute, root_)) return false;
-    file_ = absolute;
-    loaded_ = true;
-    return true;
+    return file_.Load(file, kMaxResourceLibraryBytes) == SealedResourceFile::LoadStatus::Loaded;
 }
 
 void ResourceLibrary::Unload() {
-    if (!loaded_) return;
-    QResource::unregisterResource(file_, root_);
-    loaded_ = false;
-    file_.clear();
+    file_.Unload();
 }
 
 QString ResourceLibrary::LoadFailureMessage(const QString& file) {
@@ -69,13 +59,13 @@ QString ResourceLibrary::LoadFailureMessage(const QString& file) {
 }
 
 QString ResourceLibrary::PathOf(ResourceKind kind, std::string_view name) const {
-    return QStringLiteral(":") + root_ + "/" + Folder(kind) + "/" +
+    return QStringLiteral(":") + file_.Root() + "/" + Folder(kind) + "/" +
            QString::fromStdString(CanonicalResourceName(name));
 }
 
 bool ResourceLibrary::Contains(ResourceKind kind, std::string_view name) const {
     // A name is a single word: no folder part can reach another kind of resource.
-    if (!loaded_ || name.empty() || name.find_first_of("/\\") != std::string_view::npos)
+    if (!IsLoaded() || name.empty() || name.find_first_of("/\\") != std::string_view::npos)
         return false;
     return QFile::exists(PathOf(kind, name));
 }

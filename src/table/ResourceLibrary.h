@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "table/ResourceNames.h"
+#include "table/SealedResourceFile.h"
 
 // The resource library ZUV.RGF: a Qt binary resource file registered at start. It holds
 // bitmaps ("bmp/NAME", PNG), cursors ("cur/NAME", PNG whose text keys "HotSpotX" and
@@ -32,10 +33,10 @@ class ResourceLibrary {
     ResourceLibrary& operator=(const ResourceLibrary&) = delete;
 
     // Registers the library file (unloading one loaded before). False when the file is
-    // missing or is not a resource library; the library then holds nothing.
+    // missing, unreadable or damaged (SealedResourceFile.h); the library then holds nothing.
     bool Load(const QString& file);
     void Unload();
-    bool IsLoaded() const { return loaded_; }
+    bool IsLoaded() const { return file_.IsLoaded(); }
 
     // The message of start-up when the library cannot be loaded: "Can't find/load " and the
     // full path in lower case.
@@ -51,9 +52,7 @@ class ResourceLibrary {
   private:
     QString PathOf(ResourceKind kind, std::string_view name) const;
 
-    QString root_;  // where this instance maps the file in the resource tree
-    QString file_;
-    bool loaded_ = false;
+    SealedResourceFile file_;  // mapped under a root of this instance's own
 };
 
 }  // namespace tindle

@@ -136,6 +136,19 @@ TEST(CliPlay, UnreadableLinesAndArgumentsAreErrors) {
     EXPECT_EQ(Play({"999", "3"}, "").exitCode, 1);
 }
 
+// /dev/zero as the move file: a first line that never ends is read only up to its limit.
+TEST(CliPlay, AnEndlessLineIsNoMove) {
+    test::TempDir dir;
+    const std::string command = "'" + (test::ProgramDir() / "tindle-cli").string() +
+                                "' play 2 3 </dev/zero >/dev/null 2>'" +
+                                (dir.Path() / "err").string() + "'";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    const std::string err = test::ReadFile(dir.Path() / "err");
+    EXPECT_TRUE(err.starts_with("tindle-cli: line 1: not a move: ")) << err;
+    EXPECT_LT(err.size(), 400u);
+}
+
 TEST(CliPlay, AutoplaySendsPlayableCardsHome) {
     // The first move of the Klondike file sends an Ace that autoplay has already sent.
     const std::string moves = test::ReadFile(test::DataFile("play-2-0000000000003.moves"));

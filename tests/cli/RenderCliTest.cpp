@@ -11,14 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "support/DamagedResourceFiles.h"
 #include "support/TestPaths.h"
 
 namespace tindle {
 namespace {
 
-int Render(const std::vector<std::string>& args, std::string* err = nullptr) {
+int Render(const std::vector<std::string>& args, std::string* err = nullptr,
+           const std::filesystem::path& programDir = test::ProgramDir()) {
     test::TempDir dir;
-    std::string command = "'" + (test::ProgramDir() / "tindle-cli").string() + "' render";
+    std::string command = "'" + (programDir / "tindle-cli").string() + "' render";
     for (const auto& a : args)
         command += " '" + a + "'";
     command += " >/dev/null 2>'" + (dir.Path() / "err").string() + "'";
@@ -145,6 +147,27 @@ TEST(CliRender, RefusesBadArgumentsWithAMessage) {
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(Render({"1", "1", (dir.Path() / "no" / "such" / "x.png").string()}, &err), 1);
     EXPECT_NE(err.find("cannot write"), std::string::npos);
+}
+
+// A library cut short, with a flipped bit or with offsets and lengths that point outside it is
+// refused before Qt reads it, with the message of a library that cannot be loaded.
+TEST(CliRender, RefusesADamagedResourceLibrary) {
+    test::TempDir dir;
+    for (const char* name : {"tindle-cli", "GAMES.DAT"})
+        std::filesystem::copy_file(test::ProgramDir() / name, dir.Path() / name);
+    const std::string library = (dir.Path() / "ZUV.RGF").string();
+    const std::string out = (dir.Path() / "x.png").string();
+    const std::string expected =
+        "tindle-cli: Can't find/load " + QString::fromStdString(library).toLower().toStdString();
+    for (const test::DamagedFile& damaged :
+         test::DamagedResourceFiles(test::ReadFile(test::ProgramDir() / "ZUV.RGF"))) {
+        SCOPED_TRACE(damaged.what);
+        test::WriteFile(library, damaged.bytes);
+        std::string err;
+        EXPECT_EQ(Render({"1", "1", out}, &err, dir.Path()), 1);
+        EXPECT_TRUE(err.ends_with(expected + "\n")) << err;  // after any warning of Qt
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QProcess>
 
 #include "e2e/MainWindowFixture.h"
+#include "support/DamagedResourceFiles.h"
 
 namespace tindle::test {
 namespace {
@@ -54,21 +55,23 @@ TEST_F(WithoutGamesDat, ADamagedFileIsToldToo) {
     }
 }
 
-// The real program, run as its own process from a folder of its own. The environment
-// variable TINDLE_MESSAGE_LOG makes it write its messages to a file instead of showing them.
+// The real program, run as its own process from a folder of its own, in its test build that
+// writes its messages to a file instead of showing them (tests/tools/LoggedProgram.cpp).
 class ProgramRun : public ::testing::Test {
   protected:
     void Provide(const char* name) {
         std::filesystem::copy_file(ProgramDir() / name, dir.Path() / name);
     }
     void Start(QProcess& program) {
-        std::filesystem::copy_file(ProgramDir() / "tindle", dir.Path() / "tindle");
+        const std::filesystem::path executable = dir.Path() / "tindle";
+        if (!std::filesystem::exists(executable))
+            std::filesystem::copy_file(TINDLE_LOGGED_PROGRAM, executable);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("TINDLE_MESSAGE_LOG", QString::fromStdString(Log().string()));
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(QString::fromStdString(dir.Path().string()));
-        program.start(QString::fromStdString((dir.Path() / "tindle").string()), {});
+        program.start(QString::fromStdString(executable.string()),
+                      {QString::fromStdString(Log().string())});
     }
     int Run() {
         QProcess program;
@@ -88,6 +91,22 @@ TEST_F(ProgramRun, AMissingResourceLibraryEndsTheProgramAfterItsMessage) {
     const std::string path = (dir.Path() / "zuv.rgf").string();
     EXPECT_EQ(ReadFile(Log()), "FatalError: Can't find/load " + path + "\n");
     // It ended before any file was written.
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "DATA"));
+}
+
+// A library cut short, with a flipped bit or with offsets and lengths that point outside it is
+// refused before Qt reads it: the same message as a missing one, and the same end.
+TEST_F(ProgramRun, ADamagedResourceLibraryEndsTheProgramAfterItsMessage) {
+    Provide("GAMES.DAT");
+    const std::string expected =
+        "FatalError: Can't find/load " + (dir.Path() / "zuv.rgf").string() + "\n";
+    for (const DamagedFile& damaged : DamagedResourceFiles(ReadFile(ProgramDir() / "ZUV.RGF"))) {
+        SCOPED_TRACE(damaged.what);
+        WriteFile(dir.Path() / "ZUV.RGF", damaged.bytes);
+        std::filesystem::remove(Log());
+        EXPECT_EQ(Run(), 0);
+        EXPECT_EQ(ReadFile(Log()), expected);
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "DATA"));
 }
 

@@ -1,15 +1,18 @@
 #!/bin/sh
 # The installed program: installs the build into a temporary prefix, validates the launcher
-# entry and the AppStream metadata there, and starts the installed tindle (offscreen) with a
+# entry and the AppStream metadata there, and starts the installed program (offscreen) with a
 # home folder of its own. Its preferences must land under that home and nothing may change
-# under the prefix.
+# under the prefix. The program started is LOGGED_PROGRAM, the test build of tindle that writes
+# its messages to a file instead of showing them, placed beside the installed tindle so that it
+# finds its files as the installed one does.
 #
-#   installed-program.sh BUILD_DIR APP_ID MODULE_INSTALL_DIR
+#   installed-program.sh BUILD_DIR APP_ID MODULE_INSTALL_DIR LOGGED_PROGRAM
 set -eu
 
 build=$1
 app_id=$2
 module_dir=$3
+logged=$4
 work=$(mktemp -d)
 pid=""
 cleanup() {
@@ -49,12 +52,14 @@ grep -qx 'Exec=tindle' "$desktop" || fail "the launcher entry does not start tin
 grep -q '<li>Freecell</li>' "$metainfo" || fail "the AppStream game list misses Freecell"
 "$prefix/bin/tindle-cli" games | grep -q ' Freecell$' || fail "tindle-cli finds no games"
 
+cp "$logged" "$prefix/bin/tindle-logged"
+
 # Everything under the prefix, as it is before the start.
 snapshot() { find "$prefix" -printf '%p %s %T@\n' | sort; }
 snapshot >"$work/before"
 
 env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen \
-    TINDLE_MESSAGE_LOG="$work/messages.log" "$prefix/bin/tindle" >"$work/output.log" 2>&1 &
+    "$prefix/bin/tindle-logged" "$work/messages.log" >"$work/output.log" 2>&1 &
 pid=$!
 # The players are written while the window is made, the version stamp after them.
 tries=0

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "model/GamesDatText.h"
 #include "support/TestPaths.h"
 
@@ -79,6 +81,25 @@ TEST(GamesDatSections, AMissingFileNamesTheFileAndTheReason) {
     EXPECT_FALSE(status.Ok());
     EXPECT_NE(status.error.find("NOPE.DAT"), std::string::npos);
     EXPECT_NE(status.error.find("No such file"), std::string::npos);
+}
+
+// A FIFO would wait for a writer forever and /dev/zero never ends; neither is read, and a file
+// larger than any game definitions file is refused after its first 16 MB.
+TEST(GamesDatSections, OnlyARegularFileOfSensibleSizeIsRead) {
+    test::TempDir dir;
+    GamesDatLines lines;
+    ASSERT_EQ(::mkfifo((dir.Path() / "FIFO.DAT").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.Path() / "ZERO.DAT");
+    test::WriteFile(dir.Path() / "HUGE.DAT", "[Sect1]\n");
+    std::filesystem::resize_file(dir.Path() / "HUGE.DAT", kMaxGamesDatBytes + 1);
+    for (const char* name : {"FIFO.DAT", "ZERO.DAT"}) {
+        const auto status = lines.Read(dir.Path() / name);
+        EXPECT_EQ(status.error, "cannot read " + (dir.Path() / name).string() +
+                                    ": not a regular file, or no permission to read it");
+    }
+    const auto status = lines.Read(dir.Path() / "HUGE.DAT");
+    EXPECT_NE(status.error.find("larger than 16777216 bytes"), std::string::npos) << status.error;
+    EXPECT_TRUE(lines.lines.empty());
 }
 
 TEST(GamesDatFieldLabel, NamesTheFieldAndItsElement) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -99,6 +101,45 @@ TEST(AtomicWrite, ReadOnlyFolderRefusesTheWriteAndKeepsTheOldFile) {
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"CFG.DAT"});
 }
 
+// Run as an ordinary user: the mode binds everyone else, so the rename must not bypass it.
+TEST(AtomicWrite, AReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "a file's mode does not bind the super-user";
+    TempDir dir;
+    fs::path file = dir.Path() / "CFG.DAT";
+    WriteFile(file, kOld);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    PreferencesFile prefs(file);
+    EXPECT_FALSE(prefs.WriteString("Preference", "Player1", "Someone"));
+    EXPECT_EQ(ReadFile(file), kOld);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"CFG.DAT"});
+    EXPECT_EQ(prefs.ReadString("Preference", "Player1", "none"), "none");
+}
+
+// What a killed write leaves goes at the next start; anything else, and a write that may be
+// going on just now, stays.
+TEST(AtomicWrite, LeftoverTemporaryFilesAreRemoved) {
+    TempDir dir;
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const char* name :
+         {"CFG.DAT.tmp-a1B2c3", "rplX9y8Z7.tmp", "CFG.DAT.tmp-youngX", "CFG.DAT", "STAT_SCR.DAT",
+          "notes.tmp", "CFG.DAT.tmp-abc", "rplABCDEFG.tmp", "rpl.tmp"}) {
+        WriteFile(dir.Path() / name, "x");
+        if (std::string(name) != "CFG.DAT.tmp-youngX") fs::last_write_time(dir.Path() / name, old);
+    }
+    fs::create_directory(dir.Path() / "rplFOLDER.tmp");
+    fs::last_write_time(dir.Path() / "rplFOLDER.tmp", old);
+
+    RemoveLeftoverTemporaryFiles(dir.Path());
+    std::vector<std::string> left = Names(dir.Path());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"CFG.DAT", "CFG.DAT.tmp-abc", "CFG.DAT.tmp-youngX",
+                                              "STAT_SCR.DAT", "notes.tmp", "rpl.tmp",
+                                              "rplABCDEFG.tmp", "rplFOLDER.tmp"}));
+    RemoveLeftoverTemporaryFiles(dir.Path() / "none");  // a missing folder is no error
+}
+
 TEST(ReadFileLimited, TellsMissingUnreadableTooLargeAndWhole) {
     TempDir dir;
     std::string text = "stale";
@@ -110,6 +151,20 @@ TEST(ReadFileLimited, TellsMissingUnreadableTooLargeAndWhole) {
     EXPECT_EQ(text, "0123456789");
     EXPECT_EQ(ReadFileLimited(dir.Path() / "f", 4, text), FileReadStatus::TooLarge);
     EXPECT_EQ(text, "0123");
+}
+
+// Files that never end: nothing waits for a writer, and nothing reads on without a limit.
+TEST(ReadFileLimited, ReadsOnlyRegularFiles) {
+    TempDir dir;
+    std::string text;
+    ASSERT_EQ(::mkfifo((dir.Path() / "fifo").c_str(), 0600), 0);
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "fifo", 10, text), FileReadStatus::Unreadable);
+    fs::create_symlink("/dev/zero", dir.Path() / "zero");
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "zero", 10, text), FileReadStatus::Unreadable);
+    fs::create_symlink(dir.Path() / "f", dir.Path() / "link");
+    WriteFile(dir.Path() / "f", "linked");
+    EXPECT_EQ(ReadFileLimited(dir.Path() / "link", 10, text), FileReadStatus::Ok);
+    EXPECT_EQ(text, "linked");
 }
 
 }  // namespace

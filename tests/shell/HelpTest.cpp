@@ -19,6 +19,7 @@
 #include "shell/HelpViewer.h"
 #include "shell/MainMenu.h"
 #include "shell/settings/Placeholders.h"
+#include "support/DamagedResourceFiles.h"
 #include "support/QtTestApp.h"
 #include "support/RecordingPorts.h"
 #include "support/TestPaths.h"
@@ -43,7 +44,7 @@ class HelpFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
         test::QtTestApp();
-        ASSERT_TRUE(file.Load(BuiltHelpFile()));
+        ASSERT_EQ(file.Load(BuiltHelpFile()), HelpFile::LoadStatus::Loaded);
     }
     HelpFile file;
 };
@@ -155,9 +156,10 @@ TEST_F(HelpFileTest, EveryKeyThePagesNameIsTheShortcutOfTheCommandTheyNameItWith
 TEST(HelpFileLoad, AMissingOrForeignFileIsNoHelpFile) {
     test::QtTestApp();
     HelpFile file;
-    EXPECT_FALSE(file.Load("/nonexistent/bravell.hlp"));
+    EXPECT_EQ(file.Load("/nonexistent/bravell.hlp"), HelpFile::LoadStatus::Missing);
     // The resource library is a resource file too, but holds no contents page.
-    EXPECT_FALSE(file.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())));
+    EXPECT_EQ(file.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())),
+              HelpFile::LoadStatus::Damaged);
     EXPECT_FALSE(file.IsLoaded());
 }
 
@@ -209,6 +211,29 @@ TEST_F(HelpSystemTest, AMissingTopicOrFileIsTold) {
     EXPECT_FALSE(help.ShowContents());
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[1].text, "Cannot find the help file:\n/nonexistent/bravell.hlp");
+}
+
+// A damaged help file is told when help is asked for, each time; the program goes on, and help
+// works again once the file is whole.
+TEST_F(HelpSystemTest, ADamagedHelpFileIsToldAndNothingIsShown) {
+    test::TempDir dir;
+    const std::filesystem::path copy = dir.Path() / "bravell.hlp";
+    const std::string whole = test::ReadFile(BuiltHelpFile().toStdString());
+    const QString target = QString::fromStdString(copy.string()) + ">proc";
+    for (const test::DamagedFile& damaged : test::DamagedResourceFiles(whole)) {
+        SCOPED_TRACE(damaged.what);
+        test::WriteFile(copy, damaged.bytes);
+        help.SetHelpFile(target);
+        messages.messages.clear();
+        EXPECT_FALSE(help.ShowContents());
+        EXPECT_FALSE(help.ShowTopic(topic::Undo));
+        ASSERT_EQ(messages.messages.size(), 2u);
+        EXPECT_EQ(messages.messages[0].text,
+                  "The help file cannot be read; it may be damaged:\n" + copy.string());
+        EXPECT_EQ(help.Viewer("proc"), nullptr);
+    }
+    test::WriteFile(copy, whole);
+    EXPECT_TRUE(help.ShowTopic(topic::Undo));
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include <sys/stat.h>
 
 #include "shell/ScoreFileMigration.h"
 #include "shell/VersionReader.h"
@@ -152,13 +157,32 @@ TEST_F(ScoreFileTest, NoTemporaryFileIsTold) {
     EXPECT_EQ(messages.messages[0].text, "Error creating temp file.");
 }
 
+// A folder, a FIFO (which would wait for a writer forever), /dev/zero (which never ends) and
+// a file far larger than any score file are told without waiting or reading them whole.
 TEST_F(ScoreFileTest, AnUnreadableScoreFileIsToldAndLeftAlone) {
-    std::filesystem::create_directory(Score());  // a folder where the file should be
-    EXPECT_EQ(MigrateScoreFile(dir.Path(), messages), MigrationResult::Failed);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Error in reading the file: " + Score().string());
-    EXPECT_TRUE(std::filesystem::is_directory(Score()));
-    EXPECT_EQ(DataFiles(), std::vector<std::filesystem::path>{"STAT_SCR.DAT"});
+    namespace fs = std::filesystem;
+    const std::vector<std::pair<const char*, std::function<void()>>> kinds = {
+        {"folder", [&] { fs::create_directory(Score()); }},
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(Score().c_str(), 0600), 0); }},
+        {"/dev/zero", [&] { fs::create_symlink("/dev/zero", Score()); }},
+        {"oversized",
+         [&] {
+             test::WriteFile(Score(), "[Version]\r\nVersion=0200\r\n");
+             fs::resize_file(Score(), (16u << 20) + 1);
+         }},
+    };
+    for (const auto& [what, make] : kinds) {
+        SCOPED_TRACE(what);
+        messages.messages.clear();
+        make();
+        const auto type = fs::symlink_status(Score()).type();
+        EXPECT_EQ(MigrateScoreFile(dir.Path(), messages), MigrationResult::Failed);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text, "Error in reading the file: " + Score().string());
+        EXPECT_EQ(fs::symlink_status(Score()).type(), type);
+        EXPECT_EQ(DataFiles(), std::vector<fs::path>{"STAT_SCR.DAT"});
+        fs::remove_all(Score());
+    }
 }
 
 TEST_F(ScoreFileTest, OldYesValuesAreRepairedOnlyWhenTheScoreFileExists) {
@@ -192,19 +216,19 @@ TEST(VersionReader, ReadsKeysOfOneSection) {
                     "Version=0100\n[Other]\nVersion=0150\n[Version]\r\nname=a=b\r\n"
                     "Version=0200\r\n[Next]\nVersion=0900\n");
     const SectionValues read =
-        ReadSectionValues(file, "Version", {"Version", "name", "absent"}, {"0000", "", "d"});
+        ReadSectionValues(file, "Version", {"Version", "name", "absent"}, {"0000", "", "d"}, 1000);
     EXPECT_EQ(read.values, (std::vector<std::string>{"0200", "a=b", "d"}));
     EXPECT_FALSE(read.allFound);
-    EXPECT_TRUE(ReadSectionValues(file, "Version", {"Version"}, {"0000"}).allFound);
+    EXPECT_TRUE(ReadSectionValues(file, "Version", {"Version"}, {"0000"}, 1000).allFound);
 }
 
 TEST(VersionReader, MissingFileOrSectionGivesTheDefaults) {
     test::TempDir dir;
-    EXPECT_EQ(ReadSectionValues(dir.Path() / "none", "Version", {"Version"}, {"0000"}).values,
+    EXPECT_EQ(ReadSectionValues(dir.Path() / "none", "Version", {"Version"}, {"0000"}, 1000).values,
               std::vector<std::string>{"0000"});
     test::WriteFile(dir.Path() / "f", "Version=0500\n");
     const SectionValues read =
-        ReadSectionValues(dir.Path() / "f", "Version", {"Version"}, {"0000"});
+        ReadSectionValues(dir.Path() / "f", "Version", {"Version"}, {"0000"}, 1000);
     EXPECT_EQ(read.values, std::vector<std::string>{"0000"});
     EXPECT_FALSE(read.allFound);
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cmath>
+#include <memory>
 #include <set>
 
 #include "LibraryFixture.h"
@@ -121,6 +122,17 @@ TEST(ResourceLibraryLoading, LibrariesAreIndependentAndUnloadCleanly) {
     // Loading again after unloading works.
     ASSERT_TRUE(second.Load(path));
     EXPECT_FALSE(second.Bitmap("DB011").isNull());
+}
+
+// Qt keeps reading a resource opened before its library went away; the bytes must stay.
+TEST(ResourceLibraryLoading, AnOpenResourceOutlivesItsLibrary) {
+    auto library = std::make_unique<ResourceLibrary>();
+    ASSERT_TRUE(library->Load(QString::fromStdString((ProgramDir() / "ZUV.RGF").string())));
+    const QByteArray expected = library->Sound("Splash");
+    QFile sound(QStringLiteral(":") + library->SoundUrl("Splash").path());
+    ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
+    library.reset();
+    EXPECT_EQ(sound.readAll(), expected);
 }
 
 // --- What the pictures must look like where the drawing code depends on it ----------

@@ -5,12 +5,11 @@
 // Every problem is printed as "file:line: message" and ends the run with exit code 1 before
 // anything is written; the output file is replaced only as a whole.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/GameCompiler.h"
+#include "shell/settings/AtomicFile.h"
 
 namespace {
 
@@ -19,13 +18,11 @@ int Usage() {
     return 2;
 }
 
+// A game source is a few kilobytes of text.
+constexpr std::size_t kMaxSourceBytes = 1u << 20;
+
 bool ReadSource(const std::string& file, std::string& text) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return !in.bad();
+    return tindle::ReadFileLimited(file, kMaxSourceBytes, text) == tindle::FileReadStatus::Ok;
 }
 
 }  // namespace
@@ -51,7 +48,8 @@ int main(int argc, char** argv) {
     for (const auto& file : files) {
         tindle::SourceText source{file, {}};
         if (!ReadSource(file, source.text)) {
-            std::fprintf(stderr, "%s: cannot read the file\n", file.c_str());
+            std::fprintf(stderr, "%s: cannot read the file (a regular file of at most %zu bytes)\n",
+                         file.c_str(), kMaxSourceBytes);
             readable = false;
             continue;
         }

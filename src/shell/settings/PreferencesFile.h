@@ -19,8 +19,9 @@
 // is held open. The file is read when the object is made. Every write is carried to disk at
 // once by replacing the whole file atomically (AtomicFile.h); just before writing, the file
 // is read again so that a write never undoes another object's earlier write. A write that
-// cannot be carried out returns false and leaves the old file as it was; callers do not
-// report it to the player. No operation throws or shows anything.
+// cannot be carried out (a read-only file or folder, a missing folder, a full disk) returns
+// false and leaves the old file as it was; callers do not report it to the player. No
+// operation throws or shows anything.
 
 namespace tindle {
 
