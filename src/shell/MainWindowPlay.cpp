@@ -12,6 +12,7 @@
 #include "play/Pointer.h"
 #include "shell/Commands.h"
 #include "shell/HeaderPanels.h"
+#include "shell/HoldAndResume.h"
 #include "shell/MainWindow.h"
 #include "shell/TableArea.h"
 #include "shell/TindleApp.h"
@@ -52,7 +53,10 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     hooks.undo = [this] { Undo(); };
     hooks.redo = [this] { Redo(); };
     hooks.autoplay = [this] { Autoplay(); };
-    window_.onEndGame = [this] { EndGameInProgress(); };
+    // A game in progress is held when the window closes, and resumed at the next start.
+    window_.onEndGame = [this] { HoldGameAtClose(window_, *ctx_); };
+    window_.onResumeAtStart = [this] { return ResumeHeldGameAtStart(window_, *ctx_); };
+    HoldGameAtSessionEnd(window_, *ctx_, this);
 }
 
 MainWindowPlay::~MainWindowPlay() = default;
@@ -107,10 +111,6 @@ void MainWindowPlay::Redo() {
 void MainWindowPlay::Autoplay() {
     AutoplayCommand(*ctx_);
     window_.FitTableToPiles();
-}
-
-void MainWindowPlay::EndGameInProgress() {
-    EndGame(*ctx_);
 }
 
 // ---- PlayUi
