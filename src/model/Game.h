@@ -30,6 +30,7 @@ struct GameCounters {
     int dealCounter =
         0;  // per-deal counter of stock clicks (dealCode::Alternate, special::CountedTurns, scores)
     int runningCounter = 0;  // the counter of rule code 40
+    bool operator==(const GameCounters&) const = default;
 };
 
 // Where the pointer is and what it holds (pick-up, drag and drop).

@@ -3,6 +3,7 @@
 #include "model/Game.h"
 #include "model/GameEnd.h"
 #include "model/Ports.h"
+#include "play/HeldGame.h"
 #include "play/PlayContext.h"
 #include "play/PlayHistory.h"
 #include "play/PlayUi.h"
@@ -39,6 +40,8 @@ bool EndGame(PlayContext& ctx) {
     OfferHistorySteps(ctx);
     ui.ClearExitRequested();
     ctx.session.lastGameWon = won;
+    // A game held at an earlier exit is over now: it is not resumed again.
+    DiscardHeldGame(ctx.settings);
 
     if (won) {
         ui.RestoreCursor();

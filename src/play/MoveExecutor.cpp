@@ -130,6 +130,11 @@ bool Execute(PlayContext& ctx, const Move& move) {
     if (call.moved) ComputeScore(ctx);
     if (call.fromTableau && !AutoplayOn(ctx)) TurnUpColumnTops(ctx);
     if (call.moved) ClearRedoMoves(ctx);
+    // A resumed game keeps its clock stopped until the player's first move.
+    if (call.moved && game.flags.gameInProgress && !game.flags.clockRunning) {
+        ctx.ui.StartClock();
+        game.flags.clockRunning = true;
+    }
 
     if (game.counters.firstMoveMark < kFirstMoveDone) {
         ++game.counters.firstMoveMark;

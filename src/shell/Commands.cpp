@@ -46,6 +46,7 @@ void MainCommands::ConnectMenu() {
         {menu_.mnuRestart, &MainCommands::mnuRestartClick},
         {menu_.mnuSelectGame, &MainCommands::mnuSelectGameClick},
         {menu_.mnuEsci, &MainCommands::mnuEsciClick},
+        {menu_.mnuHoldExit, &MainCommands::mnuEsciClick},
         {menu_.mnuUndo, &MainCommands::mnuUndoClick},
         {menu_.mnuRedo, &MainCommands::mnuRedoClick},
         {menu_.mnuCustomize, &MainCommands::mnuCustomizeClick},

@@ -33,9 +33,22 @@ void GameClock::Start() {
     start_ = Now();
 }
 
+void GameClock::Reset() {
+    start_ = QTime();
+    carried_ = 0;
+}
+
+void GameClock::Carry(int seconds) {
+    start_ = QTime();
+    carried_ = std::max(seconds, 0);
+}
+
+int GameClock::Seconds() const {
+    return carried_ + (Started() ? ElapsedSeconds(start_, Now()) : 0);
+}
+
 QString GameClock::ElapsedText() const {
-    if (!Started()) return ZeroText();
-    return FormatSeconds(ElapsedSeconds(start_, Now()));
+    return FormatSeconds(Seconds());
 }
 
 int GameClock::ElapsedSeconds(QTime start, QTime now) {

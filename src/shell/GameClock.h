@@ -26,13 +26,20 @@ class GameClock {
     void SetTimeSource(TimeSource now);
     QTime Now() const;
 
-    // The start time becomes now.
+    // The start time becomes now; the clock counts on from the time carried over.
     void Start();
     bool Started() const { return start_.isValid(); }
     QTime StartTime() const { return start_; }
+    // Stopped, with nothing carried over.
+    void Reset();
+    // Stopped at `seconds` (a game resumed from an earlier run): the next Start counts on from
+    // there.
+    void Carry(int seconds);
 
-    // The time since the start as the clock shows it ("0:00:00" before any start).
+    // The time carried over plus the time since the start, as the clock shows it ("0:00:00"
+    // before any start).
     QString ElapsedText() const;
+    int Seconds() const;
 
     // Seconds from start to now (both times of day, whole seconds), by the midnight rule.
     static int ElapsedSeconds(QTime start, QTime now);
@@ -43,6 +50,7 @@ class GameClock {
   private:
     TimeSource now_;
     QTime start_;
+    int carried_ = 0;
 };
 
 }  // namespace tindle

@@ -226,6 +226,7 @@ void HeaderPanels::ArrangeHeader() {
 // Clock and score
 
 void HeaderPanels::ResetClock() {
+    clock_.Reset();
     window_.lblTempo->setText(GameClock::ZeroText());
 }
 

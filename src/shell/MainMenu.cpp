@@ -49,7 +49,6 @@ constexpr LargerEditionItem kLargerEdition[] = {
     {Home::File, "mnuRandomGame", "Random &game"},
     {Home::File, "mnuSave", "&Save"},
     {Home::File, "mnuPlayers", "&Players..."},
-    {Home::File, "mnuHoldExit", "&Hold and exit"},
     {Home::Game, "mnuInsertBookmark", "&Insert bookmark"},
     {Home::Game, "mnuGoToBookmark", "&Go to bookmark"},
     {Home::Game, "mnuPause", "&Pause"},
@@ -74,6 +73,7 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
     m.mnuOpen = Item(m.mnuPartita, "mnuOpen", "&Open a game", topic::OpenGame,
                      QKeySequence(Qt::CTRL | Qt::Key_F12));
     m.N8 = Separator(m.mnuPartita, "N8");
+    m.mnuHoldExit = Item(m.mnuPartita, "mnuHoldExit", "&Hold and exit", topic::Exit);
     m.mnuEsci = Item(m.mnuPartita, "mnuEsci", "E&xit", topic::Exit);
 
     m.mnuGameMenu = Menu(bar, "mnuGameMenu", "&Game");

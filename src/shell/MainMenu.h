@@ -16,7 +16,8 @@ class QMenuBar;
 // The larger edition of the program has more commands (random game, save, pause, statistics,
 // themes, ...). This one keeps them in one list of hidden, disabled items that do nothing,
 // so that switching the game commands can switch them too. Of them, this edition offers
-// Restart game and Select game number, in the Game menu, without toolbar buttons.
+// Restart game and Select game number, in the Game menu, and Hold and exit, in the File menu,
+// without toolbar buttons.
 
 namespace tindle {
 
@@ -25,6 +26,7 @@ struct MainMenu {
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* N8 = nullptr;
+    QAction* mnuHoldExit = nullptr;  // closes like Exit: the game in progress is kept
     QAction* mnuEsci = nullptr;
 
     QMenu* mnuGameMenu = nullptr;  // "&Game"

@@ -637,6 +637,7 @@ void TfrmMain::FirstActivation() {
         if (!imgSfondo->Painted()) FormPaint();
     }
     LookAfterScoreFile(app_.settings, app_.Messages());
+    if (onResumeAtStart && onResumeAtStart()) return;
     if (!StatisticsPresent(app_.DataFolder()) && onOpenGameAtStart) onOpenGameAtStart();
 }
 
@@ -685,7 +686,7 @@ bool TfrmMain::FormCloseQuery() {
 void TfrmMain::FormClose() {
     closed_ = true;
     Game& game = app_.game;
-    // 1. A game in progress is given up.
+    // 1. A game in progress is held for the next start (onEndGame), or else given up.
     if (game.flags.gameInProgress) {
         if (onEndGame) {
             onEndGame();

@@ -35,7 +35,8 @@ class QTimer;
 //   animation, to be carried out (close()) by the game-end handling once it is over.
 // - AutoPlayChecked / SetAutoPlayChecked, UndoAvailable / SetUndoAvailable: the Autoplay
 //   command's state and the Undo availability, as Commands() keeps them.
-// - onEndGame (a game in progress given up at close), onOpenGameAtStart (the game chooser of
+// - onEndGame (a game in progress held or given up at close), onResumeAtStart, onOpenGameAtStart
+// (the game chooser of
 //   a new player at the first activation), onClockTick.
 // - Play(): the table's mouse events and the close go to play
 //   (MainWindowPlay), which sets the hooks above and the commands' play hooks.
@@ -105,6 +106,9 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
 
     std::function<void()> onEndGame;
     std::function<void()> onOpenGameAtStart;
+    // The first activation resumes a game held at the last exit (true: it did, and the game
+    // chooser is not offered).
+    std::function<bool()> onResumeAtStart;
     std::function<void()> onClockTick;
 
     // ---- Components.

@@ -15,6 +15,7 @@
 #include "shell/DemoCommand.h"
 #include "shell/HeaderPanels.h"
 #include "shell/HintCommand.h"
+#include "shell/HoldAndResume.h"
 #include "shell/MainWindow.h"
 #include "shell/TableArea.h"
 #include "shell/TindleApp.h"
@@ -55,7 +56,10 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     hooks.undo = [this] { Undo(); };
     hooks.redo = [this] { Redo(); };
     hooks.autoplay = [this] { Autoplay(); };
-    window_.onEndGame = [this] { EndGameInProgress(); };
+    // A game in progress is held when the window closes, and resumed at the next start.
+    window_.onEndGame = [this] { HoldGameAtClose(window_, *ctx_); };
+    window_.onResumeAtStart = [this] { return ResumeHeldGameAtStart(window_, *ctx_); };
+    HoldGameAtSessionEnd(window_, *ctx_, this);
     auto* hint = new HintCommand(*ctx_, this);
     connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);
     auto* demo = new DemoCommand(*ctx_, this);
@@ -114,10 +118,6 @@ void MainWindowPlay::Redo() {
 void MainWindowPlay::Autoplay() {
     AutoplayCommand(*ctx_);
     window_.FitTableToPiles();
-}
-
-void MainWindowPlay::EndGameInProgress() {
-    EndGame(*ctx_);
 }
 
 // ---- PlayUi

@@ -34,9 +34,6 @@ class MainWindowPlay : public QObject, public PlayUi {
     void Undo();
     void Redo();
     void Autoplay();
-    // The first activation deals the stored game, as New game does.
-    // A game in progress given up (closing the window).
-    void EndGameInProgress();
 
     // Opens the game chooser in place of the window's Open command (tests count it here).
     std::function<void()> openGameDialog;

@@ -5,9 +5,12 @@
 #include <QTimer>
 
 #include "e2e/MainWindowFixture.h"
+#include "model/LegalMoves.h"
 #include "model/Pile.h"
 #include "play/NewGame.h"
+#include "play/PlayMove.h"
 #include "shell/AboutBox.h"
+#include "shell/Commands.h"
 #include "shell/EarlierVersions.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/MessageBoxes.h"
@@ -280,6 +283,50 @@ TEST_F(StartAndClose, ACloseDuringAnAnimationWaitsForItsEnd) {
     // The game-end handling then closes the window.
     EXPECT_TRUE(w.close());
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(StartAndClose, ClosingHoldsTheGameAndTheNextStartResumesItInPlaceOfTheChooser) {
+    WritePrefs("[Preference]\nCards_Animate=N\nSounds_Enabled=N\n");
+    Start();
+    window->SetAutoPlayChecked(false);
+    app->settings.Put(field::GameNumber, "0000000004711");
+    ASSERT_TRUE(StartGame(window->Play()->Context(), true, false, 0, false));
+    std::vector<Move> moves;
+    LegalMoves(app->game, moves);
+    ASSERT_FALSE(moves.empty());
+    ASSERT_TRUE(PlayMove(window->Play()->Context(), moves.front()));
+    const Piles piles = app->game.piles;
+    const QString title = window->windowTitle();
+    window->Commands().Menu().mnuHoldExit->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(Data("HOLD.DAT")));
+
+    window.reset();
+    chooserOpened = 0;
+    Start();
+    EXPECT_EQ(chooserOpened, 0);
+    EXPECT_EQ(app->game.piles, piles);
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_TRUE(app->game.flags.gameInProgress);
+    EXPECT_FALSE(app->game.flags.clockRunning);
+    EXPECT_TRUE(window->Commands().Menu().mnuUndo->isEnabled());
+    // A new game gives the held one up.
+    window->Commands().mnuNewClick();
+    EXPECT_FALSE(std::filesystem::exists(Data("HOLD.DAT")));
+
+    // The new game is held at close; a file damaged since is told, deleted, and the chooser
+    // is offered.
+    EXPECT_TRUE(window->close());
+    const std::string held = ReadFile(Data("HOLD.DAT"));
+    WriteFile(Data("HOLD.DAT"), held.substr(0, held.size() / 2));
+    window.reset();
+    chooserOpened = 0;
+    Start();
+    EXPECT_EQ(chooserOpened, 1);
+    ASSERT_FALSE(messages->messages.empty());
+    EXPECT_NE(messages->messages.back().text.find("cannot be resumed"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(Data("HOLD.DAT")));
+    EXPECT_FALSE(app->game.flags.gameInProgress);
 }
 
 TEST_F(StartAndClose, ClosingGivesUpTheGameStopsTheSoundsAndStoresAutoplay) {

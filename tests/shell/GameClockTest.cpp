@@ -41,6 +41,15 @@ TEST(GameClock, RunsFromItsStartByItsTimeSource) {
     clock.Start();
     now = QTime(0, 2, 0);
     EXPECT_EQ(clock.ElapsedText(), "0:01:30");
+    // A resumed game's time is carried: stopped there, counted on from the next start.
+    clock.Carry(3600);
+    now = QTime(0, 5, 0);
+    EXPECT_EQ(clock.ElapsedText(), "1:00:00");
+    clock.Start();
+    now = QTime(0, 5, 7);
+    EXPECT_EQ(clock.Seconds(), 3607);
+    clock.Reset();
+    EXPECT_EQ(clock.ElapsedText(), "0:00:00");
     // Without a source of its own the clock reads the system's time of day.
     clock.SetTimeSource(nullptr);
     EXPECT_LE(std::abs(clock.Now().secsTo(QTime::currentTime())), 1);

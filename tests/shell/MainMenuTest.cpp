@@ -84,7 +84,7 @@ TEST_F(MainMenuTest, ItemsCaptionsShortcutsAndHelpTopics) {
         return names;
     };
     EXPECT_EQ(visible(menu.mnuPartita),
-              (std::vector<QString>{"mnuNew", "mnuOpen", "N8", "mnuEsci"}));
+              (std::vector<QString>{"mnuNew", "mnuOpen", "N8", "mnuHoldExit", "mnuEsci"}));
     EXPECT_EQ(visible(menu.mnuGameMenu),
               (std::vector<QString>{"mnuRestart", "mnuSelectGame", "mnuSepRestart", "mnuUndo",
                                     "mnuRedo", "mnuSep42", "mnuAutoPlay", "mnuHint", "mnuDemo"}));
