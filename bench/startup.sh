@@ -10,7 +10,8 @@
 # The tool times the first window that is mapped, which for tindle is the splash. The time
 # from the exec of tindle until the main window's first picture is on the screen ("main
 # window painted") comes from the program itself: each start writes the exec time and the
-# program the paint time to a marks file (TINDLE_STARTUP_MARK, shell/StartupMark.h). The
+# program the paint time to a marks file: the measured program is tindle-marked, tindle with
+# that mark (bench/MarkedProgram.cpp), so that tindle itself reads no environment. The
 # summary below the tool's table gives it, and the targets as ratios to the Qt 6 baseline
 # of the same run.
 #
@@ -32,10 +33,8 @@ if [ "${1:-}" = "--start" ]; then
     done
     if [ -d "$template/DATA" ]; then cp -r "$template/DATA" "$run/DATA"; fi
     cd "$run"
-    TINDLE_STARTUP_MARK=$template.marks
-    export TINDLE_STARTUP_MARK
-    printf '%s ' "$(date +%s%N)" >>"$TINDLE_STARTUP_MARK"
-    exec ./tindle
+    printf '%s ' "$(date +%s%N)" >>"$template.marks"
+    exec ./tindle-marked "$template.marks"
 fi
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -56,13 +55,13 @@ case $build in /*) ;; *) build=$repo/$build ;; esac
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$build" -j "$(nproc)" --target tindle tindle-cli
+cmake --build "$build" -j "$(nproc)" --target tindle tindle-cli tindle-marked
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tindle-startup.XXXXXX")
 trap 'rm -rf "$work"' EXIT INT TERM
 for name in first again; do
     mkdir "$work/$name"
-    for f in "$build"/tindle "$build"/tindle-cli "$build"/GAMES.DAT "$build"/ZUV.RGF \
+    for f in "$build"/tindle "$build"/tindle-marked "$build"/tindle-cli "$build"/GAMES.DAT "$build"/ZUV.RGF \
         "$build"/*.hlp "$build"/*.so; do
         [ -f "$f" ] && cp "$f" "$work/$name/"
     done

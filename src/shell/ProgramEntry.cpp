@@ -13,7 +13,6 @@
 #include "shell/MessageBoxes.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
-#include "shell/StartupMark.h"
 #include "shell/TableArea.h"
 #include "shell/TfrmCustomize_Freeware.h"
 #include "shell/TfrmSplash.h"
@@ -68,7 +67,8 @@ int RunProgram(QApplication& application) {
     return RunProgram(application, nullptr);
 }
 
-int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> messages) {
+int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> messages,
+               std::function<void()> firstPainted) {
     // 1. The hourglass.
     StartPointer pointer;
 
@@ -122,8 +122,8 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     };
     QObject::connect(
         window.imgSfondo, &TableArea::FirstPainted, &window,
-        [endSplash] {
-            WriteStartupMark();
+        [endSplash, firstPainted = std::move(firstPainted)] {
+            if (firstPainted) firstPainted();
             endSplash();
         },
         Qt::QueuedConnection);
