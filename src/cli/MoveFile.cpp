@@ -21,22 +21,6 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-// The pile a dragged block is dropped on; nullopt for a move that is no drag.
-std::optional<PileRef> DropPile(const Move& move) {
-    switch (move.kind) {
-        case MoveKind::ToColumn:
-            return PileRef{PileKind::Fila, move.index};
-        case MoveKind::ToFoundation:
-            return PileRef{PileKind::Dest, move.index};
-        case MoveKind::ToReserve:
-            return PileRef{PileKind::Appogg, move.index};
-        case MoveKind::ToWaste:
-            return PileRef{PileKind::MazzoVis, 0};
-        default:
-            return std::nullopt;
-    }
-}
-
 using Outcome = MoveFileResult::Outcome;
 
 Outcome PlayLine(PlayContext& ctx, const std::vector<std::string>& w) {
@@ -60,7 +44,7 @@ Outcome PlayLine(PlayContext& ctx, const std::vector<std::string>& w) {
         return outcome(DoubleClickCard(ctx, card->card));
     }
     if (!move) return Outcome::Unreadable;
-    if (const auto pile = DropPile(*move)) return outcome(DragCardTo(ctx, move->card, *pile));
+    if (const auto pile = MoveTarget(*move)) return outcome(DragCardTo(ctx, move->card, *pile));
     if (move->kind == MoveKind::ToSecondWaste) return outcome(PlayMove(ctx, *move));
     return Outcome::Unreadable;
 }

@@ -7,6 +7,10 @@
 //
 // The values of MoveKind are hashed by the catalogue signature: new kinds go at the end.
 
+#include <optional>
+
+#include "model/Piles.h"
+
 namespace tindle {
 
 enum class MoveKind {
@@ -43,5 +47,21 @@ struct Move {
     int card = 0;   // the card moved (the lowest of a run), where the kind moves one
     bool operator==(const Move&) const = default;
 };
+
+// The pile a card move (a drag the player makes) puts its card on; nullopt for the other kinds.
+inline std::optional<PileRef> MoveTarget(const Move& move) {
+    switch (move.kind) {
+        case MoveKind::ToColumn:
+            return PileRef{PileKind::Fila, move.index};
+        case MoveKind::ToFoundation:
+            return PileRef{PileKind::Dest, move.index};
+        case MoveKind::ToReserve:
+            return PileRef{PileKind::Appogg, move.index};
+        case MoveKind::ToWaste:
+            return PileRef{PileKind::MazzoVis, 0};
+        default:
+            return std::nullopt;
+    }
+}
 
 }  // namespace tindle

@@ -114,19 +114,4 @@ std::optional<PileRef> MoveSource(const Game& game, const Move& move) {
     return from->pile;
 }
 
-std::optional<PileRef> MoveTarget(const Move& move) {
-    switch (move.kind) {
-        case MoveKind::ToColumn:
-            return PileRef{PileKind::Fila, move.index};
-        case MoveKind::ToFoundation:
-            return PileRef{PileKind::Dest, move.index};
-        case MoveKind::ToReserve:
-            return PileRef{PileKind::Appogg, move.index};
-        case MoveKind::ToWaste:
-            return PileRef{PileKind::MazzoVis, 0};
-        default:
-            return std::nullopt;
-    }
-}
-
 }  // namespace tindle

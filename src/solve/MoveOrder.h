@@ -32,7 +32,4 @@ bool IsShuffle(const Game& game, const Move& move);
 // The pile a card move takes its card from, before it is played; nullopt for the clicks.
 std::optional<PileRef> MoveSource(const Game& game, const Move& move);
 
-// The pile a card move puts its card on; nullopt for the clicks.
-std::optional<PileRef> MoveTarget(const Move& move);
-
 }  // namespace tindle
