@@ -71,7 +71,8 @@ class Checker {
     }
 
     void StockTurns() {
-        const bool turns = def_[gd::WasteUsed] == 1 || def_[gd::SecondWasteArrangement] != 0;
+        const bool turns =
+            def_[gd::WasteUsed] == 1 || def_[gd::SecondWasteArrangement] != secondWastePlace::None;
         if (!turns || def_[gd::StockTurnCount] >= 1) return;
         Error(g_.IsSet(gd::StockTurnCount) ? LineOf(gd::StockTurnCount)
               : g_.IsSet(gd::WasteUsed)    ? LineOf(gd::WasteUsed)

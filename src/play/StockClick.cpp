@@ -104,7 +104,7 @@ bool DealByCodes(PlayContext& ctx) {
         return DealToAlternateReserve(ctx);
     if (FirstOrLastHas(def, gd::TableauDealCode, columns, dealCode::FourEach))
         return DealFourToEachColumn(ctx);
-    if (def[gd::SecondWasteArrangement] != 0) {
+    if (def[gd::SecondWasteArrangement] != secondWastePlace::None) {
         return Execute(ctx, {MoveKind::TurnToSecondWaste, 0, 0});
     }
     return false;

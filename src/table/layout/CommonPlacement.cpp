@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/RuleCodes.h"
 #include "table/layout/Arrangement.h"
 #include "table/layout/Nearest.h"
 
@@ -42,7 +43,7 @@ void PlaceStockFamily(ArrangeContext& c) {
     const bool vis = c.counts.wasteUsed;
     const int usedPile = mazzo ? kMazzo : kMazzoVis;
     switch (c.codes.stock.arrangement) {
-        case 4:  // above the first columns of the tableau
+        case stockPlace::AboveFirstColumns:
             if (mazzo && vis) {
                 PutMazzo(c, kMazzo, c.ColumnX(0), y);
                 PutMazzo(c, kMazzoVis, c.ColumnX(1), y);
@@ -52,20 +53,20 @@ void PlaceStockFamily(ArrangeContext& c) {
                 PutMazzo(c, kMazzo, c.ColumnX(0), y);
             }
             break;
-        case 5:
+        case stockPlace::FromMargin:
             StockFromMargin(c, y);
             break;
-        case 3:  // left of the tableau, the waste below the stock
+        case stockPlace::LeftOfTableauWasteBelow:
             PutMazzo(c, kMazzo, c.ColumnX(0) - c.cw - 22, y);
             if (vis) PutMazzo(c, kMazzoVis, c.ColumnX(0) - c.cw - 22, c.frame.rowTop[1]);
             break;
-        case 11: {
+        case stockPlace::WasteThenStockLeft: {
             const int visX = c.ColumnX(0) - c.cw - 45;
             PutMazzo(c, kMazzoVis, visX, y);
             PutMazzo(c, kMazzo, visX - c.cw - 15, y);
             break;
         }
-        case 13: {  // at the very left, close to the edge
+        case stockPlace::AtLeftEdge: {
             int s = c.in.shadowMargin > 1 ? Nearest(c.in.shadowMargin / 2.0) : c.in.shadowMargin;
             if (c.ShortScreen()) s = 0;
             PutMazzo(c, kMazzo, s + 15, y);
@@ -73,21 +74,22 @@ void PlaceStockFamily(ArrangeContext& c) {
             if (c.counts.stockPiles > 1) c.tm.SetMazzoX(kMazzoVis, c.tm.MazzoX(kMazzo) + c.cw + 15);
             break;
         }
-        case 16:
+        case stockPlace::LeftOfTableau30:
             PutMazzo(c, usedPile, c.ColumnX(0) - c.cw - 30, y);
             break;
-        case 19:
+        case stockPlace::LeftOfTableau60:
             PutMazzo(c, usedPile, c.ColumnX(0) - c.cw - 60, y);
             break;
-        case 21: {
+        case stockPlace::WasteThenStockClose: {
             const int visX = c.ColumnX(0) - c.cw - 15;
             PutMazzo(c, kMazzoVis, visX, y);
             PutMazzo(c, kMazzo, visX - c.cw - 20, y);
             break;
         }
         default:
-            // A code without a placement of its own: from the left margin, so that a game's
-            // stock is never left off the table.
+            // None named (or, from a GAMES.DAT the compiler did not check, a code the layout
+            // does not know): from the left margin, so that a game's stock is never left off
+            // the table.
             StockFromMargin(c, y);
             break;
     }
@@ -114,29 +116,29 @@ int PlaceFoundations(ArrangeContext& c) {
     int y = c.frame.RowTop(c.codes.foundations.Row());
     int spacing = third;
     switch (c.codes.foundations.arrangement) {
-        case 13:
+        case foundationPlace::AboveLastColumnsOrClose:
             if (c.ShortScreen()) {
                 FoundationsLeftwards(c, c.ColumnX(n - 1), c.cw + 1);
                 break;
             }
             [[fallthrough]];
-        case 7:  // above the last g columns
+        case foundationPlace::AboveLastColumns:
             for (int i = 0; i < g; ++i)
                 c.tm.SetDestX(i, c.ColumnX(n - g + i));
             break;
-        case 9:
+        case foundationPlace::RightAlignedWithLastColumn:
             FoundationsLeftwards(c, c.ColumnX(n - 1), c.cw + third);
             break;
-        case 1:  // spread over the width
+        case foundationPlace::SpreadOverWidth:
             spacing = std::max(1, Nearest((c.W() - g * c.cw - 2) / static_cast<double>(g + 1)));
             FoundationsRightwards(c, spacing, c.cw + spacing);
             break;
-        case 2:  // centred
+        case foundationPlace::Centred:
             spacing = std::max(1, Nearest(c.tableauGap / 2.0));
             FoundationsRightwards(c, Nearest((c.W() - g * c.cw - (g - 1) * spacing) / 2.0),
                                   c.cw + spacing);
             break;
-        case 17: {  // in the stock's row, after the waste (or the stock)
+        case foundationPlace::AfterStock: {
             const int a = c.ShortScreen() ? 10 : 20;
             const int b = c.ShortScreen() ? 1 : 3;
             const int pile = c.counts.wasteUsed ? kMazzoVis : kMazzo;
@@ -151,8 +153,8 @@ int PlaceFoundations(ArrangeContext& c) {
             }
             break;
         }
-        case 8:
-        default:  // right-aligned to the table (also for codes without a placement)
+        case foundationPlace::RightAligned:
+        default:  // also when none is named
             FoundationsLeftwards(c, c.W() - c.cw - c.M() - 5, c.cw + c.M());
             break;
     }
@@ -171,30 +173,30 @@ void PlaceReserves(ArrangeContext& c, int s) {
             c.tm.SetAppoggX(k, first + k * step);
     };
     switch (c.codes.reserves.arrangement) {
-        case 6:
+        case reservePlace::FromFirstColumn:
             rightwardsFrom(c.ColumnX(0), c.cw + s);
             break;
-        case 4:  // above the columns
+        case reservePlace::AboveColumns:
             for (int k = 0; k < r; ++k)
                 c.tm.SetAppoggX(k, c.ColumnX(k));
             break;
-        case 7:  // above the last r columns
+        case reservePlace::AboveLastColumns:
             for (int k = 0; k < r; ++k)
                 c.tm.SetAppoggX(k, c.ColumnX(n - r + k));
             break;
-        case 11: {  // one reserve under the waste's X (further ones, if any, to its right)
+        case reservePlace::AtWasteX: {
             const int visX = c.tm.MazzoX(kMazzoVis);
             rightwardsFrom(IsOffTable(visX) ? c.M() : visX, c.cw + s);
             break;
         }
-        case 12: {  // one reserve left of the tableau (further ones, if any, to its left)
+        case reservePlace::LeftOfTableau: {
             const int x = c.ColumnX(0) - c.cw - (n > 7 ? 22 : 45);
             for (int k = 0; k < r; ++k)
                 c.tm.SetAppoggX(k, x - k * (c.cw + s));
             break;
         }
-        case 5:
-        default:  // from the left margin (also for codes without a placement)
+        case reservePlace::FromMargin:
+        default:  // also when none is named
             rightwardsFrom(c.M(), c.cw + c.M());
             break;
     }
@@ -207,14 +209,15 @@ void PlaceSecondWaste(ArrangeContext& c) {
     const int d = c.codes.secondWaste.Row();
     const int n = c.counts.tableau;
     switch (c.codes.secondWaste.arrangement) {
-        case 16:  // under the stock: the top of the row above row d, one card and 20 pixels down
-                  // (a pile in row 1 measures from the first row's top)
+        case secondWastePlace::UnderStock:
+            // The top of the row above row d, one card and 20 pixels down (a pile in row 1
+            // measures from the first row's top).
             PutMazzo(c, kMazzoWaste, c.tm.MazzoX(kMazzo), c.frame.RowTop(d - 1) + c.ch + 20);
             break;
-        case 6:
+        case secondWastePlace::AboveSecondColumn:
             PutMazzo(c, kMazzoWaste, c.ColumnX(1), c.frame.RowTop(d));
             break;
-        case 4: {
+        case secondWastePlace::BesideStockInRow: {
             // Beside the stock piles above the first columns: the next column slot.
             int slot = 0;
             if (!IsOffTable(c.tm.MazzoX(kMazzo))) ++slot;
@@ -222,8 +225,8 @@ void PlaceSecondWaste(ArrangeContext& c) {
             PutMazzo(c, kMazzoWaste, c.ColumnX(slot), c.frame.RowTop(d));
             break;
         }
-        case 7:
-        default:  // above the last column (also for codes without a placement)
+        case secondWastePlace::AboveLastColumn:
+        default:  // also when none is named
             PutMazzo(c, kMazzoWaste, c.ColumnX(n - 1), c.frame.RowTop(d));
             break;
     }

@@ -16,14 +16,14 @@ constexpr int kStockRowLift = 15;  // extra room above/below a stock row for its
 
 bool StockMakesRoomOnLeft(const PlacementCodes& codes) {
     switch (codes.stock.arrangement) {
-        case 3:
-        case 4:
-        case 5:
-        case 16:
-        case 19:
+        case stockPlace::LeftOfTableauWasteBelow:
+        case stockPlace::AboveFirstColumns:
+        case stockPlace::FromMargin:
+        case stockPlace::LeftOfTableau30:
+        case stockPlace::LeftOfTableau60:
             return true;
         default:
-            return codes.secondWaste.Is(4);
+            return codes.secondWaste.Is(secondWastePlace::BesideStockInRow);
     }
 }
 
@@ -47,11 +47,13 @@ LayoutFrame ComputeLayoutFrame(const LayoutInputs& in, const GameDef& def) {
     // Row tops. A stock in row 1 pushes the rows down (its thickness grows up and left), a
     // stock in row 2 or laid out above its waste ("003") pushes the rows below it.
     int r0 = in.top + f.gap + (codes.stock.rowDigit == '1' ? kStockRowLift : 0);
-    int r1 =
-        r0 + f.gap + ch + (codes.stock.rowDigit == '2' || codes.stock.Is(3) ? kStockRowLift : 0);
+    int r1 = r0 + f.gap + ch +
+             (codes.stock.rowDigit == '2' || codes.stock.Is(stockPlace::LeftOfTableauWasteBelow)
+                  ? kStockRowLift
+                  : 0);
     int r2 = r1 + f.gap + ch;
     int r3 = r2 + f.gap + ch;
-    if (codes.tableau.Is(15)) {
+    if (codes.tableau.Is(tableauPlace::SpreadRowRaised)) {
         r0 = in.top + 15;
         r1 = in.top + ch + 20;
         r2 = in.top + 2 * ch + 25;

@@ -11,20 +11,20 @@ namespace tindle {
 
 namespace {
 
-// The first group places all its piles itself; "052" is the only one with a geometry of its
-// own so far, the others take the generic placement.
+// The first group places all its piles itself; the cross is the only one with a geometry of
+// its own so far, the others take the generic placement.
 bool IsFirstGroup(int code) {
     switch (code) {
-        case 51:
-        case 52:
-        case 54:
-        case 57:
-        case 66:
-        case 103:
-        case 108:
+        case tableauPlace::FirstGroup051:
+        case tableauPlace::Cross:
+        case tableauPlace::FirstGroup054:
+        case tableauPlace::FirstGroup057:
+        case tableauPlace::FirstGroup066:
+        case tableauPlace::FirstGroup103:
+        case tableauPlace::FirstGroup108:
             return true;
         default:
-            return code >= 123 && code <= 130;
+            return code >= tableauPlace::FirstGroup123 && code <= tableauPlace::FirstGroup123Last;
     }
 }
 
@@ -47,7 +47,7 @@ void TMainGame::TableLayout(const LayoutInputs& in, const GameDef& def) {
     if (c.counts.tableau > 0) SetFilaY(0, frame_.RowTop(c.codes.tableau.Row()));
 
     const int code = c.codes.tableau.arrangement;
-    if (code == 52) {
+    if (code == tableauPlace::Cross) {
         layout::PlaceCross(c);
     } else if (!IsFirstGroup(code) && layout::PlaceTableau(c)) {
         layout::PlaceCommon(c);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "model/RuleCodes.h"
 #include "table/layout/Arrangement.h"
 #include "table/layout/Nearest.h"
 
@@ -31,14 +32,15 @@ void LayRow(ArrangeContext& c, int x0, StepAfter stepAfter) {
 void SpreadRow(ArrangeContext& c) {
     const int n = c.counts.tableau;
     const int code = c.codes.tableau.arrangement;
-    const bool stockInRow = c.codes.stock.Is(4) || c.codes.secondWaste.Is(4);
+    const bool stockInRow = c.codes.stock.Is(stockPlace::AboveFirstColumns) ||
+                            c.codes.secondWaste.Is(secondWastePlace::BesideStockInRow);
 
     int gap = std::clamp(Nearest((c.W() - n * c.cw) / static_cast<double>(n + 1)), 4, 20);
     // Piles of the stock family above the first columns need room for their thickness.
-    if (code == 1 && stockInRow) gap = std::max(gap, 15);
+    if (code == tableauPlace::SpreadRow && stockInRow) gap = std::max(gap, 15);
     int x0 = Nearest((c.W() - (n * c.cw + (n - 1) * gap)) / 2.0);
     if (x0 < c.M()) {
-        if (code == 1) {
+        if (code == tableauPlace::SpreadRow) {
             x0 = c.M();
         } else {
             if (n > 1) {
@@ -48,7 +50,8 @@ void SpreadRow(ArrangeContext& c) {
             x0 = c.in.screenWidth < kNarrowScreen ? c.M() - 2 : c.M();
         }
     }
-    bool widenUnderStock = code != 1 && gap < 15 && c.counts.stockPiles > 0 && stockInRow;
+    bool widenUnderStock =
+        code != tableauPlace::SpreadRow && gap < 15 && c.counts.stockPiles > 0 && stockInRow;
     const int stockColumns = c.counts.stockPiles;
     // Every column stays on the table: where the room under the stock (or the gap itself)
     // would push the last column past the table's edge, that room goes first, then the gap
@@ -79,7 +82,10 @@ void CentredRow(ArrangeContext& c) {
 void RowRightOfStock(ArrangeContext& c) {
     const int n = c.counts.tableau;
     const int code = c.codes.tableau.arrangement;
-    const int stockColumns = code == 11 || code == 21 ? 2 : 1;
+    const int stockColumns = code == tableauPlace::RightOfTwoStockColumns ||
+                                     code == tableauPlace::RightOfTwoStockColumnsClose
+                                 ? 2
+                                 : 1;
     const int all = n + stockColumns;
 
     int gap = Nearest((c.W() - all * c.cw - 32) / static_cast<double>(all + 1));
@@ -88,10 +94,12 @@ void RowRightOfStock(ArrangeContext& c) {
     } else if (gap > 20) {
         gap = 15;
     }
-    if (code == 21) gap = 2;
+    if (code == tableauPlace::RightOfTwoStockColumnsClose) gap = 2;
     int x0 = std::max(Nearest((c.W() - 40 - all * c.cw - (all - 2) * gap) / 2.0), c.M());
     x0 += stockColumns * (c.cw + 22);
-    if (code == 11 || code == 12) x0 += 15;
+    if (code == tableauPlace::RightOfTwoStockColumns ||
+        code == tableauPlace::RightOfOneStockColumnWide)
+        x0 += 15;
     LayRow(c, x0, [&](int) { return c.cw + gap; });
     c.tableauGap = gap;
     c.columnStep = c.cw + gap;
@@ -139,21 +147,21 @@ int ArrangeContext::ColumnX(int k) const {
 
 bool PlaceTableau(ArrangeContext& c) {
     switch (c.codes.tableau.arrangement) {
-        case 1:
-        case 14:
-        case 15:
+        case tableauPlace::SpreadRow:
+        case tableauPlace::SpreadRowKeepingMargin:
+        case tableauPlace::SpreadRowRaised:
             SpreadRow(c);
             return true;
-        case 2:
+        case tableauPlace::CentredRow:
             CentredRow(c);
             return true;
-        case 3:
-        case 11:
-        case 12:
-        case 21:
+        case tableauPlace::RightOfOneStockColumn:
+        case tableauPlace::RightOfTwoStockColumns:
+        case tableauPlace::RightOfOneStockColumnWide:
+        case tableauPlace::RightOfTwoStockColumnsClose:
             RowRightOfStock(c);
             return true;
-        case 18:
+        case tableauPlace::SeveralRows:
             SeveralRows(c);
             return true;
         default:
