@@ -20,7 +20,8 @@ struct RunFlags {
     bool doubleClickMark = false;   // a double click has just acted; the next press is ignored
     bool animationRunning = false;  // an interruptible animation is running
     bool gameWon = false;
-    bool stopRequest = false;  // autoplay loops end at once
+    bool stopRequest = false;   // autoplay loops end at once
+    bool dealCutShort = false;  // a key or click asked the deal being drawn to end at once
 };
 
 // Counters of the deal in play, all reset by every new game.

@@ -572,7 +572,11 @@ void TfrmMain::FormPaint() {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pnlClient && event->type() == QEvent::Resize) {
-        FormResize();
+        if (DealBeingDrawn()) {
+            resizeHeldBack_ = true;
+        } else {
+            FormResize();
+        }
     } else if (watched == pnlPilesSize &&
                (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
         pnlPilesSize->hide();
@@ -680,7 +684,23 @@ bool TfrmMain::FormCloseQuery() {
         exitRequested_ = true;
         return false;
     }
+    if (DealBeingDrawn()) {
+        exitRequested_ = true;
+        return false;
+    }
     return true;
+}
+
+void TfrmMain::DealDrawn() {
+    if (resizeHeldBack_) {
+        resizeHeldBack_ = false;
+        FormResize();
+    }
+    if (exitRequested_) {
+        exitRequested_ = false;
+        // After what follows the deal in the same step (the clock, autoplay), like any close.
+        QTimer::singleShot(0, this, [this] { close(); });
+    }
 }
 
 void TfrmMain::FormClose() {

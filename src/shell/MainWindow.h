@@ -93,6 +93,10 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     MainWindowPlay* Play() { return play_.get(); }
     bool ExitRequested() const { return exitRequested_; }
     void ClearExitRequested() { exitRequested_ = false; }
+    // While a deal is drawn card by card, window events run between its steps (a key or click
+    // cuts it short); a resize or close waits for its end, where DealDrawn carries it out.
+    bool DealBeingDrawn() const { return hooks_.Installed() == MessageHooks::Hook::Deal; }
+    void DealDrawn();
     bool AutoPlayChecked() const;
     // The Autoplay command's state shown and stored as the command does (running autoplay is
     // the caller's).
@@ -181,6 +185,7 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     bool closed_ = false;
     bool shownOnce_ = false;
     bool exitRequested_ = false;
+    bool resizeHeldBack_ = false;  // the window was resized while a deal was drawn
     HeaderPanels* header_ = nullptr;
     MainCommands* commands_ = nullptr;
     bool rendererHosted_ = false;

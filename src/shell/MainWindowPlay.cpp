@@ -233,9 +233,12 @@ void MainWindowPlay::PlayWinningAnimation() {
 
 void MainWindowPlay::SetInputRouting(InputRouting routing) {
     switch (routing) {
-        case InputRouting::Normal:
+        case InputRouting::Normal: {
+            const bool dealDrawn = window_.DealBeingDrawn();
             window_.Hooks().Restore();
+            if (dealDrawn) window_.DealDrawn();
             break;
+        }
         case InputRouting::AnimationInterrupt:
             window_.Hooks().Install(MessageHooks::Hook::Animation);
             break;

@@ -76,12 +76,14 @@ bool MessageHooks::AnimationFilter(QEvent* event) {
 
 bool MessageHooks::DealFilter(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) return ClaimShortcut(event);
-    if (event->type() == QEvent::KeyPress) return true;
+    bool cuts = event->type() == QEvent::KeyPress;
     if (IsMousePress(event)) {
         const Qt::MouseButton button = PressedButton(event);
-        return button == Qt::LeftButton || button == Qt::RightButton;
+        cuts = button == Qt::LeftButton || button == Qt::RightButton;
     }
-    return false;
+    if (!cuts) return false;
+    flags_.dealCutShort = true;
+    return true;
 }
 
 }  // namespace tindle

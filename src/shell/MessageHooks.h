@@ -9,8 +9,9 @@
 //   a key press or a press of the left, right or middle mouse button, in any window and also
 //   on a window frame, clears the AnimationRunning flag and is swallowed; everything else
 //   passes. The animation loops watch the flag and stop.
-// - Deal hook (while a deal is drawn card by card): key presses and left and right button
-//   presses are swallowed and nothing is stopped, so that the deal always completes.
+// - Deal hook (while a deal is drawn card by card): a key press or a left or right button
+//   press sets the dealCutShort flag and is swallowed: the deal is drawn to its end at once
+//   (the cards are dealt already; only their flights are cut), and the press plays nothing.
 //
 // At most one hook is installed at a time; Restore puts back the state without a hook.
 

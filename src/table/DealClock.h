@@ -6,7 +6,9 @@
 // about as long for 8 cards as for 104, at any window size and card speed: each card gets an
 // even share of the time that is left when it takes off. A card's flight keeps its usual
 // steps while it is on time; once the drawing has fallen behind, the flight skips ahead to
-// where the time says it should be, and a card whose share is used up lands at once.
+// where the time says it should be, and a card whose share is used up lands at once. A key or
+// click may cut the deal short (the flag it sets is watched): from then on every card lands at
+// once.
 
 namespace tindle {
 
@@ -17,7 +19,10 @@ class DealClock {
     // What the flights of a deal share, in milliseconds.
     static constexpr int kFlightsMs = 850;
 
-    DealClock(TimePort& time, int cards, int totalMs = kFlightsMs);
+    DealClock(TimePort& time, int cards, const bool* cutShort = nullptr, int totalMs = kFlightsMs);
+
+    // The player asked for the deal to end: no card flies any more.
+    bool CutShort() const { return cutShort_ != nullptr && *cutShort_; }
 
     // The next card takes off now: its share of what is left begins.
     void StartCard();
@@ -31,6 +36,7 @@ class DealClock {
     int Left() const;  // milliseconds left of the card's share
 
     TimePort& time_;
+    const bool* cutShort_;
     int cardsLeft_;
     uint64_t end_;
     uint64_t cardStart_ = 0;

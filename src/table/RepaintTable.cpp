@@ -162,10 +162,14 @@ void TableRenderer::RepaintTable(bool deal) {
                !(fromFirstColumn && spot.pile == from.pile);
     };
     const std::vector<CardSpot> order = DealOrder();
-    DealClock clock(time_, static_cast<int>(std::count_if(order.begin(), order.end(), flies)));
+    // A key or click during the deal sets the flag (the window's deal hook): the card in the
+    // air lands, and the rest are laid in their places at once.
+    game_.flags.dealCutShort = false;
+    DealClock clock(time_, static_cast<int>(std::count_if(order.begin(), order.end(), flies)),
+                    &game_.flags.dealCutShort);
     dealClock_ = &clock;
     for (const CardSpot& spot : order) {
-        if (flies(spot)) {
+        if (flies(spot) && !clock.CutShort()) {
             DealCard(spot.pile, spot.position, from);
         } else if (dealing) {
             DrawOn(DrawTarget::Both, [&](Canvas& c) { PileCardOn(c, spot.pile, spot.position); });

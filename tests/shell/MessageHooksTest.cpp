@@ -65,17 +65,22 @@ TEST_F(MessageHooksTest, TheAnimationHookStopsTheAnimationOnAKeyOrAClick) {
     EXPECT_EQ(target.releases, 1);
 }
 
-TEST_F(MessageHooksTest, TheDealHookSwallowsInputWithoutStoppingAnything) {
+TEST_F(MessageHooksTest, TheDealHookSwallowsKeysAndClicksAndCutsTheDealShort) {
     flags.animationRunning = true;
     hooks.Install(MessageHooks::Hook::Deal);
-    Key();
-    Mouse(QEvent::MouseButtonPress, Qt::LeftButton);
-    Mouse(QEvent::MouseButtonPress, Qt::RightButton);
-    EXPECT_EQ(target.keys, 0);
-    EXPECT_EQ(target.presses, 0);
-    EXPECT_TRUE(flags.animationRunning);
     Mouse(QEvent::MouseButtonPress, Qt::MiddleButton);
     EXPECT_EQ(target.presses, 1);
+    EXPECT_FALSE(flags.dealCutShort) << "the middle button passes";
+    for (int i = 0; i < 3; ++i) {
+        flags.dealCutShort = false;
+        if (i == 0) Key();
+        if (i == 1) Mouse(QEvent::MouseButtonPress, Qt::LeftButton);
+        if (i == 2) Mouse(QEvent::MouseButtonPress, Qt::RightButton);
+        EXPECT_TRUE(flags.dealCutShort) << i;
+    }
+    EXPECT_EQ(target.keys, 0);
+    EXPECT_EQ(target.presses, 1);
+    EXPECT_TRUE(flags.animationRunning);
 }
 
 TEST_F(MessageHooksTest, RestorePutsBackTheStateWithoutAHook) {

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,11 +54,13 @@ class RecordingTime : public TimePort {
     void Wait(int ms) override {
         waits.push_back(ms);
         now += static_cast<uint64_t>(std::max(ms, 0));
+        if (afterWait) afterWait();
     }
     void WaitProcessingEvents(int ms) override { Wait(ms); }
     void ProcessEvents() override {}
     std::vector<int> waits;
     uint64_t now = 0;
+    std::function<void()> afterWait;  // what the window does while the renderer waits
 };
 
 class RecordingWindow : public SurfaceObserver {

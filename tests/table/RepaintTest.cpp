@@ -65,6 +65,22 @@ TEST_F(RendererTest, TheDealEndsWithTheSameTableAsAnImmediateRepaint) {
               expected.copy(0, 0, width_, height_));
 }
 
+// A key or click early in the deal: the card in the air lands and the others are laid at once,
+// so the deal ends soon with every card where an immediate repaint puts it.
+TEST_F(RendererTest, ADealCutShortEndsAtOnceWithEveryCardInItsPlace) {
+    const QImage expected = FreshTable();
+    renderer_->PaintBackground();
+    time_.afterWait = [this] {
+        if (time_.waits.size() == 12) game_.flags.dealCutShort = true;
+    };
+    renderer_->RepaintTable(true);
+    EXPECT_LT(time_.now, 300u) << "the deal was cut short";
+    EXPECT_EQ(renderer_->TableImage(), expected);
+    time_.afterWait = nullptr;
+    renderer_->RepaintTable(true);
+    EXPECT_FALSE(game_.flags.dealCutShort) << "the next deal starts afresh";
+}
+
 TEST_F(RendererTest, KlondikeDealsFromTheStockAndEndsLikeAnImmediateRepaint) {
     Build(2, 'B');
     const QImage expected = FreshTable();
