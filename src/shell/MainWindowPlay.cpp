@@ -43,6 +43,8 @@ std::optional<MouseButton> PlayButton(Qt::MouseButton button) {
     }
 }
 
+constexpr const char* kRefusedDrop = "Not allowed there.";
+
 // The keys of keyboard play, pressed without Ctrl or Alt (Shift+Tab comes as Backtab).
 std::optional<TableKey> KeyOfTable(int key, Qt::KeyboardModifiers modifiers) {
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
@@ -185,9 +187,13 @@ bool MainWindowPlay::TableKey(int key, Qt::KeyboardModifiers modifiers) {
     const auto lift = LiftedBlock(ctx);
     const bool liftChanged = lift.has_value() != liftBefore.has_value() ||
                              (lift && lift->position != liftBefore->position);
-    // A drop announces its moves; a lift, a resize or a put-down says what is lifted now.
+    // A drop announces its moves, a refused one says so (besides the beep); a lift, a resize
+    // or a put-down says what is lifted now.
     const bool dropped = liftBefore && !lift && focus && *focus != liftBefore->pile;
-    EndAnnounced(liftChanged && !dropped ? LiftText(ctx) : std::string());
+    const bool refused = *tableKey == TableKey::Activate && liftBefore && lift;
+    EndAnnounced(refused                   ? std::string(kRefusedDrop)
+                 : liftChanged && !dropped ? LiftText(ctx)
+                                           : std::string());
     return used;
 }
 
