@@ -26,7 +26,8 @@ std::vector<PileRef> TablePiles(const TableArea* table) {
 
 QRect ToScreen(const TableArea* table, const TableRect& r) {
     if (r.Empty()) return {};
-    return {table->mapToGlobal(QPoint(r.left, r.top)), QSize(r.Width(), r.Height())};
+    const QRect on = table->WidgetRect(QRect(r.left, r.top, r.Width(), r.Height()));
+    return {table->mapToGlobal(on.topLeft()), on.size()};
 }
 
 QString Text(const std::string& s) {

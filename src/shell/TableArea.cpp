@@ -41,7 +41,7 @@ void TableArea::keyPressEvent(QKeyEvent* event) {
 void TableArea::SetKeyboardMarks(const QRect& focus, const QRect& lifted) {
     if (focus == focusMark_ && lifted == liftedMark_) return;
     for (const QRect& r : {focusMark_, liftedMark_, focus, lifted})
-        if (!r.isEmpty()) update(FocusFrame(r));
+        if (!r.isEmpty()) update(FocusFrame(WidgetRect(r)));
     focusMark_ = focus;
     liftedMark_ = lifted;
 }
@@ -51,10 +51,11 @@ void TableArea::SetKeyboardMarks(const QRect& focus, const QRect& lifted) {
 void TableArea::PaintKeyboardMarks(QPainter& painter) const {
     if (focusMark_.isEmpty() && liftedMark_.isEmpty()) return;
     painter.save();
+    painter.resetTransform();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    if (!liftedMark_.isEmpty()) painter.fillRect(liftedMark_, Qt::white);
+    if (!liftedMark_.isEmpty()) painter.fillRect(WidgetRect(liftedMark_), Qt::white);
     if (!focusMark_.isEmpty()) {
-        const QRect outer = FocusFrame(focusMark_);
+        const QRect outer = FocusFrame(WidgetRect(focusMark_));
         const QRegion frame = QRegion(outer).subtracted(QRegion(outer.adjusted(3, 3, -3, -3)));
         for (const QRect& r : frame)
             painter.fillRect(r, Qt::white);

@@ -41,6 +41,10 @@ class TableArea : public QWidget, public SurfaceObserver {
 
     // The keyboard's marks, in table coordinates (empty rectangles: none).
     void SetKeyboardMarks(const QRect& focus, const QRect& lifted);
+    // A rectangle of the table's (logical) coordinates, as the play code gives them, on this
+    // widget. The one place where the keyboard's marks and the screen reader's rectangles meet
+    // the widget's pixels: the table is drawn at its own size here.
+    QRect WidgetRect(const QRect& table) const { return table; }
     // The frame drawn around a focused pile, outside the pile's own rectangle.
     static QRect FocusFrame(const QRect& pile) { return pile.adjusted(-3, -3, 3, 3); }
 
