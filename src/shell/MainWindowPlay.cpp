@@ -6,17 +6,22 @@
 #include <QLabel>
 #include <QScreen>
 
+#include <algorithm>
+
 #include "model/Game.h"
 #include "play/Commands.h"
 #include "play/EndGame.h"
+#include "play/KeyboardPlay.h"
 #include "play/NewGame.h"
 #include "play/Pointer.h"
+#include "play/SpokenNames.h"
 #include "shell/Commands.h"
 #include "shell/DemoCommand.h"
 #include "shell/HeaderPanels.h"
 #include "shell/HintCommand.h"
 #include "shell/HoldAndResume.h"
 #include "shell/MainWindow.h"
+#include "shell/TableAccessible.h"
 #include "shell/TableArea.h"
 #include "shell/TindleApp.h"
 #include "shell/WinningAnimationHost.h"
@@ -38,6 +43,58 @@ std::optional<MouseButton> PlayButton(Qt::MouseButton button) {
     }
 }
 
+constexpr const char* kRefusedDrop = "Not allowed there.";
+
+// The keys of keyboard play, pressed without Ctrl or Alt (Shift+Tab comes as Backtab).
+std::optional<TableKey> KeyOfTable(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+    switch (key) {
+        case Qt::Key_Left:
+            return TableKey::Left;
+        case Qt::Key_Right:
+            return TableKey::Right;
+        case Qt::Key_Up:
+            return TableKey::Up;
+        case Qt::Key_Down:
+            return TableKey::Down;
+        case Qt::Key_Tab:
+            return TableKey::Next;
+        case Qt::Key_Backtab:
+            return TableKey::Previous;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return TableKey::Activate;
+        case Qt::Key_Escape:
+            return TableKey::Cancel;
+        default:
+            return {};
+    }
+}
+
+QRect ToQRect(const TableRect& r) {
+    return r.Empty() ? QRect() : QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+int PileIndex(const PlayContext& ctx, std::optional<PileRef> pile) {
+    if (!pile) return -1;
+    const std::vector<PileRef> piles = KeyboardPiles(ctx);
+    const auto at = std::find(piles.begin(), piles.end(), *pile);
+    return at == piles.end() ? -1 : static_cast<int>(at - piles.begin());
+}
+
+// "Jack of Clubs lifted.", "Jack of Clubs and 2 more cards lifted.", "Put down."
+std::string LiftText(const PlayContext& ctx) {
+    const auto lifted = LiftedBlock(ctx);
+    if (!lifted) return "Put down.";
+    const Pile& pile = ctx.game.piles.Get(lifted->pile);
+    const int more = PileCount(pile) - 1 - lifted->position;
+    std::string text = SpokenCardName(PileCardAt(pile, lifted->position));
+    if (more > 0)
+        text += " and " + std::to_string(more) + (more == 1 ? " more card" : " more cards");
+    return text + " lifted.";
+}
+
 }  // namespace
 
 MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
@@ -46,6 +103,10 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
                                                      app.catalogue, app.renderer, app.Sounds(),
                                                      app.Messages(), app.time, app.random, *this});
     ConnectTable();
+    window_.imgSfondo->SetPlay(ctx_.get());
+    window_.imgSfondo->SetKeyHandler(
+        [this](int key, Qt::KeyboardModifiers modifiers) { return TableKey(key, modifiers); });
+    window_.imgSfondo->setFocus(Qt::OtherFocusReason);
     // The commands of the menu bar and the toolbars that belong to play.
     PlayCommandHooks& hooks = window_.Commands().play;
     hooks.newGame = [this] { NewGame(); };
@@ -74,6 +135,10 @@ void MainWindowPlay::ConnectTable() {
     connect(table, &TableArea::MouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
                 if (const auto b = PlayButton(button)) {
+                    // The mouse takes over from the keyboard.
+                    HideKeyboardFocus(*ctx_);
+                    ShowKeyboardMarks();
+                    BeginAnnounced();
                     imgSfondoMouseDown(*ctx_, *b, modifiers & Qt::ControlModifier, x, y);
                     window_.FitTableToPiles();
                 }
@@ -87,6 +152,7 @@ void MainWindowPlay::ConnectTable() {
                 if (!PlayButton(button)) return;
                 imgSfondoMouseUp(*ctx_, x, y);
                 window_.FitTableToPiles();
+                EndAnnounced();
             });
     // The toolkit reports the second press of a double click as the double click itself: the
     // double click acts first, then the press that belongs to it (which it may make ignored).
@@ -94,10 +160,63 @@ void MainWindowPlay::ConnectTable() {
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
                 const auto b = PlayButton(button);
                 if (!b) return;
+                BeginAnnounced();
                 if (*b == MouseButton::Left) imgSfondoDblClick(*ctx_);
                 imgSfondoMouseDown(*ctx_, *b, modifiers & Qt::ControlModifier, x, y);
                 window_.FitTableToPiles();
             });
+}
+
+bool MainWindowPlay::TableKey(int key, Qt::KeyboardModifiers modifiers) {
+    const auto tableKey = KeyOfTable(key, modifiers);
+    if (!tableKey) return false;
+    PlayContext& ctx = *ctx_;
+    TableArea* table = window_.imgSfondo;
+    const auto focusBefore = FocusedPile(ctx);
+    const auto liftBefore = LiftedBlock(ctx);
+    // A drop moves the cards: their mark goes before they fly.
+    if (*tableKey == TableKey::Activate && liftBefore)
+        table->SetKeyboardMarks(ToQRect(KeyboardFocusRect(ctx)), QRect());
+    BeginAnnounced();
+    const bool used = TableKeyPress(ctx, *tableKey);
+    window_.FitTableToPiles();
+    ShowKeyboardMarks();
+    const auto focus = FocusedPile(ctx);
+    if (focus && (!focusBefore || *focus != *focusBefore))
+        NotifyPileFocus(table, PileIndex(ctx, focus));
+    const auto lift = LiftedBlock(ctx);
+    const bool liftChanged = lift.has_value() != liftBefore.has_value() ||
+                             (lift && lift->position != liftBefore->position);
+    // A drop announces its moves, a refused one says so (besides the beep); a lift, a resize
+    // or a put-down says what is lifted now.
+    const bool dropped = liftBefore && !lift && focus && *focus != liftBefore->pile;
+    const bool refused = *tableKey == TableKey::Activate && liftBefore && lift;
+    EndAnnounced(refused                   ? std::string(kRefusedDrop)
+                 : liftChanged && !dropped ? LiftText(ctx)
+                                           : std::string());
+    return used;
+}
+
+void MainWindowPlay::ShowKeyboardMarks() {
+    window_.imgSfondo->SetKeyboardMarks(ToQRect(KeyboardFocusRect(*ctx_)),
+                                        ToQRect(LiftedBlockRect(*ctx_)));
+}
+
+void MainWindowPlay::BeginAnnounced() {
+    if (before_) return;
+    before_ = ctx_->game.piles;
+    beforeDeal_ = ctx_->settings.Get(field::GameId) + ctx_->settings.Get(field::GameNumber);
+}
+
+void MainWindowPlay::EndAnnounced(const std::string& extra) {
+    std::string text;
+    // Another deal is no move: only the changes within one deal are told.
+    if (before_ &&
+        beforeDeal_ == ctx_->settings.Get(field::GameId) + ctx_->settings.Get(field::GameNumber))
+        text = DescribeTableChange(*before_, ctx_->game);
+    before_.reset();
+    if (!extra.empty()) text += (text.empty() ? "" : " ") + extra;
+    Announce(window_.imgSfondo, QString::fromStdString(text));
 }
 
 // ---- Commands
@@ -108,12 +227,18 @@ void MainWindowPlay::NewGame() {
     window_.FitTableToPiles();
 }
 void MainWindowPlay::Undo() {
+    BeginAnnounced();
     UndoCommand(*ctx_);
     window_.FitTableToPiles();
+    ShowKeyboardMarks();
+    EndAnnounced();
 }
 void MainWindowPlay::Redo() {
+    BeginAnnounced();
     RedoCommand(*ctx_);
     window_.FitTableToPiles();
+    ShowKeyboardMarks();
+    EndAnnounced();
 }
 void MainWindowPlay::Autoplay() {
     AutoplayCommand(*ctx_);
@@ -128,6 +253,8 @@ void MainWindowPlay::RefreshCaption() {
 
 void MainWindowPlay::ShowScore(std::string_view text) {
     window_.Header().ShowScore(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    // Every move and deal shows the score: the keyboard's marks follow the table.
+    ShowKeyboardMarks();
 }
 
 void MainWindowPlay::ResetClock() {
@@ -228,6 +355,9 @@ void MainWindowPlay::OpenGameDialog() {
 }
 
 void MainWindowPlay::PlayWinningAnimation() {
+    HideKeyboardFocus(*ctx_);
+    ShowKeyboardMarks();
+    EndAnnounced("Game won.");
     PlayWinningAnimationOn(window_);
 }
 

@@ -4,11 +4,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "play/PlayContext.h"
 #include "play/PlayUi.h"
 
-// Play on the main window: the table area's mouse events handed to pointer input, play drawing
+// Play on the main window: the table area's mouse events handed to pointer input, its keys to
+// keyboard play (with the focus and the lifted cards drawn and told to screen readers, and
+// what each action changed announced), play drawing
 // through the table renderer the window hosts, and the window's side of play (PlayUi):
 // caption, score and clock labels, command states, pointer shapes, input hooks, the close
 // asked for during an animation. The main window makes one once its creation succeeded and
@@ -70,13 +74,24 @@ class MainWindowPlay : public QObject, public PlayUi {
     void ClearExitRequested() override;
     void CloseMainWindow() override;
 
+    // Handles a key of the table (Qt::Key and modifiers); false when it is not a table key.
+    bool TableKey(int key, Qt::KeyboardModifiers modifiers);
+
   private:
     void ConnectTable();
+    // The keyboard's focus frame and lifted cards drawn as they now stand.
+    void ShowKeyboardMarks();
+    // What an action of the player changes is told to screen readers: the table before it is
+    // kept, and the moves it made are announced at its end, with `extra` after them.
+    void BeginAnnounced();
+    void EndAnnounced(const std::string& extra = {});
 
     TfrmMain& window_;
     TindleApp& app_;
     std::unique_ptr<PlayContext> ctx_;
     int busy_ = 0;
+    std::optional<Piles> before_;
+    std::string beforeDeal_;
 };
 
 }  // namespace tindle

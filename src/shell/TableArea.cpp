@@ -1,8 +1,11 @@
 #include "shell/TableArea.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include "shell/TableAccessible.h"
 
 namespace tindle {
 
@@ -12,6 +15,52 @@ TableArea::TableArea(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    InstallTableAccessibility();
+}
+
+bool TableArea::event(QEvent* event) {
+    // Tab and Shift+Tab move the focus between the piles, not away from the table.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void TableArea::keyPressEvent(QKeyEvent* event) {
+    if (keyHandler_ && keyHandler_(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TableArea::SetKeyboardMarks(const QRect& focus, const QRect& lifted) {
+    if (focus == focusMark_ && lifted == liftedMark_) return;
+    for (const QRect& r : {focusMark_, liftedMark_, focus, lifted})
+        if (!r.isEmpty()) update(FocusFrame(WidgetRect(r)));
+    focusMark_ = focus;
+    liftedMark_ = lifted;
+}
+
+// Both marks invert what lies under them, as a selected card is drawn: they show on any
+// background and card, and painting them twice would take them away again.
+void TableArea::PaintKeyboardMarks(QPainter& painter) const {
+    if (focusMark_.isEmpty() && liftedMark_.isEmpty()) return;
+    painter.save();
+    painter.resetTransform();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    if (!liftedMark_.isEmpty()) painter.fillRect(WidgetRect(liftedMark_), Qt::white);
+    if (!focusMark_.isEmpty()) {
+        const QRect outer = FocusFrame(WidgetRect(focusMark_));
+        const QRegion frame = QRegion(outer).subtracted(QRegion(outer.adjusted(3, 3, -3, -3)));
+        for (const QRect& r : frame)
+            painter.fillRect(r, Qt::white);
+    }
+    painter.restore();
 }
 
 void TableArea::paintEvent(QPaintEvent* event) {
@@ -21,6 +70,7 @@ void TableArea::paintEvent(QPaintEvent* event) {
         painter_(painter, event->rect());
     else
         painter.fillRect(event->rect(), DefaultGreen());
+    PaintKeyboardMarks(painter);
     if (!painted_) {
         painted_ = true;
         emit FirstPainted();

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include "table/WindowSurface.h"
 
@@ -12,9 +13,14 @@
 // surface through the painter it is given; without one it shows the default table green. As
 // the surface's observer it shows what the drawing code drew on the window: at once
 // (RepaintNow) or at the next paint (Update). Its mouse events are handed on as signals, in
-// table (window) coordinates.
+// table (window) coordinates. Its keys go to a key handler first (the table keeps Tab for
+// itself), and it draws the keyboard's marks over the table: a frame around the focused pile
+// and the lifted cards inverted, as selected cards are shown. Screen readers see its piles and
+// cards through TableAccessible, which reads the game from the play context it is given.
 
 namespace tindle {
+
+struct PlayContext;
 
 class TableArea : public QWidget, public SurfaceObserver {
     Q_OBJECT
@@ -29,6 +35,23 @@ class TableArea : public QWidget, public SurfaceObserver {
 
     void SetPainter(Painter painter) { painter_ = std::move(painter); }
     bool HasPainter() const { return static_cast<bool>(painter_); }
+    // Answers whether the key (Qt::Key, with its modifiers) was used by the table.
+    using KeyHandler = std::function<bool(int key, Qt::KeyboardModifiers modifiers)>;
+    void SetKeyHandler(KeyHandler handler) { keyHandler_ = std::move(handler); }
+
+    // The keyboard's marks, in table coordinates (empty rectangles: none).
+    void SetKeyboardMarks(const QRect& focus, const QRect& lifted);
+    // A rectangle of the table's (logical) coordinates, as the play code gives them, on this
+    // widget. The one place where the keyboard's marks and the screen reader's rectangles meet
+    // the widget's pixels: the table is drawn at its own size here.
+    QRect WidgetRect(const QRect& table) const { return table; }
+    // The frame drawn around a focused pile, outside the pile's own rectangle.
+    static QRect FocusFrame(const QRect& pile) { return pile.adjusted(-3, -3, 3, 3); }
+
+    // The game the accessibility interfaces describe (none until play is set up).
+    void SetPlay(const PlayContext* play) { play_ = play; }
+    const PlayContext* Play() const { return play_; }
+
     // True once the area has been painted on the screen for the first time.
     bool Painted() const { return painted_; }
 
@@ -46,6 +69,8 @@ class TableArea : public QWidget, public SurfaceObserver {
     void FirstPainted();
 
   protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -53,7 +78,13 @@ class TableArea : public QWidget, public SurfaceObserver {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    void PaintKeyboardMarks(QPainter& painter) const;
+
     Painter painter_;
+    KeyHandler keyHandler_;
+    QRect focusMark_;
+    QRect liftedMark_;
+    const PlayContext* play_ = nullptr;
     bool painted_ = false;
 };
 

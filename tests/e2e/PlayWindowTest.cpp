@@ -1,12 +1,15 @@
 // Play on the main window, driven by synthetic mouse events on its table.
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
 #include "MainWindowFixture.h"
 #include "model/UndoRedo.h"
 #include "play/Gestures.h"
+#include "play/KeyboardPlay.h"
 #include "play/NewGame.h"
 #include "play/TablePlaces.h"
 #include "shell/MainWindowPlay.h"
@@ -139,6 +142,61 @@ TEST_F(PlayWindow, AFaceDownTopCardTurnsUpOnClickAndUndoRestoresTheTable) {
     EXPECT_EQ(PileTop(Column(7)), kAceOfClubs);
     EXPECT_TRUE(PileEmpty(G().piles.dest[0]));
     EXPECT_EQ(window->lblScore->text(), QStringLiteral("-52"));
+}
+
+// The table's keys play FreeCell 3 (the Jack of clubs from column 5 onto the Queen of hearts
+// of column 2), and screen readers find every pile, its cards, the focus, the lifted card and
+// what the move did.
+TEST_F(PlayWindow, KeysPlayOnTheTableAndScreenReadersReadItsPiles) {
+    Deal(1, "3");
+    TableArea* table = window->imgSfondo;
+    QApplication::setActiveWindow(window.get());
+    table->setFocus();
+    auto key = [table](int k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(table, &press);
+        return press.isAccepted();
+    };
+    QAccessibleInterface* tableIface = QAccessible::queryAccessibleInterface(table);
+    ASSERT_TRUE(tableIface);
+    std::vector<QString> names;
+    for (int i = 0; i + 1 < tableIface->childCount(); ++i)
+        names.push_back(tableIface->child(i)->text(QAccessible::Name));
+    const std::vector<QString> expected{
+        "Free cell 1",  "Free cell 2",  "Free cell 3",  "Free cell 4",
+        "Foundation 1", "Foundation 2", "Foundation 3", "Foundation 4",
+        "Column 1",     "Column 2",     "Column 3",     "Column 4",
+        "Column 5",     "Column 6",     "Column 7",     "Column 8"};
+    EXPECT_EQ(names, expected);
+    QAccessibleInterface* column2 = tableIface->child(9);
+    ASSERT_EQ(column2->childCount(), 7);
+    EXPECT_EQ(column2->child(6)->text(QAccessible::Name), QStringLiteral("Queen of Hearts"));
+    EXPECT_EQ(column2->child(6)->parent(), column2);
+
+    // Twelve Tabs from the first pile reach column 5; Space lifts its Jack.
+    for (int i = 0; i < 12; ++i)
+        EXPECT_TRUE(key(Qt::Key_Tab));
+    EXPECT_TRUE(key(Qt::Key_Space));
+    QAccessibleInterface* column5 = tableIface->child(12);
+    EXPECT_TRUE(column5->child(PileCount(Column(5)) - 1)->state().selected);
+    EXPECT_FALSE(column5->child(0)->state().selected);
+    EXPECT_EQ(tableIface->focusChild(), column5);
+    for (int i = 0; i < 3; ++i)
+        key(Qt::Key_Left);
+    EXPECT_EQ(tableIface->focusChild(), column2);
+    EXPECT_TRUE(key(Qt::Key_Return));
+    EXPECT_EQ(PileTop(Column(2)), kJackOfClubs);
+    EXPECT_EQ(G().undo.Count(), 1);
+    EXPECT_EQ(tableIface->child(16)->text(QAccessible::Name),
+              QStringLiteral("Jack of Clubs from Column 5 to Column 2."));
+    // Keys of the commands are not the table's.
+    EXPECT_FALSE(window->Play()->TableKey(Qt::Key_H, Qt::NoModifier));
+    EXPECT_FALSE(window->Play()->TableKey(Qt::Key_Z, Qt::ControlModifier));
+
+    window->Play()->Undo();
+    EXPECT_EQ(PileTop(Column(5)), kJackOfClubs);
+    EXPECT_EQ(tableIface->child(16)->text(QAccessible::Name),
+              QStringLiteral("Jack of Clubs from Column 2 to Column 5."));
 }
 
 // Nothing is dealt at the start: until a game is chosen in the chooser or New game is asked

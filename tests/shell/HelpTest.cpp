@@ -115,6 +115,8 @@ TEST_F(HelpFileTest, EveryKeyThePagesNameIsTheShortcutOfTheCommandTheyNameItWith
     }
     ASSERT_GE(byKey.size(), 9u);
 
+    // Keys of the table itself (keyboard play), which no command has.
+    const std::set<QString> tableKeys{QStringLiteral("Shift+Tab")};
     const QRegularExpression keyName(
         QStringLiteral(R"(\b(?:(?:Ctrl|Shift|Alt)\+)+\w+\b|\bF\d{1,2}\b)"));
     // A command is named in bold, its key in brackets right after it:
@@ -134,7 +136,7 @@ TEST_F(HelpFileTest, EveryKeyThePagesNameIsTheShortcutOfTheCommandTheyNameItWith
         const QString text = document.toPlainText().simplified();
         const std::string where = page.fileName().toStdString();
         for (const auto& found : keyName.globalMatch(text)) {
-            EXPECT_TRUE(byKey.count(found.captured(0)))
+            EXPECT_TRUE(byKey.count(found.captured(0)) || tableKeys.count(found.captured(0)))
                 << where << ": " << found.captured(0).toStdString() << " is no command's key";
         }
         for (const auto& found : namedWithKey.globalMatch(html)) {
