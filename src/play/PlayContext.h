@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Game.h"
+#include "play/GameStatistics.h"
 
 // Everything play works with, in one object: the game in play, the settings record, the
 // layout, the catalogue, and the ports through which play reaches the table's pictures, the
@@ -45,6 +46,8 @@ struct PlaySession {
     // A player action is open, and it has a step on the undo history already.
     bool actionOpen = false;
     bool actionRecorded = false;
+    // The player's statistics and what the game in progress counts in them.
+    StatisticsSession statistics;
 };
 
 inline constexpr int kCardSetForced = 2;
