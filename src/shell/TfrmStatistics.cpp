@@ -18,7 +18,7 @@ namespace tindle {
 
 namespace {
 
-constexpr int kMinimumWidth = 720;
+constexpr int kMinimumWidth = 800;
 constexpr int kMinimumHeight = 360;
 
 enum Column { Name, Played, Won, WinRate, CurrentStreak, LongestStreak, BestTime, BestScore };
@@ -67,6 +67,8 @@ TfrmStatistics::TfrmStatistics(PlayContext& ctx, QWidget* parent)
         headers << QString::fromUtf8(header);
     tblGames->setHorizontalHeaderLabels(headers);
     tblGames->verticalHeader()->hide();
+    // A game's name on one line, its row as high as the others.
+    tblGames->setWordWrap(false);
     tblGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblGames->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblGames->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

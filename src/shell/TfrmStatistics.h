@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <string_view>
 
 #include "shell/AdvancedForm.h"
 
