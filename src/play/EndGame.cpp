@@ -1,8 +1,12 @@
 #include "play/EndGame.h"
 
+#include <optional>
+#include <string>
+
 #include "model/Game.h"
 #include "model/GameEnd.h"
 #include "model/Ports.h"
+#include "play/GameStatistics.h"
 #include "play/HeldGame.h"
 #include "play/PlayContext.h"
 #include "play/PlayHistory.h"
@@ -28,6 +32,8 @@ bool EndGame(PlayContext& ctx) {
 
     ui.StopClock();
     game.flags.clockRunning = false;
+    // Counted while the table and its counters are as the game ended.
+    const std::optional<std::string> wonLine = StatisticsGameEnded(ctx, won, ui.ClockSeconds());
     ui.SetPauseQuitAvailable(false);
     ui.SetBookmarkAvailable(false);
     game.counters.dealCounter = 0;
@@ -63,6 +69,7 @@ bool EndGame(PlayContext& ctx) {
         // The animation left cards all over the table: the won table is what stays, whatever
         // the player does in the dialog.
         ctx.view.RedrawWholeTable();
+        if (wonLine) ctx.messages.Information(*wonLine);
         ui.OpenGameDialog();
     }
     return won;

@@ -152,11 +152,7 @@ class Lines {
 };
 
 bool IntIn(std::string_view text, int lo, int hi, int& out) {
-    long long v = 0;
-    if (text.empty() || text.front() == ' ' || !ParseInteger(text, v) || v < lo || v > hi)
-        return false;
-    out = static_cast<int>(v);
-    return true;
+    return ParseIntegerIn(text, lo, hi, out);
 }
 
 bool IntsIn(std::string_view text, int lo, int hi, std::vector<int>& out) {

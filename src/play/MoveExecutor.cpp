@@ -7,6 +7,7 @@
 #include "model/SpecialGames.h"
 #include "play/ExecutorSteps.h"
 #include "play/FaceUp.h"
+#include "play/GameStatistics.h"
 #include "play/PlayHistory.h"
 #include "play/PlayUi.h"
 #include "play/ScoreDisplay.h"
@@ -130,6 +131,7 @@ bool Execute(PlayContext& ctx, const Move& move) {
     if (call.moved) ComputeScore(ctx);
     if (call.fromTableau && !AutoplayOn(ctx)) TurnUpColumnTops(ctx);
     if (call.moved) ClearRedoMoves(ctx);
+    if (call.moved) StatisticsMoveMade(ctx);
     // A resumed game keeps its clock stopped until the player's first move.
     if (call.moved && game.flags.gameInProgress && !game.flags.clockRunning) {
         ctx.ui.StartClock();

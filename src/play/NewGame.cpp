@@ -112,6 +112,22 @@ GameNumber CurrentGameNumber(PlayContext& ctx) {
     return ParseGameNumber(ctx.settings.Get(field::GameNumber)).value_or(GameNumber{});
 }
 
+// Marks the statistics' session as dealing while it lives.
+class DealingForStatistics {
+  public:
+    explicit DealingForStatistics(StatisticsSession& session)
+        : session_(session), was_(session.dealing) {
+        session_.dealing = true;
+    }
+    ~DealingForStatistics() { session_.dealing = was_; }
+    DealingForStatistics(const DealingForStatistics&) = delete;
+    DealingForStatistics& operator=(const DealingForStatistics&) = delete;
+
+  private:
+    StatisticsSession& session_;
+    bool was_;
+};
+
 class BusyCursor {
   public:
     explicit BusyCursor(PlayUi& ui) : ui_(ui) { ui_.BeginBusyCursor(); }
@@ -177,6 +193,13 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
     game.counters = GameCounters{};
     game.pointer = PointerState{};
     ctx.session.markedCards.clear();
+    // The deal and the autoplay after it are no move of the player's.
+    StatisticsSession& statistics = ctx.session.statistics;
+    DealingForStatistics dealing(statistics);
+    if (newDeal) {
+        statistics.gamePlayed = false;
+        statistics.demoPlayed = false;
+    }
 
     if (newDeal) {
         game.piles.Clear();

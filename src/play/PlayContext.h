@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Game.h"
+#include "play/GameStatistics.h"
 #include "play/KeyboardPlay.h"
 
 // Everything play works with, in one object: the game in play, the settings record, the
@@ -48,6 +49,8 @@ struct PlaySession {
     bool actionRecorded = false;
     // The keyboard's focus and lifted block (play/KeyboardPlay.h).
     KeyboardFocus keyboard;
+    // The player's statistics and what the game in progress counts in them.
+    StatisticsSession statistics;
 };
 
 inline constexpr int kCardSetForced = 2;

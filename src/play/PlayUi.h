@@ -39,6 +39,8 @@ class PlayUi {
     virtual void StartClock() = 0;  // the start time becomes now
     virtual void StopClock() = 0;   // the end time becomes now; the elapsed time is refreshed
     virtual void TickClock() = 0;   // the one-second timer runs once; the label is repainted
+    // The time the clock shows, in seconds (0 for a window without a clock).
+    virtual int ClockSeconds() const { return 0; }
 
     // ---- Command availability
     virtual void SetAutoplayAvailable(bool available) = 0;

@@ -50,6 +50,8 @@ void DemoCommand::Step() {
     // The last move wins the game: its end (the winning animation) takes the keys and clicks.
     if (next_ + 1 == moves_.size()) QCoreApplication::instance()->removeEventFilter(this);
     const Move move = moves_[next_++];
+    // A game the Demo plays in is not the player's win.
+    ctx_.session.statistics.demoPlayed = true;
     if (!PlayMove(ctx_, move) || next_ == moves_.size() || !ctx_.game.flags.gameInProgress) {
         Stop();
         return;

@@ -26,6 +26,7 @@ inline constexpr int RestartGame = 4016;
 inline constexpr int SelectGameNumber = 4017;
 inline constexpr int Hint = 4018;
 inline constexpr int Demo = 4019;
+inline constexpr int Statistics = 4020;
 inline constexpr int OnTheWeb = 4036;
 inline constexpr int HomePage = 4040;
 }  // namespace topic

@@ -8,6 +8,7 @@
 
 #include "model/Ports.h"
 #include "play/EndGame.h"
+#include "play/GameStatistics.h"
 #include "play/HeldGame.h"
 #include "play/PlayContext.h"
 #include "shell/HeaderPanels.h"
@@ -41,13 +42,16 @@ bool ResumeHeldGameAtStart(TfrmMain& window, PlayContext& ctx) {
     const auto held = ReadHeldGame(ctx.settings, problem);
     if (!held) {
         if (!problem.empty()) ctx.messages.Information(HeldGameDiscardedMessage(problem));
+        StatisticsAtStart(ctx, -1);
         return false;
     }
     if (!ResumeHeldGame(ctx, *held, problem)) {
         DiscardHeldGame(ctx.settings);
         ctx.messages.Information(HeldGameDiscardedMessage(problem));
+        StatisticsAtStart(ctx, -1);
         return false;
     }
+    StatisticsAtStart(ctx, held->gameId);
     GameClock& clock = window.Header().Clock();
     clock.Carry(held->seconds);
     window.lblTempo->setText(clock.ElapsedText());

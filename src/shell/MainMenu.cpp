@@ -55,7 +55,6 @@ constexpr LargerEditionItem kLargerEdition[] = {
     {Home::Game, "mnuQuitGame", "&Quit game"},
     {Home::Game, "mnuGameInfo", "Game &information..."},
     {Home::Game, "mnuCardCounter", "&Card counter"},
-    {Home::Statistics, "mnuShowStatistics", "&Statistics..."},
     {Home::Tournament, "mnuShowTournament", "&Tournament..."},
     {Home::Tools, "mnuThemes", "T&hemes..."},
     {Home::Tools, "mnuCustomizeRules", "Customize &rules..."},
@@ -92,6 +91,8 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
     m.mnuAutoPlay->setCheckable(true);
     m.mnuHint = Item(m.mnuGameMenu, "mnuHint", "&Hint", topic::Hint, QKeySequence(Qt::Key_H));
     m.mnuDemo = Item(m.mnuGameMenu, "mnuDemo", "&Demo", topic::Demo);
+    m.mnuShowStatistics =
+        Item(m.mnuGameMenu, "mnuShowStatistics", "Stat&istics...", topic::Statistics);
 
     QMenu* statistics = Menu(bar, "mnuStatistics", "&Statistics");
     QMenu* tournament = Menu(bar, "mnuTournament", "T&ournament");

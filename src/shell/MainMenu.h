@@ -17,7 +17,7 @@ class QMenuBar;
 // themes, ...). This one keeps them in one list of hidden, disabled items that do nothing,
 // so that switching the game commands can switch them too. Of them, this edition offers
 // Restart game and Select game number, in the Game menu, and Hold and exit, in the File menu,
-// without toolbar buttons.
+// without toolbar buttons; its Statistics... item moves into the Game menu.
 
 namespace tindle {
 
@@ -39,6 +39,7 @@ struct MainMenu {
     QAction* mnuAutoPlay = nullptr;
     QAction* mnuHint = nullptr;
     QAction* mnuDemo = nullptr;
+    QAction* mnuShowStatistics = nullptr;  // the player's statistics of every game
 
     QMenu* mnuOpzioni = nullptr;  // "&Tools"
     QAction* mnuCustomize = nullptr;

@@ -25,7 +25,6 @@
 #include "shell/Messages.h"
 #include "shell/PicturePreload.h"
 #include "shell/ScoreFileMigration.h"
-#include "shell/StatisticsFiles.h"
 #include "shell/TableArea.h"
 #include "shell/TindleApp.h"
 #include "shell/WindowPlacement.h"
@@ -35,6 +34,7 @@
 #include "shell/settings/Placeholders.h"
 #include "shell/settings/PreferencesFile.h"
 #include "shell/settings/SettingsInit.h"
+#include "shell/settings/StatisticsFiles.h"
 #include "table/layout/PileHitTest.h"
 
 namespace tindle {

@@ -18,11 +18,13 @@
 #include "shell/Commands.h"
 #include "shell/DemoCommand.h"
 #include "shell/HeaderPanels.h"
+#include "shell/HelpTopics.h"
 #include "shell/HintCommand.h"
 #include "shell/HoldAndResume.h"
 #include "shell/MainWindow.h"
 #include "shell/TableAccessible.h"
 #include "shell/TableArea.h"
+#include "shell/TfrmStatistics.h"
 #include "shell/TindleApp.h"
 #include "shell/WinningAnimationHost.h"
 
@@ -107,6 +109,8 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     window_.imgSfondo->SetKeyHandler(
         [this](int key, Qt::KeyboardModifiers modifiers) { return TableKey(key, modifiers); });
     window_.imgSfondo->setFocus(Qt::OtherFocusReason);
+    // The player's statistics are kept (in the player's file of the data folder).
+    ctx_->session.statistics.kept = true;
     // The commands of the menu bar and the toolbars that belong to play.
     PlayCommandHooks& hooks = window_.Commands().play;
     hooks.newGame = [this] { NewGame(); };
@@ -125,6 +129,11 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);
     auto* demo = new DemoCommand(*ctx_, this);
     connect(window_.Commands().Menu().mnuDemo, &QAction::triggered, demo, &DemoCommand::Run);
+    connect(window_.Commands().Menu().mnuShowStatistics, &QAction::triggered, this, [this] {
+        TfrmStatistics dialog(*ctx_, &window_);
+        dialog.SetHelp([this] { app_.help.ShowTopic(topic::Statistics); });
+        dialog.exec();
+    });
 }
 
 MainWindowPlay::~MainWindowPlay() = default;
@@ -271,6 +280,10 @@ void MainWindowPlay::StopClock() {
 
 void MainWindowPlay::TickClock() {
     window_.Header().TickClock();
+}
+
+int MainWindowPlay::ClockSeconds() const {
+    return window_.Header().Clock().Seconds();
 }
 
 void MainWindowPlay::SetAutoplayAvailable(bool available) {

@@ -49,6 +49,7 @@ class MainWindowPlay : public QObject, public PlayUi {
     void StartClock() override;
     void StopClock() override;
     void TickClock() override;
+    int ClockSeconds() const override;
     void SetAutoplayAvailable(bool available) override;
     void SetUndoAvailable(bool available) override;
     void SetHistoryStepsAvailable(bool undo, bool redo) override;

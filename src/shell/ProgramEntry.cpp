@@ -14,6 +14,7 @@
 #include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
 #include "shell/TableArea.h"
+#include "shell/TerminationSignal.h"
 #include "shell/TfrmCustomize_Freeware.h"
 #include "shell/TfrmSplash.h"
 #include "shell/TindleApp.h"
@@ -101,6 +102,9 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     if (!window.Created()) return kExitCode;
     if (boxes) boxes->SetParent(&window);
     QObject::connect(&window, &TfrmMain::Closed, &application, &QCoreApplication::quit);
+    // Ended by a signal (the desktop session ends without a session manager), the program
+    // closes its window as at any close: the game in progress is held.
+    TerminationSignal termination([&window] { window.close(); }, nullptr);
 
     // 6. Placement.
     window.PlaceMainWindow();

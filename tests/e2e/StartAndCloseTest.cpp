@@ -7,6 +7,7 @@
 #include "e2e/MainWindowFixture.h"
 #include "model/LegalMoves.h"
 #include "model/Pile.h"
+#include "play/GameStatistics.h"
 #include "play/NewGame.h"
 #include "play/PlayMove.h"
 #include "shell/AboutBox.h"
@@ -286,6 +287,10 @@ TEST_F(StartAndClose, ACloseDuringAnAnimationWaitsForItsEnd) {
 }
 
 TEST_F(StartAndClose, ClosingHoldsTheGameAndTheNextStartResumesItInPlaceOfTheChooser) {
+    const auto gameStatistics = [this] {
+        const auto gameId = static_cast<int>(app->settings.GetInt(field::GameId, -1));
+        return PlayerStatistics(window->Play()->Context()).Of(gameId);
+    };
     WritePrefs("[Preference]\nCards_Animate=N\nSounds_Enabled=N\n");
     Start();
     window->SetAutoPlayChecked(false);
@@ -295,6 +300,8 @@ TEST_F(StartAndClose, ClosingHoldsTheGameAndTheNextStartResumesItInPlaceOfTheCho
     LegalMoves(app->game, moves);
     ASSERT_FALSE(moves.empty());
     ASSERT_TRUE(PlayMove(window->Play()->Context(), moves.front()));
+    // The first move counts the game as played, in the player's statistics file.
+    EXPECT_TRUE(std::filesystem::exists(Data("Stat_e00.dat")));
     const Piles piles = app->game.piles;
     const QString title = window->windowTitle();
     window->Commands().Menu().mnuHoldExit->trigger();
@@ -310,19 +317,24 @@ TEST_F(StartAndClose, ClosingHoldsTheGameAndTheNextStartResumesItInPlaceOfTheCho
     EXPECT_TRUE(app->game.flags.gameInProgress);
     EXPECT_FALSE(app->game.flags.clockRunning);
     EXPECT_TRUE(window->Commands().Menu().mnuUndo->isEnabled());
-    // A new game gives the held one up.
+    // The resumed game is the same played game: a move counts nothing more.
+    LegalMoves(app->game, moves);
+    ASSERT_TRUE(PlayMove(window->Play()->Context(), moves.front()));
+    EXPECT_EQ(gameStatistics().played, 1);
+    // A new game gives the held one up, lost.
     window->Commands().mnuNewClick();
     EXPECT_FALSE(std::filesystem::exists(Data("HOLD.DAT")));
+    EXPECT_EQ(gameStatistics(), (GameRecord{1, 0, 0, 0, std::nullopt, std::nullopt}));
 
-    // The new game is held at close; a file damaged since is told, deleted, and the chooser
-    // is offered.
+    // The new game is held at close; a file damaged since is told and deleted. The player has
+    // statistics now: the chooser is not offered, the stored game's table waits for New game.
     EXPECT_TRUE(window->close());
     const std::string held = ReadFile(Data("HOLD.DAT"));
     WriteFile(Data("HOLD.DAT"), held.substr(0, held.size() / 2));
     window.reset();
     chooserOpened = 0;
     Start();
-    EXPECT_EQ(chooserOpened, 1);
+    EXPECT_EQ(chooserOpened, 0);
     ASSERT_FALSE(messages->messages.empty());
     EXPECT_NE(messages->messages.back().text.find("cannot be resumed"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(Data("HOLD.DAT")));

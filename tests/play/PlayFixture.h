@@ -74,7 +74,9 @@ class RecordingUi : public QuietPlayUi {
     bool exitRequested = false;
     std::vector<InputRouting> routings;
     std::string score;
+    int clockSeconds = 0;
     void ShowScore(std::string_view text) override { score = text; }
+    int ClockSeconds() const override { return clockSeconds; }
     void PlayWinningAnimation() override { ++winningAnimations; }
     void OpenGameDialog() override { ++gameDialogs; }
     void SetInputRouting(InputRouting r) override { routings.push_back(r); }

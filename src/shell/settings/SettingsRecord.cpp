@@ -99,4 +99,12 @@ bool ParseInteger(std::string_view text, long long& value) {
     return ec == std::errc() && ptr == text.data() + text.size();
 }
 
+bool ParseIntegerIn(std::string_view text, int lo, int hi, int& value) {
+    long long v = 0;
+    if (text.empty() || text.front() == ' ' || !ParseInteger(text, v) || v < lo || v > hi)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
 }  // namespace tindle

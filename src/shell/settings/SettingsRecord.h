@@ -71,6 +71,10 @@ std::string ZeroPad(long long number, int width);
 // Parses a whole decimal integer (leading blanks and one sign allowed, nothing after it).
 bool ParseInteger(std::string_view text, long long& value);
 
+// A whole decimal integer within lo..hi with no blank before it, as the program's own data
+// files write their numbers.
+bool ParseIntegerIn(std::string_view text, int lo, int hi, int& value);
+
 // The named fields of the record.
 namespace field {
 constexpr SettingField PrefsPath{1, 20};  // "DATA\CFG.DAT", relative to DataFolder()

@@ -1,12 +1,12 @@
-#include "shell/StatisticsFiles.h"
+#include "shell/settings/StatisticsFiles.h"
 
 #include <cctype>
-#include <cstdio>
 #include <set>
 #include <string>
 #include <system_error>
 
 #include "shell/settings/SettingsInit.h"
+#include "shell/settings/SettingsRecord.h"
 
 namespace tindle {
 
@@ -23,6 +23,16 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
+std::string StatisticsFileName(int number) {
+    const int n = ((number % kStatisticsFileCount) + kStatisticsFileCount) % kStatisticsFileCount;
+    const char digits[] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10), 0};
+    return "Stat_e" + std::string(digits) + ".dat";
+}
+
+std::filesystem::path StatisticsFilePath(const SettingsRecord& settings, int number) {
+    return DataDirectory(settings) / StatisticsFileName(number);
+}
+
 bool StatisticsPresent(const std::filesystem::path& dataFolder) {
     // The names that look like statistics files ("Stat_e*.dat"), in lower case.
     std::set<std::string> candidates;
@@ -35,9 +45,7 @@ bool StatisticsPresent(const std::filesystem::path& dataFolder) {
     if (candidates.empty()) return false;
 
     for (int number = 0; number < kStatisticsFileCount; ++number) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02d", number);
-        if (candidates.count(std::string(kPrefix) + digits + std::string(kExtension))) return true;
+        if (candidates.count(Lower(StatisticsFileName(number)))) return true;
     }
     return false;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/StatisticsFiles.h"
+#include "shell/settings/StatisticsFiles.h"
 #include "support/TestPaths.h"
 
 namespace tindle {
