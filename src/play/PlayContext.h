@@ -45,6 +45,9 @@ struct PlaySession {
     // A player action is open, and it has a step on the undo history already.
     bool actionOpen = false;
     bool actionRecorded = false;
+    // Play serves a search (the solver), which never steps back through the undo history and
+    // shows nothing: snapshots keep no piles and the scroll extent is not followed.
+    bool searching = false;
 };
 
 inline constexpr int kCardSetForced = 2;
