@@ -45,28 +45,25 @@ std::string MakeEntry(int n) {
 }  // namespace
 
 CardTable::CardTable() {
-    for (int n = 1; n <= kCards; ++n)
-        entries_[static_cast<size_t>(n - 1)] = MakeEntry(n);
+    for (int n = 1; n <= kCards; ++n) {
+        const std::string entry = MakeEntry(n);
+        std::copy(entry.begin(), entry.end(), entries_.begin() + (n - 1) * kEntryChars);
+    }
 }
 
 std::string_view CardTable::Entry(int n) const {
     if (n < 1 || n > kCards) return {};
-    return entries_[static_cast<size_t>(n - 1)];
-}
-
-bool CardTable::CardIsFaceDown(int n) const {
-    if (n < 1 || n > kCards) return false;
-    return entries_[static_cast<size_t>(n - 1)][kEntryChars - 1] == kFaceDown;
+    return {entries_.data() + (n - 1) * kEntryChars, kEntryChars};
 }
 
 void CardTable::SetCardFace(int n, char flag) {
     if (n < 1 || n > kCards) return;
-    entries_[static_cast<size_t>(n - 1)][kEntryChars - 1] = flag;
+    entries_[static_cast<size_t>(n * kEntryChars - 1)] = flag;
 }
 
 void CardTable::SetAllFaceUp() {
-    for (auto& e : entries_)
-        e[kEntryChars - 1] = kFaceUp;
+    for (int n = 1; n <= kCards; ++n)
+        entries_[static_cast<size_t>(n * kEntryChars - 1)] = kFaceUp;
 }
 
 void CardTable::SetPileFaces(std::string_view pile, int mode, char flag) {

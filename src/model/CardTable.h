@@ -24,7 +24,11 @@ class CardTable {
     std::string_view Entry(int n) const;
 
     // False for n < 1 (and for anything that is not a card); else true when the flag is '0'.
-    bool CardIsFaceDown(int n) const;
+    // Asked for every card of every position a solver meets: inline.
+    bool CardIsFaceDown(int n) const {
+        if (n < 1 || n > kCards) return false;
+        return entries_[static_cast<size_t>(n * kEntryChars - 1)] == kFaceDown;
+    }
     void SetCardFace(int n, char flag);
     void SetAllFaceUp();
 
@@ -34,7 +38,8 @@ class CardTable {
     void SetPileFaces(std::string_view pile, int mode, char flag);
 
   private:
-    std::array<std::string, kCards> entries_;
+    // The entries one after the other in one block, so that a copy of the table is one copy.
+    std::array<char, kCards * kEntryChars> entries_{};
 };
 
 }  // namespace tindle

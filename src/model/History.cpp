@@ -72,8 +72,17 @@ History& HistoryOf(Game& game, HistoryKind kind) {
     return kind == HistoryKind::Undo ? game.undo : game.redo;
 }
 
-void RecordSnapshot(Game& game, HistoryKind kind, SettingsRecord& settings) {
+void RecordSnapshot(Game& game, HistoryKind kind, SettingsRecord& settings, bool withPiles) {
     History& h = HistoryOf(game, kind);
+    if (!withPiles) {
+        h.stockLines.resize(h.stockLines.size() + kMazzoPiles);
+        h.foundationLines.resize(h.foundationLines.size() + kDestPiles);
+        h.tableauLines.resize(h.tableauLines.size() + kFilaPiles);
+        h.reserveLines.resize(h.reserveLines.size() + kAppoggPiles);
+        h.marks += kEntryEnd;
+        settings.Put(AvailabilityMark(kind), "0");
+        return;
+    }
     const bool foundationOneOut = FoundationOneExcluded(game.def);
     const Piles& piles = game.piles;
     for (const auto& pile : piles.mazzo)

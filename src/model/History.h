@@ -38,8 +38,9 @@ History& HistoryOf(Game& game, HistoryKind kind);
 
 // Appends a snapshot of the current piles and face flags, and an empty marks entry (",").
 // The move executor calls it on the undo history before it changes any pile. The redo
-// history is left alone.
-void RecordSnapshot(Game& game, HistoryKind kind, SettingsRecord& settings);
+// history is left alone. Without `withPiles` (a search, which never steps back) the snapshot's
+// lines are left empty: the count of snapshots and their marks are kept all the same.
+void RecordSnapshot(Game& game, HistoryKind kind, SettingsRecord& settings, bool withPiles = true);
 
 // Empties the redo history and its marks (after every move that was made).
 void ClearRedo(Game& game, SettingsRecord& settings);

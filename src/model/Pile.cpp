@@ -13,41 +13,6 @@ std::string CardText(int card) {
     return s;
 }
 
-int PileCount(std::string_view pile) {
-    return static_cast<int>(pile.size()) / kCardChars;
-}
-
-bool PileEmpty(std::string_view pile) {
-    return pile.size() < kCardChars;
-}
-
-int PileCardAt(std::string_view pile, int i) {
-    if (i < 0 || i >= PileCount(pile)) return 0;
-    int value = 0;
-    for (int k = 0; k < kCardChars; ++k) {
-        char c = pile[static_cast<size_t>(i * kCardChars + k)];
-        if (c < '0' || c > '9') return 0;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-int PileTop(std::string_view pile) {
-    return PileCardAt(pile, PileCount(pile) - 1);
-}
-
-int PileBottom(std::string_view pile) {
-    return PileCardAt(pile, 0);
-}
-
-int PileFind(std::string_view pile, int card) {
-    int n = PileCount(pile);
-    for (int i = 0; i < n; ++i) {
-        if (PileCardAt(pile, i) == card) return i;
-    }
-    return -1;
-}
-
 bool PileContains(std::string_view pile, int card) {
     return PileFind(pile, card) >= 0;
 }

@@ -145,7 +145,7 @@ bool Execute(PlayContext& ctx, const Move& move) {
             Execute(ctx, {MoveKind::FillColumns, 0, 0});
         }
     }
-    StoreScrollExtent(ctx);
+    if (!ctx.session.searching) StoreScrollExtent(ctx);
     const int special = SpecialOf(game.def);
     if (special == special::AcesAlone || special == special::ScoreRedColumns ||
         special == special::ScoreSecondWaste) {

@@ -322,11 +322,17 @@ bool AbandonForANewDeal(PlayContext& ctx) {
 
 }  // namespace
 
-void NewGameCommand(PlayContext& ctx) {
+void NewGameCommand(PlayContext& ctx, const DealNumberChoice& choose) {
     if (!AbandonForANewDeal(ctx)) return;
     ctx.ui.BeginBusyCursor();
     PlayGatedSound(ctx.settings, ctx.sounds, "New", field::SoundsNewGame, SoundMode::Sync);
     ctx.ui.RestoreCursor();
+    const std::optional<std::string> chosen = choose ? choose() : std::nullopt;
+    if (chosen) {
+        ctx.settings.Put(field::GameNumber, *chosen);
+        StartGame(ctx, true, true, kDealStoredNumber, false);
+        return;
+    }
     StartGame(ctx, true, true, kDrawNewNumber, false);
 }
 

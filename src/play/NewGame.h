@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,9 +46,13 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
 bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeNumber,
               std::string_view playerName, int numberMode, bool remember);
 
+// Chooses the number of a new deal after the current game has ended (Winnable deals only): the
+// number, or nothing for a number drawn as usual.
+using DealNumberChoice = std::function<std::optional<std::string>()>;
+
 // The New game command: confirm, end the current game, the "New" sound, a new deal of the
-// same game with a new number.
-void NewGameCommand(PlayContext& ctx);
+// same game with a new number (the one `choose` answers, when given).
+void NewGameCommand(PlayContext& ctx, const DealNumberChoice& choose = {});
 
 // The Restart game command: confirm, end the current game, deal its GameNumber again (the
 // same cards, the clock and the score from zero).

@@ -51,6 +51,9 @@ struct PlaySession {
     KeyboardFocus keyboard;
     // The player's statistics and what the game in progress counts in them.
     StatisticsSession statistics;
+    // Play serves a search (the solver), which never steps back through the undo history and
+    // shows nothing: snapshots keep no piles and the scroll extent is not followed.
+    bool searching = false;
 };
 
 inline constexpr int kCardSetForced = 2;

@@ -33,7 +33,7 @@ void RecordMove(PlayContext& ctx) {
     auto& kept = session.undoCounters;
     if (!InStep(kept, ctx.game.undo)) kept.clear();
     std::vector<int>& actions = ActionsOf(session.undoActions, ctx.game.undo);
-    RecordSnapshot(ctx.game, HistoryKind::Undo, ctx.settings);
+    RecordSnapshot(ctx.game, HistoryKind::Undo, ctx.settings, !session.searching);
     if (static_cast<int>(kept.size()) + 1 == ctx.game.undo.Count())
         kept.push_back(ctx.game.counters);
     if (session.actionOpen && session.actionRecorded && !actions.empty()) {

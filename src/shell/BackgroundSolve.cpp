@@ -7,11 +7,7 @@
 
 namespace tindle {
 
-namespace {
-
-// A copy of the game in play that the solver may play on: the player's preferences (automatic
-// face-up, autoplay) without flights or sounds.
-std::shared_ptr<HeadlessPlay> CopyOf(const PlayContext& ctx) {
+std::shared_ptr<HeadlessPlay> SearchCopyOf(const PlayContext& ctx) {
     auto copy = std::make_shared<HeadlessPlay>();
     copy->game = ctx.game;
     copy->settings = ctx.settings;
@@ -27,32 +23,50 @@ std::shared_ptr<HeadlessPlay> CopyOf(const PlayContext& ctx) {
     return copy;
 }
 
-}  // namespace
-
-BackgroundSolve::BackgroundSolve(PlayContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx) {}
+BackgroundSolve::BackgroundSolve(PlayContext& ctx, QObject* parent)
+    : QObject(parent), ctx_(ctx), watch_(new QTimer(this)) {
+    watch_->setInterval(kWatchMs);
+    connect(watch_, &QTimer::timeout, this, &BackgroundSolve::Watch);
+}
 
 BackgroundSolve::~BackgroundSolve() {
     Stop();
 }
 
 void BackgroundSolve::Stop() {
+    watch_->stop();
     cancel_ = true;
     if (worker_.joinable()) worker_.join();
     cancel_ = false;
+    busy_ = false;
+}
+
+void BackgroundSolve::Watch() {
+    if (!busy_) {
+        watch_->stop();
+        return;
+    }
+    if (ctx_.game.piles != asked_ || !ctx_.game.flags.gameInProgress) Stop();
 }
 
 void BackgroundSolve::Start(long budgetMs, Done done) {
     Stop();
     if (!ctx_.game.flags.gameInProgress) return;
-    std::shared_ptr<HeadlessPlay> copy = CopyOf(ctx_);
-    const Piles asked = ctx_.game.piles;
-    worker_ = std::thread([this, copy, asked, budgetMs, done] {
+    std::shared_ptr<HeadlessPlay> copy = SearchCopyOf(ctx_);
+    asked_ = ctx_.game.piles;
+    busy_ = true;
+    const int search = ++searches_;
+    watch_->start();
+    worker_ = std::thread([this, copy, budgetMs, done, search] {
         const SolveResult result = Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_);
         if (cancel_) return;
         QMetaObject::invokeMethod(
             this,
-            [this, result, asked, done] {
-                if (ctx_.game.piles == asked && ctx_.game.flags.gameInProgress) done(result);
+            [this, result, done, search] {
+                // An answer of a search given up meanwhile, or of an earlier one.
+                if (!busy_ || search != searches_) return;
+                busy_ = false;
+                if (ctx_.game.piles == asked_ && ctx_.game.flags.gameInProgress) done(result);
             },
             Qt::QueuedConnection);
     });

@@ -1,19 +1,29 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
+
+#include "model/Piles.h"
 
 // The solver run on a copy of the game in play on a thread of its own, so that the window
 // goes on (Hint, Demo). The answer comes back on the window's thread, and only while the table
-// is as it was asked about: a move made meanwhile drops it.
+// is as it was asked about: a move made meanwhile (or the end of the game) drops it and stops
+// the search, which the window's thread looks for a few times a second.
 
 namespace tindle {
 
+class HeadlessPlay;
 struct PlayContext;
 struct SolveResult;
+
+// A copy of the game in play that the solver may play on: the player's preferences (automatic
+// face-up, autoplay) without flights or sounds.
+std::shared_ptr<HeadlessPlay> SearchCopyOf(const PlayContext& ctx);
 
 class BackgroundSolve : public QObject {
     Q_OBJECT
@@ -28,11 +38,22 @@ class BackgroundSolve : public QObject {
     void Start(long budgetMs, Done done);
     // Gives up a running search.
     void Stop();
+    // A search is running (it has neither answered nor been given up).
+    bool Busy() const { return busy_; }
+
+    static constexpr int kWatchMs = 50;
 
   private:
+    // The search is given up once the table is no longer the one asked about.
+    void Watch();
+
     PlayContext& ctx_;
     std::atomic<bool> cancel_{false};
+    std::atomic<bool> busy_{false};
     std::thread worker_;
+    QTimer* watch_;
+    Piles asked_;
+    int searches_ = 0;  // searches started, so that a late answer is told from the last one's
 };
 
 }  // namespace tindle

@@ -26,7 +26,9 @@
 #include "shell/TableArea.h"
 #include "shell/TfrmStatistics.h"
 #include "shell/TindleApp.h"
+#include "shell/WinnableDeal.h"
 #include "shell/WinningAnimationHost.h"
+#include "shell/settings/SettingsRecord.h"
 
 namespace tindle {
 
@@ -232,7 +234,11 @@ void MainWindowPlay::EndAnnounced(const std::string& extra) {
 
 // After each command the table follows what lies on it.
 void MainWindowPlay::NewGame() {
-    NewGameCommand(*ctx_);
+    DealNumberChoice winnable;
+    if (ctx_->settings.IsYes(field::WinnableDealsOnly)) {
+        winnable = [this] { return FindWinnableNumber(*ctx_, &window_); };
+    }
+    NewGameCommand(*ctx_, winnable);
     window_.FitTableToPiles();
 }
 void MainWindowPlay::Undo() {

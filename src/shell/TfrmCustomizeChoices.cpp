@@ -67,6 +67,7 @@ CustomizeChoices InitialCustomizeChoices(const SettingsRecord& settings,
     c.showScore = settings.IsNotNo(field::ShowScore);
     c.confirmQuitGame = settings.IsNotNo(field::ConfirmQuitGame);
     c.animateDeal = settings.IsNotNo(field::DealAnimation);
+    c.winnableDealsOnly = settings.IsYes(field::WinnableDealsOnly);
     return c;
 }
 
@@ -118,10 +119,12 @@ void StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
     prefs.WriteString(p, "ConfirmQuitGame", YesNo(choices.confirmQuitGame));
     prefs.WriteString(p, "Winning_Animation", YesNo(choices.winningAnimation));
     prefs.WriteString(p, "Deal_Animation", YesNo(choices.animateDeal));
+    prefs.WriteString(p, "Winnable_Deals_Only", YesNo(choices.winnableDealsOnly));
     settings.Put(field::ShowTime, YesNo(choices.showTime));
     settings.Put(field::ShowScore, YesNo(choices.showScore));
     settings.Put(field::ConfirmQuitGame, YesNo(choices.confirmQuitGame));
     settings.Put(field::DealAnimation, YesNo(choices.animateDeal));
+    settings.Put(field::WinnableDealsOnly, YesNo(choices.winnableDealsOnly));
 }
 
 }  // namespace tindle

@@ -36,6 +36,7 @@ struct CustomizeChoices {
     bool showScore = true;
     bool confirmQuitGame = true;
     bool animateDeal = true;
+    bool winnableDealsOnly = false;
     bool toolBarLarge = false;
     bool toolBarFlat = true;
     bool winningAnimation = true;  // ticked at design; nothing reads it back
@@ -82,9 +83,9 @@ void PutTableChoices(SettingsRecord& settings, const CustomizeChoices& choices,
 // OK: the choices into the record and the preferences file, the keys written in the order
 // Sounds_Enabled, Back_Card, Background_bmp, Background_Col, Background_Fixed_Col,
 // Background_Def, Fade_Background, ToolBar_Large, ToolBar_Flat, Show_Time, Show_Score,
-// ConfirmQuit, ConfirmQuitGame, Winning_Animation, Deal_Animation; then the clock, score,
-// quit-game confirmation and deal animation fields. The toolbar and panels are the caller's to
-// switch.
+// ConfirmQuit, ConfirmQuitGame, Winning_Animation, Deal_Animation, Winnable_Deals_Only; then
+// the clock, score, quit-game confirmation, deal animation and winnable-deals fields. The toolbar
+// and panels are the caller's to switch.
 void StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
                            const CustomizeChoices& choices, long long plainColour,
                            SoundPort& sounds);

@@ -109,9 +109,10 @@ void TfrmCustomize_Freeware::CreateGeneralTab() {
     chkShowScore = Check("Show sco&re", grpTimeScore, 12, 44);
 
     grpShow = new QGroupBox(QStringLiteral("Show "), tabGeneral);
-    grpShow->setGeometry(8, 86, 360, 50);
+    grpShow->setGeometry(8, 86, 360, 72);
     chkConfirmQuitGame = Check("C&onfirm quit game", grpShow, 12, 22);
     chkAnimateDeal = Check("&Animate the deal", grpShow, 180, 22, 170);
+    chkWinnableDealsOnly = Check("Wi&nnable deals only", grpShow, 12, 44);
     // Kept for the values they carry; this edition does not show them.
     chkWinningAnimation = Check("&Winning animation", grpShow, 12, 44);
     chkWinningAnimation->setChecked(true);

@@ -155,6 +155,7 @@ void TfrmCustomize_Freeware::FormShow() {
     chkShowScore->setChecked(choices_.showScore);
     chkConfirmQuitGame->setChecked(choices_.confirmQuitGame);
     chkAnimateDeal->setChecked(choices_.animateDeal);
+    chkWinnableDealsOnly->setChecked(choices_.winnableDealsOnly);
 }
 
 QTreeWidgetItem* TfrmCustomize_Freeware::NodeWithCode(QTreeWidget* tree, long long code) const {
@@ -273,6 +274,7 @@ void TfrmCustomize_Freeware::TakeCheckBoxes() {
     choices_.showScore = chkShowScore->isChecked();
     choices_.confirmQuitGame = chkConfirmQuitGame->isChecked();
     choices_.animateDeal = chkAnimateDeal->isChecked();
+    choices_.winnableDealsOnly = chkWinnableDealsOnly->isChecked();
     choices_.toolBarLarge = chkTBLargeIcons->isChecked();
     choices_.toolBarFlat = chkTBFlatBtn->isChecked();
     choices_.winningAnimation = chkWinningAnimation->isChecked();

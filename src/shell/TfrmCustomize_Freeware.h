@@ -62,6 +62,7 @@ class TfrmCustomize_Freeware : public C_TAdvancedForm<QDialog> {
     QGroupBox* grpShow = nullptr;
     QCheckBox* chkConfirmQuitGame = nullptr;
     QCheckBox* chkAnimateDeal = nullptr;
+    QCheckBox* chkWinnableDealsOnly = nullptr;
     QCheckBox* chkWinningAnimation = nullptr;  // hidden
     QCheckBox* chkConfirmOnExit = nullptr;     // hidden
     QGroupBox* grpButtons = nullptr;           // hidden

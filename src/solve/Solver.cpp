@@ -153,6 +153,7 @@ class Search {
         const Game original = ctx_.game;
         const PlaySession session = ctx_.session;
         const std::string score = ctx_.settings.Get(field::Score);
+        ctx_.session.searching = true;
         KeepFirstMarkers(ctx_.game.undo);
         ctx_.game.redo.Clear();
         seen_.insert(keys_.Key(ctx_.game));

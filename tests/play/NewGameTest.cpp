@@ -126,6 +126,29 @@ TEST_F(NewGameTest, AbandoningAGameAsksUnlessThePlayerSaidNot) {
     EXPECT_FALSE(ConfirmAbandon(ctx));
 }
 
+// Winnable deals only: New game deals the number its choice answers, asked only once the
+// player has given up the game in progress; no answer draws a number as usual.
+TEST_F(NewGameTest, NewGameDealsTheNumberOfItsChoice) {
+    ASSERT_TRUE(StartGame(ctx, true, false, 0, false));
+    settings.Put(field::ConfirmQuitGame, "Y");
+    messages.confirmAnswer = false;
+    int asked = 0;
+    const DealNumberChoice choose = [&asked]() -> std::optional<std::string> {
+        ++asked;
+        return "0000000000042";
+    };
+    NewGameCommand(ctx, choose);
+    EXPECT_EQ(asked, 0);
+    messages.confirmAnswer = true;
+    NewGameCommand(ctx, choose);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(settings.Get(field::GameNumber), "0000000000042");
+    EXPECT_TRUE(game.flags.gameInProgress);
+    NewGameCommand(ctx, [] { return std::optional<std::string>(); });
+    EXPECT_NE(settings.Get(field::GameNumber), "0000000000042");
+    EXPECT_TRUE(game.flags.gameInProgress);
+}
+
 TEST_F(NewGameTest, OpeningTheGameInProgressDoesNothingAndAnotherGameIsLoaded) {
     ASSERT_TRUE(StartGame(ctx, true, false, 0, false));
     const Piles dealt = game.piles;

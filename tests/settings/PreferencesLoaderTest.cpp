@@ -74,6 +74,7 @@ TEST_F(PreferencesLoaderTest, FirstStartWithoutAFileGivesEveryDefaultAndCreatesT
         {field::AutomaticFaceUp, "Y"},
         {field::DealAnimation, "Y"},
         {field::RedealAnimation, "Y"},
+        {field::WinnableDealsOnly, "N"},
         {field::Language, "20000"},
         {field::SpeedMoveCard, "10"},
         {field::StatusBar, "N"},

@@ -205,12 +205,13 @@ TEST_F(CustomizeChoicesTest, OkWritesEveryKeyInItsOrder) {
     c.backCard = 14;         // "Roses"
     Store(c);
     EXPECT_EQ(KeysInFile(),
-              (std::vector<std::string>{"Sounds_Enabled", "Back_Card", "Background_bmp",
-                                        "Background_Col", "Background_Fixed_Col", "Background_Def",
-                                        "Fade_Background", "ToolBar_Large", "ToolBar_Flat",
-                                        "Show_Time", "Show_Score", "ConfirmQuit", "ConfirmQuitGame",
-                                        "Winning_Animation", "Deal_Animation"}));
+              (std::vector<std::string>{
+                  "Sounds_Enabled", "Back_Card", "Background_bmp", "Background_Col",
+                  "Background_Fixed_Col", "Background_Def", "Fade_Background", "ToolBar_Large",
+                  "ToolBar_Flat", "Show_Time", "Show_Score", "ConfirmQuit", "ConfirmQuitGame",
+                  "Winning_Animation", "Deal_Animation", "Winnable_Deals_Only"}));
     EXPECT_EQ(Pref("Sounds_Enabled"), "Y");
+    EXPECT_EQ(Pref("Winnable_Deals_Only"), "N");
     EXPECT_EQ(Pref("Back_Card"), "14");
     EXPECT_EQ(Pref("Background_bmp"), "311");
     EXPECT_EQ(Pref("Background_Col"), std::to_string(kButtonFaceColour));
@@ -238,6 +239,7 @@ TEST_F(CustomizeChoicesTest, OkStoresColoursTheDefaultAndTheSwitches) {
     c.confirmOnExit = true;
     c.toolBarLarge = true;
     c.animateDeal = false;
+    c.winnableDealsOnly = true;
     Store(c);
     EXPECT_EQ(Pref("Background_bmp"), "0");
     EXPECT_EQ(Pref("Background_Fixed_Col"), "16777215");
@@ -250,12 +252,14 @@ TEST_F(CustomizeChoicesTest, OkStoresColoursTheDefaultAndTheSwitches) {
     EXPECT_EQ(Pref("ConfirmQuitGame"), "Y");
     EXPECT_EQ(Pref("ToolBar_Large"), "Y");
     EXPECT_EQ(Pref("Deal_Animation"), "N");
+    EXPECT_EQ(Pref("Winnable_Deals_Only"), "Y");
     EXPECT_EQ(settings.Get(field::BackCard), "011");
     EXPECT_EQ(settings.Get(field::FadeBackground), "N");
     EXPECT_EQ(settings.Get(field::ShowTime), "N");
     EXPECT_EQ(settings.Get(field::ShowScore), "N");
     EXPECT_EQ(settings.Get(field::ConfirmQuitGame), "Y");
     EXPECT_EQ(settings.Get(field::DealAnimation), "N");
+    EXPECT_EQ(settings.Get(field::WinnableDealsOnly), "Y");
 
     c.backgroundCode = 0;  // a folder: the default background
     Store(c);

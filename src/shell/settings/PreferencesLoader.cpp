@@ -46,6 +46,7 @@ constexpr StringSetting kLayoutSettings[] = {
     {"Automatic_FaceUp", kYes, field::AutomaticFaceUp},
     {"Deal_Animation", kYes, field::DealAnimation},
     {"Redeal_Animation", kYes, field::RedealAnimation},
+    {"Winnable_Deals_Only", kNo, field::WinnableDealsOnly},
 };
 constexpr StringSetting kPlayerSettings[] = {
     {"StatusBar", kNo, field::StatusBar},

@@ -148,6 +148,8 @@ constexpr SettingField DoubleClickToTableaus{251, 1};
 constexpr SettingField SoundsRedealWithoutAnimation{252, 1};
 constexpr SettingField ShowMainPopupMenu{253, 1};
 constexpr SettingField ShowPartialHiddenCard{255, 1};
+// New game deals only numbers the solver has won ("Y").
+constexpr SettingField WinnableDealsOnly{258, 1};
 constexpr SettingField ProgramDir{501, 200};  // with trailing separator
 }  // namespace field
 

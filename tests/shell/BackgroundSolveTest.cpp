@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/LegalMoves.h"
+#include "play/HeadlessPlay.h"
+#include "play/PlayMove.h"
+#include "shell/BackgroundSolve.h"
+#include "solve/Solver.h"
+#include "support/QtTestApp.h"
+#include "support/TestPaths.h"
+
+namespace tindle {
+namespace {
+
+// An Aces Up deal whose whole space the solver does not get through in a minute.
+constexpr int kAcesUp = 11;
+constexpr int kLongDeal = 1;
+
+void Open(HeadlessPlay& play, int gameId, int number) {
+    std::string error;
+    ASSERT_TRUE(play.Open(test::ProgramDir() / "GAMES.DAT", gameId,
+                          *ParseGameNumber(std::to_string(number)), error))
+        << error;
+}
+
+// The window's events run until `done` holds or `ms` have passed; the time it took.
+long RunEventsUntil(const std::function<bool()>& done, long ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return static_cast<long>(clock.elapsed());
+}
+
+// Hint's search (and Demo's) off the window's thread: a dealt FreeCell is answered with a move
+// the player may make there; a move made while a long search runs stops it at once, and its
+// answer never comes.
+TEST(BackgroundSolve, AnswersALegalMoveAndAMoveMadeMeanwhileStopsTheSearch) {
+    test::QtTestApp();
+    HeadlessPlay play;
+    Open(play, 1, 1);
+    BackgroundSolve solve(play.ctx, nullptr);
+    std::optional<SolveResult> answer;
+    solve.Start(5000, [&](const SolveResult& r) { answer = r; });
+    RunEventsUntil([&] { return answer.has_value(); }, 30'000);
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_FALSE(solve.Busy());
+    EXPECT_EQ(answer->verdict, SolveVerdict::Won);
+    ASSERT_TRUE(answer->firstMove.has_value());
+    std::vector<Move> legal;
+    LegalMoves(play.game, legal);
+    EXPECT_NE(std::find(legal.begin(), legal.end(), *answer->firstMove), legal.end());
+
+    HeadlessPlay acesUp;
+    Open(acesUp, kAcesUp, kLongDeal);
+    BackgroundSolve longSearch(acesUp.ctx, nullptr);
+    std::optional<SolveResult> late;
+    longSearch.Start(60'000, [&](const SolveResult& r) { late = r; });
+    EXPECT_TRUE(longSearch.Busy());
+    LegalMoves(acesUp.game, legal);
+    ASSERT_FALSE(legal.empty());
+    ASSERT_TRUE(PlayMove(acesUp.ctx, legal.front()));
+    const long stopped = RunEventsUntil([&] { return !longSearch.Busy(); }, 30'000);
+    EXPECT_FALSE(longSearch.Busy());
+    EXPECT_LT(stopped, 5'000);
+    RunEventsUntil([] { return false; }, 3 * BackgroundSolve::kWatchMs);
+    EXPECT_FALSE(late.has_value());
+}
+
+}  // namespace
+}  // namespace tindle
