@@ -154,6 +154,8 @@ class Search {
         const PlaySession session = ctx_.session;
         const std::string score = ctx_.settings.Get(field::Score);
         ctx_.session.searching = true;
+        // The search's moves and wins are not the player's: nothing is counted or written.
+        ctx_.session.statistics.kept = false;
         KeepFirstMarkers(ctx_.game.undo);
         ctx_.game.redo.Clear();
         seen_.insert(keys_.Key(ctx_.game));

@@ -50,16 +50,20 @@ void ExpectReplayWins(int gameId, int number, const std::vector<Move>& moves,
 }
 
 // Every game of the catalogue: wins for kWinsPerGame of its first numbers, each replayed,
-// and the game given back as it was dealt.
+// and the game given back as it was dealt. The player's statistics, kept as in the window,
+// count none of the search's moves and wins.
 TEST(Solver, WinsEveryCatalogueGameAndItsSolutionsReplay) {
     HeadlessPlay catalogue;
     Open(catalogue, 1, 1);
+    const test::TempDir data;
     for (const CatalogueEntry& entry : catalogue.catalogue.Entries()) {
         int wins = 0;
         int lost = 0;
         for (int n = 1; n <= kNumbersPerGame && wins < kWinsPerGame; ++n) {
             HeadlessPlay play;
             Open(play, entry.gameId, n);
+            play.settings.SetDataFolder(data.Path().string());
+            play.ctx.session.statistics.kept = true;
             const Piles dealt = play.game.piles;
             const SolveResult result = Solve(play.ctx, kBudget);
             EXPECT_EQ(play.game.piles, dealt) << "game " << entry.gameId << " number " << n;
@@ -72,6 +76,7 @@ TEST(Solver, WinsEveryCatalogueGameAndItsSolutionsReplay) {
         }
         EXPECT_EQ(wins, kWinsPerGame) << "game " << entry.gameId << " (" << lost << " lost)";
     }
+    EXPECT_TRUE(std::filesystem::is_empty(data.Path())) << "a search wrote to the data folder";
 }
 
 // With autoplay on, the solver plays the line the player sees: its autoplay included.
