@@ -13,6 +13,10 @@
 // the surface's observer it shows what the drawing code drew on the window: at once
 // (RepaintNow) or at the next paint (Update). Its mouse events are handed on as signals, in
 // table (window) coordinates.
+//
+// The table is drawn at a zoom: a table pixel covers zoom x zoom of the widget's pixels. The
+// painter and the surface speak table pixels; ToTable and ToWidget are the only places where
+// the two meet (mouse positions are mapped once, before they leave the widget).
 
 namespace tindle {
 
@@ -32,9 +36,19 @@ class TableArea : public QWidget, public SurfaceObserver {
     // True once the area has been painted on the screen for the first time.
     bool Painted() const { return painted_; }
 
+    // The zoom the table is drawn at (1 = one table pixel per widget pixel).
+    void SetZoom(qreal zoom);
+    qreal Zoom() const { return zoom_; }
+    // A widget position in table pixels.
+    QPoint ToTable(QPointF widgetPosition) const;
+    // The widget's pixels a rectangle of table pixels covers, and the table pixels a
+    // rectangle of the widget touches (both rounded outwards).
+    QRect ToWidget(const QRect& tableRect) const;
+    QRect ToTable(const QRect& widgetRect) const;
+
     // SurfaceObserver.
-    void RepaintNow(const QRect& rect) override { repaint(rect); }
-    void Update(const QRect& rect) override { update(rect); }
+    void RepaintNow(const QRect& rect) override { repaint(ToWidget(rect)); }
+    void Update(const QRect& rect) override { update(ToWidget(rect)); }
 
   signals:
     // Button: the button that changed; buttons: all buttons held (moves); modifiers: Shift,
@@ -55,6 +69,7 @@ class TableArea : public QWidget, public SurfaceObserver {
   private:
     Painter painter_;
     bool painted_ = false;
+    qreal zoom_ = 1.0;
 };
 
 }  // namespace tindle

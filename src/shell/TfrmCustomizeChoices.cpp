@@ -5,6 +5,7 @@
 #include "model/Ports.h"
 #include "shell/TfrmCustomizeTrees.h"
 #include "shell/settings/PreferencesLoader.h"
+#include "table/layout/Zoom.h"
 
 namespace tindle {
 
@@ -67,6 +68,7 @@ CustomizeChoices InitialCustomizeChoices(const SettingsRecord& settings,
     c.showScore = settings.IsNotNo(field::ShowScore);
     c.confirmQuitGame = settings.IsNotNo(field::ConfirmQuitGame);
     c.animateDeal = settings.IsNotNo(field::DealAnimation);
+    c.cardZoom = settings.options.cardZoom;
     return c;
 }
 
@@ -118,6 +120,8 @@ void StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
     prefs.WriteString(p, "ConfirmQuitGame", YesNo(choices.confirmQuitGame));
     prefs.WriteString(p, "Winning_Animation", YesNo(choices.winningAnimation));
     prefs.WriteString(p, "Deal_Animation", YesNo(choices.animateDeal));
+    prefs.WriteString(p, kCardZoomKey, CardZoomText(choices.cardZoom));
+    settings.options.cardZoom = choices.cardZoom;
     settings.Put(field::ShowTime, YesNo(choices.showTime));
     settings.Put(field::ShowScore, YesNo(choices.showScore));
     settings.Put(field::ConfirmQuitGame, YesNo(choices.confirmQuitGame));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -155,6 +156,7 @@ void TfrmCustomize_Freeware::FormShow() {
     chkShowScore->setChecked(choices_.showScore);
     chkConfirmQuitGame->setChecked(choices_.confirmQuitGame);
     chkAnimateDeal->setChecked(choices_.animateDeal);
+    cmbCardSize->setCurrentIndex(std::max(cmbCardSize->findData(choices_.cardZoom), 0));
 }
 
 QTreeWidgetItem* TfrmCustomize_Freeware::NodeWithCode(QTreeWidget* tree, long long code) const {
@@ -273,6 +275,7 @@ void TfrmCustomize_Freeware::TakeCheckBoxes() {
     choices_.showScore = chkShowScore->isChecked();
     choices_.confirmQuitGame = chkConfirmQuitGame->isChecked();
     choices_.animateDeal = chkAnimateDeal->isChecked();
+    choices_.cardZoom = cmbCardSize->currentData().toInt();
     choices_.toolBarLarge = chkTBLargeIcons->isChecked();
     choices_.toolBarFlat = chkTBFlatBtn->isChecked();
     choices_.winningAnimation = chkWinningAnimation->isChecked();
