@@ -209,7 +209,7 @@ TEST_F(CustomizeChoicesTest, OkWritesEveryKeyInItsOrder) {
                                         "Background_Col", "Background_Fixed_Col", "Background_Def",
                                         "Fade_Background", "ToolBar_Large", "ToolBar_Flat",
                                         "Show_Time", "Show_Score", "ConfirmQuit", "ConfirmQuitGame",
-                                        "Winning_Animation", "Deal_Animation"}));
+                                        "Winning_Animation", "Deal_Animation", "Card_Zoom"}));
     EXPECT_EQ(Pref("Sounds_Enabled"), "Y");
     EXPECT_EQ(Pref("Back_Card"), "14");
     EXPECT_EQ(Pref("Background_bmp"), "311");
