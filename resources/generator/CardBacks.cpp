@@ -489,13 +489,13 @@ void Lake(QPainter& p, bool little) {
 
 enum class Design { Scene, Woven };
 
-QImage Back(const CardSizeSpec& size, int back) {
+QImage Back(const CardSizeSpec& size, int back, int scale) {
     const int w = size.width, h = size.height;
     const bool little = size.letter == 'L';
     // A narrow white border: a column's face-down cards overlap by only a few pixels, and
     // each of those strips must show the design, not just white, to read as a back.
     const int border = 2;
-    QImage image = NewImage(w, h, QColor(252, 250, 244));
+    QImage image = NewFinerImage(w, h, scale, QColor(252, 250, 244));
     {
         Painter p(&image);
         const QRectF inner(border, border, w - 2 * border, h - 2 * border);
@@ -550,19 +550,24 @@ QImage Back(const CardSizeSpec& size, int back) {
 
 }  // namespace
 
-QImage DrawBack(const CardSizeSpec& size, int back) {
-    return Back(size, back);
+QImage DrawBack(const CardSizeSpec& size, int back, int scale) {
+    return Back(size, back, scale);
 }
 
 void AddCardBacks(Output& out) {
-    for (const CardSizeSpec& size : tindle::kCardSizes) {
-        if (size.letter == 'M') continue;
-        for (const auto& back : tindle::kCardBacks)
-            out.AddBitmap(tindle::CardBackName(size.letter, back.code), Back(size, back.code));
+    for (int scale : tindle::kPictureScales) {
+        for (const CardSizeSpec& size : tindle::kCardSizes) {
+            if (size.letter == 'M') continue;
+            for (const auto& back : tindle::kCardBacks)
+                out.AddBitmap(
+                    tindle::FinerPictureName(tindle::CardBackName(size.letter, back.code), scale),
+                    Back(size, back.code, scale));
+        }
+        const CardSizeSpec medium = tindle::kCardSizes[1];
+        out.AddBitmap(
+            tindle::FinerPictureName(tindle::CardBackName('M', tindle::kOwnMediumBack), scale),
+            Back(medium, tindle::kOwnMediumBack, scale));
     }
-    const CardSizeSpec medium = tindle::kCardSizes[1];
-    out.AddBitmap(tindle::CardBackName('M', tindle::kOwnMediumBack),
-                  Back(medium, tindle::kOwnMediumBack));
 }
 
 }  // namespace gen

@@ -540,8 +540,8 @@ QColor SuitColor(int suit, int cardSet) {
     return IsRed(suit) ? QColor(204, 16, 40) : QColor(22, 22, 26);
 }
 
-QImage DrawFace(const CardSizeSpec& size, int cardSet, int suit, int rank) {
-    QImage image = NewImage(size.width, size.height, kFaceWhite);
+QImage DrawFace(const CardSizeSpec& size, int cardSet, int suit, int rank, int scale) {
+    QImage image = NewFinerImage(size.width, size.height, scale, kFaceWhite);
     const Geometry g = GeometryFor(size, cardSet);
     const QColor color = SuitColor(suit, cardSet);
     {
@@ -564,8 +564,8 @@ QImage DrawFace(const CardSizeSpec& size, int cardSet, int suit, int rank) {
     return image;
 }
 
-QImage DrawJoker(const CardSizeSpec& size) {
-    QImage image = NewImage(size.width, size.height, kFaceWhite);
+QImage DrawJoker(const CardSizeSpec& size, int scale) {
+    QImage image = NewFinerImage(size.width, size.height, scale, kFaceWhite);
     const double w = size.width, h = size.height;
     const bool little = size.letter == 'L';
     {
@@ -658,23 +658,29 @@ QImage DrawJoker(const CardSizeSpec& size) {
 
 void AddCardFaces(Output& out) {
     for (const CardSizeSpec& size : tindle::kCardSizes) {
-        for (int cardSet : tindle::kCardSets) {
-            for (int suit = 0; suit < 4; ++suit) {
-                QImage sheet = NewImage(6 * size.width, 4 * size.height);
-                {
-                    QPainter p(&sheet);
-                    p.setCompositionMode(QPainter::CompositionMode_Source);
-                    for (int rank = 1; rank <= 13; ++rank) {
-                        const int row = (rank - 1) / 5, column = (rank - 1) % 5;
-                        p.drawImage(column * size.width, row * size.height,
-                                    DrawFace(size, cardSet, suit, rank));
+        for (int scale : tindle::kPictureScales) {
+            for (int cardSet : tindle::kCardSets) {
+                for (int suit = 0; suit < 4; ++suit) {
+                    QImage sheet = NewFinerImage(6 * size.width, 4 * size.height, scale);
+                    {
+                        QPainter p(&sheet);
+                        p.setCompositionMode(QPainter::CompositionMode_Source);
+                        for (int rank = 1; rank <= 13; ++rank) {
+                            const int row = (rank - 1) / 5, column = (rank - 1) % 5;
+                            p.drawImage(column * size.width, row * size.height,
+                                        DrawFace(size, cardSet, suit, rank, scale));
+                        }
                     }
+                    out.AddBitmap(
+                        tindle::FinerPictureName(
+                            tindle::FaceSheetName(size.letter, cardSet, tindle::kSuitLetters[suit]),
+                            scale),
+                        sheet);
                 }
-                out.AddBitmap(
-                    tindle::FaceSheetName(size.letter, cardSet, tindle::kSuitLetters[suit]), sheet);
             }
+            out.AddBitmap(tindle::FinerPictureName(tindle::JokerName(size.letter), scale),
+                          DrawJoker(size, scale));
         }
-        out.AddBitmap(tindle::JokerName(size.letter), DrawJoker(size));
     }
     for (int suit = 0; suit < 4; ++suit) {
         const int side = tindle::kSuitPictureSize;

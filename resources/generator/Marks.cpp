@@ -169,10 +169,10 @@ QPainterPath Symbol(const CardSizeSpec& size, const MarkStyle& s, std::string_vi
     return symbol;
 }
 
-QImage Mark(const CardSizeSpec& size, std::string_view code) {
+QImage Mark(const CardSizeSpec& size, std::string_view code, int scale) {
     const MarkColours& colours = code == "005" ? kHighlighted : kPlain;
     const MarkStyle s = StyleFor(size);
-    QImage image = NewImage(size.width, size.height);
+    QImage image = NewFinerImage(size.width, size.height, scale);
     Painter p(&image);
     const QPainterPath ground = RoundedBox(size, 0.5, s.radius);
     p.fillPath(ground, colours.ground);
@@ -183,7 +183,7 @@ QImage Mark(const CardSizeSpec& size, std::string_view code) {
     if (symbol.isEmpty()) return image;
     // The symbol and its edge on a layer of their own, so that the edge lies only outside
     // the face and the face shows its own colour over the ground.
-    QImage layer = NewImage(size.width, size.height);
+    QImage layer = NewFinerImage(size.width, size.height, scale);
     {
         Painter lp(&layer);
         if (s.halo > 0)
@@ -202,8 +202,9 @@ double Coverage(double x, double from, double to, double sigma) {
     return 0.5 * (std::erf((x + 0.5 - from) * k) - std::erf((x + 0.5 - to) * k));
 }
 
-QImage Shadow(const CardSizeSpec& size, int form) {
-    const int sw = tindle::ShadowWidth(size, form), sh = tindle::ShadowHeight(size, form);
+QImage Shadow(const CardSizeSpec& size, int form, int scale) {
+    const int sw = tindle::ShadowWidth(size, form) * scale;
+    const int sh = tindle::ShadowHeight(size, form) * scale;
     // Origin of the strip in card coordinates.
     const int ox = form == 1 ? size.width : tindle::kShadowDepth - 1;
     const int oy = form == 1 ? tindle::kShadowDepth - 2 : size.height;
@@ -212,7 +213,8 @@ QImage Shadow(const CardSizeSpec& size, int form) {
     const double maxAlpha = 135;
     for (int y = 0; y < sh; ++y)
         for (int x = 0; x < sw; ++x) {
-            const double cx = x + ox, cy = y + oy;
+            // The centre of the pixel in card pixels.
+            const double cx = ox + (x + 0.5) / scale - 0.5, cy = oy + (y + 0.5) / scale - 0.5;
             const double a = maxAlpha * Coverage(cx, 12, size.width + 3, sigma) *
                              Coverage(cy, 11, size.height + 3, sigma);
             const int alpha = static_cast<int>(a + 0.5);
@@ -223,7 +225,7 @@ QImage Shadow(const CardSizeSpec& size, int form) {
 }
 
 // Edges of the cards under the top card of a stock, pure blue around them.
-QImage Border(const CardSizeSpec& size, int form) {
+QImage PlainBorder(const CardSizeSpec& size, int form) {
     const int bw = tindle::BorderWidth(size, form), bh = tindle::BorderHeight(size, form);
     QImage image(bw, bh, QImage::Format_ARGB32);
     image.fill(qRgb(0, 0, 255));
@@ -245,15 +247,28 @@ QImage Border(const CardSizeSpec& size, int form) {
     return image;
 }
 
+// The edges are lines of whole pixels: finer, each pixel becomes a block.
+QImage Border(const CardSizeSpec& size, int form, int scale) {
+    const QImage plain = PlainBorder(size, form);
+    if (scale == 1) return plain;
+    return plain.scaled(plain.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 }  // namespace
 
 void AddMarks(Output& out) {
+    using tindle::FinerPictureName;
     for (const CardSizeSpec& size : tindle::kCardSizes) {
-        for (auto code : tindle::AllMarkCodes())
-            out.AddBitmap(tindle::MarkName(size.letter, code), Mark(size, code));
-        for (int form : {1, 2}) {
-            out.AddBitmap(tindle::ShadowName(size.letter, form), Shadow(size, form));
-            out.AddBitmap(tindle::BorderName(size.letter, form), Border(size, form));
+        for (int scale : tindle::kPictureScales) {
+            for (auto code : tindle::AllMarkCodes())
+                out.AddBitmap(FinerPictureName(tindle::MarkName(size.letter, code), scale),
+                              Mark(size, code, scale));
+            for (int form : {1, 2}) {
+                out.AddBitmap(FinerPictureName(tindle::ShadowName(size.letter, form), scale),
+                              Shadow(size, form, scale));
+                out.AddBitmap(FinerPictureName(tindle::BorderName(size.letter, form), scale),
+                              Border(size, form, scale));
+            }
         }
     }
 }

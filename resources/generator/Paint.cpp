@@ -14,6 +14,12 @@ QImage NewImage(int width, int height, QColor fill) {
     return image;
 }
 
+QImage NewFinerImage(int width, int height, int scale, QColor fill) {
+    QImage image = NewImage(width * scale, height * scale, fill);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 Painter::Painter(QImage* image) : QPainter(image) {
     setRenderHint(QPainter::Antialiasing, true);
     setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -83,9 +89,24 @@ void Plot(QImage& image, int x, int y, const QColor& color) {
 
 namespace {
 
+// Sets the image pixels of one card pixel: a picture made finer (its devicePixelRatio 2 or
+// 3) has the same outline and corners as the plain one, each pixel a block.
+void PlotCardPixel(QImage& image, int x, int y, const QColor& color) {
+    const int k = static_cast<int>(image.devicePixelRatio());
+    for (int dy = 0; dy < k; ++dy)
+        for (int dx = 0; dx < k; ++dx)
+            Plot(image, x * k + dx, y * k + dy, color);
+}
+
+// The card's size in card pixels.
+QSize CardPixels(const QImage& image) {
+    const int k = static_cast<int>(image.devicePixelRatio());
+    return QSize(image.width() / k, image.height() / k);
+}
+
 template <typename F>
 void ForCornerPixels(const QImage& image, F f) {
-    const int w = image.width(), h = image.height();
+    const int w = CardPixels(image).width(), h = CardPixels(image).height();
     const bool single = w <= 25;
     const int corners[4][2] = {{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
     for (const auto& c : corners) {
@@ -101,25 +122,26 @@ void ForCornerPixels(const QImage& image, F f) {
 }  // namespace
 
 void ClearCardCorners(QImage& image) {
-    ForCornerPixels(image, [&image](int x, int y) { Plot(image, x, y, QColor(0, 0, 0, 0)); });
+    ForCornerPixels(image,
+                    [&image](int x, int y) { PlotCardPixel(image, x, y, QColor(0, 0, 0, 0)); });
 }
 
 void CardOutline(QImage& image, const QColor& line) {
-    const int w = image.width(), h = image.height();
+    const int w = CardPixels(image).width(), h = CardPixels(image).height();
     const int inset = w <= 25 ? 1 : 2;
     for (int x = inset; x < w - inset; ++x) {
-        Plot(image, x, 0, line);
-        Plot(image, x, h - 1, line);
+        PlotCardPixel(image, x, 0, line);
+        PlotCardPixel(image, x, h - 1, line);
     }
     for (int y = inset; y < h - inset; ++y) {
-        Plot(image, 0, y, line);
-        Plot(image, w - 1, y, line);
+        PlotCardPixel(image, 0, y, line);
+        PlotCardPixel(image, w - 1, y, line);
     }
     if (inset == 2) {
-        Plot(image, 1, 1, line);
-        Plot(image, w - 2, 1, line);
-        Plot(image, 1, h - 2, line);
-        Plot(image, w - 2, h - 2, line);
+        PlotCardPixel(image, 1, 1, line);
+        PlotCardPixel(image, w - 2, 1, line);
+        PlotCardPixel(image, 1, h - 2, line);
+        PlotCardPixel(image, w - 2, h - 2, line);
     }
     ClearCardCorners(image);
 }

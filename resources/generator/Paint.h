@@ -12,6 +12,9 @@ namespace gen {
 
 // A new ARGB image filled with the colour (transparent by default).
 QImage NewImage(int width, int height, QColor fill = QColor(0, 0, 0, 0));
+// The same, `scale` times finer: width x height in drawing units, scale times as many
+// pixels each way (its devicePixelRatio), so that the same drawing code makes it.
+QImage NewFinerImage(int width, int height, int scale, QColor fill = QColor(0, 0, 0, 0));
 
 // A painter with antialiasing on.
 class Painter : public QPainter {
@@ -42,7 +45,8 @@ void Plot(QImage& image, int x, int y, const QColor& color);
 
 // The outline of a card: a one-pixel line along the edges with the three corner pixels of
 // each corner left out (a single pixel on cards 25 pixels wide), the pixel diagonally inside
-// each corner drawn, the corners themselves transparent.
+// each corner drawn, the corners themselves transparent. On a finer image each of these
+// pixels is a block of the image's scale.
 void CardOutline(QImage& image, const QColor& line);
 // Makes the corner pixels that the outline leaves out transparent.
 void ClearCardCorners(QImage& image);

@@ -36,6 +36,7 @@
 #include "shell/settings/SettingsInit.h"
 #include "shell/settings/StatisticsFiles.h"
 #include "table/layout/PileHitTest.h"
+#include "table/layout/Zoom.h"
 
 namespace tindle {
 
@@ -393,7 +394,34 @@ void TfrmMain::SetUndoAvailable(bool on) {
 // ---------------------------------------------------------------------------------------
 // Layout, resize, paint
 
-LayoutInputs TfrmMain::CurrentLayoutInputs() const {
+LayoutInputs TfrmMain::CurrentLayoutInputs() {
+    const LayoutInputs window = WindowLayoutInputs();
+    ApplyZoom(ChooseZoomPercent(window));
+    return ZoomedInputs(window, zoomPercent_);
+}
+
+int TfrmMain::ChooseZoomPercent(const LayoutInputs& window) const {
+    const int chosen = app_.settings.options.cardZoom;
+    if (chosen != kAutomaticZoom) return chosen;
+    // No game laid out: nothing to fit.
+    const GameDef& def = app_.game.def;
+    if (def[gd::TableauCount] == 0 && def[gd::FoundationCount] == 0) return 100;
+    return AutomaticZoomPercent(window, def, app_.pictures.SizeLetter());
+}
+
+void TfrmMain::ApplyZoom(int percent) {
+    zoomPercent_ = percent;
+    const qreal zoom = percent / 100.0;
+    imgSfondo->SetZoom(zoom);
+    // The pictures are made as fine as the screen shows them.
+    const qreal scale = zoom * imgSfondo->devicePixelRatioF();
+    if (scale == app_.renderer.Scale() && scale == app_.pictures.Scale()) return;
+    HostRenderer();
+    if (app_.pictures.SetScale(scale)) app_.pictures.LoadCardPictures(app_.settings);
+    app_.renderer.SetScale(scale);
+}
+
+LayoutInputs TfrmMain::WindowLayoutInputs() const {
     LayoutInputs in;
     const int sideControl = scrBarMain->isHidden() ? 0 : scrBarMain->width();
     in.width = pnlClient->width() - sideControl;
@@ -439,7 +467,8 @@ void TfrmMain::ComputeLayout() {
 void TfrmMain::SizeTableBuffers() {
     HostRenderer();
     TableRenderer& renderer = app_.renderer;
-    renderer.SetWindowSize(imgSfondo->width(), imgSfondo->height());
+    const QRect table = imgSfondo->ToTable(imgSfondo->rect());
+    renderer.SetWindowSize(table.width(), table.height());
     renderer.SetScrollBarVisible(scrBarMain->isVisible());
 }
 
@@ -465,7 +494,10 @@ bool TfrmMain::PlaceTable() {
     QSize needed;
     if (layoutGameId_ >= 0) {
         if (const auto extent = TableExtent(app_.mainGame, app_.game))
-            needed = QSize(extent->right + kTableEdge, extent->bottom + kTableEdge);
+            needed =
+                imgSfondo
+                    ->ToWidget(QRect(0, 0, extent->right + kTableEdge, extent->bottom + kTableEdge))
+                    .size();
     }
     const int barWidth = scrBarMain->sizeHint().width();
     const int barHeight = scrBarHorz->sizeHint().height();

@@ -67,8 +67,12 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     void PlaceMainWindow();
     // Title "Tindle [name]  [number]" from the settings; set only when it differs.
     void UpdateWindowTitle();
-    // The layout inputs of the table for the window's current size.
-    LayoutInputs CurrentLayoutInputs() const;
+    // The layout inputs of the table for the window's current size, in table pixels at the
+    // zoom the Card size preference chooses for the game in play, which is applied to the
+    // table's drawing at once.
+    LayoutInputs CurrentLayoutInputs();
+    // The zoom the table is drawn at, in percent.
+    int ZoomPercent() const { return zoomPercent_; }
     // The resize handling: layout for the new size, status bar, header, redraw.
     void FormResize();
     // After play changed the piles: the table and its scroll bars follow what lies on it (a
@@ -163,6 +167,12 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // Loads the stored game's definition and lays the table out for it (empty piles).
     void LoadStoredGameLayout();
     void ComputeLayout();
+    // The layout inputs of the window at zoom 100 (widget pixels).
+    LayoutInputs WindowLayoutInputs() const;
+    // The zoom the preference asks for; for Automatic, the largest at which the game fits.
+    int ChooseZoomPercent(const LayoutInputs& window) const;
+    // The table drawn at a zoom: the widget, the renderer's scale and the pictures' scale.
+    void ApplyZoom(int percent);
     // The renderer taken over from the start's worker and joined to the table widget.
     void HostRenderer();
     // The table's pictures sized for the screen and the window.
@@ -191,6 +201,7 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     bool rendererHosted_ = false;
     int layoutGameId_ = -1;
     QSize layoutSize_;  // the table size of the last layout
+    int zoomPercent_ = 100;
     long long pilesSizeIdleMs_ = 0;
 };
 

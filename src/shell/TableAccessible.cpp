@@ -26,7 +26,7 @@ std::vector<PileRef> TablePiles(const TableArea* table) {
 
 QRect ToScreen(const TableArea* table, const TableRect& r) {
     if (r.Empty()) return {};
-    const QRect on = table->WidgetRect(QRect(r.left, r.top, r.Width(), r.Height()));
+    const QRect on = table->ToWidget(QRect(r.left, r.top, r.Width(), r.Height()));
     return {table->mapToGlobal(on.topLeft()), on.size()};
 }
 

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
 #include "shell/TableAccessible.h"
 
 namespace tindle {
@@ -41,7 +42,7 @@ void TableArea::keyPressEvent(QKeyEvent* event) {
 void TableArea::SetKeyboardMarks(const QRect& focus, const QRect& lifted) {
     if (focus == focusMark_ && lifted == liftedMark_) return;
     for (const QRect& r : {focusMark_, liftedMark_, focus, lifted})
-        if (!r.isEmpty()) update(FocusFrame(WidgetRect(r)));
+        if (!r.isEmpty()) update(FocusFrame(ToWidget(r)));
     focusMark_ = focus;
     liftedMark_ = lifted;
 }
@@ -53,9 +54,9 @@ void TableArea::PaintKeyboardMarks(QPainter& painter) const {
     painter.save();
     painter.resetTransform();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    if (!liftedMark_.isEmpty()) painter.fillRect(WidgetRect(liftedMark_), Qt::white);
+    if (!liftedMark_.isEmpty()) painter.fillRect(ToWidget(liftedMark_), Qt::white);
     if (!focusMark_.isEmpty()) {
-        const QRect outer = FocusFrame(WidgetRect(focusMark_));
+        const QRect outer = FocusFrame(ToWidget(focusMark_));
         const QRegion frame = QRegion(outer).subtracted(QRegion(outer.adjusted(3, 3, -3, -3)));
         for (const QRect& r : frame)
             painter.fillRect(r, Qt::white);
@@ -63,12 +64,42 @@ void TableArea::PaintKeyboardMarks(QPainter& painter) const {
     painter.restore();
 }
 
+void TableArea::SetZoom(qreal zoom) {
+    if (zoom <= 0 || zoom == zoom_) return;
+    zoom_ = zoom;
+    update();
+}
+
+QPoint TableArea::ToTable(QPointF widgetPosition) const {
+    return QPoint(static_cast<int>(std::floor(widgetPosition.x() / zoom_)),
+                  static_cast<int>(std::floor(widgetPosition.y() / zoom_)));
+}
+
+QRect TableArea::ToWidget(const QRect& tableRect) const {
+    if (zoom_ == 1.0) return tableRect;
+    const int left = static_cast<int>(std::floor(tableRect.left() * zoom_));
+    const int top = static_cast<int>(std::floor(tableRect.top() * zoom_));
+    const int right = static_cast<int>(std::ceil((tableRect.left() + tableRect.width()) * zoom_));
+    const int bottom = static_cast<int>(std::ceil((tableRect.top() + tableRect.height()) * zoom_));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QRect TableArea::ToTable(const QRect& widgetRect) const {
+    if (zoom_ == 1.0) return widgetRect;
+    const QPoint topLeft = ToTable(QPointF(widgetRect.topLeft()));
+    const int right = static_cast<int>(std::ceil((widgetRect.left() + widgetRect.width()) / zoom_));
+    const int bottom =
+        static_cast<int>(std::ceil((widgetRect.top() + widgetRect.height()) / zoom_));
+    return QRect(topLeft, QPoint(right - 1, bottom - 1));
+}
+
 void TableArea::paintEvent(QPaintEvent* event) {
-    // The painter is clipped to the region to repaint.
+    // The painter is clipped to the region to repaint; it draws in table pixels.
     QPainter painter(this);
-    if (painter_)
-        painter_(painter, event->rect());
-    else
+    if (painter_) {
+        painter.scale(zoom_, zoom_);
+        painter_(painter, ToTable(event->rect()));
+    } else
         painter.fillRect(event->rect(), DefaultGreen());
     PaintKeyboardMarks(painter);
     if (!painted_) {
@@ -78,22 +109,22 @@ void TableArea::paintEvent(QPaintEvent* event) {
 }
 
 void TableArea::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ToTable(event->position());
     emit MouseDown(event->button(), event->modifiers(), at.x(), at.y());
 }
 
 void TableArea::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ToTable(event->position());
     emit MouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void TableArea::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ToTable(event->position());
     emit MouseUp(event->button(), event->modifiers(), at.x(), at.y());
 }
 
 void TableArea::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ToTable(event->position());
     emit DblClick(event->button(), event->modifiers(), at.x(), at.y());
 }
 

@@ -17,6 +17,10 @@
 // itself), and it draws the keyboard's marks over the table: a frame around the focused pile
 // and the lifted cards inverted, as selected cards are shown. Screen readers see its piles and
 // cards through TableAccessible, which reads the game from the play context it is given.
+//
+// The table is drawn at a zoom: a table pixel covers zoom x zoom of the widget's pixels. The
+// painter and the surface speak table pixels; ToTable and ToWidget are the only places where
+// the two meet (mouse positions are mapped once, before they leave the widget).
 
 namespace tindle {
 
@@ -41,10 +45,6 @@ class TableArea : public QWidget, public SurfaceObserver {
 
     // The keyboard's marks, in table coordinates (empty rectangles: none).
     void SetKeyboardMarks(const QRect& focus, const QRect& lifted);
-    // A rectangle of the table's (logical) coordinates, as the play code gives them, on this
-    // widget. The one place where the keyboard's marks and the screen reader's rectangles meet
-    // the widget's pixels: the table is drawn at its own size here.
-    QRect WidgetRect(const QRect& table) const { return table; }
     // The frame drawn around a focused pile, outside the pile's own rectangle.
     static QRect FocusFrame(const QRect& pile) { return pile.adjusted(-3, -3, 3, 3); }
 
@@ -55,9 +55,19 @@ class TableArea : public QWidget, public SurfaceObserver {
     // True once the area has been painted on the screen for the first time.
     bool Painted() const { return painted_; }
 
+    // The zoom the table is drawn at (1 = one table pixel per widget pixel).
+    void SetZoom(qreal zoom);
+    qreal Zoom() const { return zoom_; }
+    // A widget position in table pixels.
+    QPoint ToTable(QPointF widgetPosition) const;
+    // The widget's pixels a rectangle of table pixels covers, and the table pixels a
+    // rectangle of the widget touches (both rounded outwards).
+    QRect ToWidget(const QRect& tableRect) const;
+    QRect ToTable(const QRect& widgetRect) const;
+
     // SurfaceObserver.
-    void RepaintNow(const QRect& rect) override { repaint(rect); }
-    void Update(const QRect& rect) override { update(rect); }
+    void RepaintNow(const QRect& rect) override { repaint(ToWidget(rect)); }
+    void Update(const QRect& rect) override { update(ToWidget(rect)); }
 
   signals:
     // Button: the button that changed; buttons: all buttons held (moves); modifiers: Shift,
@@ -86,6 +96,7 @@ class TableArea : public QWidget, public SurfaceObserver {
     QRect liftedMark_;
     const PlayContext* play_ = nullptr;
     bool painted_ = false;
+    qreal zoom_ = 1.0;
 };
 
 }  // namespace tindle

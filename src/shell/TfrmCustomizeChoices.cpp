@@ -5,6 +5,7 @@
 #include "model/Ports.h"
 #include "shell/TfrmCustomizeTrees.h"
 #include "shell/settings/PreferencesLoader.h"
+#include "table/layout/Zoom.h"
 
 namespace tindle {
 
@@ -68,6 +69,7 @@ CustomizeChoices InitialCustomizeChoices(const SettingsRecord& settings,
     c.confirmQuitGame = settings.IsNotNo(field::ConfirmQuitGame);
     c.animateDeal = settings.IsNotNo(field::DealAnimation);
     c.winnableDealsOnly = settings.IsYes(field::WinnableDealsOnly);
+    c.cardZoom = settings.options.cardZoom;
     return c;
 }
 
@@ -120,6 +122,8 @@ void StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
     prefs.WriteString(p, "Winning_Animation", YesNo(choices.winningAnimation));
     prefs.WriteString(p, "Deal_Animation", YesNo(choices.animateDeal));
     prefs.WriteString(p, "Winnable_Deals_Only", YesNo(choices.winnableDealsOnly));
+    prefs.WriteString(p, kCardZoomKey, CardZoomText(choices.cardZoom));
+    settings.options.cardZoom = choices.cardZoom;
     settings.Put(field::ShowTime, YesNo(choices.showTime));
     settings.Put(field::ShowScore, YesNo(choices.showScore));
     settings.Put(field::ConfirmQuitGame, YesNo(choices.confirmQuitGame));

@@ -41,6 +41,8 @@ struct CustomizeChoices {
     bool toolBarFlat = true;
     bool winningAnimation = true;  // ticked at design; nothing reads it back
     bool confirmOnExit = false;
+    // The zoom of the table in percent, 0 for Automatic.
+    int cardZoom = 0;
     // "Sounds".
     bool soundsDisabled = false;
     // "Decks": the selected back, 0 while none is (a folder or nothing).

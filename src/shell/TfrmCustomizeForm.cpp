@@ -2,6 +2,7 @@
 // and the buttons, placed for a client area of 400 x 301.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
@@ -18,6 +19,7 @@
 #include "shell/TfrmCustomize_Freeware.h"
 #include "shell/TindleApp.h"
 #include "table/ResourceNames.h"
+#include "table/layout/Zoom.h"
 
 namespace tindle {
 
@@ -125,6 +127,15 @@ void TfrmCustomize_Freeware::CreateGeneralTab() {
     chkTBLargeIcons = Check("&Large buttons", grpButtons, 12, 22);
     chkTBFlatBtn = Check("&Flat buttons", grpButtons, 12, 44);
     grpButtons->hide();
+
+    grpCardSize = new QGroupBox(QStringLiteral("Card size"), tabGeneral);
+    grpCardSize->setGeometry(8, 166, 360, 50);
+    cmbCardSize = new QComboBox(grpCardSize);
+    cmbCardSize->setObjectName(QStringLiteral("cmbCardSize"));
+    cmbCardSize->setGeometry(12, 20, 160, 22);
+    cmbCardSize->addItem(QString::fromUtf8(kAutomaticZoomText), kAutomaticZoom);
+    for (int percent : kZoomPercents)
+        cmbCardSize->addItem(QStringLiteral("%1%").arg(percent), percent);
 }
 
 void TfrmCustomize_Freeware::CreateDecksTab() {

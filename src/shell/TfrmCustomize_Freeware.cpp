@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -156,6 +157,7 @@ void TfrmCustomize_Freeware::FormShow() {
     chkConfirmQuitGame->setChecked(choices_.confirmQuitGame);
     chkAnimateDeal->setChecked(choices_.animateDeal);
     chkWinnableDealsOnly->setChecked(choices_.winnableDealsOnly);
+    cmbCardSize->setCurrentIndex(std::max(cmbCardSize->findData(choices_.cardZoom), 0));
 }
 
 QTreeWidgetItem* TfrmCustomize_Freeware::NodeWithCode(QTreeWidget* tree, long long code) const {
@@ -275,6 +277,7 @@ void TfrmCustomize_Freeware::TakeCheckBoxes() {
     choices_.confirmQuitGame = chkConfirmQuitGame->isChecked();
     choices_.animateDeal = chkAnimateDeal->isChecked();
     choices_.winnableDealsOnly = chkWinnableDealsOnly->isChecked();
+    choices_.cardZoom = cmbCardSize->currentData().toInt();
     choices_.toolBarLarge = chkTBLargeIcons->isChecked();
     choices_.toolBarFlat = chkTBFlatBtn->isChecked();
     choices_.winningAnimation = chkWinningAnimation->isChecked();

@@ -9,6 +9,7 @@
 #include "shell/TfrmCustomizeSamples.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -66,6 +67,8 @@ class TfrmCustomize_Freeware : public C_TAdvancedForm<QDialog> {
     QCheckBox* chkWinningAnimation = nullptr;  // hidden
     QCheckBox* chkConfirmOnExit = nullptr;     // hidden
     QGroupBox* grpButtons = nullptr;           // hidden
+    QGroupBox* grpCardSize = nullptr;
+    QComboBox* cmbCardSize = nullptr;  // Automatic, then the zooms
     QCheckBox* chkTBLargeIcons = nullptr;
     QCheckBox* chkTBFlatBtn = nullptr;
     // "Decks".

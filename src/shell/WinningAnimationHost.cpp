@@ -17,14 +17,16 @@ constexpr int kTopWithoutToolBar = 5;
 
 WinningAnimationArea MeasureWinningArea(TfrmMain& window) {
     WinningAnimationArea area;
-    const QWidget& table = *window.imgSfondo;
-    area.clientWidth = table.width();
-    area.clientHeight = table.height();
+    // In table pixels: the table is drawn at its zoom.
+    const TableArea& table = *window.imgSfondo;
+    const QRect client = table.ToTable(table.rect());
+    area.clientWidth = client.width();
+    area.clientHeight = client.height();
     // Without a window manager the frame is the window itself; never less than the table.
-    const QRect frame = window.frameGeometry();
+    const QRect frame = table.ToTable(QRect(QPoint(0, 0), window.frameGeometry().size()));
     area.windowWidth = std::max(frame.width(), area.clientWidth);
     area.windowHeight = std::max(frame.height(), area.clientHeight);
-    const int toolBarBottom = window.ToolBarBottom();
+    const int toolBarBottom = table.ToTable(QRect(0, 0, 1, window.ToolBarBottom())).height();
     area.top = toolBarBottom > 0 ? toolBarBottom : kTopWithoutToolBar;
     area.cardWidth = window.App().pictures.CardWidth();
     area.cardHeight = window.App().pictures.CardHeight();

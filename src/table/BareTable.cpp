@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "table/PixelCopy.h"
 #include "table/TableColours.h"
 #include "table/TableRenderer.h"
 
@@ -20,7 +21,7 @@ void TableRenderer::ShowBareTable(bool withPiles) {
     bareWithPiles_ = withPiles;
     tableImage_ = QImage();
     surface_.DropImage();
-    backgrounds_.DescribeBackground(tableSize_);
+    backgrounds_.DescribeBackground(DeviceTableSize());
     jokerLabelKeySet_ = false;
     surface_.RepaintNow(surface_.Rect());
 }
@@ -34,7 +35,7 @@ void TableRenderer::BareTableOn(Canvas& c) {
 void TableRenderer::MakeTablePicture() {
     if (!bareTable_) return;
     bareTable_ = false;
-    tableImage_ = QImage(tableSize_, QImage::Format_RGB32);
+    tableImage_ = NewScaledImage(tableSize_, scale_, QImage::Format_RGB32);
     backgrounds_.Painted().Draw(tableImage_.rect(), tableImage_, QPoint(0, 0));
     Canvas c = TableCanvas();
     BareTableOn(c);
@@ -42,10 +43,11 @@ void TableRenderer::MakeTablePicture() {
 
 void TableRenderer::PaintBareTable(QPainter& painter, const QRect& region) {
     if (region.isEmpty()) return;
-    QImage band(region.width(), std::min(kBandRows, region.height()), QImage::Format_RGB32);
-    for (int top = region.top(); top <= region.bottom(); top += band.height()) {
+    const int bandRows = std::min(kBandRows, region.height());
+    QImage band = NewScaledImage(QSize(region.width(), bandRows), scale_, QImage::Format_RGB32);
+    for (int top = region.top(); top <= region.bottom(); top += bandRows) {
         const QRect rows(region.left(), top, region.width(),
-                         std::min(band.height(), region.bottom() + 1 - top));
+                         std::min(bandRows, region.bottom() + 1 - top));
         // Beyond the table picture's extent a window shows the default green.
         if (!TableExtent().contains(rows.translated(0, Scroll())))
             band.fill(DefaultTableGreen(kManyColours));
@@ -57,7 +59,8 @@ void TableRenderer::PaintBareTable(QPainter& painter, const QRect& region) {
         c.tracksTableBottom = false;
         CopyFromBackground(c, rows);
         BareTableOn(c);
-        painter.drawImage(rows.topLeft(), band, c.clip);
+        painter.drawImage(QRectF(QRect(rows.topLeft(), rows.size())), band,
+                          QRectF(ToDevice(c.clip, scale_)));
     }
 }
 

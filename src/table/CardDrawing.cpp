@@ -62,14 +62,19 @@ void TableRenderer::DrawEmptyMark(int kind, int x, int y, int pileIndex, DrawTar
 
 void TableRenderer::CornersOn(Canvas& c, const QRect& card, bool upper, bool lower) {
     const QRect inImage = card.translated(c.offsetX, c.offsetY);
-    const CardCorners corners = CornersOf(inImage);
-    const QRect clip = c.clip.intersected(c.image->rect());
+    const qreal scale = ScaleOf(*c.image);
+    const CornerBlocks corners = CornerBlocksOf(inImage, scale);
+    const QRect clip = ToDevice(c.Bounds(), scale);
     for (int i = 0; i < corners.count; ++i) {
         if (corners.IsUpper(i) ? !upper : !lower) continue;
-        const QPoint p = corners.points[static_cast<size_t>(i)];
-        const QPoint b(p.x() - c.offsetX, p.y() - c.offsetY + Scroll());
-        if (!clip.contains(p) || !HasBackgroundPixel(b.x(), b.y())) continue;
-        PutPixel(*c.image, p.x(), p.y(), backgrounds_.Painted().Pixel(b.x(), b.y()));
+        const QRect block = corners.blocks[static_cast<size_t>(i)];
+        for (int py = block.top(); py <= block.bottom(); ++py) {
+            for (int px = block.left(); px <= block.right(); ++px) {
+                const QPoint b = BackgroundPixelOf(c, QPoint(px, py));
+                if (!clip.contains(px, py) || !HasBackgroundPixel(b.x(), b.y())) continue;
+                PutPixel(*c.image, px, py, backgrounds_.Painted().Pixel(b.x(), b.y()));
+            }
+        }
     }
     c.touched |= card;
 }

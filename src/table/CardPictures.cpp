@@ -5,6 +5,7 @@
 #include "model/Card.h"
 #include "model/Ports.h"
 #include "shell/settings/AtomicFile.h"
+#include "table/PixelCopy.h"
 
 namespace tindle {
 
@@ -36,7 +37,76 @@ QImage Sized(const QImage& source, int width, int height) {
     return image;
 }
 
+// A library picture made for `from` times the card size, brought to `scale` for a picture of
+// width x height table pixels; at scale 1 from the plain picture, exactly as it stands.
+QImage ToScale(const QImage& source, int from, int width, int height, qreal scale) {
+    if (from == 1 && scale == 1.0) return Sized(source, width, height);
+    QImage image = Sized(source, width * from, height * from);
+    const QSize target = DeviceSize(QSize(width, height), scale);
+    if (image.size() != target)
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+// The corners of a card picture as the drawing code expects them at its scale: the blocks of
+// the corner pixels clear, every other pixel near a corner opaque (filtering blurs them).
+void SettleCorners(QImage& image, int width, int height) {
+    const qreal scale = ScaleOf(image);
+    if (scale == 1.0 || image.isNull()) return;
+    const CornerBlocks corners = CornerBlocksOf(QRect(0, 0, width, height), scale);
+    const int reach = ToDevice(4, scale);
+    for (int y = 0; y < image.height(); ++y) {
+        if (y >= reach && y < image.height() - reach) continue;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (x >= reach && x < image.width() - reach) continue;
+            if (InCornerBlocks(corners, QPoint(x, y))) {
+                line[x] = 0;
+            } else if (const int a = qAlpha(line[x]); a < 255) {
+                line[x] = a == 0 ? qRgb(0, 0, 0)
+                                 : qRgb(qRed(line[x]) * 255 / a, qGreen(line[x]) * 255 / a,
+                                        qBlue(line[x]) * 255 / a);
+            }
+        }
+    }
+}
+
 }  // namespace
+
+int CardPictures::SourceScaleFor(qreal scale) {
+    for (int k : kPictureScales)
+        if (k >= scale) return k;
+    return kPictureScales.back();
+}
+
+bool CardPictures::SetScale(qreal scale) {
+    if (scale <= 0 || scale == scale_) return false;
+    scale_ = scale;
+    return true;
+}
+
+CardPictures::Source CardPictures::SourceOf(std::string_view name) const {
+    const int k = SourceScaleFor(scale_);
+    if (k != 1) {
+        QImage finer = library_.Bitmap(FinerPictureName(name, k));
+        if (!finer.isNull()) return {std::move(finer), k};
+    }
+    // A library without finer pictures: the plain one, scaled up.
+    return {library_.Bitmap(name), 1};
+}
+
+QImage CardPictures::Scaled(std::string_view name, int width, int height) const {
+    const Source source = SourceOf(name);
+    return ToScale(source.image, source.scale, width, height, scale_);
+}
+
+QImage CardPictures::CardPicture(std::string_view name) const {
+    QImage image = Scaled(name, width_, height_);
+    SettleCorners(image, width_, height_);
+    return image;
+}
 
 CardPictures::CardPictures(const ResourceLibrary& library) : library_(library) {}
 
@@ -63,19 +133,23 @@ QImage CardPictures::LoadResourcePicture(std::string_view name) const {
 }
 
 QImage CardPictures::Keyed(std::string_view name, QRgb key) const {
-    QImage image = library_.Bitmap(name).convertToFormat(QImage::Format_ARGB32);
+    const Source source = SourceOf(name);
+    QImage image = source.image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
             if ((line[x] & 0x00ffffff) == (key & 0x00ffffff)) line[x] = 0;
     }
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (source.scale == 1 && scale_ == 1.0) return image;
+    const QSize plain(image.width() / source.scale, image.height() / source.scale);
+    return ToScale(image, source.scale, plain.width(), plain.height(), scale_);
 }
 
 void CardPictures::LoadCardPictures(const SettingsRecord& settings) {
     const char s = letter_;
     for (int i = 0; i < kMarkCount; ++i)
-        marks_[i] = Sized(LoadResourcePicture(MarkName(s, kMarkLoadOrder[i])), width_, height_);
+        marks_[i] = Scaled(MarkName(s, kMarkLoadOrder[i]), width_, height_);
     LoadCardBack(settings);
     for (int form : {1, 2}) {
         shadows_[form - 1] = Keyed(ShadowName(s, form), kShadowKey);
@@ -92,17 +166,23 @@ void CardPictures::CutFaces(int suit) const {
     const char s = letter_;
     facesCut_[static_cast<size_t>(suit)] = true;
     if (suit == kJokerSheet) {
-        faces_[kJokerIndex] = Sized(LoadResourcePicture(JokerName(s)), width_, height_);
+        faces_[kJokerIndex] = CardPicture(JokerName(s));
         return;
     }
     const std::string name =
         std::string("C") + s + cardSet_ + kSuitLetters[static_cast<size_t>(suit)];
-    const QImage sheet = Sized(LoadResourcePicture(name), 6 * width_, 4 * height_);
+    const Source source = SourceOf(name);
+    const int k = source.scale;
+    const QImage sheet = Sized(source.image, 6 * width_ * k, 4 * height_ * k);
     // Five cards a row: ranks 1..5, 6..10, then Jack, Queen and King.
     for (int rank = 1; rank <= 13; ++rank) {
         const int row = (rank - 1) / 5, column = (rank - 1) % 5;
-        faces_[static_cast<size_t>(kSuitBases[suit] + rank - 1)] =
-            sheet.copy(column * width_, row * height_, width_, height_);
+        QImage face = sheet.copy(column * width_ * k, row * height_ * k, width_ * k, height_ * k);
+        if (k != 1 || scale_ != 1.0) {
+            face = ToScale(face, k, width_, height_, scale_);
+            SettleCorners(face, width_, height_);
+        }
+        faces_[static_cast<size_t>(kSuitBases[suit] + rank - 1)] = std::move(face);
     }
 }
 
@@ -123,14 +203,19 @@ void CardPictures::LoadCardBack(const SettingsRecord& settings) {
     ParseInteger(back, number);
     if (letter_ == 'M' && number != kOwnMediumBack) {
         // The big back, the whole picture squeezed into the medium card.
-        const QImage big = LoadResourcePicture(std::string("DB") + back)
-                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        back_ = big.isNull()
-                    ? Sized(big, width_, height_)
-                    : big.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const Source big = SourceOf(std::string("DB") + back);
+        if (big.image.isNull()) {
+            back_ = ToScale(big.image, 1, width_, height_, scale_);
+            return;
+        }
+        const QSize target = DeviceSize(QSize(width_, height_), scale_);
+        back_ = big.image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                    .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        back_.setDevicePixelRatio(scale_);
+        SettleCorners(back_, width_, height_);
         return;
     }
-    back_ = Sized(LoadResourcePicture(std::string("D") + letter_ + back), width_, height_);
+    back_ = CardPicture(std::string("D") + letter_ + back);
 }
 
 const QImage& CardPictures::Face(int index) const {
@@ -151,7 +236,7 @@ const QImage& CardPictures::RankMark(int rank) const {
 }
 
 QImage CardPictures::SpecialStockMark() const {
-    return Sized(LoadResourcePicture(MarkName(letter_, kSpecialStockMark)), width_, height_);
+    return Scaled(MarkName(letter_, kSpecialStockMark), width_, height_);
 }
 
 std::string ImagesFileMissingText(const std::string& path) {

@@ -15,6 +15,12 @@
 // passed by reference; reloaded when the size, the card set or the back changes. The faces
 // of a suit are cut from its sheet when one of them is first asked for (a start that shows
 // no cards never decodes the sheets); the library must outlive the pictures.
+//
+// Drawn at a scale (the zoom times the screen's device pixel ratio), every picture is made
+// from the library's smallest version at least that fine (1, 2 or 3 times the card size),
+// scaled down with smooth filtering once when it is loaded, and carries the scale as its
+// devicePixelRatio. Only the pictures of the scale in use are loaded; a change of scale
+// loads them again.
 
 namespace tindle {
 
@@ -44,6 +50,14 @@ class CardPictures {
     static constexpr int kJokerIndex = 52;
 
     explicit CardPictures(const ResourceLibrary& library);
+
+    // The library's scale a picture is made from at a drawing scale: the smallest of 1, 2
+    // and 3 at least as large, so that pictures are only ever scaled down (3 beyond it).
+    static int SourceScaleFor(qreal scale);
+    // Image pixels per card pixel of the pictures. A new scale takes effect at the next
+    // LoadCardPictures; true when it changed.
+    bool SetScale(qreal scale);
+    qreal Scale() const { return scale_; }
 
     int CardWidth() const { return width_; }
     int CardHeight() const { return height_; }
@@ -88,6 +102,18 @@ class CardPictures {
     QImage LoadResourcePicture(std::string_view name) const;
 
   private:
+    // A picture of the library at the current scale, width x height table pixels large
+    // (transparent where the library's is missing or short).
+    QImage Scaled(std::string_view name, int width, int height) const;
+    // The library's picture of a name at the scale the current one is made from, with that
+    // scale (1 when the finer picture is missing).
+    struct Source {
+        QImage image;
+        int scale = 1;
+    };
+    Source SourceOf(std::string_view name) const;
+    // A card face or back at the current scale: its corner pixels clear, the rest opaque.
+    QImage CardPicture(std::string_view name) const;
     QImage Keyed(std::string_view name, QRgb key) const;
     // The faces of one suit (0..3) or the joker (kJokerSheet), cut from the library.
     static constexpr int kJokerSheet = 4;
@@ -98,6 +124,7 @@ class CardPictures {
     int width_ = 71;
     int height_ = 96;
     char letter_ = 'B';
+    qreal scale_ = 1.0;
     int shadowMargin_ = kShadowMarginOn;
     std::string cardSet_ = "001";
     mutable std::array<QImage, kFaceCount> faces_;

@@ -87,7 +87,7 @@ void TableRenderer::HighlightOn(Canvas& c, int foundation, int style, int colour
     const Qt::BrushStyle brush = HighlightBrushStyle(style);
     if (brush == Qt::NoBrush) return;
     QPainter painter(c.image);
-    painter.setClipRect(c.clip.intersected(c.image->rect()));
+    painter.setClipRect(c.Bounds());
     painter.setPen(Qt::NoPen);
     painter.setBrush(QBrush(colour, brush));
     painter.drawRect(inset.translated(c.offsetX, c.offsetY));

@@ -121,7 +121,7 @@ void TableRenderer::DrawJokerLabels() {
     DrawOn(DrawTarget::Both, [&](Canvas& c) {
         const QRect in = r.translated(c.offsetX, c.offsetY);
         QPainter painter(c.image);
-        painter.setClipRect(c.clip.intersected(c.image->rect()));
+        painter.setClipRect(c.Bounds());
         painter.fillRect(in, Qt::white);
         painter.setPen(Qt::black);
         painter.drawLine(in.left(), in.bottom(), in.right(), in.bottom());

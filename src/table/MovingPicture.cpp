@@ -79,8 +79,7 @@ void TableRenderer::BuildDragImage(PileRef pile, int position) {
 
     // The lifted cards into DragImage, lined up under the first one, on the table's
     // background of their place.
-    if (dragImage_.width() != w || dragImage_.height() < height)
-        dragImage_ = QImage(w, height, QImage::Format_RGB32);
+    EnsureDragImage(w, height);
     Canvas d = DragCanvas(origin.x(), origin.y());
     d.clip = QRect(0, 0, w, height);
     CopyFromBackground(d, QRect(origin, QSize(w, height)));
@@ -126,32 +125,31 @@ void TableRenderer::DrawShadow(const QRect& r) {
     const int right = r.right() + 1, bottom = r.bottom() + 1;
     BlendOver(pictures_.Shadow(1), window, QPoint(right, r.top() + margin - 2));
     BlendOver(pictures_.Shadow(2), window, QPoint(r.left() + margin - 1, bottom));
-    PutPixel(window, right - 1, bottom - 2, kShadowBlack);
-    PutPixel(window, right - 2, bottom - 1, kShadowBlack);
+    PutTablePixel(window, right - 1, bottom - 2, kShadowBlack);
+    PutTablePixel(window, right - 2, bottom - 1, kShadowBlack);
 }
 
 void TableRenderer::DrawDitheredShadow(const QRect& r) {
     QImage& window = WindowImage();
     const int right = r.right() + 1, bottom = r.bottom() + 1;
-    const int w = window.width(), h = window.height();
+    const QRect extent = TableRectOf(window);
+    const int w = extent.width(), h = extent.height();
     // Right of the picture: every second pixel, in a checkerboard.
     for (int y = std::max(r.top() + kDitherDepth, 0); y < std::min(bottom, h); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(window.scanLine(y));
         for (int x = right + ((right + y) & 1); x < std::min(right + kDitherDepth, w); x += 2)
-            if (x >= 0) line[x] = kShadowBlack;
+            if (x >= 0) PutTablePixel(window, x, y, kShadowBlack);
     }
     // Below it; the last two rows end two pixels sooner.
     for (int row = 0; row < kDitherDepth; ++row) {
         const int y = bottom + row;
         if (y < 0 || y >= h) continue;
-        auto* line = reinterpret_cast<QRgb*>(window.scanLine(y));
         const int start = r.left() + 8;
         const int end = right + 6 - (row >= kDitherDepth - 2 ? 2 : 0);
         for (int x = start + ((start + y) & 1); x < std::min(end, w); x += 2)
-            if (x >= 0) line[x] = kShadowBlack;
+            if (x >= 0) PutTablePixel(window, x, y, kShadowBlack);
     }
-    PutPixel(window, right - 1, bottom - 2, kShadowBlack);
-    PutPixel(window, right - 2, bottom - 1, kShadowBlack);
+    PutTablePixel(window, right - 1, bottom - 2, kShadowBlack);
+    PutTablePixel(window, right - 2, bottom - 1, kShadowBlack);
 }
 
 bool TableRenderer::MoveImageTo(int x, int y, bool drop, bool fixCorners) {
@@ -186,12 +184,17 @@ bool TableRenderer::MoveImageTo(int x, int y, bool drop, bool fixCorners) {
     // The picture at its new place, its corners first taken from what lies under it.
     const QRect picture(0, 0, w, height);
     if (fixCorners) {
-        const CardCorners corners = CornersOf(picture);
+        const CornerBlocks corners = CornerBlocksOf(picture, scale_);
+        const QPoint shift = ToDevice(QPoint(x, y + Scroll()), scale_);
         for (int i = 0; i < corners.count; ++i) {
-            const QPoint c = corners.points[static_cast<size_t>(i)];
-            const QPoint t(x + c.x(), y + c.y() + Scroll());
-            if (HasPixel(tableImage_, t.x(), t.y()))
-                PutPixel(dragImage_, c.x(), c.y(), PixelAt(tableImage_, t.x(), t.y()));
+            const QRect block = corners.blocks[static_cast<size_t>(i)];
+            for (int py = block.top(); py <= block.bottom(); ++py) {
+                for (int px = block.left(); px <= block.right(); ++px) {
+                    const QPoint t = QPoint(px, py) + shift;
+                    if (HasPixel(tableImage_, t.x(), t.y()))
+                        PutPixel(dragImage_, px, py, PixelAt(tableImage_, t.x(), t.y()));
+                }
+            }
         }
     }
     CopyPixels(dragImage_, picture, window, QPoint(x, y));
@@ -236,8 +239,7 @@ void TableRenderer::AnimateMove(int card, int fromX, int fromY, int toX, int toY
     toY -= landing;
 
     if (options.newPicture) {
-        if (dragImage_.width() != w || dragImage_.height() < h)
-            dragImage_ = QImage(w, h, QImage::Format_RGB32);
+        EnsureDragImage(w, h);
         Canvas d = DragCanvas(fromX, fromY);
         d.clip = QRect(0, 0, w, h);
         CopyFromBackground(d, QRect(fromX, fromY, w, h));

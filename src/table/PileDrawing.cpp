@@ -114,10 +114,14 @@ void TableRenderer::StockPileOn(Canvas& c, int k, StockFace face) {
         // The edges of the cards under the top one, along its lower and right sides.
         const QImage& across = pictures_.Border(1);
         const QImage& down = pictures_.Border(2);
-        BlendOnto(c, across.copy(0, kBorderLastLine - d, across.width(), d + 1),
+        BlendOnto(c,
+                  CopyTableRect(across,
+                                QRect(0, kBorderLastLine - d, TableRectOf(across).width(), d + 1)),
                   sx - kAcrossOverhang, sy - d + h - 1);
-        BlendOnto(c, down.copy(kBorderLastLine - d, 0, d + 1, down.height()), sx - d + w - 1,
-                  sy - kDownOverhang);
+        BlendOnto(
+            c,
+            CopyTableRect(down, QRect(kBorderLastLine - d, 0, d + 1, TableRectOf(down).height())),
+            sx - d + w - 1, sy - kDownOverhang);
     }
     if (count == 0) {
         EmptyMarkOn(c, MarkKindOf(ref.kind), sx, sy, 0);
@@ -234,7 +238,7 @@ void TableRenderer::RedrawWholeTable() {
 
 void TableRenderer::RedrawRegion(const QRect& windowRect) {
     MakeTablePicture();
-    const QRect tableRect = windowRect.translated(0, Scroll()).intersected(tableImage_.rect());
+    const QRect tableRect = windowRect.translated(0, Scroll()).intersected(TableExtent());
     if (tableRect.isEmpty()) return;
     CopyBackground(tableRect, tableImage_, tableRect.topLeft());
     Canvas c = TableCanvas();

@@ -1,12 +1,66 @@
 #include "table/PixelCopy.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace tindle {
 
-void CopyPixels(const QImage& src, const QRect& srcRect, QImage& dst, QPoint dstPos,
-                const QRect& dstClip) {
+int ToDevice(int v, qreal scale) {
+    if (scale == 1.0) return v;
+    return static_cast<int>(std::lround(v * scale));
+}
+
+QPoint ToDevice(QPoint p, qreal scale) {
+    return QPoint(ToDevice(p.x(), scale), ToDevice(p.y(), scale));
+}
+
+QRect ToDevice(const QRect& rect, qreal scale) {
+    if (scale == 1.0 || rect.isNull()) return rect;
+    const int left = ToDevice(rect.left(), scale), top = ToDevice(rect.top(), scale);
+    const int right = ToDevice(rect.left() + rect.width(), scale);
+    const int bottom = ToDevice(rect.top() + rect.height(), scale);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QSize DeviceSize(QSize tableSize, qreal scale) {
+    return QSize(ToDevice(tableSize.width(), scale), ToDevice(tableSize.height(), scale));
+}
+
+QImage NewScaledImage(QSize tableSize, qreal scale, QImage::Format format) {
+    const QSize size = DeviceSize(tableSize, scale).expandedTo(QSize(1, 1));
+    QImage image(size, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QRect TableRectOf(const QImage& image) {
+    const qreal scale = ScaleOf(image);
+    if (scale == 1.0) return image.rect();
+    return QRect(0, 0, static_cast<int>(std::lround(image.width() / scale)),
+                 static_cast<int>(std::lround(image.height() / scale)));
+}
+
+QImage CopyTableRect(const QImage& image, const QRect& rect) {
+    QImage part = image.copy(ToDevice(rect, ScaleOf(image)));
+    part.setDevicePixelRatio(ScaleOf(image));
+    return part;
+}
+
+namespace {
+
+// A clip rectangle in image pixels (an invalid one stays invalid: no clip).
+QRect DeviceClip(const QRect& clip, qreal scale) {
+    return clip.isValid() ? ToDevice(clip, scale) : QRect();
+}
+
+}  // namespace
+
+void CopyPixels(const QImage& src, const QRect& tableSrcRect, QImage& dst, QPoint tableDstPos,
+                const QRect& tableDstClip) {
     if (src.isNull() || dst.isNull() || src.depth() != 32 || dst.depth() != 32) return;
+    const QRect srcRect = ToDevice(tableSrcRect, ScaleOf(src));
+    const QPoint dstPos = ToDevice(tableDstPos, ScaleOf(dst));
+    const QRect dstClip = DeviceClip(tableDstClip, ScaleOf(dst));
     // The part of the source rectangle that exists, moved along with its destination.
     QRect from = srcRect.intersected(src.rect());
     if (from.isEmpty()) return;
@@ -27,11 +81,19 @@ void CopyPixels(const QImage& src, const QRect& srcRect, QImage& dst, QPoint dst
     }
 }
 
-void BlendOver(const QImage& src, QImage& dst, QPoint dstPos, const QRect& dstClip) {
+void BlendOver(const QImage& src, QImage& dst, QPoint tableDstPos, const QRect& tableDstClip) {
     if (src.isNull() || dst.isNull() || dst.depth() != 32) return;
-    const QImage source = src.format() == QImage::Format_ARGB32_Premultiplied
-                              ? src
-                              : src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const qreal scale = ScaleOf(dst);
+    const QPoint dstPos = ToDevice(tableDstPos, scale);
+    const QRect dstClip = DeviceClip(tableDstClip, scale);
+    QImage source = src.format() == QImage::Format_ARGB32_Premultiplied
+                        ? src
+                        : src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // A picture made for another scale (a highlight drawn in table pixels) is brought to
+    // this one first.
+    if (ScaleOf(source) != scale)
+        source = source.scaled(DeviceSize(TableRectOf(source).size(), scale), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
     QRect target(dstPos, source.size());
     QRect allowed = dst.rect();
     if (dstClip.isValid()) allowed = allowed.intersected(dstClip);
@@ -61,7 +123,7 @@ void BlendOver(const QImage& src, QImage& dst, QPoint dstPos, const QRect& dstCl
 
 void FillPixels(QImage& image, const QRect& rect, QRgb colour) {
     if (image.isNull() || image.depth() != 32) return;
-    const QRect r = rect.intersected(image.rect());
+    const QRect r = ToDevice(rect, ScaleOf(image)).intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = r.left(); x <= r.right(); ++x)
@@ -71,12 +133,38 @@ void FillPixels(QImage& image, const QRect& rect, QRgb colour) {
 
 void InvertPixels(QImage& image, const QRect& rect) {
     if (image.isNull() || image.depth() != 32) return;
-    const QRect r = rect.intersected(image.rect());
+    const QRect r = ToDevice(rect, ScaleOf(image)).intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = r.left(); x <= r.right(); ++x)
             line[x] ^= 0x00ffffffu;
     }
+}
+
+void PutTablePixel(QImage& image, int x, int y, QRgb value) {
+    if (ScaleOf(image) == 1.0) {
+        PutPixel(image, x, y, value);
+        return;
+    }
+    FillPixels(image, QRect(x, y, 1, 1), value);
+}
+
+CornerBlocks CornerBlocksOf(const QRect& card, qreal scale) {
+    const CardCorners corners = CornersOf(card);
+    CornerBlocks b;
+    b.count = corners.count;
+    for (int i = 0; i < corners.count; ++i) {
+        const auto k = static_cast<size_t>(i);
+        b.blocks[k] = ToDevice(QRect(corners.points[k], QSize(1, 1)), scale);
+        b.corner[k] = corners.corner[k];
+    }
+    return b;
+}
+
+bool InCornerBlocks(const CornerBlocks& corners, QPoint devicePixel) {
+    for (int i = 0; i < corners.count; ++i)
+        if (corners.blocks[static_cast<size_t>(i)].contains(devicePixel)) return true;
+    return false;
 }
 
 CardCorners CornersOf(const QRect& card) {

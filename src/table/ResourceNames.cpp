@@ -67,6 +67,12 @@ std::string_view CommandStem(ToolbarCommand command) {
 
 }  // namespace
 
+std::string FinerPictureName(std::string_view name, int scale) {
+    std::string result(name);
+    if (scale != 1) result.append("_").append(std::to_string(scale)).append("X");
+    return result;
+}
+
 std::optional<CardSizeSpec> CardSizeByLetter(std::string_view letter) {
     if (letter.size() != 1 || !CardSizeFor(letter[0])) return std::nullopt;
     return CardSizeSpecOf(letter[0]);
@@ -186,25 +192,30 @@ std::vector<RequiredResource> RequiredResources() {
     auto bitmap = [&list](std::string name, int w, int h) {
         list.push_back({ResourceKind::Bitmap, std::move(name), w, h});
     };
+    // A card picture at every scale.
+    auto card = [&bitmap](const std::string& name, int w, int h) {
+        for (int scale : kPictureScales)
+            bitmap(FinerPictureName(name, scale), w * scale, h * scale);
+    };
     for (const auto& size : kCardSizes) {
         const char s = size.letter;
         for (int set : kCardSets)
             for (char suit : kSuitLetters)
-                bitmap(FaceSheetName(s, set, suit), 6 * size.width, 4 * size.height);
-        bitmap(JokerName(s), size.width, size.height);
+                card(FaceSheetName(s, set, suit), 6 * size.width, 4 * size.height);
+        card(JokerName(s), size.width, size.height);
         if (s != 'M') {
             for (const auto& back : kCardBacks)
-                bitmap(CardBackName(s, back.code), size.width, size.height);
+                card(CardBackName(s, back.code), size.width, size.height);
         }
         for (auto code : AllMarkCodes())
-            bitmap(MarkName(s, code), size.width, size.height);
+            card(MarkName(s, code), size.width, size.height);
         for (int form : {1, 2}) {
-            bitmap(ShadowName(s, form), ShadowWidth(size, form), ShadowHeight(size, form));
-            bitmap(BorderName(s, form), BorderWidth(size, form), BorderHeight(size, form));
+            card(ShadowName(s, form), ShadowWidth(size, form), ShadowHeight(size, form));
+            card(BorderName(s, form), BorderWidth(size, form), BorderHeight(size, form));
         }
     }
     const CardSizeSpec medium = kCardSizes[1];
-    bitmap(CardBackName('M', kOwnMediumBack), medium.width, medium.height);
+    card(CardBackName('M', kOwnMediumBack), medium.width, medium.height);
     for (auto name : kSuitPictures)
         bitmap(std::string(name), kSuitPictureSize, kSuitPictureSize);
     for (const auto& background : kBackgroundPictures)

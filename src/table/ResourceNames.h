@@ -48,6 +48,12 @@ inline constexpr std::array<CardSizeSpec, 3> kCardSizes{
 // The dimensions of a size letter ("B", "M", "L"); nothing for any other text.
 std::optional<CardSizeSpec> CardSizeByLetter(std::string_view letter);
 
+// The card pictures (face sheets, jokers, backs, marks, shadows and stock borders) are held
+// also finer, for tables drawn at a zoom or on screens of several device pixels per pixel:
+// NAME + "_2X" twice as large in each direction, NAME + "_3X" three times.
+inline constexpr std::array<int, 3> kPictureScales{1, 2, 3};
+std::string FinerPictureName(std::string_view name, int scale);  // "DB011_2X"; scale 1: NAME
+
 // Suit letters of the face sheets in load order (hearts, diamonds, clubs, spades).
 inline constexpr std::array<char, 4> kSuitLetters{'H', 'D', 'C', 'S'};
 

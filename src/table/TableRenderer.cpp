@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 
 #include "model/Game.h"
 #include "shell/settings/SettingsRecord.h"
@@ -16,17 +17,18 @@ namespace tindle {
 
 namespace {
 
-QImage BlankTable(int width, int height) {
-    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+QImage BlankTable(QSize size, qreal scale) {
+    QImage image = NewScaledImage(size.expandedTo(QSize(1, 1)), scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     return image;
 }
 
-// The picture grown to at least width x height, keeping what it held.
-void GrowKeeping(QImage& image, int width, int height) {
-    if (image.width() >= width && image.height() >= height) return;
-    QImage grown = BlankTable(std::max(width, image.width()), std::max(height, image.height()));
-    CopyPixels(image, image.rect(), grown, QPoint(0, 0));
+// The picture grown to at least size (table pixels), keeping what it held.
+void GrowKeeping(QImage& image, QSize size) {
+    const QRect held = TableRectOf(image);
+    if (held.width() >= size.width() && held.height() >= size.height()) return;
+    QImage grown = BlankTable(size.expandedTo(held.size()), ScaleOf(image));
+    CopyPixels(image, held, grown, QPoint(0, 0));
     image = std::move(grown);
 }
 
@@ -42,7 +44,7 @@ TableRenderer::TableRenderer(Game& game, TMainGame& layout, SettingsRecord& sett
       time_(time),
       sounds_(sounds),
       messages_(messages),
-      dragImage_(BlankTable(1, 1)),
+      dragImage_(BlankTable(QSize(1, 1), 1.0)),
       backgrounds_(settings, messages, [&pictures](std::string_view name) {
           return pictures.LoadResourcePicture(name);
       }) {}
@@ -58,11 +60,33 @@ void TableRenderer::SetWindowSize(int width, int height) {
     // screen would hold mostly pixels no window shows.
     tableSize_ = tableSize_.expandedTo(
         QSize(windowWidth_ + kTableImageSlack, windowHeight_ + kTableImageSlack));
-    if (!bareTable_) GrowKeeping(tableImage_, tableSize_.width(), tableSize_.height());
+    if (!bareTable_) GrowKeeping(tableImage_, tableSize_);
+    // The background is described in the pixels of the images it is drawn into.
     BackgroundGeometry g = backgrounds_.Geometry();
-    g.tableWidth = windowWidth_;
-    g.tableHeight = windowHeight_;
+    g.tableWidth = ToDevice(windowWidth_, scale_);
+    g.tableHeight = ToDevice(windowHeight_, scale_);
     backgrounds_.SetGeometry(g);
+}
+
+void TableRenderer::SetScale(qreal scale) {
+    if (scale <= 0 || scale == scale_) return;
+    scale_ = scale;
+    // Every picture is made again at the new scale by the repaint that follows.
+    surface_.SetScale(scale);
+    if (!bareTable_) tableImage_ = BlankTable(tableSize_, scale_);
+    dragImage_ = BlankTable(QSize(1, 1), scale_);
+    pictureKinds_.clear();
+    SetWindowSize(windowWidth_, windowHeight_);
+}
+
+QSize TableRenderer::DeviceTableSize() const {
+    return DeviceSize(tableSize_, scale_);
+}
+
+void TableRenderer::EnsureDragImage(int width, int height) {
+    const QRect held = TableRectOf(dragImage_);
+    if (held.width() != width || held.height() < height || ScaleOf(dragImage_) != scale_)
+        dragImage_ = NewScaledImage(QSize(width, height), scale_, QImage::Format_RGB32);
 }
 
 void TableRenderer::SetScrollBarVisible(bool visible) {
@@ -96,12 +120,16 @@ int TableRenderer::ShadowMargin() const {
 // ---------------------------------------------------------------------------------------
 // Canvases and the window.
 
+QRect TableRenderer::Canvas::Bounds() const {
+    return clip.intersected(TableRectOf(*image));
+}
+
 TableRenderer::Canvas TableRenderer::TableCanvas() {
     MakeTablePicture();
     Canvas c;
     c.image = &tableImage_;
     c.offsetY = Scroll();
-    c.clip = tableImage_.rect();
+    c.clip = TableRectOf(tableImage_);
     return c;
 }
 
@@ -117,7 +145,7 @@ TableRenderer::Canvas TableRenderer::DragCanvas(int originX, int originY) {
     c.image = &dragImage_;
     c.offsetX = -originX;
     c.offsetY = -originY;
-    c.clip = dragImage_.rect();
+    c.clip = TableRectOf(dragImage_);
     c.tracksTableBottom = false;
     return c;
 }
@@ -151,9 +179,11 @@ void TableRenderer::PaintWindow(QPainter& painter, const QRect& region) {
     const QImage& source = surface_.HasImage() ? surface_.Image() : tableImage_;
     const QPoint origin = surface_.HasImage() ? QPoint(0, 0) : QPoint(0, Scroll());
     const QRect from = region.translated(origin);
-    if (!surface_.Rect().contains(region) || !source.rect().contains(from))
+    if (!surface_.Rect().contains(region) || !TableRectOf(source).contains(from))
         painter.fillRect(region, DefaultTableGreen(kManyColours));
-    painter.drawImage(region.topLeft(), source, from);
+    // The source rectangle is in the image's own pixels; at the painter's zoom they fall
+    // one to one on the screen's.
+    painter.drawImage(QRectF(region), source, QRectF(ToDevice(from, ScaleOf(source))));
 }
 
 void TableRenderer::FlushPending() {
@@ -213,12 +243,8 @@ TableRenderer::PictureKind TableRenderer::KindOf(const QImage& picture) {
     if (known != pictureKinds_.end()) return known->second;
     // Card pictures leave only their rounded corners clear; those are set by the drawing
     // anyway, so they do not make a picture "blended".
-    const CardCorners corners = CornersOf(picture.rect());
-    auto isCorner = [&corners](int x, int y) {
-        for (int i = 0; i < corners.count; ++i)
-            if (corners.points[static_cast<size_t>(i)] == QPoint(x, y)) return true;
-        return false;
-    };
+    const CornerBlocks corners = CornerBlocksOf(TableRectOf(picture), ScaleOf(picture));
+    auto isCorner = [&corners](int x, int y) { return InCornerBlocks(corners, QPoint(x, y)); };
     // A picture with nothing visible (a missing one) draws nothing; one that is only
     // translucent (the marks of empty piles) is blended like any other.
     bool anyVisible = false, anyClear = false;
@@ -253,74 +279,96 @@ void TableRenderer::BlitCard(Canvas& c, const QImage& picture, int x, int y, int
                              bool moving) {
     const PictureKind kind = KindOf(picture);
     if (kind == PictureKind::Empty || height <= 0) return;
-    height = std::min(height, picture.height());
+    const QRect pictureRect = TableRectOf(picture);
+    height = std::min(height, pictureRect.height());
     const QPoint at = c.ToImage(x, y);
-    const QRect card(at, QSize(picture.width(), height));
-    const QRect clip = c.clip.intersected(c.image->rect());
+    const QRect card(at, QSize(pictureRect.width(), height));
+    const QRect clip = c.Bounds();
     if (!card.intersects(clip)) return;
-    const CardCorners corners = CornersOf(card);
+    const qreal scale = ScaleOf(*c.image);
+    const CornerBlocks corners = CornerBlocksOf(card, scale);
+    const QRect deviceClip = ToDevice(clip, scale);
     // What lies under the corners before the card is drawn.
-    std::array<QRgb, 12> under{};
+    std::vector<QRgb> under;
     for (int i = 0; i < corners.count; ++i) {
-        const QPoint p = corners.points[static_cast<size_t>(i)];
-        under[static_cast<size_t>(i)] = PixelAt(*c.image, p.x(), p.y());
+        const QRect block = corners.blocks[static_cast<size_t>(i)];
+        for (int py = block.top(); py <= block.bottom(); ++py)
+            for (int px = block.left(); px <= block.right(); ++px)
+                under.push_back(PixelAt(*c.image, px, py));
     }
     if (kind == PictureKind::Opaque) {
-        CopyPixels(picture, QRect(0, 0, picture.width(), height), *c.image, at, clip);
+        CopyPixels(picture, QRect(0, 0, pictureRect.width(), height), *c.image, at, clip);
     } else {
-        BlendOver(picture.copy(0, 0, picture.width(), height), *c.image, at, clip);
+        BlendOver(CopyTableRect(picture, QRect(0, 0, pictureRect.width(), height)), *c.image, at,
+                  clip);
     }
+    size_t next = 0;
     for (int i = 0; i < corners.count; ++i) {
-        const QPoint p = corners.points[static_cast<size_t>(i)];
-        if (!clip.contains(p)) continue;
-        QRgb value = under[static_cast<size_t>(i)];
-        if (!corners.IsUpper(i)) {
-            // Lower corners show the background, or grey at the lower right while moving.
-            const QPoint b(p.x() - c.offsetX, p.y() - c.offsetY + Scroll());
-            if (moving && corners.corner[static_cast<size_t>(i)] == CardCorners::LowerRight) {
-                value = kMovingCornerGrey;
-            } else if (HasBackgroundPixel(b.x(), b.y())) {
-                value = backgrounds_.Painted().Pixel(b.x(), b.y());
+        const QRect block = corners.blocks[static_cast<size_t>(i)];
+        for (int py = block.top(); py <= block.bottom(); ++py) {
+            for (int px = block.left(); px <= block.right(); ++px) {
+                QRgb value = under[next++];
+                const QPoint p(px, py);
+                if (!deviceClip.contains(p)) continue;
+                if (!corners.IsUpper(i)) {
+                    // Lower corners show the background, or grey at the lower right while
+                    // moving.
+                    const QPoint b = BackgroundPixelOf(c, p);
+                    if (moving &&
+                        corners.corner[static_cast<size_t>(i)] == CardCorners::LowerRight) {
+                        value = kMovingCornerGrey;
+                    } else if (HasBackgroundPixel(b.x(), b.y())) {
+                        value = backgrounds_.Painted().Pixel(b.x(), b.y());
+                    }
+                }
+                PutPixel(*c.image, px, py, value);
             }
         }
-        PutPixel(*c.image, p.x(), p.y(), value);
     }
-    c.touched |= QRect(x, y, picture.width(), height);
+    c.touched |= QRect(x, y, pictureRect.width(), height);
+}
+
+QPoint TableRenderer::BackgroundPixelOf(const Canvas& c, QPoint devicePixel) const {
+    const qreal scale = ScaleOf(*c.image);
+    return devicePixel - ToDevice(QPoint(c.offsetX, c.offsetY), scale) +
+           ToDevice(QPoint(0, Scroll()), scale);
 }
 
 void TableRenderer::BlitPicture(Canvas& c, const QImage& picture, int x, int y) {
     const PictureKind kind = KindOf(picture);
     if (kind == PictureKind::Empty) return;
     const QPoint at = c.ToImage(x, y);
-    const QRect clip = c.clip.intersected(c.image->rect());
+    const QRect clip = c.Bounds();
+    const QRect pictureRect = TableRectOf(picture);
     if (kind == PictureKind::Opaque) {
-        CopyPixels(picture, picture.rect(), *c.image, at, clip);
+        CopyPixels(picture, pictureRect, *c.image, at, clip);
     } else {
         BlendOver(picture, *c.image, at, clip);
     }
-    c.touched |= QRect(QPoint(x, y), picture.size());
+    c.touched |= QRect(QPoint(x, y), pictureRect.size());
 }
 
 void TableRenderer::BlendOnto(Canvas& c, const QImage& picture, int x, int y) {
     if (picture.isNull()) return;
-    BlendOver(picture, *c.image, c.ToImage(x, y), c.clip.intersected(c.image->rect()));
-    c.touched |= QRect(QPoint(x, y), picture.size());
+    BlendOver(picture, *c.image, c.ToImage(x, y), c.Bounds());
+    c.touched |= QRect(QPoint(x, y), TableRectOf(picture).size());
 }
 
 void TableRenderer::CopyFromBackground(Canvas& c, const QRect& windowRect) {
     if (windowRect.isEmpty()) return;
     const QPoint at = c.ToImage(windowRect.left(), windowRect.top());
-    CopyBackground(windowRect.translated(0, Scroll()), *c.image, at,
-                   c.clip.intersected(c.image->rect()));
+    CopyBackground(windowRect.translated(0, Scroll()), *c.image, at, c.Bounds());
     c.touched |= windowRect;
 }
 
 QImage TableRenderer::BackgroundImage() const {
-    return backgrounds_.Painted().ToImage(tableSize_);
+    QImage image = backgrounds_.Painted().ToImage(DeviceTableSize());
+    image.setDevicePixelRatio(scale_);
+    return image;
 }
 
 bool TableRenderer::HasBackgroundPixel(int x, int y) const {
-    return TableExtent().contains(x, y);
+    return QRect(QPoint(0, 0), DeviceTableSize()).contains(x, y);
 }
 
 void TableRenderer::CopyBackground(const QRect& tableRect, QImage& dst, QPoint at,
@@ -328,7 +376,11 @@ void TableRenderer::CopyBackground(const QRect& tableRect, QImage& dst, QPoint a
     // Only the table picture's own area has a background.
     const QRect from = tableRect.intersected(TableExtent());
     if (from.isEmpty()) return;
-    backgrounds_.Painted().Draw(from, dst, at + (from.topLeft() - tableRect.topLeft()), clip);
+    // The background is described in image pixels.
+    const qreal scale = ScaleOf(dst);
+    backgrounds_.Painted().Draw(ToDevice(from, scale), dst,
+                                ToDevice(at + (from.topLeft() - tableRect.topLeft()), scale),
+                                clip.isValid() ? ToDevice(clip, scale) : QRect());
 }
 
 }  // namespace tindle

@@ -70,6 +70,11 @@ class TableRenderer : public TableView {
     // Colours the display shows (256 or fewer: the plain greens, no fade).
     void SetDisplayColours(long long colours);
     void SetObserver(SurfaceObserver* observer) { surface_.SetObserver(observer); }
+    // Image pixels per table pixel (the zoom times the screen's device pixel ratio). Every
+    // coordinate stays in table pixels; the pictures are made this much finer. The table is
+    // drawn afresh after a change (the caller repaints).
+    void SetScale(qreal scale);
+    qreal Scale() const { return scale_; }
 
     // The window's surface, with a picture of its own from now on.
     WindowSurface& Surface();
@@ -150,6 +155,8 @@ class TableRenderer : public TableView {
         bool tracksTableBottom = true;
         QRect touched;
         QPoint ToImage(int x, int y) const { return QPoint(x + offsetX, y + offsetY); }
+        // The table pixels of the image that may change.
+        QRect Bounds() const;
     };
     enum class StockFace { Stored, FaceUp, Back };
     enum class PictureKind { Opaque, Blended, Empty };
@@ -199,9 +206,14 @@ class TableRenderer : public TableView {
     // The background's pixels of a TableImage rectangle drawn into dst at `at` (clipped).
     void CopyBackground(const QRect& tableRect, QImage& dst, QPoint at,
                         const QRect& clip = QRect()) const;
-    // Whether a TableImage point has a background pixel (lies inside the table picture).
+    // Whether a TableImage image pixel has a background pixel (lies inside the table picture).
     bool HasBackgroundPixel(int x, int y) const;
     void RaiseTableBottom(const Canvas& c, int y);
+    // The background pixel (image pixels) under an image pixel of a canvas.
+    QPoint BackgroundPixelOf(const Canvas& c, QPoint devicePixel) const;
+    QSize DeviceTableSize() const;
+    // DragImage at least width x height table pixels, at the current scale.
+    void EnsureDragImage(int width, int height);
 
     void CardOn(Canvas& c, int card, int x, int y, bool moving);
     void BackOn(Canvas& c, int x, int y, int height, bool moving);
@@ -267,6 +279,7 @@ class TableRenderer : public TableView {
     BackgroundPainter backgrounds_;
     int windowWidth_ = 0;
     int windowHeight_ = 0;
+    qreal scale_ = 1.0;
 
     bool tableDrawn_ = false;
     bool suppressShadows_ = false;    // during a card's flight

@@ -15,15 +15,21 @@ void WindowSurface::Resize(int width, int height) {
     size_ = QSize(width, height);
     pending_ = pending_.intersected(Rect());
     if (!HasImage()) return;
-    QImage resized(width, height, QImage::Format_RGB32);
+    QImage resized = NewScaledImage(size_, scale_, QImage::Format_RGB32);
     resized.fill(Qt::black);
-    CopyPixels(image_, image_.rect(), resized, QPoint(0, 0));
+    CopyPixels(image_, TableRectOf(image_), resized, QPoint(0, 0));
     image_ = std::move(resized);
+}
+
+void WindowSurface::SetScale(qreal scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    DropImage();
 }
 
 void WindowSurface::MakeImage(const QImage& table, QPoint origin) {
     if (HasImage()) return;
-    image_ = QImage(size_, QImage::Format_RGB32);
+    image_ = NewScaledImage(size_, scale_, QImage::Format_RGB32);
     image_.fill(Qt::black);
     CopyPixels(table, QRect(origin, size_), image_, QPoint(0, 0));
     pending_ = QRegion();

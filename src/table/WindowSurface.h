@@ -36,6 +36,8 @@ class WindowSurface {
     // The surface takes the window's size; its own picture, when it has one, is kept where it
     // still fits and the rest is black until the next present.
     void Resize(int width, int height);
+    // Image pixels per window pixel; a change gives the surface's own picture up.
+    void SetScale(qreal scale);
     int Width() const { return size_.width(); }
     int Height() const { return size_.height(); }
     QRect Rect() const { return QRect(QPoint(0, 0), size_); }
@@ -64,6 +66,7 @@ class WindowSurface {
 
   private:
     QSize size_{1, 1};
+    qreal scale_ = 1.0;
     QImage image_;
     QRegion pending_;
     SurfaceObserver* observer_ = nullptr;

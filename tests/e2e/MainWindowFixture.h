@@ -57,6 +57,9 @@ class MainWindowFixture : public ::testing::Test {
         app = std::make_unique<TindleApp>(ProgramPaths::InOneFolder(dir.Path()),
                                           std::move(messagesPort), std::move(soundsPort));
         window = std::make_unique<TfrmMain>(*app);
+        // The window tests point at the table in table pixels: at zoom 100 they are the
+        // widget's (the zoom's own mapping is tested with the layout and the drawing).
+        app->settings.options.cardZoom = 100;
         window->onOpenGameAtStart = [this] { ++chooserOpened; };
         return *window;
     }

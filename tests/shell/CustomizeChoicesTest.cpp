@@ -209,7 +209,7 @@ TEST_F(CustomizeChoicesTest, OkWritesEveryKeyInItsOrder) {
                   "Sounds_Enabled", "Back_Card", "Background_bmp", "Background_Col",
                   "Background_Fixed_Col", "Background_Def", "Fade_Background", "ToolBar_Large",
                   "ToolBar_Flat", "Show_Time", "Show_Score", "ConfirmQuit", "ConfirmQuitGame",
-                  "Winning_Animation", "Deal_Animation", "Winnable_Deals_Only"}));
+                  "Winning_Animation", "Deal_Animation", "Winnable_Deals_Only", "Card_Zoom"}));
     EXPECT_EQ(Pref("Sounds_Enabled"), "Y");
     EXPECT_EQ(Pref("Winnable_Deals_Only"), "N");
     EXPECT_EQ(Pref("Back_Card"), "14");

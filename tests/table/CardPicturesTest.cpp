@@ -85,6 +85,40 @@ TEST_F(CardPicturesTest, FacesAreSlicedFromTheSuitSheetsByCardNumber) {
     }
 }
 
+TEST_F(CardPicturesTest, AtAScaleEveryPictureComesFromAFinerOneAndIsNeverScaledUp) {
+    // The smallest library scale at least as fine as zoom x device pixel ratio.
+    const std::pair<qreal, int> choices[] = {{1.0, 1}, {1.25, 2}, {1.5, 2}, {2.0, 2},
+                                             {2.5, 3}, {3.0, 3},  {3.75, 3}};
+    for (const auto& [scale, source] : choices)
+        EXPECT_EQ(CardPictures::SourceScaleFor(scale), source) << scale;
+    for (const qreal scale : {1.25, 2.0, 2.5, 3.0}) {
+        SCOPED_TRACE(scale);
+        CardPictures pictures(library_);
+        pictures.SetScale(scale);
+        pictures.ApplyCardSize(settings_);
+        const int k = CardPictures::SourceScaleFor(scale);
+        const QImage sheet = library_.Bitmap(FinerPictureName(FaceSheetName('B', 1, 'H'), k));
+        const QImage back = library_.Bitmap(FinerPictureName(CardBackName('B', 11), k));
+        const QImage mark = library_.Bitmap(FinerPictureName(MarkName('B', "004"), k));
+        // The library holds them k times the card size, at least as large as drawn.
+        ASSERT_EQ(sheet.size(), QSize(6 * 71 * k, 4 * 96 * k));
+        ASSERT_EQ(back.size(), QSize(71 * k, 96 * k));
+        const QSize drawn(qRound(71 * scale), qRound(96 * scale));
+        for (const QImage* picture : {&pictures.FaceOfCard(1), &pictures.Back(),
+                                      &pictures.Mark(MarkSlot::EmptyFoundation)}) {
+            EXPECT_EQ(picture->size(), drawn);
+            EXPECT_EQ(picture->devicePixelRatio(), scale);
+            EXPECT_LE(picture->width(), back.width());
+        }
+        // At the library's own scale the pictures are its pixels, untouched.
+        if (scale == k) {
+            EXPECT_TRUE(SamePixels(pictures.FaceOfCard(1), sheet.copy(0, 0, 71 * k, 96 * k)));
+            EXPECT_TRUE(SamePixels(pictures.Back(), back));
+            EXPECT_TRUE(SamePixels(pictures.Mark(MarkSlot::EmptyFoundation), mark));
+        }
+    }
+}
+
 TEST_F(CardPicturesTest, FacesCutWhenFirstDrawnAreThoseOfTheChoiceLoaded) {
     CardPictures pictures(library_);
     pictures.ApplyCardSize(settings_);

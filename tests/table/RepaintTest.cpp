@@ -45,6 +45,36 @@ TEST_F(RendererTest, RepaintShowsEveryCardAtItsPlace) {
               table.copy(0, 0, width_, height_));
 }
 
+TEST_F(RendererTest, AtAScaleEveryCardLiesAtItsPlaceTimesTheScaleInPicturesOfThatScale) {
+    for (const qreal scale : {2.0, 1.5}) {
+        SCOPED_TRACE(scale);
+        pictures_->SetScale(scale);
+        pictures_->LoadCardPictures(settings_);
+        renderer_->SetScale(scale);
+        Repaint();
+        const QImage& table = renderer_->TableImage();
+        EXPECT_EQ(table.size(), QSize(qRound((width_ + TableRenderer::kTableImageSlack) * scale),
+                                      qRound((height_ + TableRenderer::kTableImageSlack) * scale)));
+        const QImage background = renderer_->BackgroundImage();
+        for (int j = 0; j < 8; ++j) {
+            const PileRef column{PileKind::Fila, j};
+            const int top = PileTop(game_.piles.Get(column));
+            const int x = qRound(layout_.CardLeftX(game_, settings_, column, 0, false) * scale);
+            const int y = qRound(layout_.CardTopY(game_, column, 0, false) * scale);
+            const QImage& face = pictures_->FaceOfCard(top);
+            ASSERT_EQ(face.size(), QSize(qRound(71 * scale), qRound(96 * scale)));
+            EXPECT_EQ(ColourAt(table, x + 50, y + 90), Colour(face.pixel(50, 90))) << j;
+            // The rounded corners show the table, not the picture's clear pixels.
+            const int bottom = y + face.height() - 1;
+            EXPECT_EQ(ColourAt(table, x, bottom), ColourAt(background, x, bottom)) << j;
+        }
+        // The window shows the table, pixel for pixel.
+        const QImage& window = renderer_->Surface().Image();
+        EXPECT_EQ(window.size(), QSize(qRound(width_ * scale), qRound(height_ * scale)));
+        EXPECT_EQ(window.copy(0, 0, 200, 200), table.copy(0, 0, 200, 200));
+    }
+}
+
 TEST_F(RendererTest, TheDealEndsWithTheSameTableAsAnImmediateRepaint) {
     const QImage expected = FreshTable();
     settings_.Put(field::SoundsShuffle, "Y");

@@ -25,6 +25,9 @@ struct PreferenceOptions {
     // Winning_Animations and Winning_Animations_Time: the pattern's name and the seconds.
     std::string winningAnimation = std::string(kRandomPatternName);
     int winningSeconds = kDefaultWinningSeconds;
+    // Card_Zoom: the zoom of the table in percent, 0 for Automatic (the default, and what
+    // any other stored text gives).
+    int cardZoom = 0;
 
     bool operator==(const PreferenceOptions&) const = default;
 };

@@ -6,6 +6,7 @@
 
 #include "shell/settings/GameAutoplayStore.h"
 #include "shell/settings/SettingsInit.h"
+#include "table/layout/Zoom.h"
 
 namespace tindle {
 
@@ -218,6 +219,7 @@ PreferenceOptions ReadPreferenceOptions(const PreferencesFile& prefs) {
     options.highlightColour = integer("HighLights_Foundations_Color", 0);
     options.winningAnimation = text("Winning_Animations", kRandomPatternName);
     options.winningSeconds = integer("Winning_Animations_Time", kDefaultWinningSeconds);
+    options.cardZoom = ParseCardZoom(text(kCardZoomKey, kAutomaticZoomText));
     return options;
 }
 
