@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "shell/Messages.h"
 #include "shell/ProgramEntry.h"
 
 int main(int argc, char** argv) {
