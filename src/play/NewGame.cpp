@@ -149,10 +149,14 @@ std::string GameNumberText(long long a, long long b) {
     return text.substr(text.size() - GameNumber::kDigits);
 }
 
+std::string DrawGameNumber(Random& random) {
+    const long long a = random.Between(0, 9999998);
+    const long long b = random.Between(0, 999998);
+    return GameNumberText(a, b);
+}
+
 void NewGameNumber(PlayContext& ctx) {
-    const long long a = ctx.random.Between(0, 9999998);
-    const long long b = ctx.random.Between(0, 999998);
-    ctx.settings.Put(field::GameNumber, GameNumberText(a, b));
+    ctx.settings.Put(field::GameNumber, DrawGameNumber(ctx.random));
     ctx.ui.RefreshCaption();
 }
 

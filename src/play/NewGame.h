@@ -10,6 +10,7 @@
 
 namespace tindle {
 
+class Random;
 struct PlayContext;
 
 // The number mode of StartGame and OpenGame that draws a new game number; any other mode
@@ -22,8 +23,9 @@ inline constexpr std::string_view kQuitThisGame = "Quit this game?";
 // The 13-digit text of a x b (a game number drawn from two random integers).
 std::string GameNumberText(long long a, long long b);
 
-// Draws a new GameNumber (a in 0..9 999 998, b in 0..999 998 from the random generator),
-// stores it in the settings record and refreshes the caption.
+// A new GameNumber's text (a in 0..9 999 998, b in 0..999 998 from the random generator).
+std::string DrawGameNumber(Random& random);
+// Draws a new GameNumber, stores it in the settings record and refreshes the caption.
 void NewGameNumber(PlayContext& ctx);
 
 // False while an animation runs; true without asking when ConfirmQuitGame is "N"; otherwise,

@@ -65,8 +65,9 @@ std::optional<std::string> FindWinnableNumber(PlayContext& ctx, QWidget* parent)
     clock.start();
     std::optional<std::string> found;
     while (!progress.wasCanceled() && clock.elapsed() < kPatienceMs) {
-        NewGameNumber(ctx);
-        const std::string number = ctx.settings.Get(field::GameNumber);
+        // Drawn aside: the stored number and the title stay the game's on the table until a
+        // deal is made.
+        const std::string number = DrawGameNumber(ctx.random);
         const long left = kPatienceMs - static_cast<long>(clock.elapsed());
         if (SolverWins(ctx, number, std::min(kNumberBudgetMs, left), progress, clock)) {
             found = number;
