@@ -410,15 +410,20 @@ int TfrmMain::ChooseZoomPercent(const LayoutInputs& window) const {
 }
 
 void TfrmMain::ApplyZoom(int percent) {
+    const bool zoomChanged = percent != zoomPercent_;
     zoomPercent_ = percent;
     const qreal zoom = percent / 100.0;
     imgSfondo->SetZoom(zoom);
     // The pictures are made as fine as the screen shows them.
     const qreal scale = zoom * imgSfondo->devicePixelRatioF();
-    if (scale == app_.renderer.Scale() && scale == app_.pictures.Scale()) return;
-    HostRenderer();
-    if (app_.pictures.SetScale(scale)) app_.pictures.LoadCardPictures(app_.settings);
-    app_.renderer.SetScale(scale);
+    if (scale != app_.renderer.Scale() || scale != app_.pictures.Scale()) {
+        HostRenderer();
+        if (app_.pictures.SetScale(scale)) app_.pictures.LoadCardPictures(app_.settings);
+        app_.renderer.SetScale(scale);
+    }
+    // The table's pictures measure the window in table pixels, which a new zoom changes: a
+    // game opened at another zoom than the last one's must not be drawn into the old size.
+    if (zoomChanged) SizeTableBuffers();
 }
 
 LayoutInputs TfrmMain::WindowLayoutInputs() const {

@@ -8,6 +8,8 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "e2e/MainWindowFixture.h"
 #include "model/Deal.h"
@@ -19,7 +21,9 @@
 #include "shell/Commands.h"
 #include "shell/HeaderPanels.h"
 #include "shell/MainWindowPlay.h"
+#include "shell/TableArea.h"
 #include "shell/TfrmSelectGameNumber.h"
+#include "table/layout/Zoom.h"
 
 // The commands that hand over to play, driven by the keys and buttons of the main window.
 
@@ -292,6 +296,23 @@ TEST_F(CommandsPlay, AGameKeepsItsOwnAutoplayWhenAutoplayIsKeptPerGame) {
     ASSERT_TRUE(OpenGame(Ctx(), 1, "Freecell", 0, "", 0, false));
     EXPECT_TRUE(Commands().AutoplayTicked());
     EXPECT_EQ(PileCardAt(G().piles.dest[0], 0), kAceOfClubs);
+}
+
+// Automatic card size: a game that fits a larger zoom than the last one is drawn into a table
+// of its own zoom's size, not into the last game's (which left it in a corner, cut off).
+TEST_F(CommandsPlay, AGameOpenedAtAnotherZoomIsDrawnOverTheWholeWindow) {
+    TfrmMain& w = StartWith();
+    app->settings.options.cardZoom = kAutomaticZoom;
+    std::set<int> zooms;
+    for (const auto& [id, name] : {std::pair{1, "Freecell"}, {11, "Aces Up"}, {1, "Freecell"}}) {
+        ASSERT_TRUE(OpenGame(Ctx(), id, name, 0, "", 0, false));
+        Settle();
+        zooms.insert(w.ZoomPercent());
+        const QSize table = w.imgSfondo->ToTable(w.imgSfondo->rect()).size();
+        EXPECT_EQ(app->renderer.Surface().Image().deviceIndependentSize().toSize(), table)
+            << name << " at " << w.ZoomPercent() << "%";
+    }
+    EXPECT_EQ(zooms.size(), 2u) << "the two games fit different zooms";
 }
 
 }  // namespace
