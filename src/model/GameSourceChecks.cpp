@@ -1,6 +1,7 @@
 #include "model/GameSourceChecks.h"
 
 #include "model/LegalityRules.h"
+#include "model/MoveRules.h"
 #include "model/SpecialGames.h"
 
 namespace tindle {
@@ -31,8 +32,25 @@ class Checker {
     }
     int LineOf(gd::Field f) const { return g_.LineOf(f, g_.idLine > 0 ? g_.idLine : 1); }
 
+    // The column limit is read only by a drop onto a column: columns whose building rules take
+    // nothing never ask it.
+    bool ColumnsTakeCards() const {
+        for (int k = 0; k < def_[gd::TableauCount]; ++k) {
+            const int rule = def_.At(gd::TableauRule, k);
+            if (rule != build::Never && rule != build::NeverAccepts) return true;
+        }
+        return false;
+    }
+
+    // The group size is read only where the player lifts column cards: not in the selection,
+    // click-play and pairing games, nor when every column is locked.
+    bool ColumnCardsLifted() const {
+        return def_[gd::TableauCount] > LockedColumns(def_) && def_[gd::SelectionGame] == 0 &&
+               def_[gd::ClickPlay] == 0 && !IsPairingGame(def_);
+    }
+
     void ColumnLimit() {
-        if (def_[gd::TableauCount] <= 0 || def_[gd::ColumnMaxCards] != columnLimit::Closed) return;
+        if (!ColumnsTakeCards() || def_[gd::ColumnMaxCards] != columnLimit::Closed) return;
         Error(g_.IsSet(gd::ColumnMaxCards) ? LineOf(gd::ColumnMaxCards) : LineOf(gd::TableauCount),
               "ColumnMaxCards must be -1 (no limit) or positive in a game with tableau columns; "
               "0 makes every column refuse every card");
@@ -81,11 +99,7 @@ class Checker {
     }
 
     void GroupSize() {
-        if (def_[gd::TableauCount] <= 0 || def_[gd::SelectionGame] != 0 ||
-            def_[gd::ClickPlay] != 0 || def_[gd::GroupSizeRule] != groupSize::NoRule ||
-            IsPairingGame(def_)) {
-            return;
-        }
+        if (!ColumnCardsLifted() || def_[gd::GroupSizeRule] != groupSize::NoRule) return;
         Error(g_.IsSet(gd::GroupSizeRule) ? LineOf(gd::GroupSizeRule) : LineOf(gd::TableauCount),
               "GroupSizeRule must not be 0 in a game whose tableau cards are lifted (-1: any run, "
               "1: single cards)");

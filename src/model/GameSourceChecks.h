@@ -9,8 +9,9 @@
 // problem is appended to `errors` as "file:line: message", the line being the assignment at
 // fault or, for a field that is missing, the assignment that makes it needed.
 //
-// - ColumnMaxCards must be -1 or positive in a game with tableau columns: 0 (also when left
-//   out) makes every column refuse every card.
+// - ColumnMaxCards must be -1 or positive in a game with tableau columns that take cards (a
+//   building rule other than Never or NeverAccepts): 0 (also when left out) makes every column
+//   refuse every card.
 // - FoundationCapacity must be set and positive in a game with foundations whose building
 //   rule is capped by it (every rule but the few with a drop rule of their own) or that are
 //   complete at it: a foundation then takes a dropped card only while it holds fewer.
@@ -19,8 +20,9 @@
 // - StockTurnCount must be at least 1 when stock clicks turn cards (WasteUsed 1 or a second
 //   waste pile): 0 turns nothing.
 // - GroupSizeRule must not be 0 in a game whose tableau cards are lifted (not a selection,
-//   click-play or pairing game): 0 sets no limit on a dragged run, yet keeps the click
-//   shortcuts from sending any tableau card, which such a game never means.
+//   click-play or pairing game, and not every column locked by FillSkipGroups): 0 sets no
+//   limit on a dragged run, yet keeps the click shortcuts from sending any tableau card, which
+//   such a game never means.
 // - DeckCards must be 1..52 or 104: the deal knows no other deck.
 // - No deal count may name a tableau column or reserve the game does not use: those cards
 //   would be dealt out of play.

@@ -13,17 +13,11 @@ namespace tindle {
 
 namespace {
 
-// The leading columns (FillSkipGroups x FillSkipGroupSize) that nothing is lifted from.
-int LockedColumns(const Game& game) {
-    const int groups = game.def[gd::FillSkipGroups];
-    return groups > 0 ? groups * game.def[gd::FillSkipGroupSize] : 0;
-}
-
 // The run from the card up off its column: its lowest card face up, built by the column's
 // rule where the game checks runs, within the group size, and the column not locked.
 bool RunMayBeLifted(const Game& game, const CardPlace& place, int card) {
     const int column = place.pile.index;
-    if (column < LockedColumns(game)) return false;
+    if (column < LockedColumns(game.def)) return false;
     if (card < 1 || game.cards.CardIsFaceDown(card)) return false;
     if (GroupRuleChecksRuns(game.def) && !CanMoveGroup(game, card, column)) return false;
     return legality::GroupSizeAllowedAt(game, place, false);
@@ -55,7 +49,7 @@ bool DragLift(const Game& game, const CardPlace& place, int card, bool top) {
         case PileKind::Fila:
             if (top && faceDown) return false;  // turned up by the press instead
             if (top) {
-                return place.pile.index >= LockedColumns(game) &&
+                return place.pile.index >= LockedColumns(game.def) &&
                        legality::GroupSizeAllowedAt(game, place, false);
             }
             return RunMayBeLifted(game, place, card);
@@ -89,6 +83,11 @@ bool ShortcutLift(const Game& game, const CardPlace& place, int card, bool top) 
 }
 
 }  // namespace
+
+int LockedColumns(const GameDef& def) {
+    const int groups = def[gd::FillSkipGroups];
+    return groups > 0 ? groups * def[gd::FillSkipGroupSize] : 0;
+}
 
 bool MayLift(const Game& game, const CardPlace& place, Gesture gesture) {
     const Pile& pile = game.piles.Get(place.pile);

@@ -17,6 +17,7 @@
 namespace tindle {
 
 class Game;
+class GameDef;
 
 // Who moves the cards.
 enum class Mover {
@@ -36,6 +37,9 @@ enum class Gesture {
 // press on a face-down column top turns it up instead (no lift); the games that pair or select
 // cards by clicking lift nothing by dragging.
 bool MayLift(const Game& game, const CardPlace& place, Gesture gesture);
+
+// The leading columns (FillSkipGroups x FillSkipGroupSize) that nothing is ever lifted from.
+int LockedColumns(const GameDef& def);
 
 // Whether the pile `target` takes the block whose lowest card lies at `from` (that card and
 // every card above it) when `mover` moves it. The stock takes nothing.

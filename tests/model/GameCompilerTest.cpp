@@ -167,6 +167,17 @@ TEST(GameCompiler, ChecksFieldsThatSilentlyBreakPlay) {
                 "t:16: ", "GroupSizeRule must not be 0");
     // A pairing game's clicks do not lift cards: no group size needed.
     EXPECT_TRUE(Compile({{"t", replaced("GroupSizeRule = -5", "SpecialGame = 4")}}).Ok());
+    // Nor do columns that are all locked, but one locked column of two still lifts.
+    EXPECT_TRUE(Compile({{"t", replaced("GroupSizeRule = -5",
+                                        "FillSkipGroups = 1\nFillSkipGroupSize = 2")}})
+                    .Ok());
+    ExpectError(Compile({{"t", replaced("GroupSizeRule = -5",
+                                        "FillSkipGroups = 1\nFillSkipGroupSize = 1")}}),
+                "t:8: ", "GroupSizeRule must not be 0");
+    // Columns that take nothing never read their limit; one that takes cards does.
+    EXPECT_TRUE(Compile({{"t", replaced("ColumnMaxCards = -1", "TableauRule = 4 5")}}).Ok());
+    ExpectError(Compile({{"t", replaced("ColumnMaxCards = -1", "TableauRule = 4 0")}}),
+                "t:8: ", "ColumnMaxCards must be -1 (no limit) or positive");
     ExpectError(Compile({{"t", std::string(kGood) + "WasteUsed = 1\n"}}),
                 "t:17: ", "StockTurnCount must be at least 1");
     ExpectError(Compile({{"t", replaced("DeckCards = 52", "DeckCards = 78")}}),
