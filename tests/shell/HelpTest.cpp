@@ -205,9 +205,9 @@ TEST_F(HelpSystemTest, TopicsAndContentsOpenInTheProcedureWindow) {
 }
 
 TEST_F(HelpSystemTest, AMissingTopicOrFileIsTold) {
-    EXPECT_FALSE(help.ShowRules(5, 1));  // no game 5 in this collection
+    EXPECT_FALSE(help.ShowRules(12, 1));  // no game 12 in this collection
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "The help file has no topic 3005.");
+    EXPECT_EQ(messages.messages[0].text, "The help file has no topic 3012.");
 
     help.SetHelpFile("/nonexistent/bravell.hlp>proc");
     EXPECT_FALSE(help.ShowContents());
