@@ -6,6 +6,7 @@
 #include "model/Card.h"
 #include "model/CardPlaces.h"
 #include "model/Game.h"
+#include "model/Legality.h"
 #include "model/MoveRules.h"
 #include "model/UsedPiles.h"
 
@@ -104,7 +105,12 @@ bool IsShuffle(const Game& game, const Move& move) {
     }
     const CardPlace beneath{from->pile, from->position - 1};
     const int below = PileCardAt(game.piles.Get(from->pile), beneath.position);
-    return !game.cards.CardIsFaceDown(below) && MayLift(game, beneath, Gesture::Drag);
+    if (game.cards.CardIsFaceDown(below) || !MayLift(game, beneath, Gesture::Drag)) return false;
+    // Splitting a run to send the card it uncovers home is progress, not a rearrangement.
+    for (int j = 0; j < UsedFoundationCount(game); ++j) {
+        if (CanPlaceOnFoundation(game, j, below, true)) return false;
+    }
+    return true;
 }
 
 std::optional<PileRef> MoveSource(const Game& game, const Move& move) {

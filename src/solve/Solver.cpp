@@ -139,7 +139,8 @@ class Search {
           budget_(budget),
           cancel_(cancel),
           bold_(bold),
-          keys_(ctx.game, AutoplayOn(ctx)) {}
+          keys_(ctx.game, AutoplayOn(ctx)),
+          memo_(ctx.game) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -208,7 +209,7 @@ class Search {
     SolveVerdict Rate(Frame& frame) {
         frame.children.clear();
         frame.next = 0;
-        LegalMoves(ctx_.game, moves_);
+        LegalMoves(ctx_.game, moves_, &memo_);
         if (const int safe = SafeFoundationMove(ctx_.game, moves_); safe >= 0) {
             const Move only = moves_[static_cast<size_t>(safe)];
             moves_.assign(1, only);
@@ -371,6 +372,7 @@ class Search {
     const std::atomic<bool>* cancel_;
     bool bold_;  // shuffles left out: a win only, never a loss, may be concluded
     PositionKeys keys_;
+    PlaceMemo memo_;
     std::unordered_set<uint64_t> seen_;
     std::vector<Frame> frames_;
     size_t depth_ = 0;
