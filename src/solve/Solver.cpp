@@ -4,7 +4,6 @@
 #include <chrono>
 #include <optional>
 #include <string>
-#include <unordered_set>
 
 #include "model/Game.h"
 #include "model/History.h"
@@ -159,7 +158,7 @@ class Search {
         ctx_.session.statistics.kept = false;
         KeepFirstMarkers(ctx_.game.undo);
         ctx_.game.redo.Clear();
-        seen_.insert(keys_.Key(ctx_.game));
+        seen_.Insert(keys_.Key(ctx_.game));
         result.verdict = Push(Child{});
         const std::vector<Child>& first = frames_[0].children;
         if (!first.empty()) {
@@ -272,7 +271,7 @@ class Search {
         }
         if (OverBudget()) return SolveVerdict::Unknown;
         Tidy();
-        if (!seen_.insert(keys_.Key(ctx_.game)).second) return SolveVerdict::Lost;
+        if (!seen_.Insert(keys_.Key(ctx_.game))) return SolveVerdict::Lost;
         child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
         child.merit = PositionMerit(ctx_.game) + child.merit / 10;
         frame.children.push_back(child);
@@ -373,7 +372,7 @@ class Search {
     bool bold_;  // shuffles left out: a win only, never a loss, may be concluded
     PositionKeys keys_;
     PlaceMemo memo_;
-    std::unordered_set<uint64_t> seen_;
+    KeySet seen_;
     std::vector<Frame> frames_;
     size_t depth_ = 0;
     std::vector<Move> moves_;
