@@ -70,7 +70,10 @@ int PositionMerit(const Game& game) {
     constexpr int kPerFaceDown = -20;
     constexpr int kPerReserveCard = -20;
     constexpr int kPerEmptyColumn = 15;
-    constexpr int kPerBlocker = -3;
+    // Per card above a lower card, and per rank that lower card lies below the King: where the
+    // foundations build up from the Ace, a buried Ace holds up its whole suit, a buried Queen
+    // only two cards.
+    constexpr int kPerBlocker = -4;
     int merit = 0;
     for (int j = 0; j < UsedFoundationCount(game); ++j)
         merit += kPerFoundationCard * PileCount(game.piles.dest[static_cast<size_t>(j)]);
@@ -87,7 +90,7 @@ int PositionMerit(const Game& game) {
             if (card < 1) continue;
             if (game.cards.CardIsFaceDown(card)) merit += kPerFaceDown;
             const int rank = CardRank(card);
-            if (rank > lowest) merit += kPerBlocker;
+            if (rank > lowest) merit += kPerBlocker * (kKing + 1 - lowest);
             lowest = std::min(lowest, rank);
         }
     }
