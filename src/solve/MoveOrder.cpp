@@ -70,10 +70,15 @@ int PositionMerit(const Game& game) {
     constexpr int kPerFaceDown = -20;
     constexpr int kPerReserveCard = -20;
     constexpr int kPerEmptyColumn = 15;
-    // Per card above a lower card, and per rank that lower card lies below the King: where the
-    // foundations build up from the Ace, a buried Ace holds up its whole suit, a buried Queen
-    // only two cards.
+    // Per card above a card that goes home sooner, and per rank that card lies from the last
+    // one home: a buried card at the foundations' base holds up its whole suit, a buried card
+    // just below the last rank only two cards.
     constexpr int kPerBlocker = -4;
+    // The ranks in the order the foundations take them: from foundation 1's base (a rank the
+    // deal may set), the Ace where it is no rank.
+    const int baseRank = game.def.At(gd::FoundationBase, 0);
+    const int first = baseRank >= kAce && baseRank <= kKing ? baseRank : kAce;
+    auto turn = [first](int rank) { return (rank - first + kKing) % kKing; };
     int merit = 0;
     for (int j = 0; j < UsedFoundationCount(game); ++j)
         merit += kPerFoundationCard * PileCount(game.piles.dest[static_cast<size_t>(j)]);
@@ -83,15 +88,15 @@ int PositionMerit(const Game& game) {
         const Pile& pile = game.piles.fila[static_cast<size_t>(k)];
         const int n = PileCount(pile);
         if (n == 0) merit += kPerEmptyColumn;
-        // A card above a lower card of its column must leave before that card can go.
-        int lowest = kKing + 1;
+        // A card above one that goes home sooner must leave before that card can go.
+        int soonest = kKing;
         for (int p = 0; p < n; ++p) {
             const int card = PileCardAt(pile, p);
             if (card < 1) continue;
             if (game.cards.CardIsFaceDown(card)) merit += kPerFaceDown;
-            const int rank = CardRank(card);
-            if (rank > lowest) merit += kPerBlocker * (kKing + 1 - lowest);
-            lowest = std::min(lowest, rank);
+            const int t = turn(CardRank(card));
+            if (t > soonest) merit += kPerBlocker * (kKing - soonest);
+            soonest = std::min(soonest, t);
         }
     }
     return merit;
