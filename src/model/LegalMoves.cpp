@@ -1,6 +1,7 @@
 #include "model/LegalMoves.h"
 
 #include "model/Game.h"
+#include "model/Legality.h"
 #include "model/MoveRules.h"
 #include "model/SelectionRules.h"
 #include "model/SpecialGames.h"
@@ -50,7 +51,8 @@ MoveKind MoveTo(PileKind kind) {
 
 class Lister {
   public:
-    Lister(const Game& game, std::vector<Move>& out) : game_(game), out_(out) {}
+    Lister(const Game& game, std::vector<Move>& out, PlaceMemo* memo)
+        : game_(game), out_(out), memo_(memo) {}
 
     void Run() {
         const GameDef& def = game_.def;
@@ -118,8 +120,11 @@ class Lister {
     }
 
     bool Try(const CardPlace& from, PileRef target) {
-        if (!Accepts(game_, from, target, Mover::Player)) return false;
         const int card = PileCardAt(game_.piles.Get(from.pile), from.position);
+        if (memo_ && target.kind == PileKind::Fila && !memo_->MayFit(game_, target.index, card)) {
+            return false;
+        }
+        if (!Accepts(game_, from, target, Mover::Player)) return false;
         out_.push_back({MoveTo(target.kind), target.index, card});
         return true;
     }
@@ -171,14 +176,41 @@ class Lister {
 
     const Game& game_;
     std::vector<Move>& out_;
+    PlaceMemo* memo_;
 };
 
 }  // namespace
 
-void LegalMoves(const Game& game, std::vector<Move>& out) {
+PlaceMemo::PlaceMemo(const Game& game) {
+    // A restriction that holds column cards back while the stock holds cards reads more than
+    // the two cards.
+    const int restriction = game.def[gd::StockRestriction];
+    if (restriction != stockRestriction::None &&
+        restriction != stockRestriction::FoundationsAfterStock) {
+        return;
+    }
+    bool any = false;
+    for (int k = 0; k < UsedColumnCount(game); ++k) {
+        known_[static_cast<size_t>(k)] = JudgesByTheTwoCards(game.def.At(gd::TableauRule, k));
+        any = any || known_[static_cast<size_t>(k)];
+    }
+    if (any) answers_.assign(static_cast<size_t>(kFilaPiles * kCardCodes * kCardCodes), kUnknown);
+}
+
+bool PlaceMemo::MayFit(const Game& game, int k, int card) {
+    if (k < 0 || k >= kFilaPiles || !known_[static_cast<size_t>(k)]) return true;
+    const int top = PileTop(game.piles.fila[static_cast<size_t>(k)]);
+    // An empty column is judged by its base, a card outside the table by the rules themselves.
+    if (top < 1 || top >= kCardCodes || card < 1 || card >= kCardCodes) return true;
+    uint8_t& answer = answers_[static_cast<size_t>((k * kCardCodes + top) * kCardCodes + card)];
+    if (answer == kUnknown) answer = CanPlaceOnColumn(game, k, card, true) ? kTaken : kRefused;
+    return answer == kTaken;
+}
+
+void LegalMoves(const Game& game, std::vector<Move>& out, PlaceMemo* memo) {
     out.clear();
     if (!game.flags.gameInProgress) return;
-    Lister(game, out).Run();
+    Lister(game, out, memo).Run();
 }
 
 }  // namespace tindle

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
+#include "model/CardTable.h"
 #include "model/Move.h"
+#include "model/Piles.h"
 
 // Every move the player may make in the position in play, as typed moves: each card that may
 // be lifted (MayLift) with every pile that takes it (Accepts), the clicks on the stock and on
@@ -13,6 +17,27 @@
 namespace tindle {
 
 class Game;
+
+// What LegalMoves may remember between the positions of one deal: whether a card may be built
+// onto a column's top card, for the columns whose building rule judges by the two cards alone
+// (JudgesByTheTwoCards) and where no stock restriction holds column moves back. Most of the
+// blocks a position lifts fit on no column; once their answers are known, LegalMoves asks
+// the drop rules only of the columns a block may fit. A caller that lists the moves of many
+// positions of one deal (a solver) keeps one, made from a position of that deal.
+class PlaceMemo {
+  public:
+    explicit PlaceMemo(const Game& game);
+
+    // False when the building rule of column k refuses `card` onto its top card for certain;
+    // true when it may take it (or the memo does not know the column).
+    bool MayFit(const Game& game, int k, int card);
+
+  private:
+    static constexpr int kCardCodes = CardTable::kCards + 1;
+    enum : uint8_t { kUnknown, kRefused, kTaken };
+    std::array<bool, kFilaPiles> known_{};
+    std::vector<uint8_t> answers_;  // column, top card, card
+};
 
 // Fills `out` (emptied first), in a fixed order:
 //  - MoveKind::StockClick when a click on the stock may change the table, then
@@ -28,6 +53,7 @@ class Game;
 //    - second-waste games: ToSecondWaste (card) for a top card that fits there;
 //    - selection and pairing games: Select (card) for each card a click selects.
 // Nothing while no game is in progress.
-void LegalMoves(const Game& game, std::vector<Move>& out);
+// With a memo, the same moves with fewer questions to the rules.
+void LegalMoves(const Game& game, std::vector<Move>& out, PlaceMemo* memo = nullptr);
 
 }  // namespace tindle

@@ -100,6 +100,10 @@ bool CanPlace(const Game& game, const PlaceQuery& q) {
     return legality::StandardRule(c);
 }
 
+bool JudgesByTheTwoCards(int code) {
+    return legality::BuildingRule(code) == legality::RuleStandard;
+}
+
 bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
     PlaceQuery q;
     q.topCard = PileTop(legality::Foundation(game, j));

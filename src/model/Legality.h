@@ -46,6 +46,11 @@ bool CanPlaceOnFoundation(const Game& game, int foundation, int card, bool playe
 bool CanPlaceOnColumn(const Game& game, int column, int card, bool playerMove);
 bool CanPlaceOnReserve(const Game& game, int reserve, int card, bool playerMove);
 
+// Whether the building rule `code` judges a card put onto another card by the two cards and
+// the pile's own fields alone (the standard rule and the codes that build by it): its answer
+// for two cards then holds in every position of the deal.
+bool JudgesByTheTwoCards(int code);
+
 // Whether the game's group rule asks a lifted run to be built (groupRule::ByColumnRule,
 // InSuit).
 bool GroupRuleChecksRuns(const GameDef& def);

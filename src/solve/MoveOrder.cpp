@@ -6,6 +6,7 @@
 #include "model/Card.h"
 #include "model/CardPlaces.h"
 #include "model/Game.h"
+#include "model/Legality.h"
 #include "model/MoveRules.h"
 #include "model/UsedPiles.h"
 
@@ -69,7 +70,15 @@ int PositionMerit(const Game& game) {
     constexpr int kPerFaceDown = -20;
     constexpr int kPerReserveCard = -20;
     constexpr int kPerEmptyColumn = 15;
-    constexpr int kPerBlocker = -3;
+    // Per card above a card that goes home sooner, and per rank that card lies from the last
+    // one home: a buried card at the foundations' base holds up its whole suit, a buried card
+    // just below the last rank only two cards.
+    constexpr int kPerBlocker = -4;
+    // The ranks in the order the foundations take them: from foundation 1's base (a rank the
+    // deal may set), the Ace where it is no rank.
+    const int baseRank = game.def.At(gd::FoundationBase, 0);
+    const int first = baseRank >= kAce && baseRank <= kKing ? baseRank : kAce;
+    auto turn = [first](int rank) { return (rank - first + kKing) % kKing; };
     int merit = 0;
     for (int j = 0; j < UsedFoundationCount(game); ++j)
         merit += kPerFoundationCard * PileCount(game.piles.dest[static_cast<size_t>(j)]);
@@ -79,15 +88,15 @@ int PositionMerit(const Game& game) {
         const Pile& pile = game.piles.fila[static_cast<size_t>(k)];
         const int n = PileCount(pile);
         if (n == 0) merit += kPerEmptyColumn;
-        // A card above a lower card of its column must leave before that card can go.
-        int lowest = kKing + 1;
+        // A card above one that goes home sooner must leave before that card can go.
+        int soonest = kKing;
         for (int p = 0; p < n; ++p) {
             const int card = PileCardAt(pile, p);
             if (card < 1) continue;
             if (game.cards.CardIsFaceDown(card)) merit += kPerFaceDown;
-            const int rank = CardRank(card);
-            if (rank > lowest) merit += kPerBlocker;
-            lowest = std::min(lowest, rank);
+            const int t = turn(CardRank(card));
+            if (t > soonest) merit += kPerBlocker * (kKing - soonest);
+            soonest = std::min(soonest, t);
         }
     }
     return merit;
@@ -104,7 +113,12 @@ bool IsShuffle(const Game& game, const Move& move) {
     }
     const CardPlace beneath{from->pile, from->position - 1};
     const int below = PileCardAt(game.piles.Get(from->pile), beneath.position);
-    return !game.cards.CardIsFaceDown(below) && MayLift(game, beneath, Gesture::Drag);
+    if (game.cards.CardIsFaceDown(below) || !MayLift(game, beneath, Gesture::Drag)) return false;
+    // Splitting a run to send the card it uncovers home is progress, not a rearrangement.
+    for (int j = 0; j < UsedFoundationCount(game); ++j) {
+        if (CanPlaceOnFoundation(game, j, below, true)) return false;
+    }
+    return true;
 }
 
 std::optional<PileRef> MoveSource(const Game& game, const Move& move) {

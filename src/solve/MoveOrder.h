@@ -24,7 +24,8 @@ int MoveMerit(const Game& game, const Move& move);
 int PositionMerit(const Game& game);
 
 // A move that only rearranges what is already in order: a card taken back off a foundation,
-// or a block moved to another column off a face-up card it could have been lifted with. A
+// or a block moved to another column off a face-up card it could have been lifted with (unless
+// that card could then go to a foundation). A
 // winning line rarely needs one; the solver's first, bold pass leaves them out (and may then
 // find a win sooner), its second pass, which alone may answer lost, tries them.
 bool IsShuffle(const Game& game, const Move& move);

@@ -188,4 +188,37 @@ uint64_t PositionKeys::Key(const Game& game) const {
     return h;
 }
 
+bool KeySet::Insert(uint64_t key) {
+    if (key == 0) {
+        const bool added = !hasZero_;
+        hasZero_ = true;
+        size_ += added ? 1 : 0;
+        return added;
+    }
+    // At most half full, so that a probe ends soon.
+    if (2 * (size_ + 1) > slots_.size()) Grow();
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = static_cast<size_t>(key) & mask;; i = (i + 1) & mask) {
+        if (slots_[i] == key) return false;
+        if (slots_[i] == 0) {
+            slots_[i] = key;
+            ++size_;
+            return true;
+        }
+    }
+}
+
+void KeySet::Grow() {
+    std::vector<uint64_t> old = std::move(slots_);
+    slots_.assign(old.empty() ? size_t{1} << 16 : old.size() * 2, 0);
+    const size_t mask = slots_.size() - 1;
+    for (const uint64_t key : old) {
+        if (key == 0) continue;
+        size_t i = static_cast<size_t>(key) & mask;
+        while (slots_[i] != 0)
+            i = (i + 1) & mask;
+        slots_[i] = key;
+    }
+}
+
 }  // namespace tindle

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // The solver's key of a position: a 64-bit Zobrist-style hash over the piles in play, the
 // face of every card on them and the counters the rules read. Positions that differ only by
@@ -39,6 +41,23 @@ class PositionKeys {
     bool passesCount_ = false;
     bool dealCounterCounts_ = false;
     bool runningCounterCounts_ = false;
+};
+
+// The keys of the positions met: an open-addressing table of the keys themselves (already
+// well mixed), a fraction of the memory and time of a node-based set over the millions of
+// keys of a long search.
+class KeySet {
+  public:
+    // True when `key` was not in the set yet (it is then added).
+    bool Insert(uint64_t key);
+    size_t Size() const { return size_; }
+
+  private:
+    void Grow();
+
+    std::vector<uint64_t> slots_;  // 0 marks a free slot; the key 0 is kept aside
+    size_t size_ = 0;
+    bool hasZero_ = false;
 };
 
 }  // namespace tindle

@@ -13,23 +13,6 @@ namespace tindle {
 
 namespace {
 
-// Building rules that judge a card by the two cards and the column's own fields alone, so
-// that they may be asked of a card that is not the column's top yet.
-bool ReadsOnlyTheTwoCards(int rule) {
-    switch (rule) {
-        case build::SameSuit:
-        case build::SameColour:
-        case build::AnySuit:
-        case build::AlternateColours:
-        case build::EmptyOnly:
-        case build::AnySuitBuild:
-        case build::AnySuitByDirection:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool PlainRules(const Game& game) {
     const GameDef& def = game.def;
     if (SpecialOf(def) != special::Standard || def[gd::SelectionGame] != 0 ||
@@ -42,7 +25,7 @@ bool PlainRules(const Game& game) {
         if (kind != reserveKind::FreeCell && kind != reserveKind::Closed) return false;
     }
     for (int k = 0; k < UsedColumnCount(game); ++k) {
-        if (!ReadsOnlyTheTwoCards(def.At(gd::TableauRule, k))) return false;
+        if (!JudgesByTheTwoCards(def.At(gd::TableauRule, k))) return false;
     }
     return true;
 }

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <optional>
 #include <string>
-#include <unordered_set>
 
 #include "model/Game.h"
 #include "model/History.h"
@@ -139,7 +138,8 @@ class Search {
           budget_(budget),
           cancel_(cancel),
           bold_(bold),
-          keys_(ctx.game, AutoplayOn(ctx)) {}
+          keys_(ctx.game, AutoplayOn(ctx)),
+          memo_(ctx.game) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -158,7 +158,7 @@ class Search {
         ctx_.session.statistics.kept = false;
         KeepFirstMarkers(ctx_.game.undo);
         ctx_.game.redo.Clear();
-        seen_.insert(keys_.Key(ctx_.game));
+        seen_.Insert(keys_.Key(ctx_.game));
         result.verdict = Push(Child{});
         const std::vector<Child>& first = frames_[0].children;
         if (!first.empty()) {
@@ -208,7 +208,7 @@ class Search {
     SolveVerdict Rate(Frame& frame) {
         frame.children.clear();
         frame.next = 0;
-        LegalMoves(ctx_.game, moves_);
+        LegalMoves(ctx_.game, moves_, &memo_);
         if (const int safe = SafeFoundationMove(ctx_.game, moves_); safe >= 0) {
             const Move only = moves_[static_cast<size_t>(safe)];
             moves_.assign(1, only);
@@ -271,7 +271,7 @@ class Search {
         }
         if (OverBudget()) return SolveVerdict::Unknown;
         Tidy();
-        if (!seen_.insert(keys_.Key(ctx_.game)).second) return SolveVerdict::Lost;
+        if (!seen_.Insert(keys_.Key(ctx_.game))) return SolveVerdict::Lost;
         child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
         child.merit = PositionMerit(ctx_.game) + child.merit / 10;
         frame.children.push_back(child);
@@ -371,7 +371,8 @@ class Search {
     const std::atomic<bool>* cancel_;
     bool bold_;  // shuffles left out: a win only, never a loss, may be concluded
     PositionKeys keys_;
-    std::unordered_set<uint64_t> seen_;
+    PlaceMemo memo_;
+    KeySet seen_;
     std::vector<Frame> frames_;
     size_t depth_ = 0;
     std::vector<Move> moves_;

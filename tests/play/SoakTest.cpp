@@ -113,3 +113,41 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
 
 }  // namespace
 }  // namespace tindle::test
+
+namespace tindle::test {
+namespace {
+
+// A memo of the building rule's answers changes nothing of what LegalMoves lists: the same
+// moves with and without it, in every position of random walks through every catalogue game,
+// with and without autoplay.
+TEST(Soak, LegalMovesListTheSameMovesWithAPlaceMemo) {
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.Read(BuiltGamesDat()).Ok());
+    constexpr int kDeals = 4;
+    constexpr int kSteps = 200;
+    for (const CatalogueEntry& entry : catalogue.Entries()) {
+        int compared = 0;
+        for (int deal = 0; deal < kDeals; ++deal) {
+            HeadlessPlay play(nullptr, static_cast<uint32_t>(deal + 7));
+            play.ui.autoplayTicked = deal % 2 == 1;
+            std::string error;
+            const GameNumber number = *ParseGameNumber(std::to_string(7919 * deal + 5));
+            ASSERT_TRUE(play.Open(BuiltGamesDat(), entry.gameId, number, error)) << error;
+            PlaceMemo memo(play.game);
+            std::vector<Move> plain;
+            std::vector<Move> remembered;
+            for (int step = 0; step < kSteps && play.game.flags.gameInProgress; ++step) {
+                LegalMoves(play.game, plain);
+                LegalMoves(play.game, remembered, &memo);
+                ASSERT_EQ(plain, remembered)
+                    << entry.name << " deal " << number.Text() << " step " << step;
+                compared += static_cast<int>(plain.size());
+                RandomGesture(play.ctx, play.random);
+            }
+        }
+        EXPECT_GT(compared, 0) << entry.name;
+    }
+}
+
+}  // namespace
+}  // namespace tindle::test
