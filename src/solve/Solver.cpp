@@ -14,6 +14,7 @@
 #include "play/PlayMove.h"
 #include "shell/settings/SettingsRecord.h"
 #include "solve/MoveOrder.h"
+#include "solve/NestedSearch.h"
 #include "solve/PositionKey.h"
 #include "solve/SafeMoves.h"
 
@@ -385,7 +386,8 @@ class Search {
 
 }  // namespace
 
-SolveResult Solve(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel) {
+static SolveResult DepthFirst(PlayContext& ctx, const SolveBudget& budget,
+                              const std::atomic<bool>* cancel) {
     // Three quarters of the budget for the bold pass; what it leaves to the whole search.
     SolveBudget first = budget;
     first.positions = first.positions / 4 * 3;
@@ -399,6 +401,12 @@ SolveResult Solve(PlayContext& ctx, const SolveBudget& budget, const std::atomic
     full.positions += bold.positions;
     full.milliseconds += bold.milliseconds;
     return full;
+}
+
+SolveResult Solve(PlayContext& ctx, const SolveBudget& budget, const std::atomic<bool>* cancel) {
+    SolveResult result = DepthFirst(ctx, DepthFirstShare(budget), cancel);
+    if (result.verdict == SolveVerdict::Unknown) NestedSearchRest(ctx, budget, cancel, result);
+    return result;
 }
 
 }  // namespace tindle

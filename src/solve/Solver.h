@@ -14,6 +14,10 @@
 // first (MoveOrder.h), and a move that puts back the card the previous move took away is not
 // tried.
 //
+// The depth-first search has half the budget; when it has not decided, a nested Monte Carlo
+// search (NestedSearch.h), which wins the one-pass stock games the depth-first search drowns
+// in, spends the rest and may answer `won`, never `lost`.
+//
 // `lost` is answered only when every position reachable from the start has been searched
 // without a win; a spent budget (or a cancel) answers `unknown`.
 

@@ -4,8 +4,8 @@
 // single-card moves (FreeCell) or over moves and stock clicks with unlimited passes
 // (Klondike, and Klondike Draw Three by id 3), with the positions already seen left out. Any other
 // game is given by its id and searched over the engine's own LegalMoves, each played by PlayMove on
-// the engine's game: depth first, or with --nested=LEVEL by a nested Monte Carlo search (which
-// suits the one-pass stock games; level 1 is quick, level 2 strong).
+// the engine's game: depth first, or with --nested=LEVEL by the solver's nested Monte Carlo search
+// (which suits the one-pass stock games; level 1 is quick, level 2 strong).
 //
 //   tindle-find-win [--nested=LEVEL] freecell|klondike|GAME_ID GAMES.DAT FIRST_NUMBER
 //                   [TRIES [MAX_MOVES [NODES]]]
@@ -17,8 +17,8 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <memory>
-#include <random>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -28,6 +28,7 @@
 #include "model/MoveText.h"
 #include "play/HeadlessPlay.h"
 #include "play/PlayMove.h"
+#include "solve/NestedSearch.h"
 
 namespace {
 
@@ -417,139 +418,6 @@ class GenericSearch {
     std::unordered_set<size_t> seen_;
 };
 
-// Nested Monte Carlo search over the engine's legal moves, for the games a depth-first search
-// drowns in: one-pass stock games, where each turned card must be placed at once and a wrong
-// place is only seen to be wrong dozens of moves later. Level 0 is a random playout: a card
-// that can go home goes home, otherwise any move (the stock click among them) is picked at
-// random. Level n tries every move of the position, each followed by a level n-1 search, and
-// plays the first move of the best line found so far, remembering that line, until the game
-// ends. A line scores its cards on the foundations and empty columns; a win ends the search.
-class NestedSearch {
-  public:
-    NestedSearch(HeadlessPlay& play, uint32_t seed) : play_(play), random_(seed) {
-        play_.ctx.session.searching = true;  // no piles in the undo snapshots: copies stay cheap
-    }
-    // True when a won line was found within `budget` moves played in all.
-    bool Run(int level, long budget) {
-        budget_ = budget;
-        Line best = Search(level);
-        score = best.score;
-        path = std::move(best.moves);
-        return best.won;
-    }
-    std::vector<Move> path;
-    int score = 0;  // of the best line: 4 per card on a foundation, 1 per empty column
-
-  private:
-    struct Line {
-        int score = -1;
-        bool won = false;
-        std::vector<Move> moves;
-    };
-
-    // A random line can shift a card to and fro between two piles for ever: past this many
-    // moves of its own, a card in a playout only goes home.
-    static constexpr int kMovesPerCard = 3;
-    static constexpr int kPlayoutMoves = 1000;
-
-    bool Won() const { return play_.ctx.session.lastGameWon || play_.game.flags.gameWon; }
-
-    int Score() const {
-        const Game& g = play_.game;
-        int score = 0;
-        for (int j = 0; j < g.FoundationCount(); ++j)
-            score += 4 * PileCount(g.piles.dest[static_cast<size_t>(j)]);
-        for (int k = 0; k < g.TableauCount(); ++k)
-            score += PileEmpty(g.piles.fila[static_cast<size_t>(k)]) ? 1 : 0;
-        return score;
-    }
-
-    void Candidates(std::vector<Move>& out) {
-        LegalMoves(play_.game, all_);
-        out.clear();
-        for (const Move& m : all_)
-            if (MoveOrder(play_.game, m) >= 0) out.push_back(m);
-    }
-
-    bool Play(const Move& m) {
-        --budget_;
-        return PlayMove(play_.ctx, m);
-    }
-
-    void Restore(const Game& saved) {
-        play_.game = saved;
-        play_.ctx.session.lastGameWon = false;
-        play_.ctx.session.undoCounters.clear();
-        play_.ctx.session.redoCounters.clear();
-        play_.ctx.session.undoActions.clear();
-        play_.ctx.session.redoActions.clear();
-    }
-
-    Line Playout() {
-        Line line;
-        std::array<int, 128> moved{};
-        std::vector<Move> moves;
-        std::vector<Move> choices;
-        while (!Won() && static_cast<int>(line.moves.size()) < kPlayoutMoves) {
-            Candidates(moves);
-            choices.clear();
-            for (const Move& m : moves) {
-                if (m.kind == MoveKind::ToFoundation || m.kind == MoveKind::TurnUp) {
-                    choices.assign(1, m);
-                    break;
-                }
-                if (m.card <= 0 || moved[static_cast<size_t>(m.card)] < kMovesPerCard)
-                    choices.push_back(m);
-            }
-            if (choices.empty()) break;
-            const Move m = choices[random_() % choices.size()];
-            if (!Play(m)) break;
-            if (m.card > 0) ++moved[static_cast<size_t>(m.card)];
-            line.moves.push_back(m);
-        }
-        line.won = Won();
-        line.score = line.won ? 1 << 20 : Score();
-        return line;
-    }
-
-    Line Search(int level) {
-        if (level == 0) return Playout();
-        Line best;
-        std::vector<Move> played;
-        std::vector<Move> moves;
-        while (!Won() && budget_ > 0) {
-            Candidates(moves);
-            if (moves.empty()) break;
-            const auto saved = std::make_unique<Game>(play_.game);
-            for (const Move& m : moves) {
-                if (Play(m)) {
-                    Line tail = Search(level - 1);
-                    if (Won() || tail.score > best.score) {
-                        best.score = tail.score;
-                        best.won = tail.won || Won();
-                        best.moves = played;
-                        best.moves.push_back(m);
-                        best.moves.insert(best.moves.end(), tail.moves.begin(), tail.moves.end());
-                    }
-                }
-                Restore(*saved);
-                if (best.won) return best;
-            }
-            if (best.moves.size() <= played.size()) break;
-            const Move next = best.moves[played.size()];
-            if (!Play(next)) break;
-            played.push_back(next);
-        }
-        if (Won()) best.won = true;
-        return best;
-    }
-
-    HeadlessPlay& play_;
-    std::mt19937 random_;
-    long budget_ = 0;
-    std::vector<Move> all_;
-};
-
 // ---------------------------------------------------------------- output
 
 // The pile names of the moves, by replaying them on the engine's piles: a foundation is the
@@ -592,10 +460,12 @@ int main2(int argc, char** argv) {
         };
         bool found = false;
         if (gameId > 3 && nested > 0) {
-            NestedSearch search(play, static_cast<uint32_t>(n));
-            found = search.Run(nested, nodes);
+            const SolveBudget budget{nodes, std::numeric_limits<long>::max()};
+            const NestedResult search =
+                NestedSearch(play.ctx, nested, budget, nullptr, static_cast<uint32_t>(n));
+            found = search.won;
             std::fprintf(stderr, "%s: best line scores %d\n", number->Text().c_str(), search.score);
-            for (const Move& m : search.path)
+            for (const Move& m : search.moves)
                 lines.push_back(MoveText(m));
         } else if (gameId > 3) {
             GenericSearch search(play);
