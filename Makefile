@@ -27,10 +27,11 @@ run: build
 test: build format-check
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The engine, the drawing code, the command-line tools and the tests that link only the engine,
-# built with AddressSanitizer and UndefinedBehaviorSanitizer into build-san/ and run; any
-# finding fails the run. TINDLE_SANITIZE sets the compiler flags and leaves the window program
-# and the other tests out; the resource library is the regular build's.
+# The engine, the drawing code, the command-line tools, the tests that link only the engine and
+# those of the window program's help-file and score-file readers, built with AddressSanitizer
+# and UndefinedBehaviorSanitizer into build-san/ and run; any finding fails the run.
+# TINDLE_SANITIZE sets the compiler flags and leaves the window program and the other tests
+# out; the resource library is the regular build's.
 SAN_DIR ?= build-san
 CCACHE := $(shell command -v ccache 2>/dev/null)
 SAN_ENV = QT_QPA_PLATFORM=offscreen \

@@ -155,16 +155,6 @@ TEST_F(HelpFileTest, EveryKeyThePagesNameIsTheShortcutOfTheCommandTheyNameItWith
         EXPECT_TRUE(listed.count(key)) << key.toStdString() << " is missing from commands.html";
 }
 
-TEST(HelpFileLoad, AMissingOrForeignFileIsNoHelpFile) {
-    test::QtTestApp();
-    HelpFile file;
-    EXPECT_EQ(file.Load("/nonexistent/bravell.hlp"), HelpFile::LoadStatus::Missing);
-    // The resource library is a resource file too, but holds no contents page.
-    EXPECT_EQ(file.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())),
-              HelpFile::LoadStatus::Damaged);
-    EXPECT_FALSE(file.IsLoaded());
-}
-
 class HelpSystemTest : public ::testing::Test {
   protected:
     void SetUp() override {
