@@ -66,6 +66,12 @@ void ResourceLibrary::Unload() {
     finePath_.clear();
 }
 
+void ResourceLibrary::ReleaseReadPages() const {
+    file_.ReleaseReadPages();
+    const std::lock_guard<std::mutex> lock(fineGuard_);
+    fine_.ReleaseReadPages();
+}
+
 const SealedResourceFile* ResourceLibrary::FileFor(ResourceKind kind, std::string_view name) const {
     if (!file_.IsLoaded()) return nullptr;
     if (kind != ResourceKind::Bitmap || FinerPictureScale(name) == 1) return &file_;

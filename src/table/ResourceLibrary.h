@@ -44,6 +44,9 @@ class ResourceLibrary {
     bool Load(const QString& file);
     void Unload();
     bool IsLoaded() const { return file_.IsLoaded(); }
+    // Lets the pages of the files read so far leave memory: the start decodes its pictures
+    // once, and what it read of the files would otherwise stay counted against the program.
+    void ReleaseReadPages() const;
 
     // The message of start-up when the library cannot be loaded: "Can't find/load " and the
     // full path in lower case.

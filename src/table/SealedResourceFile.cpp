@@ -97,6 +97,10 @@ SealedResourceFile::LoadStatus SealedResourceFile::Load(const QString& path, std
     return LoadStatus::Loaded;
 }
 
+void SealedResourceFile::ReleaseReadPages() const {
+    if (IsLoaded()) mapping_->Release();
+}
+
 void SealedResourceFile::Unload() {
     if (!IsLoaded()) return;
     if (!QResource::unregisterResource(mapping_->Data(), root_)) KeepForever(std::move(mapping_));

@@ -34,6 +34,9 @@ class SealedResourceFile {
     LoadStatus Load(const QString& path, std::size_t maxBytes);
     void Unload();
     bool IsLoaded() const { return mapping_ != nullptr; }
+    // Lets the pages read so far leave the process's memory (they are read again from the
+    // file when asked for); for after a burst of reading whose results are kept decoded.
+    void ReleaseReadPages() const;
     // The absolute path of the loaded file; empty when none is.
     const QString& Path() const { return path_; }
     const QString& Root() const { return root_; }
