@@ -62,6 +62,7 @@ trap 'rm -rf "$work"' EXIT INT TERM
 for name in first again; do
     mkdir "$work/$name"
     for f in "$build"/tindle "$build"/tindle-marked "$build"/tindle-cli "$build"/GAMES.DAT "$build"/ZUV.RGF \
+        "$build"/ZUV2X.RGF \
         "$build"/*.hlp "$build"/*.so; do
         [ -f "$f" ] && cp "$f" "$work/$name/"
     done

@@ -41,7 +41,9 @@ void Output::AddBitmap(const std::string& name, const QImage& image) {
     const std::string key = tindle::CanonicalResourceName(name);
     const QString alias = "bmp/" + QString::fromStdString(key);
     WriteFile(alias + ".png", PngBytes(image));
-    entries_.emplace_back(alias, alias + ".png");
+    // The finer pictures go to a library of their own, read only by tables drawn finer.
+    auto& entries = tindle::FinerPictureScale(key) > 1 ? fineEntries_ : entries_;
+    entries.emplace_back(alias, alias + ".png");
     bitmaps_[key] = image;
 }
 
@@ -88,13 +90,22 @@ std::vector<std::string> Output::Problems() const {
     return problems;
 }
 
-bool Output::Finish() {
-    std::sort(entries_.begin(), entries_.end());
+namespace {
+
+QByteArray ResourceList(std::vector<std::pair<QString, QString>> entries) {
+    std::sort(entries.begin(), entries.end());
     QByteArray qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    for (const auto& [alias, file] : entries_)
+    for (const auto& [alias, file] : entries)
         qrc += "  <file alias=\"" + alias.toUtf8() + "\">" + file.toUtf8() + "</file>\n";
     qrc += "</qresource>\n</RCC>\n";
-    WriteFile("zuv.qrc", qrc);
+    return qrc;
+}
+
+}  // namespace
+
+bool Output::Finish() {
+    WriteFile("zuv.qrc", ResourceList(entries_));
+    if (!fineEntries_.empty()) WriteFile("zuv2x.qrc", ResourceList(fineEntries_));
     return ok_;
 }
 

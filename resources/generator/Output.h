@@ -10,7 +10,8 @@
 #include <vector>
 
 // Collects everything the generator makes, writes each item as a file under the output
-// folder and the resource list (zuv.qrc) that rcc packs into ZUV.RGF.
+// folder and the resource lists that rcc packs: zuv.qrc into ZUV.RGF, zuv2x.qrc (the card
+// pictures at two and three times their size) into ZUV2X.RGF.
 //
 // Layout inside the library: "bmp/NAME" (PNG), "cur/NAME" (PNG whose text keys "HotSpotX"
 // and "HotSpotY" hold the hot spot), "wav/NAME" (WAVE). NAME is upper case.
@@ -29,7 +30,8 @@ class Output {
     // line each; empty when everything is there.
     std::vector<std::string> Problems() const;
 
-    // Writes zuv.qrc; false (with a message on stderr) when a file could not be written.
+    // Writes zuv.qrc, and zuv2x.qrc when finer pictures were made; false (with a message on
+    // stderr) when a file could not be written.
     bool Finish();
     bool Ok() const { return ok_; }
 
@@ -43,7 +45,8 @@ class Output {
 
     QString folder_;
     bool ok_ = true;
-    std::vector<std::pair<QString, QString>> entries_;  // alias, file
+    std::vector<std::pair<QString, QString>> entries_;      // alias, file
+    std::vector<std::pair<QString, QString>> fineEntries_;  // the finer pictures
     std::map<std::string, QImage> bitmaps_;
     std::map<std::string, QImage> cursors_;
     std::map<std::string, QByteArray> sounds_;

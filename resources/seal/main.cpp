@@ -1,6 +1,7 @@
 // tindle-seal IN OUT: checks the Qt binary resource file IN that rcc wrote and writes it to OUT
 // followed by its seal (src/table/ResourceFileCheck.h), which the program checks before it
-// uses the file. A file the program would refuse stops the build instead.
+// uses the file. A file the program would refuse stops the build instead. OUT is written aside
+// and renamed into place: a program running meanwhile keeps the file it mapped whole.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -23,13 +24,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tindle-seal: %s: %s\n", argv[1], check.reason.c_str());
         return 1;
     }
-    std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
+    const std::string aside = std::string(argv[2]) + ".new";
+    std::ofstream out(aside, std::ios::binary | std::ios::trunc);
     const std::string sealed = tindle::SealResourceData(data);
     out.write(sealed.data(), static_cast<std::streamsize>(sealed.size()));
     out.close();
-    if (!out) {
+    if (!out || std::rename(aside.c_str(), argv[2]) != 0) {
         std::fprintf(stderr, "tindle-seal: cannot write %s\n", argv[2]);
-        std::remove(argv[2]);
+        std::remove(aside.c_str());
         return 1;
     }
     return 0;

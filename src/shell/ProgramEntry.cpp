@@ -123,6 +123,8 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
         if (!splash) return;
         splash.reset();
         SetProgramIcon(app.library);
+        // The start's pictures are decoded: what it read of the libraries may leave memory.
+        app.library.ReleaseReadPages();
     };
     QObject::connect(
         window.imgSfondo, &TableArea::FirstPainted, &window,

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <atomic>
@@ -42,16 +43,48 @@ QString NewRoot() {
 
 }  // namespace
 
-ResourceLibrary::ResourceLibrary() : file_(NewRoot()) {}
+ResourceLibrary::ResourceLibrary() : file_(NewRoot()), fine_(NewRoot()) {}
 
 ResourceLibrary::~ResourceLibrary() = default;
 
 bool ResourceLibrary::Load(const QString& file) {
-    return file_.Load(file, kMaxResourceLibraryBytes) == SealedResourceFile::LoadStatus::Loaded;
+    Unload();
+    if (file_.Load(file, kMaxResourceLibraryBytes) != SealedResourceFile::LoadStatus::Loaded)
+        return false;
+    finePath_ = QFileInfo(file_.Path())
+                    .dir()
+                    .filePath(QString::fromUtf8(kFinePicturesLibraryName.data(),
+                                                kFinePicturesLibraryName.size()));
+    return true;
 }
 
 void ResourceLibrary::Unload() {
     file_.Unload();
+    const std::lock_guard<std::mutex> lock(fineGuard_);
+    fine_.Unload();
+    fineTried_ = false;
+    finePath_.clear();
+}
+
+void ResourceLibrary::ReleaseReadPages() const {
+    file_.ReleaseReadPages();
+    const std::lock_guard<std::mutex> lock(fineGuard_);
+    fine_.ReleaseReadPages();
+}
+
+const SealedResourceFile* ResourceLibrary::FileFor(ResourceKind kind, std::string_view name) const {
+    if (!file_.IsLoaded()) return nullptr;
+    if (kind != ResourceKind::Bitmap || FinerPictureScale(name) == 1) return &file_;
+    const std::lock_guard<std::mutex> lock(fineGuard_);
+    if (!fineTried_) {
+        fineTried_ = true;
+        // The table is still drawn, from the ordinary pictures scaled: a warning, no box.
+        if (fine_.Load(finePath_, kMaxResourceLibraryBytes) !=
+            SealedResourceFile::LoadStatus::Loaded)
+            qWarning("%s: missing or damaged; the cards are drawn from the ordinary pictures",
+                     qPrintable(QDir::toNativeSeparators(finePath_)));
+    }
+    return fine_.IsLoaded() ? &fine_ : nullptr;
 }
 
 QString ResourceLibrary::LoadFailureMessage(const QString& file) {
@@ -59,7 +92,9 @@ QString ResourceLibrary::LoadFailureMessage(const QString& file) {
 }
 
 QString ResourceLibrary::PathOf(ResourceKind kind, std::string_view name) const {
-    return QStringLiteral(":") + file_.Root() + "/" + Folder(kind) + "/" +
+    const SealedResourceFile* file = FileFor(kind, name);
+    if (file == nullptr) return {};
+    return QStringLiteral(":") + file->Root() + "/" + Folder(kind) + "/" +
            QString::fromStdString(CanonicalResourceName(name));
 }
 
@@ -67,7 +102,8 @@ bool ResourceLibrary::Contains(ResourceKind kind, std::string_view name) const {
     // A name is a single word: no folder part can reach another kind of resource.
     if (!IsLoaded() || name.empty() || name.find_first_of("/\\") != std::string_view::npos)
         return false;
-    return QFile::exists(PathOf(kind, name));
+    const QString path = PathOf(kind, name);
+    return !path.isEmpty() && QFile::exists(path);
 }
 
 QImage ResourceLibrary::Bitmap(std::string_view name) const {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <mutex>
 #include <string_view>
 
 #include "table/ResourceNames.h"
@@ -16,6 +17,11 @@
 // "HotSpotY" give the hot spot) and sounds ("wav/NAME", WAVE), NAME in upper case.
 // Names are looked up without regard to case; a name the library does not hold gives an
 // empty result, silently.
+//
+// The finer card pictures (NAME + "_2X", "_3X") lie in a second sealed file beside it,
+// ZUV2X.RGF, opened when one of them is first asked for: a table drawn at its card pixels
+// never reads it. When that file is missing or damaged the finer names give empty pictures
+// (CardPictures then scales the ordinary ones) and one warning goes to the log.
 
 namespace tindle {
 
@@ -34,9 +40,13 @@ class ResourceLibrary {
 
     // Registers the library file (unloading one loaded before). False when the file is
     // missing, unreadable or damaged (SealedResourceFile.h); the library then holds nothing.
+    // The finer pictures are looked for beside it, as kFinePicturesLibraryName.
     bool Load(const QString& file);
     void Unload();
     bool IsLoaded() const { return file_.IsLoaded(); }
+    // Lets the pages of the files read so far leave memory: the start decodes its pictures
+    // once, and what it read of the files would otherwise stay counted against the program.
+    void ReleaseReadPages() const;
 
     // The message of start-up when the library cannot be loaded: "Can't find/load " and the
     // full path in lower case.
@@ -50,9 +60,18 @@ class ResourceLibrary {
     QUrl SoundUrl(std::string_view name) const;
 
   private:
+    // The file that holds a name (the fine one for finer pictures, opening it when first
+    // needed); null when that file is not loaded.
+    const SealedResourceFile* FileFor(ResourceKind kind, std::string_view name) const;
     QString PathOf(ResourceKind kind, std::string_view name) const;
 
     SealedResourceFile file_;  // mapped under a root of this instance's own
+    QString finePath_;
+    // The finer pictures; opened at most once per Load (the card pictures may be loaded on a
+    // worker thread while the main thread asks for others).
+    mutable std::mutex fineGuard_;
+    mutable bool fineTried_ = false;
+    mutable SealedResourceFile fine_;
 };
 
 }  // namespace tindle

@@ -73,6 +73,17 @@ std::string FinerPictureName(std::string_view name, int scale) {
     return result;
 }
 
+int FinerPictureScale(std::string_view name) {
+    for (int scale : kPictureScales) {
+        if (scale == 1) continue;
+        const std::string suffix = FinerPictureName("", scale);
+        if (name.size() > suffix.size() &&
+            CanonicalResourceName(name.substr(name.size() - suffix.size())) == suffix)
+            return scale;
+    }
+    return 1;
+}
+
 std::optional<CardSizeSpec> CardSizeByLetter(std::string_view letter) {
     if (letter.size() != 1 || !CardSizeFor(letter[0])) return std::nullopt;
     return CardSizeSpecOf(letter[0]);

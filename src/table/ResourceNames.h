@@ -53,6 +53,11 @@ std::optional<CardSizeSpec> CardSizeByLetter(std::string_view letter);
 // NAME + "_2X" twice as large in each direction, NAME + "_3X" three times.
 inline constexpr std::array<int, 3> kPictureScales{1, 2, 3};
 std::string FinerPictureName(std::string_view name, int scale);  // "DB011_2X"; scale 1: NAME
+// The scale a name is held at: 2 for "DB011_2X", 3 for "DB011_3X", 1 for any other name.
+int FinerPictureScale(std::string_view name);
+// The finer pictures are a library of their own beside ZUV.RGF, opened only by a table drawn
+// finer than its card pixels; ZUV.RGF holds everything else.
+inline constexpr std::string_view kFinePicturesLibraryName = "ZUV2X.RGF";
 
 // Suit letters of the face sheets in load order (hearts, diamonds, clubs, spades).
 inline constexpr std::array<char, 4> kSuitLetters{'H', 'D', 'C', 'S'};

@@ -20,8 +20,8 @@
 #include "support/TestPaths.h"
 
 // The main window made in this process with a program directory of its own: the built
-// GAMES.DAT, ZUV.RGF and help file linked into a temporary folder, messages and sounds
-// recorded instead of shown and played.
+// GAMES.DAT, both resource libraries and the help file linked into a temporary folder,
+// messages and sounds recorded instead of shown and played.
 
 namespace tindle::test {
 
@@ -29,7 +29,7 @@ class MainWindowFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         QtTestApp();
-        for (const char* name : {"GAMES.DAT", "ZUV.RGF", "bravell.hlp"}) {
+        for (const char* name : {"GAMES.DAT", "ZUV.RGF", "ZUV2X.RGF", "bravell.hlp"}) {
             if (!withFile(name)) continue;
             std::filesystem::create_symlink(ProgramDir() / name, dir.Path() / name);
         }

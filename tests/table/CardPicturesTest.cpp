@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LibraryFixture.h"
+#include "support/DamagedResourceFiles.h"
 #include "table/CardPictures.h"
 
 namespace tindle::test {
@@ -116,6 +117,36 @@ TEST_F(CardPicturesTest, AtAScaleEveryPictureComesFromAFinerOneAndIsNeverScaledU
             EXPECT_TRUE(SamePixels(pictures.Back(), back));
             EXPECT_TRUE(SamePixels(pictures.Mark(MarkSlot::EmptyFoundation), mark));
         }
+    }
+}
+
+// The finer pictures lie in ZUV2X.RGF beside the library. Without it, or with a damaged one,
+// the table is still drawn at the scale: from the ordinary pictures, scaled up.
+TEST_F(CardPicturesTest, WithoutAUsableFineLibraryPicturesAtAScaleAreTheOrdinaryOnesScaled) {
+    const std::string fine = ReadFile(ProgramDir() / std::string(kFinePicturesLibraryName));
+    const QImage big = library_.Bitmap("DB011");
+    const QImage scaledUp = big.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                .scaled(142, 192, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    std::vector<DamagedFile> cases{{"missing", ""}, DamagedResourceFiles(fine).front()};
+    for (const DamagedFile& finer : cases) {
+        SCOPED_TRACE(finer.what);
+        TempDir dir;
+        WriteFile(dir.Path() / "ZUV.RGF", ReadFile(ProgramDir() / "ZUV.RGF"));
+        if (!finer.bytes.empty())
+            WriteFile(dir.Path() / std::string(kFinePicturesLibraryName), finer.bytes);
+        ResourceLibrary alone;
+        ASSERT_TRUE(alone.Load(QString::fromStdString((dir.Path() / "ZUV.RGF").string())));
+        EXPECT_TRUE(alone.Bitmap("DB011_2X").isNull());
+        EXPECT_TRUE(SamePixels(alone.Bitmap("DB011"), big));
+        CardPictures pictures(alone);
+        pictures.SetScale(2.0);
+        pictures.ApplyCardSize(settings_);
+        ASSERT_EQ(pictures.Back().size(), QSize(142, 192));
+        EXPECT_EQ(pictures.Back().devicePixelRatio(), 2.0);
+        EXPECT_EQ(pictures.FaceOfCard(1).size(), QSize(142, 192));
+        // Away from the corners (which the card pictures settle) the back is the big one's.
+        EXPECT_TRUE(
+            NearPixels(pictures.Back().copy(10, 10, 122, 172), scaledUp.copy(10, 10, 122, 172)));
     }
 }
 

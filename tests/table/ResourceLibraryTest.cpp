@@ -122,6 +122,12 @@ TEST(ResourceLibraryLoading, LibrariesAreIndependentAndUnloadCleanly) {
     // Loading again after unloading works.
     ASSERT_TRUE(second.Load(path));
     EXPECT_FALSE(second.Bitmap("DB011").isNull());
+    // Pages let go after reading are read again from the files, the finer ones' too.
+    const QImage fine = second.Bitmap("DB011_2X");
+    ASSERT_FALSE(fine.isNull());
+    second.ReleaseReadPages();
+    EXPECT_TRUE(SamePixels(second.Bitmap("DB011_2X"), fine));
+    EXPECT_TRUE(SamePixels(second.Bitmap("DB011"), first.Bitmap("DB011")));
 }
 
 // Qt keeps reading a resource opened before its library went away; the bytes must stay.
