@@ -54,7 +54,8 @@ constexpr int kSoundStartDelayMs = 100;
 constexpr int kStatusBarHeight = 19;
 constexpr int kPilesSizeWidth = 80;
 constexpr int kPilesSizeHeight = 34;
-// Table beyond the right and lowest card edges, so that a scrolled table shows them whole.
+// Table beyond the right and lowest card edges, so that a scrolled table shows them whole; a
+// table that fits the window in a direction does not scroll for it.
 constexpr int kTableEdge = 10;
 
 constexpr std::string_view kYes = "Y";
@@ -496,22 +497,26 @@ void TfrmMain::DrawTable() {
 
 bool TfrmMain::PlaceTable() {
     const QSize client = pnlClient->size();
-    QSize needed;
+    QSize piles, withEdge;
     if (layoutGameId_ >= 0) {
-        if (const auto extent = TableExtent(app_.mainGame, app_.game))
-            needed =
+        if (const auto extent = TableExtent(app_.mainGame, app_.game)) {
+            piles = imgSfondo->ToWidget(QRect(0, 0, extent->right, extent->bottom)).size();
+            withEdge =
                 imgSfondo
                     ->ToWidget(QRect(0, 0, extent->right + kTableEdge, extent->bottom + kTableEdge))
                     .size();
+        }
     }
     const int barWidth = scrBarMain->sizeHint().width();
     const int barHeight = scrBarHorz->sizeHint().height();
-    // Each bar takes room from the other direction.
+    // Each bar takes room from the other direction. Piles that fit need no edge beyond them.
     bool vertical = false, horizontal = false;
     for (int pass = 0; pass < 2; ++pass) {
-        horizontal = needed.width() > client.width() - (vertical ? barWidth : 0);
-        vertical = needed.height() > client.height() - (horizontal ? barHeight : 0);
+        horizontal = piles.width() > client.width() - (vertical ? barWidth : 0);
+        vertical = piles.height() > client.height() - (horizontal ? barHeight : 0);
     }
+    const QSize needed(horizontal ? withEdge.width() : piles.width(),
+                       vertical ? withEdge.height() : piles.height());
     const QSize visible(client.width() - (vertical ? barWidth : 0),
                         client.height() - (horizontal ? barHeight : 0));
     const QSize table = visible.expandedTo(needed);

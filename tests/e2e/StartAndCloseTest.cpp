@@ -235,6 +235,32 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
     EXPECT_TRUE(shown({PileKind::Fila, 6}));
 }
 
+// Ten columns fill the width up to a few pixels from the window's edge: a table whose piles fit
+// shows no horizontal bar, at any width and zoom.
+TEST_F(StartAndClose, PilesThatFitTheWidthShowNoHorizontalBar) {
+    WritePrefs(
+        "[Preference]\nGame=5\nMainWindowState_Maximized=N\nMainWindowState_Width=900\n"
+        "MainWindowState_Height=600\nDeal_Animation=N\nCards_Animate=N\n");
+    TfrmMain& w = Start();
+    ASSERT_TRUE(StartGame(w.Play()->Context(), true, false, kDealStoredNumber, false));
+    int closeFits = 0;
+    for (int width = 800; width <= 1100; width += 3) {
+        w.resize(width, 700);
+        Settle();
+        w.FitTableToPiles();
+        const auto extent = TableExtent(app->mainGame, app->game);
+        ASSERT_TRUE(extent);
+        const int right = w.imgSfondo->ToWidget(QRect(0, 0, extent->right, 1)).width();
+        const int room =
+            w.pnlClient->width() - (w.scrBarMain->isVisible() ? w.scrBarMain->width() : 0);
+        if (right > room) continue;
+        if (room - right < 10) ++closeFits;
+        EXPECT_FALSE(w.scrBarHorz->isVisible())
+            << "window " << width << ": piles end at " << right << " of " << room;
+    }
+    EXPECT_GT(closeFits, 0) << "no width brought the piles within ten pixels of the edge";
+}
+
 TEST_F(StartAndClose, TheStoredGamesEmptyTableIsDrawn) {
     TfrmMain& w = Start();
     // At rest the window shows the table picture itself: no window-sized picture of its own
