@@ -12,6 +12,7 @@
 #include "play/PlayContext.h"
 #include "play/PlayMove.h"
 #include "shell/settings/SettingsRecord.h"
+#include "solve/SearchScope.h"
 
 namespace tindle {
 
@@ -49,17 +50,10 @@ class Nested {
     NestedResult Run(int level) {
         start_ = std::chrono::steady_clock::now();
         NestedResult result;
-        const Game original = ctx_.game;
-        const PlaySession session = ctx_.session;
-        const std::string score = ctx_.settings.Get(field::Score);
-        // No piles in the undo snapshots, so the copies stay cheap; the search's moves and wins
-        // are not the player's: nothing is counted or written.
-        ctx_.session.searching = true;
-        ctx_.session.statistics.kept = false;
-        const Line best = Won() ? Line{kWonScore, true, {}} : Search(level);
-        ctx_.game = original;
-        ctx_.session = session;
-        ctx_.settings.Put(field::Score, score);
+        const Line best = [&] {
+            const SearchScope scope(ctx_);
+            return Won() ? Line{kWonScore, true, {}} : Search(level);
+        }();
         result.won = best.won;
         result.moves = best.moves;
         result.score = best.score;

@@ -17,6 +17,7 @@
 #include "solve/NestedSearch.h"
 #include "solve/PositionKey.h"
 #include "solve/SafeMoves.h"
+#include "solve/SearchScope.h"
 
 namespace tindle {
 
@@ -151,12 +152,7 @@ class Search {
                                  : SolveVerdict::Lost;
             return result;
         }
-        const Game original = ctx_.game;
-        const PlaySession session = ctx_.session;
-        const std::string score = ctx_.settings.Get(field::Score);
-        ctx_.session.searching = true;
-        // The search's moves and wins are not the player's: nothing is counted or written.
-        ctx_.session.statistics.kept = false;
+        const SearchScope scope(ctx_);
         KeepFirstMarkers(ctx_.game.undo);
         ctx_.game.redo.Clear();
         seen_.Insert(keys_.Key(ctx_.game));
@@ -168,9 +164,6 @@ class Search {
         if (result.verdict == SolveVerdict::Lost) result.verdict = Explore();
         result.moves = std::move(solution_);
         if (!result.moves.empty()) result.firstMove = result.moves.front();
-        ctx_.game = original;
-        ctx_.session = session;
-        ctx_.settings.Put(field::Score, score);
         result.positions = positions_;
         result.milliseconds = Elapsed();
         return result;
