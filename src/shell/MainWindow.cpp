@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <cmath>
 
 #include "model/GamesDat.h"
 #include "play/Sounds.h"
@@ -706,6 +707,10 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::SaveWindowState() {
     PreferencesFile prefs(PreferencesPath(app_.settings));
+    // The next start decodes the card pictures at this scale while the window is being made,
+    // so that a table shown at the same zoom is not decoded twice.
+    prefs.WriteInteger(section::Preference, kPictureScaleKey,
+                       static_cast<int>(std::lround(app_.pictures.Scale() * 100)));
     if (isMaximized()) {
         prefs.WriteString(section::Preference, "MainWindowState_Maximized", kYes);
         return;

@@ -17,6 +17,13 @@ void ReadCardChoice(const std::filesystem::path& preferencesFile, SettingsRecord
     choice.Put(field::CardSize, prefs.ReadString(section::Preference, "Card_Size", "B"));
 }
 
+// The scale the last session drew its pictures at; 1 when none or an unlikely one is stored.
+qreal LastPictureScale(const std::filesystem::path& preferencesFile) {
+    const PreferencesFile prefs(preferencesFile);
+    const int percent = prefs.ReadInteger(section::Preference, kPictureScaleKey, 100);
+    return percent >= 100 && percent <= kMostPictureScalePercent ? percent / 100.0 : 1.0;
+}
+
 bool SameChoice(const SettingsRecord& a, const SettingsRecord& b) {
     for (SettingField f : {field::BackCard, field::CardSet, field::CardSize})
         if (a.Get(f) != b.Get(f)) return false;
@@ -52,6 +59,7 @@ void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<vo
     if (firstTask) Attempt(firstTask);
     loaded_ = Attempt([&] {
         ReadCardChoice(preferencesFile, choice_);
+        pictures_.SetScale(LastPictureScale(preferencesFile));
         pictures_.ApplyCardSize(choice_);
     });
     cardsDone_.set_value();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <string_view>
 #include <thread>
 
 #include "shell/settings/SettingsRecord.h"
@@ -19,6 +20,11 @@
 namespace tindle {
 
 class CardPictures;
+
+// The preferences key of the scale the card pictures were last drawn at, in percent, and the
+// largest stored scale believed (300 % on a screen of device pixel ratio 2).
+inline constexpr std::string_view kPictureScaleKey = "MainWindowState_PictureScale";
+inline constexpr int kMostPictureScalePercent = 600;
 
 class PicturePreload {
   public:

@@ -93,6 +93,7 @@ TEST_F(StartAndClose, FirstStartCreatesThePlayersAndOpensMaximised) {
     EXPECT_EQ(Pref("MainWindowState_Maximized"), "Y");
     EXPECT_EQ(Pref("MainWindowState_Left"), "<none>");
     EXPECT_EQ(Pref("MainWindowState_Width"), "<none>");
+    EXPECT_EQ(Pref("MainWindowState_PictureScale"), "100");
     EXPECT_EQ(Pref("AutoPlay"), "Y");
     EXPECT_EQ(Pref("Random_Game_Type", "Settings"), "2");
 }

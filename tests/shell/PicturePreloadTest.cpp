@@ -68,6 +68,33 @@ TEST_F(PicturePreloadTest, AnotherChoiceInTheRecordIsLoadedAgain) {
     EXPECT_NE(preloaded.Face(0), defaults.Face(0));
 }
 
+// The pictures are decoded at the scale the last session drew them at, so that a table shown
+// at that zoom again needs no second decoding; a scale not worth believing is scale 1.
+TEST_F(PicturePreloadTest, DecodesAtTheLastSessionsScale) {
+    const SettingsRecord record = Choice("B", "001", "011");
+    for (const auto& [stored, scale] : {std::pair{"200", 2.0},
+                                        {"150", 1.5},
+                                        {"100", 1.0},
+                                        {"99", 1.0},
+                                        {"601", 1.0},
+                                        {"-200", 1.0},
+                                        {"2x", 1.0}}) {
+        test::WriteFile(dir.Path() / "CFG.DAT",
+                        std::string("[Preference]\nMainWindowState_PictureScale=") + stored + "\n");
+        CardPictures preloaded(library);
+        PicturePreload preload(preloaded, dir.Path() / "CFG.DAT");
+        EXPECT_TRUE(preload.FinishCardPictures(record)) << stored;
+        EXPECT_EQ(preloaded.Scale(), scale) << stored;
+        EXPECT_EQ(preloaded.Back().width(), qRound(71 * scale)) << stored;
+        if (scale == 2.0) {
+            CardPictures direct(library);
+            direct.SetScale(2.0);
+            direct.ApplyCardSize(record);
+            ExpectSamePictures(preloaded, direct);
+        }
+    }
+}
+
 TEST_F(PicturePreloadTest, DroppedUnusedItWaitsForItsWorker) {
     CardPictures pictures(library);
     { PicturePreload preload(pictures, dir.Path() / "CFG.DAT"); }
