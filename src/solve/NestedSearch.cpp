@@ -69,13 +69,6 @@ class Nested {
         std::vector<Move> moves;
     };
 
-    // The position a line was tried from, to try the next one from it again.
-    struct Saved {
-        Game game;
-        std::string score;
-        std::string markedCards;
-    };
-
     bool Won() const { return ctx_.session.lastGameWon || ctx_.game.flags.gameWon; }
 
     int Score() const {
@@ -105,21 +98,13 @@ class Nested {
         return PlayMove(ctx_, m);
     }
 
-    std::unique_ptr<Saved> Keep() const {
-        return std::make_unique<Saved>(
-            Saved{ctx_.game, ctx_.settings.Get(field::Score), ctx_.session.markedCards});
+    // The position a line is tried from, to try the next one from it again.
+    std::unique_ptr<SearchPosition> Keep() const {
+        auto saved = std::make_unique<SearchPosition>();
+        KeepPosition(ctx_, *saved);
+        return saved;
     }
-
-    void Restore(const Saved& saved) {
-        ctx_.game = saved.game;
-        ctx_.settings.Put(field::Score, saved.score);
-        ctx_.session.markedCards = saved.markedCards;
-        ctx_.session.lastGameWon = false;
-        ctx_.session.undoCounters.clear();
-        ctx_.session.redoCounters.clear();
-        ctx_.session.undoActions.clear();
-        ctx_.session.redoActions.clear();
-    }
+    void Restore(const SearchPosition& saved) { RestorePosition(ctx_, saved); }
 
     Line Playout() {
         Line line;

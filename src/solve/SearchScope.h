@@ -35,4 +35,30 @@ class SearchScope {
     const std::string score_;
 };
 
+// A position a search comes back to: the game, and what playing a move changes beside it.
+struct SearchPosition {
+    Game game;
+    std::string score;
+    std::string markedCards;
+};
+
+inline void KeepPosition(const PlayContext& ctx, SearchPosition& into) {
+    into.game = ctx.game;
+    into.score = ctx.settings.Get(field::Score);
+    into.markedCards = ctx.session.markedCards;
+}
+
+// The kept position again, with no won game and no undo step groups left over from the line
+// that was played from it.
+inline void RestorePosition(PlayContext& ctx, const SearchPosition& from) {
+    ctx.game = from.game;
+    ctx.settings.Put(field::Score, from.score);
+    ctx.session.markedCards = from.markedCards;
+    ctx.session.lastGameWon = false;
+    ctx.session.undoCounters.clear();
+    ctx.session.redoCounters.clear();
+    ctx.session.undoActions.clear();
+    ctx.session.redoActions.clear();
+}
+
 }  // namespace tindle

@@ -124,10 +124,7 @@ void DropTwinMoves(const Game& game, const PositionKeys& keys, std::vector<Move>
 
 // One position of the search path: the state play works on, its moves still to try and the
 // move that led to it.
-struct Frame {
-    Game game;
-    std::string score;
-    std::string markedCards;
+struct Frame : SearchPosition {
     std::vector<Child> children;
     size_t next = 0;
     Child via;
@@ -332,20 +329,8 @@ class Search {
         return Rate(f);
     }
 
-    void Keep(Frame& f) const {
-        f.game = ctx_.game;
-        f.score = ctx_.settings.Get(field::Score);
-        f.markedCards = ctx_.session.markedCards;
-    }
-
-    void Restore(const Frame& f) {
-        ctx_.game = f.game;
-        ctx_.settings.Put(field::Score, f.score);
-        ctx_.session.markedCards = f.markedCards;
-        ctx_.session.lastGameWon = false;
-        ctx_.session.undoCounters.clear();
-        ctx_.session.redoCounters.clear();
-    }
+    void Keep(Frame& f) const { KeepPosition(ctx_, f); }
+    void Restore(const Frame& f) { RestorePosition(ctx_, f); }
 
     long Elapsed() const {
         const auto spent = std::chrono::steady_clock::now() - start_;
