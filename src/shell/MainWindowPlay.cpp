@@ -243,6 +243,7 @@ DealNumberChoice MainWindowPlay::WinnableDealChoice() const {
     if (!ctx_->settings.IsYes(field::WinnableDealsOnly)) return {};
     return findWinnableNumber;
 }
+
 void MainWindowPlay::Undo() {
     BeginAnnounced();
     UndoCommand(*ctx_);
