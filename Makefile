@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
 .PHONY: all deps configure build run test bench install deb clean format format-check sanitize \
-	fuzz
+	fuzz winnable-shares
 
 all: build
 
@@ -61,6 +61,11 @@ bench: configure
 		if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b" || exit 1; fi; \
 	done
 	BUILD_DIR=$(BUILD_DIR) ./bench/startup.sh
+
+# The solver's share of winnable deals for every game, measured anew into games/WINNABLE.DAT
+# (long: 200 deals of up to 2 s each per game; DEALS, BUDGET_MS and GAMES="ID ..." narrow it).
+winnable-shares: build
+	DEALS=$(DEALS) BUDGET_MS=$(BUDGET_MS) GAMES="$(GAMES)" ./scripts/winnable-shares $(BUILD_DIR)
 
 # The installed program (desktop/README.md): `make install PREFIX=...`, or the Debian package
 # build/tindle_<version>_<arch>.deb.

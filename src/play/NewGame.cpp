@@ -278,7 +278,8 @@ bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, boo
 }
 
 bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeNumber,
-              std::string_view playerName, int numberMode, bool remember) {
+              std::string_view playerName, int numberMode, bool remember,
+              const DealNumberChoice& choose) {
     Game& game = ctx.game;
     SettingsRecord& s = ctx.settings;
     BusyCursor busy(ctx.ui);
@@ -307,6 +308,16 @@ bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeN
     s.Put(field::GameId, ZeroPad(gameId, 4));
     s.Put(field::GameName, gameName);
     if (gameChanges && !LoadGame(ctx)) return false;
+    // The choice searches deals of the game just loaded; the table, laid out for it, shows
+    // its background meanwhile.
+    if (numberMode == kDrawNewNumber && choose) {
+        ctx.view.PaintBackground();
+        ctx.view.PresentTable();
+        if (const std::optional<std::string> chosen = choose()) {
+            s.Put(field::GameNumber, *chosen);
+            numberMode = kDealStoredNumber;
+        }
+    }
     if (!StartGame(ctx, true, true, numberMode, false)) return false;
     if (remember) {
         WritePreference(s, "Game", std::to_string(gameId));

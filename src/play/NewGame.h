@@ -43,14 +43,16 @@ bool LoadGame(PlayContext& ctx);
 // the deal is drawn card by card (Deal_Animation allowing); quiet: nothing is drawn.
 bool StartGame(PlayContext& ctx, bool newDeal, bool animate, int numberMode, bool quiet);
 
-// The open-a-game flow (the dialog passes kDrawNewNumber). Opening the game in progress for
-// the same player does nothing. Answers whether a game was started.
-bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeNumber,
-              std::string_view playerName, int numberMode, bool remember);
-
 // Chooses the number of a new deal after the current game has ended (Winnable deals only): the
 // number, or nothing for a number drawn as usual.
 using DealNumberChoice = std::function<std::optional<std::string>()>;
+
+// The open-a-game flow (the dialog passes kDrawNewNumber). Opening the game in progress for
+// the same player does nothing. With kDrawNewNumber, `choose` (when given) is asked for the
+// number once the game's definition is loaded. Answers whether a game was started.
+bool OpenGame(PlayContext& ctx, int gameId, std::string_view gameName, int treeNumber,
+              std::string_view playerName, int numberMode, bool remember,
+              const DealNumberChoice& choose = {});
 
 // The New game command: confirm, end the current game, the "New" sound, a new deal of the
 // same game with a new number (the one `choose` answers, when given).

@@ -106,6 +106,7 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     ctx_ = std::make_unique<PlayContext>(PlayContext{app.game, app.settings, app.mainGame,
                                                      app.catalogue, app.renderer, app.Sounds(),
                                                      app.Messages(), app.time, app.random, *this});
+    findWinnableNumber = [this] { return FindWinnableNumber(*ctx_, &window_); };
     ConnectTable();
     window_.imgSfondo->SetPlay(ctx_.get());
     window_.imgSfondo->SetKeyHandler(
@@ -234,13 +235,15 @@ void MainWindowPlay::EndAnnounced(const std::string& extra) {
 
 // After each command the table follows what lies on it.
 void MainWindowPlay::NewGame() {
-    DealNumberChoice winnable;
-    if (ctx_->settings.IsYes(field::WinnableDealsOnly)) {
-        winnable = [this] { return FindWinnableNumber(*ctx_, &window_); };
-    }
-    NewGameCommand(*ctx_, winnable);
+    NewGameCommand(*ctx_, WinnableDealChoice());
     window_.FitTableToPiles();
 }
+
+DealNumberChoice MainWindowPlay::WinnableDealChoice() const {
+    if (!ctx_->settings.IsYes(field::WinnableDealsOnly)) return {};
+    return findWinnableNumber;
+}
+
 void MainWindowPlay::Undo() {
     BeginAnnounced();
     UndoCommand(*ctx_);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "play/NewGame.h"
 #include "play/PlayContext.h"
 #include "play/PlayUi.h"
 
@@ -41,6 +42,13 @@ class MainWindowPlay : public QObject, public PlayUi {
 
     // Opens the game chooser in place of the window's Open command (tests count it here).
     std::function<void()> openGameDialog;
+
+    // Winnable deals only: how the number of a new deal is chosen while the option is on
+    // (nothing while it is off). New game and a game opened from the chooser deal by it;
+    // Restart and Select game number keep the number the player asked for.
+    DealNumberChoice WinnableDealChoice() const;
+    // The search that choice runs (FindWinnableNumber; tests put a quicker one).
+    DealNumberChoice findWinnableNumber;
 
     // ---- PlayUi.
     void RefreshCaption() override;

@@ -54,7 +54,9 @@ bool OpenGameChooser::OpenCommand() {
         *dialog_, [play, &window](int gameId, const std::string& name, int treeNumber) {
             // The dialog has no player list: an empty player name keeps the current player.
             if (!play) return;
-            OpenGame(play->Context(), gameId, name, treeNumber, "", kDrawNewNumber, true);
+            // Winnable deals only: the new game's number too.
+            const DealNumberChoice winnable = play->WinnableDealChoice();
+            OpenGame(play->Context(), gameId, name, treeNumber, "", kDrawNewNumber, true, winnable);
             window.FitTableToPiles();
         });
 }

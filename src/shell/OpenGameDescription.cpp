@@ -85,13 +85,22 @@ Rating WinningRating(int winChance, int wonGames, int wonGamesOf) {
     return rating;
 }
 
-GameDescription DescribeGame(const GameInfoValues& v) {
+Rating MeasuredWinningRating(const WinnableShare& share) {
+    Rating rating = RatingOf(WinnableShareClass(share), kWinningWords, kWinningPictures);
+    rating.text = WinnableShareText(share);
+    return rating;
+}
+
+GameDescription DescribeGame(const GameInfoValues& v,
+                             const std::optional<WinnableShare>& measured) {
     GameDescription d;
     d.decks = DecksText(v.deckCards);
     d.gameTime = GameTimeRating(v.durationClass);
     d.difficulty = DifficultyRating(v.rulesDifficulty);
     d.skill = SkillRating(v.skillClass);
-    d.winning = WinningRating(v.winChance, v.wonGames, v.wonGamesOf);
+    d.winning = measured ? MeasuredWinningRating(*measured)
+                         : WinningRating(v.winChance, v.wonGames, v.wonGamesOf);
+    if (measured) d.winningDetail = WinnableShareDetail(*measured);
     d.redeals = RedealsText(v.stockPasses);
     return d;
 }

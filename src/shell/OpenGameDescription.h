@@ -1,12 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/Catalogue.h"
 #include "model/GamesDatText.h"
+#include "shell/WinnableShares.h"
 
 // What the open-a-game dialog tells about a game: its decks, its four ratings with their
-// pictures and its redeals, from single fields of the game's definition.
+// pictures and its redeals, from single fields of the game's definition; the chance of winning
+// from the solver's measurement instead, where there is one (WinnableShares.h).
 
 namespace tindle {
 
@@ -37,15 +40,19 @@ struct Rating {
 };
 
 struct GameDescription {
-    std::string decks;    // "Decks:"
-    Rating gameTime;      // "Game time:"
-    Rating difficulty;    // "Difficulty level:"
-    Rating skill;         // "Skill level:"
-    Rating winning;       // "Chance of winning:", with " (about x in y)" when known
-    std::string redeals;  // "Redeals:"
+    std::string decks;          // "Decks:"
+    Rating gameTime;            // "Game time:"
+    Rating difficulty;          // "Difficulty level:"
+    Rating skill;               // "Skill level:"
+    Rating winning;             // "Chance of winning:", with " (about x in y)" when known
+    std::string winningDetail;  // the counts behind a measured share; empty for the guess
+    std::string redeals;        // "Redeals:"
 };
 
-GameDescription DescribeGame(const GameInfoValues& values);
+// `measured`: the game's share of deals the solver wins, which replaces the guess of its
+// fields.
+GameDescription DescribeGame(const GameInfoValues& values,
+                             const std::optional<WinnableShare>& measured = std::nullopt);
 
 // The single texts: whole decks of 52 cards (a part deck is dropped); redeals "Unlimited"
 // for -1, otherwise one less than the passes ("0" for 0 passes too).
@@ -55,5 +62,7 @@ Rating GameTimeRating(int durationClass);
 Rating DifficultyRating(int rulesDifficulty);
 Rating SkillRating(int skillClass);
 Rating WinningRating(int winChance, int wonGames, int wonGamesOf);
+// The measured share as its text and the picture of its class.
+Rating MeasuredWinningRating(const WinnableShare& share);
 
 }  // namespace tindle

@@ -96,6 +96,7 @@ TfrmOpenGame::TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
 
     fading_ = PreviewFadingBackground(QSize(kGamePreviewWidth, kGamePreviewHeight));
     gameList_ = BuildGameList(catalogue_);
+    winnableShares_ = ReadWinnableShares(catalogue_.File().parent_path() / kWinnableSharesFileName);
     BuildImageList();
     BuildTree();
     ReadPreferences();
@@ -289,7 +290,8 @@ void TfrmOpenGame::ShowDescription() {
     // A game whose fields cannot be read (a damaged GAMES.DAT) shows its name and empty
     // ratings; opening it reports the problem.
     (void)ReadGameInfoValues(catalogue_, CodeOf(node), values);
-    const GameDescription d = DescribeGame(values);
+    const GameDescription d = DescribeGame(
+        values, FindWinnableShare(winnableShares_, CodeOf(node), node->text(0).toStdString()));
     lblDecks->setText(QString::fromStdString(d.decks));
     const std::pair<QLabel*, QLabel*> rows[] = {{lblGameTime, imgGameTime},
                                                 {lblDiffRules, imgDifficult},
@@ -301,6 +303,7 @@ void TfrmOpenGame::ShowDescription() {
         ShowPicture(rows[i].second,
                     ratings[i]->picture.empty() ? QImage() : library_.Bitmap(ratings[i]->picture));
     }
+    lblDiffWin->setToolTip(QString::fromStdString(d.winningDetail));
     lblRedeal->setText(QString::fromStdString(d.redeals));
     descriptionStamp_.start();
     for (QWidget* w : std::initializer_list<QWidget*>{chkPreview, btnOK, btnRules, btnStatistics})

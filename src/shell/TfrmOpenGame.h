@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/AdvancedForm.h"
+#include "shell/WinnableShares.h"
 
 // The open-a-game dialog: the catalogue as a tree, and for the selected game its name, a
 // preview of its table and its ratings. Made once at start-up and shown modally by the Open
@@ -123,6 +124,8 @@ class TfrmOpenGame : public OpenGameFormBase {
     OpenGameServices services_;
 
     std::vector<std::string> gameList_;
+    // The solver's measured shares of winnable deals, from the file beside GAMES.DAT.
+    WinnableShares winnableShares_;
     std::vector<QIcon> imageList_;
     QImage fading_;
     bool lowColourDisplay_ = false;

@@ -11,6 +11,9 @@
 #include <QTreeWidget>
 
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "MainWindowFixture.h"
 #include "shell/Commands.h"
@@ -236,6 +239,50 @@ TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelecte
     EXPECT_EQ(app->settings.Get(field::GameId), "0001");
     EXPECT_EQ(app->game.def[gd::TableauCount], 8);
     EXPECT_TRUE(app->game.flags.gameInProgress);
+}
+
+// Winnable deals only: a game opened from the chooser is dealt, as New game is, the number the
+// winnable search answers, searched once the chosen game is loaded; Restart and Select game
+// number deal the number the player asked for; with the option off nothing is searched.
+TEST_F(OpenGameProgram, WinnableDealsOnlyChoosesTheNumberOfAnOpenedGameNotOfARestart) {
+    WritePrefs(
+        "[Preference]\nConfirmQuitGame=N\nCards_Animate=N\nDeal_Animation=N\n"
+        "Sounds_Enabled=N\nWinnable_Deals_Only=Y\n");
+    std::vector<std::string> searchedGames;
+    const auto fakeSearch = [&]() -> std::optional<std::string> {
+        searchedGames.push_back(app->settings.Get(field::GameId) + " of " +
+                                std::to_string(app->game.def[gd::TableauCount]) + " columns");
+        return "0000000000042";
+    };
+    StartWith([&](TfrmOpenGame& d) {
+        window->Play()->findWinnableNumber = fakeSearch;
+        Select(d, "Klondike");
+        Click(d, "btnOK");
+    });
+    EXPECT_EQ(searchedGames, std::vector<std::string>{"0002 of 7 columns"});
+    EXPECT_EQ(app->settings.Get(field::GameNumber), "0000000000042");
+    EXPECT_EQ(app->game.def[gd::TableauCount], 7);
+    EXPECT_TRUE(app->game.flags.gameInProgress);
+
+    PlayCommandHooks& play = window->Commands().play;
+    play.dealNumber("7");
+    play.restart();
+    EXPECT_EQ(app->settings.Get(field::GameNumber), "0000000000007");
+    EXPECT_EQ(searchedGames.size(), 1u);
+    play.newGame();
+    EXPECT_EQ(searchedGames.size(), 2u);
+    EXPECT_EQ(app->settings.Get(field::GameNumber), "0000000000042");
+
+    // Switched off: the chooser's game gets a number drawn as usual.
+    app->settings.Put(field::WinnableDealsOnly, "N");
+    QTimer::singleShot(0, chooser->Dialog(), [&] {
+        Select(*chooser->Dialog(), "Freecell");
+        Click(*chooser->Dialog(), "btnOK");
+    });
+    window->Commands().Menu().mnuOpen->trigger();
+    EXPECT_EQ(app->settings.Get(field::GameId), "0001");
+    EXPECT_EQ(searchedGames.size(), 2u);
+    EXPECT_NE(app->settings.Get(field::GameNumber), "0000000000042");
 }
 
 TEST_F(OpenGameProgram, RulesFromTheChooserComeToTheFrontAndWorkWhileItIsOpen) {

@@ -34,7 +34,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop=$prefix/share/applications/$app_id.desktop
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 for file in bin/tindle bin/tindle-cli "$module_dir/tindle-sound.so" \
-    share/tindle/GAMES.DAT share/tindle/ZUV.RGF share/tindle/ZUV2X.RGF share/tindle/bravell.hlp \
+    share/tindle/GAMES.DAT share/tindle/WINNABLE.DAT share/tindle/ZUV.RGF share/tindle/ZUV2X.RGF \
+    share/tindle/bravell.hlp \
     share/icons/hicolor/scalable/apps/$app_id.svg \
     share/man/man6/tindle.6.gz share/man/man6/tindle-cli.6.gz; do
     [ -f "$prefix/$file" ] || fail "$file was not installed"

@@ -3,6 +3,7 @@
 #include "OpenGameTestSupport.h"
 #include "model/GamesDat.h"
 #include "shell/OpenGameDescription.h"
+#include "shell/WinnableShares.h"
 
 namespace tindle {
 namespace {
@@ -91,6 +92,48 @@ TEST(OpenGameRatings, WonGamesFigureNeedsANonZeroTotal) {
     EXPECT_EQ(WinningRating(1, 5, 0).text, "High");
     EXPECT_EQ(WinningRating(3, 1, 10).text, "Low (about 1 in 10)");
     EXPECT_EQ(WinningRating(3, 0, 10).text, "Low (about 0 in 10)");
+}
+
+// The solver's measured share replaces the guess only for the game of the same id and name;
+// a damaged line, a renamed or renumbered game and a missing file fall back on the guess.
+TEST_F(OpenGameDescriptionTest, MeasuredShareReplacesTheGuessOfItsOwnGameOnly) {
+    const std::string text =
+        "# GameId won searched name\n"
+        "0 141 200 Zeta\r\n"
+        "1 986 1000  alpha \n"
+        "1 5 5 alpha\n"     // a second line of a game: the first one counts
+        "2 201 200 Beta\n"  // more won than searched
+        "2 x 200 Beta\n"    // not a number
+        "2 10 0 Beta\n"     // nothing searched
+        "2 10 200\n"        // no name
+        "4 7 200 Renamed Game\n";
+    test::WriteFile(dir_.Path() / std::string(kWinnableSharesFileName), text);
+    const WinnableShares shares =
+        ReadWinnableShares(dir_.Path() / std::string(kWinnableSharesFileName));
+    ASSERT_EQ(shares.size(), 4u);
+
+    GameInfoValues values = UnreadGameInfo();
+    ASSERT_TRUE(ReadGameInfoValues(catalogue_, 0, values).Ok());
+    const Rating measured = DescribeGame(values, FindWinnableShare(shares, 0, "Zeta")).winning;
+    EXPECT_EQ(measured.text, "at least 70.5 % (solver)");
+    EXPECT_EQ(measured.picture, "PROG_CHAN_HIGH");
+    const auto alpha = FindWinnableShare(shares, 1, "alpha");
+    ASSERT_TRUE(alpha);
+    EXPECT_EQ(MeasuredWinningRating(*alpha).text, "at least 98.6 % (solver)");
+    EXPECT_EQ(MeasuredWinningRating(*alpha).picture, "PROG_CHAN_VERYHIGH");
+    // Rounded down, and the classes by fifths.
+    EXPECT_EQ(WinnableShareText({5, "x", 1, 3}), "at least 33.3 % (solver)");
+    EXPECT_EQ(WinnableShareClass({5, "x", 10, 200}), 4);
+    EXPECT_EQ(WinnableShareClass({5, "x", 40, 200}), 3);
+    EXPECT_EQ(WinnableShareClass({5, "x", 200, 200}), 0);
+
+    EXPECT_FALSE(FindWinnableShare(shares, 2, "Beta"));
+    EXPECT_FALSE(FindWinnableShare(shares, 0, "Zeta Two"));  // renamed
+    EXPECT_FALSE(FindWinnableShare(shares, 9, "Zeta"));      // renumbered
+    EXPECT_EQ(DescribeGame(values, FindWinnableShare(shares, 9, "Zeta")).winning.text,
+              "Medium (about 1 in 3)");
+    EXPECT_TRUE(ReadWinnableShares(dir_.Path() / "missing.dat").empty());
+    EXPECT_TRUE(ReadWinnableShares(dir_.Path()).empty());  // a folder
 }
 
 }  // namespace

@@ -174,6 +174,25 @@ TEST_F(OpenGameDialogTest, DescriptionShowsRatingsRedealsAndDecks) {
     EXPECT_EQ(Text(*dialog, "lblDecks"), "1");
     EXPECT_EQ(Text(*dialog, "lblRedeal"), "Unlimited");
     EXPECT_EQ(Text(*dialog, "lblDiffWin"), "Very high");
+
+    // The solver's measured share, from the file beside GAMES.DAT, replaces the guess of the
+    // game it names.
+    test::WriteFile(dir_.Path() / std::string(kWinnableSharesFileName), "0 10 200 Zeta\n");
+    auto measured = MakeDialog();
+    Show(*measured);
+    Tree(*measured)->setCurrentItem(GameNode(*measured, "Zeta"));
+    EXPECT_EQ(Text(*measured, "lblDiffWin"), "at least 5.0 % (solver)");
+    EXPECT_EQ(Child<QLabel>(*measured, "lblDiffWin")->toolTip(),
+              "The solver won 10 of 200 deals. A deal it could not decide in time may be "
+              "winnable too.");
+    EXPECT_EQ(Child<QLabel>(*measured, "imgWinning")
+                  ->pixmap()
+                  .toImage()
+                  .convertToFormat(QImage::Format_ARGB32),
+              library_.Bitmap("PROG_CHAN_VERYLOW").convertToFormat(QImage::Format_ARGB32));
+    Tree(*measured)->setCurrentItem(GameNode(*measured, "alpha"));
+    EXPECT_EQ(Text(*measured, "lblDiffWin"), "Very high");
+    EXPECT_EQ(Child<QLabel>(*measured, "lblDiffWin")->toolTip(), "");
 }
 
 TEST_F(OpenGameDialogTest, SelectingTheFolderShowsThePlainPanelsAndDisablesTheGameButtons) {
