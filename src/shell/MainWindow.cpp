@@ -125,7 +125,7 @@ void TfrmMain::CreateComponents() {
     imgSfondo->setObjectName(QStringLiteral("imgSfondo"));
     // Once the table's first picture has gone to the screen (the queued call runs after the
     // paint, and after the program entry's own call that takes the splash away): the first
-    // activation, and the sounds (the multimedia backend is slow to load, and nothing should
+    // activation, and the sounds (the sound libraries are slow to load, and nothing should
     // delay the first picture).
     connect(
         imgSfondo, &TableArea::FirstPainted, this,
