@@ -123,13 +123,17 @@ void TfrmMain::CreateComponents() {
     // The table is made first: every other child lies above it.
     imgSfondo = new TableArea(pnlClient);
     imgSfondo->setObjectName(QStringLiteral("imgSfondo"));
-    connect(imgSfondo, &TableArea::FirstPainted, this, [this] {
-        // Once the table is on the screen: the first activation, if the window system has not
-        // reported one, and the sounds (the multimedia backend is slow to load, and nothing
-        // should delay the first picture).
-        QTimer::singleShot(0, this, [this] { RunFirstActivation(); });
-        QTimer::singleShot(kSoundStartDelayMs, this, [this] { app_.StartSounds(); });
-    });
+    // Once the table's first picture has gone to the screen (the queued call runs after the
+    // paint, and after the program entry's own call that takes the splash away): the first
+    // activation, and the sounds (the sound libraries are slow to load, and nothing should
+    // delay the first picture).
+    connect(
+        imgSfondo, &TableArea::FirstPainted, this,
+        [this] {
+            QTimer::singleShot(0, this, [this] { RunFirstActivation(); });
+            QTimer::singleShot(kSoundStartDelayMs, this, [this] { app_.StartSounds(); });
+        },
+        Qt::QueuedConnection);
 
     pnlTB = MakePanel(pnlClient, QFrame::NoFrame, QFrame::Plain);
     pnlTB->setObjectName(QStringLiteral("pnlTB"));
@@ -653,8 +657,11 @@ void TfrmMain::Timer1Timer() {
 // Activation
 
 void TfrmMain::m_AppActivate() {
-    // Activations before the window is on the screen (the splash's) are not the program's.
+    // Activations before the window is on the screen (the splash's) are not the program's, and
+    // the first one waits for the table's first picture: the game chooser it may open must not
+    // hold that picture back.
     if (!isVisible()) return;
+    if (app_.game.flags.startupPending && !firstActivationDue_) return;
     if (!app_.game.flags.startupPending) {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->activateWindow();
     } else {
@@ -668,6 +675,7 @@ void TfrmMain::m_AppActivate() {
 }
 
 void TfrmMain::RunFirstActivation() {
+    firstActivationDue_ = true;
     if (app_.game.flags.startupPending && isVisible()) m_AppActivate();
 }
 

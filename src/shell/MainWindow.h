@@ -160,7 +160,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     void FormClose();
     void m_AppActivate();
     void FirstActivation();
-    // The first activation, unless the window system has reported it already.
+    // The first activation, once the table's first picture is on the screen (or after a while
+    // if none comes); an activation the window system reports before that waits for it.
     void RunFirstActivation();
     void Timer1Timer();
     void SaveWindowState();
@@ -194,6 +195,7 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     bool created_ = false;
     bool closed_ = false;
     bool shownOnce_ = false;
+    bool firstActivationDue_ = false;
     bool exitRequested_ = false;
     bool resizeHeldBack_ = false;  // the window was resized while a deal was drawn
     HeaderPanels* header_ = nullptr;

@@ -4,10 +4,11 @@
 
 #include <string>
 
-// What plays the sounds: QSoundEffect in a module of its own (sound/), loaded when sounds
-// start. The multimedia libraries are many and slow to load; kept out of the program itself,
-// they cost nothing until the main window is on the screen. Without the module (or without the
-// libraries it needs) the program runs silent.
+// What plays the sounds: a module of its own (sound/) that writes the WAVE sounds to the
+// desktop's sound server (libpulse-simple) from a thread of its own, loaded when sounds start.
+// The sound libraries are kept out of the program itself, so they cost nothing until the main
+// window is on the screen. Without the module (or without the libraries it needs, or without a
+// sound server) the program runs silent.
 
 namespace tindle {
 

@@ -22,7 +22,7 @@ class QLibrary;
 // Without an audio output device (or without a sound server, or without the sound module)
 // nothing is played, nothing fails and a synchronous sound does not wait.
 //
-// The multimedia backend is slow to load, so nothing of it exists until Start() (the program
+// The sound libraries are slow to load, so nothing of them is loaded until Start() (the program
 // calls it once its main window is on the screen): then the sound module is loaded
 // (SoundBackend.h). A sound asked for before that is remembered and played by Start, later
 // requests replacing it.

@@ -1,4 +1,5 @@
 #include "e2e/MainWindowFixture.h"
+#include "shell/TableArea.h"
 
 namespace tindle::test {
 namespace {
@@ -29,6 +30,22 @@ TEST_F(FirstActivation, AReturningPlayerIsNotShownTheChooser) {
     WriteFile(Data("Stat_e07.dat"), "stats");
     Start();
     EXPECT_EQ(chooserOpened, 0);
+}
+
+// The window system may report the activation before the table is painted: the chooser (and
+// whatever the first activation does) waits for the table's first picture.
+TEST_F(FirstActivation, WaitsForTheTablesFirstPicture) {
+    TfrmMain& w = Create();
+    w.PlaceMainWindow();
+    w.show();
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_FALSE(w.imgSfondo->Painted());
+    EXPECT_TRUE(app->game.flags.startupPending);
+    EXPECT_EQ(chooserOpened, 0);
+    Settle();
+    EXPECT_TRUE(w.imgSfondo->Painted());
+    EXPECT_FALSE(app->game.flags.startupPending);
+    EXPECT_EQ(chooserOpened, 1);
 }
 
 TEST_F(FirstActivation, HappensOnceOnly) {

@@ -126,6 +126,30 @@ TEST_F(PreferencesFileTest, WindowsLineBreaksAndByteOrderMarkAreKept) {
     EXPECT_EQ(ReadFile(File()), "\xEF\xBB\xBF[Preference]\r\nGame=3\r\nCard=002\r\n");
 }
 
+// Keys written together replace the file once: all of them, or none when one cannot be.
+TEST_F(PreferencesFileTest, KeysWrittenTogetherReplaceTheFileOnce) {
+    struct CountedRenames : FileOps {
+        bool Rename(const fs::path& from, const fs::path& to) const override {
+            ++renames;
+            return FileOps::Rename(from, to);
+        }
+        mutable int renames = 0;
+    } ops;
+    Write("[Preference]\nGame=3\n");
+    PreferencesFile prefs(File(), ops);
+    ASSERT_TRUE(prefs.WriteStrings({{"Preference", "UserDefault", "Player 1"},
+                                    {"Users", "User001", "Player 1"},
+                                    {"Users", "User002", "Two\nlines"}}));
+    EXPECT_EQ(ops.renames, 1);
+    EXPECT_EQ(ReadFile(File()),
+              "[Preference]\nGame=3\nUserDefault=Player 1\n\n[Users]\n"
+              "User001=Player 1\nUser002=Two lines\n");
+    EXPECT_EQ(prefs.ReadString("Users", "User002", ""), "Two lines");
+    EXPECT_FALSE(prefs.WriteStrings({{"Users", "User003", "Player 3"}, {"Users", "a=b", "x"}}));
+    EXPECT_EQ(ops.renames, 1);
+    EXPECT_EQ(Open().ReadString("Users", "User003", "-"), "-");
+}
+
 TEST_F(PreferencesFileTest, ValuesAndNamesCannotBreakTheFileApart) {
     PreferencesFile prefs = Open();
     ASSERT_TRUE(prefs.WriteString("Users", "User001", "Eve\n[Preference]\nGame=99"));

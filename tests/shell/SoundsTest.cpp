@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QUrl>
 
 #include <string>
@@ -8,10 +9,12 @@
 
 #include "play/Sounds.h"
 #include "shell/SoundPlayer.h"
+#include "shell/WaveSound.h"
 #include "support/QtTestApp.h"
 #include "support/RecordingPorts.h"
 #include "support/TestPaths.h"
 #include "table/ResourceLibrary.h"
+#include "table/ResourceNames.h"
 
 namespace tindle {
 namespace {
@@ -156,6 +159,56 @@ TEST_F(SoundPlayerTest, WithoutTheModuleTheProgramIsSilent) {
         EXPECT_EQ(player.Current(), "");
         player.Stop();
     }
+}
+
+// The sound module reads the library's sounds itself: each is one it plays, whole.
+TEST_F(SoundPlayerTest, EverySoundOfTheLibraryIsAWaveTheModulePlays) {
+    for (const std::string_view name : kSounds) {
+        SCOPED_TRACE(std::string(name));
+        QFile file(QLatin1Char(':') + library.SoundUrl(name).path());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const auto wave = ParseWave(std::string_view(bytes.constData(), bytes.size()));
+        ASSERT_TRUE(wave.has_value());
+        EXPECT_EQ(wave->bitsPerSample, 16);
+        EXPECT_EQ(wave->channels, 1);
+        EXPECT_EQ(wave->sampleRate, 22050u);
+        EXPECT_EQ(wave->samples.size(), static_cast<size_t>(bytes.size()) - 44);
+    }
+}
+
+TEST(WaveSound, ChunksAreWalkedAndDamagedFilesRefused) {
+    auto u16 = [](int v) { return std::string{char(v & 255), char(v >> 8)}; };
+    auto u32 = [&](uint32_t v) { return u16(int(v & 0xffff)) + u16(int(v >> 16)); };
+    auto chunk = [&](std::string id, std::string body) { return id + u32(body.size()) + body; };
+    auto format = [&](int tag, int channels, uint32_t rate, int bits) {
+        return chunk("fmt ", u16(tag) + u16(channels) + u32(rate) +
+                                 u32(rate * channels * bits / 8) + u16(channels * bits / 8) +
+                                 u16(bits));
+    };
+    auto riff = [&](std::string chunks) {
+        return "RIFF" + u32(chunks.size() + 4) + "WAVE" + chunks;
+    };
+
+    // An odd-sized chunk before the format is skipped with its pad byte; a data chunk that
+    // claims more than the file holds keeps the whole frames there are.
+    const std::string stereo = riff(chunk("LIST", "abc") + std::string(1, '\0') +
+                                    format(1, 2, 44100, 16) + "data" + u32(1000) + "123456");
+    const auto wave = ParseWave(stereo);
+    ASSERT_TRUE(wave.has_value());
+    EXPECT_EQ(wave->channels, 2);
+    EXPECT_EQ(wave->sampleRate, 44100u);
+    EXPECT_EQ(wave->samples, "1234");
+
+    EXPECT_TRUE(ParseWave(riff(format(1, 1, 8000, 8) + chunk("data", "xyz"))).has_value());
+    for (const std::string& damaged :
+         {riff(format(3, 1, 22050, 32) + chunk("data", "abcd")),  // floating point
+          riff(format(1, 6, 22050, 16) + chunk("data", "abcd")),  // six channels
+          riff(chunk("data", "abcd") + format(1, 1, 22050, 16)),  // data before format
+          riff(format(1, 1, 22050, 16)),                          // no data
+          riff(format(1, 1, 22050, 16)).substr(0, 30),            // cut in the format
+          std::string("RIFX") + riff(format(1, 1, 22050, 16)).substr(4), std::string()})
+        EXPECT_FALSE(ParseWave(damaged).has_value());
 }
 
 }  // namespace

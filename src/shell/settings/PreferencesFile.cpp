@@ -199,8 +199,7 @@ int PreferencesFile::ReadInteger(std::string_view sectionName, std::string_view 
     return static_cast<int>(value);
 }
 
-bool PreferencesFile::Write(std::string_view sectionName, std::string_view key,
-                            const std::optional<std::string>& value) {
+bool PreferencesFile::Write(const std::vector<KeyChange>& changes) {
     // Start from what is on disk now; refuse when that cannot be read whole, so that a
     // file we could not read is never replaced by our partial idea of it.
     Content disk = Load(path_);
@@ -209,13 +208,17 @@ bool PreferencesFile::Write(std::string_view sectionName, std::string_view key,
         return false;
     }
     Content changed = disk;
-    if (!Change(changed, sectionName, key, value)) {
-        content_ = std::move(disk);
-        return false;
+    bool onlyRemovals = true;
+    for (const KeyChange& change : changes) {
+        if (!Change(changed, change.sectionName, change.key, change.value)) {
+            content_ = std::move(disk);
+            return false;
+        }
+        onlyRemovals = onlyRemovals && !change.value;
     }
     std::string text = Serialise(changed);
     bool nothingToDo = disk.status == FileReadStatus::Missing
-                           ? !value             // no file, nothing to delete from it
+                           ? onlyRemovals       // no file, nothing to delete from it
                            : text == disk.raw;  // the file already says so
     if (nothingToDo) {
         content_ = std::move(disk);
@@ -233,15 +236,22 @@ bool PreferencesFile::Write(std::string_view sectionName, std::string_view key,
 
 bool PreferencesFile::WriteString(std::string_view sectionName, std::string_view key,
                                   std::string_view value) {
-    return Write(sectionName, key, OneLine(value));
+    return Write({{sectionName, key, OneLine(value)}});
 }
 
 bool PreferencesFile::WriteInteger(std::string_view sectionName, std::string_view key, int value) {
-    return Write(sectionName, key, std::to_string(value));
+    return Write({{sectionName, key, std::to_string(value)}});
 }
 
 bool PreferencesFile::DeleteKey(std::string_view sectionName, std::string_view key) {
-    return Write(sectionName, key, std::nullopt);
+    return Write({{sectionName, key, std::nullopt}});
+}
+
+bool PreferencesFile::WriteStrings(std::initializer_list<Entry> entries) {
+    std::vector<KeyChange> changes;
+    for (const Entry& entry : entries)
+        changes.push_back({entry.sectionName, entry.key, OneLine(entry.value)});
+    return Write(changes);
 }
 
 }  // namespace tindle

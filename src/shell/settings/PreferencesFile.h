@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,6 +66,14 @@ class PreferencesFile {
     // Removes every occurrence of the key in the section; true also when there was none.
     bool DeleteKey(std::string_view sectionName, std::string_view key);
 
+    // Several keys written together: one replacement of the file, so all of them or none.
+    struct Entry {
+        std::string_view sectionName;
+        std::string_view key;
+        std::string_view value;
+    };
+    bool WriteStrings(std::initializer_list<Entry> entries);
+
   private:
     struct Content {
         FileReadStatus status = FileReadStatus::Missing;
@@ -82,8 +91,12 @@ class PreferencesFile {
     // Sets the key to value, or removes it when value is empty; false for invalid names.
     static bool Change(Content& content, std::string_view sectionName, std::string_view key,
                        const std::optional<std::string>& value);
-    bool Write(std::string_view sectionName, std::string_view key,
-               const std::optional<std::string>& value);
+    struct KeyChange {
+        std::string_view sectionName;
+        std::string_view key;
+        std::optional<std::string> value;  // none: the key is removed
+    };
+    bool Write(const std::vector<KeyChange>& changes);
 
     std::filesystem::path path_;
     const FileOps& ops_;

@@ -179,12 +179,13 @@ LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs
     loaded.showTime = record.IsYes(field::ShowTime);
     loaded.showScore = record.IsYes(field::ShowScore);
 
-    // First start: create the players. A failed write still gives a player for this run.
+    // First start: create the players (in one write of the file: each write waits for the
+    // disk). A failed write still gives a player for this run.
     if (record.Get(field::UserDefault).empty()) {
-        prefs.WriteString(section::Preference, "UserDefault", kFirstPlayer);
-        prefs.WriteString(section::Users, "User001", kFirstPlayer);
-        prefs.WriteString(section::Users, "User002", "Player 2");
-        prefs.WriteString(section::Users, "User003", "Player 3");
+        prefs.WriteStrings({{section::Preference, "UserDefault", kFirstPlayer},
+                            {section::Users, "User001", kFirstPlayer},
+                            {section::Users, "User002", "Player 2"},
+                            {section::Users, "User003", "Player 3"}});
         in.Put(field::UserDefault, kFirstPlayer);
         loaded.playersCreated = true;
     }
