@@ -115,20 +115,38 @@ bool OneWayRanks(const Game& game) {
     return true;
 }
 
+bool OnAFoundation(const Game& game, int card) {
+    const auto place = FindCard(game, card);
+    return place && place->pile.kind == PileKind::Dest;
+}
+
 }  // namespace
 
-int SafeFoundationMove(const Game& game, const std::vector<Move>& moves) {
+int SafeFoundationMove(const Game& game, const std::vector<Move>& moves,
+                       const OffFoundationRule& offFoundation) {
     std::vector<int> inPlay;
+    // Where cards come back off the foundations, one could come down onto the card before it
+    // goes home, or the foundation's top card could have to leave first: only the rule that
+    // knows which ones may serve tells the card is safe home.
+    const bool lifts = game.def[gd::FoundationLift] != 0;
     for (size_t i = 0; i < moves.size(); ++i) {
         if (moves[i].kind != MoveKind::ToFoundation) continue;
         // A card moving between foundations is no card brought home.
         const auto from = FindCard(game, moves[i].card);
         if (!from || from->pile.kind == PileKind::Dest) continue;
         if (inPlay.empty()) {
-            if (!PlainRules(game)) return -1;
+            if (!PlainRules(game) || (lifts && !offFoundation.Applies())) return -1;
             inPlay = CardsInPlay(game);
         }
-        if (!MayCarryACard(game, moves[i].card, inPlay)) return static_cast<int>(i);
+        if (MayCarryACard(game, moves[i].card, inPlay)) continue;
+        if (lifts) {
+            const int top = PileTop(game.piles.dest[static_cast<size_t>(moves[i].index)]);
+            if (offFoundation.AnyHolderMayServe(game, moves[i].card) ||
+                (top > 0 && offFoundation.MayServe(game, top))) {
+                continue;
+            }
+        }
+        return static_cast<int>(i);
     }
     return -1;
 }
@@ -144,6 +162,16 @@ OffFoundationRule::OffFoundationRule(const Game& game, bool autoplay) {
             }
         }
     }
+}
+
+bool OffFoundationRule::AnyHolderMayServe(const Game& game, int card) const {
+    for (int holder = 1; holder <= kOneDeck; ++holder) {
+        if ((holders_[static_cast<size_t>(card)] >> holder & 1) != 0 &&
+            OnAFoundation(game, holder) && MayServe(game, holder)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool OffFoundationRule::MayServe(const Game& game, int card) const {

@@ -7,18 +7,23 @@
 #include "model/Move.h"
 
 // Moves no better line of play can do without: a card sent to a foundation when no card still
-// in play could ever be built on it in a column, nor in a reserve or on the waste. Every line
-// of play that wins from the position wins as well after such a move, so the solver plays it
-// alone and tries nothing else there.
+// in play could ever be built on it in a column, nor in a reserve or on the waste, and, where
+// cards may come back off the foundations, no card there may come down onto it (nor must the
+// foundation's top card leave first: OffFoundationRule). Every line of play that wins from the
+// position wins as well with such a move first, so the solver plays it alone and tries nothing
+// else there.
 
 namespace tindle {
 
 class Game;
+class OffFoundationRule;
 
 // The index in `moves` (the LegalMoves of `game`) of such a foundation move; -1 when there is
 // none, or when the game's rules are not all of the plain kind this is known for (building
-// rules that read only the two cards, free cells, no drops on the waste).
-int SafeFoundationMove(const Game& game, const std::vector<Move>& moves);
+// rules that read only the two cards, free cells, no drops on the waste; where the foundations
+// give cards back, the rules `offFoundation` applies to).
+int SafeFoundationMove(const Game& game, const std::vector<Move>& moves,
+                       const OffFoundationRule& offFoundation);
 
 // Which cards a shortest winning line may take off the foundations. Such a line brings a card
 // down only for one of two uses before it goes home again: to build a card on it, or to let the
@@ -38,8 +43,14 @@ class OffFoundationRule {
   public:
     OffFoundationRule(const Game& game, bool autoplay);
 
+    // Whether the rule holds for the game: else every card may serve.
+    bool Applies() const { return applies_; }
+
     // Whether `card`, on a foundation of `game`, may serve off it; true for a card in play.
     bool MayServe(const Game& game, int card) const;
+
+    // Whether a card on a foundation that some column builds on `card` may serve off it.
+    bool AnyHolderMayServe(const Game& game, int card) const;
 
   private:
     bool applies_ = false;

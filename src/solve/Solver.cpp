@@ -204,7 +204,7 @@ class Search {
         frame.children.clear();
         frame.next = 0;
         LegalMoves(ctx_.game, moves_, &memo_);
-        if (const int safe = SafeFoundationMove(ctx_.game, moves_); safe >= 0) {
+        if (const int safe = SafeFoundationMove(ctx_.game, moves_, offFoundation_); safe >= 0) {
             const Move only = moves_[static_cast<size_t>(safe)];
             moves_.assign(1, only);
         }

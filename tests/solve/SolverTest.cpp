@@ -266,22 +266,56 @@ void DealCardsOffTheFoundations(HeadlessPlay& play, bool fiveFree) {
     put(fiveFree ? 2 : 1, fiveFree ? 4 : 5, kFaceUp);
 }
 
-// The solver leaves on the foundations only cards no shortest win brings down: its verdicts
-// agree with every position reachable, with and without a way on.
+// Klondike with a few cards: hearts, spades and clubs home to the Four, diamonds to the Ace. The
+// Five of Hearts could go home, but the Three of Diamonds, over the face-down Two and Five, can
+// only leave on the Four of Spades brought down onto it.
+void DealHeartMustWait(HeadlessPlay& play) {
+    Open(play, 2, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = 3;
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    for (const int suit : {kHearts, kClubs, kSpades}) {
+        for (int rank = kAce; rank <= 4; ++rank)
+            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
+    }
+    PileAppend(game.piles.dest[kDiamonds], MakeCard(kDiamonds, kAce));
+    for (const int rank : {5, 2, 3})
+        PileAppend(game.piles.fila[0], MakeCard(kDiamonds, rank));
+    game.cards.SetCardFace(MakeCard(kDiamonds, 5), kFaceDown);
+    game.cards.SetCardFace(MakeCard(kDiamonds, 2), kFaceDown);
+    PileAppend(game.piles.fila[1], MakeCard(kHearts, 5));
+    PileAppend(game.piles.fila[2], MakeCard(kDiamonds, 4));
+}
+
+// The solver's verdict on the table in play is the one of every position reachable from it; a
+// win replays.
+void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable) {
+    const Reachable reach = BruteForce(play);
+    ASSERT_TRUE(reach.exhausted) << "the brute force did not end";
+    EXPECT_EQ(reach.anyWon, winnable);
+    const SolveResult result = Solve(play.ctx, kBudget);
+    EXPECT_EQ(result.verdict, reach.anyWon ? SolveVerdict::Won : SolveVerdict::Lost)
+        << reach.positions << " positions";
+    for (const Move& m : result.moves)
+        ASSERT_TRUE(PlayMove(play.ctx, m)) << MoveText(m);
+    EXPECT_EQ(play.ctx.session.lastGameWon, winnable);
+}
+
+// Where cards come back off the foundations, the solver brings down only cards that may serve
+// and sends home at once only cards none could come down onto: its verdicts agree with every
+// position reachable.
 TEST(Solver, BringsCardsOffTheFoundationsOnlyWhenTheyMayServe) {
     for (const bool fiveFree : {true, false}) {
+        SCOPED_TRACE(fiveFree ? "five free" : "five under the four");
         HeadlessPlay play;
         DealCardsOffTheFoundations(play, fiveFree);
-        const Reachable reach = BruteForce(play);
-        ASSERT_TRUE(reach.exhausted) << "the brute force did not end";
-        EXPECT_EQ(reach.anyWon, fiveFree);
-        const SolveResult result = Solve(play.ctx, kBudget);
-        EXPECT_EQ(result.verdict, reach.anyWon ? SolveVerdict::Won : SolveVerdict::Lost)
-            << "five free: " << fiveFree << ", " << reach.positions << " positions";
-        for (const Move& m : result.moves)
-            ASSERT_TRUE(PlayMove(play.ctx, m)) << MoveText(m);
-        EXPECT_EQ(play.ctx.session.lastGameWon, fiveFree);
+        ExpectVerdictOfBruteForce(play, fiveFree);
     }
+    SCOPED_TRACE("the heart must wait");
+    HeadlessPlay play;
+    DealHeartMustWait(play);
+    ExpectVerdictOfBruteForce(play, true);
 }
 
 }  // namespace
