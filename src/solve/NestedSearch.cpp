@@ -9,6 +9,7 @@
 #include "model/CardPlaces.h"
 #include "model/Game.h"
 #include "model/LegalMoves.h"
+#include "model/RuleCodes.h"
 #include "play/PlayContext.h"
 #include "play/PlayMove.h"
 #include "shell/settings/SettingsRecord.h"
@@ -25,9 +26,9 @@ constexpr long kClockStride = 16;
 constexpr int kMovesPerCard = 3;
 constexpr int kPlayoutMoves = 1000;
 constexpr int kWonScore = 1 << 20;
-// The depth-first search is given half the solver's budget: measured over the first thirty
-// numbers of each game at two seconds, half wins more of the one-pass games than three
-// quarters and costs the others little.
+// Where the nested search may help, the depth-first search is given half the solver's budget:
+// measured over the first thirty numbers of each game at two seconds, half wins more of the
+// one-pass games than three quarters and costs the others little.
 constexpr long kDepthFirstQuarters = 2;
 
 // A move that only renames the position: a whole column moved to an empty column, a reserve
@@ -212,7 +213,14 @@ NestedResult NestedSearchRepeated(PlayContext& ctx, const SolveBudget& budget,
     return result;
 }
 
-SolveBudget DepthFirstShare(const SolveBudget& budget) {
+bool NestedSearchMayHelp(const Game& game) {
+    const GameDef& def = game.def;
+    if (def[gd::StockUsed] == 0) return false;
+    return def[gd::StockTurnCount] != 1 || def[gd::StockPasses] != passes::Unlimited;
+}
+
+SolveBudget DepthFirstShare(const Game& game, const SolveBudget& budget) {
+    if (!NestedSearchMayHelp(game)) return budget;
     SolveBudget share = budget;
     share.positions = budget.positions / 4 * kDepthFirstQuarters;
     share.milliseconds = budget.milliseconds / 4 * kDepthFirstQuarters;

@@ -14,9 +14,16 @@
 // first (MoveOrder.h), and a move that puts back the card the previous move took away is not
 // tried.
 //
-// The depth-first search has half the budget; when it has not decided, a nested Monte Carlo
-// search (NestedSearch.h), which wins the one-pass stock games the depth-first search drowns
-// in, spends the rest and may answer `won`, never `lost`.
+// In the games with a stock that is not turned one card at a time without end, the depth-first
+// search has half the budget; when it has not decided, a nested Monte Carlo search
+// (NestedSearch.h), which wins the one-pass stock games the depth-first search drowns in,
+// spends the rest and may answer `won`, never `lost`. In the other games the depth-first
+// search has the whole budget.
+//
+// Besides the moves that put back what the last move took away, the search leaves out moves
+// no shortest win needs: where a card can go home and nothing could ever be built on it, that
+// move alone (SafeMoves.h); a card brought off a foundation that nothing in play could come to
+// use (OffFoundationRule).
 //
 // `lost` is answered only when every position reachable from the start has been searched
 // without a win; a spent budget (or a cancel) answers `unknown`.

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "model/Card.h"
 #include "model/LegalMoves.h"
 #include "model/MoveText.h"
 #include "play/HeadlessPlay.h"
@@ -184,17 +185,21 @@ std::string PositionText(const Game& game) {
     return text;
 }
 
-// Every position reachable from the table with one cell, found without the solver's keys or
-// pruning: none is won, and the solver answers lost; with two cells it wins.
-TEST(Solver, LostOnlyWhenNoReachablePositionIsWon) {
-    HeadlessPlay play;
-    DealStuckHearts(play, 1);
+// Every position reachable from the position in play, found without the solver's keys or
+// pruning.
+struct Reachable {
+    size_t positions = 0;
+    bool exhausted = false;
+    bool anyWon = false;
+};
+
+Reachable BruteForce(HeadlessPlay& play) {
     const Game start = play.game;
     std::set<std::string> seen{PositionText(start)};
     std::vector<Game> todo{start};
     std::vector<Move> moves;
-    bool anyWon = false;
-    while (!todo.empty() && seen.size() < 10'000) {
+    Reachable reach;
+    while (!todo.empty() && seen.size() < 20'000) {
         const Game position = todo.back();
         todo.pop_back();
         LegalMoves(position, moves);
@@ -202,18 +207,32 @@ TEST(Solver, LostOnlyWhenNoReachablePositionIsWon) {
             play.game = position;
             play.ctx.session.lastGameWon = false;
             if (!PlayMove(play.ctx, m)) continue;
-            anyWon = anyWon || play.ctx.session.lastGameWon;
+            reach.anyWon = reach.anyWon || play.ctx.session.lastGameWon;
+            play.game.undo.Clear();  // no part of the position, and it grows with every move
+            play.game.redo.Clear();
             if (seen.insert(PositionText(play.game)).second) todo.push_back(play.game);
         }
     }
-    ASSERT_TRUE(todo.empty()) << "the brute force did not end";
-    ASSERT_FALSE(anyWon);
-    EXPECT_GT(seen.size(), 2u);  // the Queen and the Two each fill the cell
-
     play.game = start;
+    play.ctx.session.lastGameWon = false;
+    reach.positions = seen.size();
+    reach.exhausted = todo.empty();
+    return reach;
+}
+
+// Every position reachable from the table with one cell: none is won, and the solver answers
+// lost; with two cells it wins.
+TEST(Solver, LostOnlyWhenNoReachablePositionIsWon) {
+    HeadlessPlay play;
+    DealStuckHearts(play, 1);
+    const Reachable reach = BruteForce(play);
+    ASSERT_TRUE(reach.exhausted) << "the brute force did not end";
+    ASSERT_FALSE(reach.anyWon);
+    EXPECT_GT(reach.positions, 2u);  // the Queen and the Two each fill the cell
+
     const SolveResult lost = Solve(play.ctx, kBudget);
     EXPECT_EQ(lost.verdict, SolveVerdict::Lost);
-    EXPECT_LT(lost.positions, static_cast<long>(seen.size()) * 4);
+    EXPECT_LT(lost.positions, static_cast<long>(reach.positions) * 4);
 
     HeadlessPlay two;
     DealStuckHearts(two, 2);
@@ -222,6 +241,81 @@ TEST(Solver, LostOnlyWhenNoReachablePositionIsWon) {
     for (const Move& m : won.moves)
         ASSERT_TRUE(PlayMove(two.ctx, m)) << MoveText(m);
     EXPECT_TRUE(two.ctx.session.lastGameWon);
+}
+
+// Klondike with a few cards, the stock played out: hearts home to the Four, clubs to the Ace. The
+// Two of Clubs lies face down under the Three, which only a red Four could take. With the Five
+// of Clubs free the Four of Hearts comes down onto it and takes the Three; with the Five on the
+// Four of Clubs, there is nothing to gain.
+void DealCardsOffTheFoundations(HeadlessPlay& play, bool fiveFree) {
+    Open(play, 2, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = static_cast<int16_t>(fiveFree ? 3 : 2);
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    for (int rank = kAce; rank <= 4; ++rank)
+        PileAppend(game.piles.dest[0], MakeCard(kHearts, rank));
+    PileAppend(game.piles.dest[1], MakeCard(kClubs, kAce));
+    const auto put = [&](int column, int rank, char face) {
+        PileAppend(game.piles.fila[static_cast<size_t>(column)], MakeCard(kClubs, rank));
+        game.cards.SetCardFace(MakeCard(kClubs, rank), face);
+    };
+    put(0, 2, kFaceDown);
+    put(0, 3, kFaceUp);
+    put(1, fiveFree ? 5 : 4, fiveFree ? kFaceUp : kFaceDown);
+    put(fiveFree ? 2 : 1, fiveFree ? 4 : 5, kFaceUp);
+}
+
+// Klondike with a few cards: hearts, spades and clubs home to the Four, diamonds to the Ace. The
+// Five of Hearts could go home, but the Three of Diamonds, over the face-down Two and Five, can
+// only leave on the Four of Spades brought down onto it.
+void DealHeartMustWait(HeadlessPlay& play) {
+    Open(play, 2, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = 3;
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    for (const int suit : {kHearts, kClubs, kSpades}) {
+        for (int rank = kAce; rank <= 4; ++rank)
+            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
+    }
+    PileAppend(game.piles.dest[kDiamonds], MakeCard(kDiamonds, kAce));
+    for (const int rank : {5, 2, 3})
+        PileAppend(game.piles.fila[0], MakeCard(kDiamonds, rank));
+    game.cards.SetCardFace(MakeCard(kDiamonds, 5), kFaceDown);
+    game.cards.SetCardFace(MakeCard(kDiamonds, 2), kFaceDown);
+    PileAppend(game.piles.fila[1], MakeCard(kHearts, 5));
+    PileAppend(game.piles.fila[2], MakeCard(kDiamonds, 4));
+}
+
+// The solver's verdict on the table in play is the one of every position reachable from it; a
+// win replays.
+void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable) {
+    const Reachable reach = BruteForce(play);
+    ASSERT_TRUE(reach.exhausted) << "the brute force did not end";
+    EXPECT_EQ(reach.anyWon, winnable);
+    const SolveResult result = Solve(play.ctx, kBudget);
+    EXPECT_EQ(result.verdict, reach.anyWon ? SolveVerdict::Won : SolveVerdict::Lost)
+        << reach.positions << " positions";
+    for (const Move& m : result.moves)
+        ASSERT_TRUE(PlayMove(play.ctx, m)) << MoveText(m);
+    EXPECT_EQ(play.ctx.session.lastGameWon, winnable);
+}
+
+// Where cards come back off the foundations, the solver brings down only cards that may serve
+// and sends home at once only cards none could come down onto: its verdicts agree with every
+// position reachable.
+TEST(Solver, BringsCardsOffTheFoundationsOnlyWhenTheyMayServe) {
+    for (const bool fiveFree : {true, false}) {
+        SCOPED_TRACE(fiveFree ? "five free" : "five under the four");
+        HeadlessPlay play;
+        DealCardsOffTheFoundations(play, fiveFree);
+        ExpectVerdictOfBruteForce(play, fiveFree);
+    }
+    SCOPED_TRACE("the heart must wait");
+    HeadlessPlay play;
+    DealHeartMustWait(play);
+    ExpectVerdictOfBruteForce(play, true);
 }
 
 }  // namespace
