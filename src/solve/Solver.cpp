@@ -244,21 +244,14 @@ class Search {
 
     // Whether the move in the position in ctx is worth playing at all.
     bool Worth(const Move& move) const {
-        // Between foundations alike a card only changes places with itself.
-        if (keys_.FoundationsAlike() && move.kind == MoveKind::ToFoundation) {
-            const auto source = MoveSource(ctx_.game, move);
-            if (source && source->kind == PileKind::Dest) return false;
-        }
         if (bold_ && IsShuffle(ctx_.game, move)) return false;
-        // A card brought down from a foundation that nothing could ever be built on.
-        if (move.kind != MoveKind::ToFoundation) {
-            const auto source = MoveSource(ctx_.game, move);
-            if (source && source->kind == PileKind::Dest &&
-                !offFoundation_.MayServe(ctx_.game, move.card)) {
-                return false;
-            }
-        }
-        return true;
+        const bool home = move.kind == MoveKind::ToFoundation;
+        if (home && !keys_.FoundationsAlike()) return true;
+        const auto source = MoveSource(ctx_.game, move);
+        if (!source || source->kind != PileKind::Dest) return true;
+        // Between foundations alike a card only changes places with itself; elsewhere a card
+        // comes down from a foundation only when something could be built on it.
+        return !home && offFoundation_.MayServe(ctx_.game, move.card);
     }
 
     // The move played in the position in ctx (reached by `clicks` stock clicks from the

@@ -42,15 +42,15 @@ pa_sample_format_t SampleFormat(int bits) {
     return bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
 }
 
-pa_sample_spec SpecOf(const WaveSound& wave) {
-    pa_sample_spec spec{};
-    spec.format = SampleFormat(wave.bitsPerSample);
-    spec.rate = wave.sampleRate;
-    spec.channels = static_cast<uint8_t>(wave.channels);
-    return spec;
+pa_sample_spec FormatOf(const WaveSound& wave) {
+    pa_sample_spec sample{};
+    sample.format = SampleFormat(wave.bitsPerSample);
+    sample.rate = wave.sampleRate;
+    sample.channels = static_cast<uint8_t>(wave.channels);
+    return sample;
 }
 
-bool SameSpec(const pa_sample_spec& a, const pa_sample_spec& b) {
+bool SameFormat(const pa_sample_spec& a, const pa_sample_spec& b) {
     return a.format == b.format && a.rate == b.rate && a.channels == b.channels;
 }
 
@@ -67,18 +67,18 @@ class ServerStream {
   public:
     ~ServerStream() { Close(); }
 
-    bool Open(const pa_sample_spec& spec) {
-        if (stream_ && SameSpec(spec, spec_)) return true;
+    bool Open(const pa_sample_spec& sample) {
+        if (stream_ && SameFormat(sample, sample_)) return true;
         Close();
         pa_buffer_attr attr;
         attr.maxlength = static_cast<uint32_t>(-1);
-        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferUs, &spec));
+        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferUs, &sample));
         attr.prebuf = static_cast<uint32_t>(-1);
         attr.minreq = static_cast<uint32_t>(-1);
         attr.fragsize = static_cast<uint32_t>(-1);
         stream_ = pa_simple_new(nullptr, kClientName, PA_STREAM_PLAYBACK, nullptr, kStreamName,
-                                &spec, nullptr, &attr, nullptr);
-        spec_ = spec;
+                                &sample, nullptr, &attr, nullptr);
+        sample_ = sample;
         return stream_ != nullptr;
     }
     bool Write(const char* data, size_t size) {
@@ -102,7 +102,7 @@ class ServerStream {
 
   private:
     pa_simple* stream_ = nullptr;
-    pa_sample_spec spec_{};
+    pa_sample_spec sample_{};
 };
 
 // A sound handed to the thread; the serial of the request tells whether it is still wanted.
@@ -144,9 +144,9 @@ struct SharedState {
 
 void PlayOnServer(SharedState& shared, ServerStream& stream, const Request& request) {
     const WaveSound& wave = *request.wave;
-    const pa_sample_spec spec = SpecOf(wave);
-    if (wave.samples.empty() || !stream.Open(spec)) return;
-    const size_t piece = std::max<size_t>(pa_usec_to_bytes(kPieceUs, &spec), 1);
+    const pa_sample_spec sample = FormatOf(wave);
+    if (wave.samples.empty() || !stream.Open(sample)) return;
+    const size_t piece = std::max<size_t>(pa_usec_to_bytes(kPieceUs, &sample), 1);
     do {
         for (size_t at = 0; at < wave.samples.size(); at += piece) {
             if (!shared.Current(request.serial)) {
@@ -167,7 +167,7 @@ void RunSoundThread(std::shared_ptr<SharedState> shared) {
     ServerStream stream;
     // Whether there is a server to play on: the probe's stream stays open for the sounds (all
     // of the library's share one format).
-    const bool reachable = stream.Open(SpecOf(WaveSound{}));
+    const bool reachable = stream.Open(FormatOf(WaveSound{}));
     {
         std::lock_guard lock(shared->mutex);
         shared->probed = true;
