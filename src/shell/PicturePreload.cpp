@@ -68,8 +68,13 @@ void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<vo
         pictures_.ApplyCardSize(choice_);
         // Without the last session's scale (a first start) the window's zoom is not known
         // before it is laid out, and pictures made now would mostly be made again: the window
-        // makes then what its table shows.
-        if (scale) pictures_.DecodeAhead();
+        // makes then what its table shows. The window of a first start is maximised, and its
+        // automatic zoom is then mostly above 100 %: the file of the finer pictures is opened
+        // meanwhile, so that the table's first picture does not wait for its check.
+        if (scale)
+            pictures_.DecodeAhead();
+        else
+            pictures_.OpenFinerSources();
     });
     cardsDone_.set_value();
     if (lastTask) Attempt(lastTask);

@@ -83,6 +83,8 @@ class CardPictures {
     // Makes the marks, the back and the strips now rather than when first asked for: a worker
     // that loads the pictures while the window is being made, so that the window finds them.
     void DecodeAhead() const;
+    // Opens the library's file of finer pictures ahead of the first picture made from it.
+    void OpenFinerSources() const { library_.OpenFinerPictures(); }
 
     // Face picture 0..52 (suit base + rank - 1, 52 the joker); an empty image otherwise.
     const QImage& Face(int index) const;
