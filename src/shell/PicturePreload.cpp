@@ -1,5 +1,7 @@
 #include "shell/PicturePreload.h"
 
+#include <optional>
+
 #include "shell/settings/PreferencesFile.h"
 #include "table/CardPictures.h"
 
@@ -17,11 +19,13 @@ void ReadCardChoice(const std::filesystem::path& preferencesFile, SettingsRecord
     choice.Put(field::CardSize, prefs.ReadString(section::Preference, "Card_Size", "B"));
 }
 
-// The scale the last session drew its pictures at; 1 when none or an unlikely one is stored.
-qreal LastPictureScale(const std::filesystem::path& preferencesFile) {
+// The scale the last session drew its pictures at; none when none or an unlikely one is
+// stored.
+std::optional<qreal> LastPictureScale(const std::filesystem::path& preferencesFile) {
     const PreferencesFile prefs(preferencesFile);
-    const int percent = prefs.ReadInteger(section::Preference, kPictureScaleKey, 100);
-    return percent >= 100 && percent <= kMostPictureScalePercent ? percent / 100.0 : 1.0;
+    const int percent = prefs.ReadInteger(section::Preference, kPictureScaleKey, 0);
+    if (percent < 100 || percent > kMostPictureScalePercent) return std::nullopt;
+    return percent / 100.0;
 }
 
 bool SameChoice(const SettingsRecord& a, const SettingsRecord& b) {
@@ -59,8 +63,18 @@ void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<vo
     if (firstTask) Attempt(firstTask);
     loaded_ = Attempt([&] {
         ReadCardChoice(preferencesFile, choice_);
-        pictures_.SetScale(LastPictureScale(preferencesFile));
+        const std::optional<qreal> scale = LastPictureScale(preferencesFile);
+        pictures_.SetScale(scale.value_or(1.0));
         pictures_.ApplyCardSize(choice_);
+        // Without the last session's scale (a first start) the window's zoom is not known
+        // before it is laid out, and pictures made now would mostly be made again: the window
+        // makes then what its table shows. The window of a first start is maximised, and its
+        // automatic zoom is then mostly above 100 %: the file of the finer pictures is opened
+        // meanwhile, so that the table's first picture does not wait for its check.
+        if (scale)
+            pictures_.DecodeAhead();
+        else
+            pictures_.OpenFinerSources();
     });
     cardsDone_.set_value();
     if (lastTask) Attempt(lastTask);

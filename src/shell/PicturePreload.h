@@ -10,12 +10,13 @@
 
 // Work of the start done on a worker thread while the main thread brings up the splash and
 // the main window: a first task (the program has it read the font database), the card
-// pictures for the card choice stored in the preferences file, and a last task (the program
-// has it make the table's screen-sized pictures). Each task touches only what nothing else
-// uses until the main thread has waited for it: the card pictures until FinishCardPictures,
-// the rest until FinishAll. When the preferences loaded meanwhile choose other cards (a
-// display of few colours, a repaired value) the pictures are loaded again in
-// FinishCardPictures.
+// pictures for the card choice stored in the preferences file, made at the scale the last
+// session stored (without one, a first start, they are only chosen: the window makes what
+// its table shows once it knows its zoom), and a last task (the program has it make the
+// table's screen-sized pictures). Each task touches only what nothing else uses until the
+// main thread has waited for it: the card pictures until FinishCardPictures, the rest until
+// FinishAll. When the preferences loaded meanwhile choose other cards (a display of few
+// colours, a repaired value) the pictures are loaded again in FinishCardPictures.
 
 namespace tindle {
 

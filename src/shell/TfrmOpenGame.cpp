@@ -129,9 +129,13 @@ int TfrmOpenGame::ImageIndexOfType(int gameType) {
 }
 
 void TfrmOpenGame::BuildImageList() {
-    imageList_.clear();
-    for (const auto& name : TreeImageListNames())
-        imageList_.push_back(MaskedIcon(library_.Bitmap(name)));
+    imageList_.assign(TreeImageListNames().size(), std::nullopt);
+}
+
+const QIcon& TfrmOpenGame::ImageListIcon(int index) {
+    std::optional<QIcon>& icon = imageList_[static_cast<size_t>(index)];
+    if (!icon) icon = MaskedIcon(library_.Bitmap(TreeImageListNames()[static_cast<size_t>(index)]));
+    return *icon;
 }
 
 void TfrmOpenGame::BuildTree() {
@@ -142,10 +146,9 @@ void TfrmOpenGame::BuildTree() {
     // Closed and open folder pictures: QIcon's Off/On states stand for collapsed/expanded.
     QIcon folder;
     for (const auto& [index, state] : {std::pair{0, QIcon::Off}, std::pair{1, QIcon::On}}) {
-        const QList<QSize> sizes = imageList_[static_cast<size_t>(index)].availableSizes();
-        if (!sizes.isEmpty())
-            folder.addPixmap(imageList_[static_cast<size_t>(index)].pixmap(sizes.first()),
-                             QIcon::Normal, state);
+        const QIcon& icon = ImageListIcon(index);
+        const QList<QSize> sizes = icon.availableSizes();
+        if (!sizes.isEmpty()) folder.addPixmap(icon.pixmap(sizes.first()), QIcon::Normal, state);
     }
     allGames->setIcon(0, folder);
     auto* placeholder = new QTreeWidgetItem(allGames);
@@ -237,7 +240,7 @@ void TfrmOpenGame::FillFolder(QTreeWidgetItem* folder, int gameIdToSelect) {
         const int image = ImageIndexOfType(GameKeyType(key));
         node->setData(0, kCodeRole, gameId);
         node->setData(0, kImageIndexRole, image);
-        node->setIcon(0, imageList_[static_cast<size_t>(image)]);
+        node->setIcon(0, ImageListIcon(image));
         if (gameId >= 0 && gameId == gameIdToSelect && !toSelect) toSelect = node;
         children.push_back(node);
     }
@@ -267,6 +270,12 @@ void TfrmOpenGame::trvGamesDblClick(QTreeWidgetItem* node) {
 // --- Description ---------------------------------------------------------------------------
 
 void TfrmOpenGame::ShowFolderPanels() {
+    // The plain panels' picture, the first time they are shown: a showing with a game
+    // selected does not need it.
+    if (shown_ && !freewareMade_) {
+        freewareMade_ = true;
+        ShowPicture(imgFreeware, library_.Bitmap(kFreewarePicture));
+    }
     pnlDescGame->hide();
     pnlPlain1->parentWidget()->show();
     pnlPlain1->show();

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,8 @@ class TfrmOpenGame : public OpenGameFormBase {
     QWidget* BuildDescriptionPanel();
     QWidget* BuildPlainPanels();
     void BuildImageList();
+    // An icon of the image list, made when first shown: most of the list's pictures never are.
+    const QIcon& ImageListIcon(int index);
     void BuildTree();
     void ReadPreferences();
 
@@ -126,7 +129,7 @@ class TfrmOpenGame : public OpenGameFormBase {
     std::vector<std::string> gameList_;
     // The solver's measured shares of winnable deals, from the file beside GAMES.DAT.
     WinnableShares winnableShares_;
-    std::vector<QIcon> imageList_;
+    std::vector<std::optional<QIcon>> imageList_;
     QImage fading_;
     bool lowColourDisplay_ = false;
 
@@ -151,6 +154,8 @@ class TfrmOpenGame : public OpenGameFormBase {
     QWidget* pnlDescGame = nullptr;
     QWidget* pnlPlain1 = nullptr;
     QWidget* pnlPlain2 = nullptr;
+    QLabel* imgFreeware = nullptr;
+    bool freewareMade_ = false;  // its picture, made when the panel is first shown
     QLabel* lblGameName = nullptr;
     QCheckBox* chkPreview = nullptr;
     QLabel* imgGame = nullptr;

@@ -265,10 +265,8 @@ QWidget* TfrmOpenGame::BuildPlainPanels() {
     MakeWhite(pnlPlain1);
     auto* first = new QVBoxLayout(pnlPlain1);
     first->setContentsMargins(0, 0, 0, 0);
-    auto* freeware = NewPicture("imgFreeware", QSize(kFreewareWidth, kFreewareHeight), pnlPlain1);
-    const QImage picture = library_.Bitmap(kFreewarePicture);
-    if (!picture.isNull()) freeware->setPixmap(QPixmap::fromImage(picture));
-    first->addWidget(freeware, 0, Qt::AlignHCenter);
+    imgFreeware = NewPicture("imgFreeware", QSize(kFreewareWidth, kFreewareHeight), pnlPlain1);
+    first->addWidget(imgFreeware, 0, Qt::AlignHCenter);
     column->addWidget(pnlPlain1);
 
     pnlPlain2 = new QWidget(holder);

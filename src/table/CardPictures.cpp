@@ -146,15 +146,20 @@ QImage CardPictures::Keyed(std::string_view name, QRgb key) const {
     return ToScale(image, source.scale, plain.width(), plain.height(), scale_);
 }
 
-void CardPictures::LoadCardPictures(const SettingsRecord& settings) {
-    const char s = letter_;
-    for (int i = 0; i < kMarkCount; ++i)
-        marks_[i] = Scaled(MarkName(s, kMarkLoadOrder[i]), width_, height_);
-    LoadCardBack(settings);
-    for (int form : {1, 2}) {
-        shadows_[form - 1] = Keyed(ShadowName(s, form), kShadowKey);
-        borders_[form - 1] = Keyed(BorderName(s, form), kBorderKey);
+template <class Make>
+const QImage& CardPictures::Made(Lazy& picture, Make make) {
+    if (!picture.made) {
+        picture.image = make();
+        picture.made = true;
     }
+    return picture.image;
+}
+
+void CardPictures::LoadCardPictures(const SettingsRecord& settings) {
+    marks_ = {};
+    shadows_ = {};
+    borders_ = {};
+    LoadCardBack(settings);
     // The faces are cut from their sheets when a card of the suit is first drawn.
     cardSet_ = ThreeDigits(settings.Get(field::CardSet));
     faces_ = {};
@@ -198,24 +203,58 @@ QImage& CardPictures::SpareCard() {
 }
 
 void CardPictures::LoadCardBack(const SettingsRecord& settings) {
-    const std::string back = ThreeDigits(settings.Get(field::BackCard));
+    backNumber_ = ThreeDigits(settings.Get(field::BackCard));
+    back_ = {};
+}
+
+QImage CardPictures::MakeBack() const {
     long long number = -1;
-    ParseInteger(back, number);
+    ParseInteger(backNumber_, number);
     if (letter_ == 'M' && number != kOwnMediumBack) {
         // The big back, the whole picture squeezed into the medium card.
-        const Source big = SourceOf(std::string("DB") + back);
-        if (big.image.isNull()) {
-            back_ = ToScale(big.image, 1, width_, height_, scale_);
-            return;
-        }
+        const Source big = SourceOf(std::string("DB") + backNumber_);
+        if (big.image.isNull()) return ToScale(big.image, 1, width_, height_, scale_);
         const QSize target = DeviceSize(QSize(width_, height_), scale_);
-        back_ = big.image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                    .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        back_.setDevicePixelRatio(scale_);
-        SettleCorners(back_, width_, height_);
-        return;
+        QImage back = big.image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                          .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        back.setDevicePixelRatio(scale_);
+        SettleCorners(back, width_, height_);
+        return back;
     }
-    back_ = CardPicture(std::string("D") + letter_ + back);
+    return CardPicture(std::string("D") + letter_ + backNumber_);
+}
+
+const QImage& CardPictures::Back() const {
+    return Made(back_, [this] { return MakeBack(); });
+}
+
+const QImage& CardPictures::Mark(MarkSlot slot) const {
+    const auto i = static_cast<size_t>(slot);
+    return Made(marks_[i], [this, i] {
+        return Scaled(MarkName(letter_, kMarkLoadOrder[i]), width_, height_);
+    });
+}
+
+const QImage& CardPictures::Shadow(int form) const {
+    form = form == 2 ? 2 : 1;
+    return Made(shadows_[static_cast<size_t>(form - 1)],
+                [this, form] { return Keyed(ShadowName(letter_, form), kShadowKey); });
+}
+
+const QImage& CardPictures::Border(int form) const {
+    form = form == 2 ? 2 : 1;
+    return Made(borders_[static_cast<size_t>(form - 1)],
+                [this, form] { return Keyed(BorderName(letter_, form), kBorderKey); });
+}
+
+void CardPictures::DecodeAhead() const {
+    for (int i = 0; i < kMarkCount; ++i)
+        Mark(static_cast<MarkSlot>(i));
+    Back();
+    for (int form : {1, 2}) {
+        Shadow(form);
+        Border(form);
+    }
 }
 
 const QImage& CardPictures::Face(int index) const {
@@ -231,8 +270,9 @@ const QImage& CardPictures::FaceOfCard(int cardNumber) const {
 
 const QImage& CardPictures::RankMark(int rank) const {
     if (rank < 1 || rank > 13) return none_;
-    if (rank <= 10) return marks_[static_cast<int>(MarkSlot::RankA) + rank - 1];
-    return marks_[static_cast<int>(MarkSlot::ReserveJ) + rank - 11];
+    if (rank <= 10)
+        return Mark(static_cast<MarkSlot>(static_cast<int>(MarkSlot::RankA) + rank - 1));
+    return Mark(static_cast<MarkSlot>(static_cast<int>(MarkSlot::ReserveJ) + rank - 11));
 }
 
 QImage CardPictures::SpecialStockMark() const {

@@ -12,9 +12,10 @@
 
 // The card pictures in memory: the 53 faces, the back, the marks of empty piles, the shadow
 // and stock-thickness strips, in the size the player chose. Created once at start-up and
-// passed by reference; reloaded when the size, the card set or the back changes. The faces
-// of a suit are cut from its sheet when one of them is first asked for (a start that shows
-// no cards never decodes the sheets); the library must outlive the pictures.
+// passed by reference; reloaded when the size, the card set or the back changes. Every
+// picture is decoded when it is first asked for (a start that shows no cards never decodes
+// the sheets, an empty table only the marks it shows), unless DecodeAhead made it before;
+// the library must outlive the pictures.
 //
 // Drawn at a scale (the zoom times the screen's device pixel ratio), every picture is made
 // from the library's smallest version at least that fine (1, 2 or 3 times the card size),
@@ -73,28 +74,33 @@ class CardPictures {
 
     // Dimensions from the Card_Size setting, then every picture, then the spare card.
     void ApplyCardSize(const SettingsRecord& settings);
-    // Marks, back, shadows, borders; the faces (the four sheets of the Card setting and the
-    // joker) follow when first asked for.
+    // Marks, back, shadows, borders and the faces (the four sheets of the Card setting and
+    // the joker) of the current size and scale, each made when first asked for.
     void LoadCardPictures(const SettingsRecord& settings);
     // The back alone (Back_Card setting). Medium backs other than 011 are the big back
     // scaled to the medium size.
     void LoadCardBack(const SettingsRecord& settings);
+    // Makes the marks, the back and the strips now rather than when first asked for: a worker
+    // that loads the pictures while the window is being made, so that the window finds them.
+    void DecodeAhead() const;
+    // Opens the library's file of finer pictures ahead of the first picture made from it.
+    void OpenFinerSources() const { library_.OpenFinerPictures(); }
 
     // Face picture 0..52 (suit base + rank - 1, 52 the joker); an empty image otherwise.
     const QImage& Face(int index) const;
     // The face of a card number: 1..52 and 53..104 (second deck) and the jokers 105..108;
     // an empty image for anything else.
     const QImage& FaceOfCard(int cardNumber) const;
-    const QImage& Back() const { return back_; }
-    const QImage& Mark(MarkSlot slot) const { return marks_[static_cast<int>(slot)]; }
+    const QImage& Back() const;
+    const QImage& Mark(MarkSlot slot) const;
     // The rank mark of rank 1..13 (J, Q, K share the reserve variants); empty otherwise.
     const QImage& RankMark(int rank) const;
     // The mark of a special stock type, loaded from the library each time.
     QImage SpecialStockMark() const;
     // Shadow strips (1 vertical, 2 horizontal) and stock edges (1 horizontal, 2 vertical),
     // with their key colour already made transparent.
-    const QImage& Shadow(int form) const { return shadows_[form == 2 ? 1 : 0]; }
-    const QImage& Border(int form) const { return borders_[form == 2 ? 1 : 0]; }
+    const QImage& Shadow(int form) const;
+    const QImage& Border(int form) const;
     // The spare card picture of the drawing code (a copy of face 0 after ApplyCardSize).
     QImage& SpareCard();
 
@@ -119,6 +125,14 @@ class CardPictures {
     static constexpr int kJokerSheet = 4;
     void CutFaces(int suit) const;
     const QImage& CutFace(int index) const;
+    // A picture made when first asked for, until the next load forgets it.
+    struct Lazy {
+        QImage image;
+        bool made = false;
+    };
+    template <class Make>
+    static const QImage& Made(Lazy& picture, Make make);
+    QImage MakeBack() const;
 
     const ResourceLibrary& library_;
     int width_ = 71;
@@ -127,12 +141,13 @@ class CardPictures {
     qreal scale_ = 1.0;
     int shadowMargin_ = kShadowMarginOn;
     std::string cardSet_ = "001";
+    std::string backNumber_ = "011";
     mutable std::array<QImage, kFaceCount> faces_;
     mutable std::array<bool, 5> facesCut_{};
-    std::array<QImage, kMarkCount> marks_;
-    std::array<QImage, 2> shadows_;
-    std::array<QImage, 2> borders_;
-    QImage back_;
+    mutable std::array<Lazy, kMarkCount> marks_;
+    mutable std::array<Lazy, 2> shadows_;
+    mutable std::array<Lazy, 2> borders_;
+    mutable Lazy back_;
     QImage spare_;
     QImage none_;
 };

@@ -72,9 +72,17 @@ void ResourceLibrary::ReleaseReadPages() const {
     fine_.ReleaseReadPages();
 }
 
+void ResourceLibrary::OpenFinerPictures() const {
+    if (file_.IsLoaded()) FinerFile();
+}
+
 const SealedResourceFile* ResourceLibrary::FileFor(ResourceKind kind, std::string_view name) const {
     if (!file_.IsLoaded()) return nullptr;
     if (kind != ResourceKind::Bitmap || FinerPictureScale(name) == 1) return &file_;
+    return FinerFile();
+}
+
+const SealedResourceFile* ResourceLibrary::FinerFile() const {
     const std::lock_guard<std::mutex> lock(fineGuard_);
     if (!fineTried_) {
         fineTried_ = true;

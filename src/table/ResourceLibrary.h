@@ -47,6 +47,10 @@ class ResourceLibrary {
     // Lets the pages of the files read so far leave memory: the start decodes its pictures
     // once, and what it read of the files would otherwise stay counted against the program.
     void ReleaseReadPages() const;
+    // Opens the file of finer pictures now rather than when one is first asked for, so that a
+    // worker can spend the time its check takes (it reads the whole file) while the main
+    // thread does other work.
+    void OpenFinerPictures() const;
 
     // The message of start-up when the library cannot be loaded: "Can't find/load " and the
     // full path in lower case.
@@ -63,6 +67,8 @@ class ResourceLibrary {
     // The file that holds a name (the fine one for finer pictures, opening it when first
     // needed); null when that file is not loaded.
     const SealedResourceFile* FileFor(ResourceKind kind, std::string_view name) const;
+    // The file of finer pictures, opened at the first call; null when it cannot be.
+    const SealedResourceFile* FinerFile() const;
     QString PathOf(ResourceKind kind, std::string_view name) const;
 
     SealedResourceFile file_;  // mapped under a root of this instance's own

@@ -151,7 +151,12 @@ TEST_F(OpenGameDialogTest, GameNodesCarryTheirIdAndTheIconOfTheirType) {
     EXPECT_EQ(icon("Beta"), 0);  // type 99 has no icon: the first picture of the list
     EXPECT_EQ(GameNode(*dialog, "Zeta")->data(0, TfrmOpenGame::kCodeRole).toInt(), 0);
     EXPECT_EQ(GameNode(*dialog, "Beta")->data(0, TfrmOpenGame::kCodeRole).toInt(), 2);
-    EXPECT_FALSE(GameNode(*dialog, "Zeta")->icon(0).isNull());
+    // The icons are made when the nodes are, each of its own picture.
+    for (const char* name : {"Zeta", "alpha", "Beta"})
+        EXPECT_FALSE(GameNode(*dialog, name)->icon(0).isNull()) << name;
+    EXPECT_NE(GameNode(*dialog, "Zeta")->icon(0).cacheKey(),
+              GameNode(*dialog, "alpha")->icon(0).cacheKey());
+    EXPECT_FALSE(Root(*dialog)->icon(0).isNull());
 }
 
 TEST_F(OpenGameDialogTest, DescriptionShowsRatingsRedealsAndDecks) {

@@ -150,7 +150,8 @@ TEST_F(CardPicturesTest, WithoutAUsableFineLibraryPicturesAtAScaleAreTheOrdinary
     }
 }
 
-TEST_F(CardPicturesTest, FacesCutWhenFirstDrawnAreThoseOfTheChoiceLoaded) {
+// Every picture is made when first drawn, from the choice and scale of the last load.
+TEST_F(CardPicturesTest, PicturesMadeWhenFirstDrawnAreThoseOfTheChoiceLoaded) {
     CardPictures pictures(library_);
     pictures.ApplyCardSize(settings_);
     // The preferences change after the load; the faces follow the load until the next one.
@@ -158,13 +159,25 @@ TEST_F(CardPicturesTest, FacesCutWhenFirstDrawnAreThoseOfTheChoiceLoaded) {
     settings_.Put(field::CardSize, "M");
     EXPECT_TRUE(SamePixels(pictures.FaceOfCard(27), SheetCell('B', 'C', 1, 71, 96)));
     EXPECT_TRUE(SamePixels(pictures.FaceOfCard(105), library_.Bitmap(JokerName('B'))));
+    EXPECT_TRUE(
+        SamePixels(pictures.Mark(MarkSlot::Waste), library_.Bitmap(MarkName('B', "_WASTE"))));
+    EXPECT_EQ(pictures.Back().size(), QSize(71, 96));
+    EXPECT_EQ(pictures.Shadow(1).height(), library_.Bitmap(ShadowName('B', 1)).height());
     pictures.ApplyCardSize(settings_);
     ASSERT_EQ(pictures.CardWidth(), 59);
+    // Those drawn before the load are made again; so are those of a new scale.
+    EXPECT_TRUE(SamePixels(pictures.Mark(MarkSlot::Waste), library_.Bitmap("WM_WASTE")));
+    EXPECT_EQ(pictures.Back().size(), QSize(59, 80));
+    EXPECT_EQ(pictures.Shadow(1).height(), library_.Bitmap(ShadowName('M', 1)).height());
     const QImage set3 = library_.Bitmap(FaceSheetName('M', 3, 'H'));
     ASSERT_FALSE(set3.isNull());
     EXPECT_TRUE(SamePixels(pictures.Face(0), set3.copy(0, 0, 59, 80)));
     EXPECT_TRUE(SamePixels(pictures.SpareCard(), pictures.Face(0)));
     EXPECT_EQ(pictures.FaceOfCard(105).size(), QSize(59, 80));
+    pictures.SetScale(2.0);
+    pictures.LoadCardPictures(settings_);
+    EXPECT_EQ(pictures.Back().size(), QSize(118, 160));
+    EXPECT_EQ(pictures.Mark(MarkSlot::Waste).size(), QSize(118, 160));
 }
 
 TEST_F(CardPicturesTest, MarksLoadInTheirOrderAndCourtRanksShareTheReserveMarks) {
