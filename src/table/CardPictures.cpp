@@ -148,8 +148,9 @@ QImage CardPictures::Keyed(std::string_view name, QRgb key) const {
 
 void CardPictures::LoadCardPictures(const SettingsRecord& settings) {
     const char s = letter_;
-    for (int i = 0; i < kMarkCount; ++i)
-        marks_[i] = Scaled(MarkName(s, kMarkLoadOrder[i]), width_, height_);
+    // The marks are decoded when a pile first shows one.
+    marks_ = {};
+    marksLoaded_ = {};
     LoadCardBack(settings);
     for (int form : {1, 2}) {
         shadows_[form - 1] = Keyed(ShadowName(s, form), kShadowKey);
@@ -231,8 +232,18 @@ const QImage& CardPictures::FaceOfCard(int cardNumber) const {
 
 const QImage& CardPictures::RankMark(int rank) const {
     if (rank < 1 || rank > 13) return none_;
-    if (rank <= 10) return marks_[static_cast<int>(MarkSlot::RankA) + rank - 1];
-    return marks_[static_cast<int>(MarkSlot::ReserveJ) + rank - 11];
+    if (rank <= 10) return LoadedMark(static_cast<int>(MarkSlot::RankA) + rank - 1);
+    return LoadedMark(static_cast<int>(MarkSlot::ReserveJ) + rank - 11);
+}
+
+const QImage& CardPictures::LoadedMark(int index) const {
+    if (index < 0 || index >= kMarkCount) return none_;
+    const auto i = static_cast<size_t>(index);
+    if (!marksLoaded_[i]) {
+        marks_[i] = Scaled(MarkName(letter_, kMarkLoadOrder[i]), width_, height_);
+        marksLoaded_[i] = true;
+    }
+    return marks_[i];
 }
 
 QImage CardPictures::SpecialStockMark() const {

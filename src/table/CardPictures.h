@@ -13,8 +13,10 @@
 // The card pictures in memory: the 53 faces, the back, the marks of empty piles, the shadow
 // and stock-thickness strips, in the size the player chose. Created once at start-up and
 // passed by reference; reloaded when the size, the card set or the back changes. The faces
-// of a suit are cut from its sheet when one of them is first asked for (a start that shows
-// no cards never decodes the sheets); the library must outlive the pictures.
+// of a suit are cut from its sheet, and a mark decoded, when first asked for: a start that
+// shows no cards never decodes the sheets, and a table decodes the few marks its piles show
+// rather than all 22 (each a card-sized picture kept in memory). The library must outlive
+// the pictures.
 //
 // Drawn at a scale (the zoom times the screen's device pixel ratio), every picture is made
 // from the library's smallest version at least that fine (1, 2 or 3 times the card size),
@@ -73,8 +75,8 @@ class CardPictures {
 
     // Dimensions from the Card_Size setting, then every picture, then the spare card.
     void ApplyCardSize(const SettingsRecord& settings);
-    // Marks, back, shadows, borders; the faces (the four sheets of the Card setting and the
-    // joker) follow when first asked for.
+    // Back, shadows, borders; the marks and the faces (the four sheets of the Card setting and
+    // the joker) follow when first asked for.
     void LoadCardPictures(const SettingsRecord& settings);
     // The back alone (Back_Card setting). Medium backs other than 011 are the big back
     // scaled to the medium size.
@@ -86,7 +88,7 @@ class CardPictures {
     // an empty image for anything else.
     const QImage& FaceOfCard(int cardNumber) const;
     const QImage& Back() const { return back_; }
-    const QImage& Mark(MarkSlot slot) const { return marks_[static_cast<int>(slot)]; }
+    const QImage& Mark(MarkSlot slot) const { return LoadedMark(static_cast<int>(slot)); }
     // The rank mark of rank 1..13 (J, Q, K share the reserve variants); empty otherwise.
     const QImage& RankMark(int rank) const;
     // The mark of a special stock type, loaded from the library each time.
@@ -119,6 +121,8 @@ class CardPictures {
     static constexpr int kJokerSheet = 4;
     void CutFaces(int suit) const;
     const QImage& CutFace(int index) const;
+    // Mark 0..kMarkCount - 1 (MarkSlot order), decoded on the first request.
+    const QImage& LoadedMark(int index) const;
 
     const ResourceLibrary& library_;
     int width_ = 71;
@@ -129,7 +133,8 @@ class CardPictures {
     std::string cardSet_ = "001";
     mutable std::array<QImage, kFaceCount> faces_;
     mutable std::array<bool, 5> facesCut_{};
-    std::array<QImage, kMarkCount> marks_;
+    mutable std::array<QImage, kMarkCount> marks_;
+    mutable std::array<bool, kMarkCount> marksLoaded_{};
     std::array<QImage, 2> shadows_;
     std::array<QImage, 2> borders_;
     QImage back_;
