@@ -143,6 +143,12 @@ TEST(ResourceLibraryLoading, AnOpenResourceOutlivesItsLibrary) {
 
 // --- What the pictures must look like where the drawing code depends on it ----------
 
+// The splash is painted before anything else: stored opaque, it decodes to the window's
+// own pixel format and its paint is a plain copy rather than a blend.
+TEST_F(ResourceLibraryTest, TheSplashPictureDecodesOpaque) {
+    EXPECT_EQ(library_.Bitmap(kSplashPicture).format(), QImage::Format_RGB32);
+}
+
 TEST_F(ResourceLibraryTest, FaceSheetsHoldThirteenOpaqueCardsWithClearCorners) {
     for (const CardSizeSpec& size : kCardSizes) {
         const QImage sheet = library_.Bitmap(FaceSheetName(size.letter, 1, 'S'))
