@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <mutex>
 #include <string_view>
 
@@ -46,6 +47,8 @@ class ResourceLibrary {
     bool IsLoaded() const { return file_.IsLoaded(); }
     // Lets the pages of the files read so far leave memory: the start decodes its pictures
     // once, and what it read of the files would otherwise stay counted against the program.
+    // From then on every picture read lets the pages go again once it is decoded (the dialogs
+    // decode theirs after the start), until the next Load.
     void ReleaseReadPages() const;
 
     // The message of start-up when the library cannot be loaded: "Can't find/load " and the
@@ -64,6 +67,8 @@ class ResourceLibrary {
     // needed); null when that file is not loaded.
     const SealedResourceFile* FileFor(ResourceKind kind, std::string_view name) const;
     QString PathOf(ResourceKind kind, std::string_view name) const;
+    // Decodes a held PNG picture; after ReleaseReadPages its pages are released again.
+    QImage ReadPicture(ResourceKind kind, std::string_view name) const;
 
     SealedResourceFile file_;  // mapped under a root of this instance's own
     QString finePath_;
@@ -72,6 +77,7 @@ class ResourceLibrary {
     mutable std::mutex fineGuard_;
     mutable bool fineTried_ = false;
     mutable SealedResourceFile fine_;
+    mutable std::atomic<bool> releaseEachRead_{false};
 };
 
 }  // namespace tindle
