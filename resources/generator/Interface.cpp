@@ -695,7 +695,10 @@ void AddInterface(Output& out) {
     out.AddBitmap(std::string(tindle::kFreewarePicture), FreewarePanel());
     out.AddBitmap(std::string(tindle::kAdvicePictures[0]), AdviceColor());
     out.AddBitmap(std::string(tindle::kAdvicePictures[1]), AdviceScreenSize());
-    out.AddBitmap(std::string(tindle::kSplashPicture), Splash());
+    // Opaque, so stored without an alpha channel: it decodes to the window's own pixel
+    // format, and the splash's first paint is a plain copy instead of a blend.
+    out.AddBitmap(std::string(tindle::kSplashPicture),
+                  Splash().convertToFormat(QImage::Format_RGB32));
     out.AddBitmap(std::string(tindle::kIconPicture), ProgramIcon(256));
     out.AddBitmap(std::string(tindle::kSmallIconPicture), ProgramIcon(32));
 }

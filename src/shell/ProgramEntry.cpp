@@ -13,6 +13,7 @@
 #include "shell/MessageBoxes.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
+#include "shell/ProgramStyle.h"
 #include "shell/TableArea.h"
 #include "shell/TerminationSignal.h"
 #include "shell/TfrmCustomize_Freeware.h"
@@ -70,6 +71,8 @@ int RunProgram(QApplication& application) {
 
 int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> messages,
                std::function<void()> firstPainted) {
+    // The widgets' style, before any window is made (ProgramStyle.h).
+    application.setStyle(new ProgramStyle);
     // 1. The hourglass.
     StartPointer pointer;
 

@@ -248,8 +248,7 @@ const QImage& CardPictures::Border(int form) const {
 }
 
 void CardPictures::DecodeAhead() const {
-    for (int i = 0; i < kMarkCount; ++i)
-        Mark(static_cast<MarkSlot>(i));
+    // Not the marks: a table shows three or four of its 22, each a card-sized picture.
     Back();
     for (int form : {1, 2}) {
         Shadow(form);

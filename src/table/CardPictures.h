@@ -80,8 +80,9 @@ class CardPictures {
     // The back alone (Back_Card setting). Medium backs other than 011 are the big back
     // scaled to the medium size.
     void LoadCardBack(const SettingsRecord& settings);
-    // Makes the marks, the back and the strips now rather than when first asked for: a worker
-    // that loads the pictures while the window is being made, so that the window finds them.
+    // Makes the back and the strips now rather than when first asked for: a worker that loads
+    // the pictures while the window is being made, so that the window finds them. The marks
+    // still wait for the pile that shows one.
     void DecodeAhead() const;
     // Opens the library's file of finer pictures ahead of the first picture made from it.
     void OpenFinerSources() const { library_.OpenFinerPictures(); }

@@ -59,6 +59,7 @@ bool ResourceLibrary::Load(const QString& file) {
 }
 
 void ResourceLibrary::Unload() {
+    releaseEachRead_ = false;
     file_.Unload();
     const std::lock_guard<std::mutex> lock(fineGuard_);
     fine_.Unload();
@@ -70,6 +71,7 @@ void ResourceLibrary::ReleaseReadPages() const {
     file_.ReleaseReadPages();
     const std::lock_guard<std::mutex> lock(fineGuard_);
     fine_.ReleaseReadPages();
+    releaseEachRead_ = true;
 }
 
 void ResourceLibrary::OpenFinerPictures() const {
@@ -114,15 +116,25 @@ bool ResourceLibrary::Contains(ResourceKind kind, std::string_view name) const {
     return !path.isEmpty() && QFile::exists(path);
 }
 
+QImage ResourceLibrary::ReadPicture(ResourceKind kind, std::string_view name) const {
+    const QString path = PathOf(kind, name);
+    QImage picture = ReadPng(path);
+    // The whole file's pages, not only the picture's: the system maps the neighbours of every
+    // page read along with it.
+    if (releaseEachRead_)
+        if (const SealedResourceFile* file = FileFor(kind, name)) file->ReleaseReadPages();
+    return picture;
+}
+
 QImage ResourceLibrary::Bitmap(std::string_view name) const {
     if (!Contains(ResourceKind::Bitmap, name)) return {};
-    return ReadPng(PathOf(ResourceKind::Bitmap, name));
+    return ReadPicture(ResourceKind::Bitmap, name);
 }
 
 CursorPicture ResourceLibrary::Cursor(std::string_view name) const {
     if (!Contains(ResourceKind::Cursor, name)) return {};
     CursorPicture cursor;
-    cursor.image = ReadPng(PathOf(ResourceKind::Cursor, name));
+    cursor.image = ReadPicture(ResourceKind::Cursor, name);
     bool okX = false, okY = false;
     const int x = cursor.image.text("HotSpotX").toInt(&okX);
     const int y = cursor.image.text("HotSpotY").toInt(&okY);

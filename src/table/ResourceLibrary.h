@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <mutex>
 #include <string_view>
 
@@ -46,6 +47,8 @@ class ResourceLibrary {
     bool IsLoaded() const { return file_.IsLoaded(); }
     // Lets the pages of the files read so far leave memory: the start decodes its pictures
     // once, and what it read of the files would otherwise stay counted against the program.
+    // From then on every picture read lets the pages go again once it is decoded (the dialogs
+    // decode theirs after the start), until the next Load.
     void ReleaseReadPages() const;
     // Opens the file of finer pictures now rather than when one is first asked for, so that a
     // worker can spend the time its check takes (it reads the whole file) while the main
@@ -70,6 +73,8 @@ class ResourceLibrary {
     // The file of finer pictures, opened at the first call; null when it cannot be.
     const SealedResourceFile* FinerFile() const;
     QString PathOf(ResourceKind kind, std::string_view name) const;
+    // Decodes a held PNG picture; after ReleaseReadPages its pages are released again.
+    QImage ReadPicture(ResourceKind kind, std::string_view name) const;
 
     SealedResourceFile file_;  // mapped under a root of this instance's own
     QString finePath_;
@@ -78,6 +83,7 @@ class ResourceLibrary {
     mutable std::mutex fineGuard_;
     mutable bool fineTried_ = false;
     mutable SealedResourceFile fine_;
+    mutable std::atomic<bool> releaseEachRead_{false};
 };
 
 }  // namespace tindle

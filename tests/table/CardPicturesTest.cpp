@@ -181,8 +181,11 @@ TEST_F(CardPicturesTest, PicturesMadeWhenFirstDrawnAreThoseOfTheChoiceLoaded) {
 }
 
 TEST_F(CardPicturesTest, MarksLoadInTheirOrderAndCourtRanksShareTheReserveMarks) {
-    settings_.Put(field::CardSize, "M");
     CardPictures pictures(library_);
+    pictures.ApplyCardSize(settings_);
+    // A mark shown before the size changes is not the one shown after it.
+    EXPECT_TRUE(SamePixels(pictures.Mark(MarkSlot::EmptyFoundation), library_.Bitmap("WB004")));
+    settings_.Put(field::CardSize, "M");
     pictures.ApplyCardSize(settings_);
     EXPECT_TRUE(SamePixels(pictures.Mark(MarkSlot::EmptyFoundation), library_.Bitmap("WM004")));
     EXPECT_TRUE(SamePixels(pictures.Mark(MarkSlot::EmptyTableauBase), library_.Bitmap("WM004")));

@@ -8,6 +8,7 @@
 
 #include "LibraryFixture.h"
 #include "Wave.h"
+#include "support/ImageFormatPlugins.h"
 #include "table/ResourceNames.h"
 
 namespace tindle::test {
@@ -58,19 +59,13 @@ TEST_F(ResourceLibraryTest, HoldsEveryNameTheProgramAsksForWithItsSize) {
 
 // Reading the library's pictures needs no image-format plugin: none is loaded for them.
 TEST_F(ResourceLibraryTest, PicturesAreReadWithoutLoadingImageFormatPlugins) {
-    auto pluginsLoaded = [] {
-        QFile maps(QStringLiteral("/proc/self/maps"));
-        if (!maps.open(QIODevice::ReadOnly)) return false;
-        return maps.readAll().contains("/imageformats/");
-    };
-    // Each test runs in a process of its own under CTest; run together, another test may
-    // have loaded them already, and then nothing can be told here.
-    if (pluginsLoaded()) GTEST_SKIP() << "image-format plugins were loaded before this test";
+    if (test::ImageFormatPluginsLoaded())
+        GTEST_SKIP() << "image-format plugins were loaded before this test";
     EXPECT_FALSE(library_.Bitmap("DB011").isNull());
     const CursorPicture cursor = library_.Cursor("CUR_ARROW1A");
     EXPECT_FALSE(cursor.IsNull());
     EXPECT_FALSE(cursor.image.text("HotSpotX").isEmpty()) << "the PNG's text comes along";
-    EXPECT_FALSE(pluginsLoaded());
+    EXPECT_FALSE(test::ImageFormatPluginsLoaded());
 }
 
 TEST_F(ResourceLibraryTest, NamesAreFoundWithoutRegardToCase) {
@@ -142,6 +137,12 @@ TEST(ResourceLibraryLoading, AnOpenResourceOutlivesItsLibrary) {
 }
 
 // --- What the pictures must look like where the drawing code depends on it ----------
+
+// The splash is painted before anything else: stored opaque, it decodes to the window's
+// own pixel format and its paint is a plain copy rather than a blend.
+TEST_F(ResourceLibraryTest, TheSplashPictureDecodesOpaque) {
+    EXPECT_EQ(library_.Bitmap(kSplashPicture).format(), QImage::Format_RGB32);
+}
 
 TEST_F(ResourceLibraryTest, FaceSheetsHoldThirteenOpaqueCardsWithClearCorners) {
     for (const CardSizeSpec& size : kCardSizes) {
