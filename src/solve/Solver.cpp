@@ -18,6 +18,7 @@
 #include "solve/PositionKey.h"
 #include "solve/SafeMoves.h"
 #include "solve/SearchScope.h"
+#include "solve/StockCycle.h"
 
 namespace tindle {
 
@@ -142,7 +143,8 @@ class Search {
           autoplay_(AutoplayOn(ctx)),
           keys_(ctx.game, autoplay_),
           offFoundation_(ctx.game, autoplay_),
-          memo_(ctx.game) {}
+          memo_(ctx.game),
+          quietTurns_(keys_.StockCycles() && ClicksOnlyTurn(ctx.game)) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -190,7 +192,7 @@ class Search {
 
     bool PlayWithClicks(const Child& child) {
         for (int i = 0; i < child.clicks; ++i) {
-            if (!PlayMove(ctx_, kStockClick)) return false;
+            if (!TurnStock()) return false;
         }
         return PlayMove(ctx_, child.move);
     }
@@ -282,8 +284,7 @@ class Search {
     SolveVerdict TryStockCycle(Frame& frame, const Tally& before) {
         const int length = PileCount(ctx_.game.piles.Stock()) + PileCount(ctx_.game.piles.Waste());
         for (int clicks = 1; clicks <= length; ++clicks) {
-            if (!PlayMove(ctx_, kStockClick)) break;
-            Tidy();
+            if (!TurnStock()) break;
             WasteTopMoves(cycleMoves_);
             if (cycleMoves_.empty()) continue;
             Keep(clicked_);
@@ -299,7 +300,7 @@ class Search {
     }
 
     // The moves of the waste's top card (as LegalMoves lists them, for this card alone).
-    void WasteTopMoves(std::vector<Move>& out) const {
+    void WasteTopMoves(std::vector<Move>& out) {
         out.clear();
         const Game& game = ctx_.game;
         const Pile& waste = game.piles.Waste();
@@ -308,12 +309,22 @@ class Search {
         if (top < 1 || !MayLift(game, place, Gesture::Drag)) return;
         auto offer = [&](MoveKind kind, PileKind pile, int count) {
             for (int i = 0; i < count; ++i) {
+                if (pile == PileKind::Fila && !memo_.MayFit(game, i, top)) continue;
                 if (Accepts(game, place, {pile, i}, Mover::Player)) out.push_back({kind, i, top});
             }
         };
         offer(MoveKind::ToFoundation, PileKind::Dest, UsedFoundationCount(game));
         offer(MoveKind::ToColumn, PileKind::Fila, UsedColumnCount(game));
         offer(MoveKind::ToReserve, PileKind::Appogg, UsedReserveCount(game));
+    }
+
+    // One click of a cycling stock: where it only turns the cycle, turned here without the
+    // click's pointer, drawing, score and history (StockCycle.h).
+    bool TurnStock() {
+        if (quietTurns_) return TurnCycle(ctx_.game);
+        if (!PlayMove(ctx_, kStockClick)) return false;
+        Tidy();
+        return true;
     }
 
     void AppendLine(const Child& child) {
@@ -369,6 +380,7 @@ class Search {
     PositionKeys keys_;
     OffFoundationRule offFoundation_;
     PlaceMemo memo_;
+    bool quietTurns_;  // the stock's clicks turned by TurnCycle
     KeySet seen_;
     std::vector<Frame> frames_;
     size_t depth_ = 0;

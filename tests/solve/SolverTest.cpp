@@ -15,6 +15,7 @@
 #include "play/PlayMove.h"
 #include "solve/NestedSearch.h"
 #include "solve/Solver.h"
+#include "solve/StockCycle.h"
 #include "support/TestPaths.h"
 
 namespace tindle {
@@ -145,6 +146,23 @@ TEST(Solver, WithAutoplayOnTheSolutionReplaysWithAutoplay) {
         ExpectReplayWins(2, n, result.moves, true);
     }
     EXPECT_EQ(wins, 2);
+}
+
+// The search turns Klondike's stock round without the click: each turn, the redeal of the
+// waste included, leaves the stock, the waste, the card faces and the counters as the click.
+TEST(Solver, TurnsTheStockCycleAsTheClickDoes) {
+    HeadlessPlay clicked;
+    Open(clicked, 2, 1);
+    ASSERT_TRUE(ClicksOnlyTurn(clicked.game));
+    Game turned = clicked.game;
+    for (int click = 0; click < 60; ++click) {
+        ASSERT_EQ(TurnCycle(turned), PlayMove(clicked.ctx, {MoveKind::StockClick, 0, 0}));
+        ASSERT_EQ(turned.piles, clicked.game.piles) << "click " << click;
+        for (int c = 1; c <= CardTable::kCards; ++c)
+            ASSERT_EQ(turned.cards.CardIsFaceDown(c), clicked.game.cards.CardIsFaceDown(c));
+        ASSERT_EQ(turned.counters.passCounter, clicked.game.counters.passCounter);
+        ASSERT_EQ(turned.counters.runningCounter, clicked.game.counters.runningCounter);
+    }
 }
 
 // FreeCell cut down to two columns and `cells` free cells, every card home but the hearts:
