@@ -1,10 +1,12 @@
 #include "solve/Solver.h"
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <optional>
 #include <string>
 
+#include "model/CardPlaces.h"
 #include "model/Game.h"
 #include "model/History.h"
 #include "model/LegalMoves.h"
@@ -96,9 +98,27 @@ struct Child {
     std::optional<PileRef> source;  // where the moved card came from
     bool plain = false;             // the move changed nothing but the place of its cards
     int clicks = 0;                 // stock clicks played before the move (a cycling stock)
+    int cover = 0;                  // the card the next move must build on (StockToColumn)
 };
 
 constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
+
+// A card played from a cycling stock to a column is built on by the very next move, in some
+// shortest winning line. Take a shortest winning line that plays card c from the stock onto a
+// column (on card t, or into an empty column) and its first later move that involves c. That
+// move cannot take c alone on, to a column or home: playing c there straight from the stock
+// would be shorter. If it carries c on top of a run from under it, the run moved without c and
+// c played after it is as short. Every move before it leaves c alone and t too (c covers it),
+// and none needs c out of the stock, whose other cards still come up by clicks in the same
+// cyclic order; so c can be played just before that move. Moving each such card's move to
+// just before its first use, from the last to the first, gives a line as short in which a
+// card built on c follows each of them at once. After such a move the search tries only the
+// moves that build on the card (SafeFoundationMove, which would put another move first, waits
+// one move). It holds for the plain rules OffFoundationRule knows: there a card goes to the
+// same places from the waste as from a column, and its runs may be lifted from any card.
+uint64_t StockToColumnKey(uint64_t key, int card) {
+    return key ^ (0x9e3779b97f4a7c15ull * static_cast<uint64_t>(card + 1));
+}
 
 // Of the moves of one card into empty piles that are alike (free cells, columns) only the
 // first is kept: the others lead to the same position with the piles in another order.
@@ -144,7 +164,8 @@ class Search {
           keys_(ctx.game, autoplay_),
           offFoundation_(ctx.game, autoplay_),
           memo_(ctx.game),
-          quietTurns_(keys_.StockCycles() && ClicksOnlyTurn(ctx.game)) {}
+          quietTurns_(keys_.StockCycles() && ClicksOnlyTurn(ctx.game)),
+          stockToColumn_(keys_.StockCycles() && offFoundation_.Applies()) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -206,7 +227,11 @@ class Search {
         frame.children.clear();
         frame.next = 0;
         LegalMoves(ctx_.game, moves_, &memo_);
-        if (const int safe = SafeFoundationMove(ctx_.game, moves_, offFoundation_); safe >= 0) {
+        const int cover = frame.via.cover;
+        if (cover != 0) {
+            std::erase_if(moves_, [&](const Move& m) { return !Covers(m, cover); });
+        } else if (const int safe = SafeFoundationMove(ctx_.game, moves_, offFoundation_);
+                   safe >= 0) {
             const Move only = moves_[static_cast<size_t>(safe)];
             moves_.assign(1, only);
         }
@@ -244,6 +269,28 @@ class Search {
         return SolveVerdict::Lost;
     }
 
+    // Whether the move builds on `card` in a column, or is the click that may bring such a
+    // card up.
+    bool Covers(const Move& move, int card) const {
+        if (move == kStockClick) return true;
+        if (move.kind != MoveKind::ToColumn) return false;
+        return PileTop(ctx_.game.piles.fila[static_cast<size_t>(move.index)]) == card;
+    }
+
+    // Whether a card that builds on `card` could be moved onto it next: one not face down in a
+    // column (the stock's cards come up by clicks, the foundations' may come down).
+    bool AnyHolderInReach(int card) const {
+        for (uint64_t h = offFoundation_.Holders(card); h != 0; h &= h - 1) {
+            const int holder = std::countr_zero(h);
+            const auto place = FindCard(ctx_.game, holder);
+            if (!place || place->pile.kind != PileKind::Fila ||
+                !ctx_.game.cards.CardIsFaceDown(holder)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // Whether the move in the position in ctx is worth playing at all.
     bool Worth(const Move& move) const {
         if (bold_ && IsShuffle(ctx_.game, move)) return false;
@@ -260,6 +307,11 @@ class Search {
     // frame's position); a new position becomes a child of the frame.
     SolveVerdict Try(Frame& frame, const Move& move, int clicks, const Tally& before) {
         Child child{move, MoveMerit(ctx_.game, move), MoveSource(ctx_.game, move), false, clicks};
+        if (stockToColumn_ && move.kind == MoveKind::ToColumn && child.source &&
+            child.source->kind == PileKind::MazzoVis) {
+            if (!AnyHolderInReach(move.card)) return SolveVerdict::Lost;
+            child.cover = move.card;
+        }
         if (!PlayMove(ctx_, move)) return SolveVerdict::Lost;
         ++positions_;
         if (ctx_.session.lastGameWon) {
@@ -270,7 +322,10 @@ class Search {
         }
         if (OverBudget()) return SolveVerdict::Unknown;
         Tidy();
-        const uint64_t key = keys_.Key(ctx_.game);
+        uint64_t key = keys_.Key(ctx_.game);
+        // A position that must go on with a card built on the one just played from the stock
+        // has fewer lines than the same position without that duty: a key of its own.
+        if (child.cover != 0) key = StockToColumnKey(key, child.cover);
         if (!seen_.Insert(key)) return SolveVerdict::Lost;
         child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
         child.merit = PositionMerit(ctx_.game) + child.merit / 10;
@@ -285,7 +340,7 @@ class Search {
         const int length = PileCount(ctx_.game.piles.Stock()) + PileCount(ctx_.game.piles.Waste());
         for (int clicks = 1; clicks <= length; ++clicks) {
             if (!TurnStock()) break;
-            WasteTopMoves(cycleMoves_);
+            WasteTopMoves(cycleMoves_, frame.via.cover);
             if (cycleMoves_.empty()) continue;
             Keep(clicked_);
             for (const Move& move : cycleMoves_) {
@@ -299,8 +354,9 @@ class Search {
         return SolveVerdict::Lost;
     }
 
-    // The moves of the waste's top card (as LegalMoves lists them, for this card alone).
-    void WasteTopMoves(std::vector<Move>& out) {
+    // The moves of the waste's top card (as LegalMoves lists them, for this card alone); with a
+    // card to cover, only those onto it.
+    void WasteTopMoves(std::vector<Move>& out, int cover) {
         out.clear();
         const Game& game = ctx_.game;
         const Pile& waste = game.piles.Waste();
@@ -309,6 +365,7 @@ class Search {
         if (top < 1 || !MayLift(game, place, Gesture::Drag)) return;
         auto offer = [&](MoveKind kind, PileKind pile, int count) {
             for (int i = 0; i < count; ++i) {
+                if (cover != 0 && !Covers({kind, i, top}, cover)) continue;
                 if (pile == PileKind::Fila && !memo_.MayFit(game, i, top)) continue;
                 if (Accepts(game, place, {pile, i}, Mover::Player)) out.push_back({kind, i, top});
             }
@@ -380,7 +437,8 @@ class Search {
     PositionKeys keys_;
     OffFoundationRule offFoundation_;
     PlaceMemo memo_;
-    bool quietTurns_;  // the stock's clicks turned by TurnCycle
+    bool quietTurns_;     // the stock's clicks turned by TurnCycle
+    bool stockToColumn_;  // a card from the stock to a column must be built on at once
     KeySet seen_;
     std::vector<Frame> frames_;
     size_t depth_ = 0;

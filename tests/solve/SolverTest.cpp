@@ -306,6 +306,37 @@ void DealHeartMustWait(HeadlessPlay& play) {
     PileAppend(game.piles.fila[2], MakeCard(kDiamonds, 4));
 }
 
+// Klondike with two columns and a few cards in the stock: spades and diamonds home, hearts to the
+// Ten, clubs to the Nine. The Jack of Clubs lies on the Ten, face down. With the Queen of Hearts
+// in the stock, the King of Clubs goes from the stock to the empty column, the Queen from the
+// stock onto it and the Jack onto the Queen; with the Queen face down under the Ten, the Jack
+// has nowhere to go. No card comes back off the foundations, so that the brute force ends soon.
+void DealStockHolders(HeadlessPlay& play, bool queenInStock) {
+    Open(play, 2, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = 2;
+    game.def[gd::FoundationLift] = 0;
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    for (const int suit : {kHearts, kClubs, kSpades, kDiamonds}) {
+        const int last = suit == kHearts ? 10 : suit == kClubs ? 9 : kKing;
+        for (int rank = kAce; rank <= last; ++rank)
+            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
+    }
+    const auto faceDown = [&](Pile& pile, int card) {
+        PileAppend(pile, card);
+        game.cards.SetCardFace(card, kFaceDown);
+    };
+    if (!queenInStock) faceDown(game.piles.fila[0], MakeCard(kHearts, kQueen));
+    faceDown(game.piles.fila[0], MakeCard(kClubs, 10));
+    PileAppend(game.piles.fila[0], MakeCard(kClubs, 11));
+    for (const int card :
+         {MakeCard(kHearts, kKing), MakeCard(kHearts, 11), MakeCard(kClubs, kQueen)})
+        faceDown(game.piles.Stock(), card);
+    if (queenInStock) faceDown(game.piles.Stock(), MakeCard(kHearts, kQueen));
+    faceDown(game.piles.Stock(), MakeCard(kClubs, kKing));
+}
+
 // The solver's verdict on the table in play is the one of every position reachable from it; a
 // win replays.
 void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable) {
@@ -334,6 +365,18 @@ TEST(Solver, BringsCardsOffTheFoundationsOnlyWhenTheyMayServe) {
     HeadlessPlay play;
     DealHeartMustWait(play);
     ExpectVerdictOfBruteForce(play, true);
+}
+
+// Where the stock cycles, a card played from it to a column must be built on at once, by a
+// card from a column or, in its turn, from the stock: the verdicts agree with every position
+// reachable.
+TEST(Solver, PlaysACardFromTheStockToAColumnOnlyToBuildOnIt) {
+    for (const bool queenInStock : {true, false}) {
+        SCOPED_TRACE(queenInStock ? "Queen in the stock" : "Queen under the Ten");
+        HeadlessPlay play;
+        DealStockHolders(play, queenInStock);
+        ExpectVerdictOfBruteForce(play, queenInStock);
+    }
 }
 
 }  // namespace
