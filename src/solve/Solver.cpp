@@ -226,14 +226,16 @@ class Search {
     SolveVerdict Rate(Frame& frame) {
         frame.children.clear();
         frame.next = 0;
-        LegalMoves(ctx_.game, moves_, &memo_);
         const int cover = frame.via.cover;
         if (cover != 0) {
-            std::erase_if(moves_, [&](const Move& m) { return !Covers(m, cover); });
-        } else if (const int safe = SafeFoundationMove(ctx_.game, moves_, offFoundation_);
-                   safe >= 0) {
-            const Move only = moves_[static_cast<size_t>(safe)];
-            moves_.assign(1, only);
+            CoverMoves(cover, moves_);
+        } else {
+            LegalMoves(ctx_.game, moves_, &memo_);
+            const int safe = SafeFoundationMove(ctx_.game, moves_, offFoundation_);
+            if (safe >= 0) {
+                const Move only = moves_[static_cast<size_t>(safe)];
+                moves_.assign(1, only);
+            }
         }
         DropTwinMoves(ctx_.game, keys_, moves_);
         bool cycle = false;
@@ -275,6 +277,30 @@ class Search {
         if (move == kStockClick) return true;
         if (move.kind != MoveKind::ToColumn) return false;
         return PileTop(ctx_.game.piles.fila[static_cast<size_t>(move.index)]) == card;
+    }
+
+    // The moves LegalMoves lists that build on `card`, the top card of a column, and the stock's
+    // click (the cards it brings up are tried by TryStockCycle): only the cards some column
+    // builds on it, where they lie, need asking.
+    void CoverMoves(int card, std::vector<Move>& out) const {
+        out.assign(1, kStockClick);
+        const Game& game = ctx_.game;
+        int column = 0;
+        while (column < UsedColumnCount(game) &&
+               PileTop(game.piles.fila[static_cast<size_t>(column)]) != card) {
+            ++column;
+        }
+        if (column == UsedColumnCount(game)) return;
+        for (uint64_t h = offFoundation_.Holders(card); h != 0; h &= h - 1) {
+            const int holder = std::countr_zero(h);
+            const auto place = FindCard(game, holder);
+            if (!place || place->pile.kind == PileKind::Mazzo) continue;
+            const PileRef target{PileKind::Fila, column};
+            if (MayLift(game, *place, Gesture::Drag) &&
+                Accepts(game, *place, target, Mover::Player)) {
+                out.push_back({MoveKind::ToColumn, column, holder});
+            }
+        }
     }
 
     // Whether a card that builds on `card` could be moved onto it next: one not face down in a
@@ -338,9 +364,14 @@ class Search {
     // card on the waste top after each click is tried.
     SolveVerdict TryStockCycle(Frame& frame, const Tally& before) {
         const int length = PileCount(ctx_.game.piles.Stock()) + PileCount(ctx_.game.piles.Waste());
+        const int cover = frame.via.cover;
+        // With a card to cover, only the cards that build on it are worth bringing up.
+        const uint64_t wanted = cover != 0 ? offFoundation_.Holders(cover) : ~uint64_t{0};
         for (int clicks = 1; clicks <= length; ++clicks) {
             if (!TurnStock()) break;
-            WasteTopMoves(cycleMoves_, frame.via.cover);
+            const int top = PileTop(ctx_.game.piles.Waste());
+            if (top < 64 && (wanted >> top & 1) == 0) continue;
+            WasteTopMoves(cycleMoves_, cover);
             if (cycleMoves_.empty()) continue;
             Keep(clicked_);
             for (const Move& move : cycleMoves_) {
