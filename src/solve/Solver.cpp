@@ -98,7 +98,8 @@ struct Child {
     std::optional<PileRef> source;  // where the moved card came from
     bool plain = false;             // the move changed nothing but the place of its cards
     int clicks = 0;                 // stock clicks played before the move (a cycling stock)
-    int cover = 0;                  // the card the next move must build on (StockToColumn)
+    int cover = 0;    // the card the next move must build on (StockToColumnKey, OffFoundation...)
+    int beneath = 0;  // or else the card that may come off the foundation it left
 };
 
 constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
@@ -116,8 +117,18 @@ constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
 // moves that build on the card (SafeFoundationMove, which would put another move first, waits
 // one move). It holds for the plain rules OffFoundationRule knows: there a card goes to the
 // same places from the waste as from a column, and its runs may be lifted from any card.
-uint64_t StockToColumnKey(uint64_t key, int card) {
-    return key ^ (0x9e3779b97f4a7c15ull * static_cast<uint64_t>(card + 1));
+//
+// The same holds for a card brought off a foundation to a column, but for one more use: in some
+// shortest winning line the next move builds on it or brings down the card it covered on its
+// foundation. Its first later use cannot take it home again (leaving out the trip would be
+// shorter) nor alone to another column (straight from the foundation would be shorter); a run
+// carrying it moves first without it as before. Every move before it leaves the card alone,
+// and its foundation too: only the card itself goes onto the one beneath it (one deck), and
+// that one coming down is the other use. So the card can come down just before its use.
+//
+// Such a position is keyed apart by the card to cover and the card beneath (`duty`).
+uint64_t StockToColumnKey(uint64_t key, int duty) {
+    return key ^ (0x9e3779b97f4a7c15ull * static_cast<uint64_t>(duty + 1));
 }
 
 // Of the moves of one card into empty piles that are alike (free cells, columns) only the
@@ -165,7 +176,8 @@ class Search {
           offFoundation_(ctx.game, autoplay_),
           memo_(ctx.game),
           quietTurns_(keys_.StockCycles() && ClicksOnlyTurn(ctx.game)),
-          stockToColumn_(keys_.StockCycles() && offFoundation_.Applies()) {}
+          stockToColumn_(keys_.StockCycles() && offFoundation_.Applies()),
+          offFoundationToColumn_(offFoundation_.Applies()) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -227,7 +239,12 @@ class Search {
         frame.children.clear();
         frame.next = 0;
         const int cover = frame.via.cover;
-        if (cover != 0) {
+        const int beneath = frame.via.beneath;
+        if (beneath != 0) {
+            LegalMoves(ctx_.game, moves_, &memo_);
+            std::erase_if(moves_,
+                          [&](const Move& m) { return m.card != beneath && !Covers(m, cover); });
+        } else if (cover != 0) {
             CoverMoves(cover, moves_);
         } else {
             LegalMoves(ctx_.game, moves_, &memo_);
@@ -333,10 +350,16 @@ class Search {
     // frame's position); a new position becomes a child of the frame.
     SolveVerdict Try(Frame& frame, const Move& move, int clicks, const Tally& before) {
         Child child{move, MoveMerit(ctx_.game, move), MoveSource(ctx_.game, move), false, clicks};
-        if (stockToColumn_ && move.kind == MoveKind::ToColumn && child.source &&
-            child.source->kind == PileKind::MazzoVis) {
-            if (!AnyHolderInReach(move.card)) return SolveVerdict::Lost;
-            child.cover = move.card;
+        if (move.kind == MoveKind::ToColumn && child.source) {
+            if (stockToColumn_ && child.source->kind == PileKind::MazzoVis) {
+                if (!AnyHolderInReach(move.card)) return SolveVerdict::Lost;
+                child.cover = move.card;
+            } else if (offFoundationToColumn_ && child.source->kind == PileKind::Dest) {
+                const Pile& home = ctx_.game.piles.Get(*child.source);
+                child.beneath = PileCardAt(home, PileCount(home) - 2);
+                if (child.beneath == 0 && !AnyHolderInReach(move.card)) return SolveVerdict::Lost;
+                child.cover = move.card;
+            }
         }
         if (!PlayMove(ctx_, move)) return SolveVerdict::Lost;
         ++positions_;
@@ -351,7 +374,7 @@ class Search {
         uint64_t key = keys_.Key(ctx_.game);
         // A position that must go on with a card built on the one just played from the stock
         // has fewer lines than the same position without that duty: a key of its own.
-        if (child.cover != 0) key = StockToColumnKey(key, child.cover);
+        if (child.cover != 0) key = StockToColumnKey(key, child.cover + 64 * child.beneath);
         if (!seen_.Insert(key)) return SolveVerdict::Lost;
         child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
         child.merit = PositionMerit(ctx_.game) + child.merit / 10;
@@ -468,8 +491,10 @@ class Search {
     PositionKeys keys_;
     OffFoundationRule offFoundation_;
     PlaceMemo memo_;
-    bool quietTurns_;     // the stock's clicks turned by TurnCycle
-    bool stockToColumn_;  // a card from the stock to a column must be built on at once
+    bool quietTurns_;             // the stock's clicks turned by TurnCycle
+    bool stockToColumn_;          // a card from the stock to a column must be built on at once
+    bool offFoundationToColumn_;  // so must one off a foundation, or the card it covered there
+                                  // come down
     KeySet seen_;
     std::vector<Frame> frames_;
     size_t depth_ = 0;

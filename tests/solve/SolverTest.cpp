@@ -337,12 +337,51 @@ void DealStockHolders(HeadlessPlay& play, bool queenInStock) {
     faceDown(game.piles.Stock(), MakeCard(kClubs, kKing));
 }
 
-// The solver's verdict on the table in play is the one of every position reachable from it; a
-// win replays.
-void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable) {
-    const Reachable reach = BruteForce(play);
-    ASSERT_TRUE(reach.exhausted) << "the brute force did not end";
-    EXPECT_EQ(reach.anyWon, winnable);
+// Klondike with a few cards, the stock played out: diamonds home, clubs to the Queen, spades to
+// the Ten, hearts to the Eight. The Ten of Hearts lies on the Nine of Hearts and the Jack of
+// Spades, both face down; it can only go onto the Jack of Clubs, under the Queen on its
+// foundation. The Queen comes down onto the King of Hearts only to let the Jack come down onto
+// the Queen of Hearts. The table is won so; with every card face up at its end and cards off the
+// foundations, it has too many positions for the brute force.
+void DealJackUnderTheQueen(HeadlessPlay& play) {
+    Open(play, 2, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = 3;
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    for (const int suit : {kHearts, kClubs, kSpades, kDiamonds}) {
+        const int last = suit == kHearts   ? 8
+                         : suit == kSpades ? 10
+                         : suit == kClubs  ? kQueen
+                                           : kKing;
+        for (int rank = kAce; rank <= last; ++rank)
+            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
+    }
+    const auto put = [&](int column, int suit, int rank, char face) {
+        PileAppend(game.piles.fila[static_cast<size_t>(column)], MakeCard(suit, rank));
+        game.cards.SetCardFace(MakeCard(suit, rank), face);
+    };
+    put(0, kSpades, kKing, kFaceDown);
+    put(0, kSpades, 11, kFaceDown);
+    put(0, kHearts, 9, kFaceDown);
+    put(0, kHearts, 10, kFaceUp);
+    put(1, kSpades, kQueen, kFaceDown);
+    put(1, kHearts, kKing, kFaceUp);
+    put(2, kClubs, kKing, kFaceDown);
+    put(2, kHearts, 11, kFaceDown);
+    put(2, kHearts, kQueen, kFaceUp);
+}
+
+// The solver's verdict on the table in play is the one of every position reachable from it (a
+// table known to be won needs no brute force); a win replays.
+void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable, bool knownWon = false) {
+    Reachable reach;
+    reach.anyWon = knownWon;
+    if (!knownWon) {
+        reach = BruteForce(play);
+        ASSERT_TRUE(reach.exhausted) << "the brute force did not end";
+        EXPECT_EQ(reach.anyWon, winnable);
+    }
     const SolveResult result = Solve(play.ctx, kBudget);
     EXPECT_EQ(result.verdict, reach.anyWon ? SolveVerdict::Won : SolveVerdict::Lost)
         << reach.positions << " positions";
@@ -362,9 +401,13 @@ TEST(Solver, BringsCardsOffTheFoundationsOnlyWhenTheyMayServe) {
         ExpectVerdictOfBruteForce(play, fiveFree);
     }
     SCOPED_TRACE("the heart must wait");
-    HeadlessPlay play;
-    DealHeartMustWait(play);
-    ExpectVerdictOfBruteForce(play, true);
+    HeadlessPlay heart;
+    DealHeartMustWait(heart);
+    ExpectVerdictOfBruteForce(heart, true);
+    SCOPED_TRACE("the Jack under the Queen");
+    HeadlessPlay jack;
+    DealJackUnderTheQueen(jack);
+    ExpectVerdictOfBruteForce(jack, true, true);
 }
 
 // Where the stock cycles, a card played from it to a column must be built on at once, by a
