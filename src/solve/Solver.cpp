@@ -98,8 +98,8 @@ struct Child {
     std::optional<PileRef> source;  // where the moved card came from
     bool plain = false;             // the move changed nothing but the place of its cards
     int clicks = 0;                 // stock clicks played before the move (a cycling stock)
-    int cover = 0;    // the card the next move must build on (StockToColumnKey, OffFoundation...)
-    int beneath = 0;  // or else the card that may come off the foundation it left
+    int cover = 0;                  // the card the next move must build on (DutyKey)
+    int beneath = 0;  // or else the card that may come off the foundation `cover` left
 };
 
 constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
@@ -126,8 +126,9 @@ constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
 // and its foundation too: only the card itself goes onto the one beneath it (one deck), and
 // that one coming down is the other use. So the card can come down just before its use.
 //
-// Such a position is keyed apart by the card to cover and the card beneath (`duty`).
-uint64_t StockToColumnKey(uint64_t key, int duty) {
+// A position with such a duty has fewer lines than the same position without it: it is keyed
+// apart, by the card to cover and the card beneath (`duty`).
+uint64_t DutyKey(uint64_t key, int duty) {
     return key ^ (0x9e3779b97f4a7c15ull * static_cast<uint64_t>(duty + 1));
 }
 
@@ -372,9 +373,7 @@ class Search {
         if (OverBudget()) return SolveVerdict::Unknown;
         Tidy();
         uint64_t key = keys_.Key(ctx_.game);
-        // A position that must go on with a card built on the one just played from the stock
-        // has fewer lines than the same position without that duty: a key of its own.
-        if (child.cover != 0) key = StockToColumnKey(key, child.cover + 64 * child.beneath);
+        if (child.cover != 0) key = DutyKey(key, child.cover + 64 * child.beneath);
         if (!seen_.Insert(key)) return SolveVerdict::Lost;
         child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
         child.merit = PositionMerit(ctx_.game) + child.merit / 10;

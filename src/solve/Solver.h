@@ -25,7 +25,7 @@
 // move alone (SafeMoves.h); a card brought off a foundation that nothing in play could come to
 // use (OffFoundationRule); after a card played from a cycling stock or brought off a foundation
 // to a column, any move that does not build on it (nor, off a foundation, brings down the card
-// it covered there: StockToColumnKey in Solver.cpp).
+// it covered there: DutyKey in Solver.cpp).
 //
 // `lost` is answered only when every position reachable from the start has been searched
 // without a win; a spent budget (or a cancel) answers `unknown`.
