@@ -128,7 +128,9 @@ bool Execute(PlayContext& ctx, const Move& move) {
     call.moved = Dispatch(ctx, move, call);
 
     if (stockHeldCards && StockRunningLow(game)) ctx.view.DrawEmptyStockMark();
-    if (call.moved) ComputeScore(ctx);
+    // A search's score is never shown and no rule reads it (the win by score counts it
+    // afresh): only the player's moves compute it.
+    if (call.moved && !ctx.session.searching) ComputeScore(ctx);
     if (call.fromTableau && !AutoplayOn(ctx)) TurnUpColumnTops(ctx);
     if (call.moved) ClearRedoMoves(ctx);
     if (call.moved) StatisticsMoveMade(ctx);

@@ -52,6 +52,9 @@ class OffFoundationRule {
     // Whether a card on a foundation that some column builds on `card` may serve off it.
     bool AnyHolderMayServe(const Game& game, int card) const;
 
+    // The cards some column builds on `card` (by bit), where the rule applies.
+    uint64_t Holders(int card) const { return holders_[static_cast<size_t>(card)]; }
+
   private:
     bool applies_ = false;
     std::array<uint64_t, 53> holders_{};  // by card: the cards some column builds on it

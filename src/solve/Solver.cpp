@@ -1,10 +1,12 @@
 #include "solve/Solver.h"
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <optional>
 #include <string>
 
+#include "model/CardPlaces.h"
 #include "model/Game.h"
 #include "model/History.h"
 #include "model/LegalMoves.h"
@@ -18,6 +20,7 @@
 #include "solve/PositionKey.h"
 #include "solve/SafeMoves.h"
 #include "solve/SearchScope.h"
+#include "solve/StockCycle.h"
 
 namespace tindle {
 
@@ -95,9 +98,39 @@ struct Child {
     std::optional<PileRef> source;  // where the moved card came from
     bool plain = false;             // the move changed nothing but the place of its cards
     int clicks = 0;                 // stock clicks played before the move (a cycling stock)
+    int cover = 0;                  // the card the next move must build on (DutyKey)
+    int beneath = 0;  // or else the card that may come off the foundation `cover` left
 };
 
 constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
+
+// A card played from a cycling stock to a column is built on by the very next move, in some
+// shortest winning line. Take a shortest winning line that plays card c from the stock onto a
+// column (on card t, or into an empty column) and its first later move that involves c. That
+// move cannot take c alone on, to a column or home: playing c there straight from the stock
+// would be shorter. If it carries c on top of a run from under it, the run moved without c and
+// c played after it is as short. Every move before it leaves c alone and t too (c covers it),
+// and none needs c out of the stock, whose other cards still come up by clicks in the same
+// cyclic order; so c can be played just before that move. Moving each such card's move to
+// just before its first use, from the last to the first, gives a line as short in which a
+// card built on c follows each of them at once. After such a move the search tries only the
+// moves that build on the card (SafeFoundationMove, which would put another move first, waits
+// one move). It holds for the plain rules OffFoundationRule knows: there a card goes to the
+// same places from the waste as from a column, and its runs may be lifted from any card.
+//
+// The same holds for a card brought off a foundation to a column, but for one more use: in some
+// shortest winning line the next move builds on it or brings down the card it covered on its
+// foundation. Its first later use cannot take it home again (leaving out the trip would be
+// shorter) nor alone to another column (straight from the foundation would be shorter); a run
+// carrying it moves first without it as before. Every move before it leaves the card alone,
+// and its foundation too: only the card itself goes onto the one beneath it (one deck), and
+// that one coming down is the other use. So the card can come down just before its use.
+//
+// A position with such a duty has fewer lines than the same position without it: it is keyed
+// apart, by the card to cover and the card beneath (`duty`).
+uint64_t DutyKey(uint64_t key, int duty) {
+    return key ^ (0x9e3779b97f4a7c15ull * static_cast<uint64_t>(duty + 1));
+}
 
 // Of the moves of one card into empty piles that are alike (free cells, columns) only the
 // first is kept: the others lead to the same position with the piles in another order.
@@ -142,7 +175,10 @@ class Search {
           autoplay_(AutoplayOn(ctx)),
           keys_(ctx.game, autoplay_),
           offFoundation_(ctx.game, autoplay_),
-          memo_(ctx.game) {}
+          memo_(ctx.game),
+          quietTurns_(keys_.StockCycles() && ClicksOnlyTurn(ctx.game)),
+          stockToColumn_(keys_.StockCycles() && offFoundation_.Applies()),
+          offFoundationToColumn_(offFoundation_.Applies()) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -190,7 +226,7 @@ class Search {
 
     bool PlayWithClicks(const Child& child) {
         for (int i = 0; i < child.clicks; ++i) {
-            if (!PlayMove(ctx_, kStockClick)) return false;
+            if (!TurnStock()) return false;
         }
         return PlayMove(ctx_, child.move);
     }
@@ -203,10 +239,21 @@ class Search {
     SolveVerdict Rate(Frame& frame) {
         frame.children.clear();
         frame.next = 0;
-        LegalMoves(ctx_.game, moves_, &memo_);
-        if (const int safe = SafeFoundationMove(ctx_.game, moves_, offFoundation_); safe >= 0) {
-            const Move only = moves_[static_cast<size_t>(safe)];
-            moves_.assign(1, only);
+        const int cover = frame.via.cover;
+        const int beneath = frame.via.beneath;
+        if (beneath != 0) {
+            LegalMoves(ctx_.game, moves_, &memo_);
+            std::erase_if(moves_,
+                          [&](const Move& m) { return m.card != beneath && !Covers(m, cover); });
+        } else if (cover != 0) {
+            CoverMoves(cover, moves_);
+        } else {
+            LegalMoves(ctx_.game, moves_, &memo_);
+            const int safe = SafeFoundationMove(ctx_.game, moves_, offFoundation_);
+            if (safe >= 0) {
+                const Move only = moves_[static_cast<size_t>(safe)];
+                moves_.assign(1, only);
+            }
         }
         DropTwinMoves(ctx_.game, keys_, moves_);
         bool cycle = false;
@@ -242,6 +289,52 @@ class Search {
         return SolveVerdict::Lost;
     }
 
+    // Whether the move builds on `card` in a column, or is the click that may bring such a
+    // card up.
+    bool Covers(const Move& move, int card) const {
+        if (move == kStockClick) return true;
+        if (move.kind != MoveKind::ToColumn) return false;
+        return PileTop(ctx_.game.piles.fila[static_cast<size_t>(move.index)]) == card;
+    }
+
+    // The moves LegalMoves lists that build on `card`, the top card of a column, and the stock's
+    // click (the cards it brings up are tried by TryStockCycle): only the cards some column
+    // builds on it, where they lie, need asking.
+    void CoverMoves(int card, std::vector<Move>& out) const {
+        out.assign(1, kStockClick);
+        const Game& game = ctx_.game;
+        int column = 0;
+        while (column < UsedColumnCount(game) &&
+               PileTop(game.piles.fila[static_cast<size_t>(column)]) != card) {
+            ++column;
+        }
+        if (column == UsedColumnCount(game)) return;
+        for (uint64_t h = offFoundation_.Holders(card); h != 0; h &= h - 1) {
+            const int holder = std::countr_zero(h);
+            const auto place = FindCard(game, holder);
+            if (!place || place->pile.kind == PileKind::Mazzo) continue;
+            const PileRef target{PileKind::Fila, column};
+            if (MayLift(game, *place, Gesture::Drag) &&
+                Accepts(game, *place, target, Mover::Player)) {
+                out.push_back({MoveKind::ToColumn, column, holder});
+            }
+        }
+    }
+
+    // Whether a card that builds on `card` could be moved onto it next: one not face down in a
+    // column (the stock's cards come up by clicks, the foundations' may come down).
+    bool AnyHolderInReach(int card) const {
+        for (uint64_t h = offFoundation_.Holders(card); h != 0; h &= h - 1) {
+            const int holder = std::countr_zero(h);
+            const auto place = FindCard(ctx_.game, holder);
+            if (!place || place->pile.kind != PileKind::Fila ||
+                !ctx_.game.cards.CardIsFaceDown(holder)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // Whether the move in the position in ctx is worth playing at all.
     bool Worth(const Move& move) const {
         if (bold_ && IsShuffle(ctx_.game, move)) return false;
@@ -258,6 +351,17 @@ class Search {
     // frame's position); a new position becomes a child of the frame.
     SolveVerdict Try(Frame& frame, const Move& move, int clicks, const Tally& before) {
         Child child{move, MoveMerit(ctx_.game, move), MoveSource(ctx_.game, move), false, clicks};
+        if (move.kind == MoveKind::ToColumn && child.source) {
+            if (stockToColumn_ && child.source->kind == PileKind::MazzoVis) {
+                if (!AnyHolderInReach(move.card)) return SolveVerdict::Lost;
+                child.cover = move.card;
+            } else if (offFoundationToColumn_ && child.source->kind == PileKind::Dest) {
+                const Pile& home = ctx_.game.piles.Get(*child.source);
+                child.beneath = PileCardAt(home, PileCount(home) - 2);
+                if (child.beneath == 0 && !AnyHolderInReach(move.card)) return SolveVerdict::Lost;
+                child.cover = move.card;
+            }
+        }
         if (!PlayMove(ctx_, move)) return SolveVerdict::Lost;
         ++positions_;
         if (ctx_.session.lastGameWon) {
@@ -268,7 +372,8 @@ class Search {
         }
         if (OverBudget()) return SolveVerdict::Unknown;
         Tidy();
-        const uint64_t key = keys_.Key(ctx_.game);
+        uint64_t key = keys_.Key(ctx_.game);
+        if (child.cover != 0) key = DutyKey(key, child.cover + 64 * child.beneath);
         if (!seen_.Insert(key)) return SolveVerdict::Lost;
         child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
         child.merit = PositionMerit(ctx_.game) + child.merit / 10;
@@ -281,10 +386,14 @@ class Search {
     // card on the waste top after each click is tried.
     SolveVerdict TryStockCycle(Frame& frame, const Tally& before) {
         const int length = PileCount(ctx_.game.piles.Stock()) + PileCount(ctx_.game.piles.Waste());
+        const int cover = frame.via.cover;
+        // With a card to cover, only the cards that build on it are worth bringing up.
+        const uint64_t wanted = cover != 0 ? offFoundation_.Holders(cover) : ~uint64_t{0};
         for (int clicks = 1; clicks <= length; ++clicks) {
-            if (!PlayMove(ctx_, kStockClick)) break;
-            Tidy();
-            WasteTopMoves(cycleMoves_);
+            if (!TurnStock()) break;
+            const int top = PileTop(ctx_.game.piles.Waste());
+            if (top < 64 && (wanted >> top & 1) == 0) continue;
+            WasteTopMoves(cycleMoves_, cover);
             if (cycleMoves_.empty()) continue;
             Keep(clicked_);
             for (const Move& move : cycleMoves_) {
@@ -298,8 +407,9 @@ class Search {
         return SolveVerdict::Lost;
     }
 
-    // The moves of the waste's top card (as LegalMoves lists them, for this card alone).
-    void WasteTopMoves(std::vector<Move>& out) const {
+    // The moves of the waste's top card (as LegalMoves lists them, for this card alone); with a
+    // card to cover, only those onto it.
+    void WasteTopMoves(std::vector<Move>& out, int cover) {
         out.clear();
         const Game& game = ctx_.game;
         const Pile& waste = game.piles.Waste();
@@ -308,12 +418,23 @@ class Search {
         if (top < 1 || !MayLift(game, place, Gesture::Drag)) return;
         auto offer = [&](MoveKind kind, PileKind pile, int count) {
             for (int i = 0; i < count; ++i) {
+                if (cover != 0 && !Covers({kind, i, top}, cover)) continue;
+                if (pile == PileKind::Fila && !memo_.MayFit(game, i, top)) continue;
                 if (Accepts(game, place, {pile, i}, Mover::Player)) out.push_back({kind, i, top});
             }
         };
         offer(MoveKind::ToFoundation, PileKind::Dest, UsedFoundationCount(game));
         offer(MoveKind::ToColumn, PileKind::Fila, UsedColumnCount(game));
         offer(MoveKind::ToReserve, PileKind::Appogg, UsedReserveCount(game));
+    }
+
+    // One click of a cycling stock: where it only turns the cycle, turned here without the
+    // click's pointer, drawing, score and history (StockCycle.h).
+    bool TurnStock() {
+        if (quietTurns_) return TurnCycle(ctx_.game);
+        if (!PlayMove(ctx_, kStockClick)) return false;
+        Tidy();
+        return true;
     }
 
     void AppendLine(const Child& child) {
@@ -369,6 +490,10 @@ class Search {
     PositionKeys keys_;
     OffFoundationRule offFoundation_;
     PlaceMemo memo_;
+    bool quietTurns_;             // the stock's clicks turned by TurnCycle
+    bool stockToColumn_;          // a card from the stock to a column must be built on at once
+    bool offFoundationToColumn_;  // so must one off a foundation, or the card it covered there
+                                  // come down
     KeySet seen_;
     std::vector<Frame> frames_;
     size_t depth_ = 0;

@@ -23,7 +23,9 @@
 // Besides the moves that put back what the last move took away, the search leaves out moves
 // no shortest win needs: where a card can go home and nothing could ever be built on it, that
 // move alone (SafeMoves.h); a card brought off a foundation that nothing in play could come to
-// use (OffFoundationRule).
+// use (OffFoundationRule); after a card played from a cycling stock or brought off a foundation
+// to a column, any move that does not build on it (nor, off a foundation, brings down the card
+// it covered there: DutyKey in Solver.cpp).
 //
 // `lost` is answered only when every position reachable from the start has been searched
 // without a win; a spent budget (or a cancel) answers `unknown`.

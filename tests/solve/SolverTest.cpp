@@ -15,6 +15,7 @@
 #include "play/PlayMove.h"
 #include "solve/NestedSearch.h"
 #include "solve/Solver.h"
+#include "solve/StockCycle.h"
 #include "support/TestPaths.h"
 
 namespace tindle {
@@ -145,6 +146,23 @@ TEST(Solver, WithAutoplayOnTheSolutionReplaysWithAutoplay) {
         ExpectReplayWins(2, n, result.moves, true);
     }
     EXPECT_EQ(wins, 2);
+}
+
+// The search turns Klondike's stock round without the click: each turn, the redeal of the
+// waste included, leaves the stock, the waste, the card faces and the counters as the click.
+TEST(Solver, TurnsTheStockCycleAsTheClickDoes) {
+    HeadlessPlay clicked;
+    Open(clicked, 2, 1);
+    ASSERT_TRUE(ClicksOnlyTurn(clicked.game));
+    Game turned = clicked.game;
+    for (int click = 0; click < 60; ++click) {
+        ASSERT_EQ(TurnCycle(turned), PlayMove(clicked.ctx, {MoveKind::StockClick, 0, 0}));
+        ASSERT_EQ(turned.piles, clicked.game.piles) << "click " << click;
+        for (int c = 1; c <= CardTable::kCards; ++c)
+            ASSERT_EQ(turned.cards.CardIsFaceDown(c), clicked.game.cards.CardIsFaceDown(c));
+        ASSERT_EQ(turned.counters.passCounter, clicked.game.counters.passCounter);
+        ASSERT_EQ(turned.counters.runningCounter, clicked.game.counters.runningCounter);
+    }
 }
 
 // FreeCell cut down to two columns and `cells` free cells, every card home but the hearts:
@@ -288,12 +306,82 @@ void DealHeartMustWait(HeadlessPlay& play) {
     PileAppend(game.piles.fila[2], MakeCard(kDiamonds, 4));
 }
 
-// The solver's verdict on the table in play is the one of every position reachable from it; a
-// win replays.
-void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable) {
-    const Reachable reach = BruteForce(play);
-    ASSERT_TRUE(reach.exhausted) << "the brute force did not end";
-    EXPECT_EQ(reach.anyWon, winnable);
+// Klondike with two columns and a few cards in the stock: spades and diamonds home, hearts to the
+// Ten, clubs to the Nine. The Jack of Clubs lies on the Ten, face down. With the Queen of Hearts
+// in the stock, the King of Clubs goes from the stock to the empty column, the Queen from the
+// stock onto it and the Jack onto the Queen; with the Queen face down under the Ten, the Jack
+// has nowhere to go. No card comes back off the foundations, so that the brute force ends soon.
+void DealStockHolders(HeadlessPlay& play, bool queenInStock) {
+    Open(play, 2, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = 2;
+    game.def[gd::FoundationLift] = 0;
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    for (const int suit : {kHearts, kClubs, kSpades, kDiamonds}) {
+        const int last = suit == kHearts ? 10 : suit == kClubs ? 9 : kKing;
+        for (int rank = kAce; rank <= last; ++rank)
+            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
+    }
+    const auto faceDown = [&](Pile& pile, int card) {
+        PileAppend(pile, card);
+        game.cards.SetCardFace(card, kFaceDown);
+    };
+    if (!queenInStock) faceDown(game.piles.fila[0], MakeCard(kHearts, kQueen));
+    faceDown(game.piles.fila[0], MakeCard(kClubs, 10));
+    PileAppend(game.piles.fila[0], MakeCard(kClubs, 11));
+    for (const int card :
+         {MakeCard(kHearts, kKing), MakeCard(kHearts, 11), MakeCard(kClubs, kQueen)})
+        faceDown(game.piles.Stock(), card);
+    if (queenInStock) faceDown(game.piles.Stock(), MakeCard(kHearts, kQueen));
+    faceDown(game.piles.Stock(), MakeCard(kClubs, kKing));
+}
+
+// Klondike with a few cards, the stock played out: diamonds home, clubs to the Queen, spades to
+// the Ten, hearts to the Eight. The Ten of Hearts lies on the Nine of Hearts and the Jack of
+// Spades, both face down; it can only go onto the Jack of Clubs, under the Queen on its
+// foundation. The Queen comes down onto the King of Hearts only to let the Jack come down onto
+// the Queen of Hearts. The table is won so; with every card face up at its end and cards off the
+// foundations, it has too many positions for the brute force.
+void DealJackUnderTheQueen(HeadlessPlay& play) {
+    Open(play, 2, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = 3;
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    for (const int suit : {kHearts, kClubs, kSpades, kDiamonds}) {
+        const int last = suit == kHearts   ? 8
+                         : suit == kSpades ? 10
+                         : suit == kClubs  ? kQueen
+                                           : kKing;
+        for (int rank = kAce; rank <= last; ++rank)
+            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
+    }
+    const auto put = [&](int column, int suit, int rank, char face) {
+        PileAppend(game.piles.fila[static_cast<size_t>(column)], MakeCard(suit, rank));
+        game.cards.SetCardFace(MakeCard(suit, rank), face);
+    };
+    put(0, kSpades, kKing, kFaceDown);
+    put(0, kSpades, 11, kFaceDown);
+    put(0, kHearts, 9, kFaceDown);
+    put(0, kHearts, 10, kFaceUp);
+    put(1, kSpades, kQueen, kFaceDown);
+    put(1, kHearts, kKing, kFaceUp);
+    put(2, kClubs, kKing, kFaceDown);
+    put(2, kHearts, 11, kFaceDown);
+    put(2, kHearts, kQueen, kFaceUp);
+}
+
+// The solver's verdict on the table in play is the one of every position reachable from it (a
+// table known to be won needs no brute force); a win replays.
+void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable, bool knownWon = false) {
+    Reachable reach;
+    reach.anyWon = knownWon;
+    if (!knownWon) {
+        reach = BruteForce(play);
+        ASSERT_TRUE(reach.exhausted) << "the brute force did not end";
+        EXPECT_EQ(reach.anyWon, winnable);
+    }
     const SolveResult result = Solve(play.ctx, kBudget);
     EXPECT_EQ(result.verdict, reach.anyWon ? SolveVerdict::Won : SolveVerdict::Lost)
         << reach.positions << " positions";
@@ -313,9 +401,25 @@ TEST(Solver, BringsCardsOffTheFoundationsOnlyWhenTheyMayServe) {
         ExpectVerdictOfBruteForce(play, fiveFree);
     }
     SCOPED_TRACE("the heart must wait");
-    HeadlessPlay play;
-    DealHeartMustWait(play);
-    ExpectVerdictOfBruteForce(play, true);
+    HeadlessPlay heart;
+    DealHeartMustWait(heart);
+    ExpectVerdictOfBruteForce(heart, true);
+    SCOPED_TRACE("the Jack under the Queen");
+    HeadlessPlay jack;
+    DealJackUnderTheQueen(jack);
+    ExpectVerdictOfBruteForce(jack, true, true);
+}
+
+// Where the stock cycles, a card played from it to a column must be built on at once, by a
+// card from a column or, in its turn, from the stock: the verdicts agree with every position
+// reachable.
+TEST(Solver, PlaysACardFromTheStockToAColumnOnlyToBuildOnIt) {
+    for (const bool queenInStock : {true, false}) {
+        SCOPED_TRACE(queenInStock ? "Queen in the stock" : "Queen under the Ten");
+        HeadlessPlay play;
+        DealStockHolders(play, queenInStock);
+        ExpectVerdictOfBruteForce(play, queenInStock);
+    }
 }
 
 }  // namespace
