@@ -89,7 +89,7 @@ void MainCommands::RunFromButton(void (MainCommands::*handler)()) {
 }
 
 void MainCommands::LoadGlyphs() {
-    LoadToolBarGlyphs(header_.Bars(), app_.library);
+    header_.LoadGlyphs();
 }
 
 void MainCommands::HideLargerEditionCommands() {

@@ -136,8 +136,21 @@ void HeaderPanels::WritePreference(const char* key, bool yes) {
     tindle::WritePreference(app_.settings, key, yes ? kYes : kNo);
 }
 
+void HeaderPanels::LoadGlyphs() {
+    glyphsDue_ = true;
+    LoadToolBarRowGlyphs(bars_.small, app_.library);
+    LoadLargeGlyphsWhenShown();
+}
+
+void HeaderPanels::LoadLargeGlyphsWhenShown() {
+    if (!large_ || !glyphsDue_ || largeGlyphsLoaded_) return;
+    largeGlyphsLoaded_ = true;
+    LoadToolBarRowGlyphs(bars_.large, app_.library);
+}
+
 void HeaderPanels::SwitchToolBarSize(bool large, bool store) {
     large_ = large;
+    LoadLargeGlyphsWhenShown();
     window_.pnlTB->setVisible(large);
     window_.pnlTB1->setVisible(!large);
     Largeicons1->setChecked(large);

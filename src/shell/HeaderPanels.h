@@ -37,6 +37,10 @@ class HeaderPanels : public QObject {
     ToolBars& Bars() { return bars_; }
     const ToolBars& Bars() const { return bars_; }
 
+    // The glyphs, once the resource library is loaded: the small row's at once (its buttons
+    // change their glyph with their availability, shown or not), the large row's when it is
+    // first shown (most players never show it).
+    void LoadGlyphs();
     void SwitchToolBarSize(bool large, bool store);
     void SwitchFlat(bool flat, bool store);
     void SwitchClock(bool show, bool store);
@@ -78,12 +82,15 @@ class HeaderPanels : public QObject {
     void SizePanels();
     void ApplyButtonGeometry();
     void WritePreference(const char* key, bool yes);
+    void LoadLargeGlyphsWhenShown();
 
     TfrmMain& window_;
     TindleApp& app_;
     ToolBars bars_;
     GameClock clock_;
     bool large_ = false;
+    bool glyphsDue_ = false;  // the library is loaded: shown rows get their glyphs
+    bool largeGlyphsLoaded_ = false;
 };
 
 }  // namespace tindle

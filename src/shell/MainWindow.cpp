@@ -34,6 +34,7 @@
 #include "shell/settings/DisplayColours.h"
 #include "shell/settings/Placeholders.h"
 #include "shell/settings/PreferencesFile.h"
+#include "shell/settings/PreferencesLoader.h"
 #include "shell/settings/SettingsInit.h"
 #include "shell/settings/StatisticsFiles.h"
 #include "table/layout/PileHitTest.h"
@@ -52,6 +53,9 @@ constexpr int kFirstActivationLimitMs = 1000;
 // The sounds start a little after the first picture, once what the first activation changed
 // is on the screen too.
 constexpr int kSoundStartDelayMs = 100;
+// The start's files are written this long after the first activation: past its pictures (a
+// game chooser it opens included).
+constexpr int kStartFilesDelayMs = 500;
 constexpr int kStatusBarHeight = 19;
 constexpr int kPilesSizeWidth = 80;
 constexpr int kPilesSizeHeight = 34;
@@ -103,6 +107,7 @@ TfrmMain::TfrmMain(TindleApp& app, QWidget* parent)
 }
 
 TfrmMain::~TfrmMain() {
+    WriteStartFiles();
     play_.reset();
     hooks_.Restore();
 }
@@ -298,9 +303,10 @@ bool TfrmMain::FormCreate() {
             static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
                                   std::chrono::system_clock::now().time_since_epoch().count()));
 
-        // 14. Version stamp; 15. files of earlier versions (failures ignored).
-        WriteVersionStamp(app_.DataFolder());
-        RemoveLeftoverFiles(app_.DataFolder());
+        // 14. Version stamp; 15. files of earlier versions (failures ignored), with the
+        // players of a first start: written after the first activation (WriteStartFiles).
+        startFilesPending_ = true;
+        playersToWrite_ = app_.loaded.playersCreated;
     }  // 16. The preferences file is closed.
 
     ApplyPointer(false);
@@ -681,6 +687,8 @@ void TfrmMain::RunFirstActivation() {
 
 void TfrmMain::FirstActivation() {
     app_.game.flags.startupPending = false;
+    // Before the chooser, which may run its own loop until it is closed.
+    QTimer::singleShot(kStartFilesDelayMs, this, [this] { WriteStartFiles(); });
     UpdateWindowTitle();
     // The window may have reached its final size (a maximised start) after the table was laid
     // out, while resizes were not yet handled.
@@ -694,6 +702,18 @@ void TfrmMain::FirstActivation() {
     LookAfterScoreFile(app_.settings, app_.Messages());
     if (onResumeAtStart && onResumeAtStart()) return;
     if (!StatisticsPresent(app_.DataFolder()) && onOpenGameAtStart) onOpenGameAtStart();
+}
+
+void TfrmMain::WriteStartFiles() {
+    if (!startFilesPending_) return;
+    startFilesPending_ = false;
+    if (playersToWrite_) {
+        // A failed write still gives a player for this run; the next start tries again.
+        PreferencesFile prefs(PreferencesPath(app_.settings));
+        WriteFirstPlayers(prefs);
+    }
+    WriteVersionStamp(app_.DataFolder());
+    RemoveLeftoverFiles(app_.DataFolder());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -774,7 +794,8 @@ void TfrmMain::FormClose() {
     repaint();
     hide();
     StopGatedSounds(app_.settings, app_.Sounds());
-    // 3. The closing preferences.
+    // 3. The closing preferences, after what the start has still to write.
+    WriteStartFiles();
     PreferencesFile prefs(PreferencesPath(app_.settings));
     StoreClosingPreferences(prefs, app_.loaded.autoPlayAllGames, commands_->AutoplayTicked(),
                             app_.loaded.randomGameType);

@@ -163,6 +163,10 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // The first activation, once the table's first picture is on the screen (or after a while
     // if none comes); an activation the window system reports before that waits for it.
     void RunFirstActivation();
+    // The files a start writes (the players of a first start, the version stamp, the removal
+    // of earlier versions' files): each write waits for the disk, so they follow the first
+    // activation's pictures, or the close when that comes first.
+    void WriteStartFiles();
     void Timer1Timer();
     void SaveWindowState();
     // Loads the stored game's definition and lays the table out for it (empty piles).
@@ -196,6 +200,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     bool closed_ = false;
     bool shownOnce_ = false;
     bool firstActivationDue_ = false;
+    bool startFilesPending_ = false;
+    bool playersToWrite_ = false;
     bool exitRequested_ = false;
     bool resizeHeldBack_ = false;  // the window was resized while a deal was drawn
     HeaderPanels* header_ = nullptr;

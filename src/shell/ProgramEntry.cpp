@@ -32,6 +32,8 @@ namespace {
 constexpr int kExitCode = 0;
 // The splash goes with the main window's first picture, or after this if none comes.
 constexpr int kSplashLimitMs = 1000;
+// The hidden splash is destroyed this long after: past the first activation's pictures.
+constexpr int kSplashDisposeDelayMs = 400;
 
 // The hourglass from the start until the message loop runs (or the start ends early).
 class StartPointer {
@@ -119,15 +121,22 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     OfferCustomizeCommand(app, window);
     splash->RepaintNow();
 
-    // 8. The main window takes over from the splash, which stays until the window's first
-    // picture has gone to the screen (the queued call runs once that paint has ended). The
-    // windows get the program's icon then: nothing shows it before.
-    auto endSplash = [&splash, &app] {
+    // 8. The main window takes over from the splash, which goes from the screen as soon as the
+    // window's first picture is there (the queued call runs once that paint has ended). Only
+    // hiding it is at once: destroying the window costs a few ms of window-system work, and
+    // the windows' icon (which nothing shows before) and the release of the libraries' pages
+    // wait with it until the first activation (and a game chooser it opens) has been drawn.
+    auto disposeSplash = [&splash, &app] {
         if (!splash) return;
         splash.reset();
         SetProgramIcon(app.library);
         // The start's pictures are decoded: what it read of the libraries may leave memory.
         app.library.ReleaseReadPages();
+    };
+    auto endSplash = [&splash, &window, disposeSplash] {
+        if (!splash || splash->isHidden()) return;
+        splash->hide();
+        QTimer::singleShot(kSplashDisposeDelayMs, &window, disposeSplash);
     };
     QObject::connect(
         window.imgSfondo, &TableArea::FirstPainted, &window,

@@ -153,21 +153,22 @@ ToolBars BuildToolBars(QFrame* pnlTB, QFrame* pnlTB1) {
 }
 
 void LoadToolBarGlyphs(ToolBars& bars, const ResourceLibrary& library) {
-    for (ToolBarRow* row : {&bars.large, &bars.small}) {
-        for (ToolbarCommand command : kToolbarCommands) {
-            QToolButton* button = row->Button(command);
-            if (SwapsOwnGlyph(*row, command)) {
-                SetButtonGlyph(button, library,
-                               ToolbarGlyphName(command, false, button->isEnabled()));
-                continue;
-            }
-            QIcon icon;
-            icon.addPixmap(Picture(library, ToolbarGlyphName(command, row->large, true)),
-                           QIcon::Normal);
-            icon.addPixmap(Picture(library, ToolbarGlyphName(command, row->large, false)),
-                           QIcon::Disabled);
-            button->setIcon(icon);
+    for (ToolBarRow* row : {&bars.large, &bars.small})
+        LoadToolBarRowGlyphs(*row, library);
+}
+
+void LoadToolBarRowGlyphs(ToolBarRow& row, const ResourceLibrary& library) {
+    for (ToolbarCommand command : kToolbarCommands) {
+        QToolButton* button = row.Button(command);
+        if (SwapsOwnGlyph(row, command)) {
+            SetButtonGlyph(button, library, ToolbarGlyphName(command, false, button->isEnabled()));
+            continue;
         }
+        QIcon icon;
+        icon.addPixmap(Picture(library, ToolbarGlyphName(command, row.large, true)), QIcon::Normal);
+        icon.addPixmap(Picture(library, ToolbarGlyphName(command, row.large, false)),
+                       QIcon::Disabled);
+        button->setIcon(icon);
     }
 }
 

@@ -65,6 +65,8 @@ ToolBars BuildToolBars(QFrame* pnlTB, QFrame* pnlTB1);
 
 // Every button's glyph from the library: its picture, and its "_DIS" picture when disabled.
 void LoadToolBarGlyphs(ToolBars& bars, const ResourceLibrary& library);
+// The same for one row.
+void LoadToolBarRowGlyphs(ToolBarRow& row, const ResourceLibrary& library);
 
 // The button shows the named picture whether enabled or not (the small row's Undo, Redo and
 // Autoplay buttons swap their pictures themselves). The name is kept as the button's

@@ -139,8 +139,10 @@ TEST_F(CommandsTest, SmallAndLargeToolbarsFlatOrRaisedAndTheStoredChoice) {
     EXPECT_TRUE(h.Largeicons1->isChecked());
     EXPECT_FALSE(h.Smallicons1->isChecked());
     EXPECT_EQ(w.pnlTB->height(), 45);
-    for (QToolButton* button : h.Bars().large.buttons)
+    for (QToolButton* button : h.Bars().large.buttons) {
         EXPECT_EQ(button->geometry(), QRect(button->x(), 2, 44, 42));
+        EXPECT_FALSE(button->icon().isNull());  // decoded when the row is first shown
+    }
     EXPECT_EQ(w.ToolBarBottom(), 45);
     EXPECT_EQ(w.pnlTempo->height(), 24);
     EXPECT_EQ(w.pnlScore->height(), 24);

@@ -66,11 +66,7 @@ TEST_F(StartAndClose, FirstStartCreatesThePlayersAndOpensMaximised) {
     ASSERT_FALSE(std::filesystem::exists(Data()));
     TfrmMain& w = Create();
     ASSERT_TRUE(w.Created());
-    // The players are written while the window is made.
-    EXPECT_EQ(Pref("UserDefault"), "Player 1");
-    EXPECT_EQ(Pref("User001", "Users"), "Player 1");
-    EXPECT_EQ(Pref("User002", "Users"), "Player 2");
-    EXPECT_EQ(Pref("User003", "Users"), "Player 3");
+    EXPECT_EQ(app->settings.Get(field::UserDefault), "Player 1");
     EXPECT_EQ(w.lblTempo->text(), "0:00:00");
     EXPECT_EQ(w.lblTempo2->text(), "Time:");
     EXPECT_EQ(w.lblScore2->text(), "Score:");
@@ -90,6 +86,11 @@ TEST_F(StartAndClose, FirstStartCreatesThePlayersAndOpensMaximised) {
     EXPECT_TRUE(messages->messages.empty());
 
     EXPECT_TRUE(w.close());
+    // The players are written after the first activation, or at the close at the latest.
+    EXPECT_EQ(Pref("UserDefault"), "Player 1");
+    EXPECT_EQ(Pref("User001", "Users"), "Player 1");
+    EXPECT_EQ(Pref("User002", "Users"), "Player 2");
+    EXPECT_EQ(Pref("User003", "Users"), "Player 3");
     EXPECT_EQ(Pref("MainWindowState_Maximized"), "Y");
     EXPECT_EQ(Pref("MainWindowState_Left"), "<none>");
     EXPECT_EQ(Pref("MainWindowState_Width"), "<none>");
@@ -396,7 +397,10 @@ TEST_F(StartAndClose, PerGameAutoplayIsNotWrittenAsOneSetting) {
 
 TEST_F(StartAndClose, TheVersionStampIsWrittenOnceAndOldFilesGo) {
     WriteFile(dir.Path() / "BRAVELL.DLL", "old library");
-    Create();
+    // Closed at once, before the first activation: the start's files are written all the same,
+    // so that the next start finds the players and the stamp.
+    EXPECT_TRUE(Create().close());
+    EXPECT_EQ(Pref("User003", "Users"), "Player 3");
     EXPECT_EQ(ReadFile(dir.Path() / "SOLV0520.DAT"), "Bravell version: 05.20\n");
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "BRAVELL.DLL"));
     window.reset();
@@ -404,6 +408,7 @@ TEST_F(StartAndClose, TheVersionStampIsWrittenOnceAndOldFilesGo) {
 
     WriteFile(dir.Path() / "SOLV0520.DAT", "Bravell version: 05.20 (edited)\n");
     Create();
+    window.reset();
     EXPECT_EQ(ReadFile(dir.Path() / "SOLV0520.DAT"), "Bravell version: 05.20 (edited)\n");
 }
 

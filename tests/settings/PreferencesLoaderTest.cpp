@@ -35,6 +35,8 @@ class PreferencesLoaderTest : public ::testing::Test {
 
 TEST_F(PreferencesLoaderTest, FirstStartWithoutAFileGivesEveryDefaultAndCreatesThePlayers) {
     LoadedPreferences loaded = Load();
+    // The load only reads: the players reach the file through WriteFirstPlayers.
+    EXPECT_FALSE(std::filesystem::exists(PreferencesPath(record_)));
     EXPECT_EQ(Get(field::GameId), "0001");
     EXPECT_EQ(Get(field::GameName), "Freecell");
     EXPECT_EQ(Get(field::CardSet), "001");
@@ -53,6 +55,10 @@ TEST_F(PreferencesLoaderTest, FirstStartWithoutAFileGivesEveryDefaultAndCreatesT
     }
     EXPECT_EQ(Get(field::UserDefault), "Player 1");
     EXPECT_TRUE(loaded.playersCreated);
+    {
+        PreferencesFile prefs(PreferencesPath(record_));
+        EXPECT_TRUE(WriteFirstPlayers(prefs));
+    }
     PreferencesFile written(PreferencesPath(record_));
     EXPECT_EQ(written.ReadString("Preference", "UserDefault", ""), "Player 1");
     EXPECT_EQ(written.ReadString("Users", "User001", ""), "Player 1");

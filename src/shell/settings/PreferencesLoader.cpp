@@ -179,13 +179,8 @@ LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs
     loaded.showTime = record.IsYes(field::ShowTime);
     loaded.showScore = record.IsYes(field::ShowScore);
 
-    // First start: create the players (in one write of the file: each write waits for the
-    // disk). A failed write still gives a player for this run.
+    // First start: the first player for this run; the caller writes the players.
     if (record.Get(field::UserDefault).empty()) {
-        prefs.WriteStrings({{section::Preference, "UserDefault", kFirstPlayer},
-                            {section::Users, "User001", kFirstPlayer},
-                            {section::Users, "User002", "Player 2"},
-                            {section::Users, "User003", "Player 3"}});
         in.Put(field::UserDefault, kFirstPlayer);
         loaded.playersCreated = true;
     }
@@ -222,6 +217,14 @@ PreferenceOptions ReadPreferenceOptions(const PreferencesFile& prefs) {
     options.winningSeconds = integer("Winning_Animations_Time", kDefaultWinningSeconds);
     options.cardZoom = ParseCardZoom(text(kCardZoomKey, kAutomaticZoomText));
     return options;
+}
+
+bool WriteFirstPlayers(PreferencesFile& prefs) {
+    // One write of the file: each write waits for the disk.
+    return prefs.WriteStrings({{section::Preference, "UserDefault", kFirstPlayer},
+                               {section::Users, "User001", kFirstPlayer},
+                               {section::Users, "User002", "Player 2"},
+                               {section::Users, "User003", "Player 3"}});
 }
 
 bool WritePreference(const SettingsRecord& record, std::string_view key, std::string_view value) {

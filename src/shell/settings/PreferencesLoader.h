@@ -28,18 +28,23 @@ struct LoadedPreferences {
     bool showScore = true;               // score panel shown (field::ShowScore is "Y")
     bool statusBarVisible = false;       // hidden when field::StatusBar is "N"
     int shadowMargin = kShadowMarginOn;  // 0 when field::CardsShadowed is "N"
-    bool playersCreated = false;         // first start: the three players were written
+    bool playersCreated = false;         // first start: the players are to be written
 };
 
 // Reads every preference of section Preference (and the two of section Settings) with its
 // default into the record, then: right-click moves forced off, scoring system "01", the
 // repairs of a card back of 0, a background colour of 0 and an empty background picture, the
-// two counters "0000", the first players on a first start (written to the file), and the
+// two counters "0000", the first player on a first start (in the record only: the file gets
+// the players from WriteFirstPlayers, which waits for the disk), and the
 // start state of autoplay (for AutoPlay_All_Games = 2, the stored value of the record's
 // GameId). The record's options are read as well (ReadPreferenceOptions). lowColourDisplay
 // (256 colours or fewer) makes card set 3 the default.
 LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs,
                                   bool lowColourDisplay);
+
+// The players of a first start, in one replacement of the file: the default player and the
+// three players of the list. False when the file could not be written.
+bool WriteFirstPlayers(PreferencesFile& prefs);
 
 // The options of the record (Customized_Background, HighLights_Foundations_Mark and _Color,
 // Winning_Animations and Winning_Animations_Time) as the file holds them, with their defaults.
