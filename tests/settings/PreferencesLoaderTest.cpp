@@ -64,6 +64,14 @@ TEST_F(PreferencesLoaderTest, FirstStartWithoutAFileGivesEveryDefaultAndCreatesT
     EXPECT_EQ(written.ReadString("Users", "User001", ""), "Player 1");
     EXPECT_EQ(written.ReadString("Users", "User002", ""), "Player 2");
     EXPECT_EQ(written.ReadString("Users", "User003", ""), "Player 3");
+    {
+        // A player chosen before the players were written stays the default.
+        PreferencesFile prefs(PreferencesPath(record_));
+        ASSERT_TRUE(prefs.WriteString("Preference", "UserDefault", "Anna"));
+        EXPECT_TRUE(WriteFirstPlayers(prefs));
+    }
+    EXPECT_EQ(PreferencesFile(PreferencesPath(record_)).ReadString("Preference", "UserDefault", ""),
+              "Anna");
 
     // The rest of the table and the fixed values.
     const std::pair<SettingField, const char*> defaults[] = {

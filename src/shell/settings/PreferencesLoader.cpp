@@ -220,6 +220,9 @@ PreferenceOptions ReadPreferenceOptions(const PreferencesFile& prefs) {
 }
 
 bool WriteFirstPlayers(PreferencesFile& prefs) {
+    // The write comes a little after the start: a player chosen meanwhile has written the
+    // players already, and stays.
+    if (!prefs.ReadString(section::Preference, "UserDefault", "").empty()) return true;
     // One write of the file: each write waits for the disk.
     return prefs.WriteStrings({{section::Preference, "UserDefault", kFirstPlayer},
                                {section::Users, "User001", kFirstPlayer},

@@ -43,7 +43,8 @@ LoadedPreferences LoadPreferences(SettingsRecord& record, PreferencesFile& prefs
                                   bool lowColourDisplay);
 
 // The players of a first start, in one replacement of the file: the default player and the
-// three players of the list. False when the file could not be written.
+// three players of the list, unless the file names a default player by now. False when the
+// file could not be written.
 bool WriteFirstPlayers(PreferencesFile& prefs);
 
 // The options of the record (Customized_Background, HighLights_Foundations_Mark and _Color,
