@@ -284,20 +284,34 @@ void DealCardsOffTheFoundations(HeadlessPlay& play, bool fiveFree) {
     put(fiveFree ? 2 : 1, fiveFree ? 4 : 5, kFaceUp);
 }
 
+// The highest rank on each suit's foundation (0: none).
+struct HomeTops {
+    int hearts = 0, diamonds = 0, clubs = 0, spades = 0;
+};
+
+// A small Klondike table: `columns` empty columns, an empty stock, every card face up, and each
+// suit's foundation built from the Ace up to its top.
+Game& SmallKlondike(HeadlessPlay& play, int columns, HomeTops tops) {
+    Open(play, 2, 1);
+    Game& game = play.game;
+    game.def[gd::TableauCount] = static_cast<int16_t>(columns);
+    game.piles.Clear();
+    game.cards.SetAllFaceUp();
+    for (const auto& [suit, top] : {std::pair{kHearts, tops.hearts},
+                                    {kDiamonds, tops.diamonds},
+                                    {kClubs, tops.clubs},
+                                    {kSpades, tops.spades}}) {
+        for (int rank = kAce; rank <= top; ++rank)
+            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
+    }
+    return game;
+}
+
 // Klondike with a few cards: hearts, spades and clubs home to the Four, diamonds to the Ace. The
 // Five of Hearts could go home, but the Three of Diamonds, over the face-down Two and Five, can
 // only leave on the Four of Spades brought down onto it.
 void DealHeartMustWait(HeadlessPlay& play) {
-    Open(play, 2, 1);
-    Game& game = play.game;
-    game.def[gd::TableauCount] = 3;
-    game.piles.Clear();
-    game.cards.SetAllFaceUp();
-    for (const int suit : {kHearts, kClubs, kSpades}) {
-        for (int rank = kAce; rank <= 4; ++rank)
-            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
-    }
-    PileAppend(game.piles.dest[kDiamonds], MakeCard(kDiamonds, kAce));
+    Game& game = SmallKlondike(play, 3, {.hearts = 4, .diamonds = kAce, .clubs = 4, .spades = 4});
     for (const int rank : {5, 2, 3})
         PileAppend(game.piles.fila[0], MakeCard(kDiamonds, rank));
     game.cards.SetCardFace(MakeCard(kDiamonds, 5), kFaceDown);
@@ -312,17 +326,9 @@ void DealHeartMustWait(HeadlessPlay& play) {
 // stock onto it and the Jack onto the Queen; with the Queen face down under the Ten, the Jack
 // has nowhere to go. No card comes back off the foundations, so that the brute force ends soon.
 void DealStockHolders(HeadlessPlay& play, bool queenInStock) {
-    Open(play, 2, 1);
-    Game& game = play.game;
-    game.def[gd::TableauCount] = 2;
+    Game& game =
+        SmallKlondike(play, 2, {.hearts = 10, .diamonds = kKing, .clubs = 9, .spades = kKing});
     game.def[gd::FoundationLift] = 0;
-    game.piles.Clear();
-    game.cards.SetAllFaceUp();
-    for (const int suit : {kHearts, kClubs, kSpades, kDiamonds}) {
-        const int last = suit == kHearts ? 10 : suit == kClubs ? 9 : kKing;
-        for (int rank = kAce; rank <= last; ++rank)
-            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
-    }
     const auto faceDown = [&](Pile& pile, int card) {
         PileAppend(pile, card);
         game.cards.SetCardFace(card, kFaceDown);
@@ -344,19 +350,8 @@ void DealStockHolders(HeadlessPlay& play, bool queenInStock) {
 // the Queen of Hearts. The table is won so; with every card face up at its end and cards off the
 // foundations, it has too many positions for the brute force.
 void DealJackUnderTheQueen(HeadlessPlay& play) {
-    Open(play, 2, 1);
-    Game& game = play.game;
-    game.def[gd::TableauCount] = 3;
-    game.piles.Clear();
-    game.cards.SetAllFaceUp();
-    for (const int suit : {kHearts, kClubs, kSpades, kDiamonds}) {
-        const int last = suit == kHearts   ? 8
-                         : suit == kSpades ? 10
-                         : suit == kClubs  ? kQueen
-                                           : kKing;
-        for (int rank = kAce; rank <= last; ++rank)
-            PileAppend(game.piles.dest[static_cast<size_t>(suit)], MakeCard(suit, rank));
-    }
+    Game& game =
+        SmallKlondike(play, 3, {.hearts = 8, .diamonds = kKing, .clubs = kQueen, .spades = 10});
     const auto put = [&](int column, int suit, int rank, char face) {
         PileAppend(game.piles.fila[static_cast<size_t>(column)], MakeCard(suit, rank));
         game.cards.SetCardFace(MakeCard(suit, rank), face);
