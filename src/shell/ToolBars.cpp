@@ -152,11 +152,6 @@ ToolBars BuildToolBars(QFrame* pnlTB, QFrame* pnlTB1) {
     return bars;
 }
 
-void LoadToolBarGlyphs(ToolBars& bars, const ResourceLibrary& library) {
-    for (ToolBarRow* row : {&bars.large, &bars.small})
-        LoadToolBarRowGlyphs(*row, library);
-}
-
 void LoadToolBarRowGlyphs(ToolBarRow& row, const ResourceLibrary& library) {
     for (ToolbarCommand command : kToolbarCommands) {
         QToolButton* button = row.Button(command);

@@ -63,9 +63,8 @@ ToolBarGeometry ToolBarGeometryFor(bool flat, bool smallRowOnly);
 // Makes the buttons and separators of both rows (no glyphs yet: the library is loaded later).
 ToolBars BuildToolBars(QFrame* pnlTB, QFrame* pnlTB1);
 
-// Every button's glyph from the library: its picture, and its "_DIS" picture when disabled.
-void LoadToolBarGlyphs(ToolBars& bars, const ResourceLibrary& library);
-// The same for one row.
+// Every button's glyph of one row from the library: its picture, and its "_DIS" picture when
+// disabled.
 void LoadToolBarRowGlyphs(ToolBarRow& row, const ResourceLibrary& library);
 
 // The button shows the named picture whether enabled or not (the small row's Undo, Redo and

@@ -110,7 +110,8 @@ TEST_F(ToolBarsTest, GlyphsComeFromTheLibrary) {
     ResourceLibrary library;
     ASSERT_TRUE(library.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())));
     bars.small.Button(ToolbarCommand::Undo)->setEnabled(false);
-    LoadToolBarGlyphs(bars, library);
+    for (ToolBarRow* row : {&bars.large, &bars.small})
+        LoadToolBarRowGlyphs(*row, library);
     for (const ToolBarRow* row : {&bars.large, &bars.small}) {
         const int side = row->large ? kLargeGlyphSize : kSmallGlyphSize;
         for (QToolButton* button : row->buttons) {
