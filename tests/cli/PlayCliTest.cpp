@@ -178,6 +178,13 @@ TEST(CliPlay, SolveWritesMovesThatPlayReplaysToAWin) {
     EXPECT_NE(range.out.find("\nWon: 2\nLost: 0\nUnknown: 0\nMedian time: "), std::string::npos)
         << range.out;
     EXPECT_EQ(Cli("solve", {"1", "3", "--budget-ms", "x"}, "").exitCode, 2);
+
+    // A budget in positions ends the search there, whatever the machine's speed.
+    const PlayRun bounded = Cli("solve", {"2", "2", "--budget-positions", "1000"}, "");
+    ASSERT_EQ(bounded.exitCode, 0) << bounded.err;
+    EXPECT_EQ(bounded.out.rfind("Result: unknown\n", 0), 0u) << bounded.out;
+    EXPECT_EQ(Line(bounded.out, "Positions: "), "Positions: 1000");
+    EXPECT_EQ(Cli("solve", {"1", "3", "--budget-positions", "0"}, "").exitCode, 2);
 }
 
 }  // namespace
