@@ -110,6 +110,16 @@ TEST(Solver, WinsEveryCatalogueGameAndItsSolutionsReplay) {
     EXPECT_TRUE(std::filesystem::is_empty(data.Path())) << "a search wrote to the data folder";
 }
 
+// Klondike number 7: the depth-first searches spend millions of positions on it, the beam pass
+// wins it within its share of a quarter of a million; its line replays.
+TEST(Solver, TheBeamWinsADealTheDepthFirstSearchesLeaveAndItsLineReplays) {
+    HeadlessPlay play;
+    Open(play, 2, 7);
+    const SolveResult result = Solve(play.ctx, {250'000, 1'000'000});
+    ASSERT_EQ(result.verdict, SolveVerdict::Won) << result.positions << " positions";
+    ExpectReplayWins(2, 7, result.moves);
+}
+
 // The nested search plays the same line for the same deal and seed, and gives the game back as
 // dealt; a deep search, which would run for hours, stops soon after its cancel is set.
 TEST(Solver, NestedSearchRepeatsItsLineAndStopsWhenCancelled) {
