@@ -15,9 +15,10 @@
 // tried.
 //
 // Three quarters of the depth-first share go first to bold passes, which leave out moves that
-// only rearrange (IsShuffle) and so may win sooner but never answer `lost`: two depth-first
-// searches in slightly different orders and a beam search, which keeps only the best positions
-// of each depth and so reaches depths a depth-first search spends its budget before.
+// only rearrange (IsShuffle) and so may win sooner but never answer `lost`: depth-first searches
+// in slightly different orders and, where the stock cycles, a beam search, which keeps only the
+// best positions of each depth and so reaches depths a depth-first search spends its budget
+// before.
 //
 // In the games with a stock that is not turned one card at a time without end, the depth-first
 // search has half the budget; when it has not decided, a nested Monte Carlo search
