@@ -602,12 +602,12 @@ class Search {
 // 1-120 at two seconds, each restart won about one deal in ten of those left undecided.
 //
 // Where the stock cycles the lines are long (its clicks and cards come in among the other
-// moves) and the third pass is a beam search (RunBeam) instead, which keeps only the best
-// positions of each depth and so reaches depths a depth-first search spends its budget
-// before: over Klondike 1-200 at 250,000 positions it won 4 of the 41 deals the three
-// depth-first passes left undecided, and lost one they had won. In FreeCell, which has no
-// stock, the third restart wins more: of 13 deals undecided on a busy machine it won 2 more
-// than a beam in its place.
+// moves) and the second pass is a beam search (RunBeam) in place of a third depth-first
+// search: the beam keeps only the best positions of each depth and so reaches depths a
+// depth-first search spends its budget before. Over Klondike 1-200 at 250,000 positions it won
+// 4 of the 41 deals the three depth-first passes left undecided, and lost one they had won. In
+// FreeCell, which has no stock, the third restart wins more: of 13 deals undecided on a busy
+// machine it won 2 more than a beam in its place.
 enum class BoldPass { DepthFirst, Beam };
 constexpr long kBoldPassCount = 3;
 
