@@ -7,6 +7,10 @@
 
 #include <memory>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "play/Sounds.h"
 #include "shell/AdvancedForm.h"
 #include "shell/MainWindow.h"
@@ -63,6 +67,14 @@ void SetProgramIcon(const ResourceLibrary& library) {
     for (const std::string_view name : {kIconPicture, kSmallIconPicture})
         icon.addPixmap(QPixmap::fromImage(library.Bitmap(name)));
     QApplication::setWindowIcon(icon);
+}
+
+// The start frees much of what it allocated (the splash picture, the decoding's buffers, the
+// worker's): the allocator keeps such memory for later use unless asked to give it back.
+void ReturnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 }  // namespace
@@ -130,8 +142,10 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
         if (!splash) return;
         splash.reset();
         SetProgramIcon(app.library);
-        // The start's pictures are decoded: what it read of the libraries may leave memory.
+        // The start's pictures are decoded: what it read of the libraries, and what it freed of
+        // the heap, may leave memory.
         app.library.ReleaseReadPages();
+        ReturnFreedMemory();
     };
     auto endSplash = [&splash, &window, disposeSplash] {
         if (!splash || splash->isHidden()) return;

@@ -6,7 +6,10 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
+
 #include "shell/TableAccessible.h"
+#include "shell/WindowBufferPrefault.h"
 
 namespace tindle {
 
@@ -94,6 +97,9 @@ QRect TableArea::ToTable(const QRect& widgetRect) const {
 }
 
 void TableArea::paintEvent(QPaintEvent* event) {
+    // The first paint fills most of the window's fresh buffer.
+    std::optional<WindowBufferPrefault> prefault;
+    if (!painted_) prefault.emplace(this);
     // The painter is clipped to the region to repaint; it draws in table pixels.
     QPainter painter(this);
     if (painter_) {

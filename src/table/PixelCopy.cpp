@@ -53,6 +53,15 @@ QRect DeviceClip(const QRect& clip, qreal scale) {
     return clip.isValid() ? ToDevice(clip, scale) : QRect();
 }
 
+// The red and blue bytes of a pixel (bits 16-23 and 0-7), each times keep / 255 rounded to
+// the nearest (halves up), in place; the other bytes are cleared. Each product fits in its
+// 16-bit lane, and (t + 128 + ((t + 128) >> 8)) >> 8 is t / 255 rounded for t <= 255 * 255.
+inline uint ScaleRedBlue(uint pixel, uint keep) {
+    uint t = (pixel & 0x00ff00ffu) * keep + 0x00800080u;
+    t += (t >> 8) & 0x00ff00ffu;
+    return (t >> 8) & 0x00ff00ffu;
+}
+
 }  // namespace
 
 void CopyPixels(const QImage& src, const QRect& tableSrcRect, QImage& dst, QPoint tableDstPos,
@@ -112,11 +121,12 @@ void BlendOver(const QImage& src, QImage& dst, QPoint tableDstPos, const QRect& 
                 d[x] = p;
                 continue;
             }
+            // The premultiplied source over the opaque destination: each channel of the
+            // destination keeps (255 - alpha) / 255 of itself, rounded, and the source's is
+            // added (the sum never passes 255). Red and blue are scaled side by side.
             const uint keep = 255 - alpha;
             const QRgb q = d[x];
-            d[x] = qRgb(qRed(p) + (qRed(q) * keep + 127) / 255,
-                        qGreen(p) + (qGreen(q) * keep + 127) / 255,
-                        qBlue(p) + (qBlue(q) * keep + 127) / 255);
+            d[x] = 0xff000000u | (p + ScaleRedBlue(q, keep) + (ScaleRedBlue(q >> 8, keep) << 8));
         }
     }
 }

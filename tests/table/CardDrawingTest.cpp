@@ -159,5 +159,21 @@ TEST_F(RendererTest, SelectedCardsAreShownInvertedOnlyInSelectionGames) {
               Colour(pictures_->FaceOfCard(card).pixel(30, 50)));
 }
 
+// A translucent picture over the table: each channel of what lies under keeps its share,
+// rounded to the nearest; clear pixels leave it, opaque ones replace it.
+TEST(BlendOver, MixesEachChannelRoundedAndLeavesOrReplacesAtTheExtremes) {
+    QImage picture(3, 1, QImage::Format_ARGB32_Premultiplied);
+    picture.setPixel(0, 0, qRgba(64, 0, 128, 128));
+    picture.setPixel(1, 0, qRgba(0, 0, 0, 0));
+    picture.setPixel(2, 0, qRgba(10, 20, 30, 255));
+    QImage table(3, 1, QImage::Format_RGB32);
+    table.fill(qRgb(255, 100, 1));
+    BlendOver(picture, table, QPoint(0, 0));
+    // Under alpha 128 each channel keeps 127/255: 255 -> 127, 100 -> 49.8 -> 50, 1 -> 0.498 -> 0.
+    EXPECT_EQ(table.pixel(0, 0), qRgb(64 + 127, 0 + 50, 128 + 0));
+    EXPECT_EQ(table.pixel(1, 0), qRgb(255, 100, 1));
+    EXPECT_EQ(table.pixel(2, 0), qRgb(10, 20, 30));
+}
+
 }  // namespace
 }  // namespace tindle::test

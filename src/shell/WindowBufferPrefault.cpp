@@ -1,0 +1,56 @@
+#include "shell/WindowBufferPrefault.h"
+
+#include <QBackingStore>
+#include <QImage>
+#include <QWidget>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <system_error>
+
+namespace tindle {
+
+namespace {
+
+const QImage* PaintBuffer(QWidget* widget) {
+    QBackingStore* store = widget ? widget->window()->backingStore() : nullptr;
+    QPaintDevice* device = store ? store->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image) return nullptr;
+    return static_cast<const QImage*>(device);
+}
+
+}  // namespace
+
+WindowBufferPrefault::WindowBufferPrefault(QWidget* widget)
+    : WindowBufferPrefault(PaintBuffer(widget)) {}
+
+WindowBufferPrefault::WindowBufferPrefault(const QImage* buffer) {
+#if defined(MADV_POPULATE_WRITE)
+    if (!buffer || buffer->isNull() || buffer->sizeInBytes() < kWorthwhileBytes) return;
+    // Only the pages that lie wholly inside the buffer.
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(buffer->constBits());
+    const std::uintptr_t first = (start + page - 1) / page * page;
+    const std::uintptr_t last =
+        (start + static_cast<std::uintptr_t>(buffer->sizeInBytes())) / page * page;
+    if (last <= first) return;
+    try {
+        // A system without the request refuses it, and the paint makes the pages as before.
+        helper_ = std::thread([first, last] {
+            ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the paint does it all.
+    }
+#else
+    (void)buffer;
+#endif
+}
+
+WindowBufferPrefault::~WindowBufferPrefault() {
+    if (helper_.joinable()) helper_.join();
+}
+
+}  // namespace tindle
