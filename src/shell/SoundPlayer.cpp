@@ -2,62 +2,139 @@
 
 #include <QLibrary>
 
+#include <mutex>
+#include <thread>
+
 #include "shell/SoundBackend.h"
 
 namespace tindle {
 
+// The loading thread owns a reference of its own: a player that goes while the module is still
+// loading (or the sound server still has not answered) does not wait for it; the thread then
+// lets the backend go itself. The module stays loaded until the process ends.
+struct SoundPlayer::Loading {
+    struct Request {
+        std::string name;
+        SoundMode mode;
+        QUrl url;
+    };
+
+    mutable std::mutex mutex;
+    bool ready = false;  // loaded, or found not loadable; from then on the window thread's alone
+    std::unique_ptr<SoundBackend> backend;
+    std::optional<Request> pending;
+    std::string current;
+    std::thread thread;
+
+    // On the loading thread.
+    void Load(const std::filesystem::path& moduleFile) {
+        QLibrary module(QString::fromStdString(moduleFile.string()));
+        std::unique_ptr<SoundBackend> made;
+        if (auto create =
+                reinterpret_cast<SoundBackendFactory>(module.resolve(kSoundBackendFactoryName)))
+            made.reset(create());
+        // Whether there is a server to play on: asked here, where waiting for it harms nothing.
+        const bool output = made && made->HasOutput();
+        std::lock_guard lock(mutex);
+        backend = std::move(made);
+        if (pending && output && !pending->url.isEmpty()) {
+            backend->Play(pending->name, pending->url, pending->mode == SoundMode::Loop);
+            current = pending->name;
+        }
+        pending.reset();
+        ready = true;
+    }
+};
+
 SoundPlayer::SoundPlayer(SoundLocator locate, std::filesystem::path moduleFile)
-    : locate_(std::move(locate)), moduleFile_(std::move(moduleFile)) {}
+    : locate_(std::move(locate)),
+      moduleFile_(std::move(moduleFile)),
+      loading_(std::make_shared<Loading>()) {}
 
 SoundPlayer::~SoundPlayer() {
-    // The backend's code lives in the module: it goes first.
-    backend_.reset();
+    // Not waited for: the thread holds the shared state, and the last of the two to let it go
+    // lets the backend go (its code lives in the module, which stays loaded).
+    if (loading_->thread.joinable()) loading_->thread.detach();
+}
+
+SoundBackend* SoundPlayer::ReadyBackend() const {
+    std::lock_guard lock(loading_->mutex);
+    return loading_->ready ? loading_->backend.get() : nullptr;
 }
 
 void SoundPlayer::Play(std::string_view name, SoundMode mode) {
     if (!started_) {
-        pending_ = std::make_pair(std::string(name), mode);
+        loading_->pending = Loading::Request{std::string(name), mode, QUrl()};
         return;
     }
     const QUrl url = locate_ ? locate_(name) : QUrl();
+    {
+        std::lock_guard lock(loading_->mutex);
+        if (!loading_->ready) {
+            loading_->pending = Loading::Request{std::string(name), mode, url};
+            return;
+        }
+    }
     // Without a device nothing would be heard: nothing is played and nobody waits.
     if (url.isEmpty() || !CanPlay()) {
         Stop();
         return;
     }
-    backend_->Play(std::string(name), url, mode == SoundMode::Loop);
-    currentName_ = std::string(name);
+    SoundBackend* backend = ReadyBackend();
+    backend->Play(std::string(name), url, mode == SoundMode::Loop);
+    loading_->current = std::string(name);
     if (mode == SoundMode::Sync) {
-        backend_->WaitUntilFinished(syncLimitMs_);
-        currentName_.clear();
+        backend->WaitUntilFinished(syncLimitMs_);
+        loading_->current.clear();
     }
+}
+
+bool SoundPlayer::HasBackend() const {
+    return ReadyBackend() != nullptr;
 }
 
 bool SoundPlayer::CanPlay() const {
-    return backend_ && backend_->HasOutput();
+    // The loading thread has had the server's answer: this does not wait.
+    SoundBackend* backend = ReadyBackend();
+    return backend && backend->HasOutput();
+}
+
+std::optional<std::pair<std::string, SoundMode>> SoundPlayer::Pending() const {
+    std::lock_guard lock(loading_->mutex);
+    if (!loading_->pending) return std::nullopt;
+    return std::make_pair(loading_->pending->name, loading_->pending->mode);
+}
+
+std::string SoundPlayer::Current() const {
+    std::lock_guard lock(loading_->mutex);
+    return loading_->current;
 }
 
 void SoundPlayer::Stop() {
-    if (!started_) {
-        pending_.reset();
-        return;
+    {
+        std::lock_guard lock(loading_->mutex);
+        if (!loading_->ready) {
+            loading_->pending.reset();
+            return;
+        }
     }
-    if (backend_) backend_->Stop();
-    currentName_.clear();
+    if (SoundBackend* backend = ReadyBackend()) backend->Stop();
+    std::lock_guard lock(loading_->mutex);
+    loading_->current.clear();
 }
 
 void SoundPlayer::Start() {
     if (started_) return;
     started_ = true;
-    module_ = std::make_unique<QLibrary>(QString::fromStdString(moduleFile_.string()));
-    if (auto create =
-            reinterpret_cast<SoundBackendFactory>(module_->resolve(kSoundBackendFactoryName)))
-        backend_.reset(create());
-    if (pending_) {
-        const auto [name, mode] = *pending_;
-        pending_.reset();
-        Play(name, mode);
-    }
+    // The remembered request's sound is found here, on the window thread.
+    if (loading_->pending)
+        loading_->pending->url = locate_ ? locate_(loading_->pending->name) : QUrl();
+    loading_->thread =
+        std::thread([loading = loading_, moduleFile = moduleFile_] { loading->Load(moduleFile); });
+}
+
+void SoundPlayer::WaitUntilReady() {
+    if (loading_->thread.joinable()) loading_->thread.join();
 }
 
 }  // namespace tindle

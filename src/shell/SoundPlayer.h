@@ -8,10 +8,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/Ports.h"
-
-class QLibrary;
 
 // The sound port of the program: the WAVE sounds of the resource library. Asynchronous sounds
 // play while the program goes on, looped ones until they are stopped or replaced, synchronous
@@ -24,8 +23,10 @@ class QLibrary;
 //
 // The sound libraries are slow to load, so nothing of them is loaded until Start() (the program
 // calls it once its main window is on the screen): then the sound module is loaded
-// (SoundBackend.h). A sound asked for before that is remembered and played by Start, later
-// requests replacing it.
+// (SoundBackend.h) on a thread of its own, which also waits until the sound server has
+// answered, so that the window thread never waits for either. A sound asked for before the
+// module is ready is remembered, later requests replacing it, and played as soon as it is
+// (a synchronous one then without waiting for it).
 //
 // Callers do not use this class directly: every sound goes through PlayGatedSound
 // (play/Sounds.h), which checks the sound's switch and the master switch.
@@ -49,30 +50,36 @@ class SoundPlayer : public SoundPort {
     void Play(std::string_view name, SoundMode mode) override;
     void Stop() override;
 
-    // Sounds may be made from now on: the module is loaded and a remembered request played.
+    // Sounds may be made from now on: the module starts loading, and a remembered request is
+    // played once it is ready.
     void Start();
     bool Started() const { return started_; }
-    // Whether the module was loaded (false: the program is silent).
-    bool HasBackend() const { return backend_ != nullptr; }
+    // Waits until the module is ready (or could not be loaded): nothing in the program needs
+    // to; tests do.
+    void WaitUntilReady();
+    // Whether the module was loaded (false: the program is silent, or it is still loading).
+    bool HasBackend() const;
     // Whether sounds are heard: the module is loaded and there is an output device.
     bool CanPlay() const;
-    // The request remembered before Start, if any (name and mode).
-    std::optional<std::pair<std::string, SoundMode>> Pending() const { return pending_; }
+    // The request remembered until the module is ready, if any (name and mode).
+    std::optional<std::pair<std::string, SoundMode>> Pending() const;
 
     // The longest wait of a synchronous sound.
     void SetSyncLimit(int ms) { syncLimitMs_ = ms; }
     // The name of the sound last started and not stopped since (empty when none).
-    const std::string& Current() const { return currentName_; }
+    std::string Current() const;
 
   private:
+    // What the window thread shares with the thread that loads the module (SoundPlayer.cpp).
+    struct Loading;
+    // The backend once the module is ready; null before, and when it could not be loaded.
+    SoundBackend* ReadyBackend() const;
+
     SoundLocator locate_;
     std::filesystem::path moduleFile_;
     bool started_ = false;
     int syncLimitMs_ = kDefaultSyncLimitMs;
-    std::optional<std::pair<std::string, SoundMode>> pending_;
-    std::unique_ptr<QLibrary> module_;
-    std::unique_ptr<SoundBackend> backend_;
-    std::string currentName_;
+    std::shared_ptr<Loading> loading_;
 };
 
 }  // namespace tindle

@@ -105,6 +105,8 @@ void TfrmOpenGame::BuildForm() {
     trvGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
     trvGames->setSelectionMode(QAbstractItemView::SingleSelection);
     trvGames->setRootIsDecorated(true);
+    // Every row has the same font and icon size: the tree measures one row, not each.
+    trvGames->setUniformRowHeights(true);
     trvGames->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     trvGames->header()->setStretchLastSection(false);
     // The selection stays shown, in the same colours, when the tree loses the focus.

@@ -82,11 +82,18 @@ TEST_F(SoundPlayerTest, NothingIsMadeBeforeStartAndTheLastRequestPlaysThen) {
     ASSERT_TRUE(player.Pending());
     EXPECT_EQ(player.Pending()->first, "About");
 
+    // Start does not wait for the module: a request made while it loads replaces the
+    // remembered one, or plays at once when the module is ready already.
     player.Start();
-    EXPECT_FALSE(player.Pending());
     EXPECT_EQ(asked, std::vector<std::string>{"About"});
+    player.Play("Won", SoundMode::Sync);
+    player.WaitUntilReady();
+    EXPECT_FALSE(player.Pending());
+    EXPECT_EQ(asked, (std::vector<std::string>{"About", "Won"}));
     if (player.CanPlay()) {
-        EXPECT_EQ(player.Current(), "About");
+        EXPECT_EQ(player.Current(), "Won");
+    } else {
+        EXPECT_EQ(player.Current(), "");
     }
 }
 
@@ -95,6 +102,7 @@ TEST_F(SoundPlayerTest, AStopBeforeStartDropsTheRequest) {
     player.Play("Splash", SoundMode::Async);
     player.Stop();
     player.Start();
+    player.WaitUntilReady();
     EXPECT_EQ(player.Current(), "");
 }
 
@@ -106,6 +114,7 @@ TEST_F(SoundPlayerTest, AMissingSoundStopsThePlayingOne) {
         },
         Module());
     player.Start();
+    player.WaitUntilReady();
     player.Play("Shuffle", SoundMode::Loop);
     if (player.CanPlay()) {
         EXPECT_EQ(player.Current(), "Shuffle");
@@ -119,6 +128,7 @@ TEST_F(SoundPlayerTest, ASynchronousSoundReturnsWithOrWithoutAnAudioDevice) {
     SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); }, Module());
     player.SetSyncLimit(3000);
     player.Start();
+    player.WaitUntilReady();
     QElapsedTimer clock;
     clock.start();
     player.Play("New", SoundMode::Sync);
@@ -142,6 +152,7 @@ TEST_F(SoundPlayerTest, TheSoundModuleIsLoadedByStart) {
     SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); }, Module());
     EXPECT_FALSE(player.HasBackend());
     player.Start();
+    player.WaitUntilReady();
     EXPECT_TRUE(player.HasBackend());
 }
 
@@ -153,6 +164,7 @@ TEST_F(SoundPlayerTest, WithoutTheModuleTheProgramIsSilent) {
                            module);
         player.Play("Splash", SoundMode::Async);
         player.Start();
+        player.WaitUntilReady();
         EXPECT_FALSE(player.HasBackend());
         player.Play("New", SoundMode::Sync);
         player.Play("Shuffle", SoundMode::Loop);

@@ -247,7 +247,8 @@ class PulseSoundBackend : public SoundBackend {
     }
 
     std::shared_ptr<SharedState> shared_;
-    std::map<std::string, std::shared_ptr<const WaveSound>> waves_;  // window thread only
+    // Used by one thread at a time: the player's loading thread, then the window thread.
+    std::map<std::string, std::shared_ptr<const WaveSound>> waves_;
 };
 
 }  // namespace
