@@ -9,9 +9,8 @@
 
 namespace tindle {
 
-// The loading thread owns a reference of its own: a player that goes while the module is still
-// loading (or the sound server still has not answered) does not wait for it; the thread then
-// lets the backend go itself. The module stays loaded until the process ends.
+// What the window thread shares with the loading thread. The module stays loaded until the
+// process ends (the backend's code lives in it).
 struct SoundPlayer::Loading {
     struct Request {
         std::string name;
@@ -52,9 +51,10 @@ SoundPlayer::SoundPlayer(SoundLocator locate, std::filesystem::path moduleFile)
       loading_(std::make_shared<Loading>()) {}
 
 SoundPlayer::~SoundPlayer() {
-    // Not waited for: the thread holds the shared state, and the last of the two to let it go
-    // lets the backend go (its code lives in the module, which stays loaded).
-    if (loading_->thread.joinable()) loading_->thread.detach();
+    // A thread left running would go on in the module and the sound server's library while the
+    // process ends around it: the player waits for it (the server's answer is quick, or refused
+    // at once when there is no server).
+    WaitUntilReady();
 }
 
 SoundBackend* SoundPlayer::ReadyBackend() const {

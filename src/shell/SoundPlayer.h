@@ -54,8 +54,8 @@ class SoundPlayer : public SoundPort {
     // played once it is ready.
     void Start();
     bool Started() const { return started_; }
-    // Waits until the module is ready (or could not be loaded): nothing in the program needs
-    // to; tests do.
+    // Waits until the module is ready (or could not be loaded): the player's end does, and
+    // tests.
     void WaitUntilReady();
     // Whether the module was loaded (false: the program is silent, or it is still loading).
     bool HasBackend() const;
