@@ -695,10 +695,9 @@ void AddInterface(Output& out) {
     out.AddBitmap(std::string(tindle::kFreewarePicture), FreewarePanel());
     out.AddBitmap(std::string(tindle::kAdvicePictures[0]), AdviceColor());
     out.AddBitmap(std::string(tindle::kAdvicePictures[1]), AdviceScreenSize());
-    // Opaque, so stored without an alpha channel: it decodes to the window's own pixel
-    // format, and the splash's first paint is a plain copy instead of a blend.
-    out.AddBitmap(std::string(tindle::kSplashPicture),
-                  Splash().convertToFormat(QImage::Format_RGB32));
+    // Shown before anything else, so stored uncompressed and opaque: it is read by a copy, in
+    // the window's own pixel format, and the splash's first paint is a plain copy too.
+    out.AddUncompressedBitmap(std::string(tindle::kSplashPicture), Splash());
     out.AddBitmap(std::string(tindle::kIconPicture), ProgramIcon(256));
     out.AddBitmap(std::string(tindle::kSmallIconPicture), ProgramIcon(32));
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "table/RawPicture.h"
 #include "table/ResourceNames.h"
 
 namespace gen {
@@ -38,12 +39,22 @@ void Output::WriteFile(const QString& relative, const QByteArray& bytes) {
 }
 
 void Output::AddBitmap(const std::string& name, const QImage& image) {
+    AddBitmapFile(name, image, ".png", PngBytes(image));
+}
+
+void Output::AddUncompressedBitmap(const std::string& name, const QImage& image) {
+    const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
+    AddBitmapFile(name, opaque, ".raw", tindle::RawPictureBytes(opaque));
+}
+
+void Output::AddBitmapFile(const std::string& name, const QImage& image, const char* suffix,
+                           const QByteArray& bytes) {
     const std::string key = tindle::CanonicalResourceName(name);
     const QString alias = "bmp/" + QString::fromStdString(key);
-    WriteFile(alias + ".png", PngBytes(image));
+    WriteFile(alias + suffix, bytes);
     // The finer pictures go to a library of their own, read only by tables drawn finer.
     auto& entries = tindle::FinerPictureScale(key) > 1 ? fineEntries_ : entries_;
-    entries.emplace_back(alias, alias + ".png");
+    entries.emplace_back(alias, alias + suffix);
     bitmaps_[key] = image;
 }
 

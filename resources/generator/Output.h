@@ -13,8 +13,9 @@
 // folder and the resource lists that rcc packs: zuv.qrc into ZUV.RGF, zuv2x.qrc (the card
 // pictures at two and three times their size) into ZUV2X.RGF.
 //
-// Layout inside the library: "bmp/NAME" (PNG), "cur/NAME" (PNG whose text keys "HotSpotX"
-// and "HotSpotY" hold the hot spot), "wav/NAME" (WAVE). NAME is upper case.
+// Layout inside the library: "bmp/NAME" (PNG, or uncompressed: RawPicture.h), "cur/NAME"
+// (PNG whose text keys "HotSpotX" and "HotSpotY" hold the hot spot), "wav/NAME" (WAVE). NAME
+// is upper case.
 
 namespace gen {
 
@@ -23,6 +24,9 @@ class Output {
     explicit Output(QString folder);
 
     void AddBitmap(const std::string& name, const QImage& image);
+    // An opaque picture stored uncompressed, for one read before anything else is shown: a
+    // copy instead of a PNG's decoding, for several times its PNG's bytes.
+    void AddUncompressedBitmap(const std::string& name, const QImage& image);
     void AddCursor(const std::string& name, const QImage& image, QPoint hotSpot);
     void AddSound(const std::string& name, const QByteArray& wave);
 
@@ -42,6 +46,8 @@ class Output {
 
   private:
     void WriteFile(const QString& relative, const QByteArray& bytes);
+    void AddBitmapFile(const std::string& name, const QImage& image, const char* suffix,
+                       const QByteArray& bytes);
 
     QString folder_;
     bool ok_ = true;

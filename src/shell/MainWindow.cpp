@@ -739,6 +739,8 @@ void TfrmMain::SaveWindowState() {
     // so that a table shown at the same zoom is not decoded twice.
     prefs.WriteInteger(section::Preference, kPictureScaleKey,
                        static_cast<int>(std::lround(app_.pictures.Scale() * 100)));
+    prefs.WriteInteger(section::Preference, kShownMarksKey,
+                       static_cast<int>(app_.pictures.MadeMarks()));
     if (isMaximized()) {
         prefs.WriteString(section::Preference, "MainWindowState_Maximized", kYes);
         return;

@@ -28,6 +28,14 @@ std::optional<qreal> LastPictureScale(const std::filesystem::path& preferencesFi
     return percent / 100.0;
 }
 
+// The marks the last session's tables showed; none when none or nonsense is stored.
+uint32_t LastShownMarks(const std::filesystem::path& preferencesFile) {
+    const PreferencesFile prefs(preferencesFile);
+    const int marks = prefs.ReadInteger(section::Preference, kShownMarksKey, 0);
+    if (marks <= 0 || marks >= (1 << kMarkCount)) return 0;
+    return static_cast<uint32_t>(marks);
+}
+
 bool SameChoice(const SettingsRecord& a, const SettingsRecord& b) {
     for (SettingField f : {field::BackCard, field::CardSet, field::CardSize})
         if (a.Get(f) != b.Get(f)) return false;
@@ -72,7 +80,7 @@ void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<vo
         // automatic zoom is then mostly above 100 %: the file of the finer pictures is opened
         // meanwhile, so that the table's first picture does not wait for its check.
         if (scale)
-            pictures_.DecodeAhead();
+            pictures_.DecodeAhead(LastShownMarks(preferencesFile));
         else
             pictures_.OpenFinerSources();
     });

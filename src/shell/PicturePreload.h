@@ -26,6 +26,9 @@ class CardPictures;
 // largest stored scale believed (300 % on a screen of device pixel ratio 2).
 inline constexpr std::string_view kPictureScaleKey = "MainWindowState_PictureScale";
 inline constexpr int kMostPictureScalePercent = 600;
+// The preferences key of the marks the last session's tables showed (CardPictures::MadeMarks):
+// the worker decodes those ahead too, as the table shown first mostly shows the same ones.
+inline constexpr std::string_view kShownMarksKey = "MainWindowState_ShownMarks";
 
 class PicturePreload {
   public:

@@ -247,13 +247,22 @@ const QImage& CardPictures::Border(int form) const {
                 [this, form] { return Keyed(BorderName(letter_, form), kBorderKey); });
 }
 
-void CardPictures::DecodeAhead() const {
-    // Not the marks: a table shows three or four of its 22, each a card-sized picture.
+void CardPictures::DecodeAhead(uint32_t marks) const {
     Back();
     for (int form : {1, 2}) {
         Shadow(form);
         Border(form);
     }
+    // Not every mark: a table shows three or four of the 22, each a card-sized picture.
+    for (int slot = 0; slot < kMarkCount; ++slot)
+        if (marks & (1u << slot)) Mark(static_cast<MarkSlot>(slot));
+}
+
+uint32_t CardPictures::MadeMarks() const {
+    uint32_t marks = 0;
+    for (int slot = 0; slot < kMarkCount; ++slot)
+        if (marks_[static_cast<size_t>(slot)].made) marks |= 1u << slot;
+    return marks;
 }
 
 const QImage& CardPictures::Face(int index) const {

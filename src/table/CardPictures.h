@@ -4,6 +4,7 @@
 #include <QRect>
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -81,9 +82,12 @@ class CardPictures {
     // scaled to the medium size.
     void LoadCardBack(const SettingsRecord& settings);
     // Makes the back and the strips now rather than when first asked for: a worker that loads
-    // the pictures while the window is being made, so that the window finds them. The marks
-    // still wait for the pile that shows one.
-    void DecodeAhead() const;
+    // the pictures while the window is being made, so that the window finds them. Of the
+    // marks, only those whose bit (1 << MarkSlot) is set in `marks`: a table shows a few of
+    // them, and the others wait for the pile that shows one.
+    void DecodeAhead(uint32_t marks = 0) const;
+    // The marks made since the last load, one bit per MarkSlot: those the tables have shown.
+    uint32_t MadeMarks() const;
     // Opens the library's file of finer pictures ahead of the first picture made from it.
     void OpenFinerSources() const { library_.OpenFinerPictures(); }
 

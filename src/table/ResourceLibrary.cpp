@@ -4,22 +4,37 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QResource>
 
 #include <atomic>
 
+#include "table/RawPicture.h"
 #include "table/ResourceFileCheck.h"
 
 namespace tindle {
 
 namespace {
 
-// The library's pictures are PNG, read by Qt's own PNG reader alone. Naming the format is not
-// enough for that: Qt then loads every image-format plugin installed to ask whether it reads
-// PNG too, which costs the start time and memory; without detection it goes to its own.
+// The library's pictures are PNG, read by Qt's own PNG reader alone, except the few stored
+// uncompressed (RawPicture.h), which are copied straight from the mapped library. Naming the
+// format is not enough for the PNG reader alone: Qt then loads every image-format plugin
+// installed to ask whether it reads PNG too, which costs the start time and memory; without
+// detection it goes to its own.
 QImage ReadPng(const QString& path) {
     QImageReader reader(path, QByteArrayLiteral("png"));
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+QImage ReadStoredPicture(const QString& path) {
+    // The library is packed without compression: the entry's bytes are the mapped file's.
+    const QResource entry(path);
+    if (entry.isValid() && entry.compressionAlgorithm() == QResource::NoCompression) {
+        const std::string_view bytes(reinterpret_cast<const char*>(entry.data()),
+                                     static_cast<std::size_t>(entry.size()));
+        if (IsRawPicture(bytes)) return ReadRawPicture(bytes);
+    }
+    return ReadPng(path);
 }
 
 const char* Folder(ResourceKind kind) {
@@ -118,7 +133,7 @@ bool ResourceLibrary::Contains(ResourceKind kind, std::string_view name) const {
 
 QImage ResourceLibrary::ReadPicture(ResourceKind kind, std::string_view name) const {
     const QString path = PathOf(kind, name);
-    QImage picture = ReadPng(path);
+    QImage picture = ReadStoredPicture(path);
     // The whole file's pages, not only the picture's: the system maps the neighbours of every
     // page read along with it.
     if (releaseEachRead_)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <string>
+
 #include "shell/PicturePreload.h"
 #include "shell/settings/SettingsInit.h"
 #include "support/QtTestApp.h"
@@ -92,6 +95,29 @@ TEST_F(PicturePreloadTest, DecodesAtTheLastSessionsScale) {
             direct.ApplyCardSize(record);
             ExpectSamePictures(preloaded, direct);
         }
+    }
+}
+
+// The marks the last session's tables showed are decoded ahead with the pictures at its
+// scale; nonsense stored decodes none.
+TEST_F(PicturePreloadTest, DecodesAheadTheMarksTheLastSessionShowed) {
+    const SettingsRecord record = Choice("B", "001", "011");
+    CardPictures shown(library);
+    shown.ApplyCardSize(record);
+    shown.Mark(MarkSlot::Waste);
+    shown.RankMark(1);
+    const uint32_t marks = shown.MadeMarks();
+    EXPECT_EQ(std::popcount(marks), 2);
+    for (const auto& [stored, expected] :
+         {std::pair{std::to_string(marks), marks}, {"-5", 0u}, {"4194304", 0u}, {"x", 0u}}) {
+        test::WriteFile(dir.Path() / "CFG.DAT",
+                        "[Preference]\nMainWindowState_PictureScale=100\n"
+                        "MainWindowState_ShownMarks=" +
+                            stored + "\n");
+        CardPictures preloaded(library);
+        PicturePreload preload(preloaded, dir.Path() / "CFG.DAT");
+        EXPECT_TRUE(preload.FinishCardPictures(record));
+        EXPECT_EQ(preloaded.MadeMarks(), expected) << stored;
     }
 }
 

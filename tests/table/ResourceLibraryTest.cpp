@@ -9,6 +9,7 @@
 #include "LibraryFixture.h"
 #include "Wave.h"
 #include "support/ImageFormatPlugins.h"
+#include "table/RawPicture.h"
 #include "table/ResourceNames.h"
 
 namespace tindle::test {
@@ -138,10 +139,32 @@ TEST(ResourceLibraryLoading, AnOpenResourceOutlivesItsLibrary) {
 
 // --- What the pictures must look like where the drawing code depends on it ----------
 
-// The splash is painted before anything else: stored opaque, it decodes to the window's
-// own pixel format and its paint is a plain copy rather than a blend.
-TEST_F(ResourceLibraryTest, TheSplashPictureDecodesOpaque) {
-    EXPECT_EQ(library_.Bitmap(kSplashPicture).format(), QImage::Format_RGB32);
+// The splash is painted before anything else: stored uncompressed and opaque, it is read by a
+// copy into the window's own pixel format and its paint is a plain copy rather than a blend.
+// Its form keeps every pixel, and bytes that are not a whole picture give none.
+TEST_F(ResourceLibraryTest, TheSplashPictureIsStoredUncompressedAndOpaque) {
+    const QImage splash = library_.Bitmap(kSplashPicture);
+    EXPECT_EQ(splash.format(), QImage::Format_RGB32);
+    const QByteArray stored = RawPictureBytes(splash);
+    EXPECT_TRUE(IsRawPicture(stored.toStdString()));
+    EXPECT_TRUE(SamePixels(ReadRawPicture(stored.toStdString()), splash));
+
+    QImage odd(3, 2, QImage::Format_ARGB32);
+    odd.fill(qRgba(10, 20, 30, 40));
+    odd.setPixel(2, 1, qRgb(200, 100, 50));
+    const QImage read = ReadRawPicture(RawPictureBytes(odd).toStdString());
+    EXPECT_EQ(read.format(), QImage::Format_RGB32);
+    EXPECT_EQ(read.pixel(2, 1), qRgb(200, 100, 50));
+    EXPECT_EQ(qAlpha(read.pixel(0, 0)), 255);
+
+    const std::string whole = RawPictureBytes(odd).toStdString();
+    std::string wide = whole;
+    wide[8] = 5;  // the width no longer matches the pixels that follow
+    std::string huge = whole;
+    huge[11] = 1;  // a width of 16 million
+    for (const std::string& damaged :
+         {whole.substr(0, whole.size() - 1), whole + "x", whole.substr(0, 12), wide, huge})
+        EXPECT_TRUE(ReadRawPicture(damaged).isNull());
 }
 
 TEST_F(ResourceLibraryTest, FaceSheetsHoldThirteenOpaqueCardsWithClearCorners) {
