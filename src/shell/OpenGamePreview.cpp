@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "table/PixelCopy.h"
+
 namespace tindle {
 
 QImage PreviewFadingBackground(QSize size) {
@@ -32,25 +34,19 @@ QImage PreviewBackground(const QImage& fading, bool lowColourDisplay) {
     return plain;
 }
 
-QImage WithTopLeftColourTransparent(const QImage& bitmap) {
-    if (bitmap.isNull()) return bitmap;
-    QImage image = bitmap.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, 0);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if (row[x] == key) row[x] = qRgba(0, 0, 0, 0);
-    }
-    return image;
-}
-
 QImage ComposePreview(const QImage& background, const QImage& gameBitmap) {
     QImage result = background.convertToFormat(QImage::Format_RGB32);
     if (gameBitmap.isNull()) return result;
+    // The key colour made transparent, then laid over with its shadows' own opacity (the
+    // painter converted and blended the whole bitmap, several times slower).
+    QImage bitmap = gameBitmap.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = bitmap.pixel(0, 0);
+    for (int y = 0; y < bitmap.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(bitmap.scanLine(y));
+        std::replace(row, row + bitmap.width(), key, qRgba(0, 0, 0, 0));
+    }
     // Integer division truncates toward zero, as the centring rule wants for a wide bitmap.
-    const int left = (result.width() - gameBitmap.width()) / 2;
-    QPainter p(&result);
-    p.drawImage(QPoint(left, 0), WithTopLeftColourTransparent(gameBitmap));
+    BlendOver(bitmap, result, QPoint((result.width() - bitmap.width()) / 2, 0));
     return result;
 }
 

@@ -28,7 +28,4 @@ QImage PreviewBackground(const QImage& fading, bool lowColourDisplay);
 // background alone.
 QImage ComposePreview(const QImage& background, const QImage& gameBitmap);
 
-// A picture with every pixel of the colour of its top-left pixel made transparent.
-QImage WithTopLeftColourTransparent(const QImage& bitmap);
-
 }  // namespace tindle

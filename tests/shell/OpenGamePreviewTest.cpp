@@ -61,6 +61,16 @@ TEST(OpenGamePreview, BitmapAtTheTopCentredWithItsTopLeftColourTransparent) {
     EXPECT_EQ(result.pixelColor(left + 98, 47), QColor(Qt::red));
     EXPECT_EQ(result.pixelColor(left + 2, 52), QColor(Qt::blue));  // below the bitmap
     EXPECT_EQ(result.pixelColor(left - 1, 10), QColor(Qt::blue));
+
+    // The library's previews have shadows: pixels of their own opacity, laid over the
+    // background; fully transparent ones let it through whatever their colour.
+    QImage shaded = KeyedBitmap(101, 50).convertToFormat(QImage::Format_ARGB32);
+    shaded.setPixel(10, 10, qRgba(255, 0, 0, 128));
+    shaded.setPixel(11, 10, qRgba(0, 255, 0, 0));
+    const QImage over = ComposePreview(background, shaded);
+    EXPECT_EQ(over.pixelColor(left + 10, 10), QColor(128, 0, 127));
+    EXPECT_EQ(over.pixelColor(left + 11, 10), QColor(Qt::blue));
+    EXPECT_EQ(over.pixelColor(left + 12, 10), QColor(Qt::red));
 }
 
 TEST(OpenGamePreview, WideBitmapIsCutEquallyOnBothSides) {
