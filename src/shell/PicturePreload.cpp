@@ -10,8 +10,7 @@ namespace tindle {
 namespace {
 
 // The card choice as the preferences give it on a display of many colours.
-void ReadCardChoice(const std::filesystem::path& preferencesFile, SettingsRecord& choice) {
-    const PreferencesFile prefs(preferencesFile);
+void ReadCardChoice(const PreferencesFile& prefs, SettingsRecord& choice) {
     choice.Put(field::BackCard, ZeroPad(prefs.ReadInteger(section::Preference, "Back_Card", 11),
                                         field::BackCard.width));
     choice.Put(field::CardSet,
@@ -21,16 +20,14 @@ void ReadCardChoice(const std::filesystem::path& preferencesFile, SettingsRecord
 
 // The scale the last session drew its pictures at; none when none or an unlikely one is
 // stored.
-std::optional<qreal> LastPictureScale(const std::filesystem::path& preferencesFile) {
-    const PreferencesFile prefs(preferencesFile);
+std::optional<qreal> LastPictureScale(const PreferencesFile& prefs) {
     const int percent = prefs.ReadInteger(section::Preference, kPictureScaleKey, 0);
     if (percent < 100 || percent > kMostPictureScalePercent) return std::nullopt;
     return percent / 100.0;
 }
 
 // The marks the last session's tables showed; none when none or nonsense is stored.
-uint32_t LastShownMarks(const std::filesystem::path& preferencesFile) {
-    const PreferencesFile prefs(preferencesFile);
+uint32_t LastShownMarks(const PreferencesFile& prefs) {
     const int marks = prefs.ReadInteger(section::Preference, kShownMarksKey, 0);
     if (marks <= 0 || marks >= (1 << kMarkCount)) return 0;
     return static_cast<uint32_t>(marks);
@@ -70,8 +67,10 @@ void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<vo
                          std::function<void()> lastTask) {
     if (firstTask) Attempt(firstTask);
     loaded_ = Attempt([&] {
-        ReadCardChoice(preferencesFile, choice_);
-        const std::optional<qreal> scale = LastPictureScale(preferencesFile);
+        // One read of the file for the choice, the scale and the marks.
+        const PreferencesFile prefs(preferencesFile);
+        ReadCardChoice(prefs, choice_);
+        const std::optional<qreal> scale = LastPictureScale(prefs);
         pictures_.SetScale(scale.value_or(1.0));
         pictures_.ApplyCardSize(choice_);
         // Without the last session's scale (a first start) the window's zoom is not known
@@ -80,7 +79,7 @@ void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<vo
         // automatic zoom is then mostly above 100 %: the file of the finer pictures is opened
         // meanwhile, so that the table's first picture does not wait for its check.
         if (scale)
-            pictures_.DecodeAhead(LastShownMarks(preferencesFile));
+            pictures_.DecodeAhead(LastShownMarks(prefs));
         else
             pictures_.OpenFinerSources();
     });
