@@ -48,7 +48,7 @@ struct SoundPlayer::Loading {
 SoundPlayer::SoundPlayer(SoundLocator locate, std::filesystem::path moduleFile)
     : locate_(std::move(locate)),
       moduleFile_(std::move(moduleFile)),
-      loading_(std::make_shared<Loading>()) {}
+      loading_(std::make_unique<Loading>()) {}
 
 SoundPlayer::~SoundPlayer() {
     // A thread left running would go on in the module and the sound server's library while the
@@ -129,8 +129,8 @@ void SoundPlayer::Start() {
     // The remembered request's sound is found here, on the window thread.
     if (loading_->pending)
         loading_->pending->url = locate_ ? locate_(loading_->pending->name) : QUrl();
-    loading_->thread =
-        std::thread([loading = loading_, moduleFile = moduleFile_] { loading->Load(moduleFile); });
+    loading_->thread = std::thread(
+        [loading = loading_.get(), moduleFile = moduleFile_] { loading->Load(moduleFile); });
 }
 
 void SoundPlayer::WaitUntilReady() {

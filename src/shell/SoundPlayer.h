@@ -79,7 +79,7 @@ class SoundPlayer : public SoundPort {
     std::filesystem::path moduleFile_;
     bool started_ = false;
     int syncLimitMs_ = kDefaultSyncLimitMs;
-    std::shared_ptr<Loading> loading_;
+    std::unique_ptr<Loading> loading_;  // its thread is waited for before it goes
 };
 
 }  // namespace tindle
