@@ -1,8 +1,6 @@
 #include "shell/ProgramEntry.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <QTimer>
 
 #include <memory>
@@ -17,6 +15,7 @@
 #include "shell/MessageBoxes.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
+#include "shell/ProgramIcon.h"
 #include "shell/ProgramStyle.h"
 #include "shell/TableArea.h"
 #include "shell/TerminationSignal.h"
@@ -61,12 +60,9 @@ void PlaySplashSound(TindleApp& app) {
     PlayGatedSound(app.settings, app.Sounds(), "Splash", field::SoundsSplash);
 }
 
-// The program icon of every window, at the two sizes the library holds.
+// The program icon of every window (ProgramIcon.h).
 void SetProgramIcon(const ResourceLibrary& library) {
-    QIcon icon;
-    for (const std::string_view name : {kIconPicture, kSmallIconPicture})
-        icon.addPixmap(QPixmap::fromImage(library.Bitmap(name)));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(ProgramIcon(library));
 }
 
 // The start frees much of what it allocated (the splash picture, the decoding's buffers, the

@@ -249,8 +249,8 @@ std::vector<RequiredResource> RequiredResources() {
         bitmap(std::string(name), kAdviceWidth, kAdviceHeight);
     bitmap(std::string(kFreewarePicture), kFreewareWidth, kFreewareHeight);
     bitmap(std::string(kSplashPicture), kSplashWidth, kSplashHeight);
-    bitmap(std::string(kIconPicture), 256, 256);
-    bitmap(std::string(kSmallIconPicture), 32, 32);
+    bitmap(std::string(kIconPicture), kIconPictureSide, kIconPictureSide);
+    bitmap(std::string(kSmallIconPicture), kSmallIconPictureSide, kSmallIconPictureSide);
     for (const auto& cursor : kCursors)
         list.push_back({ResourceKind::Cursor, std::string(cursor.name), kCursorSize, kCursorSize});
     for (auto name : kSounds)

@@ -227,6 +227,8 @@ inline constexpr int kSplashHeight = 300;
 // The program icon: 256 pixels for installing, 32 for the window.
 inline constexpr std::string_view kIconPicture = "ICON";
 inline constexpr std::string_view kSmallIconPicture = "ICON32";
+inline constexpr int kIconPictureSide = 256;
+inline constexpr int kSmallIconPictureSide = 32;
 
 // ---------------------------------------------------------------------------------------
 
