@@ -14,8 +14,8 @@ inline const QColor kPreviewGreen{0, 128, 0};
 inline constexpr int kPreviewFadeBands = 256;
 
 // The fading picture: 256 horizontal bands of equal height (as near as whole rows allow),
-// black in the bottom band and kPreviewGreen in the top one. Drawn once, when the dialog
-// is made.
+// black in the bottom band and kPreviewGreen in the top one. Drawn for each preview the
+// dialog shows, not kept.
 QImage PreviewFadingBackground(QSize size);
 
 // The empty preview: the fading picture, or plain kPreviewGreen on displays of 256 colours

@@ -94,13 +94,11 @@ TfrmOpenGame::TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
     // Nothing reacts to the tree until the dialog is shown.
     trvGames->setEnabled(false);
 
-    fading_ = PreviewFadingBackground(QSize(kGamePreviewWidth, kGamePreviewHeight));
     gameList_ = BuildGameList(catalogue_);
     winnableShares_ = ReadWinnableShares(catalogue_.File().parent_path() / kWinnableSharesFileName);
     BuildImageList();
     BuildTree();
     ReadPreferences();
-    ShowEmptyPreview();
     ShowFolderPanels();
 
     connect(trvGames, &QTreeWidget::itemExpanded, this, &TfrmOpenGame::trvGamesExpanded);
@@ -321,22 +319,28 @@ void TfrmOpenGame::ShowDescription() {
 }
 
 void TfrmOpenGame::DrawPreview() {
-    if (!chkPreview->isChecked()) return;
     const QTreeWidgetItem* node = trvGames->currentItem();
     if (!IsGame(node)) return;
+    // The background is drawn afresh each time rather than kept: the label holds the one
+    // picture that is shown.
+    const QImage background = PreviewBackground(
+        PreviewFadingBackground(QSize(kGamePreviewWidth, kGamePreviewHeight)), lowColourDisplay_);
+    if (!chkPreview->isChecked()) {
+        ShowPicture(imgGame, background);
+        return;
+    }
     const QImage bitmap = library_.Bitmap(GamePreviewName(CodeOf(node)));
-    ShowPicture(imgGame, ComposePreview(PreviewBackground(fading_, lowColourDisplay_), bitmap));
+    ShowPicture(imgGame, ComposePreview(background, bitmap));
 }
 
-void TfrmOpenGame::ShowEmptyPreview() {
-    ShowPicture(imgGame, PreviewBackground(fading_, lowColourDisplay_));
+void TfrmOpenGame::chkPreviewClick(bool) {
+    DrawPreview();
 }
 
-void TfrmOpenGame::chkPreviewClick(bool checked) {
-    if (checked)
-        DrawPreview();
-    else
-        ShowEmptyPreview();
+void TfrmOpenGame::ReleasePictures() {
+    for (QLabel* picture : {imgGame, imgGameTime, imgDifficult, imgSkill, imgWinning, imgFreeware})
+        picture->clear();
+    freewareMade_ = false;
 }
 
 // --- Buttons and keys --------------------------------------------------------------------
@@ -404,6 +408,9 @@ void TfrmOpenGame::done(int result) {
         services_.disableGameCommands();
     OpenGameFormBase::done(result);
     shown_ = false;
+    // The next showing draws the description again; until then the pictures would only hold
+    // memory (the preview alone a fifth of a megabyte) for as long as the program runs.
+    ReleasePictures();
     if (services_.afterClose) services_.afterClose();
 }
 

@@ -113,8 +113,10 @@ class TfrmOpenGame : public OpenGameFormBase {
     void trvGamesDblClick(QTreeWidgetItem* node);
     void ShowDescription();
     void ShowFolderPanels();
+    // The preview of the selected game, or its empty background when previews are off.
     void DrawPreview();
-    void ShowEmptyPreview();
+    // Drops the pictures of the description and the plain panels (the dialog is closed).
+    void ReleasePictures();
     void chkPreviewClick(bool checked);
     void btnOKClick();
     void btnRulesClick();
@@ -130,7 +132,6 @@ class TfrmOpenGame : public OpenGameFormBase {
     // The solver's measured shares of winnable deals, from the file beside GAMES.DAT.
     WinnableShares winnableShares_;
     std::vector<std::optional<QIcon>> imageList_;
-    QImage fading_;
     bool lowColourDisplay_ = false;
 
     int folderToOpen_ = kAllGamesFolder;

@@ -263,10 +263,15 @@ TEST_F(OpenGameDialogTest, ExecuteReturnsWhetherAGameWasConfirmed) {
     EXPECT_TRUE(dialog->Execute());
     EXPECT_EQ(dialog->ChosenGameId(), 2);
     dialog->ClearConfirmation();
+    // Closed, it keeps no pictures; the next showing draws them again.
+    for (const char* picture : {"imgGame", "imgWinning", "imgFreeware"})
+        EXPECT_TRUE(Child<QLabel>(*dialog, picture)->pixmap().isNull()) << picture;
 
     // Shown again: the tree keeps what the player chose; Escape closes without the mark.
     QTimer::singleShot(0, dialog.get(), [&] {
         EXPECT_EQ(Tree(*dialog)->currentItem()->text(0), "Beta");
+        EXPECT_FALSE(Child<QLabel>(*dialog, "imgGame")->pixmap().isNull());
+        EXPECT_FALSE(Child<QLabel>(*dialog, "imgWinning")->pixmap().isNull());
         Key(dialog.get(), Qt::Key_Escape);
     });
     EXPECT_FALSE(dialog->Execute());
