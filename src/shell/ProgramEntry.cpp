@@ -1,6 +1,7 @@
 #include "shell/ProgramEntry.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <memory>
@@ -65,6 +66,16 @@ void SetProgramIcon(const ResourceLibrary& library) {
     QApplication::setWindowIcon(ProgramIcon(library));
 }
 
+// The windows' icon reads the resource library whenever a picture of it is asked for: it goes
+// before the library does, so that nothing made later can reach a library that is gone.
+class ProgramIconReset {
+  public:
+    ProgramIconReset() = default;
+    ~ProgramIconReset() { QApplication::setWindowIcon(QIcon()); }
+    ProgramIconReset(const ProgramIconReset&) = delete;
+    ProgramIconReset& operator=(const ProgramIconReset&) = delete;
+};
+
 // The start frees much of what it allocated (the splash picture, the decoding's buffers, the
 // worker's): the allocator keeps such memory for later use unless asked to give it back.
 void ReturnFreedMemory() {
@@ -95,6 +106,7 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
         messages = std::move(shown);
     }
     TindleApp app(ThisProgramPaths(), std::move(messages));
+    const ProgramIconReset iconReset;
     if (boxes) boxes->SetLibrary(&app.library);
 
     // The splash needs the resource library: it is loaded here, before anything is shown.
