@@ -21,6 +21,10 @@
 #   the tool (default: -n 9). BUILD_DIR (default build) is the program folder; the tool's raw
 #   results go to TINDLE_STARTUP_RAW when it is set (the tool's own -o is taken by this
 #   script).
+#   EARLIER_DIR, when set, is the program folder of an earlier build (a copy of its tindle,
+#   tindle-marked, GAMES.DAT and libraries, taken before a change): it is started again too,
+#   as "earlier", in the same interleaved rounds, so that a change is judged against the same
+#   run's baseline and load.
 set -eu
 
 # One start (called by the tool for every run): a fresh copy of the template, then the program.
@@ -59,27 +63,40 @@ cmake --build "$build" -j "$(nproc)" --target tindle tindle-cli tindle-marked
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tindle-startup.XXXXXX")
 trap 'rm -rf "$work"' EXIT INT TERM
-for name in first again; do
-    mkdir "$work/$name"
-    for f in "$build"/tindle "$build"/tindle-marked "$build"/tindle-cli "$build"/GAMES.DAT "$build"/ZUV.RGF \
-        "$build"/ZUV2X.RGF \
-        "$build"/*.hlp "$build"/*.so; do
-        [ -f "$f" ] && cp "$f" "$work/$name/"
+copy_program() { # from to
+    mkdir "$2"
+    for f in "$1"/tindle "$1"/tindle-marked "$1"/tindle-cli "$1"/GAMES.DAT "$1"/ZUV.RGF \
+        "$1"/ZUV2X.RGF "$1"/*.hlp "$1"/*.so; do
+        [ -f "$f" ] && cp "$f" "$2/"
     done
-done
-# "again": started once, so that DATA/ holds what a first start leaves.
-"$tool" -n 1 -w 0 -q 0 -s 2 "sh -c 'cd $work/again && exec ./tindle'" >/dev/null
-if [ ! -d "$work/again/DATA" ]; then
-    echo "startup benchmark: the first start left no DATA/ folder" >&2
-    exit 1
+    return 0
+}
+# Started once, so that DATA/ holds what a first start leaves.
+start_once() { # folder
+    "$tool" -n 1 -w 0 -q 0 -s 2 "sh -c 'cd $1 && exec ./tindle'" >/dev/null
+    if [ ! -d "$1/DATA" ]; then
+        echo "startup benchmark: the first start in $1 left no DATA/ folder" >&2
+        exit 1
+    fi
+}
+copy_program "$build" "$work/first"
+copy_program "$build" "$work/again"
+start_once "$work/again"
+self=$repo/bench/startup.sh
+set -- "$@" "first::sh $self --start $work/first" "again::sh $self --start $work/again"
+if [ -n "${EARLIER_DIR:-}" ]; then
+    if [ ! -x "$EARLIER_DIR/tindle-marked" ]; then
+        echo "startup benchmark: no tindle-marked in EARLIER_DIR=$EARLIER_DIR" >&2
+        exit 1
+    fi
+    copy_program "$EARLIER_DIR" "$work/earlier"
+    start_once "$work/earlier"
+    set -- "$@" "earlier::sh $self --start $work/earlier"
 fi
 
-self=$repo/bench/startup.sh
 raw=${TINDLE_STARTUP_RAW:-$work/raw.tsv}
-rm -f "$work/first.marks" "$work/again.marks"
 # The tool's progress lines (stderr) are kept too: they tell which starts were measured again.
-{ "$tool" "$@" -o "$raw" -Q "first::sh $self --start $work/first" \
-    "again::sh $self --start $work/again" 2>&1 1>&3 | tee "$work/progress" >&2; } 3>&1
+{ "$tool" -o "$raw" -Q "$@" 2>&1 1>&3 | tee "$work/progress" >&2; } 3>&1
 [ -s "$raw" ] || exit 1
 
 # The main window painted, per start that the tool counted: the marks file has one line per
@@ -121,6 +138,15 @@ echo "| tindle | main window painted ms (from the exec of tindle) | starts |"
 echo "|---|---|---|"
 echo "| first | ${first% *} | ${first##* } |"
 echo "| again | ${again% *} | ${again##* } |"
+if [ -n "${EARLIER_DIR:-}" ]; then
+    earlier=$(painted earlier | median)
+    echo "| earlier (started again) | ${earlier% *} | ${earlier##* } |"
+    earlier_pss=$(column_median earlier pss_kb)
+    awk -v bp="$base_paint" -v bm="$base_pss" -v ep="${earlier%% *}" -v em="$earlier_pss" \
+        'BEGIN { if (ep != "-" && bp != "-" && bp > 0)
+            printf "\nThe earlier build, started again: %.2f x the baseline paint, PSS baseline + %.1f MiB\n",
+                ep / bp, (em - bm) / 1024 }'
+fi
 echo
 awk -v bp="$base_paint" -v bm="$base_pss" -v ap="${again%% *}" -v am="$again_pss" \
     -v fl="$first_last" 'function r(a, b) { return (a == "-" || b == "-" || b == 0) ? "-" : sprintf("%.2f", a / b) }
