@@ -35,15 +35,44 @@ class SearchScope {
     const std::string score_;
 };
 
-// A position a search comes back to: the game, and what playing a move changes beside it.
+// A position a search comes back to: what playing a move may change of the game, and what it
+// changes beside it. The game's definition and its deal's fields are set by the deal and no
+// move changes them, so they are not copied with every position.
 struct SearchPosition {
-    Game game;
+    Piles piles;
+    CardTable cards;
+    History undo;
+    History redo;
+    RunFlags flags;
+    GameCounters counters;
+    PointerState pointer;
     std::string score;
     std::string markedCards;
 };
 
+// The piles copied one by one, leaving alone those empty on both sides: most games use few of
+// the 57, and a position is kept and restored for every move a search tries.
+inline void CopyPiles(const Piles& from, Piles& to) {
+    auto copy = [](const auto& source, auto& target) {
+        for (size_t i = 0; i < source.size(); ++i) {
+            if (!source[i].empty() || !target[i].empty()) target[i] = source[i];
+        }
+    };
+    copy(from.mazzo, to.mazzo);
+    copy(from.dest, to.dest);
+    copy(from.fila, to.fila);
+    copy(from.appogg, to.appogg);
+}
+
 inline void KeepPosition(const PlayContext& ctx, SearchPosition& into) {
-    into.game = ctx.game;
+    const Game& game = ctx.game;
+    CopyPiles(game.piles, into.piles);
+    into.cards = game.cards;
+    into.undo = game.undo;
+    into.redo = game.redo;
+    into.flags = game.flags;
+    into.counters = game.counters;
+    into.pointer = game.pointer;
     into.score = ctx.settings.Get(field::Score);
     into.markedCards = ctx.session.markedCards;
 }
@@ -51,7 +80,14 @@ inline void KeepPosition(const PlayContext& ctx, SearchPosition& into) {
 // The kept position again, with no won game and no undo step groups left over from the line
 // that was played from it.
 inline void RestorePosition(PlayContext& ctx, const SearchPosition& from) {
-    ctx.game = from.game;
+    Game& game = ctx.game;
+    CopyPiles(from.piles, game.piles);
+    game.cards = from.cards;
+    game.undo = from.undo;
+    game.redo = from.redo;
+    game.flags = from.flags;
+    game.counters = from.counters;
+    game.pointer = from.pointer;
     ctx.settings.Put(field::Score, from.score);
     ctx.session.markedCards = from.markedCards;
     ctx.session.lastGameWon = false;
