@@ -490,8 +490,10 @@ class Search {
             WasteTopMoves(cycleMoves_, cover);
             if (cycleMoves_.empty()) continue;
             Keep(clicked_);
+            // Every one of them takes the waste's top card.
+            const std::optional<CardPlace> from =
+                CardPlace{{PileKind::MazzoVis, 0}, PileCount(ctx_.game.piles.Waste()) - 1};
             for (const Move& move : cycleMoves_) {
-                const auto from = MovePlace(ctx_.game, move);
                 if (Worth(move, from)) {
                     const SolveVerdict v = Try(frame, move, from, clicks, before);
                     if (v != SolveVerdict::Lost) return v;
