@@ -416,11 +416,10 @@ class Search {
     bool AnyHolderInReach(int card) const {
         for (uint64_t h = offFoundation_.Holders(card); h != 0; h &= h - 1) {
             const int holder = std::countr_zero(h);
+            // The face first: only a face-down card needs looking for.
+            if (!ctx_.game.cards.CardIsFaceDown(holder)) return true;
             const auto place = FindCard(ctx_.game, holder);
-            if (!place || place->pile.kind != PileKind::Fila ||
-                !ctx_.game.cards.CardIsFaceDown(holder)) {
-                return true;
-            }
+            if (!place || place->pile.kind != PileKind::Fila) return true;
         }
         return false;
     }
