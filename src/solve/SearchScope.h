@@ -64,15 +64,20 @@ inline void CopyPiles(const Piles& from, Piles& to) {
     copy(from.appogg, to.appogg);
 }
 
+// What a move may change of a game, copied from a game to a kept position or back.
+template <typename From, typename To>
+void CopyMoveState(const From& from, To& to) {
+    CopyPiles(from.piles, to.piles);
+    to.cards = from.cards;
+    to.undo = from.undo;
+    to.redo = from.redo;
+    to.flags = from.flags;
+    to.counters = from.counters;
+    to.pointer = from.pointer;
+}
+
 inline void KeepPosition(const PlayContext& ctx, SearchPosition& into) {
-    const Game& game = ctx.game;
-    CopyPiles(game.piles, into.piles);
-    into.cards = game.cards;
-    into.undo = game.undo;
-    into.redo = game.redo;
-    into.flags = game.flags;
-    into.counters = game.counters;
-    into.pointer = game.pointer;
+    CopyMoveState(ctx.game, into);
     into.score = ctx.settings.Get(field::Score);
     into.markedCards = ctx.session.markedCards;
 }
@@ -80,14 +85,7 @@ inline void KeepPosition(const PlayContext& ctx, SearchPosition& into) {
 // The kept position again, with no won game and no undo step groups left over from the line
 // that was played from it.
 inline void RestorePosition(PlayContext& ctx, const SearchPosition& from) {
-    Game& game = ctx.game;
-    CopyPiles(from.piles, game.piles);
-    game.cards = from.cards;
-    game.undo = from.undo;
-    game.redo = from.redo;
-    game.flags = from.flags;
-    game.counters = from.counters;
-    game.pointer = from.pointer;
+    CopyMoveState(from, ctx.game);
     ctx.settings.Put(field::Score, from.score);
     ctx.session.markedCards = from.markedCards;
     ctx.session.lastGameWon = false;
