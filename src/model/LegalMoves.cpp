@@ -135,8 +135,11 @@ class Lister {
         auto tryOther = [&](PileRef target) {
             if (target != from.pile) Try(from, target);
         };
-        for (int j = 0; j < UsedFoundationCount(game_); ++j)
-            tryOther({PileKind::Dest, j});
+        // A foundation takes a single card only (FoundationAccepts): a run is not asked.
+        if (BlockSize(game_, from) == 1) {
+            for (int j = 0; j < UsedFoundationCount(game_); ++j)
+                tryOther({PileKind::Dest, j});
+        }
         const int style = game_.def[gd::TableauFanStyle];
         if (style != fan::Grid && style != fan::GridNoDrops) {
             for (int k = 0; k < UsedColumnCount(game_); ++k)

@@ -4,12 +4,20 @@
 
 namespace tindle {
 
-std::string CardText(int card) {
+namespace {
+
+void WriteCardText(int card, char* out) {
     card = std::clamp(card, 0, 999);
-    std::string s(3, '0');
-    s[0] = static_cast<char>('0' + card / 100);
-    s[1] = static_cast<char>('0' + card / 10 % 10);
-    s[2] = static_cast<char>('0' + card % 10);
+    out[0] = static_cast<char>('0' + card / 100);
+    out[1] = static_cast<char>('0' + card / 10 % 10);
+    out[2] = static_cast<char>('0' + card % 10);
+}
+
+}  // namespace
+
+std::string CardText(int card) {
+    std::string s(kCardChars, '0');
+    WriteCardText(card, s.data());
     return s;
 }
 
@@ -22,7 +30,10 @@ bool PileOnlyGaps(std::string_view pile) {
 }
 
 void PileAppend(Pile& pile, int card) {
-    pile += CardText(card);
+    // Without a string of its own: a search appends cards for every move it tries.
+    char text[kCardChars];
+    WriteCardText(card, text);
+    pile.append(text, kCardChars);
 }
 
 void PileRemoveAt(Pile& pile, int i) {

@@ -52,28 +52,6 @@ std::optional<PileRef> ParsePileName(std::string_view name) {
     return std::nullopt;
 }
 
-Pile& Piles::Get(PileRef ref) {
-    switch (ref.kind) {
-        case PileKind::Mazzo:
-            return mazzo[0];
-        case PileKind::MazzoVis:
-            return mazzo[1];
-        case PileKind::MazzoWaste:
-            return mazzo[2];
-        case PileKind::Dest:
-            return dest.at(static_cast<size_t>(ref.index));
-        case PileKind::Fila:
-            return fila.at(static_cast<size_t>(ref.index));
-        case PileKind::Appogg:
-            return appogg.at(static_cast<size_t>(ref.index));
-    }
-    return mazzo[0];
-}
-
-const Pile& Piles::Get(PileRef ref) const {
-    return const_cast<Piles*>(this)->Get(ref);
-}
-
 void Piles::Clear() {
     for (auto& p : mazzo)
         p.clear();

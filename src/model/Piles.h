@@ -64,8 +64,25 @@ struct Piles {
     const Pile& Waste() const { return mazzo[1]; }
     const Pile& SecondWaste() const { return mazzo[2]; }
 
-    Pile& Get(PileRef ref);
-    const Pile& Get(PileRef ref) const;
+    // Inline: the rules and a solver ask it for every card they look at.
+    Pile& Get(PileRef ref) {
+        switch (ref.kind) {
+            case PileKind::Mazzo:
+                return mazzo[0];
+            case PileKind::MazzoVis:
+                return mazzo[1];
+            case PileKind::MazzoWaste:
+                return mazzo[2];
+            case PileKind::Dest:
+                return dest.at(static_cast<size_t>(ref.index));
+            case PileKind::Fila:
+                return fila.at(static_cast<size_t>(ref.index));
+            case PileKind::Appogg:
+                return appogg.at(static_cast<size_t>(ref.index));
+        }
+        return mazzo[0];
+    }
+    const Pile& Get(PileRef ref) const { return const_cast<Piles*>(this)->Get(ref); }
 
     void Clear();
     bool operator==(const Piles&) const = default;

@@ -37,6 +37,15 @@ TableRect TargetRect(const PlayContext& ctx, DropTarget target) {
     return TopCardRect(ctx, TargetPile(target));
 }
 
+// The accepted block put on the target by the executor.
+bool Land(PlayContext& ctx, DropTarget target, bool autoplay, int card) {
+    if (!Execute(ctx, DropMove(target, autoplay, card))) return false;
+    if (target.kind == kDropColumn && SpecialOf(ctx.game.def) == special::GridDrops) {
+        SetMarker(ctx.game, marker::GridDrop);
+    }
+    return true;
+}
+
 }  // namespace
 
 PileRef TargetPile(DropTarget target) {
@@ -102,12 +111,7 @@ bool TryDropTarget(PlayContext& ctx, DropTarget target, bool autoplay, Point fro
         ctx.view.MoveImageTo(to.x, to.y, true, false);
     }
     game.pointer.dragRect = CardRectAt(ctx, to, game.pointer.dragImageHeight);
-
-    if (!Execute(ctx, DropMove(target, autoplay, card))) return false;
-    if (target.kind == kDropColumn && SpecialOf(game.def) == special::GridDrops) {
-        SetMarker(game, marker::GridDrop);
-    }
-    return true;
+    return Land(ctx, target, autoplay, card);
 }
 
 bool DropCard(PlayContext& ctx, bool autoplay) {
@@ -126,6 +130,9 @@ bool SendCardTo(PlayContext& ctx, int card, DropTarget target, bool autoplay) {
     const PileRef targetPile = TargetPile(target);
     if (!ctx.layout.OnTable(targetPile)) return false;
     if (!Accepts(game, *place, targetPile, MoverOf(autoplay))) return false;
+    // A search shows nothing: the block, placed over the pile it is sent to, always overlaps it
+    // and is accepted, so it lands at once, without its picture, its flight or a second asking.
+    if (ctx.session.searching) return Land(ctx, target, autoplay, card);
 
     const Point from = CardCorner(ctx, place->pile, place->position);
     PointerState& p = game.pointer;

@@ -28,10 +28,12 @@ std::optional<CardPlace> SourceOf(const Game& game, int card, PileRef target) {
 // returns the block.
 Pile TakeBlock(PlayContext& ctx, const CardPlace& place, CallState& call) {
     Pile& pile = ctx.game.piles.Get(place.pile);
+    if (place.pile.kind == PileKind::Fila) call.fromTableau = true;
+    // A search draws nothing: the pile as it was is kept only for the redraw.
+    if (ctx.session.searching) return PileCutFrom(pile, place.position);
     const Pile before = pile;
     Pile block = PileCutFrom(pile, place.position);
     ctx.view.RedrawAfterRemoval(place.pile, before, pile);
-    if (place.pile.kind == PileKind::Fila) call.fromTableau = true;
     return block;
 }
 

@@ -33,6 +33,10 @@ bool IsCardMove(MoveKind kind) {
 }  // namespace
 
 int MoveMerit(const Game& game, const Move& move) {
+    return MoveMerit(game, move, MovePlace(game, move));
+}
+
+int MoveMerit(const Game& game, const Move& move, const std::optional<CardPlace>& from) {
     switch (move.kind) {
         case MoveKind::ToFoundation:
             return kToFoundation;
@@ -44,8 +48,6 @@ int MoveMerit(const Game& game, const Move& move) {
         default:
             break;
     }
-    if (!IsCardMove(move.kind)) return 0;
-    const auto from = FindCard(game, move.card);
     if (!from) return 0;
     int merit = 0;
     const bool toEmptyColumn = move.kind == MoveKind::ToColumn &&
@@ -103,8 +105,10 @@ int PositionMerit(const Game& game) {
 }
 
 bool IsShuffle(const Game& game, const Move& move) {
-    if (!IsCardMove(move.kind)) return false;
-    const auto from = FindCard(game, move.card);
+    return IsShuffle(game, move, MovePlace(game, move));
+}
+
+bool IsShuffle(const Game& game, const Move& move, const std::optional<CardPlace>& from) {
     if (!from) return false;
     if (from->pile.kind == PileKind::Dest) return true;
     if (from->pile.kind != PileKind::Fila || move.kind != MoveKind::ToColumn ||
@@ -121,9 +125,13 @@ bool IsShuffle(const Game& game, const Move& move) {
     return true;
 }
 
-std::optional<PileRef> MoveSource(const Game& game, const Move& move) {
+std::optional<CardPlace> MovePlace(const Game& game, const Move& move) {
     if (!IsCardMove(move.kind)) return std::nullopt;
-    const auto from = FindCard(game, move.card);
+    return FindCard(game, move.card);
+}
+
+std::optional<PileRef> MoveSource(const Game& game, const Move& move) {
+    const auto from = MovePlace(game, move);
     if (!from) return std::nullopt;
     return from->pile;
 }

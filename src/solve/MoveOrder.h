@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/CardPlaces.h"
 #include "model/Move.h"
 #include "model/Piles.h"
 
@@ -17,6 +18,13 @@ class Game;
 
 // The merit of a move in `game` before it is played (higher is better).
 int MoveMerit(const Game& game, const Move& move);
+
+// Where a card move takes its card from, before it is played; nullopt for the clicks. A search
+// asks several questions of each move: it finds the place once and passes it to the overloads
+// below, which answer as those without it.
+std::optional<CardPlace> MovePlace(const Game& game, const Move& move);
+int MoveMerit(const Game& game, const Move& move, const std::optional<CardPlace>& from);
+bool IsShuffle(const Game& game, const Move& move, const std::optional<CardPlace>& from);
 
 // The merit of a position: cards on the foundations, cards not covering a lower card of
 // their column, empty columns and free cells count for it; face-down cards and cards in the

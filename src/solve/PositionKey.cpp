@@ -115,16 +115,21 @@ uint64_t KindHash(const Game& game, const std::array<Pile, N>& piles, int used, 
 // from its top down, then the waste from its bottom up), from its lowest card on, so that
 // turning the cycle leaves it alone.
 uint64_t CycleHash(const Pile& stock, const Pile& waste) {
-    std::vector<int> cycle;
-    for (int p = PileCount(stock) - 1; p >= 0; --p)
-        cycle.push_back(PileCardAt(stock, p));
-    for (int p = 0; p < PileCount(waste); ++p)
-        cycle.push_back(PileCardAt(waste, p));
-    if (cycle.empty()) return 0;
-    const auto first = std::min_element(cycle.begin(), cycle.end()) - cycle.begin();
+    // Asked for every position: the cycle is read into a buffer on the stack.
+    std::array<int, 2 * CardTable::kCards> cycle;
+    size_t n = 0;
+    for (int p = PileCount(stock) - 1; p >= 0 && n < cycle.size(); --p)
+        cycle[n++] = PileCardAt(stock, p);
+    for (int p = 0; p < PileCount(waste) && n < cycle.size(); ++p)
+        cycle[n++] = PileCardAt(waste, p);
+    if (n == 0) return 0;
+    const size_t first =
+        static_cast<size_t>(std::min_element(cycle.begin(), cycle.begin() + n) - cycle.begin());
     uint64_t h = 0x5354'4f43'4b00ull;
-    for (size_t i = 0; i < cycle.size(); ++i)
-        h = Mix(h + static_cast<uint64_t>(cycle[(static_cast<size_t>(first) + i) % cycle.size()]));
+    for (size_t i = first; i < n; ++i)
+        h = Mix(h + static_cast<uint64_t>(cycle[i]));
+    for (size_t i = 0; i < first; ++i)
+        h = Mix(h + static_cast<uint64_t>(cycle[i]));
     return h;
 }
 

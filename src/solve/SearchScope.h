@@ -35,15 +35,49 @@ class SearchScope {
     const std::string score_;
 };
 
-// A position a search comes back to: the game, and what playing a move changes beside it.
+// A position a search comes back to: what playing a move may change of the game, and what it
+// changes beside it. The game's definition and its deal's fields are set by the deal and no
+// move changes them, so they are not copied with every position.
 struct SearchPosition {
-    Game game;
+    Piles piles;
+    CardTable cards;
+    History undo;
+    History redo;
+    RunFlags flags;
+    GameCounters counters;
+    PointerState pointer;
     std::string score;
     std::string markedCards;
 };
 
+// The piles copied one by one, leaving alone those empty on both sides: most games use few of
+// the 57, and a position is kept and restored for every move a search tries.
+inline void CopyPiles(const Piles& from, Piles& to) {
+    auto copy = [](const auto& source, auto& target) {
+        for (size_t i = 0; i < source.size(); ++i) {
+            if (!source[i].empty() || !target[i].empty()) target[i] = source[i];
+        }
+    };
+    copy(from.mazzo, to.mazzo);
+    copy(from.dest, to.dest);
+    copy(from.fila, to.fila);
+    copy(from.appogg, to.appogg);
+}
+
+// What a move may change of a game, copied from a game to a kept position or back.
+template <typename From, typename To>
+void CopyMoveState(const From& from, To& to) {
+    CopyPiles(from.piles, to.piles);
+    to.cards = from.cards;
+    to.undo = from.undo;
+    to.redo = from.redo;
+    to.flags = from.flags;
+    to.counters = from.counters;
+    to.pointer = from.pointer;
+}
+
 inline void KeepPosition(const PlayContext& ctx, SearchPosition& into) {
-    into.game = ctx.game;
+    CopyMoveState(ctx.game, into);
     into.score = ctx.settings.Get(field::Score);
     into.markedCards = ctx.session.markedCards;
 }
@@ -51,7 +85,7 @@ inline void KeepPosition(const PlayContext& ctx, SearchPosition& into) {
 // The kept position again, with no won game and no undo step groups left over from the line
 // that was played from it.
 inline void RestorePosition(PlayContext& ctx, const SearchPosition& from) {
-    ctx.game = from.game;
+    CopyMoveState(from, ctx.game);
     ctx.settings.Put(field::Score, from.score);
     ctx.session.markedCards = from.markedCards;
     ctx.session.lastGameWon = false;

@@ -361,9 +361,10 @@ class Search {
             }
             if (!live) Restore(frame);
             live = true;
-            if (!Worth(move)) continue;
+            const auto from = MovePlace(ctx_.game, move);
+            if (!Worth(move, from)) continue;
             live = false;
-            if (const SolveVerdict v = Try(frame, move, 0, before); v != SolveVerdict::Lost) {
+            if (const SolveVerdict v = Try(frame, move, from, 0, before); v != SolveVerdict::Lost) {
                 return v;
             }
         }
@@ -415,31 +416,34 @@ class Search {
     bool AnyHolderInReach(int card) const {
         for (uint64_t h = offFoundation_.Holders(card); h != 0; h &= h - 1) {
             const int holder = std::countr_zero(h);
+            // The face first: only a face-down card needs looking for.
+            if (!ctx_.game.cards.CardIsFaceDown(holder)) return true;
             const auto place = FindCard(ctx_.game, holder);
-            if (!place || place->pile.kind != PileKind::Fila ||
-                !ctx_.game.cards.CardIsFaceDown(holder)) {
-                return true;
-            }
+            if (!place || place->pile.kind != PileKind::Fila) return true;
         }
         return false;
     }
 
-    // Whether the move in the position in ctx is worth playing at all.
-    bool Worth(const Move& move) const {
-        if (bold_ && IsShuffle(ctx_.game, move)) return false;
+    // Whether the move in the position in ctx (its card taken `from` there) is worth playing
+    // at all.
+    bool Worth(const Move& move, const std::optional<CardPlace>& from) const {
+        if (bold_ && IsShuffle(ctx_.game, move, from)) return false;
         const bool home = move.kind == MoveKind::ToFoundation;
         if (home && !keys_.FoundationsAlike()) return true;
-        const auto source = MoveSource(ctx_.game, move);
-        if (!source || source->kind != PileKind::Dest) return true;
+        if (!from || from->pile.kind != PileKind::Dest) return true;
         // Between foundations alike a card only changes places with itself; elsewhere a card
         // comes down from a foundation only when something could be built on it.
         return !home && offFoundation_.MayServe(ctx_.game, move.card);
     }
 
     // The move played in the position in ctx (reached by `clicks` stock clicks from the
-    // frame's position); a new position becomes a child of the frame.
-    SolveVerdict Try(Frame& frame, const Move& move, int clicks, const Tally& before) {
-        Child child{move, MoveMerit(ctx_.game, move), MoveSource(ctx_.game, move), false, clicks};
+    // frame's position, its card taken `from` there); a new position becomes a child of the
+    // frame.
+    SolveVerdict Try(Frame& frame, const Move& move, const std::optional<CardPlace>& from,
+                     int clicks, const Tally& before) {
+        std::optional<PileRef> source;
+        if (from) source = from->pile;
+        Child child{move, MoveMerit(ctx_.game, move, from), source, false, clicks};
         if (move.kind == MoveKind::ToColumn && child.source) {
             if (stockToColumn_ && child.source->kind == PileKind::MazzoVis) {
                 if (!AnyHolderInReach(move.card)) return SolveVerdict::Lost;
@@ -485,9 +489,12 @@ class Search {
             WasteTopMoves(cycleMoves_, cover);
             if (cycleMoves_.empty()) continue;
             Keep(clicked_);
+            // Every one of them takes the waste's top card.
+            const std::optional<CardPlace> from =
+                CardPlace{{PileKind::MazzoVis, 0}, PileCount(ctx_.game.piles.Waste()) - 1};
             for (const Move& move : cycleMoves_) {
-                if (Worth(move)) {
-                    const SolveVerdict v = Try(frame, move, clicks, before);
+                if (Worth(move, from)) {
+                    const SolveVerdict v = Try(frame, move, from, clicks, before);
                     if (v != SolveVerdict::Lost) return v;
                 }
                 Restore(clicked_);

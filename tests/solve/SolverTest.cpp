@@ -213,6 +213,49 @@ std::string PositionText(const Game& game) {
     return text;
 }
 
+// A search's moves land without their pictures, flights and drop geometry: every legal move of
+// the positions along a line of each catalogue game, with autoplay off and on, gives the same
+// table, counters, markers and end of game as the player's move.
+TEST(Solver, PlaysEveryMoveAsThePlayerDoes) {
+    HeadlessPlay catalogue;
+    Open(catalogue, 1, 1);
+    std::vector<Move> moves;
+    for (const CatalogueEntry& entry : catalogue.catalogue.Entries()) {
+        for (const bool autoplay : {false, true}) {
+            HeadlessPlay shown;
+            HeadlessPlay searched;
+            shown.ui.autoplayTicked = autoplay;
+            searched.ui.autoplayTicked = autoplay;
+            Open(shown, entry.gameId, 3);
+            Open(searched, entry.gameId, 3);
+            searched.ctx.session.searching = true;
+            for (int step = 0; step < 30; ++step) {
+                const Game start = shown.game;
+                LegalMoves(start, moves);
+                if (moves.empty()) break;
+                for (const Move& m : moves) {
+                    shown.game = start;
+                    searched.game = start;
+                    const std::string what = "game " + std::to_string(entry.gameId) + " step " +
+                                             std::to_string(step) + " " + MoveText(m);
+                    ASSERT_EQ(PlayMove(shown.ctx, m), PlayMove(searched.ctx, m)) << what;
+                    ASSERT_EQ(PositionText(shown.game), PositionText(searched.game)) << what;
+                    ASSERT_EQ(shown.game.counters, searched.game.counters) << what;
+                    ASSERT_EQ(shown.game.undo.marks, searched.game.undo.marks) << what;
+                    ASSERT_EQ(shown.game.flags.gameInProgress, searched.game.flags.gameInProgress);
+                    ASSERT_EQ(shown.ctx.session.lastGameWon, searched.ctx.session.lastGameWon);
+                }
+                // On along the line by a move that changes with the step.
+                shown.game = start;
+                if (!PlayMove(shown.ctx, moves[static_cast<size_t>(step * 7) % moves.size()]) ||
+                    !shown.game.flags.gameInProgress) {
+                    break;
+                }
+            }
+        }
+    }
+}
+
 // Every position reachable from the position in play, found without the solver's keys or
 // pruning.
 struct Reachable {
