@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "shell/SoundBackend.h"
+#include "shell/SoundServerSearch.h"
 
 namespace tindle {
 
@@ -25,13 +26,16 @@ struct SoundPlayer::Loading {
     std::string current;
     std::thread thread;
 
-    // On the loading thread.
-    void Load(const std::filesystem::path& moduleFile) {
-        QLibrary module(QString::fromStdString(moduleFile.string()));
+    // On the loading thread. Without a server that may answer nothing would ever be heard:
+    // the module and its libraries are not loaded, and the program is silent.
+    void Load(const std::filesystem::path& moduleFile, const ServerSearch& serverMayAnswer) {
         std::unique_ptr<SoundBackend> made;
-        if (auto create =
-                reinterpret_cast<SoundBackendFactory>(module.resolve(kSoundBackendFactoryName)))
-            made.reset(create());
+        if (serverMayAnswer()) {
+            QLibrary module(QString::fromStdString(moduleFile.string()));
+            if (auto create =
+                    reinterpret_cast<SoundBackendFactory>(module.resolve(kSoundBackendFactoryName)))
+                made.reset(create());
+        }
         // Whether there is a server to play on: asked here, where waiting for it harms nothing.
         const bool output = made && made->HasOutput();
         std::lock_guard lock(mutex);
@@ -45,9 +49,11 @@ struct SoundPlayer::Loading {
     }
 };
 
-SoundPlayer::SoundPlayer(SoundLocator locate, std::filesystem::path moduleFile)
+SoundPlayer::SoundPlayer(SoundLocator locate, std::filesystem::path moduleFile,
+                         ServerSearch serverSearch)
     : locate_(std::move(locate)),
       moduleFile_(std::move(moduleFile)),
+      serverSearch_(std::move(serverSearch)),
       loading_(std::make_unique<Loading>()) {}
 
 SoundPlayer::~SoundPlayer() {
@@ -129,8 +135,15 @@ void SoundPlayer::Start() {
     // The remembered request's sound is found here, on the window thread.
     if (loading_->pending)
         loading_->pending->url = locate_ ? locate_(loading_->pending->name) : QUrl();
-    loading_->thread = std::thread(
-        [loading = loading_.get(), moduleFile = moduleFile_] { loading->Load(moduleFile); });
+    // This system's places are found here, on the window thread, which owns the application
+    // that hands out the display's connection.
+    if (!serverSearch_) {
+        serverSearch_ = [places = SoundServerPlaces::OfThisSystem()] {
+            return SoundServerMayAnswer(places);
+        };
+    }
+    loading_->thread = std::thread([loading = loading_.get(), moduleFile = moduleFile_,
+                                    search = serverSearch_] { loading->Load(moduleFile, search); });
 }
 
 void SoundPlayer::WaitUntilReady() {

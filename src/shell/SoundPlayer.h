@@ -19,14 +19,16 @@
 // library does not hold stops it.
 //
 // Without an audio output device (or without a sound server, or without the sound module)
-// nothing is played, nothing fails and a synchronous sound does not wait.
+// nothing is played, nothing fails and a synchronous sound does not wait. Whether a server
+// answers is asked once, at Start(): without one the program is silent for the whole run.
 //
 // The sound libraries are slow to load, so nothing of them is loaded until Start() (the program
 // calls it once its main window is on the screen): then the sound module is loaded
 // (SoundBackend.h) on a thread of its own, which also waits until the sound server has
 // answered, so that the window thread never waits for either. A sound asked for before the
 // module is ready is remembered, later requests replacing it, and played as soon as it is
-// (a synchronous one then without waiting for it).
+// (a synchronous one then without waiting for it). Where certainly no server answers
+// (SoundServerSearch.h) the module is not loaded at all: its libraries cannot be unloaded.
 //
 // Callers do not use this class directly: every sound goes through PlayGatedSound
 // (play/Sounds.h), which checks the sound's switch and the master switch.
@@ -40,9 +42,14 @@ class SoundPlayer : public SoundPort {
     // The address of a named sound, or an empty URL when there is no such sound.
     using SoundLocator = std::function<QUrl(std::string_view name)>;
 
+    // Whether a sound server may answer (asked on the loading thread); none: this system's
+    // search, SoundServerMayAnswer with the places of SoundServerPlaces::OfThisSystem().
+    using ServerSearch = std::function<bool()>;
+
     static constexpr int kDefaultSyncLimitMs = 5000;
 
-    SoundPlayer(SoundLocator locate, std::filesystem::path moduleFile);
+    SoundPlayer(SoundLocator locate, std::filesystem::path moduleFile,
+                ServerSearch serverSearch = nullptr);
     ~SoundPlayer() override;
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -58,6 +65,7 @@ class SoundPlayer : public SoundPort {
     // tests.
     void WaitUntilReady();
     // Whether the module was loaded (false: the program is silent, or it is still loading).
+    // Without a server that may answer it is not.
     bool HasBackend() const;
     // Whether sounds are heard: the module is loaded and there is an output device.
     bool CanPlay() const;
@@ -77,6 +85,7 @@ class SoundPlayer : public SoundPort {
 
     SoundLocator locate_;
     std::filesystem::path moduleFile_;
+    ServerSearch serverSearch_;
     bool started_ = false;
     int syncLimitMs_ = kDefaultSyncLimitMs;
     std::unique_ptr<Loading> loading_;  // its thread is waited for before it goes

@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QUrl>
 
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "play/Sounds.h"
 #include "shell/SoundPlayer.h"
+#include "shell/SoundServerSearch.h"
 #include "shell/WaveSound.h"
 #include "support/QtTestApp.h"
 #include "support/RecordingPorts.h"
@@ -148,12 +151,90 @@ TEST_F(SoundPlayerTest, ASynchronousSoundReturnsWithOrWithoutAnAudioDevice) {
     EXPECT_EQ(player.Current(), "");
 }
 
-TEST_F(SoundPlayerTest, TheSoundModuleIsLoadedByStart) {
-    SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); }, Module());
+TEST_F(SoundPlayerTest, TheSoundModuleIsLoadedByStartOnlyWhereAServerMayAnswer) {
+    SoundPlayer player([this](std::string_view name) { return library.SoundUrl(name); }, Module(),
+                       [] { return true; });
     EXPECT_FALSE(player.HasBackend());
     player.Start();
     player.WaitUntilReady();
     EXPECT_TRUE(player.HasBackend());
+
+    // Where none can, the program is silent from the start: the sound asked for before and
+    // those asked for after are dropped, and a synchronous one does not wait.
+    SoundPlayer silent([this](std::string_view name) { return library.SoundUrl(name); }, Module(),
+                       [] { return false; });
+    silent.Play("Splash", SoundMode::Loop);
+    silent.Start();
+    silent.WaitUntilReady();
+    EXPECT_FALSE(silent.HasBackend());
+    EXPECT_FALSE(silent.Pending());
+    QElapsedTimer clock;
+    clock.start();
+    silent.Play("New", SoundMode::Sync);
+    silent.Play("Shuffle", SoundMode::Loop);
+    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_EQ(silent.Current(), "");
+    silent.Stop();
+}
+
+// The search answers "no" only where none of the places the server's client library looks in
+// can lead to a server.
+TEST(SoundServerSearch, NoOnlyWhereNoPlaceCanLeadToAServer) {
+    test::TempDir dir;
+    const std::filesystem::path runtime = dir.Path() / "run";
+    const std::filesystem::path home = dir.Path() / "home";
+    std::filesystem::create_directories(runtime / "pulse");
+    std::filesystem::create_directories(home / ".config/pulse");
+    std::filesystem::create_directories(dir.Path() / "etc/client.conf.d");
+    std::filesystem::create_directories(dir.Path() / "system");
+    std::filesystem::create_directories(dir.Path() / "bin");
+    std::map<std::string, std::string> environment = {{"XDG_RUNTIME_DIR", runtime.string()},
+                                                      {"HOME", home.string()}};
+    bool published = false;
+    SoundServerPlaces places;
+    places.environment = [&environment](const char* name) -> const char* {
+        auto found = environment.find(name);
+        return found == environment.end() ? nullptr : found->second.c_str();
+    };
+    places.systemConfigDir = dir.Path() / "etc";
+    places.systemSocket = dir.Path() / "system/native";
+    places.serverProgram = dir.Path() / "bin/pulseaudio";
+    places.publishedOnDisplay = [&published] { return published; };
+
+    // Commented settings and other keys name no server.
+    test::WriteFile(home / ".config/pulse/client.conf",
+                    "; default-server = a\n# auto-connect-localhost = yes\nautospawn = no\n");
+    test::WriteFile(dir.Path() / "etc/client.conf", "default-sink = b\n");
+    EXPECT_FALSE(SoundServerMayAnswer(places));
+
+    const auto answersWith = [&](auto change, auto undo) {
+        change();
+        const bool answer = SoundServerMayAnswer(places);
+        undo();
+        return answer && !SoundServerMayAnswer(places);
+    };
+    const auto file = [](const std::filesystem::path& path, const std::string& text) {
+        return [=] { test::WriteFile(path, text); };
+    };
+    const auto removed = [](const std::filesystem::path& path) {
+        return [=] { std::filesystem::remove(path); };
+    };
+    const auto set = [&environment](const std::string& name, const std::string& value) {
+        return [&environment, name, value] { environment[name] = value; };
+    };
+    const auto unset = [&environment](const std::string& name) {
+        return [&environment, name] { environment.erase(name); };
+    };
+    EXPECT_TRUE(answersWith(file(runtime / "pulse/native", ""), removed(runtime / "pulse/native")));
+    EXPECT_TRUE(answersWith(set("PULSE_SERVER", "tcp:host"), unset("PULSE_SERVER")));
+    EXPECT_TRUE(answersWith(unset("XDG_RUNTIME_DIR"), set("XDG_RUNTIME_DIR", runtime.string())));
+    EXPECT_TRUE(answersWith(file(places.systemSocket, ""), removed(places.systemSocket)));
+    EXPECT_TRUE(answersWith(file(places.serverProgram, ""), removed(places.serverProgram)));
+    EXPECT_TRUE(answersWith([&] { published = true; }, [&] { published = false; }));
+    const auto conf = dir.Path() / "etc/client.conf.d/50-remote.conf";
+    EXPECT_TRUE(answersWith(file(conf, "  auto-connect-display=yes\n"), removed(conf)));
+    const auto user = home / ".config/pulse/client.conf";
+    EXPECT_TRUE(answersWith(file(user, "default-server = tcp:host\n"), file(user, "")));
 }
 
 TEST_F(SoundPlayerTest, WithoutTheModuleTheProgramIsSilent) {
