@@ -18,9 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The client configuration's keys that name a server or connect to one beyond the sockets.
+// The client configuration's keys that name a server, connect to one beyond the sockets or
+// name a server program to start.
 constexpr std::string_view kServerKeys[] = {"default-server", "auto-connect-localhost",
-                                            "auto-connect-display"};
+                                            "auto-connect-display", "daemon-binary"};
 
 bool Exists(const fs::path& path) {
     std::error_code error;

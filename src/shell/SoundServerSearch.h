@@ -27,7 +27,8 @@ struct SoundServerPlaces {
     // Whether the X display publishes a server (asked only when nothing else answers).
     std::function<bool()> publishedOnDisplay;
 
-    // The places of this system, with the real environment and no display.
+    // The places of this system: the real environment, and the display of the application
+    // (made on the window thread; the answer may then be asked on any thread).
     static SoundServerPlaces OfThisSystem();
 };
 
