@@ -145,6 +145,11 @@ bool FoundationCapacityApplies(int code) {
     return FoundationDropRule(code) == CappedDrop;
 }
 
+bool FoundationDropAsksBuildingRule(int code) {
+    const FoundationDropFn rule = FoundationDropRule(code);
+    return rule == CappedDrop || rule == UncappedDrop || rule == UncappedToOneDeck;
+}
+
 ReserveDropFn ReserveDropRule(int kind) {
     for (const ReserveDropEntry& e : kReserveDrops) {
         if (e.kind == kind) return e.rule;

@@ -17,11 +17,26 @@ constexpr int kJack = 11;
 constexpr int kQueen = 12;
 constexpr int kKing = 13;
 
+// The rank, suit and colour are inline: the rules ask them for every card a solver meets.
 // Rank 1..13 (Ace..King), 100 for a joker, -1 for anything that is not a card.
-int CardRank(int n);
+inline int CardRank(int n) {
+    if (n >= kFirstJoker && n <= kLastCard) return kJokerRank;
+    const int m = n < 53 ? n : n - 52;
+    if (m < 1 || m > 52) return -1;
+    return (m - 1) % 13 + 1;
+}
 // Suit 0..3 (hearts, diamonds, clubs, spades), -1 for a joker.
-int CardSuit(int n);
-bool CardIsRed(int n);
+inline int CardSuit(int n) {
+    const int m = n > 52 ? n - 52 : n;
+    if (m <= 13) return kHearts;
+    if (m <= 26) return kDiamonds;
+    if (m <= 39) return kClubs;
+    if (m > 52) return -1;
+    return kSpades;
+}
+inline bool CardIsRed(int n) {
+    return (n >= 1 && n <= 26) || (n > 52 && n < 79);
+}
 bool CardIsFaceCard(int n);
 bool CardIsJoker(int n);
 // King wraps to Ace and Ace back to King.

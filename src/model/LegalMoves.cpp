@@ -2,6 +2,7 @@
 
 #include "model/Game.h"
 #include "model/Legality.h"
+#include "model/LegalityRules.h"
 #include "model/MoveRules.h"
 #include "model/SelectionRules.h"
 #include "model/SpecialGames.h"
@@ -56,6 +57,15 @@ class Lister {
 
     void Run() {
         const GameDef& def = game_.def;
+        // The memo's questions name the top cards, which no listing changes: read once.
+        if (memo_) {
+            for (int k = 0; k < UsedColumnCount(game_); ++k)
+                columnTops_[static_cast<size_t>(k)] =
+                    PileTop(game_.piles.fila[static_cast<size_t>(k)]);
+            for (int j = 0; j < UsedFoundationCount(game_); ++j)
+                foundationTops_[static_cast<size_t>(j)] =
+                    PileTop(game_.piles.dest[static_cast<size_t>(j)]);
+        }
         if (StockClickMayAct(game_)) out_.push_back({MoveKind::StockClick, 0, 0});
         const bool selection = def[gd::SelectionGame] != 0;
         const bool clickPlay = def[gd::ClickPlay] == 1;
@@ -121,11 +131,22 @@ class Lister {
 
     bool Try(const CardPlace& from, PileRef target) {
         const int card = PileCardAt(game_.piles.Get(from.pile), from.position);
-        if (memo_ && target.kind == PileKind::Fila && !memo_->MayFit(game_, target.index, card)) {
-            return false;
-        }
+        if (memo_ && !MayTake(target, card)) return false;
         if (!Accepts(game_, from, target, Mover::Player)) return false;
         out_.push_back({MoveTo(target.kind), target.index, card});
+        return true;
+    }
+
+    // False when the memo knows the pile refuses the card.
+    bool MayTake(PileRef target, int card) const {
+        if (target.kind == PileKind::Fila) {
+            return memo_->MayTake(game_, target, columnTops_[static_cast<size_t>(target.index)],
+                                  card);
+        }
+        if (target.kind == PileKind::Dest) {
+            return memo_->MayTake(game_, target, foundationTops_[static_cast<size_t>(target.index)],
+                                  card);
+        }
         return true;
     }
 
@@ -180,14 +201,29 @@ class Lister {
     const Game& game_;
     std::vector<Move>& out_;
     PlaceMemo* memo_;
+    std::array<int, kFilaPiles> columnTops_{};
+    std::array<int, kDestPiles> foundationTops_{};
 };
 
 }  // namespace
 
 PlaceMemo::PlaceMemo(const Game& game) {
     // A restriction that holds column cards back while the stock holds cards reads more than
-    // the two cards.
+    // the two cards; the foundations' restriction holds back their drops too.
     const int restriction = game.def[gd::StockRestriction];
+    if (restriction == stockRestriction::None) {
+        bool any = false;
+        for (int j = 0; j < UsedFoundationCount(game); ++j) {
+            const int code = game.def.At(gd::FoundationRule, j);
+            homeKnown_[static_cast<size_t>(j)] =
+                JudgesByTheTwoCards(code) && legality::FoundationDropAsksBuildingRule(code);
+            any = any || homeKnown_[static_cast<size_t>(j)];
+        }
+        if (any) {
+            homeAnswers_.assign(static_cast<size_t>(kDestPiles * kCardCodes * kCardCodes),
+                                kUnknown);
+        }
+    }
     if (restriction != stockRestriction::None &&
         restriction != stockRestriction::FoundationsAfterStock) {
         return;
@@ -200,14 +236,39 @@ PlaceMemo::PlaceMemo(const Game& game) {
     if (any) answers_.assign(static_cast<size_t>(kFilaPiles * kCardCodes * kCardCodes), kUnknown);
 }
 
-bool PlaceMemo::MayFit(const Game& game, int k, int card) {
-    if (k < 0 || k >= kFilaPiles || !known_[static_cast<size_t>(k)]) return true;
-    const int top = PileTop(game.piles.fila[static_cast<size_t>(k)]);
-    // An empty column is judged by its base, a card outside the table by the rules themselves.
+template <typename Rule>
+bool PlaceMemo::Remembered(std::vector<uint8_t>& answers, int index, int top, int card, Rule rule) {
+    // An empty pile is judged by its base, a card outside the table by the rules themselves.
     if (top < 1 || top >= kCardCodes || card < 1 || card >= kCardCodes) return true;
-    uint8_t& answer = answers_[static_cast<size_t>((k * kCardCodes + top) * kCardCodes + card)];
-    if (answer == kUnknown) answer = CanPlaceOnColumn(game, k, card, true) ? kTaken : kRefused;
+    uint8_t& answer = answers[static_cast<size_t>((index * kCardCodes + top) * kCardCodes + card)];
+    if (answer == kUnknown) answer = rule() ? kTaken : kRefused;
     return answer == kTaken;
+}
+
+bool PlaceMemo::MayFit(const Game& game, int k, int card) {
+    if (k < 0 || k >= kFilaPiles) return true;
+    return MayTake(game, {PileKind::Fila, k}, PileTop(game.piles.fila[static_cast<size_t>(k)]),
+                   card);
+}
+
+bool PlaceMemo::MayGoHome(const Game& game, int j, int card) {
+    if (j < 0 || j >= kDestPiles) return true;
+    return MayTake(game, {PileKind::Dest, j}, PileTop(game.piles.dest[static_cast<size_t>(j)]),
+                   card);
+}
+
+bool PlaceMemo::MayTake(const Game& game, PileRef pile, int top, int card) {
+    const int i = pile.index;
+    if (pile.kind == PileKind::Fila && i >= 0 && i < kFilaPiles && known_[static_cast<size_t>(i)]) {
+        return Remembered(answers_, i, top, card,
+                          [&] { return CanPlaceOnColumn(game, i, card, true); });
+    }
+    if (pile.kind == PileKind::Dest && i >= 0 && i < kDestPiles &&
+        homeKnown_[static_cast<size_t>(i)]) {
+        return Remembered(homeAnswers_, i, top, card,
+                          [&] { return CanPlaceOnFoundation(game, i, card, true); });
+    }
+    return true;
 }
 
 void LegalMoves(const Game& game, std::vector<Move>& out, PlaceMemo* memo) {

@@ -19,10 +19,11 @@ namespace tindle {
 class Game;
 
 // What LegalMoves may remember between the positions of one deal: whether a card may be built
-// onto a column's top card, for the columns whose building rule judges by the two cards alone
-// (JudgesByTheTwoCards) and where no stock restriction holds column moves back. Most of the
-// blocks a position lifts fit on no column; once their answers are known, LegalMoves asks
-// the drop rules only of the columns a block may fit. A caller that lists the moves of many
+// onto a column's or a foundation's top card, for the piles whose building rule judges by the
+// two cards alone (JudgesByTheTwoCards; on a foundation, where its drop rule asks that rule)
+// and where no stock restriction holds such moves back. Most of the cards a position lifts
+// fit on no column and go home to no foundation; once their answers are known, LegalMoves
+// asks the drop rules only of the piles a card may fit. A caller that lists the moves of many
 // positions of one deal (a solver) keeps one, made from a position of that deal.
 class PlaceMemo {
   public:
@@ -31,12 +32,22 @@ class PlaceMemo {
     // False when the building rule of column k refuses `card` onto its top card for certain;
     // true when it may take it (or the memo does not know the column).
     bool MayFit(const Game& game, int k, int card);
+    // The same for foundation j.
+    bool MayGoHome(const Game& game, int j, int card);
+    // The same for a column or foundation whose top card `top` the caller has read already.
+    bool MayTake(const Game& game, PileRef pile, int top, int card);
 
   private:
     static constexpr int kCardCodes = CardTable::kCards + 1;
     enum : uint8_t { kUnknown, kRefused, kTaken };
+    // The answer for `card` onto `top` of pile `index`, asked of `rule` the first time.
+    template <typename Rule>
+    static bool Remembered(std::vector<uint8_t>& answers, int index, int top, int card, Rule rule);
+
     std::array<bool, kFilaPiles> known_{};
-    std::vector<uint8_t> answers_;  // column, top card, card
+    std::array<bool, kDestPiles> homeKnown_{};
+    std::vector<uint8_t> answers_;      // column, top card, card
+    std::vector<uint8_t> homeAnswers_;  // foundation, top card, card
 };
 
 // Fills `out` (emptied first), in a fixed order:

@@ -188,6 +188,9 @@ FoundationDropFn FoundationDropRule(int code);
 // Whether FoundationCapacity limits the drops onto a foundation of that building rule code
 // (false for the codes whose drop rule is their own, and for codes the table does not name).
 bool FoundationCapacityApplies(int code);
+// Whether the drop rule of a foundation of that code takes no card its building rule
+// (CanPlaceOnFoundation) refuses.
+bool FoundationDropAsksBuildingRule(int code);
 using ReserveDropFn = bool (*)(const Game& game, const CardPlace& from, int reserve,
                                bool playerMove);
 ReserveDropFn ReserveDropRule(int kind);

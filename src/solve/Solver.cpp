@@ -516,6 +516,7 @@ class Search {
             for (int i = 0; i < count; ++i) {
                 if (cover != 0 && !Covers({kind, i, top}, cover)) continue;
                 if (pile == PileKind::Fila && !memo_.MayFit(game, i, top)) continue;
+                if (pile == PileKind::Dest && !memo_.MayGoHome(game, i, top)) continue;
                 if (Accepts(game, place, {pile, i}, Mover::Player)) out.push_back({kind, i, top});
             }
         };

@@ -117,9 +117,9 @@ TEST(Soak, EveryCatalogueGameKeepsItsTableSound) {
 namespace tindle::test {
 namespace {
 
-// A memo of the building rule's answers changes nothing of what LegalMoves lists: the same
-// moves with and without it, in every position of random walks through every catalogue game,
-// with and without autoplay.
+// A memo of the building rule's answers (columns and foundations) changes nothing of what
+// LegalMoves lists: the same moves with and without it, in every position of random walks through
+// every catalogue game, with and without autoplay.
 TEST(Soak, LegalMovesListTheSameMovesWithAPlaceMemo) {
     Catalogue catalogue;
     ASSERT_TRUE(catalogue.Read(BuiltGamesDat()).Ok());
