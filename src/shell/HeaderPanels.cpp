@@ -205,9 +205,10 @@ int HeaderPanels::ToolBarRight() const {
 }
 
 int HeaderPanels::ReferenceWidth() const {
-    // A maximised window that is still starting may not have its final size yet.
+    // A maximised window that is still starting may not have its final size yet: it will fill
+    // the screen it opens on.
     if (app_.game.flags.startupPending && window_.isMaximized()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
+        if (const QScreen* screen = window_.screen())
             return screen->availableGeometry().width() + kDesignedFrameWidth;
     }
     return window_.pnlClient->width() + kDesignedFrameWidth;

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -327,13 +328,23 @@ bool TfrmMain::LowColourDisplay() const {
 // Placement, title, pointer
 
 void TfrmMain::PlaceMainWindow() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const QRect defaults = DefaultWindowRect(screenRect);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect primaryRect = primary ? primary->geometry() : QRect(0, 0, 1024, 768);
+    const QRect defaults = DefaultWindowRect(primaryRect);
     PreferencesFile prefs(PreferencesPath(app_.settings));
+    const int left =
+        prefs.ReadInteger(section::Preference, "MainWindowState_Left", defaults.left());
+    const int top = prefs.ReadInteger(section::Preference, "MainWindowState_Top", defaults.top());
+    // The window opens on the screen under the corner of its stored place; its size, and the
+    // size a maximised window is first laid out for, are that screen's.
+    const QScreen* screen = QGuiApplication::screenAt(
+        QPoint(std::clamp(left, kMinWindowCoordinate, kMaxWindowCoordinate - kMinVisiblePart) +
+                   kMinVisiblePart / 2,
+               std::clamp(top, kMinWindowCoordinate, kMaxWindowCoordinate - kMinVisiblePart) +
+                   kMinVisiblePart / 2));
+    const QRect screenRect = screen ? screen->geometry() : primaryRect;
     const QRect place = SafeWindowRect(
-        prefs.ReadInteger(section::Preference, "MainWindowState_Left", defaults.left()),
-        prefs.ReadInteger(section::Preference, "MainWindowState_Top", defaults.top()),
+        left, top,
         prefs.ReadInteger(section::Preference, "MainWindowState_Width", defaults.width()),
         prefs.ReadInteger(section::Preference, "MainWindowState_Height", defaults.height()),
         screenRect);
@@ -446,7 +457,7 @@ LayoutInputs TfrmMain::WindowLayoutInputs() const {
     in.bottom = pnlClient->height() - 1;
     const int toolBarBottom = ToolBarBottom();
     in.top = toolBarBottom > 0 ? toolBarBottom : kTopWithoutToolBar;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = this->screen()) {
         in.screenWidth = screen->geometry().width();
         in.screenHeight = screen->geometry().height();
     }
@@ -578,7 +589,7 @@ void TfrmMain::PlaceClientChildren() {
 void TfrmMain::FormResize() {
     PlaceClientChildren();
     ArrangeHeader();
-    if (app_.game.flags.startupPending) return;
+    if (app_.game.flags.startupPending && !FirstPictureDue()) return;
     ComputeLayout();
     // The bars follow what the new layout puts on the table; the vertical one, coming or
     // going, changes the width the layout has.
@@ -588,6 +599,13 @@ void TfrmMain::FormResize() {
     }
     SizeTableBuffers();
     DrawTable();
+}
+
+bool TfrmMain::FirstPictureDue() const {
+    // Shown but not yet painted: the window system has given the window its size on the
+    // screen (a maximised one its final size) just now, and the table's first picture is to
+    // show the layout for that size rather than be laid out again at the first activation.
+    return isVisible() && layoutGameId_ >= 0 && !imgSfondo->Painted();
 }
 
 void TfrmMain::HostRenderer() {
@@ -739,6 +757,8 @@ void TfrmMain::SaveWindowState() {
     // so that a table shown at the same zoom is not decoded twice.
     prefs.WriteInteger(section::Preference, kPictureScaleKey,
                        static_cast<int>(std::lround(app_.pictures.Scale() * 100)));
+    if (const QScreen* shown = screen())
+        prefs.WriteString(section::Preference, kPictureScreenKey, ScreenTag(*shown));
     prefs.WriteInteger(section::Preference, kShownMarksKey,
                        static_cast<int>(app_.pictures.MadeMarks()));
     if (isMaximized()) {

@@ -180,6 +180,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     void ApplyZoom(int percent);
     // The renderer taken over from the start's worker and joined to the table widget.
     void HostRenderer();
+    // While the start is pending, resizes are handled only before the table's first picture.
+    bool FirstPictureDue() const;
     // The table's pictures sized for the screen and the window.
     void SizeTableBuffers();
     // The whole table drawn afresh and shown: the game in progress, or else the stored game's

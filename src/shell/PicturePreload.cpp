@@ -1,5 +1,8 @@
 #include "shell/PicturePreload.h"
 
+#include <QScreen>
+
+#include <cmath>
 #include <optional>
 
 #include "shell/settings/PreferencesFile.h"
@@ -19,8 +22,9 @@ void ReadCardChoice(const PreferencesFile& prefs, SettingsRecord& choice) {
 }
 
 // The scale the last session drew its pictures at; none when none or an unlikely one is
-// stored.
-std::optional<qreal> LastPictureScale(const PreferencesFile& prefs) {
+// stored, or when it was drawn for another screen than this one.
+std::optional<qreal> LastPictureScale(const PreferencesFile& prefs, const std::string& screen) {
+    if (prefs.ReadString(section::Preference, kPictureScreenKey, "") != screen) return std::nullopt;
     const int percent = prefs.ReadInteger(section::Preference, kPictureScaleKey, 0);
     if (percent < 100 || percent > kMostPictureScalePercent) return std::nullopt;
     return percent / 100.0;
@@ -52,29 +56,36 @@ bool Attempt(Task&& task) {
 
 }  // namespace
 
+std::string ScreenTag(const QScreen& screen) {
+    const QSize size = screen.geometry().size();
+    return std::to_string(size.width()) + "x" + std::to_string(size.height()) + "@" +
+           std::to_string(std::lround(screen.devicePixelRatio() * 100));
+}
+
 PicturePreload::PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
-                               std::function<void()> firstTask, std::function<void()> lastTask)
+                               std::string screen, std::function<void()> firstTask,
+                               std::function<void()> lastTask)
     : pictures_(pictures), cards_(cardsDone_.get_future()) {
-    worker_ = std::thread(&PicturePreload::Run, this, preferencesFile, std::move(firstTask),
-                          std::move(lastTask));
+    worker_ = std::thread(&PicturePreload::Run, this, preferencesFile, std::move(screen),
+                          std::move(firstTask), std::move(lastTask));
 }
 
 PicturePreload::~PicturePreload() {
     FinishAll();
 }
 
-void PicturePreload::Run(std::filesystem::path preferencesFile, std::function<void()> firstTask,
-                         std::function<void()> lastTask) {
+void PicturePreload::Run(std::filesystem::path preferencesFile, std::string screen,
+                         std::function<void()> firstTask, std::function<void()> lastTask) {
     if (firstTask) Attempt(firstTask);
     loaded_ = Attempt([&] {
         // One read of the file for the choice, the scale and the marks.
         const PreferencesFile prefs(preferencesFile);
         ReadCardChoice(prefs, choice_);
-        const std::optional<qreal> scale = LastPictureScale(prefs);
+        const std::optional<qreal> scale = LastPictureScale(prefs, screen);
         pictures_.SetScale(scale.value_or(1.0));
         pictures_.ApplyCardSize(choice_);
-        // Without the last session's scale (a first start) the window's zoom is not known
-        // before it is laid out, and pictures made now would mostly be made again: the window
+        // Without the last session's scale (a first start, another screen) the window's zoom is not
+        // known before it is laid out, and pictures made now would mostly be made again: the window
         // makes then what its table shows. The window of a first start is maximised, and its
         // automatic zoom is then mostly above 100 %: the file of the finer pictures is opened
         // meanwhile, so that the table's first picture does not wait for its check.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <string>
 #include <string_view>
 #include <thread>
 
@@ -11,12 +12,14 @@
 // Work of the start done on a worker thread while the main thread brings up the splash and
 // the main window: a first task (the program has it read the font database), the card
 // pictures for the card choice stored in the preferences file, made at the scale the last
-// session stored (without one, a first start, they are only chosen: the window makes what
-// its table shows once it knows its zoom), and a last task (the program has it make the
-// table's screen-sized pictures). Each task touches only what nothing else uses until the
-// main thread has waited for it: the card pictures until FinishCardPictures, the rest until
-// FinishAll. When the preferences loaded meanwhile choose other cards (a display of few
+// session stored on the same screen (without one, a first start or another screen, they are
+// only chosen: the window makes what its table shows once it knows its zoom), and a last task (the
+// program has it make the table's screen-sized pictures). Each task touches only what nothing else
+// uses until the main thread has waited for it: the card pictures until FinishCardPictures, the
+// rest until FinishAll. When the preferences loaded meanwhile choose other cards (a display of few
 // colours, a repaired value) the pictures are loaded again in FinishCardPictures.
+
+class QScreen;
 
 namespace tindle {
 
@@ -26,14 +29,23 @@ class CardPictures;
 // largest stored scale believed (300 % on a screen of device pixel ratio 2).
 inline constexpr std::string_view kPictureScaleKey = "MainWindowState_PictureScale";
 inline constexpr int kMostPictureScalePercent = 600;
+// The preferences key of the screen the stored scale was drawn for (ScreenTag): the scale
+// fitted a window on that screen, and on another one (a restart on a smaller display) it is
+// not believed.
+inline constexpr std::string_view kPictureScreenKey = "MainWindowState_PictureScreen";
+// A screen as stored beside the scale: its size and pixel ratio in percent ("1920x1080@100").
+std::string ScreenTag(const QScreen& screen);
+
 // The preferences key of the marks the last session's tables showed (CardPictures::MadeMarks):
 // the worker decodes those ahead too, as the table shown first mostly shows the same ones.
 inline constexpr std::string_view kShownMarksKey = "MainWindowState_ShownMarks";
 
 class PicturePreload {
   public:
+    // The screen is the ScreenTag of the screen the window opens on.
     PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
-                   std::function<void()> firstTask = {}, std::function<void()> lastTask = {});
+                   std::string screen, std::function<void()> firstTask = {},
+                   std::function<void()> lastTask = {});
     // Waits for the worker.
     ~PicturePreload();
     PicturePreload(const PicturePreload&) = delete;
@@ -46,8 +58,8 @@ class PicturePreload {
     void FinishAll();
 
   private:
-    void Run(std::filesystem::path preferencesFile, std::function<void()> firstTask,
-             std::function<void()> lastTask);
+    void Run(std::filesystem::path preferencesFile, std::string screen,
+             std::function<void()> firstTask, std::function<void()> lastTask);
 
     CardPictures& pictures_;
     SettingsRecord choice_;  // the card choice the worker loaded

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 #include <QTimer>
 
 #include <memory>
@@ -112,8 +113,11 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     // The splash needs the resource library: it is loaded here, before anything is shown.
     if (!app.LoadResourceLibrary()) return kExitCode;
 
-    // Meanwhile a worker reads the font database and decodes the card pictures.
+    // Meanwhile a worker reads the font database and decodes the card pictures (at the last
+    // session's scale when it was drawn on a screen like the one the window opens on).
+    const QScreen* screen = QGuiApplication::primaryScreen();
     app.preload = std::make_unique<PicturePreload>(app.pictures, PreferencesPath(app.settings),
+                                                   screen ? ScreenTag(*screen) : std::string(),
                                                    [] { FormFont(); });
 
     // 4. The splash sound, and the splash.

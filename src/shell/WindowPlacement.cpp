@@ -4,30 +4,25 @@
 
 namespace tindle {
 
-namespace {
-constexpr int kMinCoordinate = -32768;
-constexpr int kMaxCoordinate = 32767;
-}  // namespace
-
 QRect DefaultWindowRect(const QRect& screen) {
-    return QRect(kDefaultWindowLeft, kDefaultWindowTop,
+    return QRect(screen.left() + kDefaultWindowLeft, screen.top() + kDefaultWindowTop,
                  std::max(kMinWindowWidth, screen.width() - kWindowSizeMargin),
                  std::max(kMinWindowHeight, screen.height() - kWindowSizeMargin));
 }
 
 QRect SafeWindowRect(int storedLeft, int storedTop, int storedWidth, int storedHeight,
                      const QRect& screen) {
-    const int width =
-        std::clamp(storedWidth, kMinWindowWidth, std::max(kMinWindowWidth, screen.width()));
-    const int height =
-        std::clamp(storedHeight, kMinWindowHeight, std::max(kMinWindowHeight, screen.height()));
-    // Window coordinates are 16-bit on the desktop; anything beyond is no place at all.
-    const int left = std::clamp(storedLeft, kMinCoordinate, kMaxCoordinate);
-    const int top = std::clamp(storedTop, kMinCoordinate, kMaxCoordinate);
+    const int width = std::max(storedWidth, kMinWindowWidth);
+    const int height = std::max(storedHeight, kMinWindowHeight);
+    if (width > std::max(kMinWindowWidth, screen.width()) ||
+        height > std::max(kMinWindowHeight, screen.height()))
+        return DefaultWindowRect(screen);
+    const int left = std::clamp(storedLeft, kMinWindowCoordinate, kMaxWindowCoordinate);
+    const int top = std::clamp(storedTop, kMinWindowCoordinate, kMaxWindowCoordinate);
     QRect rect(left, top, width, height);
     const QRect visible = rect.intersected(screen);
     if (visible.width() < kMinVisiblePart || visible.height() < kMinVisiblePart)
-        rect.moveTopLeft(QPoint(kDefaultWindowLeft, kDefaultWindowTop));
+        rect.moveTopLeft(DefaultWindowRect(screen).topLeft());
     return rect;
 }
 

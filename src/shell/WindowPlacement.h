@@ -19,12 +19,17 @@ inline constexpr int kMinWindowWidth = 640;
 inline constexpr int kMinWindowHeight = 400;
 // How much of the window must lie on the screen for the stored place to be kept.
 inline constexpr int kMinVisiblePart = 100;
+// Window coordinates are 16-bit on the desktop; anything beyond is no place at all.
+inline constexpr int kMinWindowCoordinate = -32768;
+inline constexpr int kMaxWindowCoordinate = 32767;
 
-// The default size for a screen.
+// The default place and size on a screen.
 QRect DefaultWindowRect(const QRect& screen);
 
-// The stored place and size, with its size held between the minimum and the screen's size; when
-// too little of it would lie on the screen, it moves to the default place.
+// The stored place and size, with its size held at least the minimum; when too little of it
+// would lie on the screen, it moves to the default place. A size larger than the screen was
+// stored on another, larger screen (or is damaged): the window gets this screen's default place
+// and size, not the old one cut to the screen's edges.
 QRect SafeWindowRect(int left, int top, int width, int height, const QRect& screen);
 
 }  // namespace tindle

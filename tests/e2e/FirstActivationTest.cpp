@@ -48,6 +48,28 @@ TEST_F(FirstActivation, WaitsForTheTablesFirstPicture) {
     EXPECT_EQ(chooserOpened, 1);
 }
 
+// The window manager gives a window being shown its size on the screen (a maximised one its
+// final size) before its first picture: that picture shows the table laid out for that size,
+// not the one laid out at the show and then laid out again at the first activation.
+TEST_F(FirstActivation, TheFirstPictureShowsTheLayoutForTheSizeGivenBeforeIt) {
+    WritePrefs(
+        "[Preference]\nGame=2\nMainWindowState_Maximized=N\nMainWindowState_Width=680\n"
+        "MainWindowState_Height=440\n");
+    TfrmMain& w = Create();
+    w.PlaceMainWindow();
+    int firstPictureColumn = 0;
+    QObject::connect(w.imgSfondo, &TableArea::FirstPainted,
+                     [&] { firstPictureColumn = app->mainGame.FilaX(6); });
+    w.show();
+    const int shownColumn = app->mainGame.FilaX(6);
+    w.resize(790, 560);
+    Settle();
+    ASSERT_TRUE(w.imgSfondo->Painted());
+    EXPECT_GT(firstPictureColumn, shownColumn);
+    EXPECT_EQ(firstPictureColumn, app->mainGame.FilaX(6));
+    EXPECT_EQ(w.imgSfondo->size(), w.pnlClient->size());
+}
+
 TEST_F(FirstActivation, HappensOnceOnly) {
     TfrmMain& w = Start();
     EXPECT_EQ(chooserOpened, 1);

@@ -15,6 +15,7 @@
 #include "shell/EarlierVersions.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/MessageBoxes.h"
+#include "shell/PicturePreload.h"
 #include "shell/TableArea.h"
 #include "shell/TfrmCustomize_Freeware.h"
 #include "shell/TfrmMsgAdvice.h"
@@ -95,6 +96,7 @@ TEST_F(StartAndClose, FirstStartCreatesThePlayersAndOpensMaximised) {
     EXPECT_EQ(Pref("MainWindowState_Left"), "<none>");
     EXPECT_EQ(Pref("MainWindowState_Width"), "<none>");
     EXPECT_EQ(Pref("MainWindowState_PictureScale"), "100");
+    EXPECT_EQ(Pref("MainWindowState_PictureScreen"), ScreenTag(*w.screen()));
     EXPECT_EQ(Pref("AutoPlay"), "Y");
     EXPECT_EQ(Pref("Random_Game_Type", "Settings"), "2");
 }

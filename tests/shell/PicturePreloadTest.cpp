@@ -2,6 +2,9 @@
 
 #include <bit>
 #include <string>
+#include <tuple>
+
+#include <QGuiApplication>
 
 #include "shell/PicturePreload.h"
 #include "shell/settings/SettingsInit.h"
@@ -19,6 +22,7 @@ class PicturePreloadTest : public ::testing::Test {
         test::QtTestApp();
         ASSERT_TRUE(
             library.Load(QString::fromStdString((test::ProgramDir() / "ZUV.RGF").string())));
+        screen = ScreenTag(*QGuiApplication::primaryScreen());
     }
     // What the start-up load puts into the record for these preferences.
     SettingsRecord Choice(const std::string& size, const std::string& set,
@@ -39,13 +43,14 @@ class PicturePreloadTest : public ::testing::Test {
     }
     test::TempDir dir;
     ResourceLibrary library;
+    std::string screen;  // the screen the window opens on
 };
 
 TEST_F(PicturePreloadTest, GivesThePicturesOfTheStoredChoiceAfterItsFirstTask) {
     test::WriteFile(dir.Path() / "CFG.DAT", "[Preference]\nCard_Size=M\nBack_Card=3\n");
     CardPictures preloaded(library);
     bool firstTaskRan = false;
-    PicturePreload preload(preloaded, dir.Path() / "CFG.DAT", [&] { firstTaskRan = true; });
+    PicturePreload preload(preloaded, dir.Path() / "CFG.DAT", screen, [&] { firstTaskRan = true; });
 
     const SettingsRecord record = Choice("M", "001", "003");
     EXPECT_TRUE(preload.FinishCardPictures(record));
@@ -60,7 +65,7 @@ TEST_F(PicturePreloadTest, AnotherChoiceInTheRecordIsLoadedAgain) {
     // No preferences file: the worker loads the defaults, but the record asks for card set 3
     // (a display of few colours).
     CardPictures preloaded(library);
-    PicturePreload preload(preloaded, dir.Path() / "CFG.DAT");
+    PicturePreload preload(preloaded, dir.Path() / "CFG.DAT", screen);
     const SettingsRecord record = Choice("B", "003", "011");
     EXPECT_FALSE(preload.FinishCardPictures(record));
     CardPictures direct(library);
@@ -71,24 +76,29 @@ TEST_F(PicturePreloadTest, AnotherChoiceInTheRecordIsLoadedAgain) {
     EXPECT_NE(preloaded.Face(0), defaults.Face(0));
 }
 
-// The pictures are decoded at the scale the last session drew them at, so that a table shown
-// at that zoom again needs no second decoding; a scale not worth believing is scale 1.
+// The pictures are decoded at the scale the last session drew them at on this screen, so that
+// a table shown at that zoom again needs no second decoding; a scale not worth believing, or
+// drawn for another screen (a larger one's window has another zoom), is scale 1.
 TEST_F(PicturePreloadTest, DecodesAtTheLastSessionsScale) {
     const SettingsRecord record = Choice("B", "001", "011");
-    for (const auto& [stored, scale] : {std::pair{"200", 2.0},
-                                        {"150", 1.5},
-                                        {"100", 1.0},
-                                        {"99", 1.0},
-                                        {"601", 1.0},
-                                        {"-200", 1.0},
-                                        {"2x", 1.0}}) {
+    const std::string other = "9999x9999@100";
+    for (const auto& [stored, on, scale] : {std::tuple{"200", screen, 2.0},
+                                            {"150", screen, 1.5},
+                                            {"100", screen, 1.0},
+                                            {"99", screen, 1.0},
+                                            {"601", screen, 1.0},
+                                            {"-200", screen, 1.0},
+                                            {"2x", screen, 1.0},
+                                            {"200", other, 1.0},
+                                            {"200", std::string(), 1.0}}) {
         test::WriteFile(dir.Path() / "CFG.DAT",
-                        std::string("[Preference]\nMainWindowState_PictureScale=") + stored + "\n");
+                        std::string("[Preference]\nMainWindowState_PictureScale=") + stored +
+                            "\nMainWindowState_PictureScreen=" + on + "\n");
         CardPictures preloaded(library);
-        PicturePreload preload(preloaded, dir.Path() / "CFG.DAT");
-        EXPECT_TRUE(preload.FinishCardPictures(record)) << stored;
-        EXPECT_EQ(preloaded.Scale(), scale) << stored;
-        EXPECT_EQ(preloaded.Back().width(), qRound(71 * scale)) << stored;
+        PicturePreload preload(preloaded, dir.Path() / "CFG.DAT", screen);
+        EXPECT_TRUE(preload.FinishCardPictures(record)) << stored << on;
+        EXPECT_EQ(preloaded.Scale(), scale) << stored << on;
+        EXPECT_EQ(preloaded.Back().width(), qRound(71 * scale)) << stored << on;
         if (scale == 2.0) {
             CardPictures direct(library);
             direct.SetScale(2.0);
@@ -112,10 +122,10 @@ TEST_F(PicturePreloadTest, DecodesAheadTheMarksTheLastSessionShowed) {
          {std::pair{std::to_string(marks), marks}, {"-5", 0u}, {"4194304", 0u}, {"x", 0u}}) {
         test::WriteFile(dir.Path() / "CFG.DAT",
                         "[Preference]\nMainWindowState_PictureScale=100\n"
-                        "MainWindowState_ShownMarks=" +
-                            stored + "\n");
+                        "MainWindowState_PictureScreen=" +
+                            screen + "\nMainWindowState_ShownMarks=" + stored + "\n");
         CardPictures preloaded(library);
-        PicturePreload preload(preloaded, dir.Path() / "CFG.DAT");
+        PicturePreload preload(preloaded, dir.Path() / "CFG.DAT", screen);
         EXPECT_TRUE(preload.FinishCardPictures(record));
         EXPECT_EQ(preloaded.MadeMarks(), expected) << stored;
     }
@@ -123,7 +133,7 @@ TEST_F(PicturePreloadTest, DecodesAheadTheMarksTheLastSessionShowed) {
 
 TEST_F(PicturePreloadTest, DroppedUnusedItWaitsForItsWorker) {
     CardPictures pictures(library);
-    { PicturePreload preload(pictures, dir.Path() / "CFG.DAT"); }
+    { PicturePreload preload(pictures, dir.Path() / "CFG.DAT", screen); }
     EXPECT_EQ(pictures.CardWidth(), 71);
     EXPECT_FALSE(pictures.Face(0).isNull());
 }
