@@ -245,16 +245,11 @@ bool PlaceMemo::Remembered(std::vector<uint8_t>& answers, int index, int top, in
     return answer == kTaken;
 }
 
-bool PlaceMemo::MayFit(const Game& game, int k, int card) {
-    if (k < 0 || k >= kFilaPiles) return true;
-    return MayTake(game, {PileKind::Fila, k}, PileTop(game.piles.fila[static_cast<size_t>(k)]),
-                   card);
-}
-
-bool PlaceMemo::MayGoHome(const Game& game, int j, int card) {
-    if (j < 0 || j >= kDestPiles) return true;
-    return MayTake(game, {PileKind::Dest, j}, PileTop(game.piles.dest[static_cast<size_t>(j)]),
-                   card);
+bool PlaceMemo::MayTake(const Game& game, PileRef pile, int card) {
+    const bool column = pile.kind == PileKind::Fila && pile.index >= 0 && pile.index < kFilaPiles;
+    const bool home = pile.kind == PileKind::Dest && pile.index >= 0 && pile.index < kDestPiles;
+    if (!column && !home) return true;
+    return MayTake(game, pile, PileTop(game.piles.Get(pile)), card);
 }
 
 bool PlaceMemo::MayTake(const Game& game, PileRef pile, int top, int card) {

@@ -29,12 +29,10 @@ class PlaceMemo {
   public:
     explicit PlaceMemo(const Game& game);
 
-    // False when the building rule of column k refuses `card` onto its top card for certain;
-    // true when it may take it (or the memo does not know the column).
-    bool MayFit(const Game& game, int k, int card);
-    // The same for foundation j.
-    bool MayGoHome(const Game& game, int j, int card);
-    // The same for a column or foundation whose top card `top` the caller has read already.
+    // False when the building rule of a column or foundation refuses `card` onto its top card
+    // for certain; true when it may take it (or the memo does not know the pile).
+    bool MayTake(const Game& game, PileRef pile, int card);
+    // The same for a pile whose top card `top` the caller has read already.
     bool MayTake(const Game& game, PileRef pile, int top, int card);
 
   private:

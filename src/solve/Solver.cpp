@@ -515,8 +515,7 @@ class Search {
         auto offer = [&](MoveKind kind, PileKind pile, int count) {
             for (int i = 0; i < count; ++i) {
                 if (cover != 0 && !Covers({kind, i, top}, cover)) continue;
-                if (pile == PileKind::Fila && !memo_.MayFit(game, i, top)) continue;
-                if (pile == PileKind::Dest && !memo_.MayGoHome(game, i, top)) continue;
+                if (!memo_.MayTake(game, {pile, i}, top)) continue;
                 if (Accepts(game, place, {pile, i}, Mover::Player)) out.push_back({kind, i, top});
             }
         };
