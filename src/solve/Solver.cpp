@@ -186,9 +186,9 @@ class Search {
           quietTurns_(keys_.StockCycles() && ClicksOnlyTurn(ctx.game)),
           stockToColumn_(keys_.StockCycles() && offFoundation_.Applies()),
           offFoundationToColumn_(offFoundation_.Applies()),
-          stuck_(ctx.game, quietTurns_, keys_.ColumnsAlike()),
-          stuckOnlyAfterHome_(!autoplay_ && ClicksOnlyTurn(ctx.game) &&
-                              !keys_.StockDealsToPiles()) {}
+          onlyMovesBringCards_(ClicksOnlyTurn(ctx.game) && !keys_.StockDealsToPiles()),
+          stuck_(ctx.game, onlyMovesBringCards_, keys_.ColumnsAlike()),
+          stuckOnlyAfterHome_(!autoplay_ && onlyMovesBringCards_) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -602,9 +602,10 @@ class Search {
     bool stockToColumn_;          // a card from the stock to a column must be built on at once
     bool offFoundationToColumn_;  // so must one off a foundation, or the card it covered there
                                   // come down
+    bool onlyMovesBringCards_;  // no fill, nor any deal of the stock's clicks, puts cards on piles
     StuckCards stuck_;
-    // No fill, deal or autoplay brings cards anywhere: only a move home can leave a position
-    // stuck (StuckCards.h).
+    // Nor does autoplay send any home: only a move home can leave a position stuck
+    // (StuckCards.h).
     bool stuckOnlyAfterHome_;
     KeySet seen_;
     std::vector<Frame> frames_;

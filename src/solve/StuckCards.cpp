@@ -88,7 +88,7 @@ void AskPiles(const Game& game, PileKind kind, int piles, CardBits& free,
 StuckCards::StuckCards(const Game& game, bool stockOnlyTurns, bool columnsAlike) {
     if (!RulesKnown(game, kDeck)) return;
     applies_ = true;
-    stockOnlyTurns_ = stockOnlyTurns;
+    stockOnlyTurns_ = stockOnlyTurns && game.def[gd::WasteUsed] == 1;
     foundationsKeep_ = game.def[gd::FoundationLift] == foundationLift::Never;
     const CardBits everyCard = ((CardBits{1} << kDeck) - 1) << 1;
     // Columns of the same rules answer alike: the first one answers for all.

@@ -45,9 +45,9 @@ class StuckCards {
     using CardBits = uint64_t;        // bit c: card c of the deck
     using ByCard = std::array<CardBits, kDeck + 1>;
 
-    // For the dealt `game`; `stockOnlyTurns`: the stock's clicks only turn its cards onto the
-    // waste and back (no fill, no deal onto the piles), so that the stock's and the waste's
-    // cards too leave them only by moves; `columnsAlike`: the columns have the same rules
+    // For the dealt `game`; `stockOnlyTurns`: no fill and no deal of the stock's clicks brings
+    // cards onto the piles, so that where the clicks turn cards onto the waste, the stock's and
+    // the waste's cards leave them only by moves; `columnsAlike`: the columns have the same rules
     // (PositionKeys::ColumnsAlike).
     StuckCards(const Game& game, bool stockOnlyTurns, bool columnsAlike);
 
@@ -59,8 +59,8 @@ class StuckCards {
     bool stockOnlyTurns_ = false;
     bool foundationsKeep_ = false;  // no card ever comes off a foundation
     CardBits free_ = 0;             // the cards some empty column or foundation may take
-    ByCard homeTargets_{};    // by card: the foundation tops it may go onto
-    ByCard columnTargets_{};  // by card: the column tops it may go onto
+    ByCard homeTargets_{};          // by card: the foundation tops it may go onto
+    ByCard columnTargets_{};        // by card: the column tops it may go onto
 };
 
 }  // namespace tindle
