@@ -302,6 +302,11 @@ bool Accepts(const Game& game, int card, PileRef target, Mover mover) {
     return from && Accepts(game, *from, target, mover);
 }
 
+bool FoundationDropByTheTwoCards(const Game& game, int j) {
+    const int code = game.def.At(gd::FoundationRule, j);
+    return JudgesByTheTwoCards(code) && legality::FoundationDropAsksBuildingRule(code);
+}
+
 int JumpedCell(const Game& game, int card, int column) {
     if (column < 0 || column >= kFilaPiles) return -1;
     if (game.def.At(gd::TableauRule, column) != build::GridJump) return -1;

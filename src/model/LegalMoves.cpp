@@ -2,7 +2,6 @@
 
 #include "model/Game.h"
 #include "model/Legality.h"
-#include "model/LegalityRules.h"
 #include "model/MoveRules.h"
 #include "model/SelectionRules.h"
 #include "model/SpecialGames.h"
@@ -214,9 +213,7 @@ PlaceMemo::PlaceMemo(const Game& game) {
     if (restriction == stockRestriction::None) {
         bool any = false;
         for (int j = 0; j < UsedFoundationCount(game); ++j) {
-            const int code = game.def.At(gd::FoundationRule, j);
-            homeKnown_[static_cast<size_t>(j)] =
-                JudgesByTheTwoCards(code) && legality::FoundationDropAsksBuildingRule(code);
+            homeKnown_[static_cast<size_t>(j)] = FoundationDropByTheTwoCards(game, j);
             any = any || homeKnown_[static_cast<size_t>(j)];
         }
         if (any) {

@@ -105,8 +105,13 @@ bool JudgesByTheTwoCards(int code) {
 }
 
 bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
+    return CanPlaceOnFoundationTop(game, j, PileTop(legality::Foundation(game, j)), card,
+                                   playerMove);
+}
+
+bool CanPlaceOnFoundationTop(const Game& game, int j, int top, int card, bool playerMove) {
     PlaceQuery q;
-    q.topCard = PileTop(legality::Foundation(game, j));
+    q.topCard = top;
     q.card = card;
     q.base = game.def.At(gd::FoundationBase, j);
     q.playerMove = playerMove;
@@ -120,8 +125,12 @@ bool CanPlaceOnFoundation(const Game& game, int j, int card, bool playerMove) {
 }
 
 bool CanPlaceOnColumn(const Game& game, int k, int card, bool playerMove) {
+    return CanPlaceOnColumnTop(game, k, PileTop(legality::Column(game, k)), card, playerMove);
+}
+
+bool CanPlaceOnColumnTop(const Game& game, int k, int top, int card, bool playerMove) {
     PlaceQuery q;
-    q.topCard = PileTop(legality::Column(game, k));
+    q.topCard = top;
     q.card = card;
     q.base = game.def.At(gd::TableauBase, k);
     q.playerMove = playerMove;

@@ -45,6 +45,10 @@ bool CanPlace(const Game& game, const PlaceQuery& q);
 bool CanPlaceOnFoundation(const Game& game, int foundation, int card, bool playerMove);
 bool CanPlaceOnColumn(const Game& game, int column, int card, bool playerMove);
 bool CanPlaceOnReserve(const Game& game, int reserve, int card, bool playerMove);
+// The same with the destination's top card given (0: empty), to ask the rule of a pile about
+// a card it does not hold on top.
+bool CanPlaceOnFoundationTop(const Game& game, int foundation, int top, int card, bool playerMove);
+bool CanPlaceOnColumnTop(const Game& game, int column, int top, int card, bool playerMove);
 
 // Whether the building rule `code` judges a card put onto another card by the two cards and
 // the pile's own fields alone (the standard rule and the codes that build by it): its answer

@@ -48,6 +48,12 @@ bool Accepts(const Game& game, const CardPlace& from, PileRef target, Mover move
 // in no pile).
 bool Accepts(const Game& game, int card, PileRef target, Mover mover);
 
+// Whether foundation `j` takes a card by its building rule alone (no drop rule of its own) and
+// that rule judges by the two cards (JudgesByTheTwoCards): whether a card may go onto a given
+// top card then has one answer in every position of the deal, which only the foundation's
+// capacity may refuse besides.
+bool FoundationDropByTheTwoCards(const Game& game, int j);
+
 // build::GridJump: the cell (0-based column) that `card` jumps over on its way to `column`,
 // whose card the move removes; -1 when the move jumps over nothing.
 int JumpedCell(const Game& game, int card, int column);

@@ -152,8 +152,9 @@ PositionKeys::PositionKeys(const Game& game, bool autoplay) {
     // Any card a stock click sends to the piles in their order tells them apart; so do the
     // click-play games (a click takes the first column that accepts), the grid games (cells
     // by their neighbours) and the leading columns a fill skips.
-    const bool stockDealsToPiles = AnyDealCode(def, gd::TableauDealCode, columns) ||
-                                   AnyDealCode(def, gd::ReserveDealCode, reserves);
+    stockDealsToPiles_ = AnyDealCode(def, gd::TableauDealCode, columns) ||
+                         AnyDealCode(def, gd::ReserveDealCode, reserves);
+    const bool stockDealsToPiles = stockDealsToPiles_;
     const int style = def[gd::TableauFanStyle];
     const bool grid = style == fan::Grid || style == fan::GridNoDrops;
     columnsAlike_ = plain && !stockDealsToPiles && !grid && def[gd::ClickPlay] == 0 &&

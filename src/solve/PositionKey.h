@@ -32,12 +32,15 @@ class PositionKeys {
     // cycle, and any card of it can be brought to the waste top. The key then holds the cycle
     // and not how far it has been turned.
     bool StockCycles() const { return stockCycles_; }
+    // The stock's clicks deal cards onto the columns or the reserves.
+    bool StockDealsToPiles() const { return stockDealsToPiles_; }
 
   private:
     bool columnsAlike_ = false;
     bool reservesAlike_ = false;
     bool foundationsAlike_ = false;
     bool stockCycles_ = false;
+    bool stockDealsToPiles_ = false;
     bool passesCount_ = false;
     bool dealCounterCounts_ = false;
     bool runningCounterCounts_ = false;

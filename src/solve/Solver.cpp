@@ -21,6 +21,7 @@
 #include "solve/SafeMoves.h"
 #include "solve/SearchScope.h"
 #include "solve/StockCycle.h"
+#include "solve/StuckCards.h"
 
 namespace tindle {
 
@@ -184,7 +185,10 @@ class Search {
           memo_(ctx.game),
           quietTurns_(keys_.StockCycles() && ClicksOnlyTurn(ctx.game)),
           stockToColumn_(keys_.StockCycles() && offFoundation_.Applies()),
-          offFoundationToColumn_(offFoundation_.Applies()) {}
+          offFoundationToColumn_(offFoundation_.Applies()),
+          onlyMovesBringCards_(ClicksOnlyTurn(ctx.game) && !keys_.StockDealsToPiles()),
+          stuck_(ctx.game, onlyMovesBringCards_, keys_.ColumnsAlike()),
+          stuckOnlyAfterHome_(!autoplay_ && onlyMovesBringCards_) {}
 
     SolveResult Run() {
         start_ = std::chrono::steady_clock::now();
@@ -199,6 +203,10 @@ class Search {
         KeepFirstMarkers(ctx_.game.undo);
         ctx_.game.redo.Clear();
         seen_.Insert(keys_.Key(ctx_.game));
+        if (stuck_.AnyStuck(ctx_.game)) {
+            result.verdict = SolveVerdict::Lost;
+            return result;
+        }
         result.verdict = Push(Child{});
         const std::vector<Child>& first = frames_[0].children;
         if (!first.empty()) {
@@ -468,6 +476,10 @@ class Search {
         uint64_t key = keys_.Key(ctx_.game);
         if (child.cover != 0) key = DutyKey(key, child.cover + 64 * child.beneath);
         if (!seen_.Insert(key)) return SolveVerdict::Lost;
+        if ((!stuckOnlyAfterHome_ || move.kind == MoveKind::ToFoundation) &&
+            stuck_.AnyStuck(ctx_.game)) {
+            return SolveVerdict::Lost;
+        }
         child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
         child.merit = PositionMerit(ctx_.game) + child.merit / 10;
         child.merit += Jitter(key);
@@ -590,6 +602,11 @@ class Search {
     bool stockToColumn_;          // a card from the stock to a column must be built on at once
     bool offFoundationToColumn_;  // so must one off a foundation, or the card it covered there
                                   // come down
+    bool onlyMovesBringCards_;  // no fill, nor any deal of the stock's clicks, puts cards on piles
+    StuckCards stuck_;
+    // Nor does autoplay send any home: only a move home can leave a position stuck
+    // (StuckCards.h).
+    bool stuckOnlyAfterHome_;
     KeySet seen_;
     std::vector<Frame> frames_;
     size_t depth_ = 0;

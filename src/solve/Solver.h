@@ -33,6 +33,9 @@
 // to a column, any move that does not build on it (nor, off a foundation, brings down the card
 // it covered there: DutyKey in Solver.cpp).
 //
+// A position in which some card can never leave its column or the stock (StuckCards.h) is a dead
+// end: none of its moves is tried, and a start position so stuck is lost at once.
+//
 // `lost` is answered only when every position reachable from the start has been searched
 // without a win; a spent budget (or a cancel) answers `unknown`.
 

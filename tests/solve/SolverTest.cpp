@@ -420,6 +420,25 @@ void DealJackUnderTheQueen(HeadlessPlay& play) {
     put(2, kHearts, kQueen, kFaceUp);
 }
 
+// Klondike with a few cards, the stock played out: spades home to the Ace, hearts and diamonds
+// to the Four, clubs to the Five. The Four of Spades lies on the Five of Hearts, over the Five of
+// Diamonds and the Three of Spades, face down: every card it could go onto lies beneath it. With
+// the Five of Hearts face up, the two move together onto the Six of Clubs and the table is won;
+// with it face down, the Four can never leave its column.
+void DealFourOverItsTargets(HeadlessPlay& play, bool fiveFaceUp) {
+    Game& game = SmallKlondike(play, 3, {.hearts = 4, .diamonds = 4, .clubs = 5, .spades = kAce});
+    const auto put = [&](int column, int suit, int rank, char face) {
+        PileAppend(game.piles.fila[static_cast<size_t>(column)], MakeCard(suit, rank));
+        game.cards.SetCardFace(MakeCard(suit, rank), face);
+    };
+    put(0, kSpades, 3, kFaceDown);
+    put(0, kDiamonds, 5, kFaceDown);
+    put(0, kHearts, 5, fiveFaceUp ? kFaceUp : kFaceDown);
+    put(0, kSpades, 4, kFaceUp);
+    put(1, kClubs, 6, kFaceUp);
+    put(2, kSpades, 2, kFaceUp);
+}
+
 // The solver's verdict on the table in play is the one of every position reachable from it (a
 // table known to be won needs no brute force); a win replays.
 void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable, bool knownWon = false) {
@@ -467,6 +486,21 @@ TEST(Solver, PlaysACardFromTheStockToAColumnOnlyToBuildOnIt) {
         HeadlessPlay play;
         DealStockHolders(play, queenInStock);
         ExpectVerdictOfBruteForce(play, queenInStock);
+    }
+}
+
+// A card whose every target lies beneath it in its column, over face-down cards only, never
+// leaves it: the solver answers lost before any move. A face-up card beneath it may carry it
+// away: the verdicts agree with every position reachable.
+TEST(Solver, LostAtOnceWhereACardCanNeverLeaveItsColumn) {
+    for (const bool fiveFaceUp : {true, false}) {
+        SCOPED_TRACE(fiveFaceUp ? "Five of Hearts face up" : "Five of Hearts face down");
+        HeadlessPlay play;
+        DealFourOverItsTargets(play, fiveFaceUp);
+        if (!fiveFaceUp) {
+            EXPECT_EQ(Solve(play.ctx, kBudget).positions, 0);
+        }
+        ExpectVerdictOfBruteForce(play, fiveFaceUp);
     }
 }
 
