@@ -143,6 +143,16 @@ QRgb PaintedBackground::Pixel(int x, int y) const {
     return value;
 }
 
+std::optional<int> PaintedBackground::PlainRowsColumn(const QRect& rect) const {
+    if (kind_ != Kind::Colour || !QRect(QPoint(0, 0), extent_).contains(rect)) return std::nullopt;
+    // In the fade's rows the columns up to fadeWidth_ have the fade's colours, the others the
+    // plain colour; below them every column is the plain colour.
+    if (rect.top() >= static_cast<int>(fadeRows_.size())) return 0;
+    if (rect.right() < fadeWidth_) return 0;
+    if (rect.left() >= fadeWidth_) return fadeWidth_;
+    return std::nullopt;
+}
+
 QImage PaintedBackground::ToImage(QSize size) const {
     QImage image(std::max(size.width(), 1), std::max(size.height(), 1), QImage::Format_RGB32);
     Draw(image.rect(), image, QPoint(0, 0));
