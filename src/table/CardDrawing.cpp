@@ -35,11 +35,15 @@ void TableRenderer::DrawPicture(const QImage& picture, int x, int y, DrawTarget 
 // further nor lets an earlier mark or card show through.
 void TableRenderer::MarkPictureOn(Canvas& c, const QImage& picture, int x, int y) {
     const QRect place(x, y, CardWidth(), CardHeight());
-    CopyFromBackground(c, place);
-    if (const QImage* blended = MarkOverBackground(picture, place, ScaleOf(*c.image))) {
+    const qreal scale = ScaleOf(*c.image);
+    const QImage* blended = MarkOverBackground(picture, place, scale);
+    // A blended mark as large as the place holds all the background there is to erase.
+    if (!blended || blended->size() != ToDevice(place.translated(0, Scroll()), scale).size())
+        CopyFromBackground(c, place);
+    if (blended) {
         // Opaque, and placed as the mark itself would be.
         BlendOver(*blended, *c.image, c.ToImage(x, y), c.Bounds());
-        c.touched |= QRect(place.topLeft(), TableRectOf(picture).size());
+        c.touched |= place;
     } else {
         BlitPicture(c, picture, x, y);
     }
