@@ -67,17 +67,11 @@ void BackgroundPainter::PaintOn(Target target, bool canvasOnly, const Describe& 
         describe(extent, forTable ? geometry_.tableWidth : extent.width(),
                  forTable ? geometry_.tableHeight : extent.height());
     if (target.canvas) painted.Draw(target.canvas->rect(), *target.canvas, QPoint(0, 0));
-    if (!canvasOnly) {
-        painted_ = painted;
-        ++paintedCount_;
-    }
+    if (!canvasOnly) painted_ = painted;
 }
 
 void BackgroundPainter::KeepTableAsItWas(Target target, bool canvasOnly) {
-    if (!canvasOnly && target.canvas) {
-        painted_ = PaintedBackground::Copy(*target.canvas);
-        ++paintedCount_;
-    }
+    if (!canvasOnly && target.canvas) painted_ = PaintedBackground::Copy(*target.canvas);
 }
 
 void BackgroundPainter::PaintBackgroundKind(QImage& canvas, int kind, long long colourOrNumber,

@@ -90,9 +90,6 @@ class BackgroundPainter {
 
     // What the last painting of the table (not a preview) put on it.
     const PaintedBackground& Painted() const { return painted_; }
-    // How many times Painted() has been set: what was made from it before a change may be
-    // out of date.
-    unsigned PaintedCount() const { return paintedCount_; }
 
   private:
     // The background of a picture of that size painted for a table of that size.
@@ -116,7 +113,6 @@ class BackgroundPainter {
     PictureLookup pictures_;
     BackgroundGeometry geometry_;
     PaintedBackground painted_;
-    unsigned paintedCount_ = 0;
 };
 
 }  // namespace tindle

@@ -50,13 +50,14 @@ void TableRenderer::MarkPictureOn(Canvas& c, const QImage& picture, int x, int y
 }
 
 // A row of empty piles shows the same mark on the same background rows (the default
-// background is plain across and fades downwards): the mark is blended with them once and
-// copied to the others, which is what the first picture of a maximised table spends most
-// of its drawing on otherwise. Null where the background under the mark is not plain along
-// its rows, or the mark is not a translucent picture at the canvas's scale.
+// background is plain across and fades downwards): while the bare table is painted (the
+// start's first picture, maximised), the mark is blended with them once and copied to the
+// others. Null at other times, where the background under the mark is not plain along its
+// rows, or where the mark is not a translucent picture at the canvas's scale.
 const QImage* TableRenderer::MarkOverBackground(const QImage& picture, const QRect& windowRect,
                                                 qreal scale) {
     constexpr std::size_t kKept = 6;  // a table's rows of marks, with room to spare
+    if (!keepBlendedMarks_) return nullptr;
     if (ScaleOf(picture) != scale || KindOf(picture) != PictureKind::Blended) return nullptr;
     const QRect onTable = windowRect.translated(0, Scroll());
     if (!TableExtent().contains(onTable)) return nullptr;
@@ -68,10 +69,6 @@ const QImage* TableRenderer::MarkOverBackground(const QImage& picture, const QRe
     const std::optional<int> column = background.PlainRowsColumn(under);
     if (!column) return nullptr;
     const QPoint key(*column, under.top());
-    if (blendedMarksBackground_ != backgrounds_.PaintedCount()) {
-        blendedMarks_.clear();
-        blendedMarksBackground_ = backgrounds_.PaintedCount();
-    }
     for (const BlendedMark& kept : blendedMarks_)
         if (kept.picture == picture.cacheKey() && kept.under == key) return &kept.image;
 

@@ -289,14 +289,15 @@ class TableRenderer : public TableView {
     int jokerLabelKey_ = 0;
     bool jokerLabelKeySet_ = false;
     std::unordered_map<qint64, PictureKind> pictureKinds_;
-    // Marks drawn over plain background rows, most recent last (MarkOverBackground).
+    // Marks drawn over plain background rows, most recent last (MarkOverBackground): kept
+    // only while the bare table is painted.
+    bool keepBlendedMarks_ = false;
     struct BlendedMark {
         qint64 picture = 0;
         QPoint under;  // the background's top and plain column (PlainRowsColumn) it was made on
         QImage image;
     };
     std::vector<BlendedMark> blendedMarks_;
-    unsigned blendedMarksBackground_ = 0;  // the background's PaintedCount they were made on
 };
 
 }  // namespace tindle
