@@ -43,6 +43,8 @@ void TableRenderer::MakeTablePicture() {
 
 void TableRenderer::PaintBareTable(QPainter& painter, const QRect& region) {
     if (region.isEmpty()) return;
+    // The marks of a row of piles are blended once for the whole region, then let go.
+    keepBlendedMarks_ = true;
     const int bandRows = std::min(kBandRows, region.height());
     QImage band = NewScaledImage(QSize(region.width(), bandRows), scale_, QImage::Format_RGB32);
     for (int top = region.top(); top <= region.bottom(); top += bandRows) {
@@ -62,6 +64,9 @@ void TableRenderer::PaintBareTable(QPainter& painter, const QRect& region) {
         painter.drawImage(QRectF(QRect(rows.topLeft(), rows.size())), band,
                           QRectF(ToDevice(c.clip, scale_)));
     }
+    keepBlendedMarks_ = false;
+    blendedMarks_.clear();
+    blendedMarks_.shrink_to_fit();
 }
 
 }  // namespace tindle

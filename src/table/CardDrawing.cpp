@@ -34,8 +34,51 @@ void TableRenderer::DrawPicture(const QImage& picture, int x, int y, DrawTarget 
 // redraw, the pressed stock's highlight replaced by the plain mark) never darkens the place
 // further nor lets an earlier mark or card show through.
 void TableRenderer::MarkPictureOn(Canvas& c, const QImage& picture, int x, int y) {
-    CopyFromBackground(c, QRect(x, y, CardWidth(), CardHeight()));
-    BlitPicture(c, picture, x, y);
+    const QRect place(x, y, CardWidth(), CardHeight());
+    const qreal scale = ScaleOf(*c.image);
+    const QImage* blended = MarkOverBackground(picture, place, scale);
+    // A blended mark as large as the place holds all the background there is to erase.
+    if (!blended || blended->size() != ToDevice(place.translated(0, Scroll()), scale).size())
+        CopyFromBackground(c, place);
+    if (blended) {
+        // Opaque, and placed as the mark itself would be.
+        BlendOver(*blended, *c.image, c.ToImage(x, y), c.Bounds());
+        c.touched |= place;
+    } else {
+        BlitPicture(c, picture, x, y);
+    }
+}
+
+// A row of empty piles shows the same mark on the same background rows (the default
+// background is plain across and fades downwards): while the bare table is painted (the
+// start's first picture, maximised), the mark is blended with them once and copied to the
+// others. Null at other times, where the background under the mark is not plain along its
+// rows, or where the mark is not a translucent picture at the canvas's scale.
+const QImage* TableRenderer::MarkOverBackground(const QImage& picture, const QRect& windowRect,
+                                                qreal scale) {
+    constexpr std::size_t kKept = 6;  // a table's rows of marks, with room to spare
+    if (!keepBlendedMarks_) return nullptr;
+    if (ScaleOf(picture) != scale || KindOf(picture) != PictureKind::Blended) return nullptr;
+    const QRect onTable = windowRect.translated(0, Scroll());
+    if (!TableExtent().contains(onTable)) return nullptr;
+    // The background pixels under the picture, as CopyFromBackground puts them there.
+    const QRect device = ToDevice(onTable, scale);
+    if (picture.width() > device.width() || picture.height() > device.height()) return nullptr;
+    const QRect under(device.topLeft(), picture.size());
+    const PaintedBackground& background = backgrounds_.Painted();
+    const std::optional<int> column = background.PlainRowsColumn(under);
+    if (!column) return nullptr;
+    const QPoint key(*column, under.top());
+    for (const BlendedMark& kept : blendedMarks_)
+        if (kept.picture == picture.cacheKey() && kept.under == key) return &kept.image;
+
+    QImage image(picture.size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    background.Draw(QRect(key, picture.size()), image, QPoint(0, 0));
+    BlendOver(picture, image, QPoint(0, 0));
+    if (blendedMarks_.size() == kKept) blendedMarks_.erase(blendedMarks_.begin());
+    blendedMarks_.push_back({picture.cacheKey(), key, std::move(image)});
+    return &blendedMarks_.back().image;
 }
 
 void TableRenderer::EmptyMarkOn(Canvas& c, int kind, int x, int y, int pileIndex) {

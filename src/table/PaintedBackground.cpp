@@ -18,6 +18,20 @@ QRgb TableWord(const QColor& colour) {
     return reinterpret_cast<const QRgb*>(one.constScanLine(0))[0];
 }
 
+// Sets count pixels to one value, four at a time, which the compiler turns into wide
+// stores: the table's first picture fills a screen of rows this way.
+void FillWords(QRgb* out, int count, QRgb value) {
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        out[i] = value;
+        out[i + 1] = value;
+        out[i + 2] = value;
+        out[i + 3] = value;
+    }
+    for (; i < count; ++i)
+        out[i] = value;
+}
+
 QImage AsTablePixels(const QImage& picture) {
     if (picture.isNull() || picture.format() == QImage::Format_RGB32) return picture;
     return picture.convertToFormat(QImage::Format_RGB32);
@@ -90,11 +104,13 @@ void PaintedBackground::DrawRow(int y, int x, int count, QRgb* out) const {
     const int from = x + done;
     switch (kind_) {
         case Kind::Colour: {
-            std::fill(row, row + inside, colour_);
+            // The fade's columns, then the plain colour: each pixel written once.
+            int faded = 0;
             if (y < static_cast<int>(fadeRows_.size())) {
-                const int faded = std::clamp(fadeWidth_ - from, 0, inside);
-                std::fill(row, row + faded, fadeRows_[static_cast<size_t>(y)]);
+                faded = std::clamp(fadeWidth_ - from, 0, inside);
+                FillWords(row, faded, fadeRows_[static_cast<size_t>(y)]);
             }
+            FillWords(row + faded, inside - faded, colour_);
             break;
         }
         case Kind::Tiled: {
@@ -141,6 +157,16 @@ QRgb PaintedBackground::Pixel(int x, int y) const {
     QRgb value = kBlack;
     DrawRow(y, x, 1, &value);
     return value;
+}
+
+std::optional<int> PaintedBackground::PlainRowsColumn(const QRect& rect) const {
+    if (kind_ != Kind::Colour || !QRect(QPoint(0, 0), extent_).contains(rect)) return std::nullopt;
+    // In the fade's rows the columns up to fadeWidth_ have the fade's colours, the others the
+    // plain colour; below them every column is the plain colour.
+    if (rect.top() >= static_cast<int>(fadeRows_.size())) return 0;
+    if (rect.right() < fadeWidth_) return 0;
+    if (rect.left() >= fadeWidth_) return fadeWidth_;
+    return std::nullopt;
 }
 
 QImage PaintedBackground::ToImage(QSize size) const {

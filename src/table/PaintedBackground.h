@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 // What a painting of the table's background put on the table picture, kept as a short
@@ -41,6 +42,11 @@ class PaintedBackground {
     void Draw(const QRect& source, QImage& dst, QPoint at, const QRect& clip = QRect()) const;
     // One pixel of it.
     QRgb Pixel(int x, int y) const;
+    // When every row of the rectangle is one colour across it (a plain colour, faded or not,
+    // inside the painted extent): a column whose pixels are those rows' colours, the same
+    // column for every such rectangle over the same rows with the same colours. What is drawn
+    // over such a place depends on its top, its height and this column alone.
+    std::optional<int> PlainRowsColumn(const QRect& rect) const;
     // The background as a picture of the given size.
     QImage ToImage(QSize size) const;
 

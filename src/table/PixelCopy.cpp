@@ -95,7 +95,9 @@ void BlendOver(const QImage& src, QImage& dst, QPoint tableDstPos, const QRect& 
     const qreal scale = ScaleOf(dst);
     const QPoint dstPos = ToDevice(tableDstPos, scale);
     const QRect dstClip = DeviceClip(tableDstClip, scale);
-    QImage source = src.format() == QImage::Format_ARGB32_Premultiplied
+    // An opaque picture (RGB32) is copied as it is.
+    const bool opaque = src.format() == QImage::Format_RGB32;
+    QImage source = opaque || src.format() == QImage::Format_ARGB32_Premultiplied
                         ? src
                         : src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // A picture made for another scale (a highlight drawn in table pixels) is brought to
@@ -113,6 +115,10 @@ void BlendOver(const QImage& src, QImage& dst, QPoint tableDstPos, const QRect& 
         const auto* s =
             reinterpret_cast<const QRgb*>(source.constScanLine(from.y() + row)) + from.x();
         auto* d = reinterpret_cast<QRgb*>(dst.scanLine(clipped.top() + row)) + clipped.left();
+        if (opaque) {
+            std::memcpy(d, s, static_cast<size_t>(clipped.width()) * sizeof(QRgb));
+            continue;
+        }
         for (int x = 0; x < clipped.width(); ++x) {
             const QRgb p = s[x];
             const uint alpha = qAlpha(p);

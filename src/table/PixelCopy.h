@@ -44,7 +44,8 @@ void CopyPixels(const QImage& src, const QRect& srcRect, QImage& dst, QPoint dst
 
 // Draws src over dst at dstPos with its transparency (source over), clipped like
 // CopyPixels. dst is an opaque 32-bit image; src any image (converted when it is not
-// premultiplied ARGB, and scaled to dst's scale when it has another).
+// premultiplied ARGB, and scaled to dst's scale when it has another); an RGB32 src is opaque
+// and copied.
 void BlendOver(const QImage& src, QImage& dst, QPoint dstPos, const QRect& dstClip = QRect());
 
 // Fills a rectangle (clipped to the image) with one colour.

@@ -218,6 +218,7 @@ class TableRenderer : public TableView {
     void CardOn(Canvas& c, int card, int x, int y, bool moving);
     void BackOn(Canvas& c, int x, int y, int height, bool moving);
     void MarkPictureOn(Canvas& c, const QImage& picture, int x, int y);
+    const QImage* MarkOverBackground(const QImage& picture, const QRect& windowRect, qreal scale);
     void EmptyMarkOn(Canvas& c, int kind, int x, int y, int pileIndex);
     void CornersOn(Canvas& c, const QRect& card, bool upper, bool lower);
     void StockPileOn(Canvas& c, int k, StockFace face);
@@ -288,6 +289,15 @@ class TableRenderer : public TableView {
     int jokerLabelKey_ = 0;
     bool jokerLabelKeySet_ = false;
     std::unordered_map<qint64, PictureKind> pictureKinds_;
+    // Marks drawn over plain background rows, most recent last (MarkOverBackground): kept
+    // only while the bare table is painted.
+    bool keepBlendedMarks_ = false;
+    struct BlendedMark {
+        qint64 picture = 0;
+        QPoint under;  // the background's top and plain column (PlainRowsColumn) it was made on
+        QImage image;
+    };
+    std::vector<BlendedMark> blendedMarks_;
 };
 
 }  // namespace tindle
