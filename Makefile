@@ -56,6 +56,7 @@ format: deps
 	$(FORMAT_FILES) | xargs -0 clang-format -i
 
 bench: configure
+	./scripts/install-deps bench
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	cd $(BUILD_DIR) && for b in bench/bench_*; do \
 		if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b" || exit 1; fi; \
