@@ -4,6 +4,11 @@
 #include <climits>
 #include <vector>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define TINDLE_CRC_FOLDING 1
+#endif
+
 namespace tindle {
 
 namespace {
@@ -54,8 +59,8 @@ void AppendBigEndian(std::string& out, uint64_t value, int width) {
 }
 
 // CRC-32 eight bytes at a time ("slicing by 8"): table k gives the CRC of a byte followed by
-// k zero bytes, so eight lookups replace eight rounds. Start-up checks the library with it,
-// at several times the speed of one byte at a time.
+// k zero bytes, so eight lookups replace eight rounds: several times the speed of one byte at a
+// time, for the tail of the data and for processors without carry-less multiplication.
 using CrcTables = std::array<std::array<uint32_t, 256>, 8>;
 
 constexpr CrcTables MakeCrcTables() {
@@ -76,6 +81,73 @@ constexpr CrcTables kCrcTables = MakeCrcTables();
 uint32_t LittleEndian(const unsigned char* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
+
+// The running CRC (its bits inverted, as between the start and the end) over the bytes.
+uint32_t TableCrc(uint32_t crc, const unsigned char* p, std::size_t left) {
+    const auto& t = kCrcTables;
+    for (; left >= 8; p += 8, left -= 8) {
+        const uint32_t low = LittleEndian(p) ^ crc;
+        const uint32_t high = LittleEndian(p + 4);
+        crc = t[7][low & 0xff] ^ t[6][(low >> 8) & 0xff] ^ t[5][(low >> 16) & 0xff] ^
+              t[4][low >> 24] ^ t[3][high & 0xff] ^ t[2][(high >> 8) & 0xff] ^
+              t[1][(high >> 16) & 0xff] ^ t[0][high >> 24];
+    }
+    for (; left > 0; ++p, --left)
+        crc = t[0][(crc ^ *p) & 0xff] ^ (crc >> 8);
+    return crc;
+}
+
+#if defined(TINDLE_CRC_FOLDING)
+// The processor's carry-less multiplication folds the data into the CRC sixteen bytes at a
+// time, four blocks side by side (Gopal et al., "Fast CRC Computation for Generic Polynomials
+// Using PCLMULQDQ Instruction", Intel 2009): about a tenth of the table's work per byte, which
+// matters because the whole library is checked before the splash can show. The constants are
+// powers of x modulo the bit-reflected polynomial, then the Barrett reduction's polynomial
+// and quotient. Takes and gives the running CRC as TableCrc; size is at least 64 and a
+// multiple of 16.
+bool CanFoldCrc() {
+    static const bool can = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
+    return can;
+}
+
+// a's low half times k's low half, xor a's high half times k's high half, xor next.
+__attribute__((target("pclmul"))) inline __m128i Fold(__m128i a, __m128i k, __m128i next) {
+    return _mm_xor_si128(
+        _mm_xor_si128(_mm_clmulepi64_si128(a, k, 0x00), _mm_clmulepi64_si128(a, k, 0x11)), next);
+}
+
+__attribute__((target("pclmul,sse4.1"))) uint32_t FoldedCrc(uint32_t crc, const unsigned char* p,
+                                                            std::size_t size) {
+    const auto load = [](const unsigned char* at) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    };
+    const __m128i k1k2 = _mm_set_epi64x(0x01c6e41596, 0x0154442bd4);
+    const __m128i k3k4 = _mm_set_epi64x(0x00ccaa009e, 0x01751997d0);
+    const __m128i k5 = _mm_set_epi64x(0, 0x0163cd6124);
+    const __m128i poly = _mm_set_epi64x(0x01f7011641, 0x01db710641);
+    const __m128i low32 = _mm_setr_epi32(-1, 0, -1, 0);
+
+    __m128i x1 = _mm_xor_si128(load(p), _mm_cvtsi32_si128(static_cast<int>(crc)));
+    __m128i x2 = load(p + 16), x3 = load(p + 32), x4 = load(p + 48);
+    for (p += 64, size -= 64; size >= 64; p += 64, size -= 64) {
+        x1 = Fold(x1, k1k2, load(p));
+        x2 = Fold(x2, k1k2, load(p + 16));
+        x3 = Fold(x3, k1k2, load(p + 32));
+        x4 = Fold(x4, k1k2, load(p + 48));
+    }
+    x1 = Fold(Fold(Fold(x1, k3k4, x2), k3k4, x3), k3k4, x4);
+    for (; size >= 16; p += 16, size -= 16)
+        x1 = Fold(x1, k3k4, load(p));
+
+    // 128 bits to 64, then the Barrett reduction to 32.
+    x1 = _mm_xor_si128(_mm_srli_si128(x1, 8), _mm_clmulepi64_si128(x1, k3k4, 0x10));
+    x1 = _mm_xor_si128(_mm_clmulepi64_si128(_mm_and_si128(x1, low32), k5, 0x00),
+                       _mm_srli_si128(x1, 4));
+    __m128i q = _mm_clmulepi64_si128(_mm_and_si128(x1, low32), poly, 0x10);
+    q = _mm_clmulepi64_si128(_mm_and_si128(q, low32), poly, 0x00);
+    return static_cast<uint32_t>(_mm_extract_epi32(_mm_xor_si128(x1, q), 1));
+}
+#endif
 
 // The tree of one resource file, walked once from the root.
 class TreeWalk {
@@ -175,20 +247,18 @@ class TreeWalk {
 }  // namespace
 
 uint32_t Crc32(std::string_view bytes) {
-    const auto& t = kCrcTables;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     std::size_t left = bytes.size();
     uint32_t crc = 0xFFFFFFFFu;
-    for (; left >= 8; p += 8, left -= 8) {
-        const uint32_t low = LittleEndian(p) ^ crc;
-        const uint32_t high = LittleEndian(p + 4);
-        crc = t[7][low & 0xff] ^ t[6][(low >> 8) & 0xff] ^ t[5][(low >> 16) & 0xff] ^
-              t[4][low >> 24] ^ t[3][high & 0xff] ^ t[2][(high >> 8) & 0xff] ^
-              t[1][(high >> 16) & 0xff] ^ t[0][high >> 24];
+#if defined(TINDLE_CRC_FOLDING)
+    if (left >= 64 && CanFoldCrc()) {
+        const std::size_t folded = left & ~std::size_t{15};
+        crc = FoldedCrc(crc, p, folded);
+        p += folded;
+        left -= folded;
     }
-    for (; left > 0; ++p, --left)
-        crc = t[0][(crc ^ *p) & 0xff] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
+#endif
+    return TableCrc(crc, p, left) ^ 0xFFFFFFFFu;
 }
 
 std::string SealResourceData(std::string_view resourceData) {

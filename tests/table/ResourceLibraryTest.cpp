@@ -10,6 +10,7 @@
 #include "Wave.h"
 #include "support/ImageFormatPlugins.h"
 #include "table/RawPicture.h"
+#include "table/ResourceFileCheck.h"
 #include "table/ResourceNames.h"
 
 namespace tindle::test {
@@ -124,6 +125,34 @@ TEST(ResourceLibraryLoading, LibrariesAreIndependentAndUnloadCleanly) {
     second.ReleaseReadPages();
     EXPECT_TRUE(SamePixels(second.Bitmap("DB011_2X"), fine));
     EXPECT_TRUE(SamePixels(second.Bitmap("DB011"), first.Bitmap("DB011")));
+}
+
+// The seal's CRC-32 is computed sixteen bytes at a time where the processor allows, eight at a
+// time where not, and byte by byte at the end: every length and alignment gives the CRC of the
+// plain bitwise definition.
+TEST(ResourceLibraryLoading, TheSealsCrcIsTheStandardCrc32AtEveryLengthAndAlignment) {
+    const auto bitwise = [](std::string_view bytes) {
+        uint32_t crc = 0xFFFFFFFFu;
+        for (const char c : bytes) {
+            crc ^= static_cast<unsigned char>(c);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+        }
+        return crc ^ 0xFFFFFFFFu;
+    };
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
+    std::string data(70000, '\0');
+    uint32_t seed = 12345;
+    for (char& c : data) {
+        seed = seed * 1103515245u + 12345u;
+        c = static_cast<char>(seed >> 24);
+    }
+    const std::string_view all(data);
+    for (std::size_t offset = 0; offset < 16; ++offset)
+        for (std::size_t length = 0; length <= 200; ++length)
+            ASSERT_EQ(Crc32(all.substr(offset, length)), bitwise(all.substr(offset, length)))
+                << "offset " << offset << ", length " << length;
+    EXPECT_EQ(Crc32(all.substr(3)), bitwise(all.substr(3)));
 }
 
 // Qt keeps reading a resource opened before its library went away; the bytes must stay.
