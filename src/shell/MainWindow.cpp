@@ -337,11 +337,7 @@ void TfrmMain::PlaceMainWindow() {
     const int top = prefs.ReadInteger(section::Preference, "MainWindowState_Top", defaults.top());
     // The window opens on the screen under the corner of its stored place; its size, and the
     // size a maximised window is first laid out for, are that screen's.
-    const QScreen* screen = QGuiApplication::screenAt(
-        QPoint(std::clamp(left, kMinWindowCoordinate, kMaxWindowCoordinate - kMinVisiblePart) +
-                   kMinVisiblePart / 2,
-               std::clamp(top, kMinWindowCoordinate, kMaxWindowCoordinate - kMinVisiblePart) +
-                   kMinVisiblePart / 2));
+    const QScreen* screen = QGuiApplication::screenAt(StoredPlaceCorner(left, top));
     const QRect screenRect = screen ? screen->geometry() : primaryRect;
     const QRect place = SafeWindowRect(
         left, top,

@@ -4,6 +4,14 @@
 
 namespace tindle {
 
+QPoint StoredPlaceCorner(int storedLeft, int storedTop) {
+    const auto inside = [](int stored) {
+        return std::clamp(stored, kMinWindowCoordinate, kMaxWindowCoordinate - kMinVisiblePart) +
+               kMinVisiblePart / 2;
+    };
+    return QPoint(inside(storedLeft), inside(storedTop));
+}
+
 QRect DefaultWindowRect(const QRect& screen) {
     return QRect(screen.left() + kDefaultWindowLeft, screen.top() + kDefaultWindowTop,
                  std::max(kMinWindowWidth, screen.width() - kWindowSizeMargin),

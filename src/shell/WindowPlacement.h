@@ -23,6 +23,10 @@ inline constexpr int kMinVisiblePart = 100;
 inline constexpr int kMinWindowCoordinate = -32768;
 inline constexpr int kMaxWindowCoordinate = 32767;
 
+// A point just inside the corner of a stored place (its coordinates held to the desktop's):
+// the screen under it is the one the window opens on.
+QPoint StoredPlaceCorner(int storedLeft, int storedTop);
+
 // The default place and size on a screen.
 QRect DefaultWindowRect(const QRect& screen);
 

@@ -154,14 +154,13 @@ PositionKeys::PositionKeys(const Game& game, bool autoplay) {
     // by their neighbours) and the leading columns a fill skips.
     stockDealsToPiles_ = AnyDealCode(def, gd::TableauDealCode, columns) ||
                          AnyDealCode(def, gd::ReserveDealCode, reserves);
-    const bool stockDealsToPiles = stockDealsToPiles_;
     const int style = def[gd::TableauFanStyle];
     const bool grid = style == fan::Grid || style == fan::GridNoDrops;
-    columnsAlike_ = plain && !stockDealsToPiles && !grid && def[gd::ClickPlay] == 0 &&
+    columnsAlike_ = plain && !stockDealsToPiles_ && !grid && def[gd::ClickPlay] == 0 &&
                     def[gd::FillSkipGroups] == 0 && SameRules(def, kFilaPiles, columns);
-    reservesAlike_ = plain && !stockDealsToPiles && SameRules(def, kAppoggPiles, reserves);
+    reservesAlike_ = plain && !stockDealsToPiles_ && SameRules(def, kAppoggPiles, reserves);
     foundationsAlike_ = plain && SameRules(def, kDestPiles, UsedFoundationCount(game));
-    stockCycles_ = plain && !autoplay && !stockDealsToPiles && def[gd::WasteUsed] == 1 &&
+    stockCycles_ = plain && !autoplay && !stockDealsToPiles_ && def[gd::WasteUsed] == 1 &&
                    def[gd::StockTurnCount] == 1 && def[gd::StockPasses] == passes::Unlimited &&
                    def[gd::RedealMode] == redeal::None && def[gd::TurnOnlyWhenWasteEmpty] == 0 &&
                    def[gd::WasteLocked] == 0;
