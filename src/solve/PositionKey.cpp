@@ -213,6 +213,16 @@ bool KeySet::Insert(uint64_t key) {
     }
 }
 
+bool KeySet::Contains(uint64_t key) const {
+    if (key == 0) return hasZero_;
+    if (slots_.empty()) return false;
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = static_cast<size_t>(key) & mask;; i = (i + 1) & mask) {
+        if (slots_[i] == key) return true;
+        if (slots_[i] == 0) return false;
+    }
+}
+
 void KeySet::Grow() {
     std::vector<uint64_t> old = std::move(slots_);
     slots_.assign(old.empty() ? size_t{1} << 16 : old.size() * 2, 0);

@@ -53,6 +53,7 @@ class KeySet {
   public:
     // True when `key` was not in the set yet (it is then added).
     bool Insert(uint64_t key);
+    bool Contains(uint64_t key) const;
     size_t Size() const { return size_; }
 
   private:

@@ -98,6 +98,19 @@ void KeepFirstMarkers(History& history) {
     history = std::move(kept);
 }
 
+// What a postponed move (the long comment above DutyKey) asks of the moves after it: a move
+// that builds on `cover`, or else one that brings down `beneath`, the card `cover` left on its
+// foundation.
+struct Duty {
+    int cover = 0;  // 0: no duty
+    int beneath = 0;
+
+    // Whether the use may bring a card down, and so may also be the use of another postponed
+    // move, the one that the card comes down onto.
+    bool Shared() const { return beneath != 0; }
+    uint64_t Code() const { return static_cast<uint64_t>(cover + 64 * beneath); }
+};
+
 // A move of a frame, played once to rate it and again to descend into it.
 struct Child {
     Move move;
@@ -105,38 +118,53 @@ struct Child {
     std::optional<PileRef> source;  // where the moved card came from
     bool plain = false;             // the move changed nothing but the place of its cards
     int clicks = 0;                 // stock clicks played before the move (a cycling stock)
-    int cover = 0;                  // the card the next move must build on (DutyKey)
-    int beneath = 0;  // or else the card that may come off the foundation `cover` left
+    Duty duty;                      // the move's own
+    Duty pending;                   // a shared duty not met yet, which the moves since then kept
 };
 
 constexpr Move kStockClick{MoveKind::StockClick, 0, 0};
 
-// A card played from a cycling stock to a column is built on by the very next move, in some
-// shortest winning line. Take a shortest winning line that plays card c from the stock onto a
-// column (on card t, or into an empty column) and its first later move that involves c. That
-// move cannot take c alone on, to a column or home: playing c there straight from the stock
-// would be shorter. If it carries c on top of a run from under it, the run moved without c and
-// c played after it is as short. Every move before it leaves c alone and t too (c covers it),
-// and none needs c out of the stock, whose other cards still come up by clicks in the same
-// cyclic order; so c can be played just before that move. Moving each such card's move to
-// just before its first use, from the last to the first, gives a line as short in which a
-// card built on c follows each of them at once. After such a move the search tries only the
-// moves that build on the card (SafeFoundationMove, which would put another move first, waits
-// one move). It holds for the plain rules OffFoundationRule knows: there a card goes to the
-// same places from the waste as from a column, and its runs may be lifted from any card.
+// Two kinds of move can wait until just before the first later move that uses their card, in
+// some shortest winning line ("postponed" moves).
 //
-// The same holds for a card brought off a foundation to a column, but for one more use: in some
-// shortest winning line the next move builds on it or brings down the card it covered on its
-// foundation. Its first later use cannot take it home again (leaving out the trip would be
-// shorter) nor alone to another column (straight from the foundation would be shorter); a run
-// carrying it moves first without it as before. Every move before it leaves the card alone,
-// and its foundation too: only the card itself goes onto the one beneath it (one deck), and
-// that one coming down is the other use. So the card can come down just before its use.
+// A card played from a cycling stock to a column (on card t, or into an empty column): its
+// first later use cannot take it alone on, to a column or home, as playing it there straight
+// from the stock would be shorter; if it carries the card on top of a run from under it, the
+// run moved without it and the card played after it is as short. So its use builds on it.
+// Every move before that leaves the card alone and t too (the card covers it), and none needs
+// the card out of the stock, whose other cards still come up by clicks in the same cyclic
+// order.
 //
-// A position with such a duty has fewer lines than the same position without it: it is keyed
-// apart, by the card to cover and the card beneath (`duty`).
-uint64_t DutyKey(uint64_t key, int duty) {
-    return key ^ (0x9e3779b97f4a7c15ull * static_cast<uint64_t>(duty + 1));
+// A card brought off a foundation to a column: likewise, except that bringing down the card it
+// covered on its foundation is a use too. Its first use cannot take it home again (leaving out
+// the trip would be shorter); every move before it leaves its foundation alone, as only the
+// card itself goes onto the one beneath it (one deck).
+//
+// Take a shortest winning line. Postponing such a move to just before its use moves the sum of
+// the places of the postponed moves on whenever another kind of move lay between; so after
+// finitely many, only postponed moves lie between each one and its use. Postponed moves turn
+// no card up: a card that will build on the card must already be in reach when it is played.
+// One move is the use of at most two postponed moves: of the one it builds on, and of the one
+// whose card it brings down from beneath (a card played from the stock, and a Three brought
+// down onto it from under the Four brought down before). So each run of postponed moves and the
+// move after it form trees, each postponed move under its use, and any order that puts each
+// before its use is a line as good (two in a row, the second not using the first, trade
+// places). Put the one that is built on last of the two before their shared use: a card played
+// from the stock, or one off a foundation that covered none there, is then followed at once by
+// a move that builds on it. A card off a foundation that covered one may be followed by other
+// postponed moves, and by nothing else until its use (`pending`).
+//
+// After such a move the search tries only the moves that may follow it. SafeFoundationMove,
+// which would put another move first, waits until no duty is left: no postponed move lies
+// between a safe card's place in the line and its move home. It holds for the plain rules
+// OffFoundationRule knows: there a card goes to the same places from the waste as from a
+// column, and its runs may be lifted from any card.
+//
+// A position with a duty has fewer lines than the same position without it: it is keyed
+// apart, by the duty's cards (`duty`); where the position without a duty was searched, the
+// duty's lines were among its own.
+uint64_t DutyKey(uint64_t key, uint64_t duty) {
+    return key ^ (0x9e3779b97f4a7c15ull * (duty + 1));
 }
 
 // Of the moves of one card into empty piles that are alike (free cells, columns) only the
@@ -336,14 +364,15 @@ class Search {
     SolveVerdict Rate(Frame& frame) {
         frame.children.clear();
         frame.next = 0;
-        const int cover = frame.via.cover;
-        const int beneath = frame.via.beneath;
-        if (beneath != 0) {
-            LegalMoves(ctx_.game, moves_, &memo_);
-            std::erase_if(moves_,
-                          [&](const Move& m) { return m.card != beneath && !Covers(m, cover); });
-        } else if (cover != 0) {
-            CoverMoves(cover, moves_);
+        const Child& via = frame.via;
+        if (Bound(via)) {
+            if (via.duty.cover != 0 && !via.duty.Shared()) {
+                CoverMoves(via.duty.cover, moves_);
+            } else {
+                LegalMoves(ctx_.game, moves_, &memo_);
+            }
+            std::erase_if(
+                moves_, [&](const Move& m) { return !MayFollow(via, m, MovePlace(ctx_.game, m)); });
         } else {
             LegalMoves(ctx_.game, moves_, &memo_);
             const int safe = SafeFoundationMove(ctx_.game, moves_, offFoundation_);
@@ -393,6 +422,33 @@ class Search {
         if (move == kStockClick) return true;
         if (move.kind != MoveKind::ToColumn) return false;
         return PileTop(ctx_.game.piles.fila[static_cast<size_t>(move.index)]) == card;
+    }
+
+    static bool Bound(const Child& via) { return via.duty.cover != 0 || via.pending.cover != 0; }
+
+    // Whether the move uses the duty's card.
+    bool Uses(const Duty& duty, const Move& move) const {
+        return Covers(move, duty.cover) || (duty.beneath != 0 && move.card == duty.beneath);
+    }
+
+    // Whether the move (its card taken `from`) may follow `via`: it uses the card of via's
+    // duty, or that duty is shared and the move is postponed; and while a shared duty is
+    // pending, every move uses its card or is postponed.
+    bool MayFollow(const Child& via, const Move& move, const std::optional<CardPlace>& from) const {
+        if (move == kStockClick) return true;
+        const bool postponed = Postponed(move, from);
+        if (via.duty.cover != 0 && !Uses(via.duty, move) && !(via.duty.Shared() && postponed)) {
+            return false;
+        }
+        return via.pending.cover == 0 || postponed || Uses(via.pending, move);
+    }
+
+    // Whether the move (its card taken `from`) is a postponed one: a card played from a cycling
+    // stock or brought off a foundation to a column, where the rules let it wait.
+    bool Postponed(const Move& move, const std::optional<CardPlace>& from) const {
+        if (move.kind != MoveKind::ToColumn || !from) return false;
+        return (stockToColumn_ && from->pile.kind == PileKind::MazzoVis) ||
+               (offFoundationToColumn_ && from->pile.kind == PileKind::Dest);
     }
 
     // The moves LegalMoves lists that build on `card`, the top card of a column, and the stock's
@@ -451,17 +507,20 @@ class Search {
                      int clicks, const Tally& before) {
         std::optional<PileRef> source;
         if (from) source = from->pile;
-        Child child{move, MoveMerit(ctx_.game, move, from), source, false, clicks};
-        if (move.kind == MoveKind::ToColumn && child.source) {
-            if (stockToColumn_ && child.source->kind == PileKind::MazzoVis) {
-                if (!AnyHolderInReach(move.card)) return SolveVerdict::Lost;
-                child.cover = move.card;
-            } else if (offFoundationToColumn_ && child.source->kind == PileKind::Dest) {
+        Child child{move, MoveMerit(ctx_.game, move, from), source, false, clicks, {}, {}};
+        if (Postponed(move, from)) {
+            Duty& duty = child.duty;
+            duty.cover = move.card;
+            if (child.source->kind == PileKind::Dest) {
                 const Pile& home = ctx_.game.piles.Get(*child.source);
-                child.beneath = PileCardAt(home, PileCount(home) - 2);
-                if (child.beneath == 0 && !AnyHolderInReach(move.card)) return SolveVerdict::Lost;
-                child.cover = move.card;
+                duty.beneath = PileCardAt(home, PileCount(home) - 2);
             }
+            if (!duty.Shared() && !AnyHolderInReach(move.card)) return SolveVerdict::Lost;
+        }
+        if (child.duty.Shared()) {
+            child.pending = child.duty;
+        } else if (frame.via.pending.cover != 0 && !Uses(frame.via.pending, move)) {
+            child.pending = frame.via.pending;
         }
         if (!PlayMove(ctx_, move)) return SolveVerdict::Lost;
         ++positions_;
@@ -474,7 +533,11 @@ class Search {
         if (OverBudget()) return SolveVerdict::Unknown;
         Tidy();
         uint64_t key = keys_.Key(ctx_.game);
-        if (child.cover != 0) key = DutyKey(key, child.cover + 64 * child.beneath);
+        if (Bound(child)) {
+            // The position searched without a duty tried every line the duty allows.
+            if (seen_.Contains(key)) return SolveVerdict::Lost;
+            key = DutyKey(key, child.duty.Code() | child.pending.Code() << 20);
+        }
         if (!seen_.Insert(key)) return SolveVerdict::Lost;
         if ((!stuckOnlyAfterHome_ || move.kind == MoveKind::ToFoundation) &&
             stuck_.AnyStuck(ctx_.game)) {
@@ -491,14 +554,15 @@ class Search {
     // card on the waste top after each click is tried.
     SolveVerdict TryStockCycle(Frame& frame, const Tally& before) {
         const int length = PileCount(ctx_.game.piles.Stock()) + PileCount(ctx_.game.piles.Waste());
-        const int cover = frame.via.cover;
-        // With a card to cover, only the cards that build on it are worth bringing up.
-        const uint64_t wanted = cover != 0 ? offFoundation_.Holders(cover) : ~uint64_t{0};
+        // With a duty not shared, only the cards that build on its card are worth bringing up.
+        const Duty& duty = frame.via.duty;
+        const uint64_t wanted =
+            duty.cover != 0 && !duty.Shared() ? offFoundation_.Holders(duty.cover) : ~uint64_t{0};
         for (int clicks = 1; clicks <= length; ++clicks) {
             if (!TurnStock()) break;
             const int top = PileTop(ctx_.game.piles.Waste());
             if (top < 64 && (wanted >> top & 1) == 0) continue;
-            WasteTopMoves(cycleMoves_, cover);
+            WasteTopMoves(cycleMoves_, frame.via);
             if (cycleMoves_.empty()) continue;
             Keep(clicked_);
             // Every one of them takes the waste's top card.
@@ -515,9 +579,9 @@ class Search {
         return SolveVerdict::Lost;
     }
 
-    // The moves of the waste's top card (as LegalMoves lists them, for this card alone); with a
-    // card to cover, only those onto it.
-    void WasteTopMoves(std::vector<Move>& out, int cover) {
+    // The moves of the waste's top card (as LegalMoves lists them, for this card alone); after
+    // `via`, a move with a duty, only those that may follow it (MayFollow).
+    void WasteTopMoves(std::vector<Move>& out, const Child& via) {
         out.clear();
         const Game& game = ctx_.game;
         const Pile& waste = game.piles.Waste();
@@ -526,7 +590,7 @@ class Search {
         if (top < 1 || !MayLift(game, place, Gesture::Drag)) return;
         auto offer = [&](MoveKind kind, PileKind pile, int count) {
             for (int i = 0; i < count; ++i) {
-                if (cover != 0 && !Covers({kind, i, top}, cover)) continue;
+                if (Bound(via) && !MayFollow(via, {kind, i, top}, place)) continue;
                 if (!memo_.MayTake(game, {pile, i}, top)) continue;
                 if (Accepts(game, place, {pile, i}, Mover::Player)) out.push_back({kind, i, top});
             }

@@ -31,7 +31,8 @@
 // move alone (SafeMoves.h); a card brought off a foundation that nothing in play could come to
 // use (OffFoundationRule); after a card played from a cycling stock or brought off a foundation
 // to a column, any move that does not build on it (nor, off a foundation, brings down the card
-// it covered there: DutyKey in Solver.cpp).
+// it covered there, or plays another such card for that card to come down onto: DutyKey in
+// Solver.cpp).
 //
 // A position in which some card can never leave its column or the stock (StuckCards.h) is a dead
 // end: none of its moves is tried, and a start position so stuck is lost at once.

@@ -477,9 +477,26 @@ TEST(Solver, BringsCardsOffTheFoundationsOnlyWhenTheyMayServe) {
     ExpectVerdictOfBruteForce(jack, true, true);
 }
 
+// Klondike with a few cards: hearts and diamonds home to the Four, spades to the Three. The Two
+// of Clubs lies on the Ace of Clubs, face down, and only a red Three can take it: one comes down
+// onto the Four of Spades, played from the stock onto the Five of Diamonds, once the Four above
+// it on its foundation has come down onto the Five of Spades. That Three's move is the first use
+// both of the Four from the stock and of the Four off the foundation.
+void DealThreeOntoTheStockFour(HeadlessPlay& play) {
+    Game& game = SmallKlondike(play, 3, {.hearts = 4, .diamonds = 4, .clubs = 0, .spades = 3});
+    PileAppend(game.piles.fila[0], MakeCard(kClubs, kAce));
+    game.cards.SetCardFace(MakeCard(kClubs, kAce), kFaceDown);
+    PileAppend(game.piles.fila[0], MakeCard(kClubs, 2));
+    PileAppend(game.piles.fila[1], MakeCard(kDiamonds, 5));
+    PileAppend(game.piles.fila[2], MakeCard(kSpades, 5));
+    PileAppend(game.piles.Stock(), MakeCard(kSpades, 4));
+    game.cards.SetCardFace(MakeCard(kSpades, 4), kFaceDown);
+}
+
 // Where the stock cycles, a card played from it to a column must be built on at once, by a
-// card from a column or, in its turn, from the stock: the verdicts agree with every position
-// reachable.
+// card from a column or, in its turn, from the stock, and a card brought down onto it from
+// beneath another one brought down before builds on it as well: the verdicts agree with every
+// position reachable.
 TEST(Solver, PlaysACardFromTheStockToAColumnOnlyToBuildOnIt) {
     for (const bool queenInStock : {true, false}) {
         SCOPED_TRACE(queenInStock ? "Queen in the stock" : "Queen under the Ten");
@@ -487,6 +504,10 @@ TEST(Solver, PlaysACardFromTheStockToAColumnOnlyToBuildOnIt) {
         DealStockHolders(play, queenInStock);
         ExpectVerdictOfBruteForce(play, queenInStock);
     }
+    SCOPED_TRACE("a Three onto the Four from the stock");
+    HeadlessPlay three;
+    DealThreeOntoTheStockFour(three);
+    ExpectVerdictOfBruteForce(three, true);
 }
 
 // A card whose every target lies beneath it in its column, over face-down cards only, never
