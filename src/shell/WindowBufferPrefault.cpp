@@ -14,6 +14,11 @@ namespace tindle {
 
 namespace {
 
+// The paint writes the buffer from the top down; the helper makes it resident from the bottom up,
+// a block at a time, so that the two meet once in the middle rather than wait for each other on
+// the same pages all the way down.
+constexpr std::uintptr_t kBlockBytes = std::uintptr_t{256} << 10;
+
 const QImage* PaintBuffer(QWidget* widget) {
     QBackingStore* store = widget ? widget->window()->backingStore() : nullptr;
     QPaintDevice* device = store ? store->paintDevice() : nullptr;
@@ -39,7 +44,11 @@ WindowBufferPrefault::WindowBufferPrefault(const QImage* buffer) {
     try {
         // A system without the request refuses it, and the paint makes the pages as before.
         helper_ = std::thread([first, last] {
-            ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+            for (std::uintptr_t end = last; end > first;) {
+                const std::uintptr_t begin = end - first > kBlockBytes ? end - kBlockBytes : first;
+                ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+                end = begin;
+            }
         });
     } catch (const std::system_error&) {
         // No thread to be had: the paint does it all.
