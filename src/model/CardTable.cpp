@@ -45,10 +45,17 @@ std::string MakeEntry(int n) {
 }  // namespace
 
 CardTable::CardTable() {
-    for (int n = 1; n <= kCards; ++n) {
-        const std::string entry = MakeEntry(n);
-        std::copy(entry.begin(), entry.end(), entries_.begin() + (n - 1) * kEntryChars);
-    }
+    // Every table starts alike and a search makes one for each depth it reaches: the entries
+    // are written once and copied.
+    static const auto fresh = [] {
+        std::array<char, kCards * kEntryChars> entries{};
+        for (int n = 1; n <= kCards; ++n) {
+            const std::string entry = MakeEntry(n);
+            std::copy(entry.begin(), entry.end(), entries.begin() + (n - 1) * kEntryChars);
+        }
+        return entries;
+    }();
+    entries_ = fresh;
 }
 
 std::string_view CardTable::Entry(int n) const {

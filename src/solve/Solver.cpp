@@ -57,14 +57,16 @@ struct Tally {
     bool operator==(const Tally&) const = default;
 };
 
-Tally TallyOf(const Game& game) {
+// Of a game or of a position kept from one.
+template <typename Position>
+Tally TallyOf(const Position& position) {
     Tally t;
     for (int c = 1; c <= CardTable::kCards; ++c)
-        t.faceDown += game.cards.CardIsFaceDown(c) ? 1 : 0;
-    for (const Pile& p : game.piles.dest)
+        t.faceDown += position.cards.CardIsFaceDown(c) ? 1 : 0;
+    for (const Pile& p : position.piles.dest)
         t.onFoundations += PileCount(p);
-    t.stock = PileCount(game.piles.Stock());
-    t.waste = PileCount(game.piles.Waste());
+    t.stock = PileCount(position.piles.Stock());
+    t.waste = PileCount(position.piles.Waste());
     return t;
 }
 
@@ -196,6 +198,8 @@ struct Frame : SearchPosition {
     std::vector<Child> children;
     size_t next = 0;
     Child via;
+    // The tally of the frame's position, taken the first time a child asks for it.
+    std::optional<Tally> tally;
 };
 
 class Search {
@@ -262,16 +266,19 @@ class Search {
         KeepFirstMarkers(ctx_.game.undo);
         ctx_.game.redo.Clear();
         seen_.Insert(keys_.Key(ctx_.game));
+        // The frames of a level and of the next are kept from level to level and only ever
+        // grow: a frame's card table and piles cost more to make anew than to copy into.
         std::vector<Frame> beam(1);
+        size_t beamSize = 1;
         Keep(beam[0]);
         // Each level's positions as the move that led to them and their place in the level
         // before, to write the winning line.
         std::vector<std::vector<BeamStep>> levels{{BeamStep{}}};
         std::vector<Frame> next;
         bool ended = false;  // won, or the budget spent
-        while (!beam.empty() && !ended) {
+        while (beamSize > 0 && !ended) {
             std::vector<BeamPick> picks;
-            for (size_t i = 0; i < beam.size() && !ended; ++i) {
+            for (size_t i = 0; i < beamSize && !ended; ++i) {
                 Restore(beam[i]);
                 FollowLine(levels, i);
                 const SolveVerdict v = Rate(beam[i]);
@@ -286,7 +293,7 @@ class Search {
             std::partial_sort(
                 picks.begin(), picks.begin() + static_cast<long>(kept), picks.end(),
                 [](const BeamPick& a, const BeamPick& b) { return a.merit > b.merit; });
-            next.resize(kept);
+            if (next.size() < kept) next.resize(kept);
             std::vector<BeamStep> level;
             for (size_t k = 0; k < kept; ++k) {
                 const Child& child = beam[picks[k].parent].children[picks[k].child];
@@ -297,7 +304,7 @@ class Search {
                 next[level.size()].via = child;
                 level.push_back({picks[k].parent, child});
             }
-            next.resize(level.size());
+            beamSize = level.size();
             beam.swap(next);
             levels.push_back(std::move(level));
         }
@@ -364,6 +371,7 @@ class Search {
     SolveVerdict Rate(Frame& frame) {
         frame.children.clear();
         frame.next = 0;
+        frame.tally.reset();
         const Child& via = frame.via;
         if (Bound(via)) {
             if (via.duty.cover != 0 && !via.duty.Shared()) {
@@ -388,7 +396,6 @@ class Search {
             cycle = click != moves_.end();
             if (cycle) moves_.erase(click);
         }
-        const Tally before = TallyOf(ctx_.game);
         bool live = true;
         for (const Move& move : moves_) {
             // Playing back the card the last move took away gives the position before it.
@@ -401,13 +408,13 @@ class Search {
             const auto from = MovePlace(ctx_.game, move);
             if (!Worth(move, from)) continue;
             live = false;
-            if (const SolveVerdict v = Try(frame, move, from, 0, before); v != SolveVerdict::Lost) {
+            if (const SolveVerdict v = Try(frame, move, from, 0); v != SolveVerdict::Lost) {
                 return v;
             }
         }
         if (cycle) {
             if (!live) Restore(frame);
-            if (const SolveVerdict v = TryStockCycle(frame, before); v != SolveVerdict::Lost) {
+            if (const SolveVerdict v = TryStockCycle(frame); v != SolveVerdict::Lost) {
                 return v;
             }
         }
@@ -504,7 +511,7 @@ class Search {
     // frame's position, its card taken `from` there); a new position becomes a child of the
     // frame.
     SolveVerdict Try(Frame& frame, const Move& move, const std::optional<CardPlace>& from,
-                     int clicks, const Tally& before) {
+                     int clicks) {
         std::optional<PileRef> source;
         if (from) source = from->pile;
         Child child{move, MoveMerit(ctx_.game, move, from), source, false, clicks, {}, {}};
@@ -543,7 +550,8 @@ class Search {
             stuck_.AnyStuck(ctx_.game)) {
             return SolveVerdict::Lost;
         }
-        child.plain = clicks == 0 && TallyOf(ctx_.game) == before;
+        if (clicks == 0 && !frame.tally) frame.tally = TallyOf(frame);
+        child.plain = clicks == 0 && TallyOf(ctx_.game) == *frame.tally;
         child.merit = PositionMerit(ctx_.game) + child.merit / 10;
         child.merit += Jitter(key);
         frame.children.push_back(child);
@@ -552,7 +560,7 @@ class Search {
 
     // The stock clicked round its whole cycle from the frame's position; every move of the
     // card on the waste top after each click is tried.
-    SolveVerdict TryStockCycle(Frame& frame, const Tally& before) {
+    SolveVerdict TryStockCycle(Frame& frame) {
         const int length = PileCount(ctx_.game.piles.Stock()) + PileCount(ctx_.game.piles.Waste());
         // With a duty not shared, only the cards that build on its card are worth bringing up.
         const Duty& duty = frame.via.duty;
@@ -570,7 +578,7 @@ class Search {
                 CardPlace{{PileKind::MazzoVis, 0}, PileCount(ctx_.game.piles.Waste()) - 1};
             for (const Move& move : cycleMoves_) {
                 if (Worth(move, from)) {
-                    const SolveVerdict v = Try(frame, move, from, clicks, before);
+                    const SolveVerdict v = Try(frame, move, from, clicks);
                     if (v != SolveVerdict::Lost) return v;
                 }
                 Restore(clicked_);
