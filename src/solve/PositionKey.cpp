@@ -202,37 +202,31 @@ bool KeySet::Insert(uint64_t key) {
     }
     // At most half full, so that a probe ends soon.
     if (2 * (size_ + 1) > slots_.size()) Grow();
-    const size_t mask = slots_.size() - 1;
-    for (size_t i = static_cast<size_t>(key) & mask;; i = (i + 1) & mask) {
-        if (slots_[i] == key) return false;
-        if (slots_[i] == 0) {
-            slots_[i] = key;
-            ++size_;
-            return true;
-        }
-    }
+    uint64_t& slot = slots_[SlotOf(key)];
+    if (slot == key) return false;
+    slot = key;
+    ++size_;
+    return true;
 }
 
 bool KeySet::Contains(uint64_t key) const {
     if (key == 0) return hasZero_;
-    if (slots_.empty()) return false;
+    return !slots_.empty() && slots_[SlotOf(key)] == key;
+}
+
+size_t KeySet::SlotOf(uint64_t key) const {
     const size_t mask = slots_.size() - 1;
-    for (size_t i = static_cast<size_t>(key) & mask;; i = (i + 1) & mask) {
-        if (slots_[i] == key) return true;
-        if (slots_[i] == 0) return false;
-    }
+    size_t i = static_cast<size_t>(key) & mask;
+    while (slots_[i] != key && slots_[i] != 0)
+        i = (i + 1) & mask;
+    return i;
 }
 
 void KeySet::Grow() {
     std::vector<uint64_t> old = std::move(slots_);
     slots_.assign(old.empty() ? size_t{1} << 16 : old.size() * 2, 0);
-    const size_t mask = slots_.size() - 1;
     for (const uint64_t key : old) {
-        if (key == 0) continue;
-        size_t i = static_cast<size_t>(key) & mask;
-        while (slots_[i] != 0)
-            i = (i + 1) & mask;
-        slots_[i] = key;
+        if (key != 0) slots_[SlotOf(key)] = key;
     }
 }
 

@@ -58,6 +58,9 @@ class KeySet {
 
   private:
     void Grow();
+    // The slot that holds `key`, or else the free one a probe for it ends at (slots_ not empty,
+    // `key` not 0).
+    size_t SlotOf(uint64_t key) const;
 
     std::vector<uint64_t> slots_;  // 0 marks a free slot; the key 0 is kept aside
     size_t size_ = 0;
