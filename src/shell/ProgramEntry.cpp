@@ -19,6 +19,7 @@
 #include "shell/PicturePreload.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ProgramStyle.h"
+#include "shell/StartHourglass.h"
 #include "shell/TableArea.h"
 #include "shell/TerminationSignal.h"
 #include "shell/TfrmCustomize_Freeware.h"
@@ -40,10 +41,11 @@ constexpr int kSplashLimitMs = 1000;
 // The hidden splash is destroyed this long after: past the first activation's pictures.
 constexpr int kSplashDisposeDelayMs = 400;
 
-// The hourglass from the start until the message loop runs (or the start ends early).
+// The hourglass from the start until the message loop runs (or the start ends early): the
+// start's own (StartHourglass.h).
 class StartPointer {
   public:
-    StartPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    StartPointer() { QGuiApplication::setOverrideCursor(StartHourglass()); }
     ~StartPointer() { Restore(); }
     void Restore() {
         if (shown_) QGuiApplication::restoreOverrideCursor();
