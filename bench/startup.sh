@@ -24,9 +24,9 @@
 #   results go to TINDLE_STARTUP_RAW when it is set (the tool's own -o is taken by this
 #   script).
 #   EARLIER_DIR, when set, is the program folder of an earlier build (a copy of its tindle,
-#   tindle-marked, GAMES.DAT and libraries, taken before a change): it is started again too,
-#   as "earlier", in the same interleaved rounds, so that a change is judged against the same
-#   run's baseline and load.
+#   tindle-marked, GAMES.DAT and libraries, taken before a change): it is started too, as
+#   "earlier" (again) and "earlier-first", in the same interleaved rounds, so that a change is
+#   judged against the same run's baseline and load.
 set -eu
 
 # A fresh copy of a program folder: its files hard-linked (copied where links fail), DATA/
@@ -127,9 +127,12 @@ if [ -n "${EARLIER_DIR:-}" ]; then
     fi
     copy_program "$EARLIER_DIR" "$work/earlier"
     start_once "$work/earlier"
-    set -- "$@" "earlier::sh $self --start $work/earlier"
+    copy_program "$EARLIER_DIR" "$work/earlier-first"
+    set -- "$@" "earlier::sh $self --start $work/earlier" \
+        "earlier-first::sh $self --start $work/earlier-first"
 fi
-for template in "$work/first" "$work/again" ${EARLIER_DIR:+"$work/earlier"}; do
+for template in "$work/first" "$work/again" \
+    ${EARLIER_DIR:+"$work/earlier"} ${EARLIER_DIR:+"$work/earlier-first"}; do
     make_copies "$template"
 done
 
@@ -179,12 +182,18 @@ echo "| first | ${first% *} | ${first##* } |"
 echo "| again | ${again% *} | ${again##* } |"
 if [ -n "${EARLIER_DIR:-}" ]; then
     earlier=$(painted earlier | median)
+    earlier_first=$(painted earlier-first | median)
     echo "| earlier (started again) | ${earlier% *} | ${earlier##* } |"
+    echo "| earlier-first | ${earlier_first% *} | ${earlier_first##* } |"
     earlier_pss=$(column_median earlier pss_kb)
+    earlier_last=$(column_median earlier-first paintN_ms)
     awk -v bp="$base_paint" -v bm="$base_pss" -v ep="${earlier%% *}" -v em="$earlier_pss" \
+        -v el="$earlier_last" \
         'BEGIN { if (ep != "-" && bp != "-" && bp > 0)
             printf "\nThe earlier build, started again: %.2f x the baseline paint, PSS baseline + %.1f MiB\n",
-                ep / bp, (em - bm) / 1024 }'
+                ep / bp, (em - bm) / 1024
+            if (el != "-" && bp != "-" && bp > 0)
+            printf "The earlier build, first start, last paint: %.2f x the baseline paint\n", el / bp }'
 fi
 echo
 awk -v bp="$base_paint" -v bm="$base_pss" -v ap="${again%% *}" -v am="$again_pss" \
