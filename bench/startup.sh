@@ -4,8 +4,10 @@
 #   first  a program folder that has never run (no DATA/: the game chooser is shown);
 #   again  a program folder that has run once (DATA/ holds the preferences).
 # Every start gets its own fresh copy of the program folder (hard links, plus a copy of
-# DATA/), so nothing an earlier start wrote changes the path; the copying adds a
-# millisecond or two to tindle's times.
+# DATA/), so nothing an earlier start wrote changes the path. The copies are made before the
+# tool runs: made by the start itself, their dozen processes added 10-15 ms to tindle's times
+# and not to the baseline's. A start now only picks its copy (shell built-ins) and takes the
+# time of the exec (one `date`), a millisecond or two.
 #
 # The tool times the first window that is mapped, which for tindle is the splash. The time
 # from the exec of tindle until the main window's first picture is on the screen ("main
@@ -22,20 +24,31 @@
 #   results go to TINDLE_STARTUP_RAW when it is set (the tool's own -o is taken by this
 #   script).
 #   EARLIER_DIR, when set, is the program folder of an earlier build (a copy of its tindle,
-#   tindle-marked, GAMES.DAT and libraries, taken before a change): it is started again too,
-#   as "earlier", in the same interleaved rounds, so that a change is judged against the same
-#   run's baseline and load.
+#   tindle-marked, GAMES.DAT and libraries, taken before a change): it is started too, as
+#   "earlier" (again) and "earlier-first", in the same interleaved rounds, so that a change is
+#   judged against the same run's baseline and load.
 set -eu
 
-# One start (called by the tool for every run): a fresh copy of the template, then the program.
+# A fresh copy of a program folder: its files hard-linked (copied where links fail), DATA/
+# copied.
+fresh_copy() { # template copy
+    mkdir "$2"
+    for f in "$1"/*; do
+        [ -f "$f" ] || continue
+        ln "$f" "$2/" 2>/dev/null || cp "$f" "$2/"
+    done
+    if [ -d "$1/DATA" ]; then cp -r "$1/DATA" "$2/DATA"; fi
+}
+
+# One start (called by the tool for every run): the next copy of the template made
+# beforehand (one is made now when they have run out), then the program.
 if [ "${1:-}" = "--start" ]; then
     template=$2
-    run=$(mktemp -d "$template.run.XXXXXX")
-    for f in "$template"/*; do
-        [ -f "$f" ] || continue
-        ln "$f" "$run/" 2>/dev/null || cp "$f" "$run/"
-    done
-    if [ -d "$template/DATA" ]; then cp -r "$template/DATA" "$run/DATA"; fi
+    next=0
+    if [ -f "$template.next" ]; then read -r next <"$template.next"; fi
+    echo $((next + 1)) >"$template.next"
+    run=$template.run.$next
+    [ -d "$run" ] || fresh_copy "$template" "$run"
     cd "$run"
     printf '%s ' "$(date +%s%N)" >>"$template.marks"
     exec ./tindle-marked "$template.marks"
@@ -79,6 +92,29 @@ start_once() { # folder
         exit 1
     fi
 }
+# The most starts the tool makes of one program with these options (its defaults: -n 7 -w 1
+# -r 3): every warm-up and measured round, each measured again as often as the noise guard may.
+most_starts() { # tool options
+    n=7 w=1 r=3
+    while [ $# -gt 0 ]; do
+        case $1 in
+        -n) n=$2 && shift ;;
+        -w) w=$2 && shift ;;
+        -r) r=$2 && shift ;;
+        esac
+        shift
+    done
+    echo $(((n + w) * (r + 1)))
+}
+starts=$(most_starts "$@")
+# The copies of a template for every start, made now.
+make_copies() { # template
+    i=0
+    while [ "$i" -lt "$starts" ]; do
+        fresh_copy "$1" "$1.run.$i"
+        i=$((i + 1))
+    done
+}
 copy_program "$build" "$work/first"
 copy_program "$build" "$work/again"
 start_once "$work/again"
@@ -91,8 +127,14 @@ if [ -n "${EARLIER_DIR:-}" ]; then
     fi
     copy_program "$EARLIER_DIR" "$work/earlier"
     start_once "$work/earlier"
-    set -- "$@" "earlier::sh $self --start $work/earlier"
+    copy_program "$EARLIER_DIR" "$work/earlier-first"
+    set -- "$@" "earlier::sh $self --start $work/earlier" \
+        "earlier-first::sh $self --start $work/earlier-first"
 fi
+for template in "$work/first" "$work/again" \
+    ${EARLIER_DIR:+"$work/earlier"} ${EARLIER_DIR:+"$work/earlier-first"}; do
+    make_copies "$template"
+done
 
 raw=${TINDLE_STARTUP_RAW:-$work/raw.tsv}
 # The tool's progress lines (stderr) are kept too: they tell which starts were measured again.
@@ -140,12 +182,18 @@ echo "| first | ${first% *} | ${first##* } |"
 echo "| again | ${again% *} | ${again##* } |"
 if [ -n "${EARLIER_DIR:-}" ]; then
     earlier=$(painted earlier | median)
+    earlier_first=$(painted earlier-first | median)
     echo "| earlier (started again) | ${earlier% *} | ${earlier##* } |"
+    echo "| earlier-first | ${earlier_first% *} | ${earlier_first##* } |"
     earlier_pss=$(column_median earlier pss_kb)
+    earlier_last=$(column_median earlier-first paintN_ms)
     awk -v bp="$base_paint" -v bm="$base_pss" -v ep="${earlier%% *}" -v em="$earlier_pss" \
+        -v el="$earlier_last" \
         'BEGIN { if (ep != "-" && bp != "-" && bp > 0)
             printf "\nThe earlier build, started again: %.2f x the baseline paint, PSS baseline + %.1f MiB\n",
-                ep / bp, (em - bm) / 1024 }'
+                ep / bp, (em - bm) / 1024
+            if (el != "-" && bp != "-" && bp > 0)
+            printf "The earlier build, first start, last paint: %.2f x the baseline paint\n", el / bp }'
 fi
 echo
 awk -v bp="$base_paint" -v bm="$base_pss" -v ap="${again%% *}" -v am="$again_pss" \

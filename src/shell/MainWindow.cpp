@@ -701,6 +701,11 @@ void TfrmMain::RunFirstActivation() {
 
 void TfrmMain::FirstActivation() {
     app_.game.flags.startupPending = false;
+    // The window system is still putting the table's first picture on the screen, and the first
+    // request below that waits for an answer waits for that picture too: the chooser's dialog
+    // is built and filled first, alongside. A held game resumed below still keeps it hidden.
+    if (onPrepareOpenGameAtStart && onOpenGameAtStart && !StatisticsPresent(app_.DataFolder()))
+        onPrepareOpenGameAtStart();
     // Before the chooser, which may run its own loop until it is closed.
     QTimer::singleShot(kStartFilesDelayMs, this, [this] { WriteStartFiles(); });
     UpdateWindowTitle();

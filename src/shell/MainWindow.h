@@ -36,8 +36,8 @@ class QTimer;
 // - AutoPlayChecked / SetAutoPlayChecked, UndoAvailable / SetUndoAvailable: the Autoplay
 //   command's state and the Undo availability, as Commands() keeps them.
 // - onEndGame (a game in progress held or given up at close), onResumeAtStart, onOpenGameAtStart
-// (the game chooser of
-//   a new player at the first activation), onClockTick.
+//   (the game chooser of a new player at the first activation) and onPrepareOpenGameAtStart
+//   (its dialog got ready before that activation waits for the window system), onClockTick.
 // - Play(): the table's mouse events and the close go to play
 //   (MainWindowPlay), which sets the hooks above and the commands' play hooks.
 
@@ -114,6 +114,9 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
 
     std::function<void()> onEndGame;
     std::function<void()> onOpenGameAtStart;
+    // The first activation of a start that is to show the game chooser, before anything else
+    // it does: the chooser's dialog made and its showing prepared.
+    std::function<void()> onPrepareOpenGameAtStart;
     // The first activation resumes a game held at the last exit (true: it did, and the game
     // chooser is not offered).
     std::function<bool()> onResumeAtStart;

@@ -16,6 +16,9 @@ OpenGameChooser::OpenGameChooser(TindleApp& app, TfrmMain& window) : app_(app), 
     // start, which shows the chooser when no statistics file exists.
     window.Commands().SetOpenCommand([this] { OpenCommand(); });
     window.onOpenGameAtStart = [this] { OpenCommand(); };
+    window.onPrepareOpenGameAtStart = [this] {
+        if (TfrmOpenGame* dialog = MakeDialog()) dialog->PrepareShowing();
+    };
 }
 
 OpenGameChooser::~OpenGameChooser() = default;

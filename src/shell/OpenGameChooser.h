@@ -2,11 +2,12 @@
 
 #include <QPointer>
 
-// The open-a-game dialog of the running program: made once, when it is first shown (a start
-// that finds statistics files does not show it and so never builds it), with the main window
-// as its parent, and kept for every later showing; its services are joined to the help file,
-// the main window's commands and play. It is the window's Open command (menu, toolbar,
-// Ctrl+F12, and what play offers after a game), and what the first start shows.
+// The open-a-game dialog of the running program: made once, when it is first shown or when the
+// first start gets its showing ready (a start that finds statistics files does neither and so
+// never builds it), with the main window as its parent, and kept for every later showing; its
+// services are joined to the help file, the main window's commands and play. It is the window's
+// Open command (menu, toolbar, Ctrl+F12, and what play offers after a game), and what the first
+// start shows.
 
 namespace tindle {
 

@@ -186,29 +186,47 @@ void TfrmOpenGame::hideEvent(QHideEvent* event) {
     OpenGameFormBase::hideEvent(event);
 }
 
+void TfrmOpenGame::PrepareShowing() {
+    if (shown_ || !firstShowing_) return;
+    const int current = static_cast<int>(settings_.GetInt(field::GameId, -1));
+    preparedGameId_ = current;
+    OpenFirstFolder(current);
+    DescribeSelection();
+}
+
 void TfrmOpenGame::FormShow() {
     BusyCursor busy;
     shown_ = true;
-    if (firstShowing_) {
-        firstShowing_ = false;
-        // The folder remembered from the last choice; one that this tree does not have (a
-        // folder of a larger collection) opens the whole list instead.
-        QTreeWidgetItem* folder = FindNode(folderToOpen_);
-        if (!folder) folder = FindNode(kAllGamesFolder);
-        const int current = static_cast<int>(settings_.GetInt(field::GameId, -1));
-        if (folder) {
-            FillFolder(folder, current);
-            folder->setExpanded(true);
-            if (!IsGame(trvGames->currentItem())) trvGames->setCurrentItem(folder);
-        }
-        folderToOpen_ = kAllGamesFolder;
-    }
+    const int current = static_cast<int>(settings_.GetInt(field::GameId, -1));
+    if (firstShowing_ || (preparedGameId_ && *preparedGameId_ != current)) OpenFirstFolder(current);
+    preparedGameId_.reset();
     trvGames->setEnabled(true);
     ShowDescription();
     descriptionStamp_.start();
     timShowGame->start();
     trvGames->setFocus(Qt::OtherFocusReason);
     if (QTreeWidgetItem* current = trvGames->currentItem()) trvGames->scrollToItem(current);
+}
+
+void TfrmOpenGame::OpenFirstFolder(int gameId) {
+    firstShowing_ = false;
+    // The folder remembered from the last choice; one that this tree does not have (a folder
+    // of a larger collection) opens the whole list instead.
+    QTreeWidgetItem* folder = FindNode(folderToOpen_);
+    if (!folder) folder = FindNode(kAllGamesFolder);
+    folderToOpen_ = kAllGamesFolder;
+    if (!folder) return;
+    if (IsUnfilledFolder(folder)) {
+        FillFolder(folder, gameId);
+    } else {
+        // Filled when the showing was prepared for another game.
+        QTreeWidgetItem* node = nullptr;
+        for (int i = 0; i < folder->childCount() && !node; ++i)
+            if (gameId >= 0 && CodeOf(folder->child(i)) == gameId) node = folder->child(i);
+        trvGames->setCurrentItem(node ? node : folder);
+    }
+    folder->setExpanded(true);
+    if (!IsGame(trvGames->currentItem())) trvGames->setCurrentItem(folder);
 }
 
 QTreeWidgetItem* TfrmOpenGame::FindNode(int code) const {
@@ -283,12 +301,18 @@ void TfrmOpenGame::ShowFolderPanels() {
 }
 
 void TfrmOpenGame::ShowDescription() {
-    if (!shown_) return;
+    if (shown_) DescribeSelection();
+}
+
+void TfrmOpenGame::DescribeSelection() {
     QTreeWidgetItem* node = trvGames->currentItem();
     if (!IsGame(node)) {
+        describedCode_ = kPlaceholderNode;
         ShowFolderPanels();
         return;
     }
+    if (CodeOf(node) == describedCode_) return;
+    describedCode_ = CodeOf(node);
     pnlPlain1->parentWidget()->hide();
     pnlDescGame->show();
     lblGameName->setText(node->text(0));
@@ -341,6 +365,7 @@ void TfrmOpenGame::ReleasePictures() {
     for (QLabel* picture : {imgGame, imgGameTime, imgDifficult, imgSkill, imgWinning, imgFreeware})
         picture->clear();
     freewareMade_ = false;
+    describedCode_ = kPlaceholderNode;
 }
 
 // --- Buttons and keys --------------------------------------------------------------------

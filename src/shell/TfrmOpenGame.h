@@ -72,6 +72,12 @@ class TfrmOpenGame : public OpenGameFormBase {
     // Taken from the screen when the dialog is made.
     void SetLowColourDisplay(bool low) { lowColourDisplay_ = low; }
 
+    // Gets the first showing ready while the dialog is hidden: the folder opened with the
+    // current game selected, and its description and preview drawn, so that the showing
+    // itself has only to lay out and paint. A game made current after this and before the
+    // showing is selected then instead.
+    void PrepareShowing();
+
     // Shows the dialog modally. True when the player confirmed a game.
     bool Execute();
 
@@ -105,6 +111,8 @@ class TfrmOpenGame : public OpenGameFormBase {
     void ReadPreferences();
 
     void FormShow();
+    // The first showing's folder, opened with `gameId` selected (or the folder itself).
+    void OpenFirstFolder(int gameId);
     void FillFolder(QTreeWidgetItem* folder, int gameIdToSelect);
     bool IsUnfilledFolder(const QTreeWidgetItem* node) const;
     QTreeWidgetItem* FindNode(int code) const;
@@ -112,6 +120,9 @@ class TfrmOpenGame : public OpenGameFormBase {
     void trvGamesChange(QTreeWidgetItem* node);
     void trvGamesDblClick(QTreeWidgetItem* node);
     void ShowDescription();
+    // The description of the selected game, or the plain panels for a folder; not drawn again
+    // for the game it already shows.
+    void DescribeSelection();
     void ShowFolderPanels();
     // The preview of the selected game, or its empty background when previews are off.
     void DrawPreview();
@@ -136,6 +147,10 @@ class TfrmOpenGame : public OpenGameFormBase {
 
     int folderToOpen_ = kAllGamesFolder;
     bool firstShowing_ = true;
+    // The game the first showing was prepared for, until that showing.
+    std::optional<int> preparedGameId_;
+    // The game whose description and preview the dialog holds (kPlaceholderNode: none).
+    int describedCode_ = kPlaceholderNode;
     bool shown_ = false;
     bool confirmed_ = false;
     int chosenGameId_ = -1;

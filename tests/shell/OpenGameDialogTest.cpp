@@ -139,6 +139,35 @@ TEST_F(OpenGameDialogTest, FirstShowingOpensTheAllGamesFolderWithTheCurrentGameS
     EXPECT_TRUE(tree->hasFocus() || !dialog->isActiveWindow());
 }
 
+// The first start prepares the showing while the dialog is hidden: the showing then shows what
+// an unprepared one does, also when another game was made current in between, and a later
+// showing draws the pictures that closing dropped again.
+TEST_F(OpenGameDialogTest, APreparedShowingShowsTheGameCurrentAtTheShowing) {
+    auto dialog = MakeDialog();
+    dialog->PrepareShowing();
+    EXPECT_FALSE(Tree(*dialog)->isEnabled());
+    Show(*dialog);
+    ASSERT_EQ(Root(*dialog)->childCount(), 3);
+    EXPECT_EQ(Tree(*dialog)->currentItem()->text(0), "alpha");
+    EXPECT_TRUE(Child<QWidget>(*dialog, "pnlDescGame")->isVisible());
+    EXPECT_EQ(Text(*dialog, "lblGameName"), "alpha");
+    EXPECT_FALSE(Child<QLabel>(*dialog, "imgGame")->pixmap().isNull());
+    dialog->reject();
+    EXPECT_TRUE(Child<QLabel>(*dialog, "imgGame")->pixmap().isNull());
+    Show(*dialog);
+    EXPECT_FALSE(Child<QLabel>(*dialog, "imgGame")->pixmap().isNull());
+
+    auto changed = MakeDialog();
+    changed->PrepareShowing();
+    settings_.Put(field::GameId, ZeroPad(2, 4));
+    Show(*changed);
+    ASSERT_EQ(Root(*changed)->childCount(), 3);
+    ASSERT_NE(Tree(*changed)->currentItem(), nullptr);
+    EXPECT_EQ(Tree(*changed)->currentItem()->text(0), "Beta");
+    EXPECT_TRUE(Root(*changed)->isExpanded());
+    EXPECT_EQ(Text(*changed, "lblGameName"), "Beta");
+}
+
 TEST_F(OpenGameDialogTest, GameNodesCarryTheirIdAndTheIconOfTheirType) {
     auto dialog = MakeDialog();
     Show(*dialog);
