@@ -1,10 +1,9 @@
 #include "shell/Launch.h"
 
-#include <QCursor>
 #include <QDesktopServices>
-#include <QGuiApplication>
 
 #include "model/Ports.h"
+#include "shell/Hourglass.h"
 #include "shell/LaunchTarget.h"
 
 namespace tindle {
@@ -23,10 +22,8 @@ bool Launch(std::string_view kind, std::string_view address, MessagePort& messag
     const QUrl url(QString::fromStdString(*target), QUrl::StrictMode);
     if (!url.isValid() || !IsLaunchableScheme(url.scheme().toStdString())) return false;
     if (!open) return false;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool opened = open(url);
-    QGuiApplication::restoreOverrideCursor();
-    return opened;
+    const Hourglass hourglass;
+    return open(url);
 }
 
 }  // namespace tindle

@@ -21,6 +21,7 @@
 #include "shell/HelpTopics.h"
 #include "shell/HintCommand.h"
 #include "shell/HoldAndResume.h"
+#include "shell/Hourglass.h"
 #include "shell/MainWindow.h"
 #include "shell/TableAccessible.h"
 #include "shell/TableArea.h"
@@ -332,7 +333,7 @@ void MainWindowPlay::SetAutoplayTicked(bool on) {
 }
 
 void MainWindowPlay::BeginBusyCursor() {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(HourglassPointer());
     ++busy_;
 }
 

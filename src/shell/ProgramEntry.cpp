@@ -13,13 +13,13 @@
 
 #include "play/Sounds.h"
 #include "shell/AdvancedForm.h"
+#include "shell/Hourglass.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBoxes.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ProgramStyle.h"
-#include "shell/StartHourglass.h"
 #include "shell/TableArea.h"
 #include "shell/TerminationSignal.h"
 #include "shell/TfrmCustomize_Freeware.h"
@@ -40,21 +40,6 @@ constexpr int kExitCode = 0;
 constexpr int kSplashLimitMs = 1000;
 // The hidden splash is destroyed this long after: past the first activation's pictures.
 constexpr int kSplashDisposeDelayMs = 400;
-
-// The hourglass from the start until the message loop runs (or the start ends early): the
-// start's own (StartHourglass.h).
-class StartPointer {
-  public:
-    StartPointer() { QGuiApplication::setOverrideCursor(StartHourglass()); }
-    ~StartPointer() { Restore(); }
-    void Restore() {
-        if (shown_) QGuiApplication::restoreOverrideCursor();
-        shown_ = false;
-    }
-
-  private:
-    bool shown_ = true;
-};
 
 // The splash sound: the master switch goes into the record, and "Splash" plays (once sounds
 // may start) when its switch is on.
@@ -97,8 +82,8 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
                std::function<void()> firstPainted) {
     // The widgets' style, before any window is made (ProgramStyle.h).
     application.setStyle(new ProgramStyle);
-    // 1. The hourglass.
-    StartPointer pointer;
+    // 1. The hourglass, from the start until the message loop runs (or the start ends early).
+    Hourglass pointer;
 
     // 2. The process-wide objects and the settings record. The message port shows message
     // boxes unless one was given.

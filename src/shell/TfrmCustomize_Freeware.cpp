@@ -15,6 +15,7 @@
 
 #include "shell/Commands.h"
 #include "shell/HelpTopics.h"
+#include "shell/Hourglass.h"
 #include "shell/MainWindow.h"
 #include "shell/TfrmCustomizeTrees.h"
 #include "shell/TindleApp.h"
@@ -30,15 +31,6 @@ namespace {
 // The position, counted from 0 over every node in display order, that the background tree
 // points at while the default background is chosen.
 constexpr int kDefaultBackgroundPosition = 1;
-
-// The hourglass while something slow runs.
-class Hourglass {
-  public:
-    Hourglass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QGuiApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
 
 long long CodeOf(const QTreeWidgetItem* item) {
     return item ? item->data(0, Qt::UserRole).toLongLong() : customize::kFolderCode;

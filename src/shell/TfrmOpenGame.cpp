@@ -14,6 +14,7 @@
 
 #include "model/Catalogue.h"
 #include "model/Ports.h"
+#include "shell/Hourglass.h"
 #include "shell/OpenGameDescription.h"
 #include "shell/OpenGameList.h"
 #include "shell/OpenGamePreview.h"
@@ -38,14 +39,6 @@ constexpr std::string_view kPreviewKey = "Open_Preview_Game";
 constexpr qint64 kSettledMs = 200;
 
 // The hourglass pointer for the life of the object.
-class BusyCursor {
-  public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 int CodeOf(const QTreeWidgetItem* node) {
     return node ? node->data(0, TfrmOpenGame::kCodeRole).toInt() : TfrmOpenGame::kPlaceholderNode;
 }
@@ -195,7 +188,7 @@ void TfrmOpenGame::PrepareShowing() {
 }
 
 void TfrmOpenGame::FormShow() {
-    BusyCursor busy;
+    Hourglass hourglass;
     shown_ = true;
     const int current = static_cast<int>(settings_.GetInt(field::GameId, -1));
     if (firstShowing_ || (preparedGameId_ && *preparedGameId_ != current)) OpenFirstFolder(current);
@@ -244,7 +237,7 @@ bool TfrmOpenGame::IsUnfilledFolder(const QTreeWidgetItem* node) const {
 
 void TfrmOpenGame::FillFolder(QTreeWidgetItem* folder, int gameIdToSelect) {
     if (!IsUnfilledFolder(folder)) return;
-    BusyCursor busy;
+    Hourglass hourglass;
     // Only the alphabetical list exists in this collection; other folder codes stay empty.
     if (CodeOf(folder) != kAllGamesFolder) return;
     delete folder->takeChild(0);
@@ -270,7 +263,7 @@ void TfrmOpenGame::trvGamesExpanded(QTreeWidgetItem* node) {
 
 void TfrmOpenGame::trvGamesChange(QTreeWidgetItem* node) {
     if (!trvGames->isEnabled()) return;
-    BusyCursor busy;
+    Hourglass hourglass;
     FillFolder(node, kPlaceholderNode);
     ShowDescription();
 }

@@ -1,6 +1,7 @@
-#include "shell/StartHourglass.h"
+#include "shell/Hourglass.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
 
 #include <array>
 #include <string_view>
@@ -50,7 +51,7 @@ constexpr int kSide = 32;
 
 }  // namespace
 
-QCursor StartHourglass() {
+QCursor HourglassPointer() {
     // The pointer's two pictures, a row of bytes after another, the first pixel in the lowest
     // bit: a set bit is black (shape) and shown (mask).
     std::array<uchar, kSide * kSide / 8> shape{};
@@ -70,6 +71,15 @@ QCursor StartHourglass() {
     return QCursor(QBitmap::fromData(size, shape.data(), QImage::Format_MonoLSB),
                    QBitmap::fromData(size, mask.data(), QImage::Format_MonoLSB), kSide / 2,
                    kSide / 2);
+}
+
+Hourglass::Hourglass() {
+    QGuiApplication::setOverrideCursor(HourglassPointer());
+}
+
+void Hourglass::Restore() {
+    if (shown_) QGuiApplication::restoreOverrideCursor();
+    shown_ = false;
 }
 
 }  // namespace tindle
