@@ -15,6 +15,7 @@
 #include "shell/AdvancedForm.h"
 #include "shell/Hourglass.h"
 #include "shell/MainWindow.h"
+#include "shell/MapExposeFilter.h"
 #include "shell/MessageBoxes.h"
 #include "shell/OpenGameChooser.h"
 #include "shell/PicturePreload.h"
@@ -82,6 +83,9 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
                std::function<void()> firstPainted) {
     // The widgets' style, before any window is made (ProgramStyle.h).
     application.setStyle(new ProgramStyle);
+    // Each window's first picture is sent once, not again for the expose reports of its map.
+    MapExposeFilter exposeFilter;
+    application.installNativeEventFilter(&exposeFilter);
     // 1. The hourglass, from the start until the message loop runs (or the start ends early).
     Hourglass pointer;
 
