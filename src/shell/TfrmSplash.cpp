@@ -34,7 +34,11 @@ TfrmSplash::TfrmSplash(const QImage& picture)
 }
 
 void TfrmSplash::RepaintNow() {
-    repaint();
+    // The splash never changes once drawn: after its first picture only the window system's
+    // expose reports, handled by the events below, can call for it again. Painting it anew
+    // would only send the same picture to the display once more, on the start's way to the
+    // main window.
+    if (!painted_) repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -43,6 +47,7 @@ bool TfrmSplash::ShowsFreewareText() const {
 }
 
 void TfrmSplash::paintEvent(QPaintEvent*) {
+    painted_ = true;
     QPainter painter(this);
     if (picture_.isNull())
         painter.fillRect(rect(), QColor(0, 96, 0));

@@ -20,7 +20,8 @@ class TfrmSplash : public QWidget {
 
     explicit TfrmSplash(const QImage& picture);
 
-    // Paints at once and lets the window system catch up once.
+    // Paints at once, unless the splash was painted before, and lets the window system catch up
+    // once.
     void RepaintNow();
     // Whether the words are written by the window (no picture) rather than by the picture.
     bool ShowsFreewareText() const;
@@ -31,6 +32,7 @@ class TfrmSplash : public QWidget {
   private:
     QImage picture_;
     QLabel* lblFreeware_ = nullptr;
+    bool painted_ = false;
 };
 
 }  // namespace tindle
