@@ -49,9 +49,7 @@ static_assert(RowsEven(), "every row of the hourglass has the same width");
 // X shows a pointer of any size, but most displays' pointers are 32 pixels square.
 constexpr int kSide = 32;
 
-}  // namespace
-
-QCursor HourglassPointer() {
+QCursor MakeHourglass() {
     // The pointer's two pictures, a row of bytes after another, the first pixel in the lowest
     // bit: a set bit is black (shape) and shown (mask).
     std::array<uchar, kSide * kSide / 8> shape{};
@@ -71,6 +69,15 @@ QCursor HourglassPointer() {
     return QCursor(QBitmap::fromData(size, shape.data(), QImage::Format_MonoLSB),
                    QBitmap::fromData(size, mask.data(), QImage::Format_MonoLSB), kSide / 2,
                    kSide / 2);
+}
+
+}  // namespace
+
+QCursor HourglassPointer() {
+    // Made once: the window library makes the display a pointer for every new picture it is
+    // given and keeps it, so one made per long operation (every deal) would pile up there.
+    static const QCursor pointer = MakeHourglass();
+    return pointer;
 }
 
 Hourglass::Hourglass() {

@@ -701,11 +701,11 @@ void TfrmMain::RunFirstActivation() {
 
 void TfrmMain::FirstActivation() {
     app_.game.flags.startupPending = false;
+    const bool offerChooser = onOpenGameAtStart && !StatisticsPresent(app_.DataFolder());
     // The window system is still putting the table's first picture on the screen, and the first
     // request below that waits for an answer waits for that picture too: the chooser's dialog
     // is built and filled first, alongside. A held game resumed below still keeps it hidden.
-    if (onPrepareOpenGameAtStart && onOpenGameAtStart && !StatisticsPresent(app_.DataFolder()))
-        onPrepareOpenGameAtStart();
+    if (offerChooser && onPrepareOpenGameAtStart) onPrepareOpenGameAtStart();
     // Before the chooser, which may run its own loop until it is closed.
     QTimer::singleShot(kStartFilesDelayMs, this, [this] { WriteStartFiles(); });
     UpdateWindowTitle();
@@ -720,7 +720,7 @@ void TfrmMain::FirstActivation() {
     }
     LookAfterScoreFile(app_.settings, app_.Messages());
     if (onResumeAtStart && onResumeAtStart()) return;
-    if (!StatisticsPresent(app_.DataFolder()) && onOpenGameAtStart) onOpenGameAtStart();
+    if (offerChooser) onOpenGameAtStart();
 }
 
 void TfrmMain::WriteStartFiles() {

@@ -38,7 +38,6 @@ constexpr std::string_view kPreviewKey = "Open_Preview_Game";
 // A selection counts as settled when it has stood this long since the description changed.
 constexpr qint64 kSettledMs = 200;
 
-// The hourglass pointer for the life of the object.
 int CodeOf(const QTreeWidgetItem* node) {
     return node ? node->data(0, TfrmOpenGame::kCodeRole).toInt() : TfrmOpenGame::kPlaceholderNode;
 }
@@ -209,17 +208,13 @@ void TfrmOpenGame::OpenFirstFolder(int gameId) {
     if (!folder) folder = FindNode(kAllGamesFolder);
     folderToOpen_ = kAllGamesFolder;
     if (!folder) return;
-    if (IsUnfilledFolder(folder)) {
-        FillFolder(folder, gameId);
-    } else {
-        // Filled when the showing was prepared for another game.
-        QTreeWidgetItem* node = nullptr;
-        for (int i = 0; i < folder->childCount() && !node; ++i)
-            if (gameId >= 0 && CodeOf(folder->child(i)) == gameId) node = folder->child(i);
-        trvGames->setCurrentItem(node ? node : folder);
-    }
+    // Already filled when the showing was prepared for another game.
+    FillFolder(folder);
     folder->setExpanded(true);
-    if (!IsGame(trvGames->currentItem())) trvGames->setCurrentItem(folder);
+    QTreeWidgetItem* game = nullptr;
+    for (int i = 0; i < folder->childCount() && !game && gameId >= 0; ++i)
+        if (CodeOf(folder->child(i)) == gameId) game = folder->child(i);
+    trvGames->setCurrentItem(game ? game : folder);
 }
 
 QTreeWidgetItem* TfrmOpenGame::FindNode(int code) const {
@@ -235,13 +230,12 @@ bool TfrmOpenGame::IsUnfilledFolder(const QTreeWidgetItem* node) const {
            CodeOf(node->child(0)) == kPlaceholderNode;
 }
 
-void TfrmOpenGame::FillFolder(QTreeWidgetItem* folder, int gameIdToSelect) {
+void TfrmOpenGame::FillFolder(QTreeWidgetItem* folder) {
     if (!IsUnfilledFolder(folder)) return;
     Hourglass hourglass;
     // Only the alphabetical list exists in this collection; other folder codes stay empty.
     if (CodeOf(folder) != kAllGamesFolder) return;
     delete folder->takeChild(0);
-    QTreeWidgetItem* toSelect = nullptr;
     QList<QTreeWidgetItem*> children;
     for (const std::string& key : gameList_) {
         auto* node = new QTreeWidgetItem({QString::fromStdString(GameKeyName(key))});
@@ -250,21 +244,19 @@ void TfrmOpenGame::FillFolder(QTreeWidgetItem* folder, int gameIdToSelect) {
         node->setData(0, kCodeRole, gameId);
         node->setData(0, kImageIndexRole, image);
         node->setIcon(0, ImageListIcon(image));
-        if (gameId >= 0 && gameId == gameIdToSelect && !toSelect) toSelect = node;
         children.push_back(node);
     }
     folder->addChildren(children);
-    if (toSelect) trvGames->setCurrentItem(toSelect);
 }
 
 void TfrmOpenGame::trvGamesExpanded(QTreeWidgetItem* node) {
-    FillFolder(node, kPlaceholderNode);
+    FillFolder(node);
 }
 
 void TfrmOpenGame::trvGamesChange(QTreeWidgetItem* node) {
     if (!trvGames->isEnabled()) return;
     Hourglass hourglass;
-    FillFolder(node, kPlaceholderNode);
+    FillFolder(node);
     ShowDescription();
 }
 

@@ -113,7 +113,7 @@ class TfrmOpenGame : public OpenGameFormBase {
     void FormShow();
     // The first showing's folder, opened with `gameId` selected (or the folder itself).
     void OpenFirstFolder(int gameId);
-    void FillFolder(QTreeWidgetItem* folder, int gameIdToSelect);
+    void FillFolder(QTreeWidgetItem* folder);
     bool IsUnfilledFolder(const QTreeWidgetItem* node) const;
     QTreeWidgetItem* FindNode(int code) const;
     void trvGamesExpanded(QTreeWidgetItem* node);
