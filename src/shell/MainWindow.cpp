@@ -605,7 +605,7 @@ bool TfrmMain::FirstPictureDue() const {
 }
 
 void TfrmMain::HostRenderer() {
-    // The renderer is the start's worker's until it has finished.
+    // The start's worker has ended before the table is first drawn.
     if (app_.preload) {
         app_.preload->FinishAll();
         app_.preload.reset();

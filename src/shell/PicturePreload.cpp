@@ -63,11 +63,10 @@ std::string ScreenTag(const QScreen& screen) {
 }
 
 PicturePreload::PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
-                               std::string screen, std::function<void()> firstTask,
-                               std::function<void()> lastTask)
+                               std::string screen, std::function<void()> firstTask)
     : pictures_(pictures), cards_(cardsDone_.get_future()) {
     worker_ = std::thread(&PicturePreload::Run, this, preferencesFile, std::move(screen),
-                          std::move(firstTask), std::move(lastTask));
+                          std::move(firstTask));
 }
 
 PicturePreload::~PicturePreload() {
@@ -75,7 +74,7 @@ PicturePreload::~PicturePreload() {
 }
 
 void PicturePreload::Run(std::filesystem::path preferencesFile, std::string screen,
-                         std::function<void()> firstTask, std::function<void()> lastTask) {
+                         std::function<void()> firstTask) {
     if (firstTask) Attempt(firstTask);
     loaded_ = Attempt([&] {
         // One read of the file for the choice, the scale and the marks.
@@ -95,7 +94,6 @@ void PicturePreload::Run(std::filesystem::path preferencesFile, std::string scre
             pictures_.OpenFinerSources();
     });
     cardsDone_.set_value();
-    if (lastTask) Attempt(lastTask);
 }
 
 bool PicturePreload::FinishCardPictures(const SettingsRecord& settings) {

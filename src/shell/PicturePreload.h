@@ -10,14 +10,14 @@
 #include "shell/settings/SettingsRecord.h"
 
 // Work of the start done on a worker thread while the main thread brings up the splash and
-// the main window: a first task (the program has it read the font database), the card
+// the main window: a first task (the program has it read the font database), then the card
 // pictures for the card choice stored in the preferences file, made at the scale the last
 // session stored on the same screen (without one, a first start or another screen, they are
-// only chosen: the window makes what its table shows once it knows its zoom), and a last task (the
-// program has it make the table's screen-sized pictures). Each task touches only what nothing else
-// uses until the main thread has waited for it: the card pictures until FinishCardPictures, the
-// rest until FinishAll. When the preferences loaded meanwhile choose other cards (a display of few
-// colours, a repaired value) the pictures are loaded again in FinishCardPictures.
+// only chosen: the window makes what its table shows once it knows its zoom). Each task touches
+// only what nothing else uses until the main thread has waited for it: the card pictures until
+// FinishCardPictures, the rest until FinishAll. When the preferences loaded meanwhile choose other
+// cards (a display of few colours, a repaired value) the pictures are loaded again in
+// FinishCardPictures.
 
 class QScreen;
 
@@ -44,8 +44,7 @@ class PicturePreload {
   public:
     // The screen is the ScreenTag of the screen the window opens on.
     PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
-                   std::string screen, std::function<void()> firstTask = {},
-                   std::function<void()> lastTask = {});
+                   std::string screen, std::function<void()> firstTask = {});
     // Waits for the worker.
     ~PicturePreload();
     PicturePreload(const PicturePreload&) = delete;
@@ -59,7 +58,7 @@ class PicturePreload {
 
   private:
     void Run(std::filesystem::path preferencesFile, std::string screen,
-             std::function<void()> firstTask, std::function<void()> lastTask);
+             std::function<void()> firstTask);
 
     CardPictures& pictures_;
     SettingsRecord choice_;  // the card choice the worker loaded

@@ -22,7 +22,7 @@ TindleApp::TindleApp(const ProgramPaths& paths, std::unique_ptr<ShellMessagePort
 }
 
 TindleApp::~TindleApp() {
-    // The start's worker may still be busy with the pictures and the renderer.
+    // The start's worker may still be busy with the pictures.
     preload.reset();
 }
 
