@@ -14,6 +14,7 @@
 
 #include "model/Catalogue.h"
 #include "model/Ports.h"
+#include "shell/ActivePicture.h"
 #include "shell/Hourglass.h"
 #include "shell/OpenGameDescription.h"
 #include "shell/OpenGameList.h"
@@ -83,6 +84,7 @@ TfrmOpenGame::TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
       lowColourDisplay_(ScreenHasFewColours()) {
     setObjectName(QStringLiteral("frmOpenGame"));
     BuildForm();
+    activePicture_ = new ActivePicture(*this);
     // Nothing reacts to the tree until the dialog is shown.
     trvGames->setEnabled(false);
 
@@ -170,6 +172,7 @@ void TfrmOpenGame::showEvent(QShowEvent* event) {
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    activePicture_->Arm();
     FormShow();
 }
 

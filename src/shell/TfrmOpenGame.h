@@ -31,6 +31,7 @@ class QWidget;
 
 namespace tindle {
 
+class ActivePicture;
 class Catalogue;
 class MessagePort;
 class ResourceLibrary;
@@ -190,6 +191,8 @@ class TfrmOpenGame : public OpenGameFormBase {
     QPushButton* btnDemo = nullptr;
     QPushButton* btnCancel = nullptr;
     QTimer* timShowGame = nullptr;
+    // Each showing's first picture waits for the activation that focuses the tree.
+    ActivePicture* activePicture_ = nullptr;
 };
 
 }  // namespace tindle
