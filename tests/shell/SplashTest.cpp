@@ -1,6 +1,8 @@
 // The splash window: the library's picture as it is, or the words on the green without it.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 
 #include "shell/AdvancedForm.h"
@@ -31,6 +33,34 @@ TEST(Splash, ShowsThePictureAsItIsOrTheWordsInTheFormsFontWithoutIt) {
     EXPECT_EQ(words->font().family(), FormFont().family());
     EXPECT_EQ(words->font().pointSize(), kFormFontPointSize);
     EXPECT_EQ(plain.grab().toImage().pixel(5, 5), qRgb(0, 96, 0));
+}
+
+// Counts the paints a widget receives.
+class PaintCount : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// The start calls for the splash several times on its way to the main window; the unchanged
+// picture is painted once, and a later request of the window system is still answered.
+TEST(Splash, IsPaintedOnceByTheStartsRepaints) {
+    test::QtTestApp();
+    TfrmSplash splash(QImage(40, 30, QImage::Format_RGB32));
+    PaintCount count;
+    splash.installEventFilter(&count);
+    splash.show();
+    for (int i = 0; i < 3; ++i)
+        splash.RepaintNow();
+    EXPECT_EQ(count.paints, 1);
+    splash.update();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(count.paints, 2);
 }
 
 }  // namespace
