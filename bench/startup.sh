@@ -180,6 +180,7 @@ echo "| tindle | main window painted ms (from the exec of tindle) | starts |"
 echo "|---|---|---|"
 echo "| first | ${first% *} | ${first##* } |"
 echo "| again | ${again% *} | ${again##* } |"
+earlier= earlier_pss= earlier_last=
 if [ -n "${EARLIER_DIR:-}" ]; then
     earlier=$(painted earlier | median)
     earlier_first=$(painted earlier-first | median)
@@ -187,18 +188,18 @@ if [ -n "${EARLIER_DIR:-}" ]; then
     echo "| earlier-first | ${earlier_first% *} | ${earlier_first##* } |"
     earlier_pss=$(column_median earlier pss_kb)
     earlier_last=$(column_median earlier-first paintN_ms)
-    awk -v bp="$base_paint" -v bm="$base_pss" -v ep="${earlier%% *}" -v em="$earlier_pss" \
-        -v el="$earlier_last" \
-        'BEGIN { if (ep != "-" && bp != "-" && bp > 0)
-            printf "\nThe earlier build, started again: %.2f x the baseline paint, PSS baseline + %.1f MiB\n",
-                ep / bp, (em - bm) / 1024
-            if (el != "-" && bp != "-" && bp > 0)
-            printf "The earlier build, first start, last paint: %.2f x the baseline paint\n", el / bp }'
 fi
 echo
+# The ratios to the baseline, of this build and (with EARLIER_DIR) of the earlier one.
 awk -v bp="$base_paint" -v bm="$base_pss" -v ap="${again%% *}" -v am="$again_pss" \
-    -v fl="$first_last" 'function r(a, b) { return (a == "-" || b == "-" || b == 0) ? "-" : sprintf("%.2f", a / b) }
+    -v fl="$first_last" -v ep="${earlier%% *}" -v em="$earlier_pss" -v el="$earlier_last" \
+    'function r(a, b) { return (a == "-" || b == "-" || b == 0) ? "-" : sprintf("%.2f", a / b) }
     BEGIN {
+        if (ep != "") {
+            printf "The earlier build, started again: %s x the baseline paint, PSS baseline + %.1f MiB\n",
+                r(ep, bp), (em - bm) / 1024
+            printf "The earlier build, first start, last paint: %s x the baseline paint\n\n", r(el, bp)
+        }
         printf "Ratios to the qt6-baseline of this run (its paint %s ms, PSS %.1f MiB):\n", bp, bm / 1024
         printf "  started again, main window painted: %s x the baseline paint (target <= 1.6)\n", r(ap, bp)
         printf "  started again, PSS: baseline + %.1f MiB (target <= 12)\n", (am - bm) / 1024
