@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "play/HeadlessPlay.h"
+#include "shell/BackgroundThread.h"
 #include "solve/Solver.h"
 
 namespace tindle {
@@ -57,7 +58,7 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
     busy_ = true;
     const int search = ++searches_;
     watch_->start();
-    worker_ = std::thread([this, copy, budgetMs, done, search] {
+    worker_ = StartBackgroundThread([this, copy, budgetMs, done, search] {
         const SolveResult result = Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_);
         if (cancel_) return;
         QMetaObject::invokeMethod(

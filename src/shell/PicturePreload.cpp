@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "shell/BackgroundThread.h"
 #include "shell/settings/PreferencesFile.h"
 #include "table/CardPictures.h"
 
@@ -65,8 +66,10 @@ std::string ScreenTag(const QScreen& screen) {
 PicturePreload::PicturePreload(CardPictures& pictures, const std::filesystem::path& preferencesFile,
                                std::string screen, std::function<void()> firstTask)
     : pictures_(pictures), cards_(cardsDone_.get_future()) {
-    worker_ = std::thread(&PicturePreload::Run, this, preferencesFile, std::move(screen),
-                          std::move(firstTask));
+    worker_ = StartBackgroundThread([this, preferencesFile, screen = std::move(screen),
+                                     firstTask = std::move(firstTask)]() mutable {
+        Run(preferencesFile, std::move(screen), std::move(firstTask));
+    });
 }
 
 PicturePreload::~PicturePreload() {

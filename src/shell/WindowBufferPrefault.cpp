@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <system_error>
 
+#include "shell/BackgroundThread.h"
+
 namespace tindle {
 
 namespace {
@@ -43,7 +45,7 @@ WindowBufferPrefault::WindowBufferPrefault(const QImage* buffer) {
     if (last <= first) return;
     try {
         // A system without the request refuses it, and the paint makes the pages as before.
-        helper_ = std::thread([first, last] {
+        helper_ = StartBackgroundThread([first, last] {
             for (std::uintptr_t end = last; end > first;) {
                 const std::uintptr_t begin = end - first > kBlockBytes ? end - kBlockBytes : first;
                 ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);

@@ -13,6 +13,7 @@
 #include "play/NewGame.h"
 #include "play/PlayUi.h"
 #include "shell/BackgroundSolve.h"
+#include "shell/BackgroundThread.h"
 #include "solve/Solver.h"
 
 namespace tindle {
@@ -33,7 +34,7 @@ bool SolverWins(const PlayContext& ctx, const std::string& number, long budgetMs
     std::atomic<bool> cancel{false};
     std::atomic<bool> done{false};
     bool won = false;
-    std::thread worker([&] {
+    std::thread worker = StartBackgroundThread([&] {
         won = Solve(copy->ctx, {4'000'000, budgetMs}, &cancel).verdict == SolveVerdict::Won;
         done = true;
     });

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <thread>
+
+// Helper threads that compute beside the window thread (decoding pictures, making a buffer
+// resident, searching a deal) must not take the processor from it. A new thread starts on the
+// processor of the thread that made it and, as a fresh task, usually preempts it there, while
+// another processor may be idle: the window thread then waits until the system balances its
+// load, up to a scheduler tick (several ms, at a start or during a paint). A background
+// thread therefore runs as a batch task (it never preempts on waking; it keeps its full share
+// of the processor, so it is not starved on a busy machine) and moves at once to another
+// processor that it may use; from there the system places it as any other thread.
+
+namespace tindle {
+
+// Starts `task` on a new background thread, as above. Throws std::system_error as
+// std::thread does when no thread can be had; a system that refuses the scheduling requests
+// runs the task as an ordinary thread.
+std::thread StartBackgroundThread(std::function<void()> task);
+
+}  // namespace tindle
