@@ -1,5 +1,6 @@
 #include "shell/ProgramEntry.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
@@ -104,6 +105,14 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     // The splash needs the resource library: it is loaded here, before anything is shown.
     if (!app.LoadResourceLibrary()) return kExitCode;
 
+    // 4. The splash. Its window is made, and the accessibility bridge that a first showing
+    // starts is started, before the worker below begins: each of their requests waits for an
+    // answer of the window system or the session bus, and with the worker keeping a processor
+    // busy that answer waits for a processor too (a few ms each).
+    auto splash = std::make_unique<TfrmSplash>(app.library.Bitmap(kSplashPicture));
+    splash->winId();
+    (void)QAccessible::isActive();
+
     // Meanwhile a worker reads the font database and decodes the card pictures (at the last
     // session's scale when it was drawn on a screen like the one the window opens on).
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -111,9 +120,8 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
                                                    screen ? ScreenTag(*screen) : std::string(),
                                                    [] { FormFont(); });
 
-    // 4. The splash sound, and the splash.
+    // The splash sound, and the splash.
     PlaySplashSound(app);
-    auto splash = std::make_unique<TfrmSplash>(app.library.Bitmap(kSplashPicture));
     splash->show();
     splash->RepaintNow();
 
