@@ -9,10 +9,12 @@
 #include <fstream>
 #include <string>
 
+#include "shell/FontConfigWarmUp.h"
 #include "shell/Messages.h"
 #include "shell/ProgramEntry.h"
 
 int main(int argc, char** argv) {
+    const tindle::FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
     if (argc != 2) return 2;
     const std::string marks = argv[1];
