@@ -9,8 +9,10 @@
 // another processor may be idle: the window thread then waits until the system balances its
 // load, up to a scheduler tick (several ms, at a start or during a paint). A background
 // thread therefore runs as a batch task (it never preempts on waking; it keeps its full share
-// of the processor, so it is not starved on a busy machine) and moves at once to another
-// processor that it may use; from there the system places it as any other thread.
+// of the processor, so it is not starved on a busy machine) with the shortest time slice (so
+// that the X server or the session bus, woken by the window thread onto its processor, runs
+// at once rather than at the next tick), and moves at once to another processor that it may
+// use; from there the system places it as any other thread.
 
 namespace tindle {
 
