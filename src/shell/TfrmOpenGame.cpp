@@ -11,10 +11,12 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <system_error>
 
 #include "model/Catalogue.h"
 #include "model/Ports.h"
 #include "shell/ActivePicture.h"
+#include "shell/BackgroundThread.h"
 #include "shell/Hourglass.h"
 #include "shell/OpenGameDescription.h"
 #include "shell/OpenGameList.h"
@@ -83,6 +85,7 @@ TfrmOpenGame::TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
       services_(std::move(services)),
       lowColourDisplay_(ScreenHasFewColours()) {
     setObjectName(QStringLiteral("frmOpenGame"));
+    ComposePreviewAhead();
     BuildForm();
     activePicture_ = new ActivePicture(*this);
     // Nothing reacts to the tree until the dialog is shown.
@@ -108,7 +111,9 @@ TfrmOpenGame::TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
     connect(timShowGame, &QTimer::timeout, this, &TfrmOpenGame::timShowGameTimer);
 }
 
-TfrmOpenGame::~TfrmOpenGame() = default;
+TfrmOpenGame::~TfrmOpenGame() {
+    if (previewAhead_.thread.joinable()) previewAhead_.thread.join();
+}
 
 void TfrmOpenGame::SetServices(OpenGameServices services) {
     services_ = std::move(services);
@@ -333,16 +338,44 @@ void TfrmOpenGame::DescribeSelection() {
 void TfrmOpenGame::DrawPreview() {
     const QTreeWidgetItem* node = trvGames->currentItem();
     if (!IsGame(node)) return;
+    if (!chkPreview->isChecked()) {
+        ShowPicture(imgGame, PreviewPicture(kPlaceholderNode, lowColourDisplay_));
+        return;
+    }
+    const QImage ahead = TakePreviewAhead(CodeOf(node));
+    ShowPicture(imgGame, ahead.isNull() ? PreviewPicture(CodeOf(node), lowColourDisplay_) : ahead);
+}
+
+QImage TfrmOpenGame::PreviewPicture(int code, bool lowColour) const {
     // The background is drawn afresh each time rather than kept: the label holds the one
     // picture that is shown.
     const QImage background = PreviewBackground(
-        PreviewFadingBackground(QSize(kGamePreviewWidth, kGamePreviewHeight)), lowColourDisplay_);
-    if (!chkPreview->isChecked()) {
-        ShowPicture(imgGame, background);
-        return;
+        PreviewFadingBackground(QSize(kGamePreviewWidth, kGamePreviewHeight)), lowColour);
+    if (code < 0) return background;
+    return ComposePreview(background, library_.Bitmap(GamePreviewName(code)));
+}
+
+void TfrmOpenGame::ComposePreviewAhead() {
+    const int current = static_cast<int>(settings_.GetInt(field::GameId, -1));
+    if (current < 0) return;
+    previewAhead_.code = current;
+    previewAhead_.lowColour = lowColourDisplay_;
+    try {
+        previewAhead_.thread = StartBackgroundThread([this, current] {
+            previewAhead_.picture = PreviewPicture(current, previewAhead_.lowColour);
+        });
+    } catch (const std::system_error&) {
+        previewAhead_.code = kPlaceholderNode;  // composed when it is shown
     }
-    const QImage bitmap = library_.Bitmap(GamePreviewName(CodeOf(node)));
-    ShowPicture(imgGame, ComposePreview(background, bitmap));
+}
+
+QImage TfrmOpenGame::TakePreviewAhead(int code) {
+    if (previewAhead_.thread.joinable()) previewAhead_.thread.join();
+    QImage picture = std::move(previewAhead_.picture);
+    const bool fits = previewAhead_.code == code && previewAhead_.lowColour == lowColourDisplay_;
+    previewAhead_.code = kPlaceholderNode;
+    previewAhead_.picture = QImage();
+    return fits ? picture : QImage();
 }
 
 void TfrmOpenGame::chkPreviewClick(bool) {

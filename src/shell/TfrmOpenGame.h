@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "shell/AdvancedForm.h"
@@ -127,6 +128,14 @@ class TfrmOpenGame : public OpenGameFormBase {
     void ShowFolderPanels();
     // The preview of the selected game, or its empty background when previews are off.
     void DrawPreview();
+    // The preview picture of game `code` over the background of a display of many or few
+    // colours. Reads only the library: a background thread may make it.
+    QImage PreviewPicture(int code, bool lowColour) const;
+    // The preview of the game current when the dialog is made is composed on a background
+    // thread while the dialog is built (decoding its picture is most of a description's
+    // time); the first DrawPreview of that game takes it.
+    void ComposePreviewAhead();
+    QImage TakePreviewAhead(int code);
     // Drops the pictures of the description and the plain panels (the dialog is closed).
     void ReleasePictures();
     void chkPreviewClick(bool checked);
@@ -145,6 +154,13 @@ class TfrmOpenGame : public OpenGameFormBase {
     WinnableShares winnableShares_;
     std::vector<std::optional<QIcon>> imageList_;
     bool lowColourDisplay_ = false;
+    struct PreviewAhead {
+        int code = kPlaceholderNode;
+        bool lowColour = false;
+        QImage picture;
+        std::thread thread;
+    };
+    PreviewAhead previewAhead_;
 
     int folderToOpen_ = kAllGamesFolder;
     bool firstShowing_ = true;

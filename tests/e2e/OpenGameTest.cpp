@@ -21,7 +21,9 @@
 #include "shell/HelpViewer.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/OpenGameChooser.h"
+#include "shell/OpenGamePreview.h"
 #include "shell/TfrmOpenGame.h"
+#include "table/ResourceNames.h"
 
 namespace tindle::test {
 namespace {
@@ -72,6 +74,15 @@ class OpenGameProgram : public MainWindowFixture {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &press);
     }
+    static QImage Preview(TfrmOpenGame& d) {
+        return d.findChild<QLabel*>("imgGame")->pixmap().toImage().convertToFormat(
+            QImage::Format_RGB32);
+    }
+    QImage ExpectedPreview(int gameId) const {
+        const QImage background =
+            PreviewFadingBackground(QSize(kGamePreviewWidth, kGamePreviewHeight));
+        return ComposePreview(background, app->library.Bitmap(GamePreviewName(gameId)));
+    }
     int Informations(const std::string& text) const {
         int n = 0;
         for (const auto& m : messages->messages)
@@ -86,15 +97,22 @@ TEST_F(OpenGameProgram, FirstStartShowsTheChooserAndOpensTheChosenGame) {
     WritePrefs("[Preference]\nCards_Animate=N\nDeal_Animation=N\nSounds_Enabled=N\n");
     QString selectedAtStart;
     bool expanded = false;
+    QImage previewAtStart, previewOfTheNext;
     StartWith([&](TfrmOpenGame& d) {
         expanded = Tree(d)->topLevelItem(0)->isExpanded();
         selectedAtStart = Tree(d)->currentItem() ? Tree(d)->currentItem()->text(0) : "";
+        previewAtStart = Preview(d);
         Select(d, "Klondike");
+        previewOfTheNext = Preview(d);
         Click(d, "btnOK");
     });
     EXPECT_EQ(chooserOpened, 1);
     EXPECT_TRUE(expanded);
     EXPECT_EQ(selectedAtStart, "Freecell");  // GameId 1, the default of a first start
+    // The preview composed ahead for the game current at the start, and the next one's.
+    EXPECT_EQ(previewAtStart, ExpectedPreview(1));
+    EXPECT_EQ(previewOfTheNext, ExpectedPreview(2));
+    EXPECT_NE(previewOfTheNext, previewAtStart);
     // Klondike is dealt with a new number and remembered.
     EXPECT_TRUE(app->game.flags.gameInProgress);
     EXPECT_EQ(app->settings.Get(field::GameId), "0002");
@@ -109,6 +127,16 @@ TEST_F(OpenGameProgram, FirstStartShowsTheChooserAndOpensTheChosenGame) {
     EXPECT_EQ(Pref("Open_Preview_Game"), "Y");
     EXPECT_FALSE(chooser->Dialog()->Confirmed());
     EXPECT_TRUE(window->Play()->AutoplayEnabled());
+}
+
+TEST_F(OpenGameProgram, ThePreviewComposedAheadIsShownOnlyForItsGame) {
+    ASSERT_TRUE(Create().Created());
+    app->settings.Put(field::GameId, "0001");
+    TfrmOpenGame dialog(app->catalogue, app->settings, app->library, app->Messages());
+    // Another game made current between the dialog's making and its first description.
+    app->settings.Put(field::GameId, "0002");
+    dialog.PrepareShowing();
+    EXPECT_EQ(Preview(dialog), ExpectedPreview(2));
 }
 
 TEST_F(OpenGameProgram, EnterOnTheFolderIsRefusedAndTheChooserStaysOpen) {
