@@ -112,7 +112,8 @@ TfrmOpenGame::TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
 }
 
 TfrmOpenGame::~TfrmOpenGame() {
-    if (previewAhead_.thread.joinable()) previewAhead_.thread.join();
+    // Before any of the dialog goes: the thread reads the library through it.
+    previewAhead_.Join();
 }
 
 void TfrmOpenGame::SetServices(OpenGameServices services) {
@@ -370,7 +371,7 @@ void TfrmOpenGame::ComposePreviewAhead() {
 }
 
 QImage TfrmOpenGame::TakePreviewAhead(int code) {
-    if (previewAhead_.thread.joinable()) previewAhead_.thread.join();
+    previewAhead_.Join();
     QImage picture = std::move(previewAhead_.picture);
     const bool fits = previewAhead_.code == code && previewAhead_.lowColour == lowColourDisplay_;
     previewAhead_.code = kPlaceholderNode;

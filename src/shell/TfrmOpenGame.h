@@ -133,7 +133,7 @@ class TfrmOpenGame : public OpenGameFormBase {
     QImage PreviewPicture(int code, bool lowColour) const;
     // The preview of the game current when the dialog is made is composed on a background
     // thread while the dialog is built (decoding its picture is most of a description's
-    // time); the first DrawPreview of that game takes it.
+    // time). The first preview drawn takes it when it is of that game, and drops it if not.
     void ComposePreviewAhead();
     QImage TakePreviewAhead(int code);
     // Drops the pictures of the description and the plain panels (the dialog is closed).
@@ -159,6 +159,11 @@ class TfrmOpenGame : public OpenGameFormBase {
         bool lowColour = false;
         QImage picture;
         std::thread thread;
+        void Join() {
+            if (thread.joinable()) thread.join();
+        }
+        // Also when the dialog's construction fails after the thread began.
+        ~PreviewAhead() { Join(); }
     };
     PreviewAhead previewAhead_;
 
