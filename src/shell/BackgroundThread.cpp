@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <system_error>
+#include <utility>
 
 namespace tindle {
 
@@ -60,6 +62,24 @@ std::thread StartBackgroundThread(std::function<void()> task) {
         MoveAwayFrom(creatorCpu);
         task();
     });
+}
+
+BackgroundTask::BackgroundTask(std::function<void()> task) {
+    try {
+        thread_ = StartBackgroundThread(std::move(task));
+    } catch (const std::system_error&) {
+        // No thread to be had: nothing is prepared ahead.
+    }
+}
+
+BackgroundTask& BackgroundTask::operator=(BackgroundTask&& other) noexcept {
+    Join();
+    thread_ = std::move(other.thread_);
+    return *this;
+}
+
+void BackgroundTask::Join() {
+    if (thread_.joinable()) thread_.join();
 }
 
 }  // namespace tindle

@@ -21,4 +21,23 @@ namespace tindle {
 // runs the task as an ordinary thread.
 std::thread StartBackgroundThread(std::function<void()> task);
 
+// A task that prepares something ahead on such a thread and that nobody waits for until it is
+// needed or the holder goes: the thread is joined then. When no thread can be had the task is
+// not run; what it would have prepared is made where it is needed.
+class BackgroundTask {
+  public:
+    BackgroundTask() = default;
+    explicit BackgroundTask(std::function<void()> task);
+    ~BackgroundTask() { Join(); }
+    BackgroundTask(BackgroundTask&&) noexcept = default;
+    // Waits for the task held so far before taking the other's.
+    BackgroundTask& operator=(BackgroundTask&& other) noexcept;
+
+    // Waits until the task has run (at once when there is none).
+    void Join();
+
+  private:
+    std::thread thread_;
+};
+
 }  // namespace tindle

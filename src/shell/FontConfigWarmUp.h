@@ -1,6 +1,6 @@
 #pragma once
 
-#include <thread>
+#include "shell/BackgroundThread.h"
 
 // The font configuration (fontconfig's XML files and font caches, ≈ 3 ms of parsing) is read
 // on a background thread from the first line of the program, while the toolkit connects to
@@ -12,16 +12,13 @@
 
 namespace tindle {
 
+// Going, it waits for the thread (long finished by then).
 class FontConfigWarmUp {
   public:
     FontConfigWarmUp();
-    // Waits for the thread (long finished by then).
-    ~FontConfigWarmUp();
-    FontConfigWarmUp(const FontConfigWarmUp&) = delete;
-    FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
   private:
-    std::thread thread_;
+    BackgroundTask reading_;
 };
 
 }  // namespace tindle

@@ -11,12 +11,11 @@
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <system_error>
+#include <utility>
 
 #include "model/Catalogue.h"
 #include "model/Ports.h"
 #include "shell/ActivePicture.h"
-#include "shell/BackgroundThread.h"
 #include "shell/Hourglass.h"
 #include "shell/OpenGameDescription.h"
 #include "shell/OpenGameList.h"
@@ -113,7 +112,7 @@ TfrmOpenGame::TfrmOpenGame(const Catalogue& catalogue, SettingsRecord& settings,
 
 TfrmOpenGame::~TfrmOpenGame() {
     // Before any of the dialog goes: the thread reads the library through it.
-    previewAhead_.Join();
+    previewAhead_.task.Join();
 }
 
 void TfrmOpenGame::SetServices(OpenGameServices services) {
@@ -361,21 +360,17 @@ void TfrmOpenGame::ComposePreviewAhead() {
     if (current < 0) return;
     previewAhead_.code = current;
     previewAhead_.lowColour = lowColourDisplay_;
-    try {
-        previewAhead_.thread = StartBackgroundThread([this, current] {
-            previewAhead_.picture = PreviewPicture(current, previewAhead_.lowColour);
-        });
-    } catch (const std::system_error&) {
-        previewAhead_.code = kPlaceholderNode;  // composed when it is shown
-    }
+    previewAhead_.task = BackgroundTask([this, current] {
+        previewAhead_.picture = PreviewPicture(current, previewAhead_.lowColour);
+    });
 }
 
+// A null picture when none was composed (no thread could be had) or it is of another game.
 QImage TfrmOpenGame::TakePreviewAhead(int code) {
-    previewAhead_.Join();
-    QImage picture = std::move(previewAhead_.picture);
+    previewAhead_.task.Join();
+    QImage picture = std::exchange(previewAhead_.picture, QImage());
     const bool fits = previewAhead_.code == code && previewAhead_.lowColour == lowColourDisplay_;
     previewAhead_.code = kPlaceholderNode;
-    previewAhead_.picture = QImage();
     return fits ? picture : QImage();
 }
 

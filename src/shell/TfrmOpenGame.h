@@ -8,10 +8,10 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "shell/AdvancedForm.h"
+#include "shell/BackgroundThread.h"
 #include "shell/WinnableShares.h"
 
 // The open-a-game dialog: the catalogue as a tree, and for the selected game its name, a
@@ -158,12 +158,9 @@ class TfrmOpenGame : public OpenGameFormBase {
         int code = kPlaceholderNode;
         bool lowColour = false;
         QImage picture;
-        std::thread thread;
-        void Join() {
-            if (thread.joinable()) thread.join();
-        }
-        // Also when the dialog's construction fails after the thread began.
-        ~PreviewAhead() { Join(); }
+        // Last, so that it is joined before the picture goes (also when the dialog's
+        // construction fails after it began).
+        BackgroundTask task;
     };
     PreviewAhead previewAhead_;
 

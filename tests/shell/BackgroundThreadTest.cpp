@@ -7,6 +7,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -70,6 +72,30 @@ TEST(BackgroundThread, RunsTheTaskOnceAsABatchTaskWithAShortSliceAndTheCreatorsP
     }
     // The creator itself is left as it was.
     EXPECT_EQ(::sched_getscheduler(0), SCHED_OTHER);
+}
+
+// A task prepared ahead has run when it is joined, when its holder goes and when the holder
+// takes another task; a task held by nobody is joined at once.
+TEST(BackgroundTask, IsWaitedForWhenJoinedReplacedOrDestroyed) {
+    using namespace std::chrono_literals;
+    std::atomic<int> done{0};
+    auto slow = [&] {
+        std::this_thread::sleep_for(20ms);
+        ++done;
+    };
+    BackgroundTask task(slow);
+    task.Join();
+    EXPECT_EQ(done, 1);
+    task.Join();
+
+    task = BackgroundTask(slow);
+    task = BackgroundTask(slow);  // the first replaced: waited for
+    EXPECT_GE(done, 2);
+    { const BackgroundTask going(slow); }
+    EXPECT_GE(done, 3);
+    task = BackgroundTask();
+    EXPECT_EQ(done, 4);
+    BackgroundTask().Join();
 }
 
 }  // namespace
