@@ -169,6 +169,47 @@ TEST_F(RendererTest, TheBareTableIsPaintedWithoutATablePictureUntilOneIsNeeded) 
     // Beyond the table's extent, the default green.
     EXPECT_EQ(ColourAt(window, width_ + 90, height_ + 90),
               Colour(DefaultTableGreen(kManyColours).rgb()));
+    // The same picture painted on the other kind of window buffer, and where the painter's pixels
+    // are not laid out as the table's (another format).
+    for (const QImage::Format format :
+         {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888}) {
+        QImage other(window.size(), format);
+        QPainter painter(&other);
+        renderer_->PaintWindow(painter, other.rect());
+        painter.end();
+        EXPECT_EQ(other, window.convertToFormat(format)) << format;
+    }
+    // At two image pixels per table pixel, as a zoom or the screen asks for.
+    renderer_->SetScale(2.0);
+    QImage zoomed[2] = {QImage(window.size() * 2, QImage::Format_RGB32),
+                        QImage(window.size() * 2, QImage::Format_RGB888)};
+    for (QImage& image : zoomed) {
+        QPainter painter(&image);
+        painter.scale(2, 2);
+        renderer_->PaintWindow(painter, window.rect());
+    }
+    EXPECT_EQ(zoomed[0], zoomed[1].convertToFormat(QImage::Format_RGB32));
+    renderer_->SetScale(1.0);
+    const QRgb untouched = qRgb(1, 2, 3);
+    const QRect area(10, 20, 300, 200);
+    const QRect corner(10, 20, 100, 50);
+    for (const QRegion& clip : {QRegion(area), QRegion(area).subtracted(corner)}) {
+        QImage moved(window.size() + QSize(40, 30), QImage::Format_RGB32);
+        moved.fill(untouched);
+        {
+            QPainter painter(&moved);
+            painter.translate(40, 30);
+            painter.setClipRegion(clip);
+            renderer_->PaintWindow(painter, area);
+        }
+        const bool whole = clip == QRegion(area);
+        EXPECT_EQ(
+            moved.copy(area.translated(40, 30).adjusted(whole ? 0 : 100, whole ? 0 : 50, 0, 0)),
+            window.copy(area.adjusted(whole ? 0 : 100, whole ? 0 : 50, 0, 0)));
+        EXPECT_EQ(ColourAt(moved, 40 + 10, 30 + 20) == Colour(untouched), !whole) << "clipped away";
+        EXPECT_EQ(ColourAt(moved, 40 + 9, 30 + 20 + 60), Colour(untouched)) << "outside the area";
+        EXPECT_EQ(ColourAt(moved, 40 + 310, 30 + 20 + 60), Colour(untouched)) << "outside the area";
+    }
     // Made when asked for, it holds what the window showed.
     EXPECT_EQ(renderer_->TableImage(), expected);
     EXPECT_TRUE(renderer_->HasTablePicture());
