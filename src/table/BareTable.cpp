@@ -45,8 +45,13 @@ std::optional<PainterRows> PainterRowsFor(QPainter& painter, const QRect& region
     const QTransform& toDevice = painter.deviceTransform();
     if (toDevice.type() > QTransform::TxScale || toDevice.m11() != scale || toDevice.m22() != scale)
         return std::nullopt;
-    const QPoint origin(static_cast<int>(toDevice.dx()), static_cast<int>(toDevice.dy()));
-    if (QPointF(origin) != QPointF(toDevice.dx(), toDevice.dy())) return std::nullopt;
+    // Whole pixels of offset, and near enough to be an offset into an image at all.
+    constexpr qreal kFar = 1 << 24;
+    const qreal dx = toDevice.dx();
+    const qreal dy = toDevice.dy();
+    if (dx != std::floor(dx) || dy != std::floor(dy) || std::abs(dx) > kFar || std::abs(dy) > kFar)
+        return std::nullopt;
+    const QPoint origin(static_cast<int>(dx), static_cast<int>(dy));
     const QRect target = ToDevice(region, scale).translated(origin);
     if (!image->rect().contains(target)) return std::nullopt;
     // The window system's clip (a window's part to repaint) is in device pixels, the painter's
