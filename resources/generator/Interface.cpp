@@ -685,8 +685,12 @@ void AddInterface(Output& out) {
         for (bool large : {true, false}) {
             const QImage glyph =
                 Glyph(command, large ? tindle::kLargeGlyphSize : tindle::kSmallGlyphSize);
-            out.AddBitmap(tindle::ToolbarGlyphName(command, large, true), glyph);
-            out.AddBitmap(tindle::ToolbarGlyphName(command, large, false), Disabled(glyph));
+            // The toolbar's glyphs are read while the main window is made, before its first
+            // picture.
+            out.AddUncompressedTranslucentBitmap(tindle::ToolbarGlyphName(command, large, true),
+                                                 glyph);
+            out.AddUncompressedTranslucentBitmap(tindle::ToolbarGlyphName(command, large, false),
+                                                 Disabled(glyph));
         }
     const auto drawers = TreeIconDrawers();
     for (const std::string& name : tindle::TreeImageListNames())

@@ -47,6 +47,11 @@ void Output::AddUncompressedBitmap(const std::string& name, const QImage& image)
     AddBitmapFile(name, opaque, ".raw", tindle::RawPictureBytes(opaque));
 }
 
+void Output::AddUncompressedTranslucentBitmap(const std::string& name, const QImage& image) {
+    const QImage premultiplied = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    AddBitmapFile(name, premultiplied, ".raw", tindle::TranslucentRawPictureBytes(premultiplied));
+}
+
 void Output::AddBitmapFile(const std::string& name, const QImage& image, const char* suffix,
                            const QByteArray& bytes) {
     const std::string key = tindle::CanonicalResourceName(name);

@@ -24,9 +24,11 @@ class Output {
     explicit Output(QString folder);
 
     void AddBitmap(const std::string& name, const QImage& image);
-    // An opaque picture stored uncompressed, for one read before anything else is shown: a
-    // copy instead of a PNG's decoding, for several times its PNG's bytes.
+    // A picture stored uncompressed, for one read before anything else is shown: a copy instead
+    // of a PNG's decoding, for several times its PNG's bytes. Made opaque, or its transparency
+    // kept.
     void AddUncompressedBitmap(const std::string& name, const QImage& image);
+    void AddUncompressedTranslucentBitmap(const std::string& name, const QImage& image);
     void AddCursor(const std::string& name, const QImage& image, QPoint hotSpot);
     void AddSound(const std::string& name, const QByteArray& wave);
 

@@ -10,6 +10,7 @@ namespace tindle {
 
 namespace {
 
+static_assert(kRawPictureMagic.size() == kTranslucentRawPictureMagic.size());
 constexpr std::size_t kHeaderSize = kRawPictureMagic.size() + 4 + 4;
 
 void AppendWord(QByteArray& bytes, uint32_t value) {
@@ -18,24 +19,36 @@ void AppendWord(QByteArray& bytes, uint32_t value) {
     bytes.append(word, 4);
 }
 
-}  // namespace
-
-QByteArray RawPictureBytes(const QImage& picture) {
-    const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
-    QByteArray bytes(kRawPictureMagic.data(), static_cast<qsizetype>(kRawPictureMagic.size()));
-    AppendWord(bytes, static_cast<uint32_t>(opaque.width()));
-    AppendWord(bytes, static_cast<uint32_t>(opaque.height()));
-    bytes.reserve(bytes.size() + qsizetype{4} * opaque.width() * opaque.height());
-    for (int y = 0; y < opaque.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
-        for (int x = 0; x < opaque.width(); ++x)
-            AppendWord(bytes, row[x] | 0xff000000u);
+// The header and the rows of a picture already in the stored pixel format; `fill` is ORed
+// into every pixel.
+QByteArray PictureBytes(std::string_view magic, const QImage& picture, uint32_t fill) {
+    QByteArray bytes(magic.data(), static_cast<qsizetype>(magic.size()));
+    AppendWord(bytes, static_cast<uint32_t>(picture.width()));
+    AppendWord(bytes, static_cast<uint32_t>(picture.height()));
+    bytes.reserve(bytes.size() + qsizetype{4} * picture.width() * picture.height());
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            AppendWord(bytes, row[x] | fill);
     }
     return bytes;
 }
 
+}  // namespace
+
+QByteArray RawPictureBytes(const QImage& picture) {
+    return PictureBytes(kRawPictureMagic, picture.convertToFormat(QImage::Format_RGB32),
+                        0xff000000u);
+}
+
+QByteArray TranslucentRawPictureBytes(const QImage& picture) {
+    return PictureBytes(kTranslucentRawPictureMagic,
+                        picture.convertToFormat(QImage::Format_ARGB32_Premultiplied), 0);
+}
+
 bool IsRawPicture(std::string_view bytes) {
-    return bytes.substr(0, kRawPictureMagic.size()) == kRawPictureMagic;
+    const std::string_view magic = bytes.substr(0, kRawPictureMagic.size());
+    return magic == kRawPictureMagic || magic == kTranslucentRawPictureMagic;
 }
 
 QImage ReadRawPicture(std::string_view bytes) {
@@ -46,7 +59,10 @@ QImage ReadRawPicture(std::string_view bytes) {
         return {};
     const std::size_t rowBytes = std::size_t{4} * width;
     if (bytes.size() - kHeaderSize != rowBytes * height) return {};
-    QImage picture(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    const bool opaque = bytes.substr(0, kRawPictureMagic.size()) == kRawPictureMagic;
+    const uint32_t fill = opaque ? 0xff000000u : 0;
+    QImage picture(static_cast<int>(width), static_cast<int>(height),
+                   opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     if (picture.isNull()) return {};
     const char* source = bytes.data() + kHeaderSize;
     for (uint32_t y = 0; y < height; ++y, source += rowBytes) {
@@ -57,7 +73,7 @@ QImage ReadRawPicture(std::string_view bytes) {
         } else {
             auto* pixels = reinterpret_cast<QRgb*>(row);
             for (uint32_t x = 0; x < width; ++x)
-                pixels[x] = qFromLittleEndian<uint32_t>(source + 4 * x) | 0xff000000u;
+                pixels[x] = qFromLittleEndian<uint32_t>(source + 4 * x) | fill;
         }
     }
     return picture;

@@ -196,6 +196,28 @@ TEST_F(ResourceLibraryTest, TheSplashPictureIsStoredUncompressedAndOpaque) {
         EXPECT_TRUE(ReadRawPicture(damaged).isNull());
 }
 
+// The toolbar's glyphs are read while the main window is made: stored uncompressed too, with
+// their transparency.
+TEST_F(ResourceLibraryTest, ToolbarGlyphsAreStoredUncompressedWithTheirTransparency) {
+    for (const bool large : {false, true})
+        for (const bool enabled : {false, true}) {
+            const QImage glyph =
+                library_.Bitmap(ToolbarGlyphName(kToolbarCommands[0], large, enabled));
+            EXPECT_EQ(glyph.format(), QImage::Format_ARGB32_Premultiplied) << large << enabled;
+            EXPECT_EQ(qAlpha(glyph.pixel(0, 0)), 0) << "a clear corner";
+        }
+
+    QImage odd(3, 2, QImage::Format_ARGB32);
+    odd.fill(qRgba(10, 20, 30, 40));
+    odd.setPixel(2, 1, qRgba(200, 100, 50, 0));
+    const std::string stored = TranslucentRawPictureBytes(odd).toStdString();
+    EXPECT_TRUE(IsRawPicture(stored));
+    const QImage read = ReadRawPicture(stored);
+    EXPECT_EQ(read, odd.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    EXPECT_EQ(qAlpha(read.pixel(0, 0)), 40);
+    EXPECT_TRUE(ReadRawPicture(stored.substr(0, stored.size() - 1)).isNull());
+}
+
 TEST_F(ResourceLibraryTest, FaceSheetsHoldThirteenOpaqueCardsWithClearCorners) {
     for (const CardSizeSpec& size : kCardSizes) {
         const QImage sheet = library_.Bitmap(FaceSheetName(size.letter, 1, 'S'))
