@@ -8,9 +8,6 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <system_error>
-
-#include "shell/BackgroundThread.h"
 
 namespace tindle {
 
@@ -43,25 +40,18 @@ WindowBufferPrefault::WindowBufferPrefault(const QImage* buffer) {
     const std::uintptr_t last =
         (start + static_cast<std::uintptr_t>(buffer->sizeInBytes())) / page * page;
     if (last <= first) return;
-    try {
-        // A system without the request refuses it, and the paint makes the pages as before.
-        helper_ = StartBackgroundThread([first, last] {
-            for (std::uintptr_t end = last; end > first;) {
-                const std::uintptr_t begin = end - first > kBlockBytes ? end - kBlockBytes : first;
-                ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-                end = begin;
-            }
-        });
-    } catch (const std::system_error&) {
-        // No thread to be had: the paint does it all.
-    }
+    // A system without the request refuses it, and without a thread the paint does it all:
+    // either way the paint makes the pages as before.
+    helper_ = BackgroundTask([first, last] {
+        for (std::uintptr_t end = last; end > first;) {
+            const std::uintptr_t begin = end - first > kBlockBytes ? end - kBlockBytes : first;
+            ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+            end = begin;
+        }
+    });
 #else
     (void)buffer;
 #endif
-}
-
-WindowBufferPrefault::~WindowBufferPrefault() {
-    if (helper_.joinable()) helper_.join();
 }
 
 }  // namespace tindle

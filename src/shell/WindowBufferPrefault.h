@@ -1,6 +1,6 @@
 #pragma once
 
-#include <thread>
+#include "shell/BackgroundThread.h"
 
 class QImage;
 class QWidget;
@@ -14,21 +14,18 @@ class QWidget;
 
 namespace tindle {
 
+// Going, it waits for the helper: the buffer must outlive it.
 class WindowBufferPrefault {
   public:
     // The buffer the widget's window paints into (none before the window has one).
     explicit WindowBufferPrefault(QWidget* widget);
     explicit WindowBufferPrefault(const QImage* buffer);
-    // Waits for the helper: the buffer must outlive it.
-    ~WindowBufferPrefault();
-    WindowBufferPrefault(const WindowBufferPrefault&) = delete;
-    WindowBufferPrefault& operator=(const WindowBufferPrefault&) = delete;
 
     // Buffers below this size are left to the paint.
     static constexpr long long kWorthwhileBytes = 1 << 20;
 
   private:
-    std::thread helper_;
+    BackgroundTask helper_;
 };
 
 }  // namespace tindle
