@@ -4,6 +4,7 @@
 //   Moves: <moves of the solution, 0 unless won>
 //   Positions: <positions searched>
 //   Time: <milliseconds>
+// The solution is the search's line shortened (solve/LineShortening.h); Time is the search's.
 // With --moves the solution of a won deal is written to FILE in the form `tindle-cli play`
 // reads (without --autoplay, as the solver plays), which replays it to "Won: yes".
 //
@@ -11,6 +12,7 @@
 // to TO, one line each ("<number> <result> <moves> <positions> <ms>"), then the summary:
 //   Won: n / Lost: n / Unknown: n, Median time: ms, Worst time: ms (<number>), Positions: n
 //   (all deals), CPU time: ms (with the microseconds a position)
+// The lines of a range are the search's own, not shortened: the figures are the search's.
 // The budget is 2000 ms a deal unless given; --budget-positions N bounds the positions too
 // (2,000,000 unless given): a budget that gives the same verdicts on a busy machine.
 #include <algorithm>
@@ -26,6 +28,7 @@
 #include "cli/CliGamesDat.h"
 #include "model/MoveText.h"
 #include "play/HeadlessPlay.h"
+#include "solve/LineShortening.h"
 #include "solve/Solver.h"
 
 namespace tindle::cli {
@@ -87,9 +90,11 @@ bool WriteMoves(const std::string& path, int gameId, const GameNumber& number,
     return static_cast<bool>(out);
 }
 
-// One deal solved; nullopt (after the error is printed) when it cannot be dealt.
+// One deal solved, its won line shortened when `shorten`; nullopt (after the error is printed)
+// when it cannot be dealt.
 std::optional<SolveResult> SolveDeal(const std::filesystem::path& gamesDat, int gameId,
-                                     const GameNumber& number, const SolveBudget& budget) {
+                                     const GameNumber& number, const SolveBudget& budget,
+                                     bool shorten) {
     StderrMessages messages;
     HeadlessPlay play(&messages);
     std::string error;
@@ -97,7 +102,9 @@ std::optional<SolveResult> SolveDeal(const std::filesystem::path& gamesDat, int 
         Fail(error);
         return std::nullopt;
     }
-    return Solve(play.ctx, budget);
+    SolveResult result = Solve(play.ctx, budget);
+    if (shorten) ShortenWonLine(play.ctx, result, kWonLineShorteningMs);
+    return result;
 }
 
 int SolveOne(const SolveOptions& o) {
@@ -106,7 +113,7 @@ int SolveOne(const SolveOptions& o) {
     const auto game = ParseGameAndNumber(o.rest, exitCode);
     if (!game) return exitCode;
     const auto result =
-        SolveDeal(GamesDatArgument(o.rest, 2), game->gameId, game->number, o.budget);
+        SolveDeal(GamesDatArgument(o.rest, 2), game->gameId, game->number, o.budget, true);
     if (!result) return 1;
     std::printf("Result: %s\nMoves: %zu\nPositions: %ld\nTime: %ld\n",
                 std::string(VerdictName(result->verdict)).c_str(), result->moves.size(),
@@ -133,7 +140,7 @@ int SolveRange(const SolveOptions& o) {
     for (long long n = o.range->first; n <= o.range->second; ++n) {
         const auto number = GameNumberArgument(std::to_string(n));
         if (!number) return UsageError("solve");
-        const auto result = SolveDeal(gamesDat, *gameId, *number, o.budget);
+        const auto result = SolveDeal(gamesDat, *gameId, *number, o.budget, false);
         if (!result) return 1;
         ++counts[static_cast<int>(result->verdict)];
         positions += result->positions;

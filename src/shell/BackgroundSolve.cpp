@@ -4,6 +4,7 @@
 
 #include "play/HeadlessPlay.h"
 #include "shell/BackgroundThread.h"
+#include "solve/LineShortening.h"
 #include "solve/Solver.h"
 
 namespace tindle {
@@ -59,7 +60,8 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
     const int search = ++searches_;
     watch_->start();
     worker_ = StartBackgroundThread([this, copy, budgetMs, done, search] {
-        const SolveResult result = Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_);
+        SolveResult result = Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_);
+        ShortenWonLine(copy->ctx, result, kWonLineShorteningMs, &cancel_);
         if (cancel_) return;
         QMetaObject::invokeMethod(
             this,

@@ -76,6 +76,12 @@ void CopyMoveState(const From& from, To& to) {
     to.pointer = from.pointer;
 }
 
+// What play keeps besides the position, dropped after every move of a search so that its
+// copies stay small: the redo history, and of the undo history only the first snapshot of each
+// marker, for the rules that ask whether a marker was ever set (a grid drop ends the fill of
+// some games).
+void DropPlayHistory(Game& game);
+
 inline void KeepPosition(const PlayContext& ctx, SearchPosition& into) {
     CopyMoveState(ctx.game, into);
     into.score = ctx.settings.Get(field::Score);

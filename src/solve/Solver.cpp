@@ -70,36 +70,6 @@ Tally TallyOf(const Position& position) {
     return t;
 }
 
-// The undo history is no part of a position, except where a rule asks whether a marker was
-// ever set (a grid drop ends the fill of some games): of its snapshots only the first one of
-// each marker is kept, so the copies of the search stay small.
-void KeepFirstMarkers(History& history) {
-    if (history.marks.find_first_not_of(',') == std::string::npos) {
-        history.Clear();
-        return;
-    }
-    History kept;
-    std::string seen;
-    size_t start = 0;
-    for (int s = 0; s < history.Count(); ++s) {
-        const size_t end = history.marks.find(',', start);
-        const std::string entry = history.marks.substr(start, end - start);
-        start = end + 1;
-        if (entry.empty() || seen.find(entry + ",") != std::string::npos) continue;
-        seen += entry + ",";
-        auto copy = [s](const std::vector<std::string>& from, std::vector<std::string>& to,
-                        int per) {
-            to.insert(to.end(), from.begin() + s * per, from.begin() + (s + 1) * per);
-        };
-        copy(history.stockLines, kept.stockLines, 3);
-        copy(history.foundationLines, kept.foundationLines, 16);
-        copy(history.tableauLines, kept.tableauLines, 28);
-        copy(history.reserveLines, kept.reserveLines, 10);
-        kept.marks += entry + ",";
-    }
-    history = std::move(kept);
-}
-
 // What a postponed move (the long comment above DutyKey) asks of the moves after it: a move
 // that builds on `cover`, or else one that brings down `beneath`, the card `cover` left on its
 // foundation.
@@ -232,8 +202,7 @@ class Search {
             return result;
         }
         const SearchScope scope(ctx_);
-        KeepFirstMarkers(ctx_.game.undo);
-        ctx_.game.redo.Clear();
+        DropPlayHistory(ctx_.game);
         seen_.Insert(keys_.Key(ctx_.game));
         if (stuck_.AnyStuck(ctx_.game)) {
             result.verdict = SolveVerdict::Lost;
@@ -263,8 +232,7 @@ class Search {
         SolveResult result;
         if (!ctx_.game.flags.gameInProgress) return Run();
         const SearchScope scope(ctx_);
-        KeepFirstMarkers(ctx_.game.undo);
-        ctx_.game.redo.Clear();
+        DropPlayHistory(ctx_.game);
         seen_.Insert(keys_.Key(ctx_.game));
         // The frames of a level and of the next are kept from level to level and only ever
         // grow: a frame's card table and piles cost more to make anew than to copy into.
@@ -622,11 +590,7 @@ class Search {
         solution_.push_back(child.move);
     }
 
-    // What play keeps besides the position is dropped after every move.
-    void Tidy() {
-        KeepFirstMarkers(ctx_.game.undo);
-        ctx_.game.redo.Clear();
-    }
+    void Tidy() { DropPlayHistory(ctx_.game); }
 
     // A new frame for the position in ctx (reusing the storage of an earlier one), rated.
     SolveVerdict Push(const Child& via) {

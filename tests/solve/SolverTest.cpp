@@ -13,6 +13,7 @@
 #include "model/MoveText.h"
 #include "play/HeadlessPlay.h"
 #include "play/PlayMove.h"
+#include "solve/LineShortening.h"
 #include "solve/NestedSearch.h"
 #include "solve/Solver.h"
 #include "solve/StockCycle.h"
@@ -156,6 +157,29 @@ TEST(Solver, WithAutoplayOnTheSolutionReplaysWithAutoplay) {
         ExpectReplayWins(2, n, result.moves, true);
     }
     EXPECT_EQ(wins, 2);
+}
+
+// A won line shortened, with autoplay off and on: it is shorter than the search's own (FreeCell 2
+// carries cards on detours), still wins as the player plays it, and the game is given back as it
+// was; with no time the line stays as it was.
+TEST(Solver, ShortensAWonLineWhichStillWins) {
+    for (const bool autoplay : {false, true}) {
+        HeadlessPlay play;
+        play.ui.autoplayTicked = autoplay;
+        Open(play, 1, 2);
+        const Piles dealt = play.game.piles;
+        const SolveResult found = Solve(play.ctx, kBudget);
+        ASSERT_EQ(found.verdict, SolveVerdict::Won);
+        SolveResult untimed = found;
+        ShortenWonLine(play.ctx, untimed, 0);
+        EXPECT_EQ(untimed.moves, found.moves);
+        SolveResult shortened = found;
+        ShortenWonLine(play.ctx, shortened, 60'000);
+        EXPECT_EQ(play.game.piles, dealt);
+        EXPECT_LT(shortened.moves.size(), found.moves.size()) << "autoplay " << autoplay;
+        EXPECT_EQ(shortened.firstMove, shortened.moves.front());
+        ExpectReplayWins(1, 2, shortened.moves, autoplay);
+    }
 }
 
 // The search turns Klondike's stock round without the click: each turn, the redeal of the
