@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "play/HeadlessPlay.h"
+#include "play/PlayContext.h"
 #include "shell/BackgroundThread.h"
 #include "solve/LineShortening.h"
 #include "solve/Solver.h"
@@ -24,6 +25,18 @@ std::shared_ptr<HeadlessPlay> SearchCopyOf(const PlayContext& ctx) {
     copy->ctx.session = ctx.session;
     return copy;
 }
+
+namespace {
+
+// Whether a search with autoplay switched off proves the position of `copy` lost as well, within
+// `budgetMs`.
+bool LostWithoutAutoplay(HeadlessPlay& copy, long budgetMs, const std::atomic<bool>* cancel) {
+    if (budgetMs <= 0) return false;
+    copy.ui.autoplayTicked = false;
+    return Solve(copy.ctx, {4'000'000, budgetMs}, cancel).verdict == SolveVerdict::Lost;
+}
+
+}  // namespace
 
 BackgroundSolve::BackgroundSolve(PlayContext& ctx, QObject* parent)
     : QObject(parent), ctx_(ctx), watch_(new QTimer(this)) {
@@ -60,8 +73,13 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
     const int search = ++searches_;
     watch_->start();
     worker_ = StartBackgroundThread([this, copy, budgetMs, done, search] {
-        SolveResult result = Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_);
+        SolveAnswer result;
+        static_cast<SolveResult&>(result) = Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_);
         ShortenWonLine(copy->ctx, result, kWonLineShorteningMs, &cancel_);
+        if (result.verdict == SolveVerdict::Lost && AutoplayOn(copy->ctx)) {
+            result.lostWithAutoplayOnly =
+                !LostWithoutAutoplay(*copy, budgetMs - result.milliseconds, &cancel_);
+        }
         if (cancel_) return;
         QMetaObject::invokeMethod(
             this,

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "model/Piles.h"
+#include "solve/Solver.h"
 
 // The solver run on a copy of the game in play on a thread of its own, so that the window
 // goes on (Hint, Demo). The answer comes back on the window's thread, and only while the table
@@ -19,7 +20,14 @@ namespace tindle {
 
 class HeadlessPlay;
 struct PlayContext;
-struct SolveResult;
+
+// The solver's answer, and whether its `lost` holds only while autoplay is on: autoplay sends
+// home cards that a player who switches it off may keep in play, so a position lost with it may
+// be won without it. Where a search without autoplay has not proved the position lost as well,
+// the answer says so.
+struct SolveAnswer : SolveResult {
+    bool lostWithAutoplayOnly = false;
+};
 
 // A copy of the game in play that the solver may play on: the player's preferences (automatic
 // face-up, autoplay) without flights or sounds.
@@ -28,13 +36,13 @@ std::shared_ptr<HeadlessPlay> SearchCopyOf(const PlayContext& ctx);
 class BackgroundSolve : public QObject {
     Q_OBJECT
   public:
-    using Done = std::function<void(const SolveResult&)>;
+    using Done = std::function<void(const SolveAnswer&)>;
 
     BackgroundSolve(PlayContext& ctx, QObject* parent);
     ~BackgroundSolve() override;
 
-    // Searches the position in play (a search still running is given up first); nothing while
-    // no game is in progress.
+    // Searches the position in play (a search still running is given up first), within
+    // `budgetMs` in all; nothing while no game is in progress. A won line comes shortened.
     void Start(long budgetMs, Done done);
     // Gives up a running search.
     void Stop();

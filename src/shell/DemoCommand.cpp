@@ -30,12 +30,12 @@ DemoCommand::~DemoCommand() {
 
 void DemoCommand::Run() {
     Stop();
-    solve_->Start(kBudgetMs, [this](const SolveResult& result) { Begin(result); });
+    solve_->Start(kBudgetMs, [this](const SolveAnswer& result) { Begin(result); });
 }
 
-void DemoCommand::Begin(const SolveResult& result) {
+void DemoCommand::Begin(const SolveAnswer& result) {
     if (result.verdict != SolveVerdict::Won) {
-        ctx_.messages.Information(result.verdict == SolveVerdict::Lost ? kNoWinningMove
+        ctx_.messages.Information(result.verdict == SolveVerdict::Lost ? NoWinningMoveText(result)
                                                                        : kNoWinFound);
         return;
     }

@@ -11,13 +11,13 @@
 // then its solution is played move by move as the player would make them, with the card
 // flights of the player's preferences, and the won game ends as every won game does. Any key
 // or click stops the demo (and is used for nothing else); a message says when no move leads
-// to a won game, or when none was found in time.
+// to a won game (while autoplay is on, as Hint says it), or when none was found in time.
 
 namespace tindle {
 
 class BackgroundSolve;
 struct PlayContext;
-struct SolveResult;
+struct SolveAnswer;
 
 class DemoCommand : public QObject {
     Q_OBJECT
@@ -35,7 +35,7 @@ class DemoCommand : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Begin(const SolveResult& result);
+    void Begin(const SolveAnswer& result);
     void Step();
     void Stop();
 

@@ -12,18 +12,24 @@
 namespace tindle {
 
 const char* const kNoWinningMove = "No move of this position leads to a won game.";
+const char* const kNoWinningMoveWithAutoplay =
+    "No move of this position leads to a won game while autoplay is on.";
+
+const char* NoWinningMoveText(const SolveAnswer& answer) {
+    return answer.lostWithAutoplayOnly ? kNoWinningMoveWithAutoplay : kNoWinningMove;
+}
 
 HintCommand::HintCommand(PlayContext& ctx, QObject* parent)
     : QObject(parent), ctx_(ctx), solve_(new BackgroundSolve(ctx, this)) {}
 
 void HintCommand::Run() {
-    solve_->Start(kBudgetMs, [this](const SolveResult& result) { Show(result); });
+    solve_->Start(kBudgetMs, [this](const SolveAnswer& result) { Show(result); });
 }
 
-void HintCommand::Show(const SolveResult& result) {
+void HintCommand::Show(const SolveAnswer& result) {
     const Piles asked = ctx_.game.piles;
     if (result.verdict == SolveVerdict::Lost || !result.firstMove) {
-        ctx_.messages.Information(kNoWinningMove);
+        ctx_.messages.Information(NoWinningMoveText(result));
         return;
     }
     const std::vector<TableRect> places = HintPlaces(ctx_, *result.firstMove);

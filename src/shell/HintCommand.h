@@ -6,16 +6,20 @@
 // game, on a thread of its own so that the window goes on; its first move is then shown, the
 // card and where it goes drawn selected for a moment. A move made meanwhile makes the answer
 // stale: it is not shown. When the search proves that no line of play wins, a message says
-// so; when its time runs out, the move it rates best is shown.
+// so (that none does while autoplay is on, where the position is not also lost without it);
+// when its time runs out, the move it rates best is shown.
 
 namespace tindle {
 
 class BackgroundSolve;
 struct PlayContext;
-struct SolveResult;
+struct SolveAnswer;
 
-// What Hint and Demo say when no move of the position leads to a won game.
+// What Hint and Demo say when no move of the position leads to a won game, and when none does
+// while autoplay is on but the position is not known to be lost without it.
 extern const char* const kNoWinningMove;
+extern const char* const kNoWinningMoveWithAutoplay;
+const char* NoWinningMoveText(const SolveAnswer& answer);
 
 class HintCommand : public QObject {
     Q_OBJECT
@@ -29,7 +33,7 @@ class HintCommand : public QObject {
     static constexpr int kShownMs = 900;
 
   private:
-    void Show(const SolveResult& result);
+    void Show(const SolveAnswer& result);
 
     PlayContext& ctx_;
     BackgroundSolve* solve_;

@@ -7,12 +7,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/LegalMoves.h"
 #include "play/HeadlessPlay.h"
 #include "play/PlayMove.h"
 #include "shell/BackgroundSolve.h"
+#include "shell/HintCommand.h"
 #include "solve/Solver.h"
 #include "support/QtTestApp.h"
 #include "support/TestPaths.h"
@@ -73,6 +75,31 @@ TEST(BackgroundSolve, AnswersALegalMoveAndAMoveMadeMeanwhileStopsTheSearch) {
     EXPECT_LT(stopped, 5'000);
     RunEventsUntil([] { return false; }, 3 * BackgroundSolve::kWatchMs);
     EXPECT_FALSE(late.has_value());
+}
+
+// A position lost only while autoplay is on is told from one lost either way: Canfield 11 is
+// lost with autoplay (it sends home a card the columns need) and won without it; Beleaguered
+// Castle 1062315912060 is lost without any move.
+TEST(BackgroundSolve, TellsALossWithAutoplayFromALossOfTheDeal) {
+    test::QtTestApp();
+    for (const auto& [gameId, number, onlyWithAutoplay] :
+         {std::tuple{4, 11LL, true}, std::tuple{7, 1062315912060LL, false}}) {
+        HeadlessPlay play;
+        play.ui.autoplayTicked = true;
+        std::string error;
+        ASSERT_TRUE(play.Open(test::ProgramDir() / "GAMES.DAT", gameId,
+                              *ParseGameNumber(std::to_string(number)), error))
+            << error;
+        BackgroundSolve solve(play.ctx, nullptr);
+        std::optional<SolveAnswer> answer;
+        solve.Start(60'000, [&](const SolveAnswer& r) { answer = r; });
+        RunEventsUntil([&] { return answer.has_value(); }, 120'000);
+        ASSERT_TRUE(answer.has_value()) << "game " << gameId;
+        EXPECT_EQ(answer->verdict, SolveVerdict::Lost) << "game " << gameId;
+        EXPECT_EQ(answer->lostWithAutoplayOnly, onlyWithAutoplay) << "game " << gameId;
+        EXPECT_EQ(std::string(NoWinningMoveText(*answer)),
+                  onlyWithAutoplay ? kNoWinningMoveWithAutoplay : kNoWinningMove);
+    }
 }
 
 }  // namespace
