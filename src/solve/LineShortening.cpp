@@ -13,11 +13,6 @@ namespace tindle {
 
 namespace {
 
-bool MovesACard(const Move& move) {
-    return move.kind == MoveKind::ToColumn || move.kind == MoveKind::ToFoundation ||
-           move.kind == MoveKind::ToReserve;
-}
-
 class LineShortener {
   public:
     LineShortener(PlayContext& ctx, std::vector<Move>& line, long milliseconds,
@@ -58,9 +53,9 @@ class LineShortener {
     // `from` or after; nullopt when none could (or the time is up).
     std::optional<size_t> ShortenFrom(size_t from) {
         for (size_t j = from; j < line_.size(); ++j) {
-            if (!MovesACard(line_[j])) continue;
+            if (!MoveTarget(line_[j])) continue;
             size_t i = j;
-            while (i > 0 && !(MovesACard(line_[i - 1]) && line_[i - 1].card == line_[j].card))
+            while (i > 0 && !(MoveTarget(line_[i - 1]) && line_[i - 1].card == line_[j].card))
                 --i;
             if (i == 0) continue;
             --i;

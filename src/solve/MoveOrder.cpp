@@ -25,11 +25,6 @@ constexpr int kIntoEmptyColumn = -50;
 constexpr int kWholeColumnToEmpty = -1000;
 constexpr int kStock = -300;
 
-bool IsCardMove(MoveKind kind) {
-    return kind == MoveKind::ToColumn || kind == MoveKind::ToFoundation ||
-           kind == MoveKind::ToReserve || kind == MoveKind::ToWaste;
-}
-
 }  // namespace
 
 int MoveMerit(const Game& game, const Move& move) {
@@ -126,7 +121,7 @@ bool IsShuffle(const Game& game, const Move& move, const std::optional<CardPlace
 }
 
 std::optional<CardPlace> MovePlace(const Game& game, const Move& move) {
-    if (!IsCardMove(move.kind)) return std::nullopt;
+    if (!MoveTarget(move)) return std::nullopt;
     return FindCard(game, move.card);
 }
 
