@@ -73,8 +73,7 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
     const int search = ++searches_;
     watch_->start();
     worker_ = StartBackgroundThread([this, copy, budgetMs, done, search] {
-        SolveAnswer result;
-        static_cast<SolveResult&>(result) = Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_);
+        SolveAnswer result{Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_)};
         ShortenWonLine(copy->ctx, result, kWonLineShorteningMs, &cancel_);
         if (result.verdict == SolveVerdict::Lost && AutoplayOn(copy->ctx)) {
             result.lostWithAutoplayOnly =
