@@ -1,5 +1,6 @@
 #include "model/GamesDat.h"
 
+#include <bitset>
 #include <limits>
 
 #include "model/Game.h"
@@ -76,6 +77,19 @@ GamesDatStatus ReadFieldIndex(const GamesDatLines& file, const SectionLine& line
     return {};
 }
 
+// A file cut short (a broken copy or download) still reads line by line; the fields it lost
+// would silently be zero and deal a different game, or none.
+GamesDatStatus EveryFieldRead(const Catalogue& catalogue, const std::bitset<GameDef::kFields>& read,
+                              size_t lineCount) {
+    if (read.all()) return {};
+    size_t missing = 0;
+    while (read.test(missing))
+        ++missing;
+    return {catalogue.File().string() + ": " + FieldLabel(static_cast<int>(missing)) + ": the " +
+            std::string(kFieldsHeader) + " section has no line for this field (it has " +
+            std::to_string(lineCount) + " lines): the file is incomplete"};
+}
+
 }  // namespace
 
 GamesDatStatus LoadGameDefinition(const Catalogue& catalogue, int gameId, GameDef& def,
@@ -87,6 +101,7 @@ GamesDatStatus LoadGameDefinition(const Catalogue& catalogue, int gameId, GameDe
     if (auto status = ReadFieldLines(catalogue, file, lines); !status.Ok()) return status;
 
     GameDef loaded = def;
+    std::bitset<GameDef::kFields> read;
     for (const auto& line : lines) {
         int index = 0;
         int value = 0;
@@ -95,7 +110,9 @@ GamesDatStatus LoadGameDefinition(const Catalogue& catalogue, int gameId, GameDe
             return status;
         }
         loaded[index] = static_cast<int16_t>(value);
+        read.set(static_cast<size_t>(index));
     }
+    if (auto status = EveryFieldRead(catalogue, read, lines.size()); !status.Ok()) return status;
     def = loaded;
     saved.Take(def);
     return {};

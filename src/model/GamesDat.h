@@ -19,9 +19,9 @@ class Game;
 constexpr int kGameInfoUnread = -99;
 
 // Stores the game's value of every "[Sect2]" line into def[index], the index taken from
-// columns 1-4 of the line; fields without a line keep what they held (the caller clears def
-// first). Then takes the deal fields' copy into `saved`. On any error (file unreadable, game
-// not in the catalogue, an index or value that does not read) neither def nor saved changes.
+// columns 1-4 of the line (a later line of the same index wins). Then takes the deal fields'
+// copy into `saved`. On any error (file unreadable, game not in the catalogue, an index or
+// value that does not read, a field without a line) neither def nor saved changes.
 GamesDatStatus LoadGameDefinition(const Catalogue& catalogue, int gameId, GameDef& def,
                                   DealFieldsCopy& saved);
 // The same into a game's definition and its saved deal fields.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 #include "model/Game.h"
 #include "model/GamesDat.h"
@@ -22,7 +24,8 @@ class GamesDatReaderTest : public ::testing::Test {
         Write({StoredFieldLine("0031", {"13", "7"}), StoredFieldLine("0048", {"1", "-1"}),
                StoredFieldLine("0128", {"   12", "0"}), StoredFieldLine(" 304", {"8", "-32768"})});
     }
-    void Write(const std::vector<std::string>& fieldLines) {
+    // The given field lines, then a line of zeros for every other field but `omitted`.
+    void Write(const std::vector<std::string>& fieldLines, int omitted = -1) {
         std::vector<std::string> lines = {
             "[Sect1]",
             StoredCatalogueLine("004", "001", '0', "Alpha"),
@@ -31,6 +34,17 @@ class GamesDatReaderTest : public ::testing::Test {
             "[Sect2]",
         };
         lines.insert(lines.end(), fieldLines.begin(), fieldLines.end());
+        std::vector<bool> given(GameDef::kFields, false);
+        for (const auto& line : fieldLines) {
+            const int index = std::atoi(line.substr(0, 4).c_str());
+            if (index >= 0 && index < GameDef::kFields) given[static_cast<size_t>(index)] = true;
+        }
+        for (int index = 0; index < GameDef::kFields; ++index) {
+            if (given[static_cast<size_t>(index)] || index == omitted) continue;
+            char digits[8];
+            std::snprintf(digits, sizeof digits, "%04d", index);
+            lines.push_back(StoredFieldLine(digits, {"0", "0"}));
+        }
         test::WriteFile(file, Lines(lines));
         ASSERT_TRUE(catalogue.Read(file).Ok());
     }
@@ -42,16 +56,16 @@ class GamesDatReaderTest : public ::testing::Test {
     Catalogue catalogue;
 };
 
-TEST_F(GamesDatReaderTest, StoresEachGamesColumnByTheLinesIndexAndKeepsOtherFields) {
+TEST_F(GamesDatReaderTest, StoresEachGamesColumnByTheLinesIndex) {
     GameDef def;
-    def[gd::GroupRule] = 5;  // no line for field 2: the loader leaves it alone
+    def[gd::GroupRule] = 5;
     DealFieldsCopy saved;
     ASSERT_TRUE(LoadGameDefinition(catalogue, 1, def, saved).Ok());
     EXPECT_EQ(def[gd::FoundationCapacity], 13);
     EXPECT_EQ(def[gd::FoundationBase], 1);
     EXPECT_EQ(def[gd::TableauBase], 12);  // leading blanks accepted
     EXPECT_EQ(def[gd::TableauCount], 8);  // index written " 304"
-    EXPECT_EQ(def[gd::GroupRule], 5);
+    EXPECT_EQ(def[gd::GroupRule], 0);
 
     GameDef beta;
     ASSERT_TRUE(LoadGameDefinition(catalogue, 2, beta, saved).Ok());
@@ -118,6 +132,23 @@ TEST_F(GamesDatReaderTest, ErrorsNameLineAndFieldAndLoadNothing) {
     }
 }
 
+// A file cut short loses its last fields: loading any game of it fails, naming the first
+// field without a line, rather than dealing with those fields zero.
+TEST_F(GamesDatReaderTest, AFieldWithoutALineStopsTheLoad) {
+    Write({StoredFieldLine("0031", {"13", "7"})}, gd::GroupRule);
+    GameDef def;
+    def[gd::FoundationCapacity] = 42;
+    const GameDef before = def;
+    DealFieldsCopy saved;
+    const auto status = LoadGameDefinition(catalogue, 1, def, saved);
+    EXPECT_FALSE(status.Ok());
+    EXPECT_NE(status.error.find("GAMES.DAT: field 2 (GroupRule): the [Sect2] section has no line "
+                                "for this field (it has 401 lines)"),
+              std::string::npos)
+        << status.error;
+    EXPECT_EQ(def, before);
+}
+
 TEST_F(GamesDatReaderTest, AValueOfALaterColumnPastTheLineEndFailsOnlyThatGame) {
     Write({StoredFieldLine("0031", {"13"})});  // only Alpha's value on the line
     GameDef def;
@@ -154,10 +185,10 @@ TEST_F(GamesDatReaderTest, ReadGameInfoAddressesLinesByPositionAndSkipsMinusOne)
     ASSERT_TRUE(ReadGameInfo(catalogue, 2, wanted, values).Ok());
     EXPECT_EQ(values, (std::vector<int>{-32768, kGameInfoUnread, 7, 0}));
 
-    const std::vector<int> beyond = {0, 4};
+    const std::vector<int> beyond = {0, GameDef::kFields};
     const auto status = ReadGameInfo(catalogue, 2, beyond, values);
     EXPECT_FALSE(status.Ok());
-    EXPECT_NE(status.error.find("no line at position 4"), std::string::npos) << status.error;
+    EXPECT_NE(status.error.find("no line at position 402"), std::string::npos) << status.error;
     EXPECT_EQ(values, (std::vector<int>{-32768, kGameInfoUnread, 7, 0}));  // unchanged
     EXPECT_FALSE(ReadGameInfo(catalogue, 9, wanted, values).Ok());
 }
