@@ -79,11 +79,11 @@ GamesDatStatus ReadFieldIndex(const GamesDatLines& file, const SectionLine& line
 
 // A file cut short (a broken copy or download) still reads line by line; the fields it lost
 // would silently be zero and deal a different game, or none.
-GamesDatStatus EveryFieldRead(const Catalogue& catalogue, const std::bitset<GameDef::kFields>& read,
-                              size_t lineCount) {
-    if (read.all()) return {};
+GamesDatStatus EveryFieldRead(const Catalogue& catalogue,
+                              const std::bitset<GameDef::kFields>& hasLine, size_t lineCount) {
+    if (hasLine.all()) return {};
     size_t missing = 0;
-    while (read.test(missing))
+    while (hasLine.test(missing))
         ++missing;
     return {catalogue.File().string() + ": " + FieldLabel(static_cast<int>(missing)) + ": the " +
             std::string(kFieldsHeader) + " section has no line for this field (it has " +
@@ -100,8 +100,9 @@ GamesDatStatus LoadGameDefinition(const Catalogue& catalogue, int gameId, GameDe
     std::vector<SectionLine> lines;
     if (auto status = ReadFieldLines(catalogue, file, lines); !status.Ok()) return status;
 
-    GameDef loaded = def;
-    std::bitset<GameDef::kFields> read;
+    // Every field has a line in a whole file, so nothing of the old definition is kept.
+    GameDef loaded;
+    std::bitset<GameDef::kFields> hasLine;
     for (const auto& line : lines) {
         int index = 0;
         int value = 0;
@@ -110,9 +111,9 @@ GamesDatStatus LoadGameDefinition(const Catalogue& catalogue, int gameId, GameDe
             return status;
         }
         loaded[index] = static_cast<int16_t>(value);
-        read.set(static_cast<size_t>(index));
+        hasLine.set(static_cast<size_t>(index));
     }
-    if (auto status = EveryFieldRead(catalogue, read, lines.size()); !status.Ok()) return status;
+    if (auto status = EveryFieldRead(catalogue, hasLine, lines.size()); !status.Ok()) return status;
     def = loaded;
     saved.Take(def);
     return {};

@@ -171,7 +171,6 @@ bool ConfirmAbandon(PlayContext& ctx, std::string_view text) {
 bool LoadGame(PlayContext& ctx) {
     Game& game = ctx.game;
     const int gameId = static_cast<int>(ctx.settings.GetInt(field::GameId, -1));
-    game.def.Clear();
     const GamesDatStatus status = LoadGameDefinition(ctx.catalogue, gameId, game);
     if (!status.Ok()) {
         game.def.Clear();
