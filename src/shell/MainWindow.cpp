@@ -595,6 +595,7 @@ void TfrmMain::FormResize() {
     }
     SizeTableBuffers();
     DrawTable();
+    if (onTableLaidOut) onTableLaidOut();
 }
 
 bool TfrmMain::FirstPictureDue() const {

@@ -121,6 +121,9 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // chooser is not offered).
     std::function<bool()> onResumeAtStart;
     std::function<void()> onClockTick;
+    // The table was laid out anew for the window's size or the card size and drawn: what is
+    // drawn over it at a pile's place (the keyboard's marks) moves with the piles.
+    std::function<void()> onTableLaidOut;
 
     // ---- Components.
     QMenuBar* MainMenu1 = nullptr;

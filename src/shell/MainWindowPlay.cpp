@@ -128,6 +128,7 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     // A game in progress is held when the window closes, and resumed at the next start.
     window_.onEndGame = [this] { HoldGameAtClose(window_, *ctx_); };
     window_.onResumeAtStart = [this] { return ResumeHeldGameAtStart(window_, *ctx_); };
+    window_.onTableLaidOut = [this] { ShowKeyboardMarks(); };
     HoldGameAtSessionEnd(window_, *ctx_, this);
     auto* hint = new HintCommand(*ctx_, this);
     connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);

@@ -45,6 +45,7 @@ class TableArea : public QWidget, public SurfaceObserver {
 
     // The keyboard's marks, in table coordinates (empty rectangles: none).
     void SetKeyboardMarks(const QRect& focus, const QRect& lifted);
+    QRect FocusMark() const { return focusMark_; }
     // The frame drawn around a focused pile, outside the pile's own rectangle.
     static QRect FocusFrame(const QRect& pile) { return pile.adjusted(-3, -3, 3, 3); }
 

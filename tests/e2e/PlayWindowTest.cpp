@@ -197,6 +197,18 @@ TEST_F(PlayWindow, KeysPlayOnTheTableAndScreenReadersReadItsPiles) {
     EXPECT_EQ(PileTop(Column(5)), kJackOfClubs);
     EXPECT_EQ(tableIface->child(16)->text(QAccessible::Name),
               QStringLiteral("Jack of Clubs from Column 2 to Column 5."));
+
+    // The focus frame stays on its pile when a narrower window moves the piles.
+    const auto focusedAt = [this] {
+        const TableRect r = KeyboardFocusRect(Ctx());
+        return QRect(r.left, r.top, r.Width(), r.Height());
+    };
+    const QRect before = focusedAt();
+    window->showNormal();
+    window->resize(window->width() - 200, window->height());
+    Settle();
+    EXPECT_NE(focusedAt(), before);
+    EXPECT_EQ(table->FocusMark(), focusedAt());
 }
 
 // Nothing is dealt at the start: until a game is chosen in the chooser or New game is asked
