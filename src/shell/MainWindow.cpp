@@ -416,7 +416,9 @@ void TfrmMain::SetUndoAvailable(bool on) {
 LayoutInputs TfrmMain::CurrentLayoutInputs() {
     const LayoutInputs window = WindowLayoutInputs();
     ApplyZoom(ChooseZoomPercent(window));
-    return ZoomedInputs(window, zoomPercent_);
+    // A table too small for the piles at this zoom is laid out larger, and scrolls.
+    return RoomForPiles(ZoomedInputs(window, zoomPercent_), app_.game.def,
+                        app_.pictures.SizeLetter());
 }
 
 int TfrmMain::ChooseZoomPercent(const LayoutInputs& window) const {

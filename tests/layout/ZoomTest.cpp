@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "LayoutTestGames.h"
+#include "model/Catalogue.h"
 #include "model/Game.h"
+#include "model/GamesDat.h"
+#include "support/TestPaths.h"
 #include "table/layout/PileHitTest.h"
 #include "table/layout/TMainGame.h"
 #include "table/layout/Zoom.h"
@@ -95,6 +98,58 @@ TEST(Zoom, AutomaticTakesTheLargestZoomAtWhichTheGameFits) {
             break;
         }
     }
+}
+
+// Pairs of piles whose places overlap, and places left of or above the table.
+int MisplacedPlaces(const GameDef& def, const LayoutInputs& in) {
+    const TMainGame tm = LaidOut(def, in);
+    Game empty;
+    empty.def = def;
+    std::vector<TableRect> places;
+    for (const PileRef ref : PilesOnTable(tm, empty))
+        places.push_back(*PileExtent(tm, empty, ref));
+    int misplaced = 0;
+    for (size_t i = 0; i < places.size(); ++i) {
+        const TableRect& a = places[i];
+        if (a.left < 0 || a.top < 0) ++misplaced;
+        for (size_t j = i + 1; j < places.size(); ++j) {
+            const TableRect& b = places[j];
+            if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+                ++misplaced;
+        }
+    }
+    return misplaced;
+}
+
+// Large cards in a small window: the table is laid out larger (the window scrolls over it)
+// rather than with piles on top of one another; a window that holds the game keeps its size,
+// and Automatic picks a zoom with no such overlap.
+TEST(Zoom, ATableTooSmallForThePilesIsLaidOutLargerInsteadOfOverlapping) {
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.Read(test::ProgramDir() / "GAMES.DAT").Ok());
+    int enlarged = 0;
+    for (const CatalogueEntry& entry : catalogue.Entries()) {
+        SCOPED_TRACE(entry.name);
+        Game game;
+        ASSERT_TRUE(LoadGameDefinition(catalogue, entry.gameId, game).Ok());
+        const GameDef& def = game.def;
+        const LayoutInputs small = ZoomedInputs(test::TableInputs(640, 480, 'B'), 300);
+        const LayoutInputs roomy = RoomForPiles(small, def, 'B');
+        EXPECT_EQ(MisplacedPlaces(def, roomy), 0);
+        EXPECT_GE(roomy.width, small.width);
+        EXPECT_GE(roomy.height, small.height);
+        if (roomy.width != small.width || roomy.height != small.height) {
+            ++enlarged;
+            EXPECT_GT(MisplacedPlaces(def, small), 0);
+        }
+
+        const LayoutInputs window = test::TableInputs(1600, 1000, 'B');
+        const LayoutInputs fitted = ZoomedInputs(window, AutomaticZoomPercent(window, def, 'B'));
+        EXPECT_EQ(MisplacedPlaces(def, fitted), 0);
+        EXPECT_EQ(RoomForPiles(fitted, def, 'B').width, fitted.width);
+        EXPECT_EQ(RoomForPiles(fitted, def, 'B').height, fitted.height);
+    }
+    EXPECT_GT(enlarged, 0);
 }
 
 TEST(Zoom, TheStoredChoiceIsAnOfferedZoomOrAutomatic) {

@@ -68,19 +68,10 @@ std::optional<TableRect> PileExtent(const TMainGame& tm, const Game& game, PileR
     return r;
 }
 
-std::optional<TableRect> TableExtent(const TMainGame& tm, const Game& game) {
-    std::optional<TableRect> all;
+std::vector<PileRef> PilesOnTable(const TMainGame& tm, const Game& game) {
+    std::vector<PileRef> piles;
     auto take = [&](PileRef ref) {
-        const auto r = PileExtent(tm, game, ref);
-        if (!r) return;
-        if (!all) {
-            all = *r;
-            return;
-        }
-        all->left = std::min(all->left, r->left);
-        all->top = std::min(all->top, r->top);
-        all->right = std::max(all->right, r->right);
-        all->bottom = std::max(all->bottom, r->bottom);
+        if (tm.OnTable(ref)) piles.push_back(ref);
     };
     for (int i = 0; i < kMazzoPiles; ++i)
         take({static_cast<PileKind>(i), 0});
@@ -90,6 +81,23 @@ std::optional<TableRect> TableExtent(const TMainGame& tm, const Game& game) {
         take({PileKind::Fila, k});
     for (int i = 0; i < UsedReserveCount(game); ++i)
         take({PileKind::Appogg, i});
+    return piles;
+}
+
+std::optional<TableRect> TableExtent(const TMainGame& tm, const Game& game) {
+    std::optional<TableRect> all;
+    for (const PileRef ref : PilesOnTable(tm, game)) {
+        const auto r = PileExtent(tm, game, ref);
+        if (!r) continue;
+        if (!all) {
+            all = *r;
+            continue;
+        }
+        all->left = std::min(all->left, r->left);
+        all->top = std::min(all->top, r->top);
+        all->right = std::max(all->right, r->right);
+        all->bottom = std::max(all->bottom, r->bottom);
+    }
     return all;
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/Piles.h"
 #include "model/TableRect.h"
@@ -23,9 +24,12 @@ class TMainGame;
 // the place of their top card. nullopt for a pile off the table.
 std::optional<TableRect> PileExtent(const TMainGame& tm, const Game& game, PileRef ref);
 
-// Everything of the game on the table: the union of the extents of its piles (the stock
-// family, and the foundations, columns and reserves the game uses). nullopt when none lies on
-// the table.
+// The piles of the game that lie on the table: of the stock family, and of the foundations,
+// columns and reserves the game uses.
+std::vector<PileRef> PilesOnTable(const TMainGame& tm, const Game& game);
+
+// Everything of the game on the table: the union of the extents of its piles (PilesOnTable).
+// nullopt when none lies on the table.
 std::optional<TableRect> TableExtent(const TMainGame& tm, const Game& game);
 
 struct CardHit {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <vector>
 
 #include "model/Game.h"
 #include "model/RuleCodes.h"
@@ -18,6 +19,44 @@ constexpr int kFitRunCards = 13;
 
 int Divided(int value, int percent) {
     return value * 100 / percent;
+}
+
+bool Overlap(const TableRect& a, const TableRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// How many pairs of the piles' places overlap, and how many places lie left of or above the
+// table, in the layout of `in`.
+int MisplacedPiles(const LayoutInputs& in, const GameDef& def, char cardSizeLetter) {
+    TMainGame layout;
+    layout.SetFanSteps(cardSizeLetter, def);
+    layout.TableLayout(in, def);
+    Game empty;
+    empty.def = def;
+    std::vector<TableRect> places;
+    for (const PileRef ref : PilesOnTable(layout, empty))
+        if (const auto place = PileExtent(layout, empty, ref)) places.push_back(*place);
+    int misplaced = 0;
+    for (size_t i = 0; i < places.size(); ++i) {
+        if (places[i].left < 0 || places[i].top < 0) ++misplaced;
+        for (size_t j = i + 1; j < places.size(); ++j)
+            if (Overlap(places[i], places[j])) ++misplaced;
+    }
+    return misplaced;
+}
+
+// `in` grown by `grow(in, extra)` for the least extra, in steps of `step` up to `reach`, at
+// which no more piles are misplaced than at `reach` (the game's own overlaps).
+template <typename Grow>
+LayoutInputs GrownToFit(const LayoutInputs& in, const GameDef& def, char cardSizeLetter, int step,
+                        int reach, Grow grow) {
+    const int own = MisplacedPiles(grow(in, reach), def, cardSizeLetter);
+    if (MisplacedPiles(in, def, cardSizeLetter) <= own) return in;
+    for (int extra = step; extra < reach; extra += step) {
+        const LayoutInputs grown = grow(in, extra);
+        if (MisplacedPiles(grown, def, cardSizeLetter) <= own) return grown;
+    }
+    return grow(in, reach);
 }
 
 }  // namespace
@@ -67,13 +106,34 @@ bool LayoutFits(const TMainGame& layout, const GameDef& def, const LayoutInputs&
     return true;
 }
 
+LayoutInputs RoomForPiles(const LayoutInputs& in, const GameDef& def, char cardSizeLetter) {
+    if (MisplacedPiles(in, def, cardSizeLetter) == 0) return in;
+    // Room for every pile of the table side by side, and for as many rows.
+    const int piles = TMainGame::kMazzoSlots + TMainGame::kDestSlots + TMainGame::kFilaSlots +
+                      TMainGame::kAppoggSlots;
+    const LayoutInputs wide =
+        GrownToFit(in, def, cardSizeLetter, std::max(in.cardWidth / 4, 1),
+                   piles * (in.cardWidth + 20), [](LayoutInputs grown, int extra) {
+                       grown.width += extra;
+                       return grown;
+                   });
+    return GrownToFit(wide, def, cardSizeLetter, std::max(in.cardHeight / 4, 1),
+                      piles * (in.cardHeight + 20), [](LayoutInputs grown, int extra) {
+                          grown.height += extra;
+                          grown.bottom += extra;
+                          return grown;
+                      });
+}
+
 int AutomaticZoomPercent(const LayoutInputs& window, const GameDef& def, char cardSizeLetter) {
     for (auto it = kZoomPercents.rbegin(); it != kZoomPercents.rend(); ++it) {
         const LayoutInputs in = ZoomedInputs(window, *it);
         TMainGame layout;
         layout.SetFanSteps(cardSizeLetter, def);
         layout.TableLayout(in, def);
-        if (LayoutFits(layout, def, in)) return *it;
+        if (!LayoutFits(layout, def, in)) continue;
+        const LayoutInputs roomy = RoomForPiles(in, def, cardSizeLetter);
+        if (roomy.width == in.width && roomy.height == in.height) return *it;
     }
     return kZoomPercents.front();
 }

@@ -39,8 +39,16 @@ LayoutInputs ZoomedInputs(const LayoutInputs& window, int percent);
 // the top of a column fanned downwards there is room for a whole suit of face-up cards.
 bool LayoutFits(const TMainGame& layout, const GameDef& def, const LayoutInputs& in);
 
-// The largest zoom of kZoomPercents at which the game's layout fits the window (100 when
-// none does). window holds the inputs of the window at zoom 100.
+// The inputs of a table too small for the game's piles at their card size (a large zoom in a
+// small window): where the places of the piles overlap one another, or lie left of or above
+// the table, more than they do on a table with room for every pile side by side, the inputs
+// widened, then heightened, by the least whole quarter cards at which they no longer do; the
+// window then scrolls over the larger table. Elsewhere the inputs as they are.
+LayoutInputs RoomForPiles(const LayoutInputs& in, const GameDef& def, char cardSizeLetter);
+
+// The largest zoom of kZoomPercents at which the game's layout fits the window, with room
+// for its piles (RoomForPiles), 100 when none does. window holds the inputs of the window at zoom
+// 100.
 int AutomaticZoomPercent(const LayoutInputs& window, const GameDef& def, char cardSizeLetter);
 
 }  // namespace tindle
