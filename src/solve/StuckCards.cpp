@@ -95,8 +95,26 @@ StuckCards::StuckCards(const Game& game, bool stockOnlyTurns, bool columnsAlike)
     const int columns = UsedColumnCount(game);
     AskPiles(game, PileKind::Fila, columnsAlike ? std::min(columns, 1) : columns, free_,
              columnTargets_);
-    AskPiles(game, PileKind::Dest, UsedFoundationCount(game), free_, homeTargets_);
-    free_ &= everyCard;
+    AskPiles(game, PileKind::Dest, UsedFoundationCount(game), homeFree_, homeTargets_);
+    homeFree_ &= everyCard;
+    free_ = (free_ | homeFree_) & everyCard;
+}
+
+StuckCards::CardBits StuckCards::NeverHomeTops(CardBits never, CardBits home) const {
+    const CardBits everyCard = ((CardBits{1} << kDeck) - 1) << 1;
+    const CardBits away = everyCard & ~home & ~homeFree_;
+    // Cards are numbered suit by suit, rank upwards: a pass mostly follows a suit's chain.
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (CardBits rest = away & ~never; rest != 0; rest &= rest - 1) {
+            const auto card = static_cast<size_t>(std::countr_zero(rest));
+            if ((homeTargets_[card] & ~never) == 0) {
+                never |= CardBits{1} << card;
+                grew = true;
+            }
+        }
+    }
+    return never;
 }
 
 bool StuckCards::AnyStuck(const Game& game) const {
@@ -152,6 +170,14 @@ bool StuckCards::AnyStuck(const Game& game) const {
             }
         }
     }
+    CardBits home = 0;  // every card on a foundation
+    for (int j = 0; j < UsedFoundationCount(game); ++j) {
+        const Pile& pile = game.piles.dest[static_cast<size_t>(j)];
+        for (int p = 0; p < PileCount(pile); ++p) {
+            const int card = PileCardAt(pile, p);
+            if (card >= 1 && card <= kDeck) home |= CardBits{1} << card;
+        }
+    }
     const CardBits leaveToWin = inColumns | inStock;
     CardBits set = inColumns | onFoundations | inStock;
     while ((set & leaveToWin) != 0) {
@@ -167,7 +193,7 @@ bool StuckCards::AnyStuck(const Game& game) const {
             }
             start = pileEnds[static_cast<size_t>(m)];
         }
-        const CardBits neverHomeTop = buried | (set & leaveToWin);
+        const CardBits neverHomeTop = NeverHomeTops(buried | (set & leaveToWin), home);
         const CardBits neverColumnTop = buried | (set & (onFoundations | inStock));
         CardBits kept = foundationsKeep_ ? set & onFoundations : 0;
         for (CardBits rest = set & ~kept; rest != 0; rest &= rest - 1) {

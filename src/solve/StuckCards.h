@@ -29,6 +29,11 @@
 // holds moves back, and the bases of the empty piles read only the card. Elsewhere no position
 // is found stuck.
 //
+// A card that can never be a foundation top besides: one that lies on no foundation, that no
+// empty foundation takes and all of whose foundation tops can never be tops either (its suit's
+// lower cards, where they are buried). Before the first move of a card of S it never goes
+// home, as the first such card to go home would go onto a top that was never one.
+//
 // Where cards come into the columns and the stock only by moves, only a move that sends a card
 // home can leave stuck a position that was not: any other move adds no card that may belong
 // (a card put on a column lies on a face-up card, or in an empty column whose base takes it),
@@ -55,10 +60,15 @@ class StuckCards {
     bool AnyStuck(const Game& game) const;
 
   private:
+    // `never` (cards that can never be a foundation top) with every card that therefore never
+    // goes home; `home`: the cards on the foundations.
+    CardBits NeverHomeTops(CardBits never, CardBits home) const;
+
     bool applies_ = false;
     bool stockOnlyTurns_ = false;
     bool foundationsKeep_ = false;  // no card ever comes off a foundation
     CardBits free_ = 0;             // the cards some empty column or foundation may take
+    CardBits homeFree_ = 0;         // the cards some empty foundation may take
     ByCard homeTargets_{};          // by card: the foundation tops it may go onto
     ByCard columnTargets_{};        // by card: the column tops it may go onto
 };

@@ -463,6 +463,26 @@ void DealFourOverItsTargets(HeadlessPlay& play, bool fiveFaceUp) {
     put(2, kSpades, 2, kFaceUp);
 }
 
+// Klondike with a few cards, no card coming back off the foundations: hearts home to the Four,
+// diamonds and clubs to the Three. The Four of Spades lies over the Ace of Spades and both red
+// Fives, face down; the Two and Three of Spades are in the stock, the Four of Diamonds in a
+// column. The Three may leave the stock onto the Four of Diamonds, but the Four of Spades goes
+// home only after the Ace beneath it: it never leaves its column.
+void DealAceUnderTheFour(HeadlessPlay& play) {
+    Game& game = SmallKlondike(play, 2, {.hearts = 4, .diamonds = 3, .clubs = 3});
+    game.def[gd::FoundationLift] = 0;
+    for (const int card : {MakeCard(kDiamonds, 5), MakeCard(kHearts, 5), MakeCard(kSpades, kAce)}) {
+        PileAppend(game.piles.fila[0], card);
+        game.cards.SetCardFace(card, kFaceDown);
+    }
+    PileAppend(game.piles.fila[0], MakeCard(kSpades, 4));
+    PileAppend(game.piles.fila[1], MakeCard(kDiamonds, 4));
+    for (const int card : {MakeCard(kSpades, 3), MakeCard(kSpades, 2)}) {
+        PileAppend(game.piles.Stock(), card);
+        game.cards.SetCardFace(card, kFaceDown);
+    }
+}
+
 // The solver's verdict on the table in play is the one of every position reachable from it (a
 // table known to be won needs no brute force); a win replays.
 void ExpectVerdictOfBruteForce(HeadlessPlay& play, bool winnable, bool knownWon = false) {
@@ -547,6 +567,11 @@ TEST(Solver, LostAtOnceWhereACardCanNeverLeaveItsColumn) {
         }
         ExpectVerdictOfBruteForce(play, fiveFaceUp);
     }
+    SCOPED_TRACE("the Ace under the Four");
+    HeadlessPlay play;
+    DealAceUnderTheFour(play);
+    EXPECT_EQ(Solve(play.ctx, kBudget).positions, 0);
+    ExpectVerdictOfBruteForce(play, false);
 }
 
 }  // namespace
