@@ -46,9 +46,8 @@ bool LayoutFits(const TMainGame& layout, const GameDef& def, const LayoutInputs&
 // window then scrolls over the larger table. Elsewhere the inputs as they are.
 LayoutInputs RoomForPiles(const LayoutInputs& in, const GameDef& def, char cardSizeLetter);
 
-// The largest zoom of kZoomPercents at which the game's layout fits the window, with room
-// for its piles (RoomForPiles), 100 when none does. window holds the inputs of the window at zoom
-// 100.
+// The largest zoom of kZoomPercents at which the game's layout fits the window with room for
+// its piles (RoomForPiles), 100 when none does. window holds the window's inputs at zoom 100.
 int AutomaticZoomPercent(const LayoutInputs& window, const GameDef& def, char cardSizeLetter);
 
 }  // namespace tindle
