@@ -15,6 +15,9 @@ struct TableRect {
     int Height() const { return bottom - top; }
     bool Empty() const { return right <= left || bottom <= top; }
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool Intersects(const TableRect& o) const {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
     bool operator==(const TableRect&) const = default;
 };
 

@@ -55,6 +55,7 @@ bool BaseReadsTheCardAlone(int value) {
 
 using CardBits = StuckCards::CardBits;
 constexpr int kDeck = StuckCards::kDeck;
+constexpr CardBits kEveryCard = ((CardBits{1} << kDeck) - 1) << 1;
 
 // Whether the rule of column or foundation `i` takes `card` onto `top` (0: the pile empty). The
 // rules known here judge by the two cards and the pile's own fields: the answer is the same
@@ -90,19 +91,17 @@ StuckCards::StuckCards(const Game& game, bool stockOnlyTurns, bool columnsAlike)
     applies_ = true;
     stockOnlyTurns_ = stockOnlyTurns && game.def[gd::WasteUsed] == 1;
     foundationsKeep_ = game.def[gd::FoundationLift] == foundationLift::Never;
-    const CardBits everyCard = ((CardBits{1} << kDeck) - 1) << 1;
     // Columns of the same rules answer alike: the first one answers for all.
     const int columns = UsedColumnCount(game);
     AskPiles(game, PileKind::Fila, columnsAlike ? std::min(columns, 1) : columns, free_,
              columnTargets_);
     AskPiles(game, PileKind::Dest, UsedFoundationCount(game), homeFree_, homeTargets_);
-    homeFree_ &= everyCard;
-    free_ = (free_ | homeFree_) & everyCard;
+    homeFree_ &= kEveryCard;
+    free_ = (free_ | homeFree_) & kEveryCard;
 }
 
 StuckCards::CardBits StuckCards::NeverHomeTops(CardBits never, CardBits home) const {
-    const CardBits everyCard = ((CardBits{1} << kDeck) - 1) << 1;
-    const CardBits away = everyCard & ~home & ~homeFree_;
+    const CardBits away = kEveryCard & ~home & ~homeFree_;
     // Cards are numbered suit by suit, rank upwards: a pass mostly follows a suit's chain.
     for (bool grew = true; grew;) {
         grew = false;

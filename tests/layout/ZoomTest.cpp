@@ -112,11 +112,8 @@ int MisplacedPlaces(const GameDef& def, const LayoutInputs& in) {
     for (size_t i = 0; i < places.size(); ++i) {
         const TableRect& a = places[i];
         if (a.left < 0 || a.top < 0) ++misplaced;
-        for (size_t j = i + 1; j < places.size(); ++j) {
-            const TableRect& b = places[j];
-            if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
-                ++misplaced;
-        }
+        for (size_t j = i + 1; j < places.size(); ++j)
+            if (a.Intersects(places[j])) ++misplaced;
     }
     return misplaced;
 }

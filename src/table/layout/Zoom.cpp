@@ -21,16 +21,9 @@ int Divided(int value, int percent) {
     return value * 100 / percent;
 }
 
-bool Overlap(const TableRect& a, const TableRect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 // How many pairs of the piles' places overlap, and how many places lie left of or above the
-// table, in the layout of `in`.
-int MisplacedPiles(const LayoutInputs& in, const GameDef& def, char cardSizeLetter) {
-    TMainGame layout;
-    layout.SetFanSteps(cardSizeLetter, def);
-    layout.TableLayout(in, def);
+// table, in a computed layout.
+int MisplacedPlaces(const TMainGame& layout, const GameDef& def) {
     Game empty;
     empty.def = def;
     std::vector<TableRect> places;
@@ -40,9 +33,17 @@ int MisplacedPiles(const LayoutInputs& in, const GameDef& def, char cardSizeLett
     for (size_t i = 0; i < places.size(); ++i) {
         if (places[i].left < 0 || places[i].top < 0) ++misplaced;
         for (size_t j = i + 1; j < places.size(); ++j)
-            if (Overlap(places[i], places[j])) ++misplaced;
+            if (places[i].Intersects(places[j])) ++misplaced;
     }
     return misplaced;
+}
+
+// The same in the layout of `in`.
+int MisplacedPiles(const LayoutInputs& in, const GameDef& def, char cardSizeLetter) {
+    TMainGame layout;
+    layout.SetFanSteps(cardSizeLetter, def);
+    layout.TableLayout(in, def);
+    return MisplacedPlaces(layout, def);
 }
 
 // `in` grown by `grow(in, extra)` for the least extra, in steps of `step` up to `reach`, at
@@ -132,6 +133,8 @@ int AutomaticZoomPercent(const LayoutInputs& window, const GameDef& def, char ca
         layout.SetFanSteps(cardSizeLetter, def);
         layout.TableLayout(in, def);
         if (!LayoutFits(layout, def, in)) continue;
+        if (MisplacedPlaces(layout, def) == 0) return *it;
+        // Piles that lie on one another here may do so on any table (the game's own design).
         const LayoutInputs roomy = RoomForPiles(in, def, cardSizeLetter);
         if (roomy.width == in.width && roomy.height == in.height) return *it;
     }
