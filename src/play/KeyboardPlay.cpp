@@ -262,9 +262,28 @@ std::optional<CardPlace> LiftedBlock(const PlayContext& ctx) {
     return place;
 }
 
+// What a pile's cards cover as drawn, without the room kept for a moving card's shadow (which
+// may reach into the next pile where piles stand close). A stock-family pile's top card lies
+// up and left of the pile's place by the stack's thickness, and the edges of the cards under
+// it show down to the card at that place.
+static TableRect DrawnPileRect(const PlayContext& ctx, PileRef pile) {
+    const auto extent = PileExtent(ctx.layout, ctx.game, pile);
+    if (!extent) return {};
+    TableRect r = *extent;
+    const bool stockFamily = pile.kind == PileKind::Mazzo || pile.kind == PileKind::MazzoVis ||
+                             pile.kind == PileKind::MazzoWaste;
+    if (stockFamily) {
+        const int placeX = ctx.layout.savedStock[static_cast<size_t>(pile.kind)].x;
+        const int thickness = IsOffTable(placeX) ? 0 : std::max(0, placeX - r.left);
+        r.right += thickness;
+        r.bottom += thickness;
+    }
+    return r;
+}
+
 TableRect KeyboardFocusRect(const PlayContext& ctx) {
     const auto focus = FocusedPile(ctx);
-    return focus ? PileArea(ctx, *focus) : TableRect{};
+    return focus ? DrawnPileRect(ctx, *focus) : TableRect{};
 }
 
 TableRect LiftedBlockRect(const PlayContext& ctx) {

@@ -7,6 +7,7 @@
 #include "PlayFixture.h"
 #include "play/Commands.h"
 #include "play/KeyboardPlay.h"
+#include "play/TablePlaces.h"
 
 namespace tindle::test {
 namespace {
@@ -138,6 +139,35 @@ TEST_F(KeyboardPlayTest, KlondikeStockTurnsUpAndWasteCardsMoveByKeys) {
     }
     EXPECT_TRUE(game.piles == dealt);
     EXPECT_TRUE(game.cards.CardIsFaceDown(C(8)));
+}
+
+// The focus frame holds a pile's cards as they are drawn and nothing more: a column down to
+// its last card (not the shadow's room, which reaches into the next column where columns
+// stand close), the stock with the edges of its stack below and right of its top card.
+TEST_F(KeyboardPlayTest, TheFocusFrameHoldsThePileAsDrawn) {
+    UseGame(kKlondikeId);
+    settings.Put(field::CardsShadowed, "Y");
+    Put(kStock, {S(2), H(12), D(7)}, {S(2), H(12), D(7)});
+    Put(Fila(1), {S(13), H(12)});
+
+    FocusOn(Fila(1));
+    const TableRect column = KeyboardFocusRect(ctx);
+    const TableRect top = TopCardRect(ctx, Fila(1));
+    EXPECT_EQ(column.right, top.right);
+    EXPECT_EQ(column.bottom, top.bottom);
+    EXPECT_EQ(column.top, CardCorner(ctx, Fila(1), 0).y);
+
+    // As the drawing leaves it: the top card up and left of the stock's place by the stack.
+    const int placeX = layout.savedStock[0].x;
+    const int placeY = layout.savedStock[0].y;
+    layout.SetMazzoX(0, placeX - 2);
+    layout.SetMazzoY(0, placeY - 2);
+    FocusOn(kStock);
+    const TableRect stock = KeyboardFocusRect(ctx);
+    EXPECT_EQ(stock.left, placeX - 2);
+    EXPECT_EQ(stock.top, placeY - 2);
+    EXPECT_EQ(stock.right, placeX + CardWidth(ctx));
+    EXPECT_EQ(stock.bottom, placeY + CardHeight(ctx));
 }
 
 }  // namespace
