@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <QRegion>
+
 #include "model/Game.h"
 #include "table/CardPictures.h"
 #include "table/EmptyMarks.h"
@@ -65,6 +67,13 @@ QRect TableRenderer::StockArea(int k) const {
                  CardHeight() + kStockBand);
 }
 
+QRect TableRenderer::StackRect(int k) const {
+    if (!StockOnTable(k)) return QRect();
+    const SavedStockPosition& saved = layout_.savedStock[static_cast<size_t>(k)];
+    const int d = StockThickness(PileCount(game_.piles.Get(StockRef(k))), layout_.previewMode != 0);
+    return QRect(saved.x - d, saved.y - Scroll() - d, CardWidth() + d, CardHeight() + d);
+}
+
 QRect TableRenderer::PileArea(PileRef ref) const {
     if (IsStockFamily(ref.kind)) return StockArea(StockIndex(ref.kind));
     if (!layout_.OnTable(ref)) return QRect();
@@ -105,11 +114,16 @@ void TableRenderer::StockPileOn(Canvas& c, int k, StockFace face) {
     const int w = CardWidth(), h = CardHeight();
     const int sx = saved.x, sy = saved.y - Scroll();
 
-    // What an earlier, thicker stack covered above and left of this one.
-    CopyFromBackground(c,
-                       QRect(sx - kStockBand, sy - kStockBand, w + kStockBand, kStockBand + 1 - d));
-    CopyFromBackground(c,
-                       QRect(sx - kStockBand, sy - kStockBand, kStockBand + 1 - d, h + kStockBand));
+    // What an earlier, thicker stack covered above and left of this one, except where another
+    // stack of the family lies: piles placed closer than the band (a stock and waste above
+    // neighbouring columns) would otherwise lose the edges along their lower and right sides.
+    QRegion band(QRect(sx - kStockBand, sy - kStockBand, w + kStockBand, kStockBand + 1 - d));
+    band += QRect(sx - kStockBand, sy - kStockBand, kStockBand + 1 - d, h + kStockBand);
+    for (int other = 0; other < kMazzoPiles; ++other) {
+        if (other != k) band -= StackRect(other);
+    }
+    for (const QRect& r : band)
+        CopyFromBackground(c, r);
     if (d > 0) {
         // The edges of the cards under the top one, along its lower and right sides.
         const QImage& across = pictures_.Border(1);

@@ -233,6 +233,8 @@ class TableRenderer : public TableView {
     QPoint CardPlace(PileRef ref, int position) const;
     QRect PileArea(PileRef ref) const;
     QRect StockArea(int k) const;
+    // The rectangle stock-family pile k covers with its top card and edges as it now stands.
+    QRect StackRect(int k) const;
     bool StockOnTable(int k) const;
     bool IsFoundationComplete(int i) const;
     // Every pile on the table in the order of a full repaint: stock family, foundations,

@@ -90,6 +90,20 @@ TEST_F(StockTest, AShrinkingStackLeavesNoTrace) {
     EXPECT_EQ(renderer_->TableImage().copy(area), FreshTable().copy(area));
 }
 
+// Forty Thieves puts its stock and waste above neighbouring columns, closer than the band a
+// stack clears behind it: drawing the waste, even empty, leaves the stock's edges in place.
+TEST_F(StockTest, AStackCloseOnItsRightKeepsTheEdgesOfTheStock) {
+    Build(5, 'B', 760, 520);
+    SetStock(64);
+    Repaint();
+    const SavedStockPosition stock = layout_.savedStock[0];
+    const SavedStockPosition waste = layout_.savedStock[1];
+    ASSERT_LT(waste.x - (stock.x + 71), 15);
+    const QImage& table = renderer_->TableImage();
+    EXPECT_NE(ColourAt(table, stock.x + 69, stock.y + 50),
+              ColourAt(renderer_->BackgroundImage(), stock.x + 69, stock.y + 50));
+}
+
 TEST_F(StockTest, StockTopCardFollowsItsFaceFlag) {
     Repaint();
     SetStock(5);
