@@ -23,6 +23,11 @@ struct PileRef {
 };
 
 constexpr int kMazzoPiles = 3;
+
+// The stock, the waste and the second waste: the piles drawn as a stack of some thickness.
+constexpr bool IsStockFamily(PileKind kind) {
+    return kind == PileKind::Mazzo || kind == PileKind::MazzoVis || kind == PileKind::MazzoWaste;
+}
 constexpr int kDestPiles = 16;
 constexpr int kFilaPiles = 28;
 constexpr int kAppoggPiles = 10;

@@ -18,6 +18,11 @@ struct TableRect {
     bool Intersects(const TableRect& o) const {
         return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
     }
+    // The smallest rectangle holding both.
+    TableRect United(const TableRect& o) const {
+        return {left < o.left ? left : o.left, top < o.top ? top : o.top,
+                right > o.right ? right : o.right, bottom > o.bottom ? bottom : o.bottom};
+    }
     bool operator==(const TableRect&) const = default;
 };
 

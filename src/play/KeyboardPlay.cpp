@@ -270,9 +270,7 @@ static TableRect DrawnPileRect(const PlayContext& ctx, PileRef pile) {
     const auto extent = PileExtent(ctx.layout, ctx.game, pile);
     if (!extent) return {};
     TableRect r = *extent;
-    const bool stockFamily = pile.kind == PileKind::Mazzo || pile.kind == PileKind::MazzoVis ||
-                             pile.kind == PileKind::MazzoWaste;
-    if (stockFamily) {
+    if (IsStockFamily(pile.kind)) {
         const int placeX = ctx.layout.savedStock[static_cast<size_t>(pile.kind)].x;
         const int thickness = IsOffTable(placeX) ? 0 : std::max(0, placeX - r.left);
         r.right += thickness;

@@ -1,7 +1,5 @@
 #include "solve/Hint.h"
 
-#include <algorithm>
-
 #include "model/CardPlaces.h"
 #include "play/PlayContext.h"
 #include "play/TablePlaces.h"
@@ -13,14 +11,9 @@ namespace tindle {
 // rectangle from the card to the pile's top, so that a run is shown selected whole (the
 // card's own rectangle alone would end across the middle of a card lying on it).
 static TableRect TakenCards(const PlayContext& ctx, const Move& move, const CardPlace& from) {
-    TableRect r = CardRectAt(ctx, CardCorner(ctx, from.pile, from.position));
-    if (move.kind == MoveKind::Select) return r;
-    const TableRect top = TopCardRect(ctx, from.pile);
-    r.left = std::min(r.left, top.left);
-    r.top = std::min(r.top, top.top);
-    r.right = std::max(r.right, top.right);
-    r.bottom = std::max(r.bottom, top.bottom);
-    return r;
+    const TableRect card = CardRectAt(ctx, CardCorner(ctx, from.pile, from.position));
+    if (move.kind == MoveKind::Select) return card;
+    return card.United(TopCardRect(ctx, from.pile));
 }
 
 std::vector<TableRect> HintPlaces(const PlayContext& ctx, const Move& move) {

@@ -32,10 +32,6 @@ constexpr PileRef StockRef(int k) {
     return {k == 0 ? PileKind::Mazzo : k == 1 ? PileKind::MazzoVis : PileKind::MazzoWaste, 0};
 }
 
-bool IsStockFamily(PileKind kind) {
-    return kind == PileKind::Mazzo || kind == PileKind::MazzoVis || kind == PileKind::MazzoWaste;
-}
-
 int StockIndex(PileKind kind) {
     return kind == PileKind::Mazzo ? 0 : kind == PileKind::MazzoVis ? 1 : 2;
 }

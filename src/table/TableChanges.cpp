@@ -143,8 +143,7 @@ void TableRenderer::DrawSelection(bool invert) {
         if (!spot) continue;
         const QRect r = CardRectOf(spot->pile, spot->position);
         DrawOn(DrawTarget::Both, [&](Canvas& c) {
-            if (spot->pile.kind == PileKind::Mazzo || spot->pile.kind == PileKind::MazzoVis ||
-                spot->pile.kind == PileKind::MazzoWaste) {
+            if (IsStockFamily(spot->pile.kind)) {
                 PileOn(c, spot->pile);
             } else if (game_.cards.CardIsFaceDown(card)) {
                 BackOn(c, r.left(), r.top(), CardHeight(), false);

@@ -52,11 +52,6 @@ std::vector<PileRef> UpperPiles(const ArrangeContext& c) {
     return piles;
 }
 
-bool IsStockFamily(PileRef ref) {
-    return ref.kind == PileKind::Mazzo || ref.kind == PileKind::MazzoVis ||
-           ref.kind == PileKind::MazzoWaste;
-}
-
 }  // namespace
 
 void PlaceGeneric(ArrangeContext& c) {
@@ -92,7 +87,7 @@ void PlaceGeneric(ArrangeContext& c) {
         }
         Put(c, upper[i], x, RowTopAt(c, line));
         lineUsed = true;
-        x += c.cw + (IsStockFamily(upper[i]) ? std::max(g, 15) : g);
+        x += c.cw + (IsStockFamily(upper[i].kind) ? std::max(g, 15) : g);
     }
     const int tableauTop = RowTopAt(c, lineUsed ? line + 1 : 0);
 

@@ -1,7 +1,5 @@
 #include "table/layout/PileHitTest.h"
 
-#include <algorithm>
-
 #include "model/Game.h"
 #include "model/RuleCodes.h"
 #include "model/UsedPiles.h"
@@ -21,10 +19,6 @@ bool FansRight(int style) {
 
 TableRect CardRect(const TMainGame& tm, int x, int y) {
     return {x, y, x + tm.cardWidth, y + tm.cardHeight};
-}
-
-bool IsStockFamily(PileKind kind) {
-    return kind == PileKind::Mazzo || kind == PileKind::MazzoVis || kind == PileKind::MazzoWaste;
 }
 
 // The band of card i (not the top card) of a pile of this style, along its fan.
@@ -89,14 +83,7 @@ std::optional<TableRect> TableExtent(const TMainGame& tm, const Game& game) {
     for (const PileRef ref : PilesOnTable(tm, game)) {
         const auto r = PileExtent(tm, game, ref);
         if (!r) continue;
-        if (!all) {
-            all = *r;
-            continue;
-        }
-        all->left = std::min(all->left, r->left);
-        all->top = std::min(all->top, r->top);
-        all->right = std::max(all->right, r->right);
-        all->bottom = std::max(all->bottom, r->bottom);
+        all = all ? all->United(*r) : *r;
     }
     return all;
 }
