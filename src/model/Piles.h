@@ -23,14 +23,14 @@ struct PileRef {
 };
 
 constexpr int kMazzoPiles = 3;
+constexpr int kDestPiles = 16;
+constexpr int kFilaPiles = 28;
+constexpr int kAppoggPiles = 10;
 
 // The stock, the waste and the second waste: the piles drawn as a stack of some thickness.
 constexpr bool IsStockFamily(PileKind kind) {
     return kind == PileKind::Mazzo || kind == PileKind::MazzoVis || kind == PileKind::MazzoWaste;
 }
-constexpr int kDestPiles = 16;
-constexpr int kFilaPiles = 28;
-constexpr int kAppoggPiles = 10;
 
 std::string PileName(PileRef ref);
 // "Fila12" -> {Fila, 11}; nullopt for a name that names no pile.
