@@ -13,9 +13,6 @@ namespace tindle::test {
 
 namespace {
 
-// Where a toolbar of the main window ends.
-constexpr int kToolbarBottom = 40;
-
 // The joker labels write text, which needs the font system of an application.
 class ApplicationEnvironment : public ::testing::Environment {
   public:

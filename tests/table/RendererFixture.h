@@ -71,6 +71,9 @@ class RecordingWindow : public SurfaceObserver {
     std::vector<QRect> updated;
 };
 
+// Where a toolbar of the main window ends: the top of the fixture's table.
+inline constexpr int kToolbarBottom = 40;
+
 // Two pixels' colours without the alpha byte.
 inline QRgb Colour(QRgb pixel) {
     return pixel & 0x00ffffffu;

@@ -104,6 +104,24 @@ TEST_F(StockTest, AStackCloseOnItsRightKeepsTheEdgesOfTheStock) {
               ColourAt(renderer_->BackgroundImage(), stock.x + 69, stock.y + 50));
 }
 
+// Four Seasons' cross starts just under the toolbar on a low table: its full stock's top card,
+// drawn up and left of the pile's place, still lies whole on the table, clear of the waste.
+// On a taller table the stock stays level with the cross's top row.
+TEST_F(StockTest, AFullStockOnALowTableKeepsItsTopCardOnTheTable) {
+    for (const int height : {370, 380, 600}) {
+        SCOPED_TRACE(height);
+        Build(9, 'B', 640, height);
+        Repaint();
+        const SavedStockPosition stock = layout_.savedStock[0];
+        ASSERT_GT(StockThickness(PileCount(game_.piles.Stock()), false), 5);
+        EXPECT_GE(layout_.MazzoY(0), kToolbarBottom);
+        EXPECT_LT(stock.y + 96, layout_.savedStock[1].y);
+        if (height == 600) {
+            EXPECT_EQ(stock.y, layout_.FilaY(0));
+        }
+    }
+}
+
 TEST_F(StockTest, StockTopCardFollowsItsFaceFlag) {
     Repaint();
     SetStock(5);

@@ -45,8 +45,10 @@ void PlaceCross(ArrangeContext& c) {
     }
     if (c.counts.stockPiles > 0) {
         const int x = x1 - cw - 2 * gap;
+        // On a low table the cross starts just under the toolbar: the stock then stands lower
+        // than the top row, so that a full stack keeps its top card on the table.
         c.tm.SetMazzoX(0, x);
-        c.tm.SetMazzoY(0, y0);
+        c.tm.SetMazzoY(0, std::max(y0, top + kStockRowLift));
         c.tm.SetMazzoX(1, x);
         c.tm.SetMazzoY(1, y1);
     }

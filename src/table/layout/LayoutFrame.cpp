@@ -10,9 +10,8 @@ namespace tindle {
 
 namespace {
 
-constexpr int kWideTable = 650;    // from this width on, margins and gaps are the wide ones
-constexpr int kTallTable = 500;    // below this height, the gaps shrink
-constexpr int kStockRowLift = 15;  // extra room above/below a stock row for its thickness
+constexpr int kWideTable = 650;  // from this width on, margins and gaps are the wide ones
+constexpr int kTallTable = 500;  // below this height, the gaps shrink
 
 bool StockMakesRoomOnLeft(const PlacementCodes& codes) {
     switch (codes.stock.arrangement) {

@@ -13,6 +13,10 @@
 
 namespace tindle {
 
+// Extra room above a stock-family pile for its thickness: a full stack draws its top card up
+// and left of the pile's place by as many pixels.
+inline constexpr int kStockRowLift = 15;
+
 struct LayoutFrame {
     int gap = 10;    // g: 10, or 5 on a table less than 500 pixels high
     int width = 0;   // W after trimming the borders
