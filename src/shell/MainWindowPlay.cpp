@@ -243,7 +243,20 @@ void MainWindowPlay::NewGame() {
 
 DealNumberChoice MainWindowPlay::WinnableDealChoice() const {
     if (!ctx_->settings.IsYes(field::WinnableDealsOnly)) return {};
-    return findWinnableNumber;
+    // Asked once the game to deal is loaded: a game opened from the chooser is the one in play.
+    return [this]() -> std::optional<std::string> {
+        if (!WinnableSearchPays(ShareOfGameInPlay())) return std::nullopt;
+        return findWinnableNumber();
+    };
+}
+
+std::optional<WinnableShare> MainWindowPlay::ShareOfGameInPlay() const {
+    if (!winnableShares_) {
+        winnableShares_ =
+            ReadWinnableShares(ctx_->catalogue.File().parent_path() / kWinnableSharesFileName);
+    }
+    const int gameId = static_cast<int>(ctx_->settings.GetInt(field::GameId, -1));
+    return FindWinnableShare(*winnableShares_, gameId, ctx_->catalogue.GameName(gameId));
 }
 
 void MainWindowPlay::Undo() {

@@ -10,6 +10,7 @@
 #include "play/NewGame.h"
 #include "play/PlayContext.h"
 #include "play/PlayUi.h"
+#include "shell/WinnableShares.h"
 
 // Play on the main window: the table area's mouse events handed to pointer input, its keys to
 // keyboard play (with the focus and the lifted cards drawn and told to screen readers, and
@@ -45,7 +46,8 @@ class MainWindowPlay : public QObject, public PlayUi {
 
     // Winnable deals only: how the number of a new deal is chosen while the option is on
     // (nothing while it is off). New game and a game opened from the chooser deal by it;
-    // Restart and Select game number keep the number the player asked for.
+    // Restart and Select game number keep the number the player asked for. A game whose
+    // measured winnable share is too low for the search (WinnableSearchPays) is dealt as usual.
     DealNumberChoice WinnableDealChoice() const;
     // The search that choice runs (FindWinnableNumber; tests put a quicker one).
     DealNumberChoice findWinnableNumber;
@@ -94,6 +96,8 @@ class MainWindowPlay : public QObject, public PlayUi {
     // kept, and the moves it made are announced at its end, with `extra` after them.
     void BeginAnnounced();
     void EndAnnounced(const std::string& extra = {});
+    // The solver's measured share of the game in play, read once from beside GAMES.DAT.
+    std::optional<WinnableShare> ShareOfGameInPlay() const;
 
     TfrmMain& window_;
     TindleApp& app_;
@@ -101,6 +105,7 @@ class MainWindowPlay : public QObject, public PlayUi {
     int busy_ = 0;
     std::optional<Piles> before_;
     std::string beforeDeal_;
+    mutable std::optional<WinnableShares> winnableShares_;
 };
 
 }  // namespace tindle

@@ -90,4 +90,8 @@ int WinnableShareClass(const WinnableShare& share) {
     return static_cast<int>(std::clamp<long long>(kClasses - 1 - fifths, 0, kClasses - 1));
 }
 
+bool WinnableSearchPays(const std::optional<WinnableShare>& share) {
+    return !share || 1LL * kClasses * share->won >= share->searched;
+}
+
 }  // namespace tindle

@@ -52,4 +52,10 @@ std::string WinnableShareDetail(const WinnableShare& share);
 // The chance-of-winning class (0 very high .. 4 very low) of the share: one class per fifth.
 int WinnableShareClass(const WinnableShare& share);
 
+// Whether Winnable deals only searches for a game with this measurement: not where the solver
+// won fewer than one deal in five, as each number may take the search its whole budget and
+// most searches would then end without a win, the player having waited for an ordinary deal.
+// A game never measured is searched.
+bool WinnableSearchPays(const std::optional<WinnableShare>& share);
+
 }  // namespace tindle

@@ -271,11 +271,13 @@ TEST_F(OpenGameProgram, OpenCommandOffersTheChooserAgainWithTheGameInPlaySelecte
 
 // Winnable deals only: a game opened from the chooser is dealt, as New game is, the number the
 // winnable search answers, searched once the chosen game is loaded; Restart and Select game
-// number deal the number the player asked for; with the option off nothing is searched.
+// number deal the number the player asked for; a game whose deals the solver seldom wins is
+// dealt as usual, and so is every game with the option off.
 TEST_F(OpenGameProgram, WinnableDealsOnlyChoosesTheNumberOfAnOpenedGameNotOfARestart) {
     WritePrefs(
         "[Preference]\nConfirmQuitGame=N\nCards_Animate=N\nDeal_Animation=N\n"
         "Sounds_Enabled=N\nWinnable_Deals_Only=Y\n");
+    WriteFile(dir.Path() / "WINNABLE.DAT", "2 826 1000 Klondike\n5 39 200 Forty Thieves\n");
     std::vector<std::string> searchedGames;
     const auto fakeSearch = [&]() -> std::optional<std::string> {
         searchedGames.push_back(app->settings.Get(field::GameId) + " of " +
@@ -300,6 +302,15 @@ TEST_F(OpenGameProgram, WinnableDealsOnlyChoosesTheNumberOfAnOpenedGameNotOfARes
     play.newGame();
     EXPECT_EQ(searchedGames.size(), 2u);
     EXPECT_EQ(app->settings.Get(field::GameNumber), "0000000000042");
+
+    QTimer::singleShot(0, chooser->Dialog(), [&] {
+        Select(*chooser->Dialog(), "Forty Thieves");
+        Click(*chooser->Dialog(), "btnOK");
+    });
+    window->Commands().Menu().mnuOpen->trigger();
+    EXPECT_EQ(app->settings.Get(field::GameId), "0005");
+    EXPECT_EQ(searchedGames.size(), 2u);
+    EXPECT_NE(app->settings.Get(field::GameNumber), "0000000000042");
 
     // Switched off: the chooser's game gets a number drawn as usual.
     app->settings.Put(field::WinnableDealsOnly, "N");

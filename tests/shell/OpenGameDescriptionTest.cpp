@@ -126,6 +126,10 @@ TEST_F(OpenGameDescriptionTest, MeasuredShareReplacesTheGuessOfItsOwnGameOnly) {
     EXPECT_EQ(WinnableShareClass({5, "x", 10, 200}), 4);
     EXPECT_EQ(WinnableShareClass({5, "x", 40, 200}), 3);
     EXPECT_EQ(WinnableShareClass({5, "x", 200, 200}), 0);
+    // Winnable deals only searches where the solver won at least one deal in five.
+    EXPECT_TRUE(WinnableSearchPays(WinnableShare{5, "x", 40, 200}));
+    EXPECT_FALSE(WinnableSearchPays(WinnableShare{5, "x", 39, 200}));
+    EXPECT_TRUE(WinnableSearchPays(std::nullopt));
 
     EXPECT_FALSE(FindWinnableShare(shares, 2, "Beta"));
     EXPECT_FALSE(FindWinnableShare(shares, 0, "Zeta Two"));  // renamed
