@@ -94,6 +94,16 @@ QFont BoldFont() {
     return bold;
 }
 
+// Moves a bar the least that brings [first, last) of the table into the span it shows,
+// [value + lead, value + length); a span too short for it shows its start.
+void BringIntoView(QScrollBar* bar, int first, int last, int lead, int length) {
+    if (bar->isHidden()) return;
+    int value = bar->value();
+    if (last > value + length) value = last - length;
+    if (first < value + lead) value = first - lead;
+    bar->setValue(value);  // within the bar's range
+}
+
 }  // namespace
 
 TfrmMain::TfrmMain(TindleApp& app, QWidget* parent)
@@ -558,6 +568,16 @@ bool TfrmMain::PlaceTable() {
     imgSfondo->setGeometry(-scrBarHorz->value(), -scrBarMain->value(), table.width(),
                            table.height());
     return barsChanged;
+}
+
+void TfrmMain::ScrollToShow(const QRect& tableRect) {
+    if (tableRect.isEmpty()) return;
+    const QRect r = TableArea::FocusFrame(imgSfondo->ToWidget(tableRect));
+    const int width = pnlClient->width() - (scrBarMain->isHidden() ? 0 : scrBarMain->width());
+    const int height = pnlClient->height() - (scrBarHorz->isHidden() ? 0 : scrBarHorz->height());
+    BringIntoView(scrBarHorz, r.left(), r.right() + 1, 0, width);
+    // The toolbar row lies over the table's top.
+    BringIntoView(scrBarMain, r.top(), r.bottom() + 1, ToolBarBottom(), height);
 }
 
 void TfrmMain::FitTableToPiles() {

@@ -78,6 +78,9 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // After play changed the piles: the table and its scroll bars follow what lies on it (a
     // redraw when its size changed).
     void FitTableToPiles();
+    // Scrolls a table larger than the window the least that shows the rectangle (in table
+    // coordinates) with the keyboard's frame around it: the pile the keys reached.
+    void ScrollToShow(const QRect& tableRect);
     // The table's pointer from the Cursor preference (its twin while dragging).
     void ApplyPointer(bool dragging);
 

@@ -195,6 +195,7 @@ bool MainWindowPlay::TableKey(int key, Qt::KeyboardModifiers modifiers) {
     const bool used = TableKeyPress(ctx, *tableKey);
     window_.FitTableToPiles();
     ShowKeyboardMarks();
+    window_.ScrollToShow(table->FocusMark());
     const auto focus = FocusedPile(ctx);
     if (focus && (!focusBefore || *focus != *focusBefore))
         NotifyPileFocus(table, PileIndex(ctx, focus));

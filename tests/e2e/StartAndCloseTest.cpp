@@ -8,6 +8,7 @@
 #include "model/LegalMoves.h"
 #include "model/Pile.h"
 #include "play/GameStatistics.h"
+#include "play/KeyboardPlay.h"
 #include "play/NewGame.h"
 #include "play/PlayMove.h"
 #include "shell/AboutBox.h"
@@ -236,6 +237,23 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
     ASSERT_TRUE(w.scrBarHorz->isVisible());
     EXPECT_FALSE(shown({PileKind::Fila, 6}));
     w.scrBarHorz->setValue(w.scrBarHorz->maximum());
+    EXPECT_TRUE(shown({PileKind::Fila, 6}));
+
+    // The keys' focus is scrolled into view: on the stock with the table scrolled to its right
+    // end, and round to the last column with the table scrolled back.
+    const auto focusShown = [&] {
+        const QRect frame = TableArea::FocusFrame(w.imgSfondo->ToWidget(w.imgSfondo->FocusMark()));
+        return !frame.isEmpty() && seen().contains(frame.translated(w.imgSfondo->pos()));
+    };
+    ASSERT_TRUE(w.Play()->TableKey(Qt::Key_Tab, Qt::NoModifier));
+    ASSERT_TRUE(w.Play()->TableKey(Qt::Key_Backtab, Qt::ShiftModifier));
+    EXPECT_EQ(FocusedPile(w.Play()->Context()), (PileRef{PileKind::Mazzo, 0}));
+    EXPECT_TRUE(focusShown());
+    w.scrBarHorz->setValue(0);
+    ASSERT_FALSE(shown({PileKind::Fila, 6}));
+    ASSERT_TRUE(w.Play()->TableKey(Qt::Key_Backtab, Qt::ShiftModifier));
+    EXPECT_EQ(FocusedPile(w.Play()->Context()), (PileRef{PileKind::Fila, 6}));
+    EXPECT_TRUE(focusShown());
     EXPECT_TRUE(shown({PileKind::Fila, 6}));
 }
 
