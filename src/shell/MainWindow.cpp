@@ -12,10 +12,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 
 #include "model/GamesDat.h"
 #include "play/Sounds.h"
@@ -139,6 +141,7 @@ void TfrmMain::CreateComponents() {
     // The table is made first: every other child lies above it.
     imgSfondo = new TableArea(pnlClient);
     imgSfondo->setObjectName(QStringLiteral("imgSfondo"));
+    imgSfondo->installEventFilter(this);  // its wheel scrolls it
     // Once the table's first picture has gone to the screen (the queued call runs after the
     // paint, and after the program entry's own call that takes the splash away): the first
     // activation, and the sounds (the sound libraries are slow to load, and nothing should
@@ -580,6 +583,17 @@ void TfrmMain::ScrollToShow(const QRect& tableRect) {
     BringIntoView(scrBarMain, r.top(), r.bottom() + 1, ToolBarBottom(), height);
 }
 
+bool TfrmMain::ScrollByWheel(QWheelEvent& wheel) {
+    // Not while cards are dragged: the table would move under them.
+    if (wheel.buttons() != Qt::NoButton) return false;
+    const QPoint delta = wheel.angleDelta();
+    const bool across = std::abs(delta.x()) > std::abs(delta.y()) || scrBarMain->isHidden();
+    QScrollBar* bar = across ? scrBarHorz : scrBarMain;
+    if (bar->isHidden()) return false;
+    QApplication::sendEvent(bar, &wheel);
+    return true;
+}
+
 void TfrmMain::FitTableToPiles() {
     if (app_.game.flags.startupPending || layoutGameId_ < 0) return;
     const QSize before = imgSfondo->size();
@@ -670,6 +684,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == pnlPilesSize &&
                (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
         pnlPilesSize->hide();
+    } else if (watched == imgSfondo && event->type() == QEvent::Wheel) {
+        if (ScrollByWheel(*static_cast<QWheelEvent*>(event))) return true;
     }
     return C_TAdvancedForm<QMainWindow>::eventFilter(watched, event);
 }

@@ -14,6 +14,7 @@ class QLabel;
 class QMenuBar;
 class QScrollBar;
 class QTimer;
+class QWheelEvent;
 
 // The main window TfrmMain: the card table with the toolbar row above it (the two toolbars,
 // the clock and the score panels), the status bar, the pile-size hint and the hidden scroll
@@ -81,6 +82,9 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // Scrolls a table larger than the window the least that shows the rectangle (in table
     // coordinates) with the keyboard's frame around it: the pile the keys reached.
     void ScrollToShow(const QRect& tableRect);
+    // The mouse wheel over such a table scrolls it: up and down where it is taller than the
+    // window, else (and for a sideways wheel) left and right. False: the wheel is not used.
+    bool ScrollByWheel(QWheelEvent& wheel);
     // The table's pointer from the Cursor preference (its twin while dragging).
     void ApplyPointer(bool dragging);
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "e2e/MainWindowFixture.h"
 #include "model/LegalMoves.h"
@@ -255,6 +256,21 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
     EXPECT_EQ(FocusedPile(w.Play()->Context()), (PileRef{PileKind::Fila, 6}));
     EXPECT_TRUE(focusShown());
     EXPECT_TRUE(shown({PileKind::Fila, 6}));
+
+    // The wheel scrolls it too (across, the table being only too wide), but not under cards
+    // being dragged.
+    ASSERT_FALSE(w.scrBarMain->isVisible());
+    const auto wheel = [&](Qt::MouseButtons buttons) {
+        QWheelEvent turn(QPointF(50, 50), w.imgSfondo->mapToGlobal(QPointF(50, 50)), QPoint(),
+                         QPoint(0, 120), buttons, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.imgSfondo, &turn);
+    };
+    const int scrolled = w.scrBarHorz->value();
+    ASSERT_GT(scrolled, 0);
+    wheel(Qt::LeftButton);
+    EXPECT_EQ(w.scrBarHorz->value(), scrolled);
+    wheel(Qt::NoButton);
+    EXPECT_LT(w.scrBarHorz->value(), scrolled);
 }
 
 // Ten columns fill the width up to a few pixels from the window's edge: a table whose piles fit
