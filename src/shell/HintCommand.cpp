@@ -33,6 +33,14 @@ void HintCommand::Show(const SolveAnswer& result) {
         return;
     }
     const std::vector<TableRect> places = HintPlaces(ctx_, *result.firstMove);
+    if (reveal && !places.empty()) {
+        // Both places where they fit in the view together, else the card the move takes.
+        TableRect both = places.front();
+        for (const TableRect& r : places)
+            both = both.United(r);
+        reveal(both);
+        reveal(places.front());
+    }
     for (const TableRect& r : places)
         ctx_.view.InvertCard(r, true);
     QTimer::singleShot(kShownMs, this, [this, places, asked] {

@@ -2,6 +2,10 @@
 
 #include <QObject>
 
+#include <functional>
+
+#include "model/TableRect.h"
+
 // The Hint command (Game menu, H): the solver searches the position in play on a copy of the
 // game, on a thread of its own so that the window goes on; its first move is then shown, the
 // card and where it goes drawn selected for a moment. A move made meanwhile makes the answer
@@ -31,6 +35,10 @@ class HintCommand : public QObject {
 
     static constexpr long kBudgetMs = 2000;
     static constexpr int kShownMs = 900;
+
+    // Brings a place of the table into the window's view before the move is shown there (a
+    // table larger than the window scrolls to it).
+    std::function<void(const TableRect&)> reveal;
 
   private:
     void Show(const SolveAnswer& result);

@@ -131,6 +131,7 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     window_.onTableLaidOut = [this] { ShowKeyboardMarks(); };
     HoldGameAtSessionEnd(window_, *ctx_, this);
     auto* hint = new HintCommand(*ctx_, this);
+    hint->reveal = [this](const TableRect& r) { window_.ScrollToShow(ToQRect(r)); };
     connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);
     auto* demo = new DemoCommand(*ctx_, this);
     connect(window_.Commands().Menu().mnuDemo, &QAction::triggered, demo, &DemoCommand::Run);

@@ -79,6 +79,25 @@ TEST(BackgroundSolve, AnswersALegalMoveAndAMoveMadeMeanwhileStopsTheSearch) {
     EXPECT_FALSE(late.has_value());
 }
 
+// Hint brings its move into view before showing it: where both places fit in the view, and
+// then at least the card the move takes.
+TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTaken) {
+    test::QtTestApp();
+    HeadlessPlay play;
+    Open(play, 1, 1);
+    HintCommand hint(play.ctx, nullptr);
+    std::vector<TableRect> revealed;
+    hint.reveal = [&](const TableRect& r) { revealed.push_back(r); };
+    hint.Run();
+    RunEventsUntil([&] { return !revealed.empty(); }, 30'000);
+    ASSERT_EQ(revealed.size(), 2u);
+    const TableRect& both = revealed[0];
+    const TableRect& taken = revealed[1];
+    EXPECT_FALSE(taken.Empty());
+    EXPECT_GT(both.Width() * both.Height(), taken.Width() * taken.Height());
+    EXPECT_EQ(both.United(taken), both);
+}
+
 // A position lost only while autoplay is on is told from one lost either way: Canfield 11 is
 // lost with autoplay (it sends home a card the columns need) and won without it; Beleaguered
 // Castle 1062315912060 is lost without any move.
