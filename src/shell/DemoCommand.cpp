@@ -7,7 +7,7 @@
 #include "play/PlayContext.h"
 #include "play/PlayMove.h"
 #include "shell/BackgroundSolve.h"
-#include "shell/HintCommand.h"
+#include "solve/Hint.h"
 #include "solve/Solver.h"
 
 namespace tindle {
@@ -42,7 +42,7 @@ void DemoCommand::Begin(const SolveAnswer& result) {
     moves_ = result.moves;
     next_ = 0;
     QCoreApplication::instance()->installEventFilter(this);
-    timer_.start(kStepMs);
+    timer_.start(stepMs);
 }
 
 void DemoCommand::Step() {
@@ -52,12 +52,13 @@ void DemoCommand::Step() {
     const Move move = moves_[next_++];
     // A game the Demo plays in is not the player's win.
     ctx_.session.statistics.demoPlayed = true;
+    RevealPlaces(HintPlaces(ctx_, move), reveal);
     if (!PlayMove(ctx_, move) || next_ == moves_.size() || !ctx_.game.flags.gameInProgress) {
         Stop();
         return;
     }
     // The next step is timed once this one's flights are over, never inside them.
-    if (Running()) timer_.start(kStepMs);
+    if (Running()) timer_.start(stepMs);
 }
 
 void DemoCommand::Stop() {

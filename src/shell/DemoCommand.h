@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Move.h"
+#include "shell/HintCommand.h"
 
 // The Demo command (Game menu): the solver searches the position in play (BackgroundSolve),
 // then its solution is played move by move as the player would make them, with the card
@@ -30,6 +31,11 @@ class DemoCommand : public QObject {
 
     static constexpr long kBudgetMs = 5000;
     static constexpr int kStepMs = 350;
+    // The pause before each move (tests shorten it).
+    int stepMs = kStepMs;
+
+    // Where each move is brought into view before it is played (none: nowhere).
+    RevealPlace reveal;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -19,6 +19,15 @@ const char* NoWinningMoveText(const SolveAnswer& answer) {
     return answer.lostWithAutoplayOnly ? kNoWinningMoveWithAutoplay : kNoWinningMove;
 }
 
+void RevealPlaces(const std::vector<TableRect>& places, const RevealPlace& reveal) {
+    if (!reveal || places.empty()) return;
+    TableRect all = places.front();
+    for (const TableRect& r : places)
+        all = all.United(r);
+    reveal(all);
+    reveal(places.front());
+}
+
 HintCommand::HintCommand(PlayContext& ctx, QObject* parent)
     : QObject(parent), ctx_(ctx), solve_(new BackgroundSolve(ctx, this)) {}
 
@@ -33,14 +42,7 @@ void HintCommand::Show(const SolveAnswer& result) {
         return;
     }
     const std::vector<TableRect> places = HintPlaces(ctx_, *result.firstMove);
-    if (reveal && !places.empty()) {
-        // Both places where they fit in the view together, else the card the move takes.
-        TableRect both = places.front();
-        for (const TableRect& r : places)
-            both = both.United(r);
-        reveal(both);
-        reveal(places.front());
-    }
+    RevealPlaces(places, reveal);
     for (const TableRect& r : places)
         ctx_.view.InvertCard(r, true);
     QTimer::singleShot(kShownMs, this, [this, places, asked] {

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 #include "model/TableRect.h"
 
@@ -25,6 +26,13 @@ extern const char* const kNoWinningMove;
 extern const char* const kNoWinningMoveWithAutoplay;
 const char* NoWinningMoveText(const SolveAnswer& answer);
 
+// Brings a place of the table into the window's view (a table larger than the window scrolls
+// to it).
+using RevealPlace = std::function<void(const TableRect&)>;
+// Before a move is shown or played: its places (HintPlaces) all in view where they fit
+// together, else the first, the card the move takes.
+void RevealPlaces(const std::vector<TableRect>& places, const RevealPlace& reveal);
+
 class HintCommand : public QObject {
     Q_OBJECT
   public:
@@ -36,9 +44,8 @@ class HintCommand : public QObject {
     static constexpr long kBudgetMs = 2000;
     static constexpr int kShownMs = 900;
 
-    // Brings a place of the table into the window's view before the move is shown there (a
-    // table larger than the window scrolls to it).
-    std::function<void(const TableRect&)> reveal;
+    // Where the move is brought into view before it is shown (none: nowhere).
+    RevealPlace reveal;
 
   private:
     void Show(const SolveAnswer& result);

@@ -134,6 +134,7 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     hint->reveal = [this](const TableRect& r) { window_.ScrollToShow(ToQRect(r)); };
     connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);
     auto* demo = new DemoCommand(*ctx_, this);
+    demo->reveal = hint->reveal;
     connect(window_.Commands().Menu().mnuDemo, &QAction::triggered, demo, &DemoCommand::Run);
     connect(window_.Commands().Menu().mnuShowStatistics, &QAction::triggered, this, [this] {
         TfrmStatistics dialog(*ctx_, &window_);

@@ -10,10 +10,12 @@
 #include <tuple>
 #include <vector>
 
+#include "model/GameEnd.h"
 #include "model/LegalMoves.h"
 #include "play/HeadlessPlay.h"
 #include "play/PlayMove.h"
 #include "shell/BackgroundSolve.h"
+#include "shell/DemoCommand.h"
 #include "shell/HintCommand.h"
 #include "solve/Solver.h"
 #include "support/QtTestApp.h"
@@ -96,6 +98,25 @@ TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTaken) {
     EXPECT_FALSE(taken.Empty());
     EXPECT_GT(both.Width() * both.Height(), taken.Width() * taken.Height());
     EXPECT_EQ(both.United(taken), both);
+}
+
+// Demo plays the solver's line to the win, each move brought into view before it is played.
+TEST(BackgroundSolve, DemoPlaysTheLineToTheWinRevealingEachMove) {
+    test::QtTestApp();
+    HeadlessPlay play;
+    Open(play, 1, 1);
+    DemoCommand demo(play.ctx, nullptr);
+    demo.stepMs = 0;
+    std::vector<TableRect> revealed;
+    demo.reveal = [&](const TableRect& r) { revealed.push_back(r); };
+    demo.Run();
+    RunEventsUntil([&] { return IsGameWon(play.game, play.settings); }, 60'000);
+    EXPECT_TRUE(IsGameWon(play.game, play.settings));
+    EXPECT_FALSE(demo.Running());
+    ASSERT_GT(revealed.size(), 2u);
+    ASSERT_EQ(revealed.size() % 2, 0u);
+    for (size_t i = 0; i < revealed.size(); i += 2)
+        EXPECT_EQ(revealed[i].United(revealed[i + 1]), revealed[i]) << "move " << i / 2;
 }
 
 // A position lost only while autoplay is on is told from one lost either way: Canfield 11 is
