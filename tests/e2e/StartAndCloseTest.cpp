@@ -207,6 +207,19 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
         return extent &&
                seen().contains(QPoint(extent->right - 1, extent->bottom - 1) + w.imgSfondo->pos());
     };
+    // The keyboard's frame is in view, below the toolbar row that lies over the table's top.
+    const auto focusShown = [&] {
+        const QRect frame = TableArea::FocusFrame(w.imgSfondo->ToWidget(w.imgSfondo->FocusMark()));
+        return !frame.isEmpty() && seen()
+                                       .adjusted(0, w.ToolBarBottom(), 0, 0)
+                                       .contains(frame.translated(w.imgSfondo->pos()));
+    };
+    // A turn of the wheel over the table (up for a positive angle).
+    const auto wheel = [&](int angle, Qt::MouseButtons buttons) {
+        QWheelEvent turn(QPointF(50, 50), w.imgSfondo->mapToGlobal(QPointF(50, 50)), QPoint(),
+                         QPoint(0, angle), buttons, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.imgSfondo, &turn);
+    };
     // Every column fits across.
     EXPECT_FALSE(w.scrBarHorz->isVisible());
     EXPECT_LE(PileExtent(app->mainGame, app->game, {PileKind::Fila, 6})->right, seen().right());
@@ -223,6 +236,14 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
     EXPECT_FALSE(shown({PileKind::Fila, 6}));
     w.scrBarMain->setValue(w.scrBarMain->maximum());
     EXPECT_TRUE(shown({PileKind::Fila, 6}));
+    // The first table key shows the keyboard's focus, on the waste in the top row: the table
+    // scrolls back to show it below the toolbar; the wheel scrolls it down again.
+    ASSERT_TRUE(w.Play()->TableKey(Qt::Key_Tab, Qt::NoModifier));
+    EXPECT_EQ(FocusedPile(w.Play()->Context()), (PileRef{PileKind::MazzoVis, 0}));
+    EXPECT_TRUE(focusShown());
+    const int top = w.scrBarMain->value();
+    wheel(-120, Qt::NoButton);
+    EXPECT_GT(w.scrBarMain->value(), top);
     // Back to a short column: the bar goes.
     column = Pile{};
     PileAppend(column, 1);
@@ -242,11 +263,6 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
 
     // The keys' focus is scrolled into view: on the stock with the table scrolled to its right
     // end, and round to the last column with the table scrolled back.
-    const auto focusShown = [&] {
-        const QRect frame = TableArea::FocusFrame(w.imgSfondo->ToWidget(w.imgSfondo->FocusMark()));
-        return !frame.isEmpty() && seen().contains(frame.translated(w.imgSfondo->pos()));
-    };
-    ASSERT_TRUE(w.Play()->TableKey(Qt::Key_Tab, Qt::NoModifier));
     ASSERT_TRUE(w.Play()->TableKey(Qt::Key_Backtab, Qt::ShiftModifier));
     EXPECT_EQ(FocusedPile(w.Play()->Context()), (PileRef{PileKind::Mazzo, 0}));
     EXPECT_TRUE(focusShown());
@@ -260,16 +276,11 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
     // The wheel scrolls it too (across, the table being only too wide), but not under cards
     // being dragged.
     ASSERT_FALSE(w.scrBarMain->isVisible());
-    const auto wheel = [&](Qt::MouseButtons buttons) {
-        QWheelEvent turn(QPointF(50, 50), w.imgSfondo->mapToGlobal(QPointF(50, 50)), QPoint(),
-                         QPoint(0, 120), buttons, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w.imgSfondo, &turn);
-    };
     const int scrolled = w.scrBarHorz->value();
     ASSERT_GT(scrolled, 0);
-    wheel(Qt::LeftButton);
+    wheel(120, Qt::LeftButton);
     EXPECT_EQ(w.scrBarHorz->value(), scrolled);
-    wheel(Qt::NoButton);
+    wheel(120, Qt::NoButton);
     EXPECT_LT(w.scrBarHorz->value(), scrolled);
 }
 
