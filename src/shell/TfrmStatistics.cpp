@@ -1,11 +1,14 @@
 #include "shell/TfrmStatistics.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -20,6 +23,9 @@ namespace {
 
 constexpr int kMinimumWidth = 800;
 constexpr int kMinimumHeight = 360;
+// Of the screen's height, what the dialog's frame, buttons and margins may need besides the
+// table.
+constexpr int kRoomAroundTable = 200;
 
 enum Column { Name, Played, Won, WinRate, CurrentStreak, LongestStreak, BestTime, BestScore };
 const char* const kHeaders[] = {"Game",           "Played",         "Won",       "Win rate",
@@ -96,6 +102,12 @@ TfrmStatistics::TfrmStatistics(PlayContext& ctx, QWidget* parent)
     Fill();
     tblGames->setSortingEnabled(true);
     tblGames->sortByColumn(Column::Name, Qt::AscendingOrder);
+    // Every game in view without scrolling, as far as the screen allows.
+    const int allRows = tblGames->horizontalHeader()->sizeHint().height() +
+                        tblGames->verticalHeader()->length() + 2 * tblGames->frameWidth();
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - kRoomAroundTable : allRows;
+    tblGames->setMinimumHeight(std::min(allRows, room));
 }
 
 void TfrmStatistics::SetHelp(std::function<void()> showHelp) {

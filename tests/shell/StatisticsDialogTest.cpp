@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -58,6 +59,11 @@ TEST_F(StatisticsDialogTest, ListsEveryGameSortsByAColumnAndResetsOnlyWhenConfir
     ASSERT_EQ(table.rowCount(), static_cast<int>(play.catalogue.Entries().size()));
     for (const CatalogueEntry& entry : play.catalogue.Entries())
         EXPECT_GE(RowOf(dialog, QString::fromStdString(entry.name)), 0) << entry.name;
+
+    // Every game in view at once: the list does not scroll.
+    dialog.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table.verticalScrollBar()->maximum(), 0);
 
     const int klondike = RowOf(dialog, QStringLiteral("Klondike"));
     QStringList cells;
