@@ -107,7 +107,7 @@ TfrmStatistics::TfrmStatistics(PlayContext& ctx, QWidget* parent)
                         tblGames->verticalHeader()->length() + 2 * tblGames->frameWidth();
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const int room = screen ? screen->availableGeometry().height() - kRoomAroundTable : allRows;
-    tblGames->setMinimumHeight(std::min(allRows, room));
+    tblGames->setMinimumHeight(std::clamp(room, 0, allRows));
 }
 
 void TfrmStatistics::SetHelp(std::function<void()> showHelp) {
