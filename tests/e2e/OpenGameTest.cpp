@@ -303,25 +303,21 @@ TEST_F(OpenGameProgram, WinnableDealsOnlyChoosesTheNumberOfAnOpenedGameNotOfARes
     EXPECT_EQ(searchedGames.size(), 2u);
     EXPECT_EQ(app->settings.Get(field::GameNumber), "0000000000042");
 
-    QTimer::singleShot(0, chooser->Dialog(), [&] {
-        Select(*chooser->Dialog(), "Forty Thieves");
-        Click(*chooser->Dialog(), "btnOK");
-    });
-    window->Commands().Menu().mnuOpen->trigger();
-    EXPECT_EQ(app->settings.Get(field::GameId), "0005");
-    EXPECT_EQ(searchedGames.size(), 2u);
-    EXPECT_NE(app->settings.Get(field::GameNumber), "0000000000042");
-
-    // Switched off: the chooser's game gets a number drawn as usual.
+    // A game opened from the chooser that gets a number drawn as usual, searched for nothing.
+    const auto openedUnsearched = [&](const char* name, const char* gameId) {
+        QTimer::singleShot(0, chooser->Dialog(), [&] {
+            Select(*chooser->Dialog(), name);
+            Click(*chooser->Dialog(), "btnOK");
+        });
+        window->Commands().Menu().mnuOpen->trigger();
+        EXPECT_EQ(app->settings.Get(field::GameId), gameId);
+        EXPECT_EQ(searchedGames.size(), 2u);
+        EXPECT_NE(app->settings.Get(field::GameNumber), "0000000000042");
+    };
+    openedUnsearched("Forty Thieves", "0005");
+    // Switched off: every game.
     app->settings.Put(field::WinnableDealsOnly, "N");
-    QTimer::singleShot(0, chooser->Dialog(), [&] {
-        Select(*chooser->Dialog(), "Freecell");
-        Click(*chooser->Dialog(), "btnOK");
-    });
-    window->Commands().Menu().mnuOpen->trigger();
-    EXPECT_EQ(app->settings.Get(field::GameId), "0001");
-    EXPECT_EQ(searchedGames.size(), 2u);
-    EXPECT_NE(app->settings.Get(field::GameNumber), "0000000000042");
+    openedUnsearched("Freecell", "0001");
 }
 
 TEST_F(OpenGameProgram, RulesFromTheChooserComeToTheFrontAndWorkWhileItIsOpen) {
