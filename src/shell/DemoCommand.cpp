@@ -53,7 +53,9 @@ void DemoCommand::Step() {
     // A game the Demo plays in is not the player's win.
     ctx_.session.statistics.demoPlayed = true;
     RevealPlaces(HintPlaces(ctx_, move), reveal);
-    if (!PlayMove(ctx_, move) || next_ == moves_.size() || !ctx_.game.flags.gameInProgress) {
+    const bool played = PlayMove(ctx_, move);
+    if (moved) moved();
+    if (!played || next_ == moves_.size() || !ctx_.game.flags.gameInProgress) {
         Stop();
         return;
     }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <vector>
 
 #include "model/Move.h"
@@ -36,6 +37,9 @@ class DemoCommand : public QObject {
 
     // Where each move is brought into view before it is played (none: nowhere).
     RevealPlace reveal;
+    // What follows each move played (none: nothing): the window fits its table to the piles,
+    // which a move may have made longer than the window.
+    std::function<void()> moved;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -100,8 +100,9 @@ TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTaken) {
     EXPECT_EQ(both.United(taken), both);
 }
 
-// Demo plays the solver's line to the win, each move brought into view before it is played.
-TEST(BackgroundSolve, DemoPlaysTheLineToTheWinRevealingEachMove) {
+// Demo plays the solver's line to the win, each move brought into view before it is played
+// and followed by the window (which fits its table to the piles).
+TEST(BackgroundSolve, DemoPlaysTheLineToTheWinRevealingAndFollowingEachMove) {
     test::QtTestApp();
     HeadlessPlay play;
     Open(play, 1, 1);
@@ -109,12 +110,19 @@ TEST(BackgroundSolve, DemoPlaysTheLineToTheWinRevealingEachMove) {
     demo.stepMs = 0;
     std::vector<TableRect> revealed;
     demo.reveal = [&](const TableRect& r) { revealed.push_back(r); };
+    size_t followed = 0;
+    demo.moved = [&] {
+        ++followed;
+        // Each move is followed once it is played, before the next one is revealed.
+        EXPECT_EQ(revealed.size(), 2 * followed);
+    };
     demo.Run();
     RunEventsUntil([&] { return IsGameWon(play.game, play.settings); }, 60'000);
     EXPECT_TRUE(IsGameWon(play.game, play.settings));
     EXPECT_FALSE(demo.Running());
     ASSERT_GT(revealed.size(), 2u);
     ASSERT_EQ(revealed.size() % 2, 0u);
+    EXPECT_EQ(followed, revealed.size() / 2);
     for (size_t i = 0; i < revealed.size(); i += 2)
         EXPECT_EQ(revealed[i].United(revealed[i + 1]), revealed[i]) << "move " << i / 2;
 }
