@@ -118,9 +118,13 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     // The commands of the menu bar and the toolbars that belong to play.
     PlayCommandHooks& hooks = window_.Commands().play;
     hooks.newGame = [this] { NewGame(); };
-    hooks.restart = [this] { RestartGameCommand(*ctx_); };
+    hooks.restart = [this] {
+        RestartGameCommand(*ctx_);
+        window_.FitTableToPiles();
+    };
     hooks.dealNumber = [this](const std::string& number) {
         SelectGameNumberCommand(*ctx_, number);
+        window_.FitTableToPiles();
     };
     hooks.undo = [this] { Undo(); };
     hooks.redo = [this] { Redo(); };

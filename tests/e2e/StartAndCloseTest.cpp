@@ -244,10 +244,8 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
     const int top = w.scrBarMain->value();
     wheel(-120, Qt::NoButton);
     EXPECT_GT(w.scrBarMain->value(), top);
-    // Back to a short column: the bar goes.
-    column = Pile{};
-    PileAppend(column, 1);
-    w.FitTableToPiles();
+    // The deal restarted, its columns short again: the bar goes.
+    w.Commands().play.restart();
     EXPECT_FALSE(w.scrBarMain->isVisible());
     EXPECT_EQ(w.imgSfondo->pos(), QPoint(0, 0));
 
