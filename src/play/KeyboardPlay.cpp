@@ -13,6 +13,7 @@
 #include "play/Gestures.h"
 #include "play/PlayContext.h"
 #include "play/PlayMove.h"
+#include "play/Pointer.h"
 #include "play/TablePlaces.h"
 #include "table/layout/CardSize.h"
 #include "table/layout/PileHitTest.h"
@@ -216,6 +217,12 @@ std::vector<PileRef> KeyboardPiles(const PlayContext& ctx) {
 
 bool TableKeyPress(PlayContext& ctx, TableKey key) {
     if (!ctx.game.flags.gameInProgress) return false;
+    // While the mouse holds cards the keys would play under them: only Escape counts, and it
+    // sends the held cards back.
+    if (PointerHolds(ctx)) {
+        if (key == TableKey::Cancel) CancelPointerHold(ctx);
+        return true;
+    }
     const auto focus = CheckedFocus(ctx);
     if (!focus) return false;
     KeyboardFocus& k = State(ctx);

@@ -16,7 +16,8 @@
 // focus stays on that pile. Activate on another pile then drops the block there through the
 // drop rules, the flight and the move executor of a shortcut, with the release's automatic
 // moves and end of game after it; a drop the pile refuses beeps and keeps the block lifted.
-// Activate on the block's own pile, or Cancel (Escape), puts it down again.
+// Activate on the block's own pile, or Cancel (Escape), puts it down again. While the mouse
+// holds cards, Cancel sends them back to their pile and the other keys do nothing.
 //
 // Everything is in the table's own (window) coordinates and pile references, so that the
 // front end only maps keys and draws the focus and the lifted block where they say.

@@ -242,6 +242,27 @@ bool imgSfondoMouseUp(PlayContext& ctx, int, int) {
     return acted;
 }
 
+bool PointerHolds(const PlayContext& ctx) {
+    const PointerState& p = ctx.game.pointer;
+    return p.dragCard != 0 || p.stockPressed;
+}
+
+bool CancelPointerHold(PlayContext& ctx) {
+    if (!PointerHolds(ctx)) return false;
+    PointerState& p = ctx.game.pointer;
+    ctx.ui.RestorePointerShape();
+    if (p.stockPressed) {
+        ctx.view.DrawButtonPile(false);
+        p.stockPressed = false;
+    }
+    if (p.dragCard != 0) {
+        FlyBack(ctx);
+        p.dragCard = 0;
+        p.dragTopCard = 0;
+    }
+    return true;
+}
+
 bool imgSfondoDblClick(PlayContext& ctx) {
     PlayerAction action(ctx, PlayerAction::Start::New);
     return DoubleClickShortcut(ctx);

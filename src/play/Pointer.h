@@ -29,6 +29,12 @@ void imgSfondoMouseMove(PlayContext& ctx, int x, int y);
 bool imgSfondoMouseUp(PlayContext& ctx, int x, int y);
 bool imgSfondoDblClick(PlayContext& ctx);
 
+// Whether the mouse holds cards lifted from the table (or holds the stock down).
+bool PointerHolds(const PlayContext& ctx);
+// Escape while the mouse holds cards: they fly back to their pile and the release that
+// follows drops nothing; a held stock is let go without a click. False when nothing is held.
+bool CancelPointerHold(PlayContext& ctx);
+
 // ---- The parts of a press, shared with the shortcuts and the selection play.
 
 // A left press on the stock: deals, turns or redeals by the game's deal codes.

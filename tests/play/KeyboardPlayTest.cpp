@@ -7,6 +7,7 @@
 #include "PlayFixture.h"
 #include "play/Commands.h"
 #include "play/KeyboardPlay.h"
+#include "play/Pointer.h"
 #include "play/TablePlaces.h"
 
 namespace tindle::test {
@@ -119,6 +120,7 @@ TEST_F(KeyboardPlayTest, KlondikeStockTurnsUpAndWasteCardsMoveByKeys) {
     Put(kStock, {S(2), H(12)}, {S(2), H(12)});
     Put(Fila(1), {S(13)});
     Put(Fila(2), {D(4), C(8)}, {D(4), C(8)});
+    Put(Fila(3), {C(13)});
     ExpectFocusReachesEveryPile();
     const Piles dealt = game.piles;
 
@@ -134,6 +136,23 @@ TEST_F(KeyboardPlayTest, KlondikeStockTurnsUpAndWasteCardsMoveByKeys) {
     Press(Fila(1));
     EXPECT_EQ(Cards(Fila(1)), (std::vector<int>{S(13), H(12)}));
     EXPECT_TRUE(Cards(kWaste).empty());
+
+    // Cards held by the mouse: the keys do not play under them, Escape sends them back and
+    // the release over a column that would take them drops nothing.
+    const int moves = game.undo.Count();
+    const TableRect queen = TopCardRect(ctx, Fila(1));
+    const TableRect king = TopCardRect(ctx, Fila(3));
+    imgSfondoMouseDown(ctx, MouseButton::Left, false, queen.left + 5, queen.top + 5);
+    imgSfondoMouseMove(ctx, king.left + 5, king.top + 30);
+    const auto focus = FocusedPile(ctx);
+    EXPECT_TRUE(Key(TableKey::Next));
+    EXPECT_EQ(FocusedPile(ctx), focus);
+    EXPECT_TRUE(Key(TableKey::Activate));
+    EXPECT_FALSE(LiftedBlock(ctx));
+    EXPECT_TRUE(Key(TableKey::Cancel));
+    EXPECT_FALSE(imgSfondoMouseUp(ctx, king.left + 5, king.top + 30));
+    EXPECT_EQ(Cards(Fila(1)), (std::vector<int>{S(13), H(12)}));
+    EXPECT_EQ(game.undo.Count(), moves);
 
     while (UndoCommand(ctx)) {
     }
