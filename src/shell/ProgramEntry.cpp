@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
 
 #if defined(__GLIBC__)
@@ -22,6 +23,7 @@
 #include "shell/PicturePreload.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ProgramStyle.h"
+#include "shell/RunningCopy.h"
 #include "shell/TableArea.h"
 #include "shell/TerminationSignal.h"
 #include "shell/TfrmCustomize_Freeware.h"
@@ -66,6 +68,16 @@ class ProgramIconReset {
     ProgramIconReset& operator=(const ProgramIconReset&) = delete;
 };
 
+// A later start of the program asked for the window (RunningCopy.h): it comes to the front as
+// it is, a minimised one restored, or the dialog that is open over it.
+void BringToFront(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front) front = &window;
+    front->raise();
+    front->activateWindow();
+}
+
 // The start frees much of what it allocated (the splash picture, the decoding's buffers, the
 // worker's): the allocator keeps such memory for later use unless asked to give it back.
 void ReturnFreedMemory() {
@@ -87,6 +99,14 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     // Each window's first picture is sent once, not again for the expose reports of its map.
     MapExposeFilter exposeFilter;
     application.installNativeEventFilter(&exposeFilter);
+    // One copy of the program per data folder: a second start shows the running one's window
+    // and ends. Until this copy can answer that request, the request is ignored (by default
+    // it would end the program).
+    ::signal(kShowWindowSignal, SIG_IGN);
+    const ProgramPaths paths = ThisProgramPaths();
+    const RunningCopyLock runningCopy(paths.dataFolder);
+    if (runningCopy.OtherCopyRuns()) return kExitCode;
+
     // 1. The hourglass, from the start until the message loop runs (or the start ends early).
     Hourglass pointer;
 
@@ -98,7 +118,7 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
         boxes = shown.get();
         messages = std::move(shown);
     }
-    TindleApp app(ThisProgramPaths(), std::move(messages));
+    TindleApp app(paths, std::move(messages));
     const ProgramIconReset iconReset;
     if (boxes) boxes->SetLibrary(&app.library);
 
@@ -131,8 +151,10 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     if (boxes) boxes->SetParent(&window);
     QObject::connect(&window, &TfrmMain::Closed, &application, &QCoreApplication::quit);
     // Ended by a signal (the desktop session ends without a session manager), the program
-    // closes its window as at any close: the game in progress is held.
-    TerminationSignal termination([&window] { window.close(); }, nullptr);
+    // closes its window as at any close: the game in progress is held. Asked by a later
+    // start, it shows its window.
+    TerminationSignal termination([&window] { window.close(); }, nullptr,
+                                  [&window] { BringToFront(window); });
 
     // 6. Placement.
     window.PlaceMainWindow();

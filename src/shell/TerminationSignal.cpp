@@ -12,15 +12,15 @@ namespace tindle {
 
 namespace {
 
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+constexpr int kSignals[] = {SIGTERM, SIGHUP, kShowWindowSignal};
 // The write end of the pair while the handlers are installed (one object at a time).
 volatile sig_atomic_t writeFd = -1;
 struct sigaction previous[std::size(kSignals)];
 
 // Only what is safe in a signal handler: one write, errno left as it was.
-void Handler(int) {
+void Handler(int signal) {
     const int saved = errno;
-    const char byte = 1;
+    const char byte = static_cast<char>(signal);
     if (writeFd >= 0) {
         const ssize_t written = ::write(writeFd, &byte, 1);
         static_cast<void>(written);
@@ -30,11 +30,14 @@ void Handler(int) {
 
 }  // namespace
 
-TerminationSignal::TerminationSignal(std::function<void()> onTerminate, QObject* parent)
-    : QObject(parent), onTerminate_(std::move(onTerminate)) {
+TerminationSignal::TerminationSignal(std::function<void()> onTerminate, QObject* parent,
+                                     std::function<void()> onShowWindow)
+    : QObject(parent),
+      onTerminate_(std::move(onTerminate)),
+      onShowWindow_(std::move(onShowWindow)) {
     if (writeFd >= 0) return;  // another object handles the signals already
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds_) != 0) return;
-    // A full pair never blocks the handler: a byte already waiting stands for this signal too.
+    // A full pair never blocks the handler: the byte is dropped (after thousands waiting).
     ::fcntl(fds_[0], F_SETFL, O_NONBLOCK);
     ::fcntl(fds_[1], F_SETFL, O_NONBLOCK);
     notifier_ = new QSocketNotifier(fds_[1], QSocketNotifier::Read, this);
@@ -60,9 +63,13 @@ TerminationSignal::~TerminationSignal() {
 
 void TerminationSignal::Received() {
     char bytes[16];
-    while (::read(fds_[1], bytes, sizeof bytes) > 0) {
+    bool terminate = false, show = false;
+    for (ssize_t n; (n = ::read(fds_[1], bytes, sizeof bytes)) > 0;) {
+        for (ssize_t i = 0; i < n; ++i)
+            (bytes[i] == kShowWindowSignal ? show : terminate) = true;
     }
-    if (onTerminate_) onTerminate_();
+    if (show && onShowWindow_) onShowWindow_();
+    if (terminate && onTerminate_) onTerminate_();
 }
 
 }  // namespace tindle
