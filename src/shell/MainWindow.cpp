@@ -210,6 +210,12 @@ void TfrmMain::CreateComponents() {
     scrBarHorz = new QScrollBar(Qt::Horizontal, pnlClient);
     scrBarHorz->setObjectName(QStringLiteral("scrBarHorz"));
     scrBarHorz->hide();
+    // Where both bars show, the square between their ends covers the table as a scroll area's
+    // corner does.
+    scrCorner = new QWidget(pnlClient);
+    scrCorner->setObjectName(QStringLiteral("scrCorner"));
+    scrCorner->setAutoFillBackground(true);
+    scrCorner->hide();
     for (QScrollBar* bar : {scrBarMain, scrBarHorz})
         connect(bar, &QScrollBar::valueChanged, this,
                 [this] { imgSfondo->move(-scrBarHorz->value(), -scrBarMain->value()); });
@@ -568,6 +574,9 @@ bool TfrmMain::PlaceTable() {
     scrBarHorz->setPageStep(std::max(visible.width(), 1));
     scrBarHorz->setSingleStep(app_.pictures.CardWidth() / 4 + 1);
     scrBarHorz->setVisible(horizontal);
+    scrCorner->setGeometry(visible.width(), visible.height(), barWidth, barHeight);
+    scrCorner->setVisible(vertical && horizontal);
+    scrCorner->raise();
     imgSfondo->setGeometry(-scrBarHorz->value(), -scrBarMain->value(), table.width(),
                            table.height());
     return barsChanged;

@@ -152,6 +152,7 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     QLabel* lblPilesSize2 = nullptr;
     QScrollBar* scrBarMain = nullptr;  // scrolls the table up and down
     QScrollBar* scrBarHorz = nullptr;  // and left and right
+    QWidget* scrCorner = nullptr;      // the square where both bars meet, over the table
     QTimer* Timer1 = nullptr;
 
   signals:

@@ -258,6 +258,20 @@ TEST_F(StartAndClose, TheWindowKeepsItsSmallestSizeAndScrollsATableLargerThanIts
     EXPECT_FALSE(shown({PileKind::Fila, 6}));
     w.scrBarHorz->setValue(w.scrBarHorz->maximum());
     EXPECT_TRUE(shown({PileKind::Fila, 6}));
+    // With both bars, the square between their ends shows no piece of the table.
+    ASSERT_FALSE(w.scrBarMain->isVisible());
+    w.scrBarHorz->setValue(0);
+    for (int card = 40; card <= 51; ++card)
+        PileAppend(app->game.piles.fila[6], card);
+    app->game.cards.SetAllFaceUp();
+    w.FitTableToPiles();
+    ASSERT_TRUE(w.scrBarMain->isVisible() && w.scrBarHorz->isVisible());
+    const QPoint corner(w.scrBarMain->x() + 2, w.scrBarHorz->y() + 2);
+    const QWidget* atCorner = w.pnlClient->childAt(corner);
+    EXPECT_TRUE(atCorner && atCorner != w.imgSfondo && !w.imgSfondo->isAncestorOf(atCorner));
+    w.Commands().play.restart();
+    EXPECT_FALSE(w.scrBarMain->isVisible());
+    EXPECT_EQ(w.pnlClient->childAt(corner), w.scrBarHorz);
 
     // The keys' focus is scrolled into view: on the stock with the table scrolled to its right
     // end, and round to the last column with the table scrolled back.
