@@ -14,14 +14,15 @@ namespace tindle {
 
 namespace {
 
-// The process id the lock file names; 0 when it names none (its copy is still writing it).
+// The process id the lock file names, written as a line; 0 when it names none, as when its
+// copy has not written the whole line yet.
 pid_t ProcessIdIn(int fd) {
     char text[32] = {};
     const ssize_t length = ::pread(fd, text, sizeof text - 1, 0);
     if (length <= 0) return 0;
     long pid = 0;
     const auto [end, error] = std::from_chars(text, text + length, pid);
-    if (error != std::errc() || pid <= 0) return 0;
+    if (error != std::errc() || pid <= 0 || end == text + length || *end != '\n') return 0;
     return static_cast<pid_t>(pid);
 }
 
@@ -35,7 +36,7 @@ RunningCopyLock::RunningCopyLock(const std::filesystem::path& dataFolder) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         fd_ = fd;
         // Without the id the lock still holds: a later start then ends without asking.
-        const std::string pid = std::to_string(::getpid());
+        const std::string pid = std::to_string(::getpid()) + '\n';
         if (::ftruncate(fd_, 0) == 0) static_cast<void>(::pwrite(fd_, pid.data(), pid.size(), 0));
         return;
     }
