@@ -99,14 +99,6 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     // Each window's first picture is sent once, not again for the expose reports of its map.
     MapExposeFilter exposeFilter;
     application.installNativeEventFilter(&exposeFilter);
-    // One copy of the program per data folder: a second start shows the running one's window
-    // and ends. Until this copy can answer that request, the request is ignored (by default
-    // it would end the program).
-    ::signal(kShowWindowSignal, SIG_IGN);
-    const ProgramPaths paths = ThisProgramPaths();
-    const RunningCopyLock runningCopy(paths.dataFolder);
-    if (runningCopy.OtherCopyRuns()) return kExitCode;
-
     // 1. The hourglass, from the start until the message loop runs (or the start ends early).
     Hourglass pointer;
 
@@ -117,6 +109,20 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
         auto shown = std::make_unique<MessageBoxes>();
         boxes = shown.get();
         messages = std::move(shown);
+    }
+    // One copy of the program per data folder: a second start shows the running one's window
+    // and ends (and says so where that copy cannot be asked, as one of another account).
+    // Until this copy can answer that request, the request is ignored (by default it would end
+    // the program).
+    ::signal(kShowWindowSignal, SIG_IGN);
+    const ProgramPaths paths = ThisProgramPaths();
+    const RunningCopyLock runningCopy(paths.dataFolder);
+    if (runningCopy.OtherCopyRuns()) {
+        if (!runningCopy.OtherCopyAsked()) {
+            pointer.Restore();
+            messages->Information(RunningCopyText(paths.dataFolder));
+        }
+        return kExitCode;
     }
     TindleApp app(paths, std::move(messages));
     const ProgramIconReset iconReset;

@@ -42,9 +42,15 @@ RunningCopyLock::RunningCopyLock(const std::filesystem::path& dataFolder) {
     }
     if (errno == EWOULDBLOCK) {
         otherRuns_ = true;
-        if (const pid_t other = ProcessIdIn(fd)) ::kill(other, kShowWindowSignal);
+        const pid_t other = ProcessIdIn(fd);
+        otherAsked_ = other != 0 && ::kill(other, kShowWindowSignal) == 0;
     }
     ::close(fd);
+}
+
+std::string RunningCopyText(const std::filesystem::path& dataFolder) {
+    return "Tindle is already running with the data of " + dataFolder.string() +
+           ", and its window cannot be shown from here.";
 }
 
 RunningCopyLock::~RunningCopyLock() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 // One running copy of the program per data folder. Each copy reads the held game, the
 // statistics and the preferences when it starts and writes them back from what it holds, so
@@ -23,12 +24,19 @@ class RunningCopyLock {
     RunningCopyLock(const RunningCopyLock&) = delete;
     RunningCopyLock& operator=(const RunningCopyLock&) = delete;
 
-    // Another copy runs with this data folder; it has been asked to show its window.
+    // Another copy runs with this data folder.
     bool OtherCopyRuns() const { return otherRuns_; }
+    // It has been asked to show its window (not when its id cannot be read or it cannot be
+    // signalled, as a copy of another account).
+    bool OtherCopyAsked() const { return otherAsked_; }
 
   private:
     int fd_ = -1;
     bool otherRuns_ = false;
+    bool otherAsked_ = false;
 };
+
+// What a start says when the running copy could not be asked to show its window.
+std::string RunningCopyText(const std::filesystem::path& dataFolder);
 
 }  // namespace tindle

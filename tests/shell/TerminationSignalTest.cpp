@@ -50,9 +50,15 @@ TEST(TerminationSignalTest, ASecondCopyOfTheSameDataAsksTheFirstToShowItsWindow)
         EXPECT_FALSE(first.OtherCopyRuns());
         const RunningCopyLock second(data.Path());
         EXPECT_TRUE(second.OtherCopyRuns());
+        EXPECT_TRUE(second.OtherCopyAsked());
         settle();
         EXPECT_EQ(shows, 1);
         EXPECT_EQ(closes, 0);
+        // A copy that cannot be signalled (here: an id no process has) is not asked.
+        test::WriteFile(data.Path() / kRunningCopyFileName, "999999999\n");
+        const RunningCopyLock third(data.Path());
+        EXPECT_TRUE(third.OtherCopyRuns());
+        EXPECT_FALSE(third.OtherCopyAsked());
     }
     // The first copy gone, the next start runs; a folder that is not there guards nothing.
     EXPECT_FALSE(RunningCopyLock(data.Path()).OtherCopyRuns());
