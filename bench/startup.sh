@@ -30,11 +30,13 @@
 set -eu
 
 # A fresh copy of a program folder: its files hard-linked (copied where links fail), DATA/
-# copied.
+# copied. The running copy's lock file is left out: shared by link, every copy would be the
+# same running program.
 fresh_copy() { # template copy
     mkdir "$2"
     for f in "$1"/*; do
         [ -f "$f" ] || continue
+        [ "${f##*/}" = tindle.lock ] && continue
         ln "$f" "$2/" 2>/dev/null || cp "$f" "$2/"
     done
     if [ -d "$1/DATA" ]; then cp -r "$1/DATA" "$2/DATA"; fi
