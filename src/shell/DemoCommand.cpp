@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "model/Ports.h"
+#include "play/KeyboardPlay.h"
 #include "play/PlayContext.h"
 #include "play/PlayMove.h"
 #include "shell/BackgroundSolve.h"
@@ -41,6 +42,8 @@ void DemoCommand::Begin(const SolveAnswer& result) {
     }
     moves_ = result.moves;
     next_ = 0;
+    HideKeyboardFocus(ctx_);
+    if (changed) changed();
     QCoreApplication::instance()->installEventFilter(this);
     timer_.start(stepMs);
 }
@@ -54,7 +57,7 @@ void DemoCommand::Step() {
     ctx_.session.statistics.demoPlayed = true;
     RevealPlaces(HintPlaces(ctx_, move), reveal);
     const bool played = PlayMove(ctx_, move);
-    if (moved) moved();
+    if (changed) changed();
     if (!played || next_ == moves_.size() || !ctx_.game.flags.gameInProgress) {
         Stop();
         return;

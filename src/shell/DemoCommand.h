@@ -37,9 +37,11 @@ class DemoCommand : public QObject {
 
     // Where each move is brought into view before it is played (none: nowhere).
     RevealPlace reveal;
-    // What follows each move played (none: nothing): the window fits its table to the piles,
-    // which a move may have made longer than the window.
-    std::function<void()> moved;
+    // What follows each change the Demo makes on the table (none: nothing): its start, where
+    // it takes over from the keyboard as the mouse does (the lifted cards put down, the focus
+    // hidden), and each move played. The window fits its table to the piles, which a move may
+    // have made longer than the window, and redraws the keyboard's marks.
+    std::function<void()> changed;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

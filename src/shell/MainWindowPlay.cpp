@@ -139,7 +139,10 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
     connect(window_.Commands().Menu().mnuHint, &QAction::triggered, hint, &HintCommand::Run);
     auto* demo = new DemoCommand(*ctx_, this);
     demo->reveal = hint->reveal;
-    demo->moved = [this] { window_.FitTableToPiles(); };
+    demo->changed = [this] {
+        window_.FitTableToPiles();
+        ShowKeyboardMarks();
+    };
     connect(window_.Commands().Menu().mnuDemo, &QAction::triggered, demo, &DemoCommand::Run);
     connect(window_.Commands().Menu().mnuShowStatistics, &QAction::triggered, this, [this] {
         TfrmStatistics dialog(*ctx_, &window_);

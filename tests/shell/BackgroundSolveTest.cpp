@@ -13,6 +13,7 @@
 #include "model/GameEnd.h"
 #include "model/LegalMoves.h"
 #include "play/HeadlessPlay.h"
+#include "play/KeyboardPlay.h"
 #include "play/PlayMove.h"
 #include "shell/BackgroundSolve.h"
 #include "shell/DemoCommand.h"
@@ -100,21 +101,30 @@ TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTaken) {
     EXPECT_EQ(both.United(taken), both);
 }
 
-// Demo plays the solver's line to the win, each move brought into view before it is played
-// and followed by the window (which fits its table to the piles).
+// Demo takes over from the keyboard and plays the solver's line to the win, each move brought
+// into view before it is played and followed by the window (which fits its table to the piles
+// and redraws the keyboard's marks).
 TEST(BackgroundSolve, DemoPlaysTheLineToTheWinRevealingAndFollowingEachMove) {
     test::QtTestApp();
     HeadlessPlay play;
     Open(play, 1, 1);
+    // Cards lifted with the keys (the focus on a column, lifted).
+    ASSERT_TRUE(TableKeyPress(play.ctx, TableKey::Next));
+    while (FocusedPile(play.ctx)->kind != PileKind::Fila)
+        ASSERT_TRUE(TableKeyPress(play.ctx, TableKey::Next));
+    ASSERT_TRUE(TableKeyPress(play.ctx, TableKey::Activate));
+    ASSERT_TRUE(LiftedBlock(play.ctx));
     DemoCommand demo(play.ctx, nullptr);
     demo.stepMs = 0;
     std::vector<TableRect> revealed;
     demo.reveal = [&](const TableRect& r) { revealed.push_back(r); };
     size_t followed = 0;
-    demo.moved = [&] {
-        ++followed;
-        // Each move is followed once it is played, before the next one is revealed.
+    demo.changed = [&] {
+        // The start first, then each move once it is played, before the next is revealed.
         EXPECT_EQ(revealed.size(), 2 * followed);
+        EXPECT_FALSE(LiftedBlock(play.ctx));
+        EXPECT_FALSE(FocusedPile(play.ctx));
+        ++followed;
     };
     demo.Run();
     RunEventsUntil([&] { return IsGameWon(play.game, play.settings); }, 60'000);
@@ -122,7 +132,7 @@ TEST(BackgroundSolve, DemoPlaysTheLineToTheWinRevealingAndFollowingEachMove) {
     EXPECT_FALSE(demo.Running());
     ASSERT_GT(revealed.size(), 2u);
     ASSERT_EQ(revealed.size() % 2, 0u);
-    EXPECT_EQ(followed, revealed.size() / 2);
+    EXPECT_EQ(followed, revealed.size() / 2 + 1);
     for (size_t i = 0; i < revealed.size(); i += 2)
         EXPECT_EQ(revealed[i].United(revealed[i + 1]), revealed[i]) << "move " << i / 2;
 }
