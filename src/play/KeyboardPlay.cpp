@@ -124,13 +124,20 @@ bool ActsAsClick(const PlayContext& ctx, PileRef pile) {
            game.cards.CardIsFaceDown(PileTop(cards));
 }
 
+// The block from this place of its pile to the top is lifted.
+void LiftFrom(PlayContext& ctx, CardPlace place) {
+    KeyboardFocus& k = State(ctx);
+    k.liftedCard = PileCardAt(ctx.game.piles.Get(place.pile), place.position);
+    k.liftedPlace = place;
+}
+
 void Lift(PlayContext& ctx, PileRef pile) {
     const int position = LowestLiftable(ctx.game, pile);
     if (position < 0) {
         ctx.messages.Beep();
         return;
     }
-    State(ctx).liftedCard = PileCardAt(ctx.game.piles.Get(pile), position);
+    LiftFrom(ctx, {pile, position});
 }
 
 // The move that puts a block on the pile, as a drag onto it would; nullopt for the piles no
@@ -191,7 +198,7 @@ bool ResizeLift(PlayContext& ctx, TableKey key) {
     } else {
         return false;
     }
-    State(ctx).liftedCard = PileCardAt(cards, position);
+    LiftFrom(ctx, {lifted->pile, position});
     return true;
 }
 
@@ -260,12 +267,14 @@ std::optional<PileRef> FocusedPile(const PlayContext& ctx) {
 }
 
 std::optional<CardPlace> LiftedBlock(const PlayContext& ctx) {
-    const int card = ctx.session.keyboard.liftedCard;
-    if (card == 0 || !ctx.game.flags.gameInProgress) return std::nullopt;
+    const KeyboardFocus& k = ctx.session.keyboard;
+    if (k.liftedCard == 0 || !ctx.game.flags.gameInProgress) return std::nullopt;
     // The block stays lifted only while its lowest card lies where it was and may still be
     // lifted (an Undo, a new game or the mouse may have changed the table meanwhile).
-    const auto place = FindCard(ctx.game, card);
-    if (!place || !MayLift(ctx.game, *place, Gesture::Drag)) return std::nullopt;
+    const auto place = FindCard(ctx.game, k.liftedCard);
+    if (!place || place->pile != k.liftedPlace.pile || place->position != k.liftedPlace.position ||
+        !MayLift(ctx.game, *place, Gesture::Drag))
+        return std::nullopt;
     return place;
 }
 

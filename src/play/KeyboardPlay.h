@@ -30,9 +30,10 @@ enum class TableKey { Left, Right, Up, Down, Next, Previous, Activate, Cancel };
 
 // The keyboard's state, kept with the play session (PlaySession::keyboard).
 struct KeyboardFocus {
-    bool shown = false;  // a table key was used since the last press of the mouse
-    PileRef pile{};      // the focused pile (checked against the table before each use)
-    int liftedCard = 0;  // the lowest card of the lifted block, 0 when nothing is lifted
+    bool shown = false;       // a table key was used since the last press of the mouse
+    PileRef pile{};           // the focused pile (checked against the table before each use)
+    int liftedCard = 0;       // the lowest card of the lifted block, 0 when nothing is lifted
+    CardPlace liftedPlace{};  // where that card lay when it was lifted
 };
 
 // The piles on the table that the focus visits, in the order of Tab: stock, waste, second

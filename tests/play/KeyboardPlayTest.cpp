@@ -98,6 +98,14 @@ TEST_F(KeyboardPlayTest, FreeCellCardsAndRunsMoveByKeysAndUndoTakesThemBack) {
     Press(Fila(2));  // the 5 of Hearts onto the 9 of Diamonds
     EXPECT_EQ(messages.beeps, beeps + 1);
     EXPECT_TRUE(LiftedBlock(ctx));
+    // The table changed under it (another deal, an Undo) so that its card lies elsewhere,
+    // though it could be lifted there too: it is no longer lifted.
+    const Piles lifting = game.piles;
+    Put(Fila(3), {C(1)});
+    Put(Fila(5), {H(5)});
+    EXPECT_FALSE(LiftedBlock(ctx));
+    game.piles = lifting;
+    EXPECT_TRUE(LiftedBlock(ctx));
     EXPECT_TRUE(Key(TableKey::Cancel));
     EXPECT_FALSE(LiftedBlock(ctx));
     EXPECT_FALSE(Key(TableKey::Cancel));
