@@ -271,11 +271,12 @@ std::optional<CardPlace> LiftedBlock(const PlayContext& ctx) {
     if (k.liftedCard == 0 || !ctx.game.flags.gameInProgress) return std::nullopt;
     // The block stays lifted only while its lowest card lies where it was and may still be
     // lifted (an Undo, a new game or the mouse may have changed the table meanwhile).
-    const auto place = FindCard(ctx.game, k.liftedCard);
-    if (!place || place->pile != k.liftedPlace.pile || place->position != k.liftedPlace.position ||
-        !MayLift(ctx.game, *place, Gesture::Drag))
+    const Pile& pile = ctx.game.piles.Get(k.liftedPlace.pile);
+    if (k.liftedPlace.position >= PileCount(pile) ||
+        PileCardAt(pile, k.liftedPlace.position) != k.liftedCard ||
+        !MayLift(ctx.game, k.liftedPlace, Gesture::Drag))
         return std::nullopt;
-    return place;
+    return k.liftedPlace;
 }
 
 // What a pile's cards cover as drawn, without the room kept for a moving card's shadow (which
