@@ -88,6 +88,10 @@ class PlayUi {
     // The winning animation; runs until it ends or an input press interrupts it.
     virtual void PlayWinningAnimation() = 0;
     virtual void SetInputRouting(InputRouting routing) = 0;
+    // Input is routed away from play (InputRouting other than Normal): the table is being
+    // animated, and window events run between the animation's steps. What a timer would do to
+    // the table meanwhile waits for the animation's end.
+    virtual bool TableAnimating() const = 0;
     // A close of the main window was asked for during an animation (and refused then).
     virtual bool ExitRequested() const = 0;
     virtual void ClearExitRequested() = 0;
@@ -102,6 +106,7 @@ class QuietPlayUi : public PlayUi {
     bool autoplayEnabled = true;
     int screenWidth = 1024;
     LayoutInputs layoutInputs;
+    InputRouting inputRouting = InputRouting::Normal;
 
     void RefreshCaption() override {}
     void ShowScore(std::string_view) override {}
@@ -129,7 +134,8 @@ class QuietPlayUi : public PlayUi {
     void ScrollExtentChanged(int) override {}
     void OpenGameDialog() override {}
     void PlayWinningAnimation() override {}
-    void SetInputRouting(InputRouting) override {}
+    void SetInputRouting(InputRouting routing) override { inputRouting = routing; }
+    bool TableAnimating() const override { return inputRouting != InputRouting::Normal; }
     bool ExitRequested() const override { return false; }
     void ClearExitRequested() override {}
     void CloseMainWindow() override {}

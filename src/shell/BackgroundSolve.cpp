@@ -4,6 +4,8 @@
 
 #include "play/HeadlessPlay.h"
 #include "play/PlayContext.h"
+#include "play/PlayUi.h"
+#include "play/Pointer.h"
 #include "shell/BackgroundThread.h"
 #include "solve/LineShortening.h"
 #include "solve/Solver.h"
@@ -24,6 +26,10 @@ std::shared_ptr<HeadlessPlay> SearchCopyOf(const PlayContext& ctx) {
     copy->ui.autoplayEnabled = ctx.ui.AutoplayEnabled();
     copy->ctx.session = ctx.session;
     return copy;
+}
+
+bool TableInUse(const PlayContext& ctx) {
+    return ctx.ui.TableAnimating() || PointerHolds(ctx);
 }
 
 namespace {
@@ -81,15 +87,23 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
         }
         if (cancel_) return;
         QMetaObject::invokeMethod(
-            this,
-            [this, result, done, search] {
-                // An answer of a search given up meanwhile, or of an earlier one.
-                if (!busy_ || search != searches_) return;
-                busy_ = false;
-                if (ctx_.game.piles == asked_ && ctx_.game.flags.gameInProgress) done(result);
-            },
+            this, [this, result, done, search] { Answer(result, done, search); },
             Qt::QueuedConnection);
     });
+}
+
+void BackgroundSolve::Answer(const SolveAnswer& result, const Done& done, int search) {
+    // An answer of a search given up meanwhile, or of an earlier one.
+    if (!busy_ || search != searches_) return;
+    // The answer waits until nothing else draws the table (the same deal dealt again lies as
+    // it was asked about) and then goes by the table as it lies.
+    if (TableInUse(ctx_)) {
+        QTimer::singleShot(kWatchMs, this,
+                           [this, result, done, search] { Answer(result, done, search); });
+        return;
+    }
+    busy_ = false;
+    if (ctx_.game.piles == asked_ && ctx_.game.flags.gameInProgress) done(result);
 }
 
 }  // namespace tindle

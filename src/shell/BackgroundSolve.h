@@ -14,7 +14,8 @@
 // The solver run on a copy of the game in play on a thread of its own, so that the window
 // goes on (Hint, Demo). The answer comes back on the window's thread, and only while the table
 // is as it was asked about: a move made meanwhile (or the end of the game) drops it and stops
-// the search, which the window's thread looks for a few times a second.
+// the search, which the window's thread looks for a few times a second. While the table is in
+// use (TableInUse) the answer waits.
 
 namespace tindle {
 
@@ -32,6 +33,11 @@ struct SolveAnswer : SolveResult {
 // A copy of the game in play that the solver may play on: the player's preferences (automatic
 // face-up, autoplay) without flights or sounds.
 std::shared_ptr<HeadlessPlay> SearchCopyOf(const PlayContext& ctx);
+
+// Something else draws the table, with the window's events running inside or between its
+// steps: a deal drawn card by card or the winning animation (PlayUi::TableAnimating), or cards
+// the mouse holds. What a timer would draw on the table waits for its end.
+bool TableInUse(const PlayContext& ctx);
 
 class BackgroundSolve : public QObject {
     Q_OBJECT
@@ -54,6 +60,8 @@ class BackgroundSolve : public QObject {
   private:
     // The search is given up once the table is no longer the one asked about.
     void Watch();
+    // Gives the answer of search number `search` (on the window's thread).
+    void Answer(const SolveAnswer& result, const Done& done, int search);
 
     PlayContext& ctx_;
     std::atomic<bool> cancel_{false};

@@ -36,7 +36,6 @@ void HintCommand::Run() {
 }
 
 void HintCommand::Show(const SolveAnswer& result) {
-    const Piles asked = ctx_.game.piles;
     if (result.verdict == SolveVerdict::Lost || !result.firstMove) {
         ctx_.messages.Information(NoWinningMoveText(result));
         return;
@@ -45,17 +44,22 @@ void HintCommand::Show(const SolveAnswer& result) {
     RevealPlaces(places, reveal);
     for (const TableRect& r : places)
         ctx_.view.InvertCard(r, true);
-    QTimer::singleShot(kShownMs, this, [this, places, asked] {
-        // Drawn selected by inverting: inverting again gives the table back, unless a move
-        // has redrawn it meanwhile.
-        if (ctx_.game.piles != asked) {
-            ctx_.view.RepaintTable(false);
-            ctx_.view.PresentTable();
-            return;
-        }
-        for (const TableRect& r : places)
-            ctx_.view.InvertCard(r, false);
-    });
+    QTimer::singleShot(kShownMs, this, [this] { TakeBack(); });
+}
+
+void HintCommand::TakeBack() {
+    // Not amid a deal being drawn, the winning animation or cards the mouse holds: they draw
+    // the table themselves, and a repaint amid a deal's flights would lay every card before
+    // it has flown.
+    if (TableInUse(ctx_)) {
+        QTimer::singleShot(kRetryMs, this, [this] { TakeBack(); });
+        return;
+    }
+    // The move was drawn selected by inverting its places, but inverting them again would
+    // select them anew on a table drawn afresh meanwhile (a resize, the same deal dealt
+    // again): the table is drawn as it lies.
+    ctx_.view.RepaintTable(false);
+    ctx_.view.PresentTable();
 }
 
 }  // namespace tindle

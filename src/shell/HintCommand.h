@@ -49,6 +49,10 @@ class HintCommand : public QObject {
 
   private:
     void Show(const SolveAnswer& result);
+    // The move's places drawn as they lie, once nothing else is drawing the table.
+    void TakeBack();
+
+    static constexpr int kRetryMs = 50;
 
     PlayContext& ctx_;
     BackgroundSolve* solve_;

@@ -426,6 +426,10 @@ void MainWindowPlay::SetInputRouting(InputRouting routing) {
     }
 }
 
+bool MainWindowPlay::TableAnimating() const {
+    return window_.Hooks().Installed() != MessageHooks::Hook::None;
+}
+
 bool MainWindowPlay::ExitRequested() const {
     return window_.ExitRequested();
 }

@@ -81,6 +81,7 @@ class MainWindowPlay : public QObject, public PlayUi {
     void OpenGameDialog() override;
     void PlayWinningAnimation() override;
     void SetInputRouting(InputRouting routing) override;
+    bool TableAnimating() const override;
     bool ExitRequested() const override;
     void ClearExitRequested() override;
     void CloseMainWindow() override;

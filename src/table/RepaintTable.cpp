@@ -167,6 +167,9 @@ void TableRenderer::RepaintTable(bool deal) {
     game_.flags.dealCutShort = false;
     DealClock clock(time_, static_cast<int>(std::count_if(order.begin(), order.end(), flies)),
                     &game_.flags.dealCutShort);
+    // A deal's waits let the window's events run; a repaint one of them asks for still leaves
+    // the deal its own clock.
+    DealClock* const outer = dealClock_;
     dealClock_ = &clock;
     for (const CardSpot& spot : order) {
         if (flies(spot) && !clock.CutShort()) {
@@ -178,7 +181,7 @@ void TableRenderer::RepaintTable(bool deal) {
             PileCardOn(t, spot.pile, spot.position);
         }
     }
-    dealClock_ = nullptr;
+    dealClock_ = outer;
 
     if (dealing) {
         StopGatedSounds(settings_, sounds_);

@@ -79,7 +79,10 @@ class RecordingUi : public QuietPlayUi {
     int ClockSeconds() const override { return clockSeconds; }
     void PlayWinningAnimation() override { ++winningAnimations; }
     void OpenGameDialog() override { ++gameDialogs; }
-    void SetInputRouting(InputRouting r) override { routings.push_back(r); }
+    void SetInputRouting(InputRouting r) override {
+        routings.push_back(r);
+        QuietPlayUi::SetInputRouting(r);
+    }
     bool ExitRequested() const override { return exitRequested; }
     void ClearExitRequested() override {}
     void CloseMainWindow() override { ++closes; }

@@ -14,7 +14,10 @@
 #include "model/LegalMoves.h"
 #include "play/HeadlessPlay.h"
 #include "play/KeyboardPlay.h"
+#include "play/PlayContext.h"
 #include "play/PlayMove.h"
+#include "play/PlayUi.h"
+#include "play/TableView.h"
 #include "shell/BackgroundSolve.h"
 #include "shell/DemoCommand.h"
 #include "shell/HintCommand.h"
@@ -82,16 +85,38 @@ TEST(BackgroundSolve, AnswersALegalMoveAndAMoveMadeMeanwhileStopsTheSearch) {
     EXPECT_FALSE(late.has_value());
 }
 
+// What Hint draws on the table: the move's places inverted, and after the move's moment the
+// table repainted (or the places inverted back).
+struct HintDrawing : QuietTableView {
+    int shown = 0;
+    int takenBack = 0;
+    int repainted = 0;
+    void InvertCard(const TableRect&, bool on) override { ++(on ? shown : takenBack); }
+    void RepaintTable(bool) override { ++repainted; }
+};
+
 // Hint brings its move into view before showing it: where both places fit in the view, and
-// then at least the card the move takes.
-TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTaken) {
+// then at least the card the move takes. Nothing of it is drawn while the table is being
+// animated (a deal drawn card by card, the winning animation), whose waits let the window's
+// events run: an answer that comes meanwhile is shown at the animation's end, and the table
+// is given back after it too.
+TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTakenAndWaitsForAnimations) {
     test::QtTestApp();
     HeadlessPlay play;
     Open(play, 1, 1);
-    HintCommand hint(play.ctx, nullptr);
+    HintDrawing drawing;
+    PlayContext ctx{play.game,   play.settings,     play.layout, play.catalogue, drawing,
+                    play.sounds, play.ctx.messages, play.time,   play.random,    play.ui};
+    HintCommand hint(ctx, nullptr);
     std::vector<TableRect> revealed;
     hint.reveal = [&](const TableRect& r) { revealed.push_back(r); };
+    // The same deal dealt again (it lies as asked about) while the search runs.
+    play.ui.inputRouting = InputRouting::SwallowInput;
     hint.Run();
+    RunEventsUntil([] { return false; }, 2000);
+    EXPECT_TRUE(revealed.empty());
+    EXPECT_EQ(drawing.shown, 0);
+    play.ui.inputRouting = InputRouting::Normal;
     RunEventsUntil([&] { return !revealed.empty(); }, 30'000);
     ASSERT_EQ(revealed.size(), 2u);
     const TableRect& both = revealed[0];
@@ -99,6 +124,17 @@ TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTaken) {
     EXPECT_FALSE(taken.Empty());
     EXPECT_GT(both.Width() * both.Height(), taken.Width() * taken.Height());
     EXPECT_EQ(both.United(taken), both);
+    EXPECT_GT(drawing.shown, 0);
+
+    // The winning animation running (or the same deal dealt again) when the move's moment is
+    // over: the table is then drawn as it lies, not inverted back over a new picture.
+    play.ui.inputRouting = InputRouting::AnimationInterrupt;
+    RunEventsUntil([] { return false; }, HintCommand::kShownMs + 300);
+    EXPECT_EQ(drawing.repainted, 0);
+    play.ui.inputRouting = InputRouting::Normal;
+    RunEventsUntil([&] { return drawing.repainted > 0; }, 2000);
+    EXPECT_EQ(drawing.repainted, 1);
+    EXPECT_EQ(drawing.takenBack, 0);
 }
 
 // Demo takes over from the keyboard and plays the solver's line to the win, each move brought
