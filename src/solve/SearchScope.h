@@ -19,6 +19,9 @@ class SearchScope {
           score_(ctx.settings.Get(field::Score)) {
         ctx_.session.searching = true;
         ctx_.session.statistics.kept = false;
+        // A win is told by this flag, which the game before (won, then a new deal or a
+        // restart) may have left set.
+        ctx_.session.lastGameWon = false;
     }
     ~SearchScope() {
         ctx_.game = game_;

@@ -81,7 +81,8 @@ void ExpectReplayWins(int gameId, int number, const std::vector<Move>& moves,
 
 // Every game of the catalogue: wins for kWinsPerGame of its first numbers, each replayed,
 // and the game given back as it was dealt. The player's statistics, kept as in the window,
-// count none of the search's moves and wins.
+// count none of the search's moves and wins, and the game before, won, counts as none of the
+// search's wins.
 TEST(Solver, WinsEveryCatalogueGameAndItsSolutionsReplay) {
     HeadlessPlay catalogue;
     Open(catalogue, 1, 1);
@@ -96,10 +97,12 @@ TEST(Solver, WinsEveryCatalogueGameAndItsSolutionsReplay) {
             Open(play, entry.gameId, n);
             play.settings.SetDataFolder(data.Path().string());
             play.ctx.session.statistics.kept = true;
+            play.ctx.session.lastGameWon = true;
             const Piles dealt = play.game.piles;
             const SolveResult result = Solve(play.ctx, trial.budget);
             EXPECT_EQ(play.game.piles, dealt) << "game " << entry.gameId << " number " << n;
             EXPECT_TRUE(play.game.flags.gameInProgress);
+            EXPECT_TRUE(play.ctx.session.lastGameWon);
             if (result.verdict == SolveVerdict::Lost) ++lost;
             if (result.verdict != SolveVerdict::Won) continue;
             ++wins;
