@@ -52,9 +52,14 @@ bool EndGame(PlayContext& ctx) {
     if (won) {
         ui.RestoreCursor();
         ctx.time.WaitProcessingEvents(200);
-        ui.SetInputRouting(InputRouting::AnimationInterrupt);
-        PlayGatedSound(ctx.settings, ctx.sounds, "Won", field::SoundsGameWon);
-        ui.PlayWinningAnimation();
+        // A new game started in that moment (a key pressed while the last cards flew home)
+        // is dealt and in progress: the won game's animation would cover it. A window closed
+        // in that moment shows nothing more.
+        if (!game.flags.gameInProgress && !ui.ExitRequested()) {
+            ui.SetInputRouting(InputRouting::AnimationInterrupt);
+            PlayGatedSound(ctx.settings, ctx.sounds, "Won", field::SoundsGameWon);
+            ui.PlayWinningAnimation();
+        }
     }
     ui.RestoreCursor();
     if (ui.ExitRequested()) {
@@ -62,7 +67,8 @@ bool EndGame(PlayContext& ctx) {
         ui.CloseMainWindow();
         return won;
     }
-    // A new game started during the animation (it is in progress again) keeps its table.
+    // A new game started before or during the animation (it is in progress again) keeps its
+    // table.
     const bool newGameStarted = game.flags.gameInProgress;
     ui.SetInputRouting(InputRouting::Normal);
     if (won && !newGameStarted) {

@@ -92,7 +92,8 @@ class PlayUi {
     // animated, and window events run between the animation's steps. What a timer would do to
     // the table meanwhile waits for the animation's end.
     virtual bool TableAnimating() const = 0;
-    // A close of the main window was asked for during an animation (and refused then).
+    // A close of the main window was asked for during an animation (and refused then), or
+    // made while play let the window's events run: play shows nothing more.
     virtual bool ExitRequested() const = 0;
     virtual void ClearExitRequested() = 0;
     virtual void CloseMainWindow() = 0;

@@ -33,7 +33,8 @@ class QWheelEvent;
 //   which play, the open-a-game dialog and the customize dialog take their commands).
 //   Timer1 ticks the clock once a second (then onClockTick, when set).
 // - Hooks(): the animation and deal input filters; ExitRequested(): a close refused during an
-//   animation, to be carried out (close()) by the game-end handling once it is over.
+//   animation, to be carried out (close()) by the game-end handling once it is over, or made
+//   while the game-end handling let events run.
 // - AutoPlayChecked / SetAutoPlayChecked, UndoAvailable / SetUndoAvailable: the Autoplay
 //   command's state and the Undo availability, as Commands() keeps them.
 // - onEndGame (a game in progress held or given up at close), onResumeAtStart, onOpenGameAtStart
@@ -102,7 +103,10 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // Play on this window: pointer input, the commands' entry points and the window's side of
     // play (made once the window's creation succeeded; null before).
     MainWindowPlay* Play() { return play_.get(); }
-    bool ExitRequested() const { return exitRequested_; }
+    // A close refused during an animation and still to be carried out, or one carried out
+    // already while play went on inside an event it let run (the moment before the winning
+    // animation): what play would show next is not shown.
+    bool ExitRequested() const { return exitRequested_ || closed_; }
     void ClearExitRequested() { exitRequested_ = false; }
     // While a deal is drawn card by card, window events run between its steps (a key or click
     // cuts it short); a resize or close waits for its end, where DealDrawn carries it out.

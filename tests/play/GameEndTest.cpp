@@ -1,6 +1,7 @@
 // Win tests and scores by code, the end-of-game sequence, and autoplay.
 
 #include "PlayFixture.h"
+#include "WinningAnimationFakes.h"
 #include "model/GameEnd.h"
 #include "model/History.h"
 #include "model/RuleCodes.h"
@@ -166,6 +167,29 @@ TEST_F(GameEndTest, AWonGameEndsWithTheAnimationThenTheGameDialog) {
     EXPECT_TRUE(game.flags.stopRequest);
     EXPECT_EQ(ui.routings.back(), InputRouting::Normal);
     EXPECT_EQ(ui.routings.front(), InputRouting::AnimationInterrupt);
+
+    // A new game started in the moment before the animation (the window's events run) is
+    // neither covered by it nor followed by the game dialog.
+    AnimationClock clock;
+    clock.onEvents = [this] { game.flags.gameInProgress = true; };
+    PlayContext newGameMeanwhile{game,   settings, layout, catalogue, view,
+                                 sounds, messages, clock,  random,    ui};
+    game.flags.gameInProgress = true;
+    game.flags.gameWon = true;
+    EXPECT_TRUE(EndGame(newGameMeanwhile));
+    EXPECT_EQ(ui.winningAnimations, 1);
+    EXPECT_EQ(ui.gameDialogs, 1);
+    EXPECT_EQ(sounds.Count("Won"), 1);
+    EXPECT_TRUE(game.flags.gameInProgress);
+    EXPECT_EQ(ui.routings.back(), InputRouting::Normal);
+
+    // Nor is a window closed in that moment: the game ends without them.
+    clock.onEvents = [this] { ui.exitRequested = true; };
+    game.flags.gameWon = true;
+    EXPECT_TRUE(EndGame(newGameMeanwhile));
+    EXPECT_EQ(ui.winningAnimations, 1);
+    EXPECT_EQ(ui.gameDialogs, 1);
+    EXPECT_EQ(ui.closes, 1);
 }
 
 TEST_F(GameEndTest, AnAbandonedGameShowsNothingAndACloseAskedForDuringTheAnimationIsDone) {
