@@ -1,5 +1,7 @@
 // Win tests and scores by code, the end-of-game sequence, and autoplay.
 
+#include <tuple>
+
 #include "PlayFixture.h"
 #include "WinningAnimationFakes.h"
 #include "model/GameEnd.h"
@@ -156,12 +158,14 @@ TEST_F(GameEndTest, EndGameWithoutAGameDoesNothing) {
 }
 
 TEST_F(GameEndTest, AWonGameEndsWithTheAnimationThenTheGameDialog) {
+    // What the end of a won game shows: the animations, the game dialogs, the sounds "Won".
+    auto shown = [this] {
+        return std::tuple{ui.winningAnimations, ui.gameDialogs, sounds.Count("Won")};
+    };
     game.flags.gameWon = true;
     game.flags.clockRunning = true;
     EXPECT_TRUE(EndGame(ctx));
-    EXPECT_EQ(ui.winningAnimations, 1);
-    EXPECT_EQ(ui.gameDialogs, 1);
-    EXPECT_EQ(sounds.Count("Won"), 1);
+    EXPECT_EQ(shown(), std::tuple(1, 1, 1));
     EXPECT_FALSE(game.flags.gameInProgress);
     EXPECT_FALSE(game.flags.clockRunning);
     EXPECT_TRUE(game.flags.stopRequest);
@@ -169,26 +173,21 @@ TEST_F(GameEndTest, AWonGameEndsWithTheAnimationThenTheGameDialog) {
     EXPECT_EQ(ui.routings.front(), InputRouting::AnimationInterrupt);
 
     // A new game started in the moment before the animation (the window's events run) is
-    // neither covered by it nor followed by the game dialog.
+    // neither covered by it nor followed by the game dialog; nor is a window closed then.
     AnimationClock clock;
+    PlayContext eventsRun{game,   settings, layout, catalogue, view,
+                          sounds, messages, clock,  random,    ui};
     clock.onEvents = [this] { game.flags.gameInProgress = true; };
-    PlayContext newGameMeanwhile{game,   settings, layout, catalogue, view,
-                                 sounds, messages, clock,  random,    ui};
     game.flags.gameInProgress = true;
     game.flags.gameWon = true;
-    EXPECT_TRUE(EndGame(newGameMeanwhile));
-    EXPECT_EQ(ui.winningAnimations, 1);
-    EXPECT_EQ(ui.gameDialogs, 1);
-    EXPECT_EQ(sounds.Count("Won"), 1);
+    EXPECT_TRUE(EndGame(eventsRun));
+    EXPECT_EQ(shown(), std::tuple(1, 1, 1));
     EXPECT_TRUE(game.flags.gameInProgress);
     EXPECT_EQ(ui.routings.back(), InputRouting::Normal);
-
-    // Nor is a window closed in that moment: the game ends without them.
     clock.onEvents = [this] { ui.exitRequested = true; };
     game.flags.gameWon = true;
-    EXPECT_TRUE(EndGame(newGameMeanwhile));
-    EXPECT_EQ(ui.winningAnimations, 1);
-    EXPECT_EQ(ui.gameDialogs, 1);
+    EXPECT_TRUE(EndGame(eventsRun));
+    EXPECT_EQ(shown(), std::tuple(1, 1, 1));
     EXPECT_EQ(ui.closes, 1);
 }
 
