@@ -40,26 +40,36 @@ void HintCommand::Show(const SolveAnswer& result) {
         ctx_.messages.Information(NoWinningMoveText(result));
         return;
     }
+    // A hint still shown goes first: inverting its places again would take them back.
+    if (shown_ != 0) DrawTable();
     const std::vector<TableRect> places = HintPlaces(ctx_, *result.firstMove);
     RevealPlaces(places, reveal);
     for (const TableRect& r : places)
         ctx_.view.InvertCard(r, true);
-    QTimer::singleShot(kShownMs, this, [this] { TakeBack(); });
+    shown_ = ++shows_;
+    QTimer::singleShot(kShownMs, this, [this, shown = shown_] { TakeBack(shown); });
 }
 
-void HintCommand::TakeBack() {
+void HintCommand::TakeBack(int shown) {
+    // A later hint has taken its place.
+    if (shown != shown_) return;
     // Not amid a deal being drawn, the winning animation or cards the mouse holds: they draw
     // the table themselves, and a repaint amid a deal's flights would lay every card before
     // it has flown.
     if (TableInUse(ctx_)) {
-        QTimer::singleShot(kRetryMs, this, [this] { TakeBack(); });
+        QTimer::singleShot(kRetryMs, this, [this, shown] { TakeBack(shown); });
         return;
     }
+    DrawTable();
+}
+
+void HintCommand::DrawTable() {
     // The move was drawn selected by inverting its places, but inverting them again would
     // select them anew on a table drawn afresh meanwhile (a resize, the same deal dealt
     // again): the table is drawn as it lies.
     ctx_.view.RepaintTable(false);
     ctx_.view.PresentTable();
+    shown_ = 0;
 }
 
 }  // namespace tindle

@@ -49,13 +49,18 @@ class HintCommand : public QObject {
 
   private:
     void Show(const SolveAnswer& result);
-    // The move's places drawn as they lie, once nothing else is drawing the table.
-    void TakeBack();
+    // The places of hint number `shown` drawn as they lie, once nothing else is drawing the
+    // table (unless a later hint has replaced it).
+    void TakeBack(int shown);
+    // The table drawn as it lies: no hint shown.
+    void DrawTable();
 
     static constexpr int kRetryMs = 50;
 
     PlayContext& ctx_;
     BackgroundSolve* solve_;
+    int shows_ = 0;  // hints shown so far
+    int shown_ = 0;  // the hint on the table (its number), 0 for none
 };
 
 }  // namespace tindle

@@ -126,14 +126,22 @@ TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTakenAndWaitsForAnimations
     EXPECT_EQ(both.United(taken), both);
     EXPECT_GT(drawing.shown, 0);
 
+    // Asked again while shown: the first picture goes before the second is drawn, and only
+    // the second is taken back after its moment.
+    const int inverted = drawing.shown;
+    hint.Run();
+    RunEventsUntil([&] { return drawing.shown == 2 * inverted; }, 30'000);
+    EXPECT_EQ(drawing.repainted, 1);
+
     // The winning animation running (or the same deal dealt again) when the move's moment is
     // over: the table is then drawn as it lies, not inverted back over a new picture.
     play.ui.inputRouting = InputRouting::AnimationInterrupt;
     RunEventsUntil([] { return false; }, HintCommand::kShownMs + 300);
-    EXPECT_EQ(drawing.repainted, 0);
-    play.ui.inputRouting = InputRouting::Normal;
-    RunEventsUntil([&] { return drawing.repainted > 0; }, 2000);
     EXPECT_EQ(drawing.repainted, 1);
+    play.ui.inputRouting = InputRouting::Normal;
+    RunEventsUntil([&] { return drawing.repainted > 1; }, 2000);
+    RunEventsUntil([] { return false; }, 300);
+    EXPECT_EQ(drawing.repainted, 2);
     EXPECT_EQ(drawing.takenBack, 0);
 }
 
