@@ -28,8 +28,13 @@ std::shared_ptr<HeadlessPlay> SearchCopyOf(const PlayContext& ctx) {
     return copy;
 }
 
-bool TableInUse(const PlayContext& ctx) {
-    return ctx.ui.TableAnimating() || PointerHolds(ctx);
+void WhenTableFree(const PlayContext& ctx, QObject* context, std::function<void()> then) {
+    if (!ctx.ui.TableAnimating() && !PointerHolds(ctx)) {
+        then();
+        return;
+    }
+    QTimer::singleShot(BackgroundSolve::kWatchMs, context,
+                       [&ctx, context, then] { WhenTableFree(ctx, context, then); });
 }
 
 namespace {
@@ -86,8 +91,14 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
                 !LostWithoutAutoplay(*copy, budgetMs - result.milliseconds, &cancel_);
         }
         if (cancel_) return;
+        // The answer goes by the table as it lies once it is free (the same deal dealt again
+        // lies as it was asked about).
         QMetaObject::invokeMethod(
-            this, [this, result, done, search] { Answer(result, done, search); },
+            this,
+            [this, result, done, search] {
+                WhenTableFree(ctx_, this,
+                              [this, result, done, search] { Answer(result, done, search); });
+            },
             Qt::QueuedConnection);
     });
 }
@@ -95,13 +106,6 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
 void BackgroundSolve::Answer(const SolveAnswer& result, const Done& done, int search) {
     // An answer of a search given up meanwhile, or of an earlier one.
     if (!busy_ || search != searches_) return;
-    // The answer waits until nothing else draws the table (the same deal dealt again lies as
-    // it was asked about) and then goes by the table as it lies.
-    if (TableInUse(ctx_)) {
-        QTimer::singleShot(kWatchMs, this,
-                           [this, result, done, search] { Answer(result, done, search); });
-        return;
-    }
     busy_ = false;
     if (ctx_.game.piles == asked_ && ctx_.game.flags.gameInProgress) done(result);
 }

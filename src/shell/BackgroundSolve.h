@@ -14,8 +14,8 @@
 // The solver run on a copy of the game in play on a thread of its own, so that the window
 // goes on (Hint, Demo). The answer comes back on the window's thread, and only while the table
 // is as it was asked about: a move made meanwhile (or the end of the game) drops it and stops
-// the search, which the window's thread looks for a few times a second. While the table is in
-// use (TableInUse) the answer waits.
+// the search, which the window's thread looks for a few times a second. The answer waits until
+// nothing else draws the table (WhenTableFree).
 
 namespace tindle {
 
@@ -34,10 +34,12 @@ struct SolveAnswer : SolveResult {
 // face-up, autoplay) without flights or sounds.
 std::shared_ptr<HeadlessPlay> SearchCopyOf(const PlayContext& ctx);
 
-// Something else draws the table, with the window's events running inside or between its
-// steps: a deal drawn card by card or the winning animation (PlayUi::TableAnimating), or cards
-// the mouse holds. What a timer would draw on the table waits for its end.
-bool TableInUse(const PlayContext& ctx);
+// Runs `then` on the window's thread once nothing else is drawing the table: at once, or when
+// a look every BackgroundSolve::kWatchMs finds it so (never, once `context` is gone). The table
+// is in use while a deal is drawn card by card or the winning animation runs
+// (PlayUi::TableAnimating), whose waits let the window's events and timers run, and while the
+// mouse holds cards.
+void WhenTableFree(const PlayContext& ctx, QObject* context, std::function<void()> then);
 
 class BackgroundSolve : public QObject {
     Q_OBJECT
@@ -60,7 +62,7 @@ class BackgroundSolve : public QObject {
   private:
     // The search is given up once the table is no longer the one asked about.
     void Watch();
-    // Gives the answer of search number `search` (on the window's thread).
+    // Gives the answer of search number `search` (on the window's thread, the table free).
     void Answer(const SolveAnswer& result, const Done& done, int search);
 
     PlayContext& ctx_;

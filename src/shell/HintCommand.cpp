@@ -47,20 +47,14 @@ void HintCommand::Show(const SolveAnswer& result) {
     for (const TableRect& r : places)
         ctx_.view.InvertCard(r, true);
     shown_ = ++shows_;
-    QTimer::singleShot(kShownMs, this, [this, shown = shown_] { TakeBack(shown); });
-}
-
-void HintCommand::TakeBack(int shown) {
-    // A later hint has taken its place.
-    if (shown != shown_) return;
-    // Not amid a deal being drawn, the winning animation or cards the mouse holds: they draw
-    // the table themselves, and a repaint amid a deal's flights would lay every card before
-    // it has flown.
-    if (TableInUse(ctx_)) {
-        QTimer::singleShot(kRetryMs, this, [this, shown] { TakeBack(shown); });
-        return;
-    }
-    DrawTable();
+    QTimer::singleShot(kShownMs, this, [this, shown = shown_] {
+        // Not amid a deal being drawn, the winning animation or cards the mouse holds: they
+        // draw the table themselves, and a repaint amid a deal's flights would lay every card
+        // before it has flown. A later hint may have taken this one's place meanwhile.
+        WhenTableFree(ctx_, this, [this, shown] {
+            if (shown == shown_) DrawTable();
+        });
+    });
 }
 
 void HintCommand::DrawTable() {

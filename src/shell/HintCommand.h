@@ -49,13 +49,8 @@ class HintCommand : public QObject {
 
   private:
     void Show(const SolveAnswer& result);
-    // The places of hint number `shown` drawn as they lie, once nothing else is drawing the
-    // table (unless a later hint has replaced it).
-    void TakeBack(int shown);
     // The table drawn as it lies: no hint shown.
     void DrawTable();
-
-    static constexpr int kRetryMs = 50;
 
     PlayContext& ctx_;
     BackgroundSolve* solve_;
