@@ -98,9 +98,9 @@ struct HintDrawing : QuietTableView {
 // Hint brings its move into view before showing it: where both places fit in the view, and
 // then at least the card the move takes. Nothing of it is drawn while the table is being
 // animated (a deal drawn card by card, the winning animation), whose waits let the window's
-// events run: an answer that comes meanwhile is shown at the animation's end, and the table
-// is given back after it too.
-TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTakenAndWaitsForAnimations) {
+// events run, or while the mouse holds cards: an answer that comes meanwhile is shown at the
+// animation's end or the release, and the table is given back after an animation too.
+TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTakenAndWaitsForAFreeTable) {
     test::QtTestApp();
     HeadlessPlay play;
     Open(play, 1, 1);
@@ -117,6 +117,10 @@ TEST(BackgroundSolve, HintRevealsBothPlacesThenTheCardTakenAndWaitsForAnimations
     EXPECT_TRUE(revealed.empty());
     EXPECT_EQ(drawing.shown, 0);
     play.ui.inputRouting = InputRouting::Normal;
+    play.game.pointer.dragCard = PileTop(play.game.piles.fila[0]);
+    RunEventsUntil([] { return false; }, 4 * BackgroundSolve::kWatchMs);
+    EXPECT_TRUE(revealed.empty());
+    play.game.pointer.dragCard = 0;
     RunEventsUntil([&] { return !revealed.empty(); }, 30'000);
     ASSERT_EQ(revealed.size(), 2u);
     const TableRect& both = revealed[0];
