@@ -1,5 +1,8 @@
 #include "shell/GameClock.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
+
 #include <algorithm>
 
 namespace tindle {
@@ -9,6 +12,7 @@ constexpr int kSecondsPerMinute = 60;
 constexpr int kSecondsPerHour = 3600;
 // 23:59:59, the last second of a day.
 constexpr int kLastSecondOfDay = 24 * kSecondsPerHour - 1;
+constexpr qint64 kMsecsPerDay = 24LL * kSecondsPerHour * 1000;
 
 int SecondOfDay(QTime time) {
     return time.isValid() ? time.msecsSinceStartOfDay() / 1000 : 0;
@@ -16,7 +20,16 @@ int SecondOfDay(QTime time) {
 }  // namespace
 
 QTime GameClock::SystemTimeOfDay() {
-    return QTime::currentTime();
+    // The universal time of day when first asked, carried on by a steady clock: the elapsed time
+    // neither jumps an hour (or a day, by the midnight rule) when daylight saving starts or ends,
+    // nor when the system's clock is set back or forward during a game.
+    static const QTime anchor = QDateTime::currentDateTimeUtc().time();
+    static const QElapsedTimer since = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return anchor.addMSecs(static_cast<int>(since.elapsed() % kMsecsPerDay));
 }
 
 GameClock::GameClock(TimeSource now) : now_(std::move(now)) {}

@@ -18,7 +18,7 @@ class GameClock {
   public:
     using TimeSource = std::function<QTime()>;
 
-    // The system's time of day.
+    // The time of day by the system: universal time, counted on steadily from the first call.
     static QTime SystemTimeOfDay();
 
     explicit GameClock(TimeSource now = SystemTimeOfDay);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+
 #include <cstdlib>
+#include <ctime>
 
 #include "shell/GameClock.h"
 
@@ -50,9 +53,20 @@ TEST(GameClock, RunsFromItsStartByItsTimeSource) {
     EXPECT_EQ(clock.Seconds(), 3607);
     clock.Reset();
     EXPECT_EQ(clock.ElapsedText(), "0:00:00");
-    // Without a source of its own the clock reads the system's time of day.
+    // Without a source of its own the clock reads the system's time of day, in universal time:
+    // a local clock that daylight saving moves would make a game an hour (or, by the midnight
+    // rule, a day) longer or shorter.
     clock.SetTimeSource(nullptr);
-    EXPECT_LE(std::abs(clock.Now().secsTo(QTime::currentTime())), 1);
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "XST-5");  // five hours ahead of universal time, without daylight saving
+    tzset();
+    EXPECT_LE(std::abs(clock.Now().secsTo(QDateTime::currentDateTimeUtc().time())), 1);
+    if (zone.isNull()) {
+        qunsetenv("TZ");
+    } else {
+        qputenv("TZ", zone);
+    }
+    tzset();
 }
 
 }  // namespace
