@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
 .PHONY: all deps configure build run test bench install deb clean format format-check sanitize \
-	fuzz winnable-shares
+	threads fuzz winnable-shares
 
 all: build
 
@@ -45,6 +45,29 @@ sanitize: configure
 		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 	$(SAN_ENV) cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The window program's threads (the start's picture worker, the solver's, the sound module's)
+# checked by ThreadSanitizer: its tests and whole-program tests built into build-tsan/ and run,
+# every process's reports written beside them; any report fails the run. Not part of `make
+# test` (a build of its own, about ten minutes on two processors). Races reported with Qt in a
+# stack are suppressed (tests/tsan.supp says why).
+TSAN_DIR ?= build-tsan
+TSAN_ENV = QT_QPA_PLATFORM=offscreen \
+	TSAN_OPTIONS=suppressions=$(abspath tests/tsan.supp):log_path=$(abspath $(TSAN_DIR))/tsan-report:die_after_fork=0:exitcode=0
+
+threads: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target zuv_rgf
+	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE= \
+		"-DCMAKE_CXX_FLAGS=-fsanitize=thread -O1 -g1 -Wno-tsan -Wno-maybe-uninitialized" \
+		-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread \
+		-DTINDLE_RESOURCE_LIBRARY=$(abspath $(BUILD_DIR))/ZUV.RGF \
+		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target test_shell test_e2e
+	rm -f $(TSAN_DIR)/tsan-report.*
+	cd $(TSAN_DIR) && $(TSAN_ENV) tests/test_shell && $(TSAN_ENV) tests/test_e2e
+	@if grep -l "WARNING: ThreadSanitizer" $(TSAN_DIR)/tsan-report.* 2>/dev/null; then \
+		cat $(TSAN_DIR)/tsan-report.*; echo "make threads: races reported (above)"; exit 1; \
+	fi
 
 # Every C++ file of the repository follows .clang-format; `make format` applies it.
 FORMAT_FILES = git ls-files -z '*.cpp' '*.h'

@@ -567,13 +567,19 @@ bool TfrmMain::PlaceTable() {
     scrBarMain->setGeometry(visible.width(), top, barWidth, visible.height() - top);
     scrBarMain->setRange(0, table.height() - visible.height());
     scrBarMain->setPageStep(std::max(visible.height() - top, 1));
-    scrBarMain->setSingleStep(app_.pictures.CardHeight() / 4 + 1);
     scrBarMain->setVisible(vertical);
     scrBarHorz->setGeometry(0, visible.height(), visible.width(), barHeight);
     scrBarHorz->setRange(0, table.width() - visible.width());
     scrBarHorz->setPageStep(std::max(visible.width(), 1));
-    scrBarHorz->setSingleStep(app_.pictures.CardWidth() / 4 + 1);
     scrBarHorz->setVisible(horizontal);
+    // A step is a quarter card. Without a layout no bar shows, and the card size may not be
+    // there to read: while the window is made, the start's worker is still choosing the card
+    // pictures (PicturePreload), and the card size is the main thread's only once it has
+    // waited for them.
+    if (layoutGameId_ >= 0) {
+        scrBarMain->setSingleStep(app_.pictures.CardHeight() / 4 + 1);
+        scrBarHorz->setSingleStep(app_.pictures.CardWidth() / 4 + 1);
+    }
     scrCorner->setGeometry(visible.width(), visible.height(), barWidth, barHeight);
     scrCorner->setVisible(vertical && horizontal);
     scrCorner->raise();
