@@ -48,8 +48,9 @@ sanitize: configure
 
 # The window program's threads (the start's picture worker, the solver's, the sound module's)
 # checked by ThreadSanitizer: its tests and whole-program tests built into build-tsan/ and run,
-# every process's reports written beside them; any report fails the run. Not part of `make
-# test` (a build of its own, about ten minutes on two processors). Races reported with Qt in a
+# every process's reports written beside them; any report fails the run. TINDLE_SANITIZE_THREADS
+# sets the compiler flags. Not part of `make test` (a build of its own, about ten minutes on
+# two processors). Races reported with Qt in a
 # stack are suppressed (tests/tsan.supp says why).
 TSAN_DIR ?= build-tsan
 TSAN_ENV = QT_QPA_PLATFORM=offscreen \
@@ -57,9 +58,7 @@ TSAN_ENV = QT_QPA_PLATFORM=offscreen \
 
 threads: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target zuv_rgf
-	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE= \
-		"-DCMAKE_CXX_FLAGS=-fsanitize=thread -O1 -g1 -Wno-tsan -Wno-maybe-uninitialized" \
-		-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread \
+	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE= -DTINDLE_SANITIZE_THREADS=ON \
 		-DTINDLE_RESOURCE_LIBRARY=$(abspath $(BUILD_DIR))/ZUV.RGF \
 		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 	cmake --build $(TSAN_DIR) -j $(JOBS) --target test_shell test_e2e
