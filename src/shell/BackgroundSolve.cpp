@@ -72,18 +72,32 @@ void BackgroundSolve::Watch() {
         watch_->stop();
         return;
     }
-    if (ctx_.game.piles != asked_ || !ctx_.game.flags.gameInProgress) Stop();
+    if (!TableAsAsked()) Stop();
+}
+
+bool BackgroundSolve::TableAsAsked() const {
+    return ctx_.game.piles == asked_ && ctx_.game.counters == askedCounters_ &&
+           ctx_.game.flags.gameInProgress;
 }
 
 void BackgroundSolve::Start(long budgetMs, Done done) {
+    if (busy_ && TableAsAsked() && AutoplayOn(ctx_) == askedAutoplay_ &&
+        budgetMs == askedBudgetMs_) {
+        done_ = std::move(done);
+        return;
+    }
     Stop();
     if (!ctx_.game.flags.gameInProgress) return;
     std::shared_ptr<HeadlessPlay> copy = SearchCopyOf(ctx_);
     asked_ = ctx_.game.piles;
+    askedCounters_ = ctx_.game.counters;
+    askedAutoplay_ = AutoplayOn(ctx_);
+    askedBudgetMs_ = budgetMs;
+    done_ = std::move(done);
     busy_ = true;
     const int search = ++searches_;
     watch_->start();
-    worker_ = StartBackgroundThread([this, copy, budgetMs, done, search] {
+    worker_ = StartBackgroundThread([this, copy, budgetMs, search] {
         SolveAnswer result{Solve(copy->ctx, {4'000'000, budgetMs}, &cancel_)};
         ShortenWonLine(copy->ctx, result, kWonLineShorteningMs, &cancel_);
         if (result.verdict == SolveVerdict::Lost && AutoplayOn(copy->ctx)) {
@@ -95,19 +109,20 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
         // lies as it was asked about).
         QMetaObject::invokeMethod(
             this,
-            [this, result, done, search] {
-                WhenTableFree(ctx_, this,
-                              [this, result, done, search] { Answer(result, done, search); });
+            [this, result, search] {
+                WhenTableFree(ctx_, this, [this, result, search] { Answer(result, search); });
             },
             Qt::QueuedConnection);
     });
 }
 
-void BackgroundSolve::Answer(const SolveAnswer& result, const Done& done, int search) {
+void BackgroundSolve::Answer(const SolveAnswer& result, int search) {
     // An answer of a search given up meanwhile, or of an earlier one.
     if (!busy_ || search != searches_) return;
     busy_ = false;
-    if (ctx_.game.piles == asked_ && ctx_.game.flags.gameInProgress) done(result);
+    // A copy: the answer may ask anew, which sets done_.
+    const Done done = done_;
+    if (TableAsAsked() && done) done(result);
 }
 
 }  // namespace tindle

@@ -8,6 +8,7 @@
 #include <memory>
 #include <thread>
 
+#include "model/Game.h"
 #include "model/Piles.h"
 #include "solve/Solver.h"
 
@@ -15,7 +16,8 @@
 // goes on (Hint, Demo). The answer comes back on the window's thread, and only while the table
 // is as it was asked about: a move made meanwhile (or the end of the game) drops it and stops
 // the search, which the window's thread looks for a few times a second. The answer waits until
-// nothing else draws the table (WhenTableFree).
+// nothing else draws the table (WhenTableFree). Asked again about the same position meanwhile,
+// the search goes on rather than starting over, so that asking twice does not wait longer.
 
 namespace tindle {
 
@@ -49,8 +51,10 @@ class BackgroundSolve : public QObject {
     BackgroundSolve(PlayContext& ctx, QObject* parent);
     ~BackgroundSolve() override;
 
-    // Searches the position in play (a search still running is given up first), within
-    // `budgetMs` in all; nothing while no game is in progress. A won line comes shortened.
+    // Searches the position in play within `budgetMs` in all; nothing while no game is in
+    // progress. A search still running goes on when it was asked the same (the same position,
+    // autoplay and budget), its answer then going to `done`; any other is given up first. A
+    // won line comes shortened.
     void Start(long budgetMs, Done done);
     // Gives up a running search.
     void Stop();
@@ -60,10 +64,13 @@ class BackgroundSolve : public QObject {
     static constexpr int kWatchMs = 50;
 
   private:
+    // The table as it was asked about: its cards and the counts the rules go by (passes
+    // through the stock, say), which a stock turned through and dealt again can change alone.
+    bool TableAsAsked() const;
     // The search is given up once the table is no longer the one asked about.
     void Watch();
     // Gives the answer of search number `search` (on the window's thread, the table free).
-    void Answer(const SolveAnswer& result, const Done& done, int search);
+    void Answer(const SolveAnswer& result, int search);
 
     PlayContext& ctx_;
     std::atomic<bool> cancel_{false};
@@ -71,6 +78,10 @@ class BackgroundSolve : public QObject {
     std::thread worker_;
     QTimer* watch_;
     Piles asked_;
+    GameCounters askedCounters_;
+    bool askedAutoplay_ = false;
+    long askedBudgetMs_ = 0;
+    Done done_;         // used on the window's thread only
     int searches_ = 0;  // searches started, so that a late answer is told from the last one's
 };
 

@@ -71,6 +71,20 @@ TEST(BackgroundSolve, AnswersALegalMoveAndAMoveMadeMeanwhileStopsTheSearch) {
 
     HeadlessPlay acesUp;
     Open(acesUp, kAcesUp, kLongDeal);
+    // Asked again about the same position while its search runs, the search goes on and
+    // answers at its own end: one started anew would search its whole budget from the second
+    // asking (this deal is not decided within it).
+    {
+        constexpr long kBudget = 2000;
+        BackgroundSolve solveTwice(acesUp.ctx, nullptr);
+        int answers = 0;
+        solveTwice.Start(kBudget, [&](const SolveResult&) { answers += 100; });
+        RunEventsUntil([] { return false; }, kBudget * 3 / 4);
+        solveTwice.Start(kBudget, [&](const SolveResult&) { ++answers; });
+        const long waited = RunEventsUntil([&] { return answers > 0; }, 30'000);
+        EXPECT_EQ(answers, 1);
+        EXPECT_LT(waited, kBudget);
+    }
     BackgroundSolve longSearch(acesUp.ctx, nullptr);
     std::optional<SolveResult> late;
     longSearch.Start(60'000, [&](const SolveResult& r) { late = r; });
