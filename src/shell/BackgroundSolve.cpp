@@ -76,8 +76,12 @@ void BackgroundSolve::Watch() {
 }
 
 bool BackgroundSolve::TableAsAsked() const {
-    return ctx_.game.piles == asked_ && ctx_.game.counters == askedCounters_ &&
-           ctx_.game.flags.gameInProgress;
+    const GameCounters& now = ctx_.game.counters;
+    // The first-move mark is left out: a call that moves nothing can raise it, and where the
+    // first move fills the columns their cards tell it.
+    return ctx_.game.piles == asked_ && now.passCounter == askedCounters_.passCounter &&
+           now.dealCounter == askedCounters_.dealCounter &&
+           now.runningCounter == askedCounters_.runningCounter && ctx_.game.flags.gameInProgress;
 }
 
 void BackgroundSolve::Start(long budgetMs, Done done) {

@@ -14,6 +14,7 @@
 #include "model/LegalMoves.h"
 #include "play/HeadlessPlay.h"
 #include "play/KeyboardPlay.h"
+#include "play/MoveExecutor.h"
 #include "play/PlayContext.h"
 #include "play/PlayMove.h"
 #include "play/PlayUi.h"
@@ -58,6 +59,10 @@ TEST(BackgroundSolve, AnswersALegalMoveAndAMoveMadeMeanwhileStopsTheSearch) {
     BackgroundSolve solve(play.ctx, nullptr);
     std::optional<SolveResult> answer;
     solve.Start(5000, [&](const SolveResult& r) { answer = r; });
+    // A call that moves nothing (a drop refused at the deal's start) leaves the table as asked.
+    const int firstMoveMark = play.game.counters.firstMoveMark;
+    EXPECT_FALSE(Execute(play.ctx, {MoveKind::TurnToWaste, 0, 0}));
+    ASSERT_NE(play.game.counters.firstMoveMark, firstMoveMark);
     RunEventsUntil([&] { return answer.has_value(); }, 30'000);
     ASSERT_TRUE(answer.has_value());
     EXPECT_FALSE(solve.Busy());
