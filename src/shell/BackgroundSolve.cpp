@@ -85,12 +85,22 @@ bool BackgroundSolve::TableAsAsked() const {
 }
 
 void BackgroundSolve::Start(long budgetMs, Done done) {
-    if (busy_ && TableAsAsked() && AutoplayOn(ctx_) == askedAutoplay_ &&
-        budgetMs == askedBudgetMs_) {
+    const bool askedTheSame =
+        TableAsAsked() && AutoplayOn(ctx_) == askedAutoplay_ && budgetMs == askedBudgetMs_;
+    if (askedTheSame && busy_) {
         done_ = std::move(done);
         return;
     }
+    if (askedTheSame && answered_) {
+        // The position just answered: its answer again, as a search would give it once more.
+        done_ = std::move(done);
+        busy_ = true;
+        const int search = ++searches_;
+        WhenTableFree(ctx_, this, [this, answer = *answered_, search] { Answer(answer, search); });
+        return;
+    }
     Stop();
+    answered_.reset();
     if (!ctx_.game.flags.gameInProgress) return;
     std::shared_ptr<HeadlessPlay> copy = SearchCopyOf(ctx_);
     asked_ = ctx_.game.piles;
@@ -124,9 +134,11 @@ void BackgroundSolve::Answer(const SolveAnswer& result, int search) {
     // An answer of a search given up meanwhile, or of an earlier one.
     if (!busy_ || search != searches_) return;
     busy_ = false;
+    if (!TableAsAsked()) return;
+    answered_ = result;
     // A copy: the answer may ask anew, which sets done_.
     const Done done = done_;
-    if (TableAsAsked() && done) done(result);
+    if (done) done(result);
 }
 
 }  // namespace tindle

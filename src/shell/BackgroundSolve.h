@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "model/Game.h"
@@ -17,7 +18,8 @@
 // is as it was asked about: a move made meanwhile (or the end of the game) drops it and stops
 // the search, which the window's thread looks for a few times a second. The answer waits until
 // nothing else draws the table (WhenTableFree). Asked again about the same position meanwhile,
-// the search goes on rather than starting over, so that asking twice does not wait longer.
+// the search goes on rather than starting over, so that asking twice does not wait longer; asked
+// again once it has answered, the answer is given again at once.
 
 namespace tindle {
 
@@ -53,8 +55,9 @@ class BackgroundSolve : public QObject {
 
     // Searches the position in play within `budgetMs` in all; nothing while no game is in
     // progress. A search still running goes on when it was asked the same (the same position,
-    // autoplay and budget), its answer then going to `done`; any other is given up first. A
-    // won line comes shortened.
+    // autoplay and budget), its answer then going to `done`; any other is given up first. The
+    // same asked again after the answer gets that answer again, at once where the table is
+    // free. A won line comes shortened.
     void Start(long budgetMs, Done done);
     // Gives up a running search.
     void Stop();
@@ -81,7 +84,8 @@ class BackgroundSolve : public QObject {
     GameCounters askedCounters_;
     bool askedAutoplay_ = false;
     long askedBudgetMs_ = 0;
-    Done done_;         // used on the window's thread only
+    Done done_;                            // used on the window's thread only
+    std::optional<SolveAnswer> answered_;  // the answer given for the table asked about
     int searches_ = 0;  // searches started, so that a late answer is told from the last one's
 };
 

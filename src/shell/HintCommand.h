@@ -38,8 +38,8 @@ class HintCommand : public QObject {
   public:
     HintCommand(PlayContext& ctx, QObject* parent);
 
-    // Starts a search (one of the same position still running goes on; any other is given up
-    // first).
+    // Starts a search (one of the same position still running goes on, and one that has
+    // answered answers again at once; any other is given up first).
     void Run();
 
     static constexpr long kBudgetMs = 2000;

@@ -16,6 +16,7 @@
 #include "play/KeyboardPlay.h"
 #include "play/MoveExecutor.h"
 #include "play/PlayContext.h"
+#include "play/PlayHistory.h"
 #include "play/PlayMove.h"
 #include "play/PlayUi.h"
 #include "play/TableView.h"
@@ -89,6 +90,17 @@ TEST(BackgroundSolve, AnswersALegalMoveAndAMoveMadeMeanwhileStopsTheSearch) {
         const long waited = RunEventsUntil([&] { return answers > 0; }, 30'000);
         EXPECT_EQ(answers, 1);
         EXPECT_LT(waited, kBudget);
+        // Asked again once answered, the same answer comes at once; after a move, only a new
+        // search answers.
+        solveTwice.Start(kBudget, [&](const SolveResult&) { ++answers; });
+        EXPECT_EQ(answers, 2);
+        LegalMoves(acesUp.game, legal);
+        ASSERT_FALSE(legal.empty());
+        ASSERT_TRUE(PlayMove(acesUp.ctx, legal.front()));
+        solveTwice.Start(kBudget, [&](const SolveResult&) { ++answers; });
+        EXPECT_EQ(answers, 2);
+        EXPECT_TRUE(solveTwice.Busy());
+        ASSERT_TRUE(UndoMove(acesUp.ctx));
     }
     BackgroundSolve longSearch(acesUp.ctx, nullptr);
     std::optional<SolveResult> late;
