@@ -76,12 +76,11 @@ void BackgroundSolve::Watch() {
 }
 
 bool BackgroundSolve::TableAsAsked() const {
-    const GameCounters& now = ctx_.game.counters;
-    // The first-move mark is left out: a call that moves nothing can raise it, and where the
-    // first move fills the columns their cards tell it.
-    return ctx_.game.piles == asked_ && now.passCounter == askedCounters_.passCounter &&
-           now.dealCounter == askedCounters_.dealCounter &&
-           now.runningCounter == askedCounters_.runningCounter && ctx_.game.flags.gameInProgress;
+    // Every counter but the first-move mark: a call that moves nothing can raise it, and where
+    // the first move fills the columns their cards tell it.
+    GameCounters now = ctx_.game.counters;
+    now.firstMoveMark = askedCounters_.firstMoveMark;
+    return ctx_.game.piles == asked_ && now == askedCounters_ && ctx_.game.flags.gameInProgress;
 }
 
 void BackgroundSolve::Start(long budgetMs, Done done) {
