@@ -50,8 +50,8 @@ sanitize: configure
 # checked by ThreadSanitizer: its tests and whole-program tests built into build-tsan/ and run,
 # every process's reports written beside them; any report fails the run. TINDLE_SANITIZE_THREADS
 # sets the compiler flags. Not part of `make test` (a build of its own, about ten minutes on
-# two processors). Races reported with Qt in a
-# stack are suppressed (tests/tsan.supp says why).
+# two processors). Races reported with Qt or fontconfig in a stack are suppressed
+# (tests/tsan.supp says why).
 TSAN_DIR ?= build-tsan
 TSAN_ENV = QT_QPA_PLATFORM=offscreen \
 	TSAN_OPTIONS=suppressions=$(abspath tests/tsan.supp):log_path=$(abspath $(TSAN_DIR))/tsan-report:die_after_fork=0:exitcode=0
