@@ -56,6 +56,7 @@ BackgroundSolve::BackgroundSolve(PlayContext& ctx, QObject* parent)
 }
 
 BackgroundSolve::~BackgroundSolve() {
+    busyChanged = nullptr;
     Stop();
 }
 
@@ -64,7 +65,13 @@ void BackgroundSolve::Stop() {
     cancel_ = true;
     if (worker_.joinable()) worker_.join();
     cancel_ = false;
-    busy_ = false;
+    SetBusy(false);
+}
+
+void BackgroundSolve::SetBusy(bool busy) {
+    if (busy_ == busy) return;
+    busy_ = busy;
+    if (busyChanged) busyChanged();
 }
 
 void BackgroundSolve::Watch() {
@@ -93,7 +100,7 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
     if (askedTheSame && answered_) {
         // The position just answered: its answer again, as a search would give it once more.
         done_ = std::move(done);
-        busy_ = true;
+        SetBusy(true);
         const int search = ++searches_;
         WhenTableFree(ctx_, this, [this, answer = *answered_, search] { Answer(answer, search); });
         return;
@@ -107,7 +114,7 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
     askedAutoplay_ = AutoplayOn(ctx_);
     askedBudgetMs_ = budgetMs;
     done_ = std::move(done);
-    busy_ = true;
+    SetBusy(true);
     const int search = ++searches_;
     watch_->start();
     worker_ = StartBackgroundThread([this, copy, budgetMs, search] {
@@ -132,7 +139,7 @@ void BackgroundSolve::Start(long budgetMs, Done done) {
 void BackgroundSolve::Answer(const SolveAnswer& result, int search) {
     // An answer of a search given up meanwhile, or of an earlier one.
     if (!busy_ || search != searches_) return;
-    busy_ = false;
+    SetBusy(false);
     if (!TableAsAsked()) return;
     answered_ = result;
     // A copy: the answer may ask anew, which sets done_.

@@ -63,6 +63,8 @@ class BackgroundSolve : public QObject {
     void Stop();
     // A search is running (it has neither answered nor been given up).
     bool Busy() const { return busy_; }
+    // Called on the window's thread whenever Busy() changes (not while this is destroyed).
+    std::function<void()> busyChanged;
 
     static constexpr int kWatchMs = 50;
 
@@ -74,6 +76,7 @@ class BackgroundSolve : public QObject {
     void Watch();
     // Gives the answer of search number `search` (on the window's thread, the table free).
     void Answer(const SolveAnswer& result, int search);
+    void SetBusy(bool busy);
 
     PlayContext& ctx_;
     std::atomic<bool> cancel_{false};

@@ -37,6 +37,8 @@ class DemoCommand : public QObject {
 
     // Where each move is brought into view before it is played (none: nowhere).
     RevealPlace reveal;
+    // The search behind the command (its Busy() and busyChanged).
+    BackgroundSolve& Search() { return *solve_; }
     // What follows each change the Demo makes on the table (none: nothing): its start, where
     // it takes over from the keyboard as the mouse does (the lifted cards put down, the focus
     // hidden), and each move played. The window fits its table to the piles, which a move may

@@ -47,6 +47,8 @@ class HintCommand : public QObject {
 
     // Where the move is brought into view before it is shown (none: nowhere).
     RevealPlace reveal;
+    // The search behind the command (its Busy() and busyChanged).
+    BackgroundSolve& Search() { return *solve_; }
 
   private:
     void Show(const SolveAnswer& result);

@@ -382,8 +382,19 @@ void TfrmMain::UpdateWindowTitle() {
 }
 
 void TfrmMain::ApplyPointer(bool dragging) {
+    pointerDragging_ = dragging;
+    if (searching_ && !dragging) {
+        imgSfondo->setCursor(Qt::BusyCursor);
+        return;
+    }
     const int chosen = static_cast<int>(app_.settings.GetInt(field::Cursor, kSystemPointerNumber));
     imgSfondo->setCursor(app_.cursors.Pointer(chosen, dragging));
+}
+
+void TfrmMain::ShowSearching(bool searching) {
+    if (searching == searching_) return;
+    searching_ = searching;
+    ApplyPointer(pointerDragging_);
 }
 
 // ---------------------------------------------------------------------------------------

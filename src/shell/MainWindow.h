@@ -26,7 +26,8 @@ class QWheelEvent;
 // - imgSfondo (TableArea) carries the table's mouse events as signals (MouseDown, MouseMove,
 //   MouseUp, DblClick) and paints from the surface of App().renderer, the table renderer the
 //   window hosts (sized on every resize; DrawTable draws the whole table afresh).
-//   ApplyPointer sets its pointer from the Cursor preference (the twin while dragging).
+//   ApplyPointer sets its pointer from the Cursor preference (the twin while dragging, the
+//   busy pointer while the solver searches: ShowSearching).
 // - The toolbar row (Header(): the two toolbars, the clock and score panels and their menus,
 //   the header switches and the clock) and the commands (Commands(): the menu bar, the
 //   handlers, the command availability, the Autoplay command's state, and the hooks through
@@ -86,8 +87,11 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     // The mouse wheel over such a table scrolls it: up and down where it is taller than the
     // window, else (and for a sideways wheel) left and right. False: the wheel is not used.
     bool ScrollByWheel(QWheelEvent& wheel);
-    // The table's pointer from the Cursor preference (its twin while dragging).
+    // The table's pointer from the Cursor preference (its twin while dragging); the desktop's
+    // busy pointer instead while the solver searches for Hint or Demo and no card is held, as
+    // the table still plays meanwhile.
     void ApplyPointer(bool dragging);
+    void ShowSearching(bool searching);
 
     // The switches of the toolbar row (store: write the preference).
     void SwitchToolBarSize(bool large, bool store);
@@ -224,6 +228,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
     bool playersToWrite_ = false;
     bool exitRequested_ = false;
     bool resizeHeldBack_ = false;  // the window was resized while a deal was drawn
+    bool pointerDragging_ = false;
+    bool searching_ = false;
     HeaderPanels* header_ = nullptr;
     MainCommands* commands_ = nullptr;
     bool rendererHosted_ = false;

@@ -15,6 +15,7 @@
 #include "play/NewGame.h"
 #include "play/Pointer.h"
 #include "play/SpokenNames.h"
+#include "shell/BackgroundSolve.h"
 #include "shell/Commands.h"
 #include "shell/DemoCommand.h"
 #include "shell/HeaderPanels.h"
@@ -144,6 +145,11 @@ MainWindowPlay::MainWindowPlay(TfrmMain& window, TindleApp& app)
         ShowKeyboardMarks();
     };
     connect(window_.Commands().Menu().mnuDemo, &QAction::triggered, demo, &DemoCommand::Run);
+    auto searching = [this, hint, demo] {
+        window_.ShowSearching(hint->Search().Busy() || demo->Search().Busy());
+    };
+    hint->Search().busyChanged = searching;
+    demo->Search().busyChanged = searching;
     connect(window_.Commands().Menu().mnuShowStatistics, &QAction::triggered, this, [this] {
         TfrmStatistics dialog(*ctx_, &window_);
         dialog.SetHelp([this] { app_.help.ShowTopic(topic::Statistics); });

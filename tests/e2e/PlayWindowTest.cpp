@@ -2,16 +2,20 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
 #include "MainWindowFixture.h"
+#include "model/LegalMoves.h"
 #include "model/UndoRedo.h"
 #include "play/Gestures.h"
 #include "play/KeyboardPlay.h"
 #include "play/NewGame.h"
+#include "play/PlayMove.h"
 #include "play/TablePlaces.h"
+#include "shell/Commands.h"
 #include "shell/MainWindowPlay.h"
 #include "shell/TableArea.h"
 
@@ -209,6 +213,32 @@ TEST_F(PlayWindow, KeysPlayOnTheTableAndScreenReadersReadItsPiles) {
     Settle();
     EXPECT_NE(focusedAt(), before);
     EXPECT_EQ(table->FocusMark(), focusedAt());
+}
+
+// While Hint's search runs, the table shows the desktop's busy pointer, as a player may go on
+// playing; a card held by the mouse shows the drag pointer meanwhile, and once the search ends
+// (here: stopped by a move) the chosen pointer is back.
+TEST_F(PlayWindow, WhileHintSearchesTheTableShowsTheBusyPointer) {
+    constexpr int kAcesUp = 11;  // deal 1: not decided within Hint's budget
+    Deal(kAcesUp, "1");
+    TableArea* table = window->imgSfondo;
+    const Qt::CursorShape chosen = table->cursor().shape();
+    ASSERT_NE(chosen, Qt::BusyCursor);
+    window->Commands().Menu().mnuHint->trigger();
+    EXPECT_EQ(table->cursor().shape(), Qt::BusyCursor);
+    window->Play()->SetDragCursor();
+    EXPECT_NE(table->cursor().shape(), Qt::BusyCursor);
+    window->Play()->RestorePointerShape();
+    EXPECT_EQ(table->cursor().shape(), Qt::BusyCursor);
+    std::vector<tindle::Move> legal;
+    LegalMoves(G(), legal);
+    ASSERT_FALSE(legal.empty());
+    ASSERT_TRUE(PlayMove(Ctx(), legal.front()));
+    QElapsedTimer clock;
+    clock.start();
+    while (table->cursor().shape() == Qt::BusyCursor && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(table->cursor().shape(), chosen);
 }
 
 // Nothing is dealt at the start: until a game is chosen in the chooser or New game is asked
