@@ -263,7 +263,8 @@ Statistics& PlayerStatistics(PlayContext& ctx) {
 
 void StatisticsMoveMade(PlayContext& ctx) {
     StatisticsSession& session = ctx.session.statistics;
-    if (!session.kept || session.dealing || session.gamePlayed || !ctx.game.flags.gameInProgress)
+    if (!session.kept || session.dealing || session.demoMoving || session.gamePlayed ||
+        !ctx.game.flags.gameInProgress)
         return;
     const int gameId = CurrentGameId(ctx);
     if (gameId < 0 || gameId > kMaxGameId) return;
@@ -282,6 +283,8 @@ std::optional<std::string> StatisticsGameEnded(PlayContext& ctx, bool won, int s
     if (!session.kept || gameId < 0 || gameId > kMaxGameId || (!won && !played)) return {};
 
     Statistics& stats = PlayerStatistics(ctx);
+    // A deal the Demo won without a move of the player's was only watched: it counts nothing.
+    if (demo && !played) return DemoWonLine(stats.Of(gameId), seconds);
     // A game won before any move of the player (autoplay won it at the deal) was played too.
     if (!played) CountPlayed(stats, gameId);
     if (!won || demo) {

@@ -85,6 +85,8 @@ struct StatisticsSession {
     bool gamePlayed = false;
     // The Demo played moves in the game in progress.
     bool demoPlayed = false;
+    // The Demo is making a move: it is not the player's, and counts no game as played.
+    bool demoMoving = false;
     // A deal is being made and the autoplay after it runs: its moves are not the player's.
     bool dealing = false;
 };

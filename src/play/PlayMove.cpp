@@ -21,6 +21,15 @@ bool SendAndRelease(PlayContext& ctx, int card, DropTarget target) {
 
 }  // namespace
 
+bool PlayDemoMove(PlayContext& ctx, const Move& move) {
+    StatisticsSession& statistics = ctx.session.statistics;
+    statistics.demoPlayed = true;
+    statistics.demoMoving = true;
+    const bool moved = PlayMove(ctx, move);
+    statistics.demoMoving = false;
+    return moved;
+}
+
 bool PlayMove(PlayContext& ctx, const Move& move) {
     switch (move.kind) {
         case MoveKind::ToColumn:

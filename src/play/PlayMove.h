@@ -14,4 +14,9 @@ struct PlayContext;
 // True when the move changed the table (the automatic moves that follow are not counted).
 bool PlayMove(PlayContext& ctx, const Move& move);
 
+// A move of the Demo, played as PlayMove plays it. The game it is made in is no win of the
+// player's, and the move does not count the game as one the player played: a deal only
+// watched counts nothing, one the player moved in before or after counts as given up.
+bool PlayDemoMove(PlayContext& ctx, const Move& move);
+
 }  // namespace tindle

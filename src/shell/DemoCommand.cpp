@@ -53,10 +53,8 @@ void DemoCommand::Step() {
     // The last move wins the game: its end (the winning animation) takes the keys and clicks.
     if (next_ + 1 == moves_.size()) QCoreApplication::instance()->removeEventFilter(this);
     const Move move = moves_[next_++];
-    // A game the Demo plays in is not the player's win.
-    ctx_.session.statistics.demoPlayed = true;
     RevealPlaces(HintPlaces(ctx_, move), reveal);
-    const bool played = PlayMove(ctx_, move);
+    const bool played = PlayDemoMove(ctx_, move);
     if (changed) changed();
     if (!played || next_ == moves_.size() || !ctx_.game.flags.gameInProgress) {
         Stop();

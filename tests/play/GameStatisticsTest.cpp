@@ -91,12 +91,19 @@ TEST_F(GameStatisticsTest, WinsLossesStreaksAndBestsAreCountedAndKeptInTheFile) 
     EXPECT_EQ(Klondike(), (GameRecord{4, 3, 1, 2, 200, 208}));
     EXPECT_EQ(messages.information.back(), "Won in 1:06:40 \u2014 3 of 4 won, streak 1");
 
-    // The Demo's win is played, not won, and ends the streak.
+    // The Demo's win of a game the player moved in is played, not won, and ends the streak; a
+    // deal the Demo wins alone was only watched and counts nothing.
+    ui.autoplayTicked = false;
     OneMoveFromWon();
-    ctx.session.statistics.demoPlayed = true;
-    ASSERT_TRUE(PlayMove(ctx, {MoveKind::ToFoundation, 0, H(13)}));
+    ASSERT_TRUE(PlayMove(ctx, {MoveKind::ToColumn, 1, H(13)}));
+    ASSERT_TRUE(PlayDemoMove(ctx, {MoveKind::ToFoundation, 0, H(13)}));
     EXPECT_EQ(Klondike(), (GameRecord{5, 3, 0, 2, 200, 208}));
     EXPECT_EQ(WinRateText(Klondike()), "60%");
+    OneMoveFromWon();
+    ASSERT_TRUE(PlayDemoMove(ctx, {MoveKind::ToFoundation, 0, H(13)}));
+    EXPECT_FALSE(game.flags.gameInProgress);
+    EXPECT_EQ(Klondike(), (GameRecord{5, 3, 0, 2, 200, 208}));
+    EXPECT_EQ(messages.information.back(), "The Demo won in 1:06:40 \u2014 3 of 5 won, streak 0");
 
     // What the file holds reads back as the statistics in play.
     std::string problem;
