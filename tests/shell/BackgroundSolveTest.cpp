@@ -12,6 +12,7 @@
 
 #include "model/GameEnd.h"
 #include "model/LegalMoves.h"
+#include "play/GameStatistics.h"
 #include "play/HeadlessPlay.h"
 #include "play/KeyboardPlay.h"
 #include "play/MoveExecutor.h"
@@ -193,6 +194,10 @@ TEST(BackgroundSolve, DemoPlaysTheLineToTheWinRevealingAndFollowingEachMove) {
         ASSERT_TRUE(TableKeyPress(play.ctx, TableKey::Next));
     ASSERT_TRUE(TableKeyPress(play.ctx, TableKey::Activate));
     ASSERT_TRUE(LiftedBlock(play.ctx));
+    // The player's statistics kept: a deal only watched through the Demo counts nothing.
+    test::TempDir data;
+    play.settings.SetDataFolder(data.Path().string());
+    play.ctx.session.statistics.kept = true;
     DemoCommand demo(play.ctx, nullptr);
     demo.stepMs = 0;
     std::vector<TableRect> revealed;
@@ -209,6 +214,7 @@ TEST(BackgroundSolve, DemoPlaysTheLineToTheWinRevealingAndFollowingEachMove) {
     RunEventsUntil([&] { return IsGameWon(play.game, play.settings); }, 60'000);
     EXPECT_TRUE(IsGameWon(play.game, play.settings));
     EXPECT_FALSE(demo.Running());
+    EXPECT_EQ(PlayerStatistics(play.ctx).Of(1).played, 0);
     ASSERT_GT(revealed.size(), 2u);
     ASSERT_EQ(revealed.size() % 2, 0u);
     EXPECT_EQ(followed, revealed.size() / 2 + 1);
