@@ -7,6 +7,7 @@
 
 #include "shell/AdvancedForm.h"
 #include "shell/MessageHooks.h"
+#include "shell/ModalFocus.h"
 #include "table/layout/LayoutInputs.h"
 
 class QFrame;
@@ -219,6 +220,8 @@ class TfrmMain : public C_TAdvancedForm<QMainWindow> {
 
     TindleApp& app_;
     MessageHooks hooks_;
+    // Keys go to the open dialog also after a click on a window it blocks.
+    ModalFocus modalFocus_;
     std::unique_ptr<MainWindowPlay> play_;
     bool created_ = false;
     bool closed_ = false;
