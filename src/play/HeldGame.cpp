@@ -309,8 +309,15 @@ bool ParseBody(Lines& in, HeldGame& held, std::string& problem) {
         if (!in.Field("P", value) || !PileLineValid(value)) return fail("a pile does not read");
         held.table[static_cast<size_t>(line)].assign(value);
     }
-    return ReadHistory(in, "Undo", held.undo, held.undoActions, held.undoCounters, problem) &&
-           ReadHistory(in, "Redo", held.redo, held.redoActions, held.redoCounters, problem);
+    if (!ReadHistory(in, "Undo", held.undo, held.undoActions, held.undoCounters, problem) ||
+        !ReadHistory(in, "Redo", held.redo, held.redoActions, held.redoCounters, problem))
+        return false;
+    // Written only for a game the Demo played in, so that the files of other games read as
+    // they always have.
+    if (in.Left() == 0) return true;
+    if (!in.Field("Demo", value) || value != "1") return fail("the Demo's mark does not read");
+    held.demoPlayed = true;
+    return true;
 }
 
 // The player actions of a history as they stand, or every snapshot its own action when they
@@ -368,6 +375,7 @@ HeldGame CaptureHeldGame(const PlayContext& ctx, int seconds) {
     held.markedCards = session.markedCards;
     held.score = s.Get(field::Score);
     held.seconds = std::clamp(seconds, 0, kMaxSeconds);
+    held.demoPlayed = session.statistics.demoPlayed;
     return held;
 }
 
@@ -388,6 +396,7 @@ std::string HeldGameText(const HeldGame& held) {
         Line(out, "P", pile);
     WriteHistory(out, "Undo", held.undo, held.undoActions, held.undoCounters);
     WriteHistory(out, "Redo", held.redo, held.redoActions, held.redoCounters);
+    if (held.demoPlayed) Line(out, "Demo", "1");
     Line(out, "Check", Hex(TextHash(out)));
     return out;
 }
@@ -480,6 +489,7 @@ bool ResumeHeldGame(PlayContext& ctx, const HeldGame& held, std::string& problem
     session.actionOpen = false;
     session.actionRecorded = false;
     session.markedCards = held.markedCards;
+    session.statistics.demoPlayed = held.demoPlayed;
     ctx.layout.columnJitter.Regenerate(ctx.random);
 
     // In progress, with the clock stopped until the first move.

@@ -49,6 +49,8 @@ struct HeldGame {
     std::string markedCards;
     std::string score;
     int seconds = 0;  // the clock's time so far
+    // The Demo played moves in it: a win of it is no win of the player's.
+    bool demoPlayed = false;
 
     bool operator==(const HeldGame&) const = default;
 };

@@ -19,9 +19,9 @@ constexpr int kSeconds = 754;
 
 class HeldGameTest : public PlayFixture {
   protected:
-    // Deals the game, plays a fixed course of its legal moves and takes the last one back,
-    // so that both histories hold something.
-    void DealAndPlay(int gameId, const char* name) {
+    // Deals the game, plays a fixed course of its legal moves (the first by the Demo when
+    // `demo`) and takes the last one back, so that both histories hold something.
+    void DealAndPlay(int gameId, const char* name, bool demo = false) {
         settings.SetDataFolder(dir.Path().string());
         ASSERT_TRUE(catalogue.Read(BuiltGamesDat()).Ok());
         settings.Put(field::GameId, ZeroPad(gameId, 4));
@@ -34,7 +34,8 @@ class HeldGameTest : public PlayFixture {
         for (int i = 0; i < 12; ++i) {
             LegalMoves(game, moves);
             if (moves.empty()) break;
-            PlayMove(ctx, moves[static_cast<size_t>(i * 7) % moves.size()]);
+            const Move& move = moves[static_cast<size_t>(i * 7) % moves.size()];
+            demo&& i == 0 ? PlayDemoMove(ctx, move) : PlayMove(ctx, move);
         }
         ASSERT_TRUE(UndoMove(ctx));
         ASSERT_GE(game.undo.Count(), 3);
@@ -53,7 +54,9 @@ class HeldGameTest : public PlayFixture {
 TEST_F(HeldGameTest, AMidGamePositionComesBackFieldByFieldAndUndoesToTheDeal) {
     for (auto [id, name] : {std::pair{kFreecellId, "Freecell"}, {kKlondikeId, "Klondike"}}) {
         SCOPED_TRACE(name);
-        DealAndPlay(id, name);
+        // The Demo's part in a game is held with it: a win of it stays no win of the player's.
+        const bool demo = id == kKlondikeId;
+        DealAndPlay(id, name, demo);
         ASSERT_TRUE(HoldGame(ctx, kSeconds));
         const HeldGame held = CaptureHeldGame(ctx, kSeconds);
 
@@ -75,6 +78,7 @@ TEST_F(HeldGameTest, AMidGamePositionComesBackFieldByFieldAndUndoesToTheDeal) {
         EXPECT_EQ(resumed.counters, game.counters);
         EXPECT_EQ(second.ctx.session.undoActions, ctx.session.undoActions);
         EXPECT_EQ(second.ctx.session.redoCounters, ctx.session.redoCounters);
+        EXPECT_EQ(second.ctx.session.statistics.demoPlayed, demo);
         for (SettingField f : {field::GameId, field::GameName, field::GameNumber, field::Score})
             EXPECT_EQ(second.settings.Get(f), settings.Get(f));
         // In progress, its clock stopped until the first move; taken again it is the same game.
