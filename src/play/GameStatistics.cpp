@@ -235,6 +235,8 @@ std::string WonLine(const GameRecord& record, int seconds) {
 }
 
 std::string DemoWonLine(const GameRecord& record, int seconds) {
+    // A game never played yet has no record to tell ("0 of 0 won").
+    if (record.played == 0) return "The Demo won in " + ElapsedTimeText(seconds);
     return ResultLine("The Demo won in ", record, seconds);
 }
 

@@ -68,7 +68,8 @@ std::optional<Statistics> ParseStatistics(std::string_view text, std::string& pr
 std::string ElapsedTimeText(int seconds);
 // The won game's line: "Won in 0:04:31 — 12 of 20 won, streak 3".
 std::string WonLine(const GameRecord& record, int seconds);
-// The same for a game the Demo won (not counted as a win).
+// The same for a game the Demo won (not counted as a win); the time alone where the game was
+// never played.
 std::string DemoWonLine(const GameRecord& record, int seconds);
 // The won share in whole percent ("60%"), empty when nothing was played.
 std::string WinRateText(const GameRecord& record);

@@ -104,6 +104,8 @@ TEST_F(GameStatisticsTest, WinsLossesStreaksAndBestsAreCountedAndKeptInTheFile) 
     EXPECT_FALSE(game.flags.gameInProgress);
     EXPECT_EQ(Klondike(), (GameRecord{5, 3, 0, 2, 200, 208}));
     EXPECT_EQ(messages.information.back(), "The Demo won in 1:06:40 \u2014 3 of 5 won, streak 0");
+    // Of a game never played there is no record to tell.
+    EXPECT_EQ(DemoWonLine(GameRecord{}, 48), "The Demo won in 0:00:48");
 
     // What the file holds reads back as the statistics in play.
     std::string problem;
