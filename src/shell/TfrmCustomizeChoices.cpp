@@ -101,34 +101,37 @@ void PutTableChoices(SettingsRecord& settings, const CustomizeChoices& choices,
     settings.Put(field::SoundsEnabled, YesNo(!choices.soundsDisabled));
 }
 
-void StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
+bool StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
                            const CustomizeChoices& choices, long long plainColour,
                            SoundPort& sounds) {
-    const std::string_view p = section::Preference;
-    prefs.WriteString(p, "Sounds_Enabled", YesNo(!choices.soundsDisabled));
     PutTableChoices(settings, choices, plainColour, sounds);
-    prefs.WriteInteger(p, "Back_Card", static_cast<int>(settings.GetInt(field::BackCard, 0)));
-    prefs.WriteString(p, "Background_bmp", settings.Get(field::BackgroundBmp));
-    prefs.WriteString(p, "Background_Col", settings.Get(field::BackgroundCol));
-    prefs.WriteString(p, "Background_Fixed_Col", settings.Get(field::BackgroundFixedCol));
-    prefs.WriteString(p, "Background_Def", settings.Get(field::BackgroundDef));
-    prefs.WriteString(p, "Fade_Background", settings.Get(field::FadeBackground));
-    prefs.WriteString(p, "ToolBar_Large", YesNo(choices.toolBarLarge));
-    prefs.WriteString(p, "ToolBar_Flat", YesNo(choices.toolBarFlat));
-    prefs.WriteString(p, "Show_Time", YesNo(choices.showTime));
-    prefs.WriteString(p, "Show_Score", YesNo(choices.showScore));
-    prefs.WriteString(p, "ConfirmQuit", YesNo(choices.confirmOnExit));
-    prefs.WriteString(p, "ConfirmQuitGame", YesNo(choices.confirmQuitGame));
-    prefs.WriteString(p, "Winning_Animation", YesNo(choices.winningAnimation));
-    prefs.WriteString(p, "Deal_Animation", YesNo(choices.animateDeal));
-    prefs.WriteString(p, "Winnable_Deals_Only", YesNo(choices.winnableDealsOnly));
-    prefs.WriteString(p, kCardZoomKey, CardZoomText(choices.cardZoom));
     settings.options.cardZoom = choices.cardZoom;
     settings.Put(field::ShowTime, YesNo(choices.showTime));
     settings.Put(field::ShowScore, YesNo(choices.showScore));
     settings.Put(field::ConfirmQuitGame, YesNo(choices.confirmQuitGame));
     settings.Put(field::DealAnimation, YesNo(choices.animateDeal));
     settings.Put(field::WinnableDealsOnly, YesNo(choices.winnableDealsOnly));
+    // One replacement of the file: every choice is kept, or none.
+    const std::string_view p = section::Preference;
+    return prefs.WriteStrings({
+        {p, "Sounds_Enabled", YesNo(!choices.soundsDisabled)},
+        {p, "Back_Card", std::to_string(settings.GetInt(field::BackCard, 0))},
+        {p, "Background_bmp", settings.Get(field::BackgroundBmp)},
+        {p, "Background_Col", settings.Get(field::BackgroundCol)},
+        {p, "Background_Fixed_Col", settings.Get(field::BackgroundFixedCol)},
+        {p, "Background_Def", settings.Get(field::BackgroundDef)},
+        {p, "Fade_Background", settings.Get(field::FadeBackground)},
+        {p, "ToolBar_Large", YesNo(choices.toolBarLarge)},
+        {p, "ToolBar_Flat", YesNo(choices.toolBarFlat)},
+        {p, "Show_Time", YesNo(choices.showTime)},
+        {p, "Show_Score", YesNo(choices.showScore)},
+        {p, "ConfirmQuit", YesNo(choices.confirmOnExit)},
+        {p, "ConfirmQuitGame", YesNo(choices.confirmQuitGame)},
+        {p, "Winning_Animation", YesNo(choices.winningAnimation)},
+        {p, "Deal_Animation", YesNo(choices.animateDeal)},
+        {p, "Winnable_Deals_Only", YesNo(choices.winnableDealsOnly)},
+        {p, kCardZoomKey, CardZoomText(choices.cardZoom)},
+    });
 }
 
 }  // namespace tindle

@@ -82,13 +82,14 @@ BackgroundFields BackgroundFieldsFor(long long code, long long plainColour);
 void PutTableChoices(SettingsRecord& settings, const CustomizeChoices& choices,
                      long long plainColour, SoundPort& sounds);
 
-// OK: the choices into the record and the preferences file, the keys written in the order
-// Sounds_Enabled, Back_Card, Background_bmp, Background_Col, Background_Fixed_Col,
-// Background_Def, Fade_Background, ToolBar_Large, ToolBar_Flat, Show_Time, Show_Score,
-// ConfirmQuit, ConfirmQuitGame, Winning_Animation, Deal_Animation, Winnable_Deals_Only; then
-// the clock, score, quit-game confirmation, deal animation and winnable-deals fields. The toolbar
-// and panels are the caller's to switch.
-void StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
+// OK: the choices into the record (the table's, the clock, score, quit-game confirmation, deal
+// animation and winnable-deals fields, the card size) and into the preferences file in one
+// write, the keys in the order Sounds_Enabled, Back_Card, Background_bmp, Background_Col,
+// Background_Fixed_Col, Background_Def, Fade_Background, ToolBar_Large, ToolBar_Flat,
+// Show_Time, Show_Score, ConfirmQuit, ConfirmQuitGame, Winning_Animation, Deal_Animation,
+// Winnable_Deals_Only, Card_Zoom. False when the file could not take them: the record holds
+// them all the same. The toolbar and panels are the caller's to switch.
+bool StoreCustomizeChoices(SettingsRecord& settings, PreferencesFile& prefs,
                            const CustomizeChoices& choices, long long plainColour,
                            SoundPort& sounds);
 

@@ -283,9 +283,14 @@ void TfrmCustomize_Freeware::btnOKClick() {
     restoreMark_ = false;
     {
         PreferencesFile prefs(PreferencesPath(app_.settings));
-        StoreCustomizeChoices(app_.settings, prefs, choices_, plainColour_, app_.Sounds());
-        // What play and drawing take from the file besides the record's fields, afresh.
+        // What play and drawing take from the file besides the record's fields, afresh; the
+        // card size chosen here then goes in with the other choices.
         app_.settings.options = ReadPreferenceOptions(prefs);
+        if (!StoreCustomizeChoices(app_.settings, prefs, choices_, plainColour_, app_.Sounds())) {
+            app_.Messages().Information("The preferences cannot be written to " +
+                                        prefs.Path().string() +
+                                        ": the choices hold until the program closes.");
+        }
     }
     main_.SwitchToolBarSize(choices_.toolBarLarge, false);
     main_.SwitchFlat(choices_.toolBarFlat, false);

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -407,6 +408,24 @@ TEST_F(CustomizeDialog, OkSwitchesThePanelsAndToolbar) {
     EXPECT_FALSE(w.pnlTB1->isVisible());
     // The table now starts below the large row.
     EXPECT_GE(app->mainGame.DestY(0), w.ToolBarBottom());
+}
+
+TEST_F(CustomizeDialog, ChoicesThePreferencesFileCannotTakeHoldForTheRunAndThePlayerIsTold) {
+    StartWithGame();
+    // A preferences file that cannot be read or replaced (a folder in its place).
+    std::filesystem::remove(Prefs());
+    std::filesystem::create_directory(Prefs());
+    TfrmCustomize_Freeware& d = Open();
+    d.cmbCardSize->setCurrentIndex(d.cmbCardSize->findData(150));
+    d.chkShowTime->setChecked(false);
+    d.btnOK->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app->settings.options.cardZoom, 150);
+    EXPECT_EQ(app->settings.Get(field::ShowTime), "N");
+    ASSERT_EQ(messages->messages.size(), 1u);
+    EXPECT_EQ(messages->messages[0].text, "The preferences cannot be written to " +
+                                              Prefs().string() +
+                                              ": the choices hold until the program closes.");
 }
 
 TEST_F(CustomizeDialog, TheQuestionMarkOpensItsHelpInFrontAndUsableWhileTheDialogWaits) {
