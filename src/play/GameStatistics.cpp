@@ -235,9 +235,10 @@ std::string WonLine(const GameRecord& record, int seconds) {
 }
 
 std::string DemoWonLine(const GameRecord& record, int seconds) {
+    constexpr std::string_view opening = "The Demo won in ";
     // A game never played yet has no record to tell ("0 of 0 won").
-    if (record.played == 0) return "The Demo won in " + ElapsedTimeText(seconds);
-    return ResultLine("The Demo won in ", record, seconds);
+    if (record.played == 0) return std::string(opening) + ElapsedTimeText(seconds);
+    return ResultLine(opening, record, seconds);
 }
 
 std::string WinRateText(const GameRecord& record) {

@@ -35,7 +35,11 @@ class HeldGameTest : public PlayFixture {
             LegalMoves(game, moves);
             if (moves.empty()) break;
             const Move& move = moves[static_cast<size_t>(i * 7) % moves.size()];
-            demo&& i == 0 ? PlayDemoMove(ctx, move) : PlayMove(ctx, move);
+            if (demo && i == 0) {
+                PlayDemoMove(ctx, move);
+            } else {
+                PlayMove(ctx, move);
+            }
         }
         ASSERT_TRUE(UndoMove(ctx));
         ASSERT_GE(game.undo.Count(), 3);
