@@ -35,6 +35,9 @@ void TableRenderer::DrawPicture(const QImage& picture, int x, int y, DrawTarget 
 // further nor lets an earlier mark or card show through.
 void TableRenderer::MarkPictureOn(Canvas& c, const QImage& picture, int x, int y) {
     const QRect place(x, y, CardWidth(), CardHeight());
+    // A mark beside the canvas changes none of its pixels: the bands of the first picture each
+    // pass every pile's mark through here, and most of them miss the band.
+    if (!place.translated(c.offsetX, c.offsetY).intersects(c.Bounds())) return;
     const qreal scale = ScaleOf(*c.image);
     const QImage* blended = MarkOverBackground(picture, place, scale);
     // A blended mark as large as the place holds all the background there is to erase.

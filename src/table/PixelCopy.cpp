@@ -3,6 +3,10 @@
 #include <cmath>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tindle {
 
 int ToDevice(int v, qreal scale) {
@@ -62,6 +66,48 @@ inline uint ScaleRedBlue(uint pixel, uint keep) {
     return (t >> 8) & 0x00ff00ffu;
 }
 
+// A premultiplied pixel over an opaque one: each colour channel of what lies under keeps
+// (255 - alpha) / 255 of itself, rounded, and the source's is added (the sum never passes
+// 255). A clear pixel (keep 255) leaves it as it was, an opaque one (keep 0) replaces it.
+inline QRgb BlendPixel(QRgb p, QRgb q) {
+    const uint keep = 255 - qAlpha(p);
+    return 0xff000000u | (p + ScaleRedBlue(q, keep) + (ScaleRedBlue(q >> 8, keep) << 8));
+}
+
+// BlendPixel along a row, four pixels at a time where the processor has SSE2 (every x86-64
+// one): a mark's pictures are blended over the table while the first picture is painted.
+void BlendRow(const QRgb* s, QRgb* d, int count) {
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i half = _mm_set1_epi16(0x80);
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000u));
+    const __m128i colours = _mm_set1_epi32(0x00ffffff);
+    for (; x + 4 <= count; x += 4) {
+        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + x));
+        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + x));
+        // 255 - alpha of each pixel in both 16-bit halves of its lane, then in the four
+        // channel lanes of its pixel.
+        const __m128i keep = _mm_srli_epi32(_mm_andnot_si128(p, opaque), 24);
+        const __m128i keepPair = _mm_or_si128(keep, _mm_slli_epi32(keep, 16));
+        const auto scale = [&](__m128i channels, __m128i keeps) {
+            __m128i t = _mm_add_epi16(_mm_mullo_epi16(channels, keeps), half);
+            t = _mm_add_epi16(t, _mm_srli_epi16(t, 8));
+            return _mm_srli_epi16(t, 8);
+        };
+        const __m128i low =
+            scale(_mm_unpacklo_epi8(q, zero), _mm_unpacklo_epi32(keepPair, keepPair));
+        const __m128i high =
+            scale(_mm_unpackhi_epi8(q, zero), _mm_unpackhi_epi32(keepPair, keepPair));
+        const __m128i kept = _mm_and_si128(_mm_packus_epi16(low, high), colours);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + x),
+                         _mm_or_si128(_mm_add_epi8(p, kept), opaque));
+    }
+#endif
+    for (; x < count; ++x)
+        d[x] = BlendPixel(s[x], d[x]);
+}
+
 }  // namespace
 
 void CopyPixels(const QImage& src, const QRect& tableSrcRect, QImage& dst, QPoint tableDstPos,
@@ -119,21 +165,7 @@ void BlendOver(const QImage& src, QImage& dst, QPoint tableDstPos, const QRect& 
             std::memcpy(d, s, static_cast<size_t>(clipped.width()) * sizeof(QRgb));
             continue;
         }
-        for (int x = 0; x < clipped.width(); ++x) {
-            const QRgb p = s[x];
-            const uint alpha = qAlpha(p);
-            if (alpha == 0) continue;
-            if (alpha == 255) {
-                d[x] = p;
-                continue;
-            }
-            // The premultiplied source over the opaque destination: each channel of the
-            // destination keeps (255 - alpha) / 255 of itself, rounded, and the source's is
-            // added (the sum never passes 255). Red and blue are scaled side by side.
-            const uint keep = 255 - alpha;
-            const QRgb q = d[x];
-            d[x] = 0xff000000u | (p + ScaleRedBlue(q, keep) + (ScaleRedBlue(q >> 8, keep) << 8));
-        }
+        BlendRow(s, d, clipped.width());
     }
 }
 

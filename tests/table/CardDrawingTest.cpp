@@ -2,6 +2,8 @@
 // background in its lower ones.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "RendererFixture.h"
 #include "table/PixelCopy.h"
 
@@ -173,6 +175,34 @@ TEST(BlendOver, MixesEachChannelRoundedAndLeavesOrReplacesAtTheExtremes) {
     EXPECT_EQ(table.pixel(0, 0), qRgb(64 + 127, 0 + 50, 128 + 0));
     EXPECT_EQ(table.pixel(1, 0), qRgb(255, 100, 1));
     EXPECT_EQ(table.pixel(2, 0), qRgb(10, 20, 30));
+
+    // Every alpha over unlike channels, on rows whose length is no multiple of four and from
+    // an odd column: each pixel as the rule gives it, wherever in the row it falls.
+    QImage ramp(257, 3, QImage::Format_ARGB32_Premultiplied);
+    QImage under(260, 3, QImage::Format_RGB32);
+    for (int y = 0; y < ramp.height(); ++y) {
+        for (int x = 0; x < ramp.width(); ++x) {
+            const int alpha = x % 256;
+            ramp.setPixel(x, y, qRgba(alpha * y / 2, alpha / 3, alpha, alpha));
+            under.setPixel(x + 1, y, qRgb(255 - x % 256, (x * 7 + y * 50) % 256, 128));
+        }
+    }
+    const QImage before = under.copy();
+    BlendOver(ramp, under, QPoint(1, 0));
+    const auto blended = [](int source, int below, int alpha) {
+        return source + static_cast<int>(std::lround(below * (255 - alpha) / 255.0));
+    };
+    for (int y = 0; y < ramp.height(); ++y) {
+        for (int x = 0; x < ramp.width(); ++x) {
+            const QRgb p = ramp.pixel(x, y), q = before.pixel(x + 1, y);
+            const int alpha = x % 256;
+            ASSERT_EQ(under.pixel(x + 1, y),
+                      qRgb(blended(qRed(p), qRed(q), alpha), blended(qGreen(p), qGreen(q), alpha),
+                           blended(qBlue(p), qBlue(q), alpha)))
+                << x << "," << y;
+        }
+        EXPECT_EQ(under.pixel(0, y), before.pixel(0, y)) << "left of the picture";
+    }
 }
 
 }  // namespace

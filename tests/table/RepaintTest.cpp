@@ -179,8 +179,10 @@ TEST_F(RendererTest, TheBareTableIsPaintedWithoutATablePictureUntilOneIsNeeded) 
         painter.end();
         EXPECT_EQ(other, window.convertToFormat(format)) << format;
     }
-    // At two image pixels per table pixel, as a zoom or the screen asks for.
+    // At two image pixels per table pixel, as a zoom or the screen asks for (the window
+    // describes the bare table anew at a new scale).
     renderer_->SetScale(2.0);
+    renderer_->ShowBareTable(true);
     QImage zoomed[2] = {QImage(window.size() * 2, QImage::Format_RGB32),
                         QImage(window.size() * 2, QImage::Format_RGB888)};
     for (QImage& image : zoomed) {
@@ -189,7 +191,17 @@ TEST_F(RendererTest, TheBareTableIsPaintedWithoutATablePictureUntilOneIsNeeded) 
         renderer_->PaintWindow(painter, window.rect());
     }
     EXPECT_EQ(zoomed[0], zoomed[1].convertToFormat(QImage::Format_RGB32));
+    drawn.SetScale(2.0);
+    drawn.PaintBackground();
+    drawn.DrawEmptyTableauAndReserves(DrawTarget::Table);
+    drawn.DrawStockAndFoundations(DrawTarget::Table, false);
+    EXPECT_EQ(zoomed[0].copy(0, 0, width_ * 2, height_ * 2),
+              drawn.TableImage()
+                  .copy(0, 0, width_ * 2, height_ * 2)
+                  .convertToFormat(QImage::Format_RGB32))
+        << "the marks in their places at the larger scale";
     renderer_->SetScale(1.0);
+    renderer_->ShowBareTable(true);
     const QRgb untouched = qRgb(1, 2, 3);
     const QRect area(10, 20, 300, 200);
     const QRect corner(10, 20, 100, 50);
