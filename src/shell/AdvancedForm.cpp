@@ -1,6 +1,7 @@
 #include "shell/AdvancedForm.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 
 namespace tindle {
 
@@ -32,6 +33,10 @@ const QFont& FormFont() {
         return chosen;
     }();
     return font;
+}
+
+void PrepareFormFont() {
+    (void)QFontMetrics(FormFont()).height();
 }
 
 void MakeDialogWindow(QDialog& dialog) {

@@ -27,6 +27,11 @@ QString ChooseFormFontFamily(const QStringList& installedFamilies, const QString
 // The font of every form (computed once per process).
 const QFont& FormFont();
 
+// FormFont, then one measure with it: the toolkit keeps the fonts that stand in for a family's
+// missing characters once for every thread, and finding them (fontconfig sorts every installed
+// font) is then done before the window's first text, on the thread that calls this.
+void PrepareFormFont();
+
 // Every dialog and message box of the program: a title bar with a close button only (no
 // minimise or maximise; a dialog that asked for no close button keeps none), and modal for its
 // parent window alone. The help window is a window of its own, so it stays usable while a

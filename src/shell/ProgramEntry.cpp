@@ -139,12 +139,13 @@ int RunProgram(QApplication& application, std::unique_ptr<ShellMessagePort> mess
     splash->winId();
     (void)QAccessible::isActive();
 
-    // Meanwhile a worker reads the font database and decodes the card pictures (at the last
-    // session's scale when it was drawn on a screen like the one the window opens on).
+    // Meanwhile a worker reads the font database, finds the form font's stand-ins and decodes
+    // the card pictures (at the last session's scale when it was drawn on a screen like the one
+    // the window opens on).
     const QScreen* screen = QGuiApplication::primaryScreen();
     app.preload = std::make_unique<PicturePreload>(app.pictures, PreferencesPath(app.settings),
                                                    screen ? ScreenTag(*screen) : std::string(),
-                                                   [] { FormFont(); });
+                                                   PrepareFormFont);
 
     // The splash sound, and the splash.
     PlaySplashSound(app);

@@ -4,8 +4,10 @@
 #include <string>
 #include <tuple>
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 
+#include "shell/AdvancedForm.h"
 #include "shell/PicturePreload.h"
 #include "shell/settings/SettingsInit.h"
 #include "support/QtTestApp.h"
@@ -50,7 +52,14 @@ TEST_F(PicturePreloadTest, GivesThePicturesOfTheStoredChoiceAfterItsFirstTask) {
     test::WriteFile(dir.Path() / "CFG.DAT", "[Preference]\nCard_Size=M\nBack_Card=3\n");
     CardPictures preloaded(library);
     bool firstTaskRan = false;
-    PicturePreload preload(preloaded, dir.Path() / "CFG.DAT", screen, [&] { firstTaskRan = true; });
+    // The program's first task, the form font measured, while the window thread writes with it.
+    PicturePreload preload(preloaded, dir.Path() / "CFG.DAT", screen, [&] {
+        PrepareFormFont();
+        firstTaskRan = true;
+    });
+    QFont bold = FormFont();
+    bold.setBold(true);
+    EXPECT_GT(QFontMetrics(bold).horizontalAdvance(QStringLiteral("Score:")), 0);
 
     const SettingsRecord record = Choice("M", "001", "003");
     EXPECT_TRUE(preload.FinishCardPictures(record));
