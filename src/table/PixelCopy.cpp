@@ -90,15 +90,15 @@ void BlendRow(const QRgb* s, QRgb* d, int count) {
         // channel lanes of its pixel.
         const __m128i keep = _mm_srli_epi32(_mm_andnot_si128(p, opaque), 24);
         const __m128i keepPair = _mm_or_si128(keep, _mm_slli_epi32(keep, 16));
-        const auto scale = [&](__m128i channels, __m128i keeps) {
+        const auto keepShare = [&](__m128i channels, __m128i keeps) {
             __m128i t = _mm_add_epi16(_mm_mullo_epi16(channels, keeps), half);
             t = _mm_add_epi16(t, _mm_srli_epi16(t, 8));
             return _mm_srli_epi16(t, 8);
         };
         const __m128i low =
-            scale(_mm_unpacklo_epi8(q, zero), _mm_unpacklo_epi32(keepPair, keepPair));
+            keepShare(_mm_unpacklo_epi8(q, zero), _mm_unpacklo_epi32(keepPair, keepPair));
         const __m128i high =
-            scale(_mm_unpackhi_epi8(q, zero), _mm_unpackhi_epi32(keepPair, keepPair));
+            keepShare(_mm_unpackhi_epi8(q, zero), _mm_unpackhi_epi32(keepPair, keepPair));
         const __m128i kept = _mm_and_si128(_mm_packus_epi16(low, high), colours);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(d + x),
                          _mm_or_si128(_mm_add_epi8(p, kept), opaque));
