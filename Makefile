@@ -38,11 +38,17 @@ SAN_ENV = QT_QPA_PLATFORM=offscreen \
 	ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
 	UBSAN_OPTIONS=print_stacktrace=1
 
-sanitize: configure
+# A checked build's folder configured: $(1) the folder, $(2) the CMake option that sets its
+# compiler flags. Its tests read the regular build's resource library, built first.
+define configure_checked_build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target zuv_rgf
-	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE= -DTINDLE_SANITIZE=ON \
+	cmake -S . -B $(1) -DCMAKE_BUILD_TYPE= -D$(2)=ON \
 		-DTINDLE_RESOURCE_LIBRARY=$(abspath $(BUILD_DIR))/ZUV.RGF \
 		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
+endef
+
+sanitize: configure
+	$(call configure_checked_build,$(SAN_DIR),TINDLE_SANITIZE)
 	$(SAN_ENV) cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
@@ -56,10 +62,7 @@ ASAN_DIR ?= build-asan
 ASAN_ENV = $(SAN_ENV) LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp)
 
 sanitize-window: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target zuv_rgf
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE= -DTINDLE_SANITIZE_WINDOW=ON \
-		-DTINDLE_RESOURCE_LIBRARY=$(abspath $(BUILD_DIR))/ZUV.RGF \
-		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
+	$(call configure_checked_build,$(ASAN_DIR),TINDLE_SANITIZE_WINDOW)
 	cmake --build $(ASAN_DIR) -j $(JOBS) --target test_table test_shell test_e2e
 	cd $(ASAN_DIR) && $(ASAN_ENV) tests/test_table && $(ASAN_ENV) tests/test_shell && \
 		$(ASAN_ENV) tests/test_e2e
@@ -75,10 +78,7 @@ TSAN_ENV = QT_QPA_PLATFORM=offscreen \
 	TSAN_OPTIONS=suppressions=$(abspath tests/tsan.supp):log_path=$(abspath $(TSAN_DIR))/tsan-report:die_after_fork=0:exitcode=0
 
 threads: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target zuv_rgf
-	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE= -DTINDLE_SANITIZE_THREADS=ON \
-		-DTINDLE_RESOURCE_LIBRARY=$(abspath $(BUILD_DIR))/ZUV.RGF \
-		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
+	$(call configure_checked_build,$(TSAN_DIR),TINDLE_SANITIZE_THREADS)
 	cmake --build $(TSAN_DIR) -j $(JOBS) --target test_shell test_e2e
 	rm -f $(TSAN_DIR)/tsan-report.*
 	cd $(TSAN_DIR) && $(TSAN_ENV) tests/test_shell && $(TSAN_ENV) tests/test_e2e
